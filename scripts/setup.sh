@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the program need, from Debian's
+# packages, and only what is missing: on a machine that has everything it does nothing.
+set -euo pipefail
+packages=(
+    g++ cmake make
+    qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
+    libgl-dev
+    fonts-liberation
+    xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

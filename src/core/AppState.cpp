@@ -1,0 +1,19 @@
+#include "core/AppState.h"
+
+#include "image/ModelRules.h"
+#include "image/Startup.h"
+#include "image/VfoCodec.h"
+
+namespace kvr27 {
+
+void StartWithModel(AppState& state, int option)
+{
+    InitialiseRadioImage(state.Image, option);
+    SetModelControls(state.Image, state.Vfo, false);
+    FillVfoWindow(state.Image, state.Vfo);
+    SetupChannelGrid(state.Grid, state.Image.ModelName);
+    RefreshChannelGrid(state.Image, state.Grid);
+    state.Image.VfoChanged = false;
+}
+
+} // namespace kvr27

@@ -1,0 +1,84 @@
+#pragma once
+// What the chosen model and the radio's model code allow: start-up values, the codes
+// that belong to each model, transmit ranges, and the VFO window's model-restricted
+// control groups.
+#include "core/MessageSink.h"
+#include "image/RadioImage.h"
+#include "image/VfoForm.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace kvr27 {
+
+inline constexpr std::string_view ModelPA = "KV-R27PA";
+inline constexpr std::string_view ModelZ = "KV-R27Z";
+inline constexpr std::string_view ModelX = "KV-R27X";
+inline constexpr std::string_view ModelPAPmrOnly = "KV-R27PA(PMR only)";
+inline constexpr std::string_view ModelPALpdOnly = "KV-R27PA(LPD only)";
+
+inline constexpr const char* ModelMismatchMessage = "The selected and actual models are different.";
+
+// The start window's options, index 0 to 4: model and its own start-up values.
+struct ModelStartValues {
+    std::string_view ModelName;
+    std::uint8_t ModelCode;
+    std::int32_t Frequency;
+    std::int32_t ShiftFreq;
+    std::uint8_t BellShiftStep;
+    std::uint8_t BcloCallTot;
+    std::uint8_t RptFlags;
+};
+extern const std::array<ModelStartValues, 5> StartupModels;
+
+// The row of a start window option; any index other than 0..3 gives row 4.
+const ModelStartValues& StartupModelForOption(int option);
+
+// The model check of the transfers: the radio's code belongs to the chosen model.
+// Models other than the three offered at start-up accept every code.
+bool CodeBelongsToModel(std::string_view modelName, std::uint8_t code);
+
+// One row of the transmit range rules; frequencies in 10 Hz units, low inclusive,
+// high exclusive.
+struct TransmitRange {
+    std::string_view ModelName;
+    std::array<std::uint8_t, 2> Codes; // the codes of the row (a one-code row repeats it)
+    std::int32_t Low;
+    std::int32_t High;
+    const char* Message;
+};
+extern const std::array<TransmitRange, 5> TransmitRanges;
+
+// Checks a transmit frequency text (MHz) against the model's range. Returns 0 when
+// accepted (always for the two sub-variants and unknown models), -2 when ModelCode
+// does not belong to ModelName (ModelMismatchMessage when both flags are true), -1
+// when outside the range or not a number (the row's message when showRangeMessage).
+int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
+                        bool showModelMessage, MessageSink& messages);
+
+// The VFO window's three groups of model-restricted controls.
+enum class ModelControlGroup {
+    TxPowerAndQuickRepeater, // A
+    PmrChannelAndTone,       // B
+    VfoFrequencyTonesStep,   // C
+};
+inline constexpr std::array<ModelControlGroup, 3> AllModelControlGroups = {
+    ModelControlGroup::TxPowerAndQuickRepeater, ModelControlGroup::PmrChannelAndTone,
+    ModelControlGroup::VfoFrequencyTonesStep};
+
+// The controls of a group, by object name, in the order they are set.
+std::span<const std::string_view> ModelControlGroupControls(ModelControlGroup group);
+// Whether a group applies to the model (its controls follow SetModelControls).
+bool ModelControlGroupApplies(ModelControlGroup group, std::string_view modelName);
+
+// Sets the Enabled state of the controls of every group that applies to ModelName;
+// the controls of other groups are not touched.
+void SetModelControls(const RadioImage& image, VfoForm& form, bool enable);
+
+// Whether the model has LPD and PMR channels (the grid's last two columns and the
+// channel dialog's mode choice apply).
+bool IsDualBandModel(std::string_view modelName);
+
+} // namespace kvr27

@@ -1,0 +1,25 @@
+#pragma once
+// The one in-memory copy of a radio's settings, with the model it was taken for
+// and the change flags.
+#include "image/ChannelRecord.h"
+#include "image/VfoDefaults.h"
+#include "image/VfoSettings.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kvr27 {
+
+struct RadioImage {
+    std::string ModelName;          // chosen at start-up, fixed for the run
+    std::uint8_t ModelCode = 0;     // the radio's variant code, replaced by each transfer
+    VfoSettings Vfo;
+    ChannelTable Channels;
+    VfoDefaults Defaults;
+
+    bool SettingsChanged = false;   // changes neither saved nor written
+    bool VfoChanged = false;        // the VFO window holds edits not yet taken in
+    bool ChannelsChanged = false;   // the channel editors hold edits
+};
+
+} // namespace kvr27

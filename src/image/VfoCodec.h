@@ -1,0 +1,26 @@
+#pragma once
+// The two codecs between the VFO settings and the VFO window's form state.
+#include "core/MessageSink.h"
+#include "image/RadioImage.h"
+#include "image/VfoForm.h"
+
+namespace kvr27 {
+
+// Shows the VFO settings in the form, then applies the model rules
+// (SetModelControls, enabling exactly when ModelCode is 7 or 9). An option group
+// whose selection the fill changes fires its selection event, as a click would,
+// and so sets VfoChanged; the fill does not clear VfoChanged. Packed codes 3 of
+// ToneSet, Shift, Lamp and RptShift leave their option group as it was.
+void FillVfoWindow(RadioImage& image, VfoForm& form);
+
+// The message shown when a frequency or number text cannot be stored.
+inline constexpr const char* NotANumberMessage = "The value is not a valid number. Check the entry columns.";
+inline constexpr const char* EditingIncompleteMessage = "Editing incomplete. Check blank columns.";
+
+// Takes the form's values into the VFO settings. Returns 0 when they were taken;
+// -1 when a text box is empty ("Editing incomplete. Check blank columns.") or holds
+// a text that is no number or does not fit its field (NotANumberMessage). On -1
+// nothing at all is stored.
+int CollectVfoWindow(RadioImage& image, const VfoForm& form, MessageSink& messages);
+
+} // namespace kvr27

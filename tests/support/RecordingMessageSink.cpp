@@ -1,0 +1,28 @@
+#include "support/RecordingMessageSink.h"
+
+namespace kvr27::test {
+
+void RecordingMessageSink::notify(const std::string& text, MessageIcon icon)
+{
+    shown.push_back({text, icon, false});
+}
+
+bool RecordingMessageSink::ask(const std::string& text)
+{
+    shown.push_back({text, MessageIcon::None, true});
+    if (answers.empty())
+        return true;
+    bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::vector<std::string> RecordingMessageSink::texts() const
+{
+    std::vector<std::string> result;
+    for (const auto& m : shown)
+        result.push_back(m.text);
+    return result;
+}
+
+} // namespace kvr27::test

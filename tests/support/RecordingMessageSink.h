@@ -1,0 +1,31 @@
+#pragma once
+// A MessageSink for tests: records every notice and question, and answers the
+// questions from a script (OK when the script has run out).
+#include "core/MessageSink.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace kvr27::test {
+
+struct ShownMessage {
+    std::string text;
+    MessageIcon icon = MessageIcon::None;
+    bool question = false;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+class RecordingMessageSink : public MessageSink {
+public:
+    void notify(const std::string& text, MessageIcon icon = MessageIcon::None) override;
+    bool ask(const std::string& text) override;
+
+    std::vector<ShownMessage> shown;
+    std::deque<bool> answers; // next answers to questions; true = OK
+
+    // The texts shown, in order.
+    std::vector<std::string> texts() const;
+};
+
+} // namespace kvr27::test

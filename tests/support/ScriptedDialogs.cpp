@@ -1,0 +1,34 @@
+#include "support/ScriptedDialogs.h"
+
+namespace kvr27::test {
+
+namespace {
+template <typename T>
+std::optional<T> takeNext(std::deque<std::optional<T>>& answers)
+{
+    if (answers.empty())
+        return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+} // namespace
+
+std::optional<std::string> ScriptedDialogs::openFile(const std::string& filter)
+{
+    filtersAsked.push_back(filter);
+    return takeNext(openAnswers);
+}
+
+std::optional<std::string> ScriptedDialogs::saveFile(const std::string& filter)
+{
+    filtersAsked.push_back(filter);
+    return takeNext(saveAnswers);
+}
+
+std::optional<PrintSetup> ScriptedDialogs::printSetup()
+{
+    return takeNext(printAnswers);
+}
+
+} // namespace kvr27::test
