@@ -61,6 +61,8 @@ void AddProductInfo(QWidget* container)
     QLabel* disclaimer = AddLabel(container, "lblDisclaimer", QString::fromLatin1(Disclaimer));
     disclaimer->setFrameShape(QFrame::StyledPanel);
     disclaimer->setMargin(6);
+    // Wrapped labels keep a comfortable line length at any font size.
+    description->setMinimumWidth(description->fontMetrics().averageCharWidth() * 50);
 
     layout->addWidget(AddPicture(container, "Image1", RadioPicture(), QStringLiteral("Radio")), 0, 0, 3, 1,
                       Qt::AlignTop);
