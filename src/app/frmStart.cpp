@@ -41,8 +41,10 @@ frmStart::frmStart(const AppContext& context, QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &frmStart::Command1_Click);
     layout->addSpacing(layout->spacing());
     layout->addWidget(Command1);
-    // Wide enough for the caption in the title bar.
-    layout->addStrut(fontMetrics().horizontalAdvance(windowTitle()) + 6 * fontMetrics().height());
+    // Wide enough for the caption in the title bar (often bold) beside its buttons.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    layout->addStrut(QFontMetrics(captionFont).horizontalAdvance(windowTitle()) + 8 * fontMetrics().height());
     // The window keeps the size of what it shows, so the hidden options leave no gap.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
