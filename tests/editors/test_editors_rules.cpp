@@ -135,4 +135,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(EntryRulesTest)
-#include "tst_entryrules.moc"
+#include "test_editors_rules.moc"

@@ -1,0 +1,135 @@
+#include "image/ChannelGrid.h"
+
+#include "image/FrequencyText.h"
+#include "image/Labels.h"
+#include "image/ModelRules.h"
+
+#include <stdexcept>
+
+namespace kvr27 {
+
+const std::array<ChannelGridColumn, 12> ChannelGridColumns = {{
+    {"No", 300},
+    {"Frequency(ch)", 1290},
+    {"Step", 780},
+    {"Shift", 525},
+    {"Shift Freq", 990},
+    {"Bclo", 525},
+    {"Skip", 525},
+    {"Tone", 525},
+    {"TxTone", 780},
+    {"RxTone", 780},
+    {"PmrTone", 780},
+    {"mode", 525},
+}};
+
+namespace {
+
+// The text of columns 10 and 11 for models without LPD and PMR channels.
+constexpr std::string_view NotApplicable = "--";
+
+void CheckCell(int row, int col)
+{
+    if (row < 0 || row >= ChannelGrid::Rows || col < 0 || col >= ChannelGrid::Cols)
+        throw std::out_of_range("grid cell " + std::to_string(row) + "," + std::to_string(col) + " outside the grid");
+}
+
+std::string_view OnOff(unsigned bit)
+{
+    return OnOffLabels[bit ? 0 : 1];
+}
+
+} // namespace
+
+const std::string& ChannelGrid::TextMatrix(int row, int col) const
+{
+    CheckCell(row, col);
+    return Text[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+void ChannelGrid::SetTextMatrix(int row, int col, std::string text)
+{
+    CheckCell(row, col);
+    Text[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
+}
+
+std::string_view ChannelGridHeader(int col, std::string_view modelName)
+{
+    if ((col == 10 || col == 11) && !IsDualBandModel(modelName))
+        return NotApplicable;
+    return ChannelGridColumns.at(static_cast<std::size_t>(col)).Header;
+}
+
+void SetupChannelGrid(ChannelGrid& grid, std::string_view modelName)
+{
+    for (int col = 0; col < ChannelGrid::Cols; ++col)
+        grid.SetTextMatrix(0, col, std::string(ChannelGridHeader(col, modelName)));
+    for (int row = 1; row < ChannelGrid::Rows; ++row)
+        grid.SetTextMatrix(row, 0, std::to_string(row - 1));
+    grid.Look.fill(RowLook::Normal);
+    SelectChannelRow(grid, 1);
+}
+
+std::array<std::string, 11> ChannelRowTexts(const ChannelRecord& record, std::string_view modelName)
+{
+    const bool dualBand = IsDualBandModel(modelName);
+    std::array<std::string, 11> texts;
+    if (dualBand && record.IsPmr()) {
+        texts[0] = std::to_string(record.Frequency / PmrChannelUnit);
+        texts[10] = ModeLabels[1];
+    } else {
+        texts[0] = FormatFrequency(record.Frequency);
+        texts[10] = dualBand ? ModeLabels[0] : NotApplicable;
+    }
+    texts[1] = LabelAt(StepLabels, record.StepIndex());
+    texts[2] = LabelAt(ShiftLabels, record.Shift());
+    texts[3] = FormatFrequency(record.ShiftFreq);
+    texts[4] = OnOff(record.Bclo());
+    texts[5] = OnOff(record.Skip());
+    texts[6] = LabelAt(ToneSetLabels, record.ToneSet());
+    texts[7] = LabelAt(ToneLabels, record.TxTone);
+    texts[8] = LabelAt(ToneLabels, record.RxTone);
+    texts[9] = dualBand ? LabelAt(PmrToneLabels, record.PmrTone) : NotApplicable;
+    return texts;
+}
+
+void ShowChannelRow(const RadioImage& image, ChannelGrid& grid, int index)
+{
+    const ChannelRecord& record = image.Channels.at(index);
+    if (!record.Enabled)
+        return;
+    const auto texts = ChannelRowTexts(record, image.ModelName);
+    for (int col = 1; col <= 11; ++col)
+        grid.SetTextMatrix(index + 1, col, texts[static_cast<std::size_t>(col - 1)]);
+    SelectChannelRow(grid, index + 1);
+}
+
+void RefreshChannelGrid(const RadioImage& image, ChannelGrid& grid)
+{
+    grid.Visible = false;
+    const bool dualBand = IsDualBandModel(image.ModelName);
+    for (int index = 0; index < ChannelTable::Count; ++index) {
+        const int row = index + 1;
+        for (int col = 1; col <= 9; ++col)
+            grid.SetTextMatrix(row, col, "");
+        for (int col = 10; col <= 11; ++col)
+            grid.SetTextMatrix(row, col, dualBand ? "" : std::string(NotApplicable));
+        ShowChannelRow(image, grid, index);
+    }
+    for (int index = 0; index < ChannelTable::Count; ++index)
+        if (image.Channels.at(index).Enabled)
+            grid.Look[static_cast<std::size_t>(index + 1)] = RowLook::Normal;
+    SelectChannelRow(grid, 1);
+    grid.Visible = true;
+}
+
+void SelectChannelRow(ChannelGrid& grid, int row)
+{
+    if (row < 1 || row >= ChannelGrid::Rows)
+        throw std::out_of_range("grid row " + std::to_string(row) + " outside 1..100");
+    grid.Row = row;
+    grid.Col = 11;
+    grid.ColSel = 1;
+}
+
+} // namespace kvr27

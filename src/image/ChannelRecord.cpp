@@ -1,0 +1,28 @@
+#include "image/ChannelRecord.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace kvr27 {
+
+namespace {
+void CheckIndex(int index)
+{
+    if (index < 0 || index >= ChannelTable::Count)
+        throw std::out_of_range("channel index " + std::to_string(index) + " outside 0..99");
+}
+} // namespace
+
+ChannelRecord& ChannelTable::at(int index)
+{
+    CheckIndex(index);
+    return records_[static_cast<std::size_t>(index)];
+}
+
+const ChannelRecord& ChannelTable::at(int index) const
+{
+    CheckIndex(index);
+    return records_[static_cast<std::size_t>(index)];
+}
+
+} // namespace kvr27

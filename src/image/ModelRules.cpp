@@ -1,0 +1,127 @@
+#include "image/ModelRules.h"
+
+#include "image/FrequencyText.h"
+
+#include <algorithm>
+
+namespace kvr27 {
+
+const std::array<ModelStartValues, 5> StartupModels = {{
+    {ModelPA, 6, 43400000, 60000, 0x03, 0x00, 0x20},
+    {ModelZ, 4, 44500000, 500000, 0x00, 0x00, 0x60},
+    {ModelX, 2, 43300000, 500000, 0x03, 0x00, 0x20},
+    {ModelPAPmrOnly, 11, 43400000, 60000, 0x03, 0x30, 0x20},
+    {ModelPALpdOnly, 10, 43400000, 60000, 0x03, 0x00, 0x20},
+}};
+
+const ModelStartValues& StartupModelForOption(int option)
+{
+    if (option < 0 || option > 3)
+        return StartupModels[4];
+    return StartupModels[static_cast<std::size_t>(option)];
+}
+
+bool CodeBelongsToModel(std::string_view modelName, std::uint8_t code)
+{
+    if (modelName == ModelPA)
+        return code >= 6 && code <= 9;
+    if (modelName == ModelZ)
+        return code == 4 || code == 5;
+    if (modelName == ModelX)
+        return code == 2 || code == 3;
+    return true;
+}
+
+const std::array<TransmitRange, 5> TransmitRanges = {{
+    {ModelPA, {6, 8}, 43306000, 43478500, "Enter from 433.06 to 434.785 or less only."},
+    {ModelPA, {7, 9}, 42000000, 47400000, "Enter from 420 to 474 or less only."},
+    {ModelZ, {4, 5}, 42000000, 47400000, "Enter from 420 to 474 or less only."},
+    {ModelX, {2, 2}, 43000000, 44000000, "Enter from 430 to 440 or less only."},
+    {ModelX, {3, 3}, 42000000, 47400000, "Enter from 420 to 474 or less only."},
+}};
+
+int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
+                        bool showModelMessage, MessageSink& messages)
+{
+    const std::string_view model = image.ModelName;
+    if (model != ModelPA && model != ModelZ && model != ModelX)
+        return 0;
+
+    auto row = std::find_if(TransmitRanges.begin(), TransmitRanges.end(), [&](const TransmitRange& r) {
+        return r.ModelName == model && (r.Codes[0] == image.ModelCode || r.Codes[1] == image.ModelCode);
+    });
+    if (row == TransmitRanges.end()) {
+        if (showRangeMessage && showModelMessage)
+            messages.notify(ModelMismatchMessage);
+        return -2;
+    }
+
+    // The frequency is taken at the radio's resolution of 10 Hz; a text that is no
+    // number is treated like a frequency outside the range.
+    auto units = ParseFrequency(frequencyText);
+    if (units && *units >= row->Low && *units < row->High)
+        return 0;
+    if (showRangeMessage)
+        messages.notify(row->Message);
+    return -1;
+}
+
+namespace {
+
+constexpr std::array<std::string_view, 16> TxPowerAndQuickRepeaterControls = {
+    "Frame1_6",      "optTxPower_0",  "optTxPower_1",    "Frame1_25",    "optRptShift_0", "optRptShift_1",
+    "optRptShift_2", "Frame1_26",     "txtRptShiftFreq", "Frame1_27",    "optRptTone_0",  "optRptTone_1",
+    "Frame1_28",     "cboRptTone",    "Label1_1",        "Frame2"};
+
+constexpr std::array<std::string_view, 4> PmrChannelAndToneControls = {"Frame1_7", "txtPmrFreq", "Frame1_8",
+                                                                        "cboPmrTone"};
+
+constexpr std::array<std::string_view, 18> VfoFrequencyTonesStepControls = {
+    "Frame1_0",   "txtFrequency", "Frame1_3",  "optToneSet_0", "optToneSet_1", "optToneSet_2",
+    "Frame1_4",   "cboTxTone",    "Frame1_5",  "cboRxTone",    "Frame1_9",     "cboStep",
+    "Frame1_10",  "optShift_0",   "optShift_1", "optShift_2",  "Frame1_11",    "txtShiftFreq"};
+
+} // namespace
+
+std::span<const std::string_view> ModelControlGroupControls(ModelControlGroup group)
+{
+    switch (group) {
+    case ModelControlGroup::TxPowerAndQuickRepeater:
+        return TxPowerAndQuickRepeaterControls;
+    case ModelControlGroup::PmrChannelAndTone:
+        return PmrChannelAndToneControls;
+    case ModelControlGroup::VfoFrequencyTonesStep:
+        return VfoFrequencyTonesStepControls;
+    }
+    return {};
+}
+
+bool ModelControlGroupApplies(ModelControlGroup group, std::string_view modelName)
+{
+    switch (group) {
+    case ModelControlGroup::TxPowerAndQuickRepeater:
+        return modelName == ModelPAPmrOnly || modelName == ModelPALpdOnly || modelName == ModelPA;
+    case ModelControlGroup::PmrChannelAndTone:
+        return modelName == ModelPALpdOnly || modelName == ModelX || modelName == ModelZ;
+    case ModelControlGroup::VfoFrequencyTonesStep:
+        return modelName == ModelPAPmrOnly;
+    }
+    return false;
+}
+
+void SetModelControls(const RadioImage& image, VfoForm& form, bool enable)
+{
+    for (ModelControlGroup group : AllModelControlGroups) {
+        if (!ModelControlGroupApplies(group, image.ModelName))
+            continue;
+        for (std::string_view control : ModelControlGroupControls(group))
+            form.Enabled.set(control, enable);
+    }
+}
+
+bool IsDualBandModel(std::string_view modelName)
+{
+    return modelName == ModelPA;
+}
+
+} // namespace kvr27
