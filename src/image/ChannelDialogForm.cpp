@@ -92,6 +92,8 @@ bool StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialo
                             form.Enabled.isEnabled("optModel_1");
     if (modeChoice)
         flags = form.optModel == 0 ? ModeLpdFlag : ModePmrFlag;
+    else if (image.ModelName == ModelPAPmrOnly)
+        flags = ModePmrFlag; // marked PMR, so that the grid, a reload and the radio see a PMR channel
 
     const bool pmr = (image.ModelName == ModelPA && form.optModel == 1) || image.ModelName == ModelPAPmrOnly;
     std::optional<std::int32_t> frequency =

@@ -45,7 +45,8 @@ void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, Channel
 
 // Stores the dialog into the record of the grid's current row (after the dialog's
 // blank-field test): enables it, shows its row in the normal look, selects it and
-// sets ChannelsChanged and SettingsChanged. A frequency, offset or PMR channel text
+// sets ChannelsChanged and SettingsChanged. The dual-band model stores the chosen
+// mode; its PMR-only variant marks every channel PMR. A frequency, offset or PMR channel text
 // that is no number or does not fit its field is refused with NotANumberMessage and
 // nothing is stored; the result is then false.
 bool StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialogForm& form, MessageSink& messages);

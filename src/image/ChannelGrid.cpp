@@ -74,9 +74,9 @@ std::array<std::string, 11> ChannelRowTexts(const ChannelRecord& record, std::st
 {
     const bool dualBand = IsDualBandModel(modelName);
     std::array<std::string, 11> texts;
-    if (dualBand && record.IsPmr()) {
+    if (record.IsPmr() && (dualBand || modelName == ModelPAPmrOnly)) {
         texts[0] = std::to_string(record.Frequency / PmrChannelUnit);
-        texts[10] = ModeLabels[1];
+        texts[10] = dualBand ? ModeLabels[1] : NotApplicable;
     } else {
         texts[0] = FormatFrequency(record.Frequency);
         texts[10] = dualBand ? ModeLabels[0] : NotApplicable;

@@ -57,7 +57,8 @@ void ShowChannelRow(const RadioImage& image, ChannelGrid& grid, int index);
 void SelectChannelRow(ChannelGrid& grid, int row);
 
 // The texts of columns 1 to 11 of an enabled record (index 0 = column 1). A code
-// outside its label table shows UnknownLabel.
+// outside its label table shows UnknownLabel. A PMR record shows its channel
+// number for the dual-band model and for its PMR-only variant.
 std::array<std::string, 11> ChannelRowTexts(const ChannelRecord& record, std::string_view modelName);
 
 } // namespace kvr27

@@ -1,0 +1,41 @@
+#pragma once
+// The channel window's rules without the window: the grid's load, row selection,
+// the enable and disable commands, "Exit" and the close box, acting on
+// AppState::Grid and the radio image. The Qt window shows the grid state and
+// forwards its events here.
+#include "core/AppState.h"
+
+namespace kvr27 {
+
+class ChannelGridEditor {
+public:
+    explicit ChannelGridEditor(AppState& state);
+
+    // The window's load: header, "No" column, row 1 selected, then every row
+    // rewritten from the channel table.
+    void load();
+    // The user made `row` (1..100) the current row.
+    void rowSelected(int row);
+
+    // "Enable" / "disable": the current row's channel, when its "Frequency(ch)" cell
+    // is not empty.
+    void enableClicked();
+    void disableClicked();
+    // "Enable All" / "disable All": every row whose "Frequency(ch)" cell is not empty.
+    void enableAllClicked();
+    void disableAllClicked();
+    // "Exit": the radio's current channel becomes the lowest enabled one; the
+    // channel edits become unsaved settings. The window is then hidden.
+    void exitClicked();
+    // The close box: only the current channel is recomputed.
+    void closed();
+
+private:
+    void enableRow(int row);
+    void disableRow(int row);
+    void setCurrentChannel();
+
+    AppState& state_;
+};
+
+} // namespace kvr27

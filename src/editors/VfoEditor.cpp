@@ -1,0 +1,165 @@
+#include "editors/VfoEditor.h"
+
+#include "image/FrequencyText.h"
+#include "image/VfoCodec.h"
+
+namespace kvr27 {
+
+const std::array<TextBoxField<VfoForm>, 5> VfoTextBoxes = {{
+    {"txtFrequency", FieldKind::Frequency, &VfoForm::txtFrequency},
+    {"txtShiftFreq", FieldKind::Offset, &VfoForm::txtShiftFreq},
+    {"txtRptShiftFreq", FieldKind::Offset, &VfoForm::txtRptShiftFreq},
+    {"txtPmrFreq", FieldKind::PmrChannel, &VfoForm::txtPmrFreq},
+    {"txtSquelch", FieldKind::Squelch, &VfoForm::txtSquelch},
+}};
+
+const std::array<ListField<VfoForm>, 8> VfoListBoxes = {{
+    {"cboTxTone", ToneLabels, &VfoForm::cboTxTone},
+    {"cboRxTone", ToneLabels, &VfoForm::cboRxTone},
+    {"cboPmrTone", PmrToneLabels, &VfoForm::cboPmrTone},
+    {"cboStep", StepLabels, &VfoForm::cboStep},
+    {"CboCallTone", CallToneLabels, &VfoForm::CboCallTone},
+    {"cboTot", TotLabels, &VfoForm::cboTot},
+    {"cboApo", ApoLabels, &VfoForm::cboApo},
+    {"cboRptTone", ToneLabels, &VfoForm::cboRptTone},
+}};
+
+const std::array<OptionField<VfoForm>, 16> VfoOptionGroups = {{
+    {"optKeyLock", &VfoForm::optKeyLock},
+    {"optTxPower", &VfoForm::optTxPower},
+    {"optToneSet", &VfoForm::optToneSet},
+    {"optBattery", &VfoForm::optBattery},
+    {"optBeep", &VfoForm::optBeep},
+    {"optBs", &VfoForm::optBs},
+    {"optBell", &VfoForm::optBell},
+    {"optStb", &VfoForm::optStb},
+    {"optShift", &VfoForm::optShift},
+    {"optBclo", &VfoForm::optBclo},
+    {"optSkip", &VfoForm::optSkip},
+    {"optScan", &VfoForm::optScan},
+    {"optEpo", &VfoForm::optEpo},
+    {"optLamp", &VfoForm::optLamp},
+    {"optRptShift", &VfoForm::optRptShift},
+    {"optRptTone", &VfoForm::optRptTone},
+}};
+
+const std::array<std::string_view, 3> VfoReadOnlyControls = {"Frame1_21", "optSkip_0", "optSkip_1"};
+
+VfoEditor::VfoEditor(AppState& state, MessageSink& messages) : state_(state), messages_(messages) {}
+
+void VfoEditor::load()
+{
+    for (auto control : VfoReadOnlyControls)
+        state_.Vfo.Enabled.set(control, false);
+    state_.Image.VfoChanged = false;
+}
+
+std::string& VfoEditor::text(VfoText box)
+{
+    return state_.Vfo.*(VfoTextBoxes[static_cast<std::size_t>(box)].Field);
+}
+
+void VfoEditor::textChanged(VfoText box, std::string newText)
+{
+    std::string& field = text(box);
+    field = std::move(newText);
+    // Emptying the box is a change of its own, which passes every filter.
+    FilterField(VfoTextBoxes[static_cast<std::size_t>(box)].Kind, field, messages_);
+    trackTextChange(box);
+}
+
+void VfoEditor::trackTextChange(VfoText box)
+{
+    const VfoSettings& vfo = state_.Image.Vfo;
+    const std::string& field = text(box);
+    bool differs = false;
+    switch (box) {
+    case VfoText::Frequency: differs = field != FormatFrequency(vfo.Frequency); break;
+    case VfoText::ShiftFreq: differs = field != FormatFrequency(vfo.ShiftFreq); break;
+    case VfoText::RptShiftFreq: differs = field != FormatFrequency(vfo.RptShiftFreq); break;
+    case VfoText::PmrFreq:
+        differs = !field.empty() && ParseSmallNumber(field, 255) != std::optional<unsigned>(vfo.PmrChannel);
+        break;
+    case VfoText::Squelch:
+        differs = !field.empty() && ParseSmallNumber(field, MaxSquelch) != std::optional<unsigned>(vfo.Squelch());
+        break;
+    }
+    if (differs)
+        state_.Image.VfoChanged = true;
+}
+
+TextSelection VfoEditor::gotFocus(VfoText box) const
+{
+    return SelectionOnFocus(state_.Vfo.*(VfoTextBoxes[static_cast<std::size_t>(box)].Field));
+}
+
+void VfoEditor::repair(VfoText box, std::string_view roundedMessage)
+{
+    if (RepairField(VfoTextBoxes[static_cast<std::size_t>(box)].Kind, text(box), state_.Vfo.cboStep, roundedMessage,
+                    messages_))
+        textChanged(box, text(box));
+}
+
+void VfoEditor::lostFocus(VfoText box)
+{
+    repair(box, RoundedMessage);
+}
+
+void VfoEditor::stepLostFocus()
+{
+    repair(VfoText::Frequency, RoundedFrequencyMessage);
+    repair(VfoText::ShiftFreq, RoundedOffsetMessage);
+    repair(VfoText::RptShiftFreq, RoundedRepeaterOffsetMessage);
+}
+
+unsigned VfoEditor::storedCode(VfoList list) const
+{
+    const VfoSettings& vfo = state_.Image.Vfo;
+    switch (list) {
+    case VfoList::TxTone: return vfo.TxTone;
+    case VfoList::RxTone: return vfo.RxTone;
+    case VfoList::PmrTone: return vfo.PmrTone;
+    case VfoList::Step: return vfo.Step();
+    case VfoList::CallTone: return vfo.CallTone();
+    case VfoList::Tot: return vfo.Tot();
+    case VfoList::Apo: return vfo.Apo();
+    case VfoList::RptTone: return vfo.RptTone;
+    }
+    return 0;
+}
+
+void VfoEditor::listSelected(VfoList list, int index)
+{
+    state_.Vfo.*(VfoListBoxes[static_cast<std::size_t>(list)].Field) = index;
+    if (index != static_cast<int>(storedCode(list)))
+        state_.Image.VfoChanged = true;
+}
+
+void VfoEditor::optionSelected(VfoOption group, int index)
+{
+    state_.Vfo.*(VfoOptionGroups[static_cast<std::size_t>(group)].Field) = index;
+    state_.Image.VfoChanged = true;
+}
+
+bool VfoEditor::okClicked()
+{
+    if (state_.TransferRunning)
+        return false;
+    if (CollectVfoWindow(state_.Image, state_.Vfo, messages_) != 0)
+        return false;
+    if (state_.Image.VfoChanged) {
+        state_.Image.VfoChanged = false;
+        state_.Image.SettingsChanged = true;
+    }
+    return true;
+}
+
+bool VfoEditor::cancelClicked()
+{
+    if (state_.TransferRunning)
+        return false;
+    state_.Image.VfoChanged = false;
+    return true;
+}
+
+} // namespace kvr27

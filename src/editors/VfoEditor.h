@@ -1,0 +1,74 @@
+#pragma once
+// The VFO settings window's rules without the window: the events of its text boxes,
+// lists and option groups update the VFO form state (AppState::Vfo) and VfoChanged;
+// OK and Cancel decide about the radio image. The Qt window shows the form state and
+// forwards its widgets' events here.
+#include "core/AppState.h"
+#include "core/MessageSink.h"
+#include "editors/EntryRules.h"
+#include "editors/FormFields.h"
+#include "image/VfoForm.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kvr27 {
+
+// The window's five text boxes.
+enum class VfoText { Frequency, ShiftFreq, RptShiftFreq, PmrFreq, Squelch };
+// The window's eight drop-down lists.
+enum class VfoList { TxTone, RxTone, PmrTone, Step, CallTone, Tot, Apo, RptTone };
+// The window's sixteen option groups.
+enum class VfoOption {
+    KeyLock, TxPower, ToneSet, Battery, Beep, Bs, Bell, Stb,
+    Shift, Bclo, Skip, Scan, Epo, Lamp, RptShift, RptTone,
+};
+
+// The text boxes, lists and option groups, in the order of their enums.
+extern const std::array<TextBoxField<VfoForm>, 5> VfoTextBoxes;
+extern const std::array<ListField<VfoForm>, 8> VfoListBoxes;
+extern const std::array<OptionField<VfoForm>, 16> VfoOptionGroups;
+
+// Controls created disabled: the scan skip group shows the radio's setting only.
+extern const std::array<std::string_view, 3> VfoReadOnlyControls;
+
+class VfoEditor {
+public:
+    VfoEditor(AppState& state, MessageSink& messages);
+
+    // The window's load: the controls created disabled are disabled, VfoChanged false.
+    void load();
+
+    // A box's text changed (typed, or set by a rule): the filter, then the
+    // comparison with the stored value that marks the window changed.
+    void textChanged(VfoText box, std::string text);
+    // The selection a box gets with the focus.
+    TextSelection gotFocus(VfoText box) const;
+    // A box lost the focus: the raster rule for the frequency and both offsets.
+    void lostFocus(VfoText box);
+    // The step box lost the focus: the raster rule for all three frequency boxes.
+    void stepLostFocus();
+    // The user chose a list item: marks the window changed when it differs from the
+    // stored code.
+    void listSelected(VfoList list, int index);
+    // An option became selected: marks the window changed.
+    void optionSelected(VfoOption group, int index);
+
+    // "OK": takes the window's values into the radio image. Returns whether the
+    // window is hidden (false when a box is empty or holds no number).
+    bool okClicked();
+    // "Cancel": drops the window's edits. Returns whether the window is hidden.
+    bool cancelClicked();
+
+private:
+    std::string& text(VfoText box);
+    void trackTextChange(VfoText box);
+    void repair(VfoText box, std::string_view roundedMessage);
+    unsigned storedCode(VfoList list) const;
+
+    AppState& state_;
+    MessageSink& messages_;
+};
+
+} // namespace kvr27

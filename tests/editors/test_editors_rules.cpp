@@ -1,0 +1,138 @@
+// The entry rules of the editors' text boxes: filters, the raster rule, the limits.
+#include "editors/EntryRules.h"
+#include "image/VfoCodec.h"
+#include "support/RecordingMessageSink.h"
+
+#include <QtTest>
+
+using namespace kvr27;
+
+Q_DECLARE_METATYPE(kvr27::FieldKind)
+
+namespace {
+
+QString Q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+class EntryRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void filter_data()
+    {
+        QTest::addColumn<FieldKind>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message"); // empty: the text stands
+
+        const auto F = FieldKind::Frequency;
+        const auto O = FieldKind::Offset;
+        const auto P = FieldKind::PmrChannel;
+        const auto S = FieldKind::Squelch;
+        QTest::newRow("frequency letter") << F << "44x" << DigitsOnlyMessage;
+        QTest::newRow("frequency second point") << F << "446.0.1" << TooManyPointsMessage;
+        QTest::newRow("first offender decides: point") << F << "4..x" << TooManyPointsMessage;
+        QTest::newRow("first offender decides: letter") << F << "4x.." << DigitsOnlyMessage;
+        QTest::newRow("frequency minus") << F << "-1" << DigitsOnlyMessage;
+        QTest::newRow("frequency comma") << F << "446,5" << DigitsOnlyMessage;
+        QTest::newRow("frequency lone point") << F << "." << "";
+        QTest::newRow("frequency good") << F << "446.00625" << "";
+        QTest::newRow("empty passes") << F << "" << "";
+        QTest::newRow("offset blank") << O << "0 6" << DigitsOnlyMessage;
+        QTest::newRow("offset above limit passes the filter") << O << "150" << "";
+        QTest::newRow("pmr 0") << P << "0" << PmrChannelDigitMessage;
+        QTest::newRow("pmr 9") << P << "9" << PmrChannelDigitMessage;
+        QTest::newRow("pmr letter") << P << "a" << PmrChannelDigitMessage;
+        QTest::newRow("pmr 1") << P << "1" << "";
+        QTest::newRow("pmr 8") << P << "8" << "";
+        QTest::newRow("pmr empty") << P << "" << "";
+        QTest::newRow("squelch 20") << S << "20" << "";
+        QTest::newRow("squelch 00") << S << "00" << "";
+        QTest::newRow("squelch 21") << S << "21" << SquelchLimitMessage;
+        QTest::newRow("squelch 35") << S << "35" << SquelchLimitMessage;
+        QTest::newRow("squelch 1a") << S << "1a" << DigitsOnlyMessage;
+        QTest::newRow("squelch point") << S << "1." << DigitsOnlyMessage;
+    }
+
+    void filter()
+    {
+        QFETCH(FieldKind, kind);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        const auto result = FilterMessage(kind, text.toStdString());
+        QCOMPARE(result ? Q(*result) : QString(), message);
+
+        test::RecordingMessageSink sink;
+        std::string field = text.toStdString();
+        QCOMPARE(FilterField(kind, field, sink), message.isEmpty());
+        QCOMPARE(Q(field), message.isEmpty() ? text : QString());
+        QCOMPARE(sink.shown.size(), message.isEmpty() ? 0u : 1u);
+    }
+
+    void raster_data()
+    {
+        QTest::addColumn<FieldKind>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("expected"); // the text afterwards
+        QTest::addColumn<QString>("message");  // empty: no message
+
+        const auto F = FieldKind::Frequency;
+        const auto O = FieldKind::Offset;
+        const QString rounded = RoundedMessage;
+        QTest::newRow("6.25 kHz on its raster") << F << "446.00625" << 1 << "446.00625" << "";
+        QTest::newRow("6.25 kHz off the 5 kHz raster") << F << "446.00625" << 0 << "446.00500" << rounded;
+        QTest::newRow("5 kHz off the 6.25 kHz raster") << F << "446.00500" << 1 << "446.00000" << rounded;
+        QTest::newRow("10 kHz step uses the 5 kHz raster") << F << "446.00500" << 2 << "446.00500" << "";
+        QTest::newRow("12.5 kHz step uses the 6.25 kHz raster") << F << "446.00625" << 3 << "446.00625" << "";
+        QTest::newRow("whole number stays as typed") << F << "434" << 1 << "434" << "";
+        QTest::newRow("point first") << F << ".00625" << 1 << ".00625" << "";
+        QTest::newRow("trailing point rounds") << F << "434.001" << 0 << "434.00000" << rounded;
+        QTest::newRow("sub-unit digits round down") << F << "434.000001" << 0 << "434.000001" << "";
+        QTest::newRow("empty stays") << F << "" << 0 << "" << "";
+        QTest::newRow("lone point is emptied") << F << "." << 0 << "" << NotANumberMessage;
+        QTest::newRow("count beyond 32 bits is emptied") << F << "99999.999" << 0 << "" << NotANumberMessage;
+        QTest::newRow("no step selected: no raster") << F << "446.00123" << -1 << "446.00123" << "";
+        QTest::newRow("step code outside the list: no raster") << F << "446.00123" << 9 << "446.00123" << "";
+        QTest::newRow("no step, still no number") << F << "." << -1 << "" << NotANumberMessage;
+        QTest::newRow("offset 99.995 stays") << O << "99.995" << 0 << "99.995" << "";
+        QTest::newRow("offset 99.995 on 12.5 kHz") << O << "99.995" << 3 << "99.99375" << rounded;
+        QTest::newRow("offset 99.996") << O << "99.996" << 0 << "" << OffsetLimitMessage;
+        QTest::newRow("offset 99.99501") << O << "99.99501" << 0 << "" << OffsetLimitMessage;
+        QTest::newRow("offset 99.99500") << O << "99.99500" << 0 << "99.99500" << "";
+        QTest::newRow("offset leading zero") << O << "099.995" << 0 << "099.995" << "";
+        QTest::newRow("offset 100") << O << "100" << 0 << "" << OffsetLimitMessage;
+        QTest::newRow("offset far above") << O << "99999999" << 0 << "" << OffsetLimitMessage;
+        QTest::newRow("offset 98.9999") << O << "98.9999" << 0 << "98.99500" << rounded;
+        QTest::newRow("offset lone point") << O << "." << 0 << "" << NotANumberMessage;
+        QTest::newRow("pmr channel never rounds") << FieldKind::PmrChannel << "7" << 0 << "7" << "";
+    }
+
+    void raster()
+    {
+        QFETCH(FieldKind, kind);
+        QFETCH(QString, text);
+        QFETCH(int, step);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
+        test::RecordingMessageSink sink;
+        std::string field = text.toStdString();
+        const bool changed = RepairField(kind, field, step, RoundedMessage, sink);
+        QCOMPARE(Q(field), expected);
+        QCOMPARE(changed, !message.isEmpty());
+        QCOMPARE(sink.texts(), message.isEmpty() ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{message.toStdString()});
+    }
+
+    void selectionOnFocusCoversTheText()
+    {
+        QCOMPARE(SelectionOnFocus("446.00625"), (TextSelection{0, 9}));
+        QCOMPARE(SelectionOnFocus(""), (TextSelection{0, 0}));
+    }
+};
+
+QTEST_GUILESS_MAIN(EntryRulesTest)
+#include "test_editors_rules.moc"
