@@ -1,0 +1,79 @@
+#include "app/ProductInfo.h"
+
+#include "app/RadioPictures.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace kvr27 {
+
+namespace {
+
+const char* const Description =
+    "Reads, edits and writes the settings and the 100 memory channels of the "
+    "KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.";
+
+const char* const Disclaimer =
+    "Warning: use this program only with radios and data you are entitled to. "
+    "Copying or distributing radio settings or this program without authorisation "
+    "is prohibited.";
+
+QLabel* AddLabel(QWidget* container, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, container);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    return label;
+}
+
+QLabel* AddPicture(QWidget* container, const char* name, const QPixmap& picture, const QString& accessibleName)
+{
+    auto* image = new QLabel(container);
+    image->setObjectName(QLatin1String(name));
+    image->setPixmap(picture);
+    image->setAlignment(Qt::AlignCenter);
+    image->setAccessibleName(accessibleName);
+    return image;
+}
+
+} // namespace
+
+QString ProductTitle()
+{
+    return QStringLiteral("KV-R27 Clone Utility");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("Version %1 beta").arg(QLatin1String(KVR27_VERSION));
+}
+
+void AddProductInfo(QWidget* container)
+{
+    auto* layout = new QGridLayout(container);
+    QLabel* title = AddLabel(container, "lblTitle", ProductTitle());
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    QLabel* description = AddLabel(container, "lblDescription", QString::fromLatin1(Description));
+    QLabel* disclaimer = AddLabel(container, "lblDisclaimer", QString::fromLatin1(Disclaimer));
+    disclaimer->setFrameShape(QFrame::StyledPanel);
+    disclaimer->setMargin(6);
+    // Wrapped labels keep a comfortable line length at any font size.
+    description->setMinimumWidth(description->fontMetrics().averageCharWidth() * 50);
+
+    layout->addWidget(AddPicture(container, "Image1", RadioPicture(), QStringLiteral("Radio")), 0, 0, 3, 1,
+                      Qt::AlignTop);
+    layout->addWidget(title, 0, 1);
+    layout->addWidget(AddLabel(container, "lblVersion", VersionText()), 1, 1);
+    layout->addWidget(description, 2, 1);
+    layout->addWidget(AddPicture(container, "Image2", CablePicture(), QStringLiteral("Serial cable")), 3, 0,
+                      Qt::AlignTop);
+    layout->addWidget(disclaimer, 3, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setHorizontalSpacing(16);
+}
+
+} // namespace kvr27

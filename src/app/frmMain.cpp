@@ -1,0 +1,210 @@
+#include "app/frmMain.h"
+
+#include "app/frmAbout.h"
+#include "core/SetupIni.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace kvr27 {
+
+namespace {
+
+QAction* AddItem(QWidget* menu, const char* name, const char* caption)
+{
+    auto* action = new QAction(QLatin1String(caption), menu);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* caption)
+{
+    QMenu* menu = parent ? parent->addMenu(QLatin1String(caption)) : bar->addMenu(QLatin1String(caption));
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+const std::array<const char*, 3> Command1Captions = {"Memory Mode Setting", "VFO Mode Setting", "Exit"};
+
+} // namespace
+
+frmMain::frmMain(const AppContext& context, QWidget* parent) : QMainWindow(parent), context_(context)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromStdString(MessageTitle(context_.State.Image.ModelName)));
+
+    CreateMenus();
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(CreateCommandButtons(), 1);
+    layout->addWidget(CreatePortChoice());
+    setCentralWidget(central);
+    CreateStatusBar();
+
+    context_.State.ComIndex = ReadSetupIni(context_.SetupIniPath);
+    Option1[context_.State.ComIndex]->setChecked(true);
+    context_.State.Link.OpenPortNumber = NoPortOpen;
+}
+
+void frmMain::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = AddMenu(bar, nullptr, "mnuFile", "File");
+    mnuFileLode = AddItem(file, "mnuFileLode", "Load");
+    mnuFileSave = AddItem(file, "mnuFileSave", "Save");
+    mnuFileImport = AddItem(file, "mnuFileImport", "Import(Mem Setting)");
+    mnuFileExport = AddItem(file, "mnuFileExport", "Export(Mem Setting)");
+
+    mnuEeprom = AddMenu(bar, nullptr, "mnuEeprom", "Data");
+    mnuEepRead = AddMenu(bar, mnuEeprom, "mnuEepRead", "Read");
+    mnuEepReadAll = AddItem(mnuEepRead, "mnuEepReadAll", "All");
+    mnuEepReadVfo = AddItem(mnuEepRead, "mnuEepReadVfo", "Vfo Mode");
+    mnuEepReadMem = AddItem(mnuEepRead, "mnuEepReadMem", "Memory Mode");
+    mnuEepWrite = AddMenu(bar, mnuEeprom, "mnuEepWrite", "Write");
+    mnuEepWriteAll = AddItem(mnuEepWrite, "mnuEepWriteAll", "All");
+    mnuEepWriteVfo = AddItem(mnuEepWrite, "mnuEepWriteVfo", "Vfo Mode");
+    mnuEepWriteMem = AddItem(mnuEepWrite, "mnuEepWriteMem", "Memory Mode");
+
+    mnuPrint = AddItem(bar, "mnuPrint", "Print");
+    mnuInfo = AddItem(bar, "mnuInfo", "Info");
+    connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
+
+    for (QAction* item : {mnuFileLode, mnuFileSave, mnuFileImport, mnuFileExport, mnuPrint})
+        item->setEnabled(false);
+    setDataCommandsAvailable(false);
+}
+
+QWidget* frmMain::CreateCommandButtons()
+{
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < static_cast<int>(Command1.size()); ++i) {
+        Command1[i] = new QPushButton(QLatin1String(Command1Captions[i]), box);
+        Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        Command1[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        Command1[i]->setMinimumHeight(Command1[i]->sizeHint().height() * 3 / 2);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        layout->addWidget(Command1[i]);
+    }
+    return box;
+}
+
+QWidget* frmMain::CreatePortChoice()
+{
+    auto* box = new QGroupBox(QStringLiteral("COM Port"), this);
+    box->setObjectName(QStringLiteral("fraPort"));
+    auto* layout = new QVBoxLayout(box);
+    Option1Group = new QButtonGroup(this);
+    for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
+        Option1[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), box);
+        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1Group->addButton(Option1[i], i);
+        layout->addWidget(Option1[i]);
+    }
+    connect(Option1Group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            context_.State.ComIndex = index;
+    });
+    Command2 = new QPushButton(QStringLiteral("port close"), box);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
+    layout->addWidget(Command2);
+    layout->addStretch();
+    return box;
+}
+
+void frmMain::CreateStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    statusPanel_ = new QLabel(StatusBar1);
+    statusPanel_->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    statusPanel_->setAlignment(Qt::AlignCenter);
+    statusPanel_->setAccessibleName(QStringLiteral("Status"));
+    StatusBar1->addWidget(statusPanel_, 1);
+    setStatusBar(StatusBar1);
+}
+
+void frmMain::Command1Enabled(bool enabled)
+{
+    for (QPushButton* button : Command1)
+        button->setEnabled(enabled);
+}
+
+void frmMain::setDataCommandsAvailable(bool available)
+{
+    for (QAction* item :
+         {mnuEepReadAll, mnuEepReadVfo, mnuEepReadMem, mnuEepWriteAll, mnuEepWriteVfo, mnuEepWriteMem})
+        item->setEnabled(available);
+}
+
+void frmMain::setStatusText(const QString& text)
+{
+    statusPanel_->setText(text);
+}
+
+QString frmMain::statusText() const
+{
+    return statusPanel_->text();
+}
+
+void frmMain::Command1_Click(int index)
+{
+    if (context_.State.TransferRunning)
+        return;
+    switch (index) {
+    case 0: // the channel grid window
+        break;
+    case 1: // the VFO window
+        break;
+    case 2:
+        close();
+        break;
+    }
+}
+
+void frmMain::Command2_Click() {}
+
+void frmMain::mnuInfo_Click()
+{
+    if (context_.State.TransferRunning)
+        return;
+    frmAbout about(context_.State.Image.ModelName, this);
+    about.exec();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // A transfer in progress runs inside this window's handlers: it must end first.
+    if (context_.State.TransferRunning
+        || (context_.State.Image.SettingsChanged && !context_.Messages.ask(SettingsChangedQuestion))) {
+        event->ignore();
+        return;
+    }
+    // A folder that cannot be written to keeps the old choice; the program ends anyway.
+    WriteSetupIni(context_.SetupIniPath, context_.State.ComIndex);
+    ClosePortIfOpen();
+    event->accept();
+    QApplication::quit();
+}
+
+void frmMain::ClosePortIfOpen()
+{
+    context_.State.Link.OpenPortNumber = NoPortOpen;
+}
+
+} // namespace kvr27

@@ -1,0 +1,88 @@
+#pragma once
+// The main window: the File, Data, Print and Info menus, the buttons that open the
+// two editors or end the program, the COM port choice and the status line. Closing it
+// ends the program.
+#include "app/AppContext.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+
+namespace kvr27 {
+
+// The question asked before edited settings are discarded.
+inline constexpr const char* SettingsChangedQuestion = "The setting has been changed.\rMay you keep processing it?";
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // The window's load: title, status line, COM option from setup.ini, no port open.
+    explicit frmMain(const AppContext& context, QWidget* parent = nullptr);
+
+    // Menu commands. The File items and Print are offered once their commands exist;
+    // the Data items follow setDataCommandsAvailable.
+    QAction* mnuFileLode;
+    QAction* mnuFileSave;
+    QAction* mnuFileImport;
+    QAction* mnuFileExport;
+    QMenu* mnuEeprom;
+    QMenu* mnuEepRead;
+    QAction* mnuEepReadAll;
+    QAction* mnuEepReadVfo;
+    QAction* mnuEepReadMem;
+    QMenu* mnuEepWrite;
+    QAction* mnuEepWriteAll;
+    QAction* mnuEepWriteVfo;
+    QAction* mnuEepWriteMem;
+    QAction* mnuPrint;
+    QAction* mnuInfo;
+
+    // 0 "Memory Mode Setting", 1 "VFO Mode Setting", 2 "Exit".
+    std::array<QPushButton*, 3> Command1{};
+    // COM1 to COM5; the checked one is AppState::ComIndex.
+    std::array<QRadioButton*, 5> Option1{};
+    QButtonGroup* Option1Group;
+    QPushButton* Command2;
+    QStatusBar* StatusBar1;
+
+    // Enables or disables the three Command1 buttons (off while a transfer runs).
+    void Command1Enabled(bool enabled);
+    // Offers or withdraws the six read and write commands of the Data menu.
+    void setDataCommandsAvailable(bool available);
+    // The status line's one panel: transfer progress and status texts.
+    void setStatusText(const QString& text);
+    QString statusText() const;
+
+    // The buttons: 0 opens the channel grid, 1 the VFO window, 2 closes the window.
+    void Command1_Click(int index);
+    // "port close": the port stays as it is; it closes when the program ends or
+    // another port is used.
+    void Command2_Click();
+    // Shows the about box modally.
+    void mnuInfo_Click();
+
+protected:
+    // Asks before unsaved settings are lost, then keeps the COM choice in setup.ini,
+    // closes the port and ends the program.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    QWidget* CreateCommandButtons();
+    QWidget* CreatePortChoice();
+    void CreateStatusBar();
+    void ClosePortIfOpen();
+
+    AppContext context_;
+    QLabel* statusPanel_;
+};
+
+} // namespace kvr27

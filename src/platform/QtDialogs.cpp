@@ -1,0 +1,68 @@
+#include "platform/QtDialogs.h"
+
+#include "platform/QtFileFilter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace kvr27 {
+
+namespace {
+
+QWidget* DialogParent()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+std::optional<std::string> RunFileDialog(const std::string& filter, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(DialogParent());
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(QtFileFilter(filter));
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setDefaultSuffix(DefaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+} // namespace
+
+QtDialogs::QtDialogs() = default;
+QtDialogs::~QtDialogs() = default;
+
+std::optional<std::string> QtDialogs::openFile(const std::string& filter)
+{
+    return RunFileDialog(filter, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtDialogs::saveFile(const std::string& filter)
+{
+    return RunFileDialog(filter, QFileDialog::AcceptSave);
+}
+
+QPrinter& QtDialogs::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+std::optional<PrintSetup> QtDialogs::printSetup()
+{
+    QPrintDialog dialog(&printer(), DialogParent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    PrintSetup setup;
+    setup.orientation = printer().pageLayout().orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+                                                                                        : PageOrientation::Portrait;
+    setup.copies = printer().copyCount();
+    return setup;
+}
+
+} // namespace kvr27

@@ -1,0 +1,50 @@
+#include "platform/QtFileFilter.h"
+
+#include <QStringList>
+
+namespace kvr27 {
+
+namespace {
+
+// The filter's fields: description, pattern, description, pattern, ...
+QStringList FilterFields(const std::string& filter)
+{
+    QStringList fields = QString::fromStdString(filter).split(QLatin1Char('|'));
+    while (!fields.isEmpty() && fields.last().trimmed().isEmpty())
+        fields.removeLast();
+    return fields;
+}
+
+} // namespace
+
+QString QtFileFilter(const std::string& filter)
+{
+    const QStringList fields = FilterFields(filter);
+    QStringList entries;
+    for (qsizetype i = 0; i < fields.size(); i += 2) {
+        const QString description = fields[i].trimmed();
+        const QString pattern = i + 1 < fields.size() ? fields[i + 1].trimmed() : QString();
+        if (pattern.isEmpty() || description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
+            entries << description;
+        else
+            entries << description + QLatin1String(" (") + QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' '))
+                           + QLatin1Char(')');
+    }
+    return entries.join(QLatin1String(";;"));
+}
+
+QString DefaultSuffix(const std::string& filter)
+{
+    const QStringList fields = FilterFields(filter);
+    if (fields.size() < 2)
+        return {};
+    const QString pattern = fields[1].trimmed().section(QLatin1Char(';'), 0, 0);
+    if (!pattern.startsWith(QLatin1String("*.")))
+        return {};
+    const QString suffix = pattern.mid(2);
+    if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')))
+        return {};
+    return suffix;
+}
+
+} // namespace kvr27

@@ -1,0 +1,18 @@
+#pragma once
+// File dialog filters: the program's "Description (*.ext)|*.ext|" form in the form
+// QFileDialog takes.
+#include <QString>
+
+#include <string>
+
+namespace kvr27 {
+
+// "Desc (*.r27)|*.r27|" gives "Desc (*.r27)"; several pairs are joined with ";;".
+// A description that does not show its pattern gets it appended in brackets.
+QString QtFileFilter(const std::string& filter);
+
+// The extension of the first pattern ("r27" for "*.r27"), added by the save dialog
+// when the user types a name without one; empty when the pattern has none.
+QString DefaultSuffix(const std::string& filter);
+
+} // namespace kvr27

@@ -1,0 +1,62 @@
+#include "platform/QtMessageSink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kvr27 {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A box over the window the user is working in, so that it is centred on it and
+// modal to it.
+QWidget* BoxParent()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+QtMessageSink::QtMessageSink(const RadioImage& image) : image_(image) {}
+
+QString QtMessageSink::DisplayText(const std::string& text)
+{
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+void QtMessageSink::notify(const std::string& text, MessageIcon icon)
+{
+    QMessageBox box(BoxIcon(icon), QString::fromStdString(MessageTitle(image_.ModelName)), DisplayText(text),
+                    QMessageBox::Ok, BoxParent());
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtMessageSink::ask(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(MessageTitle(image_.ModelName)),
+                    DisplayText(text), QMessageBox::Ok | QMessageBox::Cancel, BoxParent());
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+} // namespace kvr27

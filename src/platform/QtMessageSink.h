@@ -1,0 +1,27 @@
+#pragma once
+// The message boxes of the program: the core's notices and OK/Cancel questions shown
+// as QMessageBox, titled after the model that the radio image holds at that moment.
+#include "core/MessageSink.h"
+#include "image/RadioImage.h"
+
+#include <QString>
+
+namespace kvr27 {
+
+class QtMessageSink : public MessageSink {
+public:
+    // The title follows image.ModelName, so boxes shown before a model is chosen
+    // carry the program's own name.
+    explicit QtMessageSink(const RadioImage& image);
+
+    void notify(const std::string& text, MessageIcon icon = MessageIcon::None) override;
+    bool ask(const std::string& text) override;
+
+    // The core's line separator "\r" (also "\r\n") as the line break a box shows.
+    static QString DisplayText(const std::string& text);
+
+private:
+    const RadioImage& image_;
+};
+
+} // namespace kvr27
