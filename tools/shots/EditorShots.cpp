@@ -8,6 +8,8 @@
 #include "core/MessageSink.h"
 #include "editors/ChannelGridEditor.h"
 #include "image/ChannelGrid.h"
+#include "EmulatedPort.h"
+#include "RadioEmulator.h"
 
 #include <QTableView>
 
@@ -63,8 +65,11 @@ int main(int argc, char** argv)
     AddSampleChannels(state);
 
     QWidget* shown = nullptr;
-    kvr27::app::frmVfo vfo(state, messages);
-    kvr27::app::frmMem mem(state, messages);
+    kvr27::sim::RadioEmulator radio;
+    kvr27::sim::EmulatedPort port(radio);
+    const kvr27::app::EditorContext context{state, messages, port, port};
+    kvr27::app::frmVfo vfo(context);
+    kvr27::app::frmMem mem(context);
     std::unique_ptr<kvr27::app::frmMemSub> sub;
     if (window == QLatin1String("frmVfo")) {
         vfo.openModal();

@@ -43,8 +43,9 @@ constexpr int VisibleRows = 16;
 
 } // namespace
 
-frmMem::frmMem(AppState& state, MessageSink& messages, QWidget* parent)
-    : QDialog(parent), state_(state), messages_(messages), editor_(state),
+frmMem::frmMem(const EditorContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), state_(context.State),
+      link_{context.LinkPort, context.LinkWaiter, context.Messages, *this}, editor_(state_),
       dialogRunner_([](frmMemSub& dialog) { dialog.exec(); })
 {
     setObjectName(QStringLiteral("frmMem"));
@@ -143,6 +144,16 @@ void frmMem::render()
     rendering_ = false;
 }
 
+void frmMem::showProgress(ProgressTarget, const std::string& text)
+{
+    statusPanel_->setText(QString::fromStdString(text));
+}
+
+QString frmMem::statusText() const
+{
+    return statusPanel_->text();
+}
+
 void frmMem::setButtonsEnabled(bool enabled)
 {
     for (QPushButton* button : Command1)
@@ -155,6 +166,8 @@ void frmMem::Command1_Click(int index)
         return;
     setButtonsEnabled(false);
     switch (index) {
+    case 0: editor_.readClicked(link_); break;
+    case 1: editor_.writeClicked(link_); break;
     case 2: editor_.enableClicked(); break;
     case 3: editor_.enableAllClicked(); break;
     case 4: editor_.disableClicked(); break;
@@ -172,7 +185,7 @@ void frmMem::MSFlexGrid1_DblClick()
 {
     if (state_.TransferRunning)
         return;
-    frmMemSub dialog(state_, messages_, this);
+    frmMemSub dialog(state_, context_.Messages, this);
     dialogRunner_(dialog);
     render();
 }

@@ -3,7 +3,9 @@
 // and hands its events to the ChannelGridEditor; a double-click opens the
 // one-channel dialog on the current row. Modal over the main window, hidden by
 // "Exit" and kept for the next opening.
+#include "app/editors/EditorContext.h"
 #include "editors/ChannelGridEditor.h"
+#include "link/LinkServices.h"
 
 #include <QDialog>
 
@@ -14,20 +16,16 @@ class QLabel;
 class QPushButton;
 class QTableView;
 
-namespace kvr27 {
-class MessageSink;
-}
-
 namespace kvr27::app {
 
 class ChannelGridModel;
 class frmMemSub;
 
-class frmMem : public QDialog {
+class frmMem : public QDialog, public ProgressSink {
     Q_OBJECT
 
 public:
-    frmMem(AppState& state, MessageSink& messages, QWidget* parent = nullptr);
+    explicit frmMem(const EditorContext& context, QWidget* parent = nullptr);
 
     // Shows the grid state as it stands (the caller refreshes it from the image
     // first) and waits until the window is hidden.
@@ -47,6 +45,11 @@ public:
     QTableView* MSFlexGrid1 = nullptr;
     std::array<QPushButton*, 7> Command1{};
 
+    // A transfer's progress, in this window's status bar.
+    void showProgress(ProgressTarget target, const std::string& text) override;
+    // The status bar's text.
+    QString statusText() const;
+
 protected:
     // The close box (and Escape): the current channel is recomputed; the next
     // opening loads the window afresh.
@@ -57,8 +60,9 @@ private:
     void render();
     void setButtonsEnabled(bool enabled);
 
+    EditorContext context_;
     AppState& state_;
-    MessageSink& messages_;
+    LinkServices link_;
     ChannelGridEditor editor_;
     ChannelGridModel* model_ = nullptr;
     QLabel* statusPanel_ = nullptr;

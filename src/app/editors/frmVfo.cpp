@@ -41,8 +41,10 @@ QLabel* MakeHeading(QWidget* parent, const char* name, const char* text)
 
 } // namespace
 
-frmVfo::frmVfo(AppState& state, MessageSink& messages, QWidget* parent)
-    : QDialog(parent), state_(state), editor_(state, messages), binding_(editor_, [this] { render(); })
+frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), state_(context.State),
+      link_{context.LinkPort, context.LinkWaiter, context.Messages, *this}, editor_(state_, context.Messages),
+      binding_(editor_, [this] { render(); })
 {
     setObjectName(QStringLiteral("frmVfo"));
     auto frame = [this](int index, const char* caption) {
@@ -149,6 +151,16 @@ void frmVfo::render()
     binding_.show(state_.Vfo);
 }
 
+void frmVfo::showProgress(ProgressTarget, const std::string& text)
+{
+    statusPanel_->setText(QString::fromStdString(text));
+}
+
+QString frmVfo::statusText() const
+{
+    return statusPanel_->text();
+}
+
 void frmVfo::setButtonsEnabled(bool enabled)
 {
     for (QPushButton* button : Command1)
@@ -160,12 +172,13 @@ void frmVfo::Command1_Click(int index)
     setButtonsEnabled(false);
     bool hide = false;
     switch (index) {
+    case 0: editor_.readClicked(link_); break;
+    case 1: editor_.writeClicked(link_); break;
     case 2: hide = editor_.okClicked(); break;
     case 3: hide = editor_.cancelClicked(); break;
     default: break;
     }
     setButtonsEnabled(true);
-    statusPanel_->clear();
     render();
     if (hide)
         done(index == 2 ? Accepted : Rejected);

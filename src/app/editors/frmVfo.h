@@ -3,7 +3,9 @@
 // controls' events to the VfoEditor. Modal over the main window, hidden by OK and
 // Cancel and kept for the next opening.
 #include "editors/VfoEditor.h"
+#include "app/editors/EditorContext.h"
 #include "app/editors/FormBinding.h"
+#include "link/LinkServices.h"
 
 #include <QDialog>
 
@@ -14,11 +16,11 @@ class QPushButton;
 
 namespace kvr27::app {
 
-class frmVfo : public QDialog {
+class frmVfo : public QDialog, public ProgressSink {
     Q_OBJECT
 
 public:
-    frmVfo(AppState& state, MessageSink& messages, QWidget* parent = nullptr);
+    explicit frmVfo(const EditorContext& context, QWidget* parent = nullptr);
 
     // Shows the form state as it stands (the caller refills it from the image first)
     // and waits until the window is hidden.
@@ -31,6 +33,11 @@ public:
 
     std::array<QPushButton*, 4> Command1{};
 
+    // A transfer's progress, in this window's status bar.
+    void showProgress(ProgressTarget target, const std::string& text) override;
+    // The status bar's text.
+    QString statusText() const;
+
 protected:
     // The close box (and Escape): the window is discarded without a question; the
     // next opening loads it afresh.
@@ -41,7 +48,9 @@ private:
     void render();
     void setButtonsEnabled(bool enabled);
 
+    EditorContext context_;
     AppState& state_;
+    LinkServices link_;
     VfoEditor editor_;
     FormBinding<VfoForm, VfoEditor, VfoText, VfoList, VfoOption> binding_;
     QLabel* statusPanel_ = nullptr;
