@@ -1,6 +1,7 @@
 #pragma once
 // What the program knows about the serial link between transfers.
 #include <cstdint>
+#include <string>
 
 namespace kvr27 {
 
@@ -8,6 +9,9 @@ inline constexpr std::uint8_t NoPortOpen = 255;
 
 struct LinkState {
     std::uint8_t OpenPortNumber = NoPortOpen; // COM number 1..5 that is open, or NoPortOpen
+    // The device and the system's reason when the last open failed ("" otherwise),
+    // shown in the status bar so the user can tell a missing cable from a refused one.
+    std::string PortProblem;
 };
 
 } // namespace kvr27

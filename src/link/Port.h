@@ -1,0 +1,28 @@
+#pragma once
+// The serial port seam: what the link needs of the port that reaches the radio.
+// The program's port is a serial device (QtPort); tests use an emulated radio.
+#include <cstddef>
+#include <string>
+
+namespace kvr27 {
+
+class Port {
+public:
+    virtual ~Port() = default;
+    // Opens COM port `portNumber` (1..5); false when it cannot be opened.
+    virtual bool open(int portNumber) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // Sends the characters as they are.
+    virtual void write(const std::string& text) = 0;
+    // Number of received characters waiting to be read.
+    virtual std::size_t bytesAvailable() = 0;
+    // Takes every received character waiting.
+    virtual std::string readAll() = 0;
+    // The device that COM port `portNumber` stands for, for the user's eyes.
+    virtual std::string deviceName(int portNumber) const = 0;
+    // The system's reason why the last open failed.
+    virtual std::string errorText() const = 0;
+};
+
+} // namespace kvr27

@@ -1,0 +1,54 @@
+#pragma once
+// A program state wired to the in-process emulated radio, with recorded messages
+// and progress texts.
+#include "EmulatedPort.h"
+#include "RadioEmulator.h"
+#include "core/AppState.h"
+#include "link/LinkServices.h"
+#include "support/RecordingMessageSink.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kvr27::test {
+
+class RecordingProgress : public ProgressSink {
+public:
+    explicit RecordingProgress(const AppState& state) : state_(state) {}
+    void showProgress(ProgressTarget target, const std::string& text) override
+    {
+        shown.emplace_back(target, text);
+        runningWhenShown.push_back(state_.TransferRunning);
+    }
+    std::string last() const { return shown.empty() ? std::string("(none)") : shown.back().second; }
+
+    std::vector<std::pair<ProgressTarget, std::string>> shown;
+    std::vector<bool> runningWhenShown;
+
+private:
+    const AppState& state_;
+};
+
+struct LinkRig {
+    // The start-up state of the model of start window option `option`, and a radio
+    // reporting `radioCode`.
+    explicit LinkRig(int option = 0, std::uint8_t radioCode = 6);
+
+    // Puts 32 hex digits into the radio's memory at `address`.
+    void putBlock(std::uint16_t address, std::string_view digits);
+    // The radio's 16 bytes at `address` as 32 digits.
+    std::string block(std::uint16_t address) const;
+    // Write commands the radio received (reads left out).
+    std::vector<std::string> writes() const;
+
+    AppState state;
+    sim::RadioEmulator radio;
+    sim::EmulatedPort port{radio};
+    RecordingMessageSink messages;
+    RecordingProgress progress{state};
+    LinkServices services{port, port, messages, progress};
+};
+
+} // namespace kvr27::test

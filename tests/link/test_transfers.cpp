@@ -1,0 +1,459 @@
+// The four transfers and the Data menu commands over the emulated radio: what is
+// read and written, the model check, the range pass of the memory write, the
+// questions and flags of the commands, and every fault of the radio.
+#include "LinkRig.h"
+#include "core/Questions.h"
+#include "image/FrequencyText.h"
+#include "image/ModelRules.h"
+#include "image/VfoCodec.h"
+#include "link/DataMenuCommands.h"
+#include "link/Framing.h"
+#include "link/Link.h"
+#include "link/MemoryMap.h"
+#include "link/Transfers.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <random>
+
+using namespace kvr27;
+using namespace kvr27::test;
+using sim::Fault;
+
+using TransferFunction = std::function<std::string(AppState&, LinkServices&, ProgressTarget)>;
+using Command = std::function<void(AppState&, LinkServices&)>;
+Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(TransferFunction)
+Q_DECLARE_METATYPE(Command)
+
+namespace {
+
+constexpr int OptionPA = 0;
+constexpr int OptionX = 2;
+constexpr int OptionPmrOnly = 3;
+constexpr int OptionLpdOnly = 4;
+
+// A KV-R27PA radio (code 8: 433.06 to 434.785 MHz) holding VFO settings, channels
+// 0 (LPD), 5 (PMR 3) and 40 (LPD) enabled, channel 7 filled but disabled, and
+// current channel 6.
+void LoadKnownRadio(LinkRig& rig)
+{
+    rig.putBlock(0x700, "029662500000EA60C1AABB02FFFFFFFF"); // 434.10000 MHz, PMR channel 3
+    rig.putBlock(0x710, "9F13B5420006080926FFFFFFFFFFFFFF");
+    rig.putBlock(0x730, "0007A1200560FFFFFFFFFFFFFFFFFFFF");
+    rig.putBlock(0x720, "84000000008000000000000000FFFFFF");
+    rig.putBlock(0x000, "0294CDEC0000EA600A0B00140300FFFF");
+    rig.putBlock(0x050, "0200000000000000000026080100FFFF");
+    rig.putBlock(0x070, "0295C4F00000000001020304050607FF");
+    rig.putBlock(0x280, "0296896000000000000000040200FFFF");
+}
+
+const ShownMessage ReadWriteError{ReadWriteErrorMessage, MessageIcon::Exclamation, false};
+
+std::string Progress(std::string_view words, int percent) { return ProgressText(words, percent); }
+
+} // namespace
+
+class TestTransfers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readAllBringsTheRadioIntoTheImage()
+    {
+        LinkRig rig(OptionPA, 8);
+        LoadKnownRadio(rig);
+        rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = rig.state.Image.ChannelsChanged = true;
+        const ChannelRecord untouchedExtra = rig.state.Image.Channels.at(7);
+        const auto extraBytes = rig.state.Image.Vfo.ExtraBytes;
+
+        ReadAllCommand(rig.state, rig.services);
+
+        QCOMPARE(rig.messages.texts(), std::vector<std::string>{SettingsChangedQuestion});
+        QCOMPARE(rig.radio.commands().size(), 4u + 103u);
+        const RadioImage& image = rig.state.Image;
+        QCOMPARE(image.ModelCode, 8);
+        QCOMPARE(image.Vfo.Frequency, 43410000);
+        QCOMPARE(image.Vfo.PmrChannel, 3);
+        QCOMPARE(image.Vfo.SkipScanApo, 0x42);
+        QCOMPARE(image.Vfo.RptShiftFreq, 500000);
+        QCOMPARE(image.Vfo.CurrentChannel, 6);
+        QCOMPARE(image.Vfo.ExtraBytes, extraBytes);
+        QCOMPARE(image.Channels.at(0).Frequency, 0x294CDEC);
+        QCOMPARE(image.Channels.at(5).Frequency, 3 * PmrChannelUnit);
+        QVERIFY(image.Channels.at(0).Enabled && image.Channels.at(5).Enabled && image.Channels.at(40).Enabled);
+        // A channel whose bit is clear is read like any other.
+        QVERIFY(!image.Channels.at(7).Enabled);
+        QCOMPARE(image.Channels.at(7).Step, 0x05);
+        QVERIFY(image.Channels.at(7) != untouchedExtra);
+        QVERIFY(!image.SettingsChanged && !image.VfoChanged && !image.ChannelsChanged);
+
+        // The editors show what was read.
+        QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
+        QCOMPARE(rig.state.Grid.TextMatrix(41, 1), std::string("434.20000"));
+
+        // Progress: three VFO steps, 100 channel steps, then the status is cleared.
+        QCOMPARE(rig.progress.shown.size(), 3u + 100u + 1u);
+        QCOMPARE(rig.progress.shown[0].second, Progress("Vfo mode read", 33));
+        QCOMPARE(rig.progress.shown[2].second, std::string("Vfo mode read       100%"));
+        QCOMPARE(rig.progress.shown[3].second, std::string("Memory mode read       1%"));
+        QCOMPARE(rig.progress.shown[102].second, Progress("Memory mode read", 100));
+        QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Main, std::string()));
+        for (bool running : rig.progress.runningWhenShown)
+            QVERIFY(running);
+        QVERIFY(!rig.state.TransferRunning);
+        QVERIFY(rig.port.isOpen());
+    }
+
+    void readCommandsAskBeforeReplacingEdits_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::newRow("Read > All") << Command(ReadAllCommand);
+        QTest::newRow("Read > Vfo Mode") << Command(ReadVfoCommand);
+        QTest::newRow("Read > Memory Mode") << Command(ReadMemoryCommand);
+    }
+    void readCommandsAskBeforeReplacingEdits()
+    {
+        QFETCH(Command, command);
+        LinkRig rig(OptionPA, 8);
+        LoadKnownRadio(rig);
+        rig.state.Image.SettingsChanged = rig.state.Image.ChannelsChanged = true;
+        rig.state.Vfo.txtSquelch = "7";
+        const RadioImage before = rig.state.Image;
+        rig.messages.answers = {false};
+        command(rig.state, rig.services);
+        QVERIFY(rig.radio.commands().empty());
+        QVERIFY(rig.state.Image.SettingsChanged && rig.state.Image.ChannelsChanged);
+        QCOMPARE(rig.state.Image.Vfo, before.Vfo);
+        QCOMPARE(rig.state.Vfo.txtSquelch, std::string("7"));
+        QCOMPARE(rig.port.opens, 0);
+    }
+
+    // After a failed read the windows show the unchanged image and the flags are
+    // clear; a failed VFO read skips the memory read.
+    void failedReadAllStillClearsTheFlags()
+    {
+        LinkRig rig(OptionPA, 8);
+        rig.radio.setFault(Fault::Silence, 2);
+        rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = true;
+        rig.state.Vfo.txtFrequency = "434.55555";
+        const RadioImage before = rig.state.Image;
+        ReadAllCommand(rig.state, rig.services);
+        QCOMPARE(rig.radio.commands().size(), 3u);
+        QCOMPARE(rig.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion, ReadWriteErrorMessage}));
+        QCOMPARE(rig.state.Image.Vfo, before.Vfo);
+        QCOMPARE(rig.state.Image.ModelCode, 8);
+        QCOMPARE(rig.state.Vfo.txtFrequency, FormatFrequency(before.Vfo.Frequency));
+        QVERIFY(!rig.state.Image.SettingsChanged && !rig.state.Image.VfoChanged);
+        QCOMPARE(rig.progress.last(), std::string());
+    }
+
+    void modelCheck_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("radioCode");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("KV-R27PA, code 9") << OptionPA << 9 << true;
+        QTest::newRow("KV-R27PA, code 5") << OptionPA << 5 << false;
+        QTest::newRow("KV-R27X, code 4") << OptionX << 4 << false;
+        QTest::newRow("PMR only: no check") << OptionPmrOnly << 4 << true;
+        QTest::newRow("LPD only: no check") << OptionLpdOnly << 0 << true;
+    }
+    void modelCheck()
+    {
+        QFETCH(int, option);
+        QFETCH(int, radioCode);
+        QFETCH(bool, accepted);
+        for (auto transfer : {ReadVfoMode, ReadMemoryMode, WriteMemoryMode}) {
+            LinkRig rig(option, static_cast<std::uint8_t>(radioCode));
+            LoadKnownRadio(rig);
+            rig.radio.memory()[0x7F6] = static_cast<std::uint8_t>(radioCode);
+            RadioImage expected = rig.state.Image;
+            expected.ModelCode = static_cast<std::uint8_t>(radioCode);
+            const std::string result = transfer(rig.state, rig.services, ProgressTarget::Editor);
+            QCOMPARE(result, std::string(accepted ? LinkSuccess : LinkFailure));
+            if (!accepted) {
+                QCOMPARE(rig.messages.shown, std::vector<ShownMessage>{ShownMessage{ModelMismatchMessage}});
+                QCOMPARE(rig.radio.commands().size(), 1u);
+                QCOMPARE(rig.state.Image.Vfo, expected.Vfo);
+                QCOMPARE(rig.state.Image.Channels, expected.Channels);
+                QCOMPARE(rig.state.Image.ModelCode, expected.ModelCode);
+            }
+        }
+    }
+
+    void memoryReadFailingAtChannel51KeepsTheTable()
+    {
+        LinkRig rig(OptionPA, 6);
+        LoadKnownRadio(rig);
+        rig.radio.setFault(Fault::ShortAnswer, 1 + 50);
+        const ChannelTable before = rig.state.Image.Channels;
+        QCOMPARE(ReadMemoryMode(rig.state, rig.services, ProgressTarget::Editor), std::string(LinkFailure));
+        QCOMPARE(rig.state.Image.Channels, before);
+        QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, Progress("Memory mode read", 50)));
+        QCOMPARE(rig.messages.shown, std::vector<ShownMessage>{ReadWriteError});
+    }
+
+    // Each fault of the radio, at the first exchange and part-way, fails each
+    // transfer with one "Read/Write Error": the image is as it was (the model code
+    // aside, once the identity block was read) and the port stays open.
+    void faultMatrix_data()
+    {
+        QTest::addColumn<TransferFunction>("transfer");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("answeredNormally");
+        const std::vector<std::pair<const char*, Fault>> faults = {
+            {"silence", Fault::Silence}, {"45/47 short", Fault::ShortAnswer}, {"long", Fault::LongAnswer},
+            {"ERR", Fault::Error},       {"non-hex", Fault::NonHex},          {"late", Fault::Delay},
+            {"hang-up", Fault::HangUp}};
+        // Exchanges answered before the fault: reads only, then a write exchange.
+        const std::vector<std::tuple<const char*, TransferFunction, std::vector<int>, std::vector<int>>> transfers = {
+            {"ReadVfoMode", ReadVfoMode, {0, 2, 3}, {}},
+            {"ReadMemoryMode", ReadMemoryMode, {0, 1, 101, 102}, {}},
+            {"WriteVfoMode", WriteVfoMode, {0, 1}, {3, 4}},
+            {"WriteMemoryMode", WriteMemoryMode, {0}, {1, 3, 4}},
+        };
+        for (const auto& [name, transfer, readPositions, writePositions] : transfers) {
+            for (const auto& [faultName, fault] : faults) {
+                for (int position : readPositions)
+                    QTest::addRow("%s, %s after %d", name, faultName, position) << transfer << fault << position;
+                // A write's acknowledgement is not examined, and may have 3 characters.
+                if (fault == Fault::NonHex || fault == Fault::LongAnswer)
+                    continue;
+                for (int position : writePositions)
+                    QTest::addRow("%s, %s after %d", name, faultName, position) << transfer << fault << position;
+            }
+        }
+    }
+    void faultMatrix()
+    {
+        QFETCH(TransferFunction, transfer);
+        QFETCH(Fault, fault);
+        QFETCH(int, answeredNormally);
+        LinkRig rig(OptionPA, 8);
+        LoadKnownRadio(rig);
+        // An image whose write gives it back unchanged: the current channel is the
+        // first enabled one.
+        for (int n : {2, 9, 30})
+            rig.state.Image.Channels.at(n).Enabled = true;
+        rig.state.Image.Vfo.CurrentChannel = 3;
+        RadioImage expected = rig.state.Image;
+        if (answeredNormally > 0)
+            expected.ModelCode = 8;
+        rig.radio.setFault(fault, answeredNormally);
+
+        QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Main), std::string(LinkFailure));
+        QCOMPARE(rig.messages.shown, std::vector<ShownMessage>{ReadWriteError});
+        QCOMPARE(rig.state.Image.ModelCode, expected.ModelCode);
+        QCOMPARE(rig.state.Image.Vfo, expected.Vfo);
+        QCOMPARE(rig.state.Image.Channels, expected.Channels);
+        QVERIFY(rig.port.isOpen());
+        QCOMPARE(rig.state.Link.OpenPortNumber, 1);
+        QCOMPARE(static_cast<int>(rig.radio.commands().size()), answeredNormally + 1);
+        QVERIFY(!rig.state.TransferRunning);
+    }
+
+    void memoryWriteWithNoChannelEnabled()
+    {
+        LinkRig rig(OptionPA, 6);
+        rig.state.Image.Vfo.CurrentChannel = 12;
+        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
+        QCOMPARE(rig.writes(), (std::vector<std::string>{WriteCommand(0x720, "00000000000000000000000000FFFFFF"),
+                                                          "QZ~F0715OW00\r"}));
+        QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 0);
+        QCOMPARE(rig.progress.last(), Progress("Memory mode write", 100));
+        QCOMPARE(rig.progress.shown.size(), 100u);
+        QVERIFY(rig.messages.shown.empty());
+    }
+
+    // Channel 5 (index 4) holds an LPD frequency outside the model's range: left
+    // out of the write, enabled again afterwards, the message after the transfer.
+    void memoryWriteLeavesOutChannelsOutOfRange()
+    {
+        LinkRig rig(OptionPA, 6);
+        ChannelTable& channels = rig.state.Image.Channels;
+        channels.at(4).Frequency = 44000000;
+        channels.at(4).ChannelFlags = ModeLpdFlag;
+        channels.at(6).Frequency = 43400000;
+        channels.at(6).ChannelFlags = ModeLpdFlag;
+        channels.at(9).Frequency = 2 * PmrChannelUnit; // PMR channels get no range check
+        channels.at(9).ChannelFlags = ModePmrFlag;
+        for (int n : {4, 6, 9})
+            channels.at(n).Enabled = true;
+        const ChannelTable before = channels;
+
+        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
+        QCOMPARE(rig.writes(), (std::vector<std::string>{
+                                   WriteCommand(0x720, "02400000000000000000000000FFFFFF"),
+                                   WriteCommand(0x060, EncodeChannelBlock(before.at(6))),
+                                   WriteCommand(0x090, EncodeChannelBlock(before.at(9))),
+                                   "QZ~F0715OW07\r"}));
+        QCOMPARE(rig.block(0x090).substr(0, 8), std::string("01000000"));
+        QCOMPARE(rig.block(0x040), std::string(32, 'F'));
+        QCOMPARE(channels, before);
+        QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 7);
+        QCOMPARE(rig.messages.shown, (std::vector<ShownMessage>{{LeftOutMessage, MessageIcon::None, true}}));
+    }
+
+    // The left-out channels come back enabled, and the message follows, even when
+    // the write fails part-way.
+    void failedMemoryWriteRestoresEnabled()
+    {
+        LinkRig rig(OptionPA, 6);
+        rig.state.Image.Channels.at(0).Frequency = 50000000;
+        rig.state.Image.Channels.at(0).Enabled = true;
+        rig.radio.setFault(Fault::Error, 1);
+        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkFailure));
+        QVERIFY(rig.state.Image.Channels.at(0).Enabled);
+        QCOMPARE(rig.messages.texts(), (std::vector<std::string>{ReadWriteErrorMessage, LeftOutMessage}));
+    }
+
+    void vfoWriteSendsTheFormAndKeepsTheRadiosCurrentChannel()
+    {
+        LinkRig rig(OptionPA, 6);
+        rig.putBlock(0x710, "00002A0000" "2A" "00000000000000000000");
+        rig.state.Image.Vfo.CurrentChannel = 5;
+        rig.state.Vfo.txtFrequency = "434.00000";
+        rig.state.Vfo.txtPmrFreq = "1";
+        rig.state.Vfo.txtSquelch = "3";
+        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string(LinkSuccess));
+        const std::vector<std::string> writes = rig.writes();
+        QCOMPARE(writes.size(), 3u);
+        QCOMPARE(writes[0].substr(0, 17), std::string("QZ~F0700W02963B40"));
+        QCOMPARE(writes[0].substr(9 + 22, 2), std::string("00")); // PmrChannel 1 at 70Bh
+        QCOMPARE(rig.block(0x710).substr(10, 2), std::string("2A"));
+        QCOMPARE(rig.block(0x700).substr(24), std::string("FFFFFFFF"));
+        QCOMPARE(rig.block(0x730).substr(12), std::string(20, 'F'));
+        QCOMPARE(rig.state.Image.Vfo.Frequency, 43400000);
+        QCOMPARE(rig.state.Image.Vfo.Squelch(), 3u);
+        QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 5);
+        QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, Progress("Vfo mode Write", 100)));
+    }
+
+    void vfoWriteRefusals_data()
+    {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("squelch");
+        QTest::addColumn<int>("radioCode");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("exchanges");
+        QTest::addColumn<QString>("frequencyAfter");
+        QTest::newRow("empty box") << "434.00000" << "" << 6 << QStringList{EditingIncompleteMessage} << 0
+                                   << "434.00000";
+        QTest::newRow("out of range") << "440.00000" << "0" << 6
+                                      << QStringList{"Enter from 433.06 to 434.785 or less only."} << 1 << "";
+        QTest::newRow("other model") << "434.00000" << "0" << 4 << QStringList{ModelMismatchMessage} << 1
+                                     << "434.00000";
+    }
+    void vfoWriteRefusals()
+    {
+        QFETCH(QString, frequency);
+        QFETCH(QString, squelch);
+        QFETCH(int, radioCode);
+        QFETCH(QStringList, messages);
+        QFETCH(int, exchanges);
+        QFETCH(QString, frequencyAfter);
+        LinkRig rig(OptionPA, static_cast<std::uint8_t>(radioCode));
+        rig.state.Vfo.txtFrequency = frequency.toStdString();
+        rig.state.Vfo.txtSquelch = squelch.toStdString();
+        const VfoSettings before = rig.state.Image.Vfo;
+        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string(LinkFailure));
+        QStringList shown;
+        for (const auto& text : rig.messages.texts())
+            shown << QString::fromStdString(text);
+        QCOMPARE(shown, messages);
+        QCOMPARE(static_cast<int>(rig.radio.commands().size()), exchanges);
+        QCOMPARE(QString::fromStdString(rig.state.Vfo.txtFrequency), frequencyAfter);
+        QCOMPARE(rig.state.Image.Vfo, before);
+        QCOMPARE(rig.port.opens, exchanges > 0 ? 1 : 0);
+    }
+
+    void writeAllWithAnEmptyBoxStillWritesTheMemory()
+    {
+        LinkRig rig(OptionPA, 6);
+        rig.state.Vfo.txtSquelch.clear();
+        rig.state.Image.SettingsChanged = true;
+        WriteAllCommand(rig.state, rig.services);
+        QCOMPARE(rig.messages.texts(), (std::vector<std::string>{OverwriteQuestion, EditingIncompleteMessage}));
+        QCOMPARE(rig.writes().size(), 2u);
+        QVERIFY(rig.state.Image.SettingsChanged);
+        QCOMPARE(rig.progress.last(), std::string());
+    }
+
+    void writeCommandsCancelled_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::newRow("Write > All") << Command(WriteAllCommand);
+        QTest::newRow("Write > Vfo Mode") << Command(WriteVfoCommand);
+        QTest::newRow("Write > Memory Mode") << Command(WriteMemoryCommand);
+    }
+    void writeCommandsCancelled()
+    {
+        QFETCH(Command, command);
+        LinkRig rig(OptionPA, 6);
+        rig.state.Image.VfoChanged = true;
+        rig.messages.answers = {false};
+        command(rig.state, rig.services);
+        QCOMPARE(rig.messages.texts(), std::vector<std::string>{OverwriteQuestion});
+        QVERIFY(rig.radio.commands().empty());
+        QVERIFY(rig.state.Image.VfoChanged);
+        QCOMPARE(rig.progress.shown, (std::vector<std::pair<ProgressTarget, std::string>>{{ProgressTarget::Main, ""}}));
+        QVERIFY(!rig.state.TransferRunning);
+    }
+
+    void commandLeavesThePortProblemInTheStatusBar()
+    {
+        LinkRig rig(OptionPA, 6);
+        rig.port.missingPorts = {3};
+        rig.state.ComIndex = 2;
+        WriteMemoryCommand(rig.state, rig.services);
+        QCOMPARE(rig.messages.texts(), (std::vector<std::string>{OverwriteQuestion, CantOpenPortMessage}));
+        QCOMPARE(rig.progress.last(), std::string("COM3 (emulated COM3): No such file or directory"));
+        rig.state.ComIndex = 0;
+        ReadVfoCommand(rig.state, rig.services);
+        QCOMPARE(rig.progress.last(), std::string());
+    }
+
+    // Whatever the radio holds comes back bit for bit: a read and a write of every
+    // channel and VFO block reproduce each byte that has a place in the image.
+    void everyValueReadIsWrittenBackBitForBit()
+    {
+        LinkRig rig(OptionLpdOnly, 0);
+        std::mt19937 random(27);
+        for (auto& byte : rig.radio.memory())
+            byte = static_cast<std::uint8_t>(random());
+        for (std::uint16_t a = 0x720; a < 0x72D; ++a)
+            rig.radio.memory()[a] = 0xFF;
+        rig.radio.memory()[0x72C] = 0xF0;
+        const sim::RadioEmulator::Memory original = rig.radio.memory();
+        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
+        QCOMPARE(ReadMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
+        FillVfoWindow(rig.state.Image, rig.state.Vfo);
+        rig.radio.memory().fill(0);
+        rig.radio.memory()[0x715] = original[0x715];
+        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
+        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
+        const auto& written = rig.radio.memory();
+        auto same = [&](std::uint16_t from, std::uint16_t to) {
+            for (std::uint16_t a = from; a < to; ++a) {
+                if (written[a] != original[a])
+                    return false;
+            }
+            return true;
+        };
+        for (int n = 0; n < 100; ++n)
+            QVERIFY2(same(static_cast<std::uint16_t>(16 * n), static_cast<std::uint16_t>(16 * n + 13)),
+                     qPrintable(QString("channel %1").arg(n)));
+        // Of the VFO blocks, the bytes that pass the VFO window unchanged: the 32-bit
+        // fields, the reserved bytes, the PMR channel and the tones (the packed bytes
+        // keep only the bits the window shows).
+        QVERIFY(same(0x700, 0x708));
+        QVERIFY(same(0x709, 0x70C));
+        QVERIFY(same(0x716, 0x719));
+        QVERIFY(same(0x720, 0x72C));
+        QVERIFY(same(0x730, 0x735));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTransfers)
+#include "test_transfers.moc"

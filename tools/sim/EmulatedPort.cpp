@@ -1,0 +1,52 @@
+#include "EmulatedPort.h"
+
+namespace kvr27::sim {
+
+bool EmulatedPort::open(int portNumber)
+{
+    if (isOpen() || missingPorts.contains(portNumber)) {
+        errorText_ = "No such file or directory";
+        return false;
+    }
+    ++opens;
+    openPort_ = portNumber;
+    return true;
+}
+
+void EmulatedPort::close()
+{
+    if (!isOpen())
+        return;
+    ++closes;
+    openPort_ = 0;
+    received_.clear();
+    late_.clear();
+}
+
+void EmulatedPort::write(const std::string& text)
+{
+    if (!isOpen())
+        return;
+    RadioOutput out = radio_.receive(text);
+    received_ += out.now;
+    late_ += out.late;
+}
+
+std::size_t EmulatedPort::bytesAvailable()
+{
+    const std::size_t count = received_.size();
+    received_ += late_;
+    late_.clear();
+    return count;
+}
+
+std::string EmulatedPort::readAll()
+{
+    std::string all;
+    all.swap(received_);
+    return all;
+}
+
+std::string EmulatedPort::deviceName(int portNumber) const { return "emulated COM" + std::to_string(portNumber); }
+
+} // namespace kvr27::sim

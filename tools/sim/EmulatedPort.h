@@ -1,0 +1,45 @@
+#pragma once
+// The emulated radio as the program's port, in-process: what the radio sends is
+// there at once, so a tick of the wait only counts. Characters the radio sends late
+// (Delay fault) arrive just after the count that ends the wait.
+#include "RadioEmulator.h"
+#include "link/Port.h"
+#include "link/Waiter.h"
+
+#include <set>
+#include <string>
+
+namespace kvr27::sim {
+
+class EmulatedPort : public Port, public Waiter {
+public:
+    explicit EmulatedPort(RadioEmulator& radio) : radio_(radio) {}
+
+    bool open(int portNumber) override;
+    void close() override;
+    bool isOpen() const override { return openPort_ != 0; }
+    void write(const std::string& text) override;
+    std::size_t bytesAvailable() override;
+    std::string readAll() override;
+    std::string deviceName(int portNumber) const override;
+    std::string errorText() const override { return errorText_; }
+
+    void waitTick() override { ++ticks; }
+
+    // Port numbers whose open fails, as a port that is absent or in use.
+    std::set<int> missingPorts;
+    // Counters for tests.
+    int ticks = 0;
+    int opens = 0;
+    int closes = 0;
+    int openPort() const { return openPort_; }
+
+private:
+    RadioEmulator& radio_;
+    int openPort_ = 0;
+    std::string received_;
+    std::string late_;
+    std::string errorText_;
+};
+
+} // namespace kvr27::sim

@@ -1,0 +1,17 @@
+#pragma once
+// A radio's memory as a file: exactly 2048 bytes, address 0 first.
+#include "RadioEmulator.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace kvr27::sim {
+
+// The memory held by the file, or nothing when it cannot be read or is not exactly
+// 2048 bytes long.
+std::optional<RadioEmulator::Memory> LoadMemoryImage(const std::filesystem::path& file);
+
+// Writes the memory atomically (beside the file, then renamed over it).
+bool SaveMemoryImage(const std::filesystem::path& file, const RadioEmulator::Memory& memory);
+
+} // namespace kvr27::sim

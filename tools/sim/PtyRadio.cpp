@@ -1,0 +1,112 @@
+#include "PtyRadio.h"
+
+#include <cerrno>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace kvr27::sim {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// One character at 9600 baud: start bit, 8 data bits, stop bit.
+constexpr auto CharacterTime = std::chrono::nanoseconds(10 * 1'000'000'000LL / 9600);
+
+struct Outgoing {
+    char character;
+    Clock::time_point due;
+};
+
+std::string SystemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+} // namespace
+
+PtyRadio::PtyRadio(RadioEmulator& radio, bool pace, std::chrono::milliseconds lateBy)
+    : radio_(radio), pace_(pace), lateBy_(lateBy)
+{
+}
+
+PtyRadio::~PtyRadio()
+{
+    if (slave_ >= 0)
+        ::close(slave_);
+    if (master_ >= 0)
+        ::close(master_);
+}
+
+bool PtyRadio::open(std::string& error)
+{
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
+        error = SystemError("posix_openpt");
+        return false;
+    }
+    const char* name = ptsname(master_);
+    if (!name) {
+        error = SystemError("ptsname");
+        return false;
+    }
+    devicePath_ = name;
+    slave_ = ::open(name, O_RDWR | O_NOCTTY);
+    if (slave_ < 0) {
+        error = SystemError(name);
+        return false;
+    }
+    termios raw{};
+    if (tcgetattr(slave_, &raw) == 0) {
+        cfmakeraw(&raw);
+        tcsetattr(slave_, TCSANOW, &raw);
+    }
+    return true;
+}
+
+void PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask)
+{
+    std::deque<Outgoing> queue;
+    Clock::time_point lineFree = Clock::now();
+    while (!stop && !(radio_.hungUp() && queue.empty())) {
+        timespec timeout{};
+        timespec* wait = nullptr;
+        if (!queue.empty()) {
+            const auto due = std::max(queue.front().due, lineFree);
+            const auto left = std::max(Clock::duration::zero(), due - Clock::now());
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+            timeout.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+            timeout.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+            wait = &timeout;
+        }
+        pollfd fd{master_, POLLIN, 0};
+        const int ready = ppoll(&fd, 1, wait, &waitMask);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready > 0 && (fd.revents & POLLIN)) {
+            char buffer[256];
+            const ssize_t got = ::read(master_, buffer, sizeof buffer);
+            if (got > 0) {
+                const auto now = Clock::now();
+                const RadioOutput out = radio_.receive(std::string_view(buffer, static_cast<std::size_t>(got)));
+                for (char c : out.now)
+                    queue.push_back({c, now});
+                for (char c : out.late)
+                    queue.push_back({c, now + lateBy_});
+            }
+        }
+        while (!queue.empty()) {
+            const auto due = std::max(queue.front().due, lineFree);
+            if (Clock::now() < due)
+                break;
+            if (::write(master_, &queue.front().character, 1) != 1)
+                return;
+            queue.pop_front();
+            lineFree = pace_ ? due + CharacterTime : due;
+        }
+    }
+}
+
+} // namespace kvr27::sim

@@ -1,0 +1,38 @@
+#pragma once
+// The emulated radio on a pseudo-terminal: the program under test opens the pty's
+// device as its serial port. What the radio sends can be paced at the line rate of
+// 9600 baud (about 1.04 ms a character).
+#include "RadioEmulator.h"
+
+#include <chrono>
+#include <csignal>
+#include <string>
+
+namespace kvr27::sim {
+
+class PtyRadio {
+public:
+    PtyRadio(RadioEmulator& radio, bool pace, std::chrono::milliseconds lateBy);
+    ~PtyRadio();
+    PtyRadio(const PtyRadio&) = delete;
+    PtyRadio& operator=(const PtyRadio&) = delete;
+
+    // Creates the pty; false with the system's reason in `error`.
+    bool open(std::string& error);
+    // The device the program opens, e.g. /dev/pts/3.
+    const std::string& devicePath() const { return devicePath_; }
+
+    // Answers until `stop` is set (by a signal that `blocked` holds back outside the
+    // wait) or the radio has hung up.
+    void run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask);
+
+private:
+    RadioEmulator& radio_;
+    bool pace_;
+    std::chrono::milliseconds lateBy_;
+    int master_ = -1;
+    int slave_ = -1; // held open so the master never sees a hang-up between the program's opens
+    std::string devicePath_;
+};
+
+} // namespace kvr27::sim

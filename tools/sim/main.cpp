@@ -1,0 +1,83 @@
+// kvr27-sim: answers like a KV-R27 radio on a pseudo-terminal. Prints the device
+// path on its first line of output; see README for the options.
+#include "MemoryImageFile.h"
+#include "PtyRadio.h"
+#include "SimOptions.h"
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) { stopRequested = 1; }
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace kvr27::sim;
+    std::string error;
+    const auto options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::cerr << error << '\n' << SimUsage;
+        return 2;
+    }
+    RadioEmulator radio;
+    if (!options->imageFile.empty()) {
+        const auto memory = LoadMemoryImage(options->imageFile);
+        if (!memory) {
+            std::cerr << "cannot read a 2048-byte memory image from " << options->imageFile << '\n';
+            return 1;
+        }
+        radio.memory() = *memory;
+    }
+    if (options->modelCode)
+        radio.memory()[RadioEmulator::ModelCodeAddress] = static_cast<std::uint8_t>(*options->modelCode);
+    radio.setFault(options->fault, options->faultAfter);
+
+    // Stop signals are held back except while the radio waits for the line.
+    sigset_t stopSignals;
+    sigset_t waitMask;
+    sigemptyset(&stopSignals);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&stopSignals, s);
+        std::signal(s, RequestStop);
+    }
+    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+    sigdelset(&waitMask, SIGINT);
+    sigdelset(&waitMask, SIGTERM);
+    sigdelset(&waitMask, SIGHUP);
+
+    PtyRadio pty(radio, options->pace, std::chrono::milliseconds(options->delayMs));
+    if (!pty.open(error)) {
+        std::cerr << error << '\n';
+        return 1;
+    }
+    if (!options->linkPath.empty()) {
+        std::error_code ignored;
+        if (std::filesystem::is_symlink(options->linkPath, ignored))
+            std::filesystem::remove(options->linkPath, ignored);
+        if (symlink(pty.devicePath().c_str(), options->linkPath.c_str()) != 0) {
+            std::perror(options->linkPath.c_str());
+            return 1;
+        }
+    }
+    std::cout << pty.devicePath() << std::endl;
+
+    pty.run(stopRequested, waitMask);
+
+    if (!options->linkPath.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(options->linkPath, ignored);
+    }
+    if (!options->dumpFile.empty() && !SaveMemoryImage(options->dumpFile, radio.memory())) {
+        std::cerr << "cannot write " << options->dumpFile << '\n';
+        return 1;
+    }
+    return 0;
+}
