@@ -95,7 +95,9 @@ QWidget* frmMain::CreateCommandButtons()
         Command1[i] = new QPushButton(QLatin1String(Command1Captions[i]), box);
         Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
         Command1[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        Command1[i]->setMinimumHeight(Command1[i]->sizeHint().height() * 3 / 2);
+        const int margin = Command1[i]->fontMetrics().height();
+        Command1[i]->setMinimumSize(Command1[i]->sizeHint().width() + 2 * margin,
+                                    Command1[i]->sizeHint().height() + margin);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
         layout->addWidget(Command1[i]);
     }

@@ -1,8 +1,8 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/DialogParent.h"
 #include "platform/QtFileFilter.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,13 +10,6 @@
 namespace kvr27 {
 
 namespace {
-
-QWidget* DialogParent()
-{
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
-    return QApplication::activeWindow();
-}
 
 std::optional<std::string> RunFileDialog(const std::string& filter, QFileDialog::AcceptMode mode)
 {

@@ -1,6 +1,7 @@
 #include "platform/QtMessageSink.h"
 
-#include <QApplication>
+#include "platform/DialogParent.h"
+
 #include <QMessageBox>
 
 namespace kvr27 {
@@ -20,15 +21,6 @@ QMessageBox::Icon BoxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-// A box over the window the user is working in, so that it is centred on it and
-// modal to it.
-QWidget* BoxParent()
-{
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
-    return QApplication::activeWindow();
-}
-
 } // namespace
 
 QtMessageSink::QtMessageSink(const RadioImage& image) : image_(image) {}
@@ -44,7 +36,7 @@ QString QtMessageSink::DisplayText(const std::string& text)
 void QtMessageSink::notify(const std::string& text, MessageIcon icon)
 {
     QMessageBox box(BoxIcon(icon), QString::fromStdString(MessageTitle(image_.ModelName)), DisplayText(text),
-                    QMessageBox::Ok, BoxParent());
+                    QMessageBox::Ok, DialogParent());
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
@@ -53,7 +45,7 @@ void QtMessageSink::notify(const std::string& text, MessageIcon icon)
 bool QtMessageSink::ask(const std::string& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(MessageTitle(image_.ModelName)),
-                    DisplayText(text), QMessageBox::Ok | QMessageBox::Cancel, BoxParent());
+                    DisplayText(text), QMessageBox::Ok | QMessageBox::Cancel, DialogParent());
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
