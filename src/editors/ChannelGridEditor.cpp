@@ -1,6 +1,10 @@
 #include "editors/ChannelGridEditor.h"
 
+#include "core/Questions.h"
 #include "image/ChannelGrid.h"
+#include "link/Link.h"
+#include "link/TransferScope.h"
+#include "link/Transfers.h"
 
 namespace kvr27 {
 
@@ -10,6 +14,34 @@ void ChannelGridEditor::load()
 {
     SetupChannelGrid(state_.Grid, state_.Image.ModelName);
     RefreshChannelGrid(state_.Image, state_.Grid);
+}
+
+void ChannelGridEditor::readClicked(LinkServices& link)
+{
+    if (state_.TransferRunning)
+        return;
+    if ((state_.Image.SettingsChanged || state_.Image.ChannelsChanged) && !link.messages.ask(SettingsChangedQuestion))
+        return;
+    {
+        TransferScope running(state_);
+        if (ReadMemoryMode(state_, link, ProgressTarget::Editor) == std::string(LinkSuccess))
+            RefreshChannelGrid(state_.Image, state_.Grid);
+    }
+    link.progress.showProgress(ProgressTarget::Editor, "");
+    state_.Image.ChannelsChanged = false;
+    state_.Image.SettingsChanged = false;
+}
+
+void ChannelGridEditor::writeClicked(LinkServices& link)
+{
+    if (state_.TransferRunning)
+        return;
+    {
+        TransferScope running(state_);
+        if (link.messages.ask(OverwriteQuestion))
+            WriteMemoryMode(state_, link, ProgressTarget::Editor);
+    }
+    link.progress.showProgress(ProgressTarget::Editor, "");
 }
 
 void ChannelGridEditor::rowSelected(int row)

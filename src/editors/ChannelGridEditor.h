@@ -4,6 +4,7 @@
 // AppState::Grid and the radio image. The Qt window shows the grid state and
 // forwards its events here.
 #include "core/AppState.h"
+#include "link/LinkServices.h"
 
 namespace kvr27 {
 
@@ -16,6 +17,14 @@ public:
     void load();
     // The user made `row` (1..100) the current row.
     void rowSelected(int row);
+
+    // "Read Memories": after the changed-settings question (Cancel: nothing
+    // happens), reads the channels from the radio and, on success, refreshes the
+    // grid; the change flags are cleared either way and the status text emptied.
+    void readClicked(LinkServices& link);
+    // "Write Memories": after the overwrite question, writes the channels; the
+    // change flags stay as they are.
+    void writeClicked(LinkServices& link);
 
     // "Enable" / "disable": the current row's channel, when its "Frequency(ch)" cell
     // is not empty.

@@ -1,7 +1,11 @@
 #include "editors/VfoEditor.h"
 
+#include "core/Questions.h"
 #include "image/FrequencyText.h"
 #include "image/VfoCodec.h"
+#include "link/Link.h"
+#include "link/TransferScope.h"
+#include "link/Transfers.h"
 
 namespace kvr27 {
 
@@ -139,6 +143,34 @@ void VfoEditor::optionSelected(VfoOption group, int index)
 {
     state_.Vfo.*(VfoOptionGroups[static_cast<std::size_t>(group)].Field) = index;
     state_.Image.VfoChanged = true;
+}
+
+void VfoEditor::readClicked(LinkServices& link)
+{
+    if (state_.TransferRunning)
+        return;
+    if ((state_.Image.SettingsChanged || state_.Image.VfoChanged) && !messages_.ask(SettingsChangedQuestion))
+        return;
+    {
+        TransferScope running(state_);
+        if (ReadVfoMode(state_, link, ProgressTarget::Editor) == std::string(LinkSuccess))
+            FillVfoWindow(state_.Image, state_.Vfo);
+    }
+    state_.Image.VfoChanged = false;
+    state_.Image.SettingsChanged = false;
+    link.progress.showProgress(ProgressTarget::Editor, "");
+}
+
+void VfoEditor::writeClicked(LinkServices& link)
+{
+    if (state_.TransferRunning)
+        return;
+    {
+        TransferScope running(state_);
+        if (messages_.ask(OverwriteQuestion))
+            WriteVfoMode(state_, link, ProgressTarget::Editor);
+    }
+    link.progress.showProgress(ProgressTarget::Editor, "");
 }
 
 bool VfoEditor::okClicked()

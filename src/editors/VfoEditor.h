@@ -8,6 +8,7 @@
 #include "editors/EntryRules.h"
 #include "editors/FormFields.h"
 #include "image/VfoForm.h"
+#include "link/LinkServices.h"
 
 #include <array>
 #include <string>
@@ -54,6 +55,14 @@ public:
     void listSelected(VfoList list, int index);
     // An option became selected: marks the window changed.
     void optionSelected(VfoOption group, int index);
+
+    // "Read Setting": after the changed-settings question (Cancel: nothing happens),
+    // reads the VFO settings from the radio and, on success, refills the form; the
+    // change flags are cleared either way and the status text emptied.
+    void readClicked(LinkServices& link);
+    // "Write Setting": after the overwrite question, writes the window's values;
+    // the change flags stay as they are.
+    void writeClicked(LinkServices& link);
 
     // "OK": takes the window's values into the radio image. Returns whether the
     // window is hidden (false when a box is empty or holds no number).

@@ -1,0 +1,185 @@
+#include "app/editors/EditorWidgets.h"
+
+#include "image/FormControls.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QValidator>
+
+namespace kvr27::app {
+
+namespace {
+
+// Line height of the 8 pt system font the arrangement was drawn for, in twips.
+constexpr int ReferenceLineTwips = 195;
+
+// Refuses typed input that makes a text longer than the limit; a longer text that the
+// program set stays, and may still be shortened.
+class TypedLengthValidator : public QValidator {
+public:
+    TypedLengthValidator(QLineEdit* edit, int maxLength) : QValidator(edit), maxLength_(maxLength)
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { lengthBefore_ = text.size(); });
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        return input.size() > maxLength_ && input.size() > lengthBefore_ ? Invalid : Acceptable;
+    }
+
+private:
+    int maxLength_;
+    qsizetype lengthBefore_ = 0;
+};
+
+QHBoxLayout* FrameLayout(QGroupBox* frame)
+{
+    if (auto* layout = qobject_cast<QHBoxLayout*>(frame->layout()))
+        return layout;
+    return new QHBoxLayout(frame);
+}
+
+} // namespace
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Twips(const QWidget* widget, int twips)
+{
+    return twips * widget->fontMetrics().height() / ReferenceLineTwips;
+}
+
+void SetColumnWidths(QGridLayout* grid, int count, int width)
+{
+    for (int col = 0; col < count; ++col) {
+        grid->setColumnMinimumWidth(col, width);
+        grid->setColumnStretch(col, 1);
+    }
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const char* caption)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    frame->setObjectName(objectName);
+    frame->setAccessibleName(frame->title());
+    return frame;
+}
+
+QLineEdit* AddTextBox(QGroupBox* frame, std::string_view name, FieldKind kind, const char* unit,
+                      const QString& unitName, QLabel** unitLabel)
+{
+    auto* edit = new QLineEdit(frame);
+    edit->setObjectName(ToQString(name));
+    edit->setAccessibleName(frame->title());
+    edit->setValidator(new TypedLengthValidator(edit, MaxLength(kind)));
+    QHBoxLayout* layout = FrameLayout(frame);
+    layout->addWidget(edit, 1);
+    if (unit) {
+        auto* label = new QLabel(QString::fromLatin1(unit), frame);
+        label->setObjectName(unitName);
+        layout->addWidget(label);
+        if (unitLabel)
+            *unitLabel = label;
+    }
+    return edit;
+}
+
+QComboBox* AddList(QGroupBox* frame, std::string_view name, LabelTable items)
+{
+    auto* list = new QComboBox(frame);
+    list->setObjectName(ToQString(name));
+    list->setAccessibleName(frame->title());
+    list->setMaxVisibleItems(12);
+    for (std::string_view item : items)
+        list->addItem(ToQString(item));
+    FrameLayout(frame)->addWidget(list, 1);
+    return list;
+}
+
+QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::initializer_list<const char*> captions)
+{
+    auto* group = new QButtonGroup(frame);
+    group->setObjectName(ToQString(name));
+    QHBoxLayout* layout = FrameLayout(frame);
+    int index = 0;
+    for (const char* caption : captions) {
+        auto* option = new QRadioButton(QString::fromLatin1(caption), frame);
+        option->setObjectName(QStringLiteral("%1_%2").arg(ToQString(name)).arg(index));
+        group->addButton(option, index++);
+        layout->addWidget(option);
+    }
+    layout->addStretch(1);
+    return group;
+}
+
+QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QStringLiteral("Command1_%1").arg(index));
+    button->setAutoDefault(false);
+    button->setMinimumWidth(Twips(button, 1695));
+    return button;
+}
+
+QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel)
+{
+    auto* bar = new QStatusBar(parent);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    auto* label = new QLabel(bar);
+    label->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    label->setAlignment(Qt::AlignCenter);
+    bar->addWidget(label, 1);
+    *panel = label;
+    return bar;
+}
+
+void ShowListIndex(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+void ShowOption(QButtonGroup* group, int index)
+{
+    if (QAbstractButton* option = group->button(index)) {
+        option->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* option : group->buttons())
+        option->setChecked(false);
+    group->setExclusive(true);
+}
+
+FocusEvents::FocusEvents(QWidget* widget, std::function<void()> gotFocus, std::function<void()> lostFocus)
+    : QObject(widget), gotFocus_(std::move(gotFocus)), lostFocus_(std::move(lostFocus))
+{
+    widget->installEventFilter(this);
+}
+
+bool FocusEvents::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return false;
+    const auto& handler = event->type() == QEvent::FocusIn ? gotFocus_ : lostFocus_;
+    if (handler)
+        handler();
+    return false;
+}
+
+} // namespace kvr27::app

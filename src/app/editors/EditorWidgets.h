@@ -1,0 +1,77 @@
+#pragma once
+// Building blocks of the editor windows: sizes in twips that follow the font, named
+// frames, text boxes, lists and option groups, the one-panel status bar, and the
+// focus events the entry rules need.
+#include "editors/EntryRules.h"
+#include "image/Labels.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+#include <string_view>
+
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QWidget;
+
+namespace kvr27::app {
+
+QString ToQString(std::string_view text);
+
+// A length in twips as pixels for the widget's font: the arrangement keeps its
+// proportions when fonts or the screen density grow.
+int Twips(const QWidget* widget, int twips);
+
+// Gives the first `count` columns of a grid of frames the same least width.
+void SetColumnWidths(QGridLayout* grid, int count, int width);
+
+// A frame of a control array ("Frame1_6"), named for assistive tools by its caption.
+QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const char* caption);
+
+// A text box of the kind inside a frame, named by the frame's caption, with an
+// optional unit label ("(MHz)") after it. Typing stops at the kind's length; texts
+// set by the program are never cut.
+QLineEdit* AddTextBox(QGroupBox* frame, std::string_view name, FieldKind kind, const char* unit = nullptr,
+                      const QString& unitName = {}, QLabel** unitLabel = nullptr);
+
+// A drop-down list of the label table inside a frame, named by the frame's caption.
+QComboBox* AddList(QGroupBox* frame, std::string_view name, LabelTable items);
+
+// Option buttons "<name>_0".."<name>_n" inside a frame; the group's ids are the
+// indices.
+QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::initializer_list<const char*> captions);
+
+// A command button of a control array ("Command1_2").
+QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption);
+
+// The status bar "StatusBar1" with one panel as wide as the window, text centred.
+QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel);
+
+// Shows `index` in a list, or no selection for a code outside its items.
+void ShowListIndex(QComboBox* list, int index);
+// Checks option `index` of a group, or none for NoSelection or a code outside it.
+void ShowOption(QButtonGroup* group, int index);
+
+// Reports a widget's focus changes made by the user inside the window (moving to
+// another window or opening a list's popup is not a focus change of the window).
+class FocusEvents : public QObject {
+public:
+    FocusEvents(QWidget* widget, std::function<void()> gotFocus, std::function<void()> lostFocus);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void()> gotFocus_;
+    std::function<void()> lostFocus_;
+};
+
+} // namespace kvr27::app

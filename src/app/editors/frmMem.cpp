@@ -1,0 +1,200 @@
+#include "app/editors/frmMem.h"
+
+#include "app/editors/ChannelGridModel.h"
+#include "app/editors/EditorWidgets.h"
+#include "app/editors/frmMemSub.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace kvr27::app {
+
+namespace {
+
+struct ButtonPlace {
+    const char* caption;
+    int row;
+    int col;
+};
+// Two rows of buttons: reading and writing, enabling, disabling, and "Exit".
+constexpr std::array<ButtonPlace, 7> Buttons = {{
+    {"Read Memories", 0, 0},
+    {"Write Memories", 1, 0},
+    {"Enable", 0, 1},
+    {"Enable All", 1, 1},
+    {"disable", 0, 2},
+    {"disable All", 1, 2},
+    {"Exit", 0, 3},
+}};
+
+// The widest text each column shows, so that no cell is cut whatever the font.
+constexpr std::array<const char*, 12> WidestCellText = {"99", "000.00000", "6.25KHz", "None", "00.00000", "Off",
+                                                        "Off", "None", "250.3Hz", "250.3Hz", "Off", "mode"};
+
+// Rows of the grid visible without scrolling.
+constexpr int VisibleRows = 16;
+
+} // namespace
+
+frmMem::frmMem(const EditorContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), state_(context.State),
+      link_{context.LinkPort, context.LinkWaiter, context.Messages, *this}, editor_(state_),
+      dialogRunner_([](frmMemSub& dialog) { dialog.exec(); })
+{
+    setObjectName(QStringLiteral("frmMem"));
+
+    auto* buttons = new QGridLayout;
+    for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
+        const ButtonPlace& place = Buttons[static_cast<std::size_t>(index)];
+        Command1[index] = MakeCommandButton(this, index, place.caption);
+        connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+        buttons->addWidget(Command1[index], place.row, place.col);
+    }
+    buttons->setColumnStretch(4, 1);
+
+    model_ = new ChannelGridModel(state_.Grid, this);
+    MSFlexGrid1 = new QTableView(this);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Memory channels"));
+    MSFlexGrid1->setModel(model_);
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    int width = 0;
+    for (int col = 0; col < ChannelGrid::Cols; ++col) {
+        const auto column = static_cast<std::size_t>(col);
+        const int textWidth =
+            std::max(fontMetrics().horizontalAdvance(QString::fromLatin1(WidestCellText[column])),
+                     fontMetrics().horizontalAdvance(ToQString(ChannelGridColumns[column].Header)));
+        const int columnWidth = std::max(Twips(this, ChannelGridColumns[column].WidthTwips), textWidth + Twips(this, 180));
+        MSFlexGrid1->setColumnWidth(col, columnWidth);
+        width += columnWidth;
+    }
+    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1->setMinimumWidth(width + MSFlexGrid1->verticalScrollBar()->sizeHint().width() +
+                                 2 * MSFlexGrid1->frameWidth());
+    MSFlexGrid1->setMinimumHeight(MSFlexGrid1->horizontalHeader()->sizeHint().height() +
+                                  VisibleRows * MSFlexGrid1->verticalHeader()->defaultSectionSize() +
+                                  2 * MSFlexGrid1->frameWidth());
+    connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!rendering_ && current.isValid())
+                    editor_.rowSelected(current.row() + 1);
+            });
+    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addSpacing(Twips(this, 240));
+    layout->addWidget(MSFlexGrid1, 1);
+    layout->addWidget(MakeStatusBar(this, &statusPanel_));
+}
+
+void frmMem::setDialogRunner(std::function<void(frmMemSub&)> runner)
+{
+    dialogRunner_ = std::move(runner);
+}
+
+void frmMem::prepare()
+{
+    if (loadPending_) {
+        setWindowTitle(QString::fromStdString(state_.Image.ModelName) + QStringLiteral(" Clone Utility(Memory Mode)"));
+        editor_.load();
+        loadPending_ = false;
+    }
+    render();
+}
+
+int frmMem::showModal()
+{
+    prepare();
+    return exec();
+}
+
+void frmMem::openModal()
+{
+    prepare();
+    open();
+}
+
+void frmMem::render()
+{
+    rendering_ = true;
+    model_->refresh();
+    const ChannelGrid& grid = state_.Grid;
+    const int row = grid.Row - 1;
+    QItemSelectionModel* selection = MSFlexGrid1->selectionModel();
+    selection->setCurrentIndex(model_->index(row, grid.Col), QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(model_->index(row, std::min(grid.Col, grid.ColSel)),
+                                     model_->index(row, std::max(grid.Col, grid.ColSel))),
+                      QItemSelectionModel::ClearAndSelect);
+    MSFlexGrid1->scrollTo(model_->index(row, 0));
+    MSFlexGrid1->setVisible(grid.Visible);
+    rendering_ = false;
+}
+
+void frmMem::showProgress(ProgressTarget, const std::string& text)
+{
+    statusPanel_->setText(QString::fromStdString(text));
+}
+
+QString frmMem::statusText() const
+{
+    return statusPanel_->text();
+}
+
+void frmMem::setButtonsEnabled(bool enabled)
+{
+    for (QPushButton* button : Command1)
+        button->setEnabled(enabled);
+}
+
+void frmMem::Command1_Click(int index)
+{
+    if (state_.TransferRunning)
+        return;
+    setButtonsEnabled(false);
+    switch (index) {
+    case 0: editor_.readClicked(link_); break;
+    case 1: editor_.writeClicked(link_); break;
+    case 2: editor_.enableClicked(); break;
+    case 3: editor_.enableAllClicked(); break;
+    case 4: editor_.disableClicked(); break;
+    case 5: editor_.disableAllClicked(); break;
+    case 6: editor_.exitClicked(); break;
+    default: break;
+    }
+    setButtonsEnabled(true);
+    render();
+    if (index == 6)
+        done(Accepted);
+}
+
+void frmMem::MSFlexGrid1_DblClick()
+{
+    if (state_.TransferRunning)
+        return;
+    frmMemSub dialog(state_, context_.Messages, this);
+    dialogRunner_(dialog);
+    render();
+}
+
+void frmMem::reject()
+{
+    editor_.closed();
+    loadPending_ = true;
+    QDialog::reject();
+}
+
+} // namespace kvr27::app

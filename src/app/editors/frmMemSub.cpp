@@ -1,0 +1,72 @@
+#include "app/editors/frmMemSub.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kvr27::app {
+
+frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), editor_(state, messages), binding_(editor_, [this] { render(); })
+{
+    setObjectName(QStringLiteral("frmMemSub"));
+    setWindowTitle(QString::fromStdString(state.Image.ModelName) + QStringLiteral(" Clone Utility(Memory Mode Sub)"));
+
+    auto* frames = new QGridLayout;
+    SetColumnWidths(frames, 4, Twips(this, 2295));
+    auto place = [this, frames](int index, const char* caption) {
+        QGroupBox* frame = MakeFrame(this, QStringLiteral("Frame1_%1").arg(index), caption);
+        frames->addWidget(frame, index / 4, index % 4);
+        return frame;
+    };
+    binding_.addTextBox(place(0, "Frequency"), DialogText::Frequency, DialogTextBoxes, "(MHz)", QStringLiteral("Label1_0"));
+    binding_.addOptions(place(1, "Shift direction"), DialogOption::Shift, DialogOptionGroups, {"None", "+", "-"});
+    binding_.addTextBox(place(2, "Offset frequency"), DialogText::ShiftFreq, DialogTextBoxes, "(MHz)",
+                        QStringLiteral("Label1_1"));
+    binding_.addList(place(3, "Tuning step"), DialogList::Step, DialogListBoxes, true);
+    binding_.addOptions(place(4, "Tone setting"), DialogOption::ToneSet, DialogOptionGroups, {"None", "T", "T SQ"});
+    binding_.addList(place(5, "TX tone freq (Encode)"), DialogList::TxTone, DialogListBoxes);
+    binding_.addList(place(6, "RX tone freq (Decode)"), DialogList::RxTone, DialogListBoxes);
+    binding_.addList(place(7, "Tone frequency (PMR)"), DialogList::PmrTone, DialogListBoxes);
+    binding_.addOptions(place(8, "Scan skip"), DialogOption::Skip, DialogOptionGroups, {"On", "Off"});
+    binding_.addOptions(place(9, "BCLO"), DialogOption::Bclo, DialogOptionGroups, {"On", "Off"});
+    binding_.addOptions(place(10, "Mode"), DialogOption::Model, DialogOptionGroups, {"LPD", "PMR"});
+    binding_.addTextBox(place(11, "Ch No (PMR)"), DialogText::PmrFreq, DialogTextBoxes, "(Ch)", QStringLiteral("Label1_2"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addSpacing(Twips(this, 360));
+    Command1[0] = MakeCommandButton(this, 0, "OK");
+    Command1[1] = MakeCommandButton(this, 1, "Cancel");
+    for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
+        connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+        buttons->addWidget(Command1[index]);
+        buttons->addSpacing(Twips(this, 585));
+    }
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(frames);
+    layout->addSpacing(Twips(this, 240));
+    layout->addLayout(buttons);
+    render();
+}
+
+void frmMemSub::render()
+{
+    binding_.show(editor_.form());
+}
+
+void frmMemSub::Command1_Click(int index)
+{
+    if (index == 1) {
+        done(Rejected);
+        return;
+    }
+    if (editor_.okClicked())
+        done(Accepted);
+    else
+        render();
+}
+
+} // namespace kvr27::app

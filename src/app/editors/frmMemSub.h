@@ -1,0 +1,36 @@
+#pragma once
+// The one-channel dialog: shows the ChannelDialogEditor's form and hands its
+// controls' events to it. Created on the grid's double-click, loaded afresh each
+// time, modal over the channel grid and destroyed on closing.
+#include "app/editors/FormBinding.h"
+#include "editors/ChannelDialogEditor.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QPushButton;
+
+namespace kvr27::app {
+
+class frmMemSub : public QDialog {
+    Q_OBJECT
+
+public:
+    // Loads the channel of the grid's current row (with the mode the model forces).
+    frmMemSub(AppState& state, MessageSink& messages, QWidget* parent = nullptr);
+
+    // 0 "OK": stores the channel and closes when no needed field is blank;
+    // 1 "Cancel": closes without storing. The close box stores nothing either.
+    void Command1_Click(int index);
+
+    std::array<QPushButton*, 2> Command1{};
+
+private:
+    void render();
+
+    ChannelDialogEditor editor_;
+    FormBinding<ChannelDialogForm, ChannelDialogEditor, DialogText, DialogList, DialogOption> binding_;
+};
+
+} // namespace kvr27::app

@@ -1,0 +1,193 @@
+#include "app/editors/frmVfo.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace kvr27::app {
+
+namespace {
+
+constexpr std::array<const char*, 4> ButtonCaptions = {"Read Setting", "Write Setting", "OK", "Cancel"};
+
+// Places frames side by side in a row of the window's four columns.
+void AddRow(QGridLayout* grid, std::initializer_list<QGroupBox*> frames)
+{
+    const int row = grid->rowCount();
+    int col = 0;
+    for (QGroupBox* frame : frames)
+        grid->addWidget(frame, row, col++);
+}
+
+// A control across all four columns, in a row of its own.
+void AddWide(QGridLayout* grid, QWidget* widget)
+{
+    grid->addWidget(widget, grid->rowCount(), 0, 1, 4);
+}
+
+QLabel* MakeHeading(QWidget* parent, const char* name, const char* text)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), state_(context.State),
+      link_{context.LinkPort, context.LinkWaiter, context.Messages, *this}, editor_(state_, context.Messages),
+      binding_(editor_, [this] { render(); })
+{
+    setObjectName(QStringLiteral("frmVfo"));
+    auto frame = [this](int index, const char* caption) {
+        return MakeFrame(this, QStringLiteral("Frame1_%1").arg(index), caption);
+    };
+    auto text = [this](QGroupBox* f, VfoText id, const char* unit = nullptr, const char* unitName = nullptr) {
+        binding_.addTextBox(f, id, VfoTextBoxes, unit, QString::fromLatin1(unitName));
+        return f;
+    };
+    auto list = [this](QGroupBox* f, VfoList id) {
+        binding_.addList(f, id, VfoListBoxes, id == VfoList::Step);
+        return f;
+    };
+    auto options = [this](QGroupBox* f, VfoOption id, std::initializer_list<const char*> captions) {
+        binding_.addOptions(f, id, VfoOptionGroups, captions);
+        return f;
+    };
+
+    auto* layout = new QVBoxLayout(this);
+    auto* rows = new QGridLayout;
+    SetColumnWidths(rows, 4, Twips(this, 2295));
+    AddWide(rows, MakeHeading(this, "Label3", "VFO Mode Setting"));
+    AddRow(rows, {text(frame(0, "Frequency"), VfoText::Frequency, "(MHz)", "Label1_3"),
+                   options(frame(1, "Key Lock"), VfoOption::KeyLock, {"On", "Off"}),
+                   text(frame(2, "Squelch Level"), VfoText::Squelch)});
+    AddRow(rows, {options(frame(3, "Tone setting"), VfoOption::ToneSet, {"None", "T", "T SQ"}),
+                   list(frame(4, "TX tone freq (Encode)"), VfoList::TxTone),
+                   list(frame(5, "RX tone freq (Decode)"), VfoList::RxTone)});
+    AddRow(rows, {options(frame(6, "Transmission Output Level"), VfoOption::TxPower, {"Hi", "Low"}),
+                   text(frame(7, "Ch No (PMR)"), VfoText::PmrFreq, "(Ch)", "Label1_2"),
+                   list(frame(8, "Tone frequency (PMR)"), VfoList::PmrTone)});
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    AddWide(rows, line);
+    AddWide(rows, MakeHeading(this, "Label2", "Set Mode Setting"));
+
+    AddRow(rows, {list(frame(9, "Tuning step"), VfoList::Step),
+                   options(frame(10, "Shift direction"), VfoOption::Shift, {"None", "+", "-"}),
+                   text(frame(11, "Offset frequency"), VfoText::ShiftFreq, "(MHz)", "Label1_0"),
+                   options(frame(12, "Beeper"), VfoOption::Beep, {"On", "Off"})});
+    AddRow(rows, {list(frame(13, "Call tone (Tone burst)"), VfoList::CallTone), list(frame(14, "TOT"), VfoList::Tot),
+                   list(frame(15, "APO"), VfoList::Apo),
+                   options(frame(16, "Battery saving"), VfoOption::Bs, {"On", "Off"})});
+    AddRow(rows, {options(frame(17, "Bell"), VfoOption::Bell, {"On", "Off"}),
+                   options(frame(18, "Stand-by-beep"), VfoOption::Stb, {"On", "Off"}),
+                   options(frame(19, "BCLO"), VfoOption::Bclo, {"On", "Off"}),
+                   options(frame(20, "Scan"), VfoOption::Scan, {"Timed", "Busy"})});
+    AddRow(rows, {options(frame(21, "Scan skip"), VfoOption::Skip, {"On", "Off"}),
+                   options(frame(22, "External terminal control"), VfoOption::Epo, {"On", "Off"}),
+                   options(frame(23, "Lamp"), VfoOption::Lamp, {"On(5s)", "On", "Off"}),
+                   options(frame(24, "Battery type"), VfoOption::Battery, {"1(AA)", "2(Li-ion)"})});
+
+    QGroupBox* repeater = MakeFrame(this, QStringLiteral("Frame2"), "Quick Repeater Access Mode");
+    binding_.control(repeater);
+    auto* repeaterRow = new QGridLayout(repeater);
+    SetColumnWidths(repeaterRow, 4, Twips(this, 2295));
+    auto inner = [repeater](int index, const char* caption) {
+        return MakeFrame(repeater, QStringLiteral("Frame1_%1").arg(index), caption);
+    };
+    AddRow(repeaterRow, {options(inner(25, "Shift direction"), VfoOption::RptShift, {"None", "+", "-"}),
+                         text(inner(26, "Offset frequency"), VfoText::RptShiftFreq, "(MHz)", "Label1_1"),
+                         options(inner(27, "Tone setting"), VfoOption::RptTone, {"On", "Off"}),
+                         list(inner(28, "Tone frequency"), VfoList::RptTone)});
+    AddWide(rows, repeater);
+    layout->addLayout(rows);
+
+    auto* buttons = new QHBoxLayout;
+    for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
+        Command1[index] = MakeCommandButton(this, index, ButtonCaptions[index]);
+        connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+        buttons->addWidget(Command1[index]);
+    }
+    layout->addSpacing(Twips(this, 240));
+    layout->addLayout(buttons);
+    layout->addWidget(MakeStatusBar(this, &statusPanel_));
+}
+
+void frmVfo::prepare()
+{
+    if (loadPending_) {
+        setWindowTitle(QString::fromStdString(state_.Image.ModelName) + QStringLiteral(" Clone Utility(Vfo Mode)"));
+        editor_.load();
+        loadPending_ = false;
+    }
+    render();
+}
+
+int frmVfo::showModal()
+{
+    prepare();
+    return exec();
+}
+
+void frmVfo::openModal()
+{
+    prepare();
+    open();
+}
+
+void frmVfo::render()
+{
+    binding_.show(state_.Vfo);
+}
+
+void frmVfo::showProgress(ProgressTarget, const std::string& text)
+{
+    statusPanel_->setText(QString::fromStdString(text));
+}
+
+QString frmVfo::statusText() const
+{
+    return statusPanel_->text();
+}
+
+void frmVfo::setButtonsEnabled(bool enabled)
+{
+    for (QPushButton* button : Command1)
+        button->setEnabled(enabled);
+}
+
+void frmVfo::Command1_Click(int index)
+{
+    setButtonsEnabled(false);
+    bool hide = false;
+    switch (index) {
+    case 0: editor_.readClicked(link_); break;
+    case 1: editor_.writeClicked(link_); break;
+    case 2: hide = editor_.okClicked(); break;
+    case 3: hide = editor_.cancelClicked(); break;
+    default: break;
+    }
+    setButtonsEnabled(true);
+    render();
+    if (hide)
+        done(index == 2 ? Accepted : Rejected);
+}
+
+void frmVfo::reject()
+{
+    loadPending_ = true;
+    QDialog::reject();
+}
+
+} // namespace kvr27::app

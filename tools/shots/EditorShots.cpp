@@ -1,0 +1,98 @@
+// Draws one editor window with sample data into a PNG, for the documentation:
+//   kvr27-editor-shots frmVfo|frmMem|frmMemSub-LPD|frmMemSub-PMR OUT.png
+// Under QT_SCALE_FACTOR=2 the picture is drawn at twice the size.
+#include "app/editors/frmMem.h"
+#include "app/editors/frmMemSub.h"
+#include "app/editors/frmVfo.h"
+#include "core/AppState.h"
+#include "core/MessageSink.h"
+#include "editors/ChannelGridEditor.h"
+#include "image/ChannelGrid.h"
+#include "EmulatedPort.h"
+#include "RadioEmulator.h"
+
+#include <QTableView>
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Messages are not part of a screenshot.
+class SilentMessages : public kvr27::MessageSink {
+public:
+    void notify(const std::string&, kvr27::MessageIcon) override {}
+    bool ask(const std::string&) override { return true; }
+};
+
+// A few channels of a dual-band radio: LPD and PMR ones.
+void AddSampleChannels(kvr27::AppState& state)
+{
+    using kvr27::ChannelRecord;
+    const std::array<ChannelRecord, 5> samples = {{
+        {43307500, 60000, 8, 8, 39, 0x04, 3, true},
+        {43350000, 0, 12, 12, 39, 0x96, 3, true},
+        {43400000, 60000, 8, 20, 39, 0x45, 0, true},
+        {3 * kvr27::PmrChannelUnit, 0, 8, 8, 4, 0x88, 1, true},
+        {8 * kvr27::PmrChannelUnit, 0, 8, 8, 39, 0x08, 1, true},
+    }};
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        state.Image.Channels.at(static_cast<int>(i)) = samples[i];
+    kvr27::RefreshChannelGrid(state.Image, state.Grid);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: kvr27-editor-shots frmVfo|frmMem|frmMemSub-LPD|frmMemSub-PMR OUT.png\n");
+        return 2;
+    }
+    const QString window = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    kvr27::AppState state;
+    kvr27::StartWithModel(state, 0);
+    SilentMessages messages;
+
+    AddSampleChannels(state);
+
+    QWidget* shown = nullptr;
+    kvr27::sim::RadioEmulator radio;
+    kvr27::sim::EmulatedPort port(radio);
+    const kvr27::app::EditorContext context{state, messages, port, port};
+    kvr27::app::frmVfo vfo(context);
+    kvr27::app::frmMem mem(context);
+    std::unique_ptr<kvr27::app::frmMemSub> sub;
+    if (window == QLatin1String("frmVfo")) {
+        vfo.openModal();
+        shown = &vfo;
+    } else if (window == QLatin1String("frmMem")) {
+        mem.openModal();
+        mem.MSFlexGrid1->selectRow(2);
+        mem.Command1_Click(4); // "disable"
+        mem.MSFlexGrid1->selectRow(1);
+        shown = &mem;
+    } else if (window.startsWith(QLatin1String("frmMemSub"))) {
+        kvr27::ChannelGridEditor(state).rowSelected(window.endsWith(QLatin1String("PMR")) ? 4 : 2);
+        sub = std::make_unique<kvr27::app::frmMemSub>(state, messages);
+        sub->show();
+        shown = sub.get();
+    }
+    if (!shown) {
+        std::fprintf(stderr, "unknown window\n");
+        return 2;
+    }
+    QTimer::singleShot(500, [&] {
+        shown->grab().save(out);
+        app.quit();
+    });
+    return app.exec();
+}
