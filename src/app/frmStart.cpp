@@ -52,10 +52,9 @@ frmStart::frmStart(const AppContext& context, QWidget* parent) : QDialog(parent)
 void frmStart::Command1_Click()
 {
     StartWithModel(context_.State, Option1Group->checkedId());
-    mainWindow_ = new frmMain(context_);
-    mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(mainWindow_, &QObject::destroyed, this, [this] { mainWindow_ = nullptr; });
-    mainWindow_->show();
+    auto* mainWindow = new frmMain(context_);
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow->show();
     context_.State.Image.VfoChanged = false;
     close();
 }

@@ -14,8 +14,6 @@ class QRadioButton;
 
 namespace kvr27 {
 
-class frmMain;
-
 class frmStart : public QDialog {
     Q_OBJECT
 public:
@@ -29,12 +27,8 @@ public:
     // Sets up the image for the chosen model, shows the main window and closes.
     void Command1_Click();
 
-    // The main window that OK opened (it deletes itself when closed), or null.
-    frmMain* MainWindow() const { return mainWindow_; }
-
 private:
     AppContext context_;
-    frmMain* mainWindow_ = nullptr;
 };
 
 } // namespace kvr27

@@ -21,17 +21,18 @@ QMessageBox::Icon BoxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-} // namespace
-
-QtMessageSink::QtMessageSink(const RadioImage& image) : image_(image) {}
-
-QString QtMessageSink::DisplayText(const std::string& text)
+// The core's line separator "\r" (also "\r\n") as the line break a box shows.
+QString DisplayText(const std::string& text)
 {
     QString shown = QString::fromStdString(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
+
+} // namespace
+
+QtMessageSink::QtMessageSink(const RadioImage& image) : image_(image) {}
 
 void QtMessageSink::notify(const std::string& text, MessageIcon icon)
 {

@@ -4,8 +4,6 @@
 #include "core/MessageSink.h"
 #include "image/RadioImage.h"
 
-#include <QString>
-
 namespace kvr27 {
 
 class QtMessageSink : public MessageSink {
@@ -16,9 +14,6 @@ public:
 
     void notify(const std::string& text, MessageIcon icon = MessageIcon::None) override;
     bool ask(const std::string& text) override;
-
-    // The core's line separator "\r" (also "\r\n") as the line break a box shows.
-    static QString DisplayText(const std::string& text);
 
 private:
     const RadioImage& image_;

@@ -1,0 +1,35 @@
+#pragma once
+// A fresh program state for window tests: recording message sink, scripted dialogs,
+// and a temporary folder for setup.ini and the lock file.
+#include "app/AppContext.h"
+#include "support/RecordingMessageSink.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QWidget>
+
+namespace kvr27::test {
+
+struct ShellFixture {
+    AppState state;
+    RecordingMessageSink messages;
+    ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+
+    std::filesystem::path setupIni() const { return dir.filePath("setup.ini").toStdString(); }
+    QString lockPath() const { return dir.filePath("kvr27-clone.lock"); }
+    AppContext context() { return {state, messages, dialogs, setupIni()}; }
+};
+
+// The visible top-level window of a class, or null.
+template <typename Window>
+Window* OpenTopLevel()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+} // namespace kvr27::test
