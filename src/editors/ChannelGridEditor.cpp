@@ -87,26 +87,25 @@ void ChannelGridEditor::disableClicked()
     SelectChannelRow(state_.Grid, row);
 }
 
-void ChannelGridEditor::enableAllClicked()
+void ChannelGridEditor::everyRow(void (ChannelGridEditor::*rowCommand)(int))
 {
     state_.Grid.Visible = false;
     for (int row = 1; row < ChannelGrid::Rows; ++row) {
         state_.Grid.Row = row;
-        enableRow(row);
+        (this->*rowCommand)(row);
     }
     SelectChannelRow(state_.Grid, 1);
     state_.Grid.Visible = true;
 }
 
+void ChannelGridEditor::enableAllClicked()
+{
+    everyRow(&ChannelGridEditor::enableRow);
+}
+
 void ChannelGridEditor::disableAllClicked()
 {
-    state_.Grid.Visible = false;
-    for (int row = 1; row < ChannelGrid::Rows; ++row) {
-        state_.Grid.Row = row;
-        disableRow(row);
-    }
-    SelectChannelRow(state_.Grid, 1);
-    state_.Grid.Visible = true;
+    everyRow(&ChannelGridEditor::disableRow);
 }
 
 void ChannelGridEditor::setCurrentChannel()

@@ -42,6 +42,8 @@ public:
 private:
     void enableRow(int row);
     void disableRow(int row);
+    // Runs a row command on rows 1 to 100 with the grid hidden, then selects row 1.
+    void everyRow(void (ChannelGridEditor::*rowCommand)(int));
     void setCurrentChannel();
 
     AppState& state_;

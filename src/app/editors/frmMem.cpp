@@ -44,8 +44,7 @@ constexpr int VisibleRows = 16;
 } // namespace
 
 frmMem::frmMem(const EditorContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), state_(context.State),
-      link_{context.LinkPort, context.LinkWaiter, context.Messages, *this}, editor_(state_),
+    : EditorWindow(context, " Clone Utility(Memory Mode)", parent), editor_(context.State),
       dialogRunner_([](frmMemSub& dialog) { dialog.exec(); })
 {
     setObjectName(QStringLiteral("frmMem"));
@@ -53,13 +52,12 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
     auto* buttons = new QGridLayout;
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
         const ButtonPlace& place = Buttons[static_cast<std::size_t>(index)];
-        Command1[index] = MakeCommandButton(this, index, place.caption);
-        connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+        Command1[index] = addCommand(index, place.caption);
         buttons->addWidget(Command1[index], place.row, place.col);
     }
     buttons->setColumnStretch(4, 1);
 
-    model_ = new ChannelGridModel(state_.Grid, this);
+    model_ = new ChannelGridModel(context_.State.Grid, this);
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Memory channels"));
@@ -98,7 +96,7 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->addSpacing(Twips(this, 240));
     layout->addWidget(MSFlexGrid1, 1);
-    layout->addWidget(MakeStatusBar(this, &statusPanel_));
+    layout->addWidget(statusBar());
 }
 
 void frmMem::setDialogRunner(std::function<void(frmMemSub&)> runner)
@@ -106,33 +104,16 @@ void frmMem::setDialogRunner(std::function<void(frmMemSub&)> runner)
     dialogRunner_ = std::move(runner);
 }
 
-void frmMem::prepare()
+void frmMem::load()
 {
-    if (loadPending_) {
-        setWindowTitle(QString::fromStdString(state_.Image.ModelName) + QStringLiteral(" Clone Utility(Memory Mode)"));
-        editor_.load();
-        loadPending_ = false;
-    }
-    render();
-}
-
-int frmMem::showModal()
-{
-    prepare();
-    return exec();
-}
-
-void frmMem::openModal()
-{
-    prepare();
-    open();
+    editor_.load();
 }
 
 void frmMem::render()
 {
     rendering_ = true;
     model_->refresh();
-    const ChannelGrid& grid = state_.Grid;
+    const ChannelGrid& grid = context_.State.Grid;
     const int row = grid.Row - 1;
     QItemSelectionModel* selection = MSFlexGrid1->selectionModel();
     selection->setCurrentIndex(model_->index(row, grid.Col), QItemSelectionModel::NoUpdate);
@@ -144,27 +125,8 @@ void frmMem::render()
     rendering_ = false;
 }
 
-void frmMem::showProgress(ProgressTarget, const std::string& text)
+void frmMem::runCommand(int index)
 {
-    statusPanel_->setText(QString::fromStdString(text));
-}
-
-QString frmMem::statusText() const
-{
-    return statusPanel_->text();
-}
-
-void frmMem::setButtonsEnabled(bool enabled)
-{
-    for (QPushButton* button : Command1)
-        button->setEnabled(enabled);
-}
-
-void frmMem::Command1_Click(int index)
-{
-    if (state_.TransferRunning)
-        return;
-    setButtonsEnabled(false);
     switch (index) {
     case 0: editor_.readClicked(link_); break;
     case 1: editor_.writeClicked(link_); break;
@@ -175,7 +137,6 @@ void frmMem::Command1_Click(int index)
     case 6: editor_.exitClicked(); break;
     default: break;
     }
-    setButtonsEnabled(true);
     render();
     if (index == 6)
         done(Accepted);
@@ -183,9 +144,9 @@ void frmMem::Command1_Click(int index)
 
 void frmMem::MSFlexGrid1_DblClick()
 {
-    if (state_.TransferRunning)
+    if (context_.State.TransferRunning)
         return;
-    frmMemSub dialog(state_, context_.Messages, this);
+    frmMemSub dialog(context_.State, context_.Messages, this);
     dialogRunner_(dialog);
     render();
 }
@@ -193,7 +154,7 @@ void frmMem::MSFlexGrid1_DblClick()
 void frmMem::reject()
 {
     editor_.closed();
-    loadPending_ = true;
+    loadAgain();
     QDialog::reject();
 }
 

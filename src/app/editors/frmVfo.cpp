@@ -42,8 +42,7 @@ QLabel* MakeHeading(QWidget* parent, const char* name, const char* text)
 } // namespace
 
 frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), state_(context.State),
-      link_{context.LinkPort, context.LinkWaiter, context.Messages, *this}, editor_(state_, context.Messages),
+    : EditorWindow(context, " Clone Utility(Vfo Mode)", parent), editor_(context.State, context.Messages),
       binding_(editor_, [this] { render(); })
 {
     setObjectName(QStringLiteral("frmVfo"));
@@ -115,61 +114,26 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
-        Command1[index] = MakeCommandButton(this, index, ButtonCaptions[index]);
-        connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+        Command1[index] = addCommand(index, ButtonCaptions[index]);
         buttons->addWidget(Command1[index]);
     }
     layout->addSpacing(Twips(this, 240));
     layout->addLayout(buttons);
-    layout->addWidget(MakeStatusBar(this, &statusPanel_));
+    layout->addWidget(statusBar());
 }
 
-void frmVfo::prepare()
+void frmVfo::load()
 {
-    if (loadPending_) {
-        setWindowTitle(QString::fromStdString(state_.Image.ModelName) + QStringLiteral(" Clone Utility(Vfo Mode)"));
-        editor_.load();
-        loadPending_ = false;
-    }
-    render();
-}
-
-int frmVfo::showModal()
-{
-    prepare();
-    return exec();
-}
-
-void frmVfo::openModal()
-{
-    prepare();
-    open();
+    editor_.load();
 }
 
 void frmVfo::render()
 {
-    binding_.show(state_.Vfo);
+    binding_.show(context_.State.Vfo);
 }
 
-void frmVfo::showProgress(ProgressTarget, const std::string& text)
+void frmVfo::runCommand(int index)
 {
-    statusPanel_->setText(QString::fromStdString(text));
-}
-
-QString frmVfo::statusText() const
-{
-    return statusPanel_->text();
-}
-
-void frmVfo::setButtonsEnabled(bool enabled)
-{
-    for (QPushButton* button : Command1)
-        button->setEnabled(enabled);
-}
-
-void frmVfo::Command1_Click(int index)
-{
-    setButtonsEnabled(false);
     bool hide = false;
     switch (index) {
     case 0: editor_.readClicked(link_); break;
@@ -178,7 +142,6 @@ void frmVfo::Command1_Click(int index)
     case 3: hide = editor_.cancelClicked(); break;
     default: break;
     }
-    setButtonsEnabled(true);
     render();
     if (hide)
         done(index == 2 ? Accepted : Rejected);
@@ -186,7 +149,7 @@ void frmVfo::Command1_Click(int index)
 
 void frmVfo::reject()
 {
-    loadPending_ = true;
+    loadAgain();
     QDialog::reject();
 }
 

@@ -1,0 +1,69 @@
+#pragma once
+// What the VFO window and the channel window share: modal showing over the main
+// window, the load on first showing (and again after the close box), their own
+// status bar for the progress of their transfers, and their command buttons.
+#include "app/editors/EditorContext.h"
+#include "link/LinkServices.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+
+namespace kvr27::app {
+
+class EditorWindow : public QDialog, public ProgressSink {
+    Q_OBJECT
+
+public:
+    // Shows the form state as it stands (the caller refills it from the image
+    // first) and waits until the window is hidden.
+    int showModal();
+    // The same without waiting: the window is shown modal and the call returns.
+    void openModal();
+
+    // A transfer's progress, in this window's status bar.
+    void showProgress(ProgressTarget target, const std::string& text) override;
+    // The status bar's text.
+    QString statusText() const;
+
+    // A click on command button `index`: refused while a transfer runs; the window's
+    // command buttons are disabled while the command works.
+    void Command1_Click(int index);
+
+protected:
+    // `titleSuffix` follows the model name in the window's title.
+    EditorWindow(const EditorContext& context, const char* titleSuffix, QWidget* parent);
+
+    // The window's load: its rules' start state.
+    virtual void load() = 0;
+    // Shows the form state.
+    virtual void render() = 0;
+
+    // The next showing loads the window afresh (after the close box).
+    void loadAgain() { loadPending_ = true; }
+    // The status bar, to be placed at the bottom of the window.
+    QStatusBar* statusBar();
+    // Makes the button Command1_<index>.
+    QPushButton* addCommand(int index, const char* caption);
+    // The command of button `index`.
+    virtual void runCommand(int index) = 0;
+
+    EditorContext context_;
+    LinkServices link_;
+
+private:
+    void prepare();
+    void setCommandsEnabled(bool enabled);
+
+    const char* titleSuffix_;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
+    std::vector<QPushButton*> commands_;
+    bool loadPending_ = true;
+};
+
+} // namespace kvr27::app
