@@ -346,6 +346,13 @@ private slots:
         QVERIFY(!rig.state.Image.SettingsChanged);
         QCOMPARE(mem.window.statusText(), "");
         QVERIFY(mem.window.Command1[0]->isEnabled());
+
+        // While a transfer runs, the commands and the close box are refused.
+        rig.state.TransferRunning = true;
+        Click(mem.window, "Command1_5");
+        mem.window.close();
+        QVERIFY(mem.window.isVisible());
+        QVERIFY(rig.state.Image.Channels.at(2).Enabled);
     }
 
     void writeMemoriesCancelledSendsNothing()
