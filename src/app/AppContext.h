@@ -4,6 +4,8 @@
 #include "core/AppState.h"
 #include "core/Dialogs.h"
 #include "core/MessageSink.h"
+#include "link/Port.h"
+#include "link/Waiter.h"
 
 #include <filesystem>
 
@@ -14,6 +16,10 @@ struct AppContext {
     MessageSink& Messages;
     Dialogs& FileDialogs;
     std::filesystem::path SetupIniPath; // the program's folder + "/setup.ini"
+    // The serial port and the answer wait of the transfers; the main window makes its
+    // own (QtPort, QtWaiter) when they are not given.
+    Port* LinkPort = nullptr;
+    Waiter* LinkWaiter = nullptr;
 };
 
 } // namespace kvr27

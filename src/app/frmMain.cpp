@@ -2,6 +2,10 @@
 
 #include "app/frmAbout.h"
 #include "core/SetupIni.h"
+#include "link/DataMenuCommands.h"
+#include "link/Transfers.h"
+#include "platform/QtPort.h"
+#include "platform/QtWaiter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -40,7 +45,13 @@ const std::array<const char*, 3> Command1Captions = {"Memory Mode Setting", "VFO
 
 } // namespace
 
-frmMain::frmMain(const AppContext& context, QWidget* parent) : QMainWindow(parent), context_(context)
+frmMain::frmMain(const AppContext& context, QWidget* parent)
+    : QMainWindow(parent),
+      context_(context),
+      ownPort_(context.LinkPort ? nullptr : std::make_unique<QtPort>()),
+      ownWaiter_(context.LinkWaiter ? nullptr : std::make_unique<QtWaiter>()),
+      port_(context.LinkPort ? context.LinkPort : ownPort_.get()),
+      waiter_(context.LinkWaiter ? context.LinkWaiter : ownWaiter_.get())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromStdString(MessageTitle(context_.State.Image.ModelName)));
@@ -80,10 +91,16 @@ void frmMain::CreateMenus()
     mnuPrint = AddItem(bar, "mnuPrint", "Print");
     mnuInfo = AddItem(bar, "mnuInfo", "Info");
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
+    connect(mnuEepReadAll, &QAction::triggered, this, &frmMain::mnuEepReadAll_Click);
+    connect(mnuEepReadVfo, &QAction::triggered, this, &frmMain::mnuEepReadVfo_Click);
+    connect(mnuEepReadMem, &QAction::triggered, this, &frmMain::mnuEepReadMem_Click);
+    connect(mnuEepWriteAll, &QAction::triggered, this, &frmMain::mnuEepWriteAll_Click);
+    connect(mnuEepWriteVfo, &QAction::triggered, this, &frmMain::mnuEepWriteVfo_Click);
+    connect(mnuEepWriteMem, &QAction::triggered, this, &frmMain::mnuEepWriteMem_Click);
 
     for (QAction* item : {mnuFileLode, mnuFileSave, mnuFileImport, mnuFileExport, mnuPrint})
         item->setEnabled(false);
-    setDataCommandsAvailable(false);
+    setDataCommandsAvailable(true);
 }
 
 QWidget* frmMain::CreateCommandButtons()
@@ -113,6 +130,7 @@ QWidget* frmMain::CreatePortChoice()
     for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
         Option1[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), box);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1[i]->setToolTip(QString::fromStdString(port_->deviceName(i + 1)));
         Option1Group->addButton(Option1[i], i);
         layout->addWidget(Option1[i]);
     }
@@ -138,6 +156,11 @@ void frmMain::CreateStatusBar()
     statusPanel_->setAlignment(Qt::AlignCenter);
     statusPanel_->setAccessibleName(QStringLiteral("Status"));
     StatusBar1->addWidget(statusPanel_, 1);
+    progressBar_ = new QProgressBar(StatusBar1);
+    progressBar_->setObjectName(QStringLiteral("StatusBar1_Progress"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setVisible(false);
+    StatusBar1->addPermanentWidget(progressBar_);
     setStatusBar(StatusBar1);
 }
 
@@ -206,7 +229,44 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::ClosePortIfOpen()
 {
+    if (port_->isOpen())
+        port_->close();
     context_.State.Link.OpenPortNumber = NoPortOpen;
+}
+
+void frmMain::mnuEepReadAll_Click() { RunTransferCommand(ReadAllCommand); }
+void frmMain::mnuEepReadVfo_Click() { RunTransferCommand(ReadVfoCommand); }
+void frmMain::mnuEepReadMem_Click() { RunTransferCommand(ReadMemoryCommand); }
+void frmMain::mnuEepWriteAll_Click() { RunTransferCommand(WriteAllCommand); }
+void frmMain::mnuEepWriteVfo_Click() { RunTransferCommand(WriteVfoCommand); }
+void frmMain::mnuEepWriteMem_Click() { RunTransferCommand(WriteMemoryCommand); }
+
+void frmMain::RunTransferCommand(void (*command)(AppState&, LinkServices&))
+{
+    if (context_.State.TransferRunning)
+        return;
+    LinkServices services{*port_, *waiter_, context_.Messages, *this};
+    setCommandsEnabled(false);
+    progressBar_->setValue(0);
+    command(context_.State, services);
+    progressBar_->setVisible(false);
+    setCommandsEnabled(true);
+}
+
+void frmMain::setCommandsEnabled(bool enabled)
+{
+    menuBar()->setEnabled(enabled);
+    centralWidget()->setEnabled(enabled);
+    Command1Enabled(enabled);
+}
+
+void frmMain::showProgress(ProgressTarget, const std::string& text)
+{
+    setStatusText(QString::fromStdString(text));
+    if (const auto percent = ProgressPercent(text)) {
+        progressBar_->setValue(*percent);
+        progressBar_->setVisible(true);
+    }
 }
 
 } // namespace kvr27

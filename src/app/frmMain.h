@@ -3,14 +3,18 @@
 // two editors or end the program, the COM port choice and the status line. Closing it
 // ends the program.
 #include "app/AppContext.h"
+#include "core/Questions.h"
+#include "link/LinkServices.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QButtonGroup;
 class QLabel;
+class QProgressBar;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -18,10 +22,7 @@ class QStatusBar;
 
 namespace kvr27 {
 
-// The question asked before edited settings are discarded.
-inline constexpr const char* SettingsChangedQuestion = "The setting has been changed.\rMay you keep processing it?";
-
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public ProgressSink {
     Q_OBJECT
 public:
     // The window's load: title, status line, COM option from setup.ini, no port open.
@@ -69,6 +70,22 @@ public:
     // Shows the about box modally.
     void mnuInfo_Click();
 
+    // The Data menu's read and write commands.
+    void mnuEepReadAll_Click();
+    void mnuEepReadVfo_Click();
+    void mnuEepReadMem_Click();
+    void mnuEepWriteAll_Click();
+    void mnuEepWriteVfo_Click();
+    void mnuEepWriteMem_Click();
+
+    // The serial port and the answer wait this window owns, for every transfer.
+    Port& linkPort() { return *port_; }
+    Waiter& linkWaiter() { return *waiter_; }
+
+    // Transfer progress in the status line, with a progress bar beside it while a
+    // transfer runs.
+    void showProgress(ProgressTarget target, const std::string& text) override;
+
 protected:
     // Asks before unsaved settings are lost, then keeps the COM choice in setup.ini,
     // closes the port and ends the program.
@@ -80,9 +97,18 @@ private:
     QWidget* CreatePortChoice();
     void CreateStatusBar();
     void ClosePortIfOpen();
+    // Runs a Data menu command with every command of the window refused meanwhile.
+    void RunTransferCommand(void (*command)(AppState&, LinkServices&));
+    // Enables or disables the menus, the buttons and the COM options together.
+    void setCommandsEnabled(bool enabled);
 
     AppContext context_;
     QLabel* statusPanel_;
+    QProgressBar* progressBar_;
+    std::unique_ptr<Port> ownPort_;
+    std::unique_ptr<Waiter> ownWaiter_;
+    Port* port_;
+    Waiter* waiter_;
 };
 
 } // namespace kvr27

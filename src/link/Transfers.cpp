@@ -70,6 +70,17 @@ std::string ProgressText(std::string_view words, int percent)
     return std::string(words) + "       " + std::to_string(percent) + "%";
 }
 
+std::optional<int> ProgressPercent(std::string_view text)
+{
+    if (!text.ends_with('%'))
+        return std::nullopt;
+    text.remove_suffix(1);
+    const std::size_t digits = text.find_last_not_of("0123456789") + 1;
+    if (digits == text.size() || text.size() - digits > 3 || digits == 0 || text[digits - 1] != ' ')
+        return std::nullopt;
+    return std::stoi(std::string(text.substr(digits)));
+}
+
 std::string ReadVfoMode(AppState& state, LinkServices& services, ProgressTarget target)
 {
     TransferScope running(state);

@@ -5,6 +5,7 @@
 #include "core/AppState.h"
 #include "link/LinkServices.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ inline constexpr const char* LeftOutMessage = "The thing besides the range is no
 
 // A progress text: the step's words, seven blanks, the percentage and "%".
 std::string ProgressText(std::string_view words, int percent);
+// The percentage at the end of a progress text, or nothing for another text.
+std::optional<int> ProgressPercent(std::string_view text);
 
 // Reads the VFO blocks into VfoSettings (all fields but CurrentChannel and
 // ExtraBytes), all or nothing; only ModelCode changes on failure.

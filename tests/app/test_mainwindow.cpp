@@ -93,13 +93,13 @@ private slots:
         QTest::newRow("Export") << "mnuFileExport" << "Export(Mem Setting)" << false;
         QTest::newRow("Data") << "mnuEeprom" << "Data" << true;
         QTest::newRow("Read") << "mnuEepRead" << "Read" << true;
-        QTest::newRow("Read All") << "mnuEepReadAll" << "All" << false;
-        QTest::newRow("Read Vfo") << "mnuEepReadVfo" << "Vfo Mode" << false;
-        QTest::newRow("Read Mem") << "mnuEepReadMem" << "Memory Mode" << false;
+        QTest::newRow("Read All") << "mnuEepReadAll" << "All" << true;
+        QTest::newRow("Read Vfo") << "mnuEepReadVfo" << "Vfo Mode" << true;
+        QTest::newRow("Read Mem") << "mnuEepReadMem" << "Memory Mode" << true;
         QTest::newRow("Write") << "mnuEepWrite" << "Write" << true;
-        QTest::newRow("Write All") << "mnuEepWriteAll" << "All" << false;
-        QTest::newRow("Write Vfo") << "mnuEepWriteVfo" << "Vfo Mode" << false;
-        QTest::newRow("Write Mem") << "mnuEepWriteMem" << "Memory Mode" << false;
+        QTest::newRow("Write All") << "mnuEepWriteAll" << "All" << true;
+        QTest::newRow("Write Vfo") << "mnuEepWriteVfo" << "Vfo Mode" << true;
+        QTest::newRow("Write Mem") << "mnuEepWriteMem" << "Memory Mode" << true;
         QTest::newRow("Print") << "mnuPrint" << "Print" << false;
         QTest::newRow("Info") << "mnuInfo" << "Info" << true;
     }

@@ -33,4 +33,16 @@ std::vector<std::string> LinkRig::writes() const
     return result;
 }
 
+void LoadKnownRadio(LinkRig& rig)
+{
+    rig.putBlock(0x700, "029662500000EA60C1AABB02FFFFFFFF"); // 434.10000 MHz, PMR channel 3
+    rig.putBlock(0x710, "9F13B5420006080926FFFFFFFFFFFFFF");
+    rig.putBlock(0x730, "0007A1200560FFFFFFFFFFFFFFFFFFFF");
+    rig.putBlock(0x720, "84000000008000000000000000FFFFFF");
+    rig.putBlock(0x000, "0294CDEC0000EA600A0B00140300FFFF");
+    rig.putBlock(0x050, "0200000000000000000026080100FFFF");
+    rig.putBlock(0x070, "0295C4F00000000001020304050607FF");
+    rig.putBlock(0x280, "0296896000000000000000040200FFFF");
+}
+
 } // namespace kvr27::test

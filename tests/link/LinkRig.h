@@ -51,4 +51,8 @@ struct LinkRig {
     LinkServices services{port, port, messages, progress};
 };
 
+// Settings of a KV-R27PA radio: VFO at 434.10000 MHz, channels 0 (LPD), 5 (PMR 3)
+// and 40 (LPD) enabled, channel 7 filled but disabled, current channel 6.
+void LoadKnownRadio(LinkRig& rig);
+
 } // namespace kvr27::test

@@ -34,21 +34,6 @@ constexpr int OptionX = 2;
 constexpr int OptionPmrOnly = 3;
 constexpr int OptionLpdOnly = 4;
 
-// A KV-R27PA radio (code 8: 433.06 to 434.785 MHz) holding VFO settings, channels
-// 0 (LPD), 5 (PMR 3) and 40 (LPD) enabled, channel 7 filled but disabled, and
-// current channel 6.
-void LoadKnownRadio(LinkRig& rig)
-{
-    rig.putBlock(0x700, "029662500000EA60C1AABB02FFFFFFFF"); // 434.10000 MHz, PMR channel 3
-    rig.putBlock(0x710, "9F13B5420006080926FFFFFFFFFFFFFF");
-    rig.putBlock(0x730, "0007A1200560FFFFFFFFFFFFFFFFFFFF");
-    rig.putBlock(0x720, "84000000008000000000000000FFFFFF");
-    rig.putBlock(0x000, "0294CDEC0000EA600A0B00140300FFFF");
-    rig.putBlock(0x050, "0200000000000000000026080100FFFF");
-    rig.putBlock(0x070, "0295C4F00000000001020304050607FF");
-    rig.putBlock(0x280, "0296896000000000000000040200FFFF");
-}
-
 const ShownMessage ReadWriteError{ReadWriteErrorMessage, MessageIcon::Exclamation, false};
 
 std::string Progress(std::string_view words, int percent) { return ProgressText(words, percent); }

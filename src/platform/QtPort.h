@@ -1,0 +1,35 @@
+#pragma once
+// The serial port that reaches the radio: a QSerialPort on the device the COM
+// option stands for (SerialDeviceName), with the radio's line settings.
+#include "link/Port.h"
+#include "link/SerialDeviceName.h"
+
+#include <QSerialPort>
+#include <QString>
+
+namespace kvr27 {
+
+class QtPort : public Port {
+public:
+    explicit QtPort(SerialDeviceLookup lookup = SystemSerialDeviceLookup());
+
+    bool open(int portNumber) override;
+    void close() override;
+    bool isOpen() const override;
+    void write(const std::string& text) override;
+    std::size_t bytesAvailable() override;
+    std::string readAll() override;
+    std::string deviceName(int portNumber) const override;
+    std::string errorText() const override;
+
+private:
+    // Moves what the system has received into the port's buffer, so a count or a
+    // flush sees every character that has arrived.
+    void takeReceived();
+
+    SerialDeviceLookup lookup_;
+    QSerialPort serial_;
+    QString error_;
+};
+
+} // namespace kvr27
