@@ -2,6 +2,8 @@
 // checked against texts, messages, flags and the radio image. The radio is the
 // in-process emulator.
 #include "LinkRig.h"
+#include "app/ShellFixture.h"
+#include "app/frmMain.h"
 #include "app/editors/ChannelGridModel.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/frmMemSub.h"
@@ -353,6 +355,34 @@ private slots:
         mem.window.close();
         QVERIFY(mem.window.isVisible());
         QVERIFY(rig.state.Image.Channels.at(2).Enabled);
+    }
+
+    // The main window's buttons refill each editor from the image and wait for it.
+    void mainWindowOpensTheEditorsFromTheImage()
+    {
+        test::ShellFixture shell;
+        StartWithModel(shell.state, OptionPA);
+        frmMain main(shell.context());
+        shell.state.Image.Vfo.Frequency = 43512500;
+        shell.state.Image.Channels.at(0).Enabled = true;
+        QStringList seen;
+        auto inspect = [&](const char* box, const char* closeButton) {
+            QTimer::singleShot(0, [&seen, box, closeButton] {
+                QWidget* window = QApplication::activeModalWidget();
+                QVERIFY(window);
+                seen << window->objectName();
+                if (auto* table = window->findChild<QTableView*>("MSFlexGrid1"))
+                    seen << table->model()->index(0, 1).data().toString();
+                else
+                    seen << Find<QLineEdit>(*window, box)->text();
+                Click(*window, closeButton);
+            });
+        };
+        inspect("txtFrequency", "Command1_3");
+        main.Command1_Click(1);
+        inspect(nullptr, "Command1_6");
+        main.Command1_Click(0);
+        QCOMPARE(seen, (QStringList{"frmVfo", "435.12500", "frmMem", "434.00000"}));
     }
 
     void writeMemoriesCancelledSendsNothing()
