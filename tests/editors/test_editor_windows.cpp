@@ -80,10 +80,24 @@ void Activate(QWidget& window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// The emulated radio's wait, with a look at the windows at every tick.
+struct WatchingWaiter : Waiter {
+    explicit WatchingWaiter(sim::EmulatedPort& port) : port(port) {}
+    void waitTick() override
+    {
+        port.waitTick();
+        if (onTick)
+            onTick();
+    }
+    sim::EmulatedPort& port;
+    std::function<void()> onTick;
+};
+
 // A program state and its emulated radio, with the editor windows over them.
 struct Rig : test::LinkRig {
     explicit Rig(int option = OptionPA, std::uint8_t radioCode = 6) : LinkRig(option, radioCode) {}
-    app::EditorContext context{state, messages, port, port};
+    WatchingWaiter waiter{port};
+    app::EditorContext context{state, messages, port, waiter};
 };
 
 // The VFO window opened as the main window opens it: refilled from the image.
@@ -225,6 +239,14 @@ private slots:
         QVERIFY(Find(vfo.window, "Frame2")->isEnabled());
         QVERIFY(Find(vfo.window, "optTxPower_1")->isEnabled());
 
+        // While the transfer runs, the buttons are off and the progress shows.
+        QStringList progress;
+        bool buttonsOffered = false;
+        rig.waiter.onTick = [&] {
+            progress << vfo.window.statusText();
+            for (QPushButton* button : vfo.window.Command1)
+                buttonsOffered = buttonsOffered || button->isEnabled();
+        };
         rig.radio.memory()[sim::RadioEmulator::ModelCodeAddress] = 6;
         TypeInto(Find<QLineEdit>(vfo.window, "txtSquelch"), "3"); // asks first: OK
         Click(vfo.window, "Command1_0");
@@ -235,9 +257,32 @@ private slots:
         QVERIFY(Find(vfo.window, "txtPmrFreq")->isEnabled());
         QVERIFY(!rig.state.Image.VfoChanged);
         QCOMPARE(vfo.window.statusText(), "");
+        QVERIFY(!buttonsOffered);
+        QVERIFY(!progress.isEmpty() && !progress.last().isEmpty());
         QVERIFY(vfo.window.isVisible());
         for (int index = 0; index < 4; ++index)
             QVERIFY(vfo.window.Command1[index]->isEnabled());
+    }
+
+    // Values no list or box can hold, as a radio may report them, are shown as well
+    // as possible and come back unchanged.
+    void oddStoredValuesSurviveTheWindows()
+    {
+        Rig rig;
+        VfoSettings& vfo = rig.state.Image.Vfo;
+        vfo.TxTone = 45;
+        vfo.RptShiftFreq = 12345678; // "123.45678", longer than a user may type
+        ChannelRecord& channel = rig.state.Image.Channels.at(0);
+        channel.TxTone = 45;
+        channel.Enabled = true;
+        VfoWindow window(rig);
+        QCOMPARE(Find<QComboBox>(window.window, "cboTxTone")->currentIndex(), -1);
+        QCOMPARE(Find<QLineEdit>(window.window, "txtRptShiftFreq")->text(), "123.45678");
+        Click(window.window, "Command1_2");
+        QCOMPARE(int(vfo.TxTone), 45);
+        QCOMPARE(vfo.RptShiftFreq, 12345678);
+        MemWindow mem(rig);
+        QCOMPARE(mem.cell(1, 8), "?");
     }
 
     void controlsAreNamedForAssistiveTools()
