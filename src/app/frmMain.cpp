@@ -1,6 +1,10 @@
 #include "app/frmMain.h"
 
+#include "app/editors/frmMem.h"
+#include "app/editors/frmVfo.h"
 #include "app/frmAbout.h"
+#include "image/ChannelGrid.h"
+#include "image/VfoCodec.h"
 #include "core/SetupIni.h"
 #include "link/DataMenuCommands.h"
 #include "link/Transfers.h"
@@ -192,14 +196,29 @@ void frmMain::Command1_Click(int index)
     if (context_.State.TransferRunning)
         return;
     switch (index) {
-    case 0: // the channel grid window
+    case 0: {
+        if (!memWindow_)
+            memWindow_ = new app::frmMem(editorContext(), this);
+        RefreshChannelGrid(context_.State.Image, context_.State.Grid);
+        memWindow_->showModal();
         break;
-    case 1: // the VFO window
+    }
+    case 1: {
+        if (!vfoWindow_)
+            vfoWindow_ = new app::frmVfo(editorContext(), this);
+        FillVfoWindow(context_.State.Image, context_.State.Vfo);
+        vfoWindow_->showModal();
         break;
+    }
     case 2:
         close();
         break;
     }
+}
+
+app::EditorContext frmMain::editorContext()
+{
+    return {context_.State, context_.Messages, *port_, *waiter_};
 }
 
 void frmMain::Command2_Click() {}

@@ -3,6 +3,7 @@
 // two editors or end the program, the COM port choice and the status line. Closing it
 // ends the program.
 #include "app/AppContext.h"
+#include "app/editors/EditorContext.h"
 #include "core/Questions.h"
 #include "link/LinkServices.h"
 
@@ -19,6 +20,11 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
+
+namespace kvr27::app {
+class frmMem;
+class frmVfo;
+} // namespace kvr27::app
 
 namespace kvr27 {
 
@@ -62,7 +68,8 @@ public:
     void setStatusText(const QString& text);
     QString statusText() const;
 
-    // The buttons: 0 opens the channel grid, 1 the VFO window, 2 closes the window.
+    // The buttons: 0 opens the channel grid, 1 the VFO window (each refilled from the
+    // radio image and shown modally), 2 closes the window.
     void Command1_Click(int index);
     // "port close": the port stays as it is; it closes when the program ends or
     // another port is used.
@@ -101,6 +108,8 @@ private:
     void RunTransferCommand(void (*command)(AppState&, LinkServices&));
     // Enables or disables the menus, the buttons and the COM options together.
     void setCommandsEnabled(bool enabled);
+    // What the editor windows work with.
+    app::EditorContext editorContext();
 
     AppContext context_;
     QLabel* statusPanel_;
@@ -109,6 +118,10 @@ private:
     std::unique_ptr<Waiter> ownWaiter_;
     Port* port_;
     Waiter* waiter_;
+    // The two editors, made on first use and kept (hidden) between uses; children of
+    // this window.
+    app::frmVfo* vfoWindow_ = nullptr;
+    app::frmMem* memWindow_ = nullptr;
 };
 
 } // namespace kvr27

@@ -2,6 +2,8 @@
 // checked against texts, messages, flags and the radio image. The radio is the
 // in-process emulator.
 #include "LinkRig.h"
+#include "app/ShellFixture.h"
+#include "app/frmMain.h"
 #include "app/editors/ChannelGridModel.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/frmMemSub.h"
@@ -24,7 +26,7 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-enum { OptionPA = 0, OptionZ = 1 };
+enum { OptionPA = 0 };
 
 template <class T = QWidget>
 T* Find(const QWidget& window, const char* name)
@@ -78,10 +80,24 @@ void Activate(QWidget& window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// The emulated radio's wait, with a look at the windows at every tick.
+struct WatchingWaiter : Waiter {
+    explicit WatchingWaiter(sim::EmulatedPort& port) : port(port) {}
+    void waitTick() override
+    {
+        port.waitTick();
+        if (onTick)
+            onTick();
+    }
+    sim::EmulatedPort& port;
+    std::function<void()> onTick;
+};
+
 // A program state and its emulated radio, with the editor windows over them.
 struct Rig : test::LinkRig {
     explicit Rig(int option = OptionPA, std::uint8_t radioCode = 6) : LinkRig(option, radioCode) {}
-    app::EditorContext context{state, messages, port, port};
+    WatchingWaiter waiter{port};
+    app::EditorContext context{state, messages, port, waiter};
 };
 
 // The VFO window opened as the main window opens it: refilled from the image.
@@ -144,10 +160,8 @@ private slots:
         QTest::addColumn<bool>("changed");
         QTest::newRow("letter in the frequency") << "txtFrequency" << "44x" << "" << DigitsOnlyMessage << true;
         QTest::newRow("second point") << "txtFrequency" << "446.0.1" << "1" << TooManyPointsMessage << true;
-        QTest::newRow("frequency typed") << "txtFrequency" << "434.5" << "434.5" << "" << true;
         QTest::newRow("typing stops at nine") << "txtFrequency" << "434.000000" << "434.00000" << "" << true;
         QTest::newRow("squelch 21") << "txtSquelch" << "21" << "" << SquelchLimitMessage << true;
-        QTest::newRow("pmr channel 9") << "txtPmrFreq" << "9" << "" << PmrChannelDigitMessage << false;
         QTest::newRow("pmr channel stops at one") << "txtPmrFreq" << "34" << "3" << "" << true;
     }
 
@@ -184,12 +198,6 @@ private slots:
         Focus(Find(vfo.window, "txtSquelch"));
         QCOMPARE(rig.messages.texts(), (Texts{RoundedFrequencyMessage}));
         QCOMPARE(frequency->text(), "446.00000");
-        // Leaving the box itself rounds with the plain text.
-        rig.messages.shown.clear();
-        TypeInto(frequency, "446.003");
-        Focus(step);
-        QCOMPARE(rig.messages.texts(), (Texts{RoundedMessage}));
-        QCOMPARE(frequency->text(), "446.00000");
     }
 
     void okWithAnEmptyBoxKeepsTheWindowOpen()
@@ -205,13 +213,6 @@ private slots:
         QVERIFY(vfo.window.isVisible());
         QVERIFY(rig.state.Image.Vfo == before);
         QVERIFY(Find(vfo.window, "Command1_2")->isEnabled());
-
-        TypeInto(squelch, "12");
-        Click(vfo.window, "Command1_2");
-        QVERIFY(!vfo.window.isVisible());
-        QCOMPARE(vfo.window.result(), int(QDialog::Accepted));
-        QCOMPARE(int(rig.state.Image.Vfo.Squelch()), 12);
-        QVERIFY(rig.state.Image.SettingsChanged);
     }
 
     void cancelDropsTheEdits()
@@ -238,6 +239,14 @@ private slots:
         QVERIFY(Find(vfo.window, "Frame2")->isEnabled());
         QVERIFY(Find(vfo.window, "optTxPower_1")->isEnabled());
 
+        // While the transfer runs, the buttons are off and the progress shows.
+        QStringList progress;
+        bool buttonsOffered = false;
+        rig.waiter.onTick = [&] {
+            progress << vfo.window.statusText();
+            for (QPushButton* button : vfo.window.Command1)
+                buttonsOffered = buttonsOffered || button->isEnabled();
+        };
         rig.radio.memory()[sim::RadioEmulator::ModelCodeAddress] = 6;
         TypeInto(Find<QLineEdit>(vfo.window, "txtSquelch"), "3"); // asks first: OK
         Click(vfo.window, "Command1_0");
@@ -248,21 +257,32 @@ private slots:
         QVERIFY(Find(vfo.window, "txtPmrFreq")->isEnabled());
         QVERIFY(!rig.state.Image.VfoChanged);
         QCOMPARE(vfo.window.statusText(), "");
+        QVERIFY(!buttonsOffered);
+        QVERIFY(!progress.isEmpty() && !progress.last().isEmpty());
         QVERIFY(vfo.window.isVisible());
         for (int index = 0; index < 4; ++index)
             QVERIFY(vfo.window.Command1[index]->isEnabled());
     }
 
-    void readSettingCancelledSendsNothing()
+    // Values no list or box can hold, as a radio may report them, are shown as well
+    // as possible and come back unchanged.
+    void oddStoredValuesSurviveTheWindows()
     {
         Rig rig;
-        VfoWindow vfo(rig);
-        rig.state.Image.SettingsChanged = true;
-        rig.messages.answers = {false};
-        Click(vfo.window, "Command1_0");
-        QVERIFY(rig.radio.commands().empty());
-        QVERIFY(rig.state.Image.SettingsChanged);
-        QVERIFY(Find(vfo.window, "Command1_0")->isEnabled());
+        VfoSettings& vfo = rig.state.Image.Vfo;
+        vfo.TxTone = 45;
+        vfo.RptShiftFreq = 12345678; // "123.45678", longer than a user may type
+        ChannelRecord& channel = rig.state.Image.Channels.at(0);
+        channel.TxTone = 45;
+        channel.Enabled = true;
+        VfoWindow window(rig);
+        QCOMPARE(Find<QComboBox>(window.window, "cboTxTone")->currentIndex(), -1);
+        QCOMPARE(Find<QLineEdit>(window.window, "txtRptShiftFreq")->text(), "123.45678");
+        Click(window.window, "Command1_2");
+        QCOMPARE(int(vfo.TxTone), 45);
+        QCOMPARE(vfo.RptShiftFreq, 12345678);
+        MemWindow mem(rig);
+        QCOMPARE(mem.cell(1, 8), "?");
     }
 
     void controlsAreNamedForAssistiveTools()
@@ -278,6 +298,7 @@ private slots:
         vfo.window.showProgress(ProgressTarget::Editor, "Reading       50%");
         QCOMPARE(AccessibleName(Find(vfo.window, "StatusBar1_Panel1")), "Reading       50%");
         QCOMPARE(vfo.window.windowTitle(), "KV-R27PA Clone Utility(Vfo Mode)");
+        QVERIFY(!Find(vfo.window, "optSkip_0")->isEnabled()); // shows the radio's setting only
     }
 
     void disableEnableAndRefresh()
@@ -332,18 +353,6 @@ private slots:
             Click(dialog, "Command1_0");
             QCOMPARE(rig.messages.texts(), (Texts{EditingIncompleteMessage}));
             QVERIFY(dialog.isVisible());
-
-            // PMR mode: the channel number is needed, the frequency is not.
-            TypeInto(offset, "0.6");
-            Click(dialog, "optModel_1");
-            QVERIFY(!Find(dialog, "Frame1_0")->isEnabled());
-            QVERIFY(Find(dialog, "txtPmrFreq")->isEnabled());
-            auto* channel = Find<QLineEdit>(dialog, "txtPmrFreq");
-            Focus(channel);
-            QTest::keyClick(channel, Qt::Key_Delete);
-            Click(dialog, "Command1_0");
-            QVERIFY(dialog.isVisible());
-            TypeInto(channel, "4");
             Click(dialog, "Command1_1"); // Cancel
             QVERIFY(!dialog.isVisible());
         });
@@ -354,29 +363,13 @@ private slots:
         mem.doubleClick(2, [&](app::frmMemSub& dialog) {
             TypeInto(Find<QLineEdit>(dialog, "txtFrequency"), "."); // not taken in PMR mode
             Click(dialog, "optModel_1");
+            QVERIFY(!Find(dialog, "Frame1_0")->isEnabled());
             TypeInto(Find<QLineEdit>(dialog, "txtPmrFreq"), "4");
             Click(dialog, "Command1_0");
             QVERIFY(!dialog.isVisible());
         });
         QCOMPARE(mem.cell(2, 1), "4");
         QCOMPARE(mem.cell(2, 11), "PMR");
-    }
-
-    void singleBandModelsHaveNoModeChoice()
-    {
-        Rig rig(OptionZ, 4);
-        MemWindow mem(rig);
-        QCOMPARE(mem.model()->headerData(10, Qt::Horizontal).toString(), "--");
-        QCOMPARE(mem.cell(7, 11), "--");
-        mem.doubleClick(7, [](app::frmMemSub& dialog) {
-            QVERIFY(!Find(dialog, "Frame1_10")->isEnabled());
-            QVERIFY(!Find(dialog, "optModel_1")->isEnabled());
-            QVERIFY(Find<QRadioButton>(dialog, "optModel_0")->isChecked());
-            QVERIFY(!Find(dialog, "Frame1_11")->isEnabled());
-            Click(dialog, "Command1_0");
-        });
-        QCOMPARE(mem.cell(7, 1), "445.00000");
-        QCOMPARE(mem.cell(7, 10), "--");
     }
 
     void readMemoriesAsksAndClearsTheFlagsOnFailure()
@@ -400,6 +393,41 @@ private slots:
         QVERIFY(!rig.state.Image.SettingsChanged);
         QCOMPARE(mem.window.statusText(), "");
         QVERIFY(mem.window.Command1[0]->isEnabled());
+
+        // While a transfer runs, the commands and the close box are refused.
+        rig.state.TransferRunning = true;
+        Click(mem.window, "Command1_5");
+        mem.window.close();
+        QVERIFY(mem.window.isVisible());
+        QVERIFY(rig.state.Image.Channels.at(2).Enabled);
+    }
+
+    // The main window's buttons refill each editor from the image and wait for it.
+    void mainWindowOpensTheEditorsFromTheImage()
+    {
+        test::ShellFixture shell;
+        StartWithModel(shell.state, OptionPA);
+        frmMain main(shell.context());
+        shell.state.Image.Vfo.Frequency = 43512500;
+        shell.state.Image.Channels.at(0).Enabled = true;
+        QStringList seen;
+        auto inspect = [&](const char* box, const char* closeButton) {
+            QTimer::singleShot(0, [&seen, box, closeButton] {
+                QWidget* window = QApplication::activeModalWidget();
+                QVERIFY(window);
+                seen << window->objectName();
+                if (auto* table = window->findChild<QTableView*>("MSFlexGrid1"))
+                    seen << table->model()->index(0, 1).data().toString();
+                else
+                    seen << Find<QLineEdit>(*window, box)->text();
+                Click(*window, closeButton);
+            });
+        };
+        inspect("txtFrequency", "Command1_3");
+        main.Command1_Click(1);
+        inspect(nullptr, "Command1_6");
+        main.Command1_Click(0);
+        QCOMPARE(seen, (QStringList{"frmVfo", "435.12500", "frmMem", "434.00000"}));
     }
 
     void writeMemoriesCancelledSendsNothing()

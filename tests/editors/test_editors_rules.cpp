@@ -126,12 +126,6 @@ private slots:
         QCOMPARE(sink.texts(), message.isEmpty() ? std::vector<std::string>{}
                                                  : std::vector<std::string>{message.toStdString()});
     }
-
-    void selectionOnFocusCoversTheText()
-    {
-        QCOMPARE(SelectionOnFocus("446.00625"), (TextSelection{0, 9}));
-        QCOMPARE(SelectionOnFocus(""), (TextSelection{0, 0}));
-    }
 };
 
 QTEST_GUILESS_MAIN(EntryRulesTest)

@@ -47,6 +47,15 @@ QString EditorWindow::statusText() const
     return statusPanel_->text();
 }
 
+void EditorWindow::reject()
+{
+    if (context_.State.TransferRunning)
+        return;
+    closedByCloseBox();
+    loadPending_ = true;
+    QDialog::reject();
+}
+
 QStatusBar* EditorWindow::statusBar()
 {
     return statusBar_;

@@ -34,6 +34,10 @@ public:
     // command buttons are disabled while the command works.
     void Command1_Click(int index);
 
+    // The close box (and Escape), refused while a transfer runs: the window is
+    // discarded, so the next showing loads it afresh.
+    void reject() final;
+
 protected:
     // `titleSuffix` follows the model name in the window's title.
     EditorWindow(const EditorContext& context, const char* titleSuffix, QWidget* parent);
@@ -43,8 +47,8 @@ protected:
     // Shows the form state.
     virtual void render() = 0;
 
-    // The next showing loads the window afresh (after the close box).
-    void loadAgain() { loadPending_ = true; }
+    // What the close box does besides.
+    virtual void closedByCloseBox() {}
     // The status bar, to be placed at the bottom of the window.
     QStatusBar* statusBar();
     // Makes the button Command1_<index>.

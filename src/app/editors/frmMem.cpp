@@ -151,11 +151,9 @@ void frmMem::MSFlexGrid1_DblClick()
     render();
 }
 
-void frmMem::reject()
+void frmMem::closedByCloseBox()
 {
     editor_.closed();
-    loadAgain();
-    QDialog::reject();
 }
 
 } // namespace kvr27::app

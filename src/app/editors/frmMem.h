@@ -37,9 +37,8 @@ protected:
     void load() override;
     void render() override;
     void runCommand(int index) override;
-    // The close box (and Escape): the current channel is recomputed; the next
-    // opening loads the window afresh.
-    void reject() override;
+    // The close box: the current channel is recomputed.
+    void closedByCloseBox() override;
 
 private:
     ChannelGridEditor editor_;

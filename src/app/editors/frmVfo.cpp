@@ -147,10 +147,4 @@ void frmVfo::runCommand(int index)
         done(index == 2 ? Accepted : Rejected);
 }
 
-void frmVfo::reject()
-{
-    loadAgain();
-    QDialog::reject();
-}
-
 } // namespace kvr27::app

@@ -23,9 +23,6 @@ protected:
     void load() override;
     void render() override;
     void runCommand(int index) override;
-    // The close box (and Escape): the window is discarded without a question; the
-    // next opening loads it afresh.
-    void reject() override;
 
 private:
     VfoEditor editor_;
