@@ -17,11 +17,6 @@ namespace {
 
 enum { OptionPA = 0, OptionZ = 1, OptionX = 2, OptionPmrOnly = 3, OptionLpdOnly = 4 };
 
-Texts Shown(const QString& message)
-{
-    return message.isEmpty() ? Texts{} : Texts{message.toStdString()};
-}
-
 // The start-up state of a model, with recorded messages.
 struct Started {
     explicit Started(int option = OptionPA) { StartWithModel(state, option); }
@@ -84,7 +79,7 @@ private slots:
         vfo.editor.textChanged(VfoText(box), text.toStdString());
         QCOMPARE(vfo.state.Image.VfoChanged, changed);
         QCOMPARE(QString::fromStdString(vfo.state.Vfo.*(VfoTextBoxes[size_t(box)].Field)), after);
-        QCOMPARE(vfo.sink.texts(), Shown(message));
+        QCOMPARE(vfo.sink.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
     }
 
     // Leaving the step box rounds all three frequency boxes, each with its own text;
@@ -171,11 +166,12 @@ private slots:
         QVERIFY(!state.Image.Channels.at(4).Enabled);
     }
 
-    // The blank-field test of the channel dialog, by model and mode.
-    void dialogBlankFields_data()
+    // The channel dialog by model: only the dual-band one offers the mode, the boxes
+    // open are those of the mode shown, and the blank-field test follows the mode.
+    void dialogModesAndBlankFields_data()
     {
         QTest::addColumn<int>("option");
-        QTest::addColumn<int>("mode"); // -1: as loaded
+        QTest::addColumn<int>("mode"); // the mode chosen; -1: the model offers no choice
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("offset");
         QTest::addColumn<QString>("pmr");
@@ -188,10 +184,13 @@ private slots:
         QTest::newRow("PA PMR no pmr channel") << int(OptionPA) << 1 << "434.00000" << "0.60000" << "" << false;
         QTest::newRow("PA PMR no offset") << int(OptionPA) << 1 << "434.00000" << "" << "3" << false;
         QTest::newRow("Z no frequency") << int(OptionZ) << -1 << "" << "0.60000" << "1" << false;
+        QTest::newRow("X no pmr channel") << int(OptionX) << -1 << "434.00000" << "0.60000" << "" << true;
+        QTest::newRow("LPD only no offset") << int(OptionLpdOnly) << -1 << "434.00000" << "" << "1" << false;
         QTest::newRow("PMR only no frequency") << int(OptionPmrOnly) << -1 << "" << "0.60000" << "2" << true;
+        QTest::newRow("PMR only no pmr channel") << int(OptionPmrOnly) << -1 << "434.00000" << "0.60000" << "" << false;
     }
 
-    void dialogBlankFields()
+    void dialogModesAndBlankFields()
     {
         QFETCH(int, option);
         QFETCH(int, mode);
@@ -202,8 +201,13 @@ private slots:
         Started started(option);
         const ChannelTable before = started.state.Image.Channels;
         const bool closed = started.storeRow(3, [&](ChannelDialogEditor& dialog) {
+            for (auto control : DialogModeControls)
+                QCOMPARE(dialog.form().Enabled.isEnabled(control), mode >= 0);
             if (mode >= 0)
                 dialog.optionSelected(DialogOption::Model, mode);
+            const bool pmrShown = dialog.form().optModel == 1; // the PMR-only model shows PMR
+            QCOMPARE(dialog.form().Enabled.isEnabled("txtFrequency"), !pmrShown);
+            QCOMPARE(dialog.form().Enabled.isEnabled("txtPmrFreq"), pmrShown);
             dialog.textChanged(DialogText::Frequency, frequency.toStdString());
             dialog.textChanged(DialogText::ShiftFreq, offset.toStdString());
             dialog.textChanged(DialogText::PmrFreq, pmr.toStdString());
@@ -212,34 +216,6 @@ private slots:
         QCOMPARE(started.state.Image.ChannelsChanged, stored);
         QCOMPARE(started.state.Image.Channels == before, !stored);
         QCOMPARE(started.sink.texts(), stored ? Texts{} : Texts{EditingIncompleteMessage});
-    }
-
-    // Only the dual-band model lets the user choose the mode.
-    void dialogForcedModes_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<bool>("modeChoice");
-        QTest::addColumn<int>("shownMode");
-        QTest::newRow("PA") << int(OptionPA) << true << 0;
-        QTest::newRow("Z") << int(OptionZ) << false << 0;
-        QTest::newRow("X") << int(OptionX) << false << 0;
-        QTest::newRow("LPD only") << int(OptionLpdOnly) << false << 0;
-        QTest::newRow("PMR only") << int(OptionPmrOnly) << false << 1;
-    }
-
-    void dialogForcedModes()
-    {
-        QFETCH(int, option);
-        QFETCH(bool, modeChoice);
-        QFETCH(int, shownMode);
-        Started started(option);
-        ChannelDialogEditor dialog(started.state, started.sink);
-        const EnabledStates& enabled = dialog.form().Enabled;
-        for (auto control : DialogModeControls)
-            QCOMPARE(enabled.isEnabled(control), modeChoice);
-        QCOMPARE(dialog.form().optModel, shownMode);
-        QCOMPARE(enabled.isEnabled("txtFrequency"), shownMode == 0);
-        QCOMPARE(enabled.isEnabled("Frame1_11"), shownMode == 1);
     }
 
     // A lone point is emptied on leaving its box, and refused by OK when never left.
