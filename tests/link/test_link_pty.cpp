@@ -60,7 +60,7 @@ private slots:
         QtPort port;
         QtWaiter waiter;
         RecordingMessageSink messages;
-        RecordingProgress progress(state);
+        RecordingProgress progress;
         LinkServices services{port, waiter, messages, progress};
 
         QElapsedTimer timer;
