@@ -31,11 +31,13 @@ QStringList RowTexts(const ChannelGrid& grid, int row)
 
 using ByteField = std::uint8_t VfoSettings::*;
 using Expectation = std::function<int(int)>;
+using TextBox = std::string VfoForm::*;
 
 } // namespace
 
 Q_DECLARE_METATYPE(ByteField)
 Q_DECLARE_METATYPE(Expectation)
+Q_DECLARE_METATYPE(TextBox)
 
 class TestImageCodecs : public QObject {
     Q_OBJECT
@@ -148,33 +150,29 @@ void TestImageCodecs::fillMarksChangeOnlyWhenAnOptionMoves()
 
 void TestImageCodecs::collectRefuses_data()
 {
-    QTest::addColumn<QString>("box");
+    QTest::addColumn<TextBox>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     const QString blank = EditingIncompleteMessage;
-    const QString bad = NotANumberMessage;
-    for (const char* box : {"txtFrequency", "txtShiftFreq", "txtRptShiftFreq", "txtPmrFreq", "txtSquelch"})
-        QTest::newRow(qPrintable(QString("empty ") + box)) << box << "" << blank;
-    QTest::newRow("repeater offset past 32 bits") << "txtRptShiftFreq" << "21474.83648" << bad;
-    QTest::newRow("PMR channel above a byte") << "txtPmrFreq" << "256" << bad;
-    QTest::newRow("squelch above its five bits") << "txtSquelch" << "32" << bad;
+    QTest::newRow("empty frequency") << &VfoForm::txtFrequency << "" << blank;
+    QTest::newRow("empty offset") << &VfoForm::txtShiftFreq << "" << blank;
+    QTest::newRow("empty repeater offset") << &VfoForm::txtRptShiftFreq << "" << blank;
+    QTest::newRow("empty PMR channel") << &VfoForm::txtPmrFreq << "" << blank;
+    QTest::newRow("empty squelch") << &VfoForm::txtSquelch << "" << blank;
+    QTest::newRow("repeater offset past 32 bits") << &VfoForm::txtRptShiftFreq << "21474.83648" << NotANumberMessage;
+    QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256" << NotANumberMessage;
+    QTest::newRow("squelch above its five bits") << &VfoForm::txtSquelch << "32" << NotANumberMessage;
 }
 
 void TestImageCodecs::collectRefuses()
 {
-    QFETCH(QString, box);
+    QFETCH(TextBox, box);
     QFETCH(QString, text);
     QFETCH(QString, message);
     AppState state = StartedAs(0);
-    state.Image.Vfo.VfoReserved1 = 0x12;
-    state.Vfo.txtSquelch = "3";         // an edit that must not be stored either
+    state.Vfo.txtSquelch = "3"; // edits that must not be stored either
     state.Vfo.optKeyLock = 0;
-    std::string VfoForm::*boxes[] = {&VfoForm::txtFrequency, &VfoForm::txtShiftFreq, &VfoForm::txtRptShiftFreq,
-                                     &VfoForm::txtPmrFreq, &VfoForm::txtSquelch};
-    const char* names[] = {"txtFrequency", "txtShiftFreq", "txtRptShiftFreq", "txtPmrFreq", "txtSquelch"};
-    for (int i = 0; i < 5; ++i)
-        if (box == names[i])
-            state.Vfo.*boxes[i] = text.toStdString();
+    state.Vfo.*box = text.toStdString();
     const VfoSettings before = state.Image.Vfo;
     test::RecordingMessageSink messages;
     QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages), -1);
