@@ -166,7 +166,7 @@ private slots:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("answeredNormally");
         const std::vector<std::pair<const char*, Fault>> faults = {
-            {"silence", Fault::Silence}, {"45/47 short", Fault::ShortAnswer}, {"long", Fault::LongAnswer},
+            {"silence", Fault::Silence}, {"short", Fault::ShortAnswer}, {"long", Fault::LongAnswer},
             {"ERR", Fault::Error},       {"non-hex", Fault::NonHex},          {"late", Fault::Delay},
             {"hang-up", Fault::HangUp}};
         // Exchanges answered before each fault, in the order above. A write's
