@@ -1,22 +1,63 @@
-// The main window: its menus, the COM choice kept in setup.ini, and the close that
-// asks before unsaved settings are lost.
+// The main window over the emulated radio: its menus, the Data menu commands (every
+// command of the window refused while a transfer runs, the progress bar), the COM
+// choice kept in setup.ini, and the close that asks before unsaved settings are lost
+// and closes the port.
+#include "EmulatedPort.h"
 #include "ShellFixture.h"
 #include "app/frmMain.h"
 #include "support/FileText.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
-using kvr27::frmMain;
+#include <functional>
+
+using namespace kvr27;
 
 namespace {
 
-struct Shell : kvr27::test::ShellFixture {
-    Shell() { state.Image.ModelName = "KV-R27Z"; }
+// Counts ticks on the emulated radio and notes, at each, whether any command of
+// the main window could be used.
+struct WatchingWaiter : Waiter {
+    explicit WatchingWaiter(sim::EmulatedPort& port) : port(port) {}
+    void waitTick() override
+    {
+        port.waitTick();
+        if (!window)
+            return;
+        const bool anyEnabled = window->menuBar()->isEnabled() || window->Command1[0]->isEnabled() ||
+                                window->Option1[2]->isEnabled() || window->Command2->isEnabled();
+        commandsOfferedDuringTransfer = commandsOfferedDuringTransfer || anyEnabled;
+        progressShown = progressShown || window->findChild<QProgressBar*>("StatusBar1_Progress")->isVisible();
+        // A click that reaches a handler anyway is refused.
+        window->mnuEepReadVfo_Click();
+        window->Command1_Click(2);
+    }
+    sim::EmulatedPort& port;
+    frmMain* window = nullptr;
+    bool commandsOfferedDuringTransfer = false;
+    bool progressShown = false;
+};
+
+// A KV-R27PA state whose main window talks to an emulated radio.
+struct Shell : test::ShellFixture {
+    Shell() { StartWithModel(state, 0); }
+    sim::RadioEmulator radio{8};
+    sim::EmulatedPort port{radio};
+    WatchingWaiter waiter{port};
+    AppContext linkedContext()
+    {
+        AppContext c = context();
+        c.LinkPort = &port;
+        c.LinkWaiter = &waiter;
+        return c;
+    }
 };
 
 } // namespace
@@ -24,16 +65,73 @@ struct Shell : kvr27::test::ShellFixture {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void loadTakesTitleAndComChoice()
+    // The menu tree in order: object name, caption, and "-" for a disabled item.
+    void menuItems()
     {
         Shell shell;
-        kvr27::test::WriteFileText(shell.setupIni(), "3\r\n");
         frmMain window(shell.context());
-        QCOMPARE(window.windowTitle(), QString("KV-R27Z Clone Utility"));
-        QVERIFY(window.findChild<QRadioButton*>("Option1_2")->isChecked());
-        QCOMPARE(shell.state.ComIndex, 2);
+        QStringList items;
+        std::function<void(QWidget*)> walk = [&](QWidget* menu) {
+            for (QAction* item : menu->actions()) {
+                items << item->objectName() + ' ' + item->text() + (item->isEnabled() ? "" : " -");
+                if (item->menu())
+                    walk(item->menu());
+            }
+        };
+        walk(window.menuBar());
+        QCOMPARE(items, (QStringList{"mnuFile File", "mnuFileLode Load -", "mnuFileSave Save -",
+                                     "mnuFileImport Import(Mem Setting) -", "mnuFileExport Export(Mem Setting) -",
+                                     "mnuEeprom Data", "mnuEepRead Read", "mnuEepReadAll All",
+                                     "mnuEepReadVfo Vfo Mode", "mnuEepReadMem Memory Mode", "mnuEepWrite Write",
+                                     "mnuEepWriteAll All", "mnuEepWriteVfo Vfo Mode", "mnuEepWriteMem Memory Mode",
+                                     "mnuPrint Print -", "mnuInfo Info"}));
     }
 
+    void dataCommands_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("exchanges");
+        QTest::newRow("Read > All") << "mnuEepReadAll" << 107;
+        QTest::newRow("Read > Vfo Mode") << "mnuEepReadVfo" << 4;
+        QTest::newRow("Read > Memory Mode") << "mnuEepReadMem" << 103;
+        QTest::newRow("Write > All") << "mnuEepWriteAll" << 5 + 3;
+        QTest::newRow("Write > Vfo Mode") << "mnuEepWriteVfo" << 5;
+        QTest::newRow("Write > Memory Mode") << "mnuEepWriteMem" << 3;
+    }
+    void dataCommands()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, exchanges);
+        Shell shell;
+        frmMain window(shell.linkedContext());
+        shell.waiter.window = &window;
+        window.show();
+        window.findChild<QAction*>(item)->trigger();
+
+        QCOMPARE(static_cast<int>(shell.radio.commands().size()), exchanges);
+        QVERIFY(!shell.waiter.commandsOfferedDuringTransfer);
+        QVERIFY(shell.waiter.progressShown);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.menuBar()->isEnabled() && window.Command1[0]->isEnabled() && window.Option1[2]->isEnabled());
+        QVERIFY(!window.findChild<QProgressBar*>("StatusBar1_Progress")->isVisible());
+        QCOMPARE(window.statusText(), QString());
+        QVERIFY(!shell.state.TransferRunning);
+    }
+
+    void portProblemInTheStatusLine()
+    {
+        Shell shell;
+        shell.port.missingPorts = {2};
+        frmMain window(shell.linkedContext());
+        window.findChild<QRadioButton*>("Option1_1")->click();
+        window.mnuEepReadVfo_Click();
+        QCOMPARE(shell.messages.texts(), std::vector<std::string>{"Can't open com Port"});
+        QCOMPARE(window.statusText(), QString("COM2 (emulated COM2): No such file or directory"));
+        QCOMPARE(window.Option1[4]->toolTip(), QString("emulated COM5"));
+    }
+
+    // Neither "port close" nor another COM option touches the open port; closing
+    // the window saves the COM choice and closes the port.
     void closeWindow_data()
     {
         QTest::addColumn<bool>("settingsChanged");
@@ -52,10 +150,12 @@ private slots:
         QFETCH(bool, transferRunning);
         QFETCH(bool, closes);
         Shell shell;
-        frmMain window(shell.context());
+        frmMain window(shell.linkedContext());
         window.show();
+        window.mnuEepReadVfo_Click();
         window.findChild<QRadioButton*>("Option1_3")->click();
-        shell.state.Link.OpenPortNumber = 4;
+        window.Command2->click();
+        QCOMPARE(shell.state.ComIndex, 3);
         shell.state.Image.SettingsChanged = settingsChanged;
         shell.state.TransferRunning = transferRunning;
         shell.messages.answers = {answer};
@@ -63,75 +163,24 @@ private slots:
         QCOMPARE(window.close(), closes);
 
         QCOMPARE(window.isVisible(), !closes);
-        QCOMPARE(kvr27::test::ReadFileText(shell.setupIni()), std::string(closes ? "4\r\n" : ""));
-        QCOMPARE(shell.state.Link.OpenPortNumber, closes ? kvr27::NoPortOpen : 4);
+        QCOMPARE(test::ReadFileText(shell.setupIni()), std::string(closes ? "4\r\n" : ""));
+        QCOMPARE(shell.port.isOpen(), !closes);
+        QCOMPARE(shell.state.Link.OpenPortNumber, closes ? NoPortOpen : 1);
         const bool asked = settingsChanged && !transferRunning;
-        QCOMPARE(shell.messages.shown, (asked ? std::vector<kvr27::test::ShownMessage>{{kvr27::SettingsChangedQuestion, kvr27::MessageIcon::None, true}}
-                                              : std::vector<kvr27::test::ShownMessage>{}));
+        QCOMPARE(shell.messages.shown, (asked ? std::vector<test::ShownMessage>{{SettingsChangedQuestion, MessageIcon::None, true}}
+                                              : std::vector<test::ShownMessage>{}));
     }
 
     void exitClosesSilentlyWhenFolderIsUnwritable()
     {
         Shell shell;
-        kvr27::AppContext context = shell.context();
+        AppContext context = shell.context();
         context.SetupIniPath = shell.setupIni().parent_path() / "missing" / "setup.ini";
         frmMain window(context);
         window.show();
         window.findChild<QPushButton*>("Command1_2")->click();
         QVERIFY(!window.isVisible());
         QVERIFY(shell.messages.shown.empty());
-    }
-
-    void menuItems_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("Load") << "mnuFileLode" << "Load" << false;
-        QTest::newRow("Save") << "mnuFileSave" << "Save" << false;
-        QTest::newRow("Import") << "mnuFileImport" << "Import(Mem Setting)" << false;
-        QTest::newRow("Export") << "mnuFileExport" << "Export(Mem Setting)" << false;
-        QTest::newRow("Data") << "mnuEeprom" << "Data" << true;
-        QTest::newRow("Read") << "mnuEepRead" << "Read" << true;
-        QTest::newRow("Read All") << "mnuEepReadAll" << "All" << true;
-        QTest::newRow("Read Vfo") << "mnuEepReadVfo" << "Vfo Mode" << true;
-        QTest::newRow("Read Mem") << "mnuEepReadMem" << "Memory Mode" << true;
-        QTest::newRow("Write") << "mnuEepWrite" << "Write" << true;
-        QTest::newRow("Write All") << "mnuEepWriteAll" << "All" << true;
-        QTest::newRow("Write Vfo") << "mnuEepWriteVfo" << "Vfo Mode" << true;
-        QTest::newRow("Write Mem") << "mnuEepWriteMem" << "Memory Mode" << true;
-        QTest::newRow("Print") << "mnuPrint" << "Print" << false;
-        QTest::newRow("Info") << "mnuInfo" << "Info" << true;
-    }
-    void menuItems()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(bool, enabled);
-        Shell shell;
-        frmMain window(shell.context());
-        const QList<QAction*> found = window.findChildren<QAction*>(name);
-        QCOMPARE(found.size(), 1);
-        QCOMPARE(found.front()->text(), caption);
-        QCOMPARE(found.front()->isEnabled(), enabled);
-        QStringList menus;
-        for (QAction* item : window.menuBar()->actions())
-            menus << item->text();
-        QCOMPARE(menus, (QStringList{"File", "Data", "Print", "Info"}));
-    }
-
-    // Neither "port close" nor another COM option touches the open port.
-    void portStaysOpen()
-    {
-        Shell shell;
-        frmMain window(shell.context());
-        window.show();
-        shell.state.Link.OpenPortNumber = 1;
-        window.findChild<QPushButton*>("Command2")->click();
-        window.findChild<QRadioButton*>("Option1_4")->click();
-        QCOMPARE(shell.state.Link.OpenPortNumber, std::uint8_t(1));
-        QCOMPARE(shell.state.ComIndex, 4);
-        QVERIFY(window.isVisible());
     }
 
     void infoShowsAboutBoxModally()

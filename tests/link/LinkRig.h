@@ -16,19 +16,10 @@ namespace kvr27::test {
 
 class RecordingProgress : public ProgressSink {
 public:
-    explicit RecordingProgress(const AppState& state) : state_(state) {}
-    void showProgress(ProgressTarget target, const std::string& text) override
-    {
-        shown.emplace_back(target, text);
-        runningWhenShown.push_back(state_.TransferRunning);
-    }
+    void showProgress(ProgressTarget target, const std::string& text) override { shown.emplace_back(target, text); }
     std::string last() const { return shown.empty() ? std::string("(none)") : shown.back().second; }
 
     std::vector<std::pair<ProgressTarget, std::string>> shown;
-    std::vector<bool> runningWhenShown;
-
-private:
-    const AppState& state_;
 };
 
 struct LinkRig {
@@ -47,7 +38,7 @@ struct LinkRig {
     sim::RadioEmulator radio;
     sim::EmulatedPort port{radio};
     RecordingMessageSink messages;
-    RecordingProgress progress{state};
+    RecordingProgress progress;
     LinkServices services{port, port, messages, progress};
 };
 
