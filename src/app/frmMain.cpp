@@ -207,6 +207,9 @@ void frmMain::Command1_Click(int index)
         if (!vfoWindow_)
             vfoWindow_ = new app::frmVfo(editorContext(), this);
         FillVfoWindow(context_.State.Image, context_.State.Vfo);
+        // The window now shows exactly the image: options that the fill moved back
+        // from edits cancelled earlier are no change.
+        context_.State.Image.VfoChanged = false;
         vfoWindow_->showModal();
         break;
     }

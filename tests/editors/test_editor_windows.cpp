@@ -388,6 +388,29 @@ private slots:
         main.Command1_Click(0);
         QCOMPARE(seen, (QStringList{"frmVfo", "435.12500", "frmMem", "434.00000"}));
     }
+
+    // Options edited and cancelled are moved back by the next opening's fill; an OK
+    // without edits then must not mark the settings changed.
+    void reopeningAfterCancelledOptionsIsNoChange()
+    {
+        test::ShellFixture shell;
+        StartWithModel(shell.state, 0);
+        frmMain main(shell.context());
+        auto press = [](std::vector<const char*> buttons) {
+            QTimer::singleShot(0, [buttons] {
+                QWidget* window = QApplication::activeModalWidget();
+                QVERIFY(window);
+                for (const char* button : buttons)
+                    Click(*window, button);
+            });
+        };
+        press({"optKeyLock_0", "optBeep_1", "Command1_3"});
+        main.Command1_Click(1);
+        press({"Command1_2"});
+        main.Command1_Click(1);
+        QVERIFY(!shell.state.Image.SettingsChanged);
+        QVERIFY(!shell.state.Image.VfoChanged);
+    }
 };
 
 QTEST_MAIN(EditorWindowsTest)
