@@ -1,6 +1,5 @@
 // Frequency texts, start-up values and model rules of the radio image.
 #include "image/FrequencyText.h"
-#include "image/Labels.h"
 #include "image/ModelRules.h"
 #include "image/Startup.h"
 #include "support/RecordingMessageSink.h"
@@ -21,7 +20,6 @@ private slots:
     void channelTableIsIndexChecked();
     void checkFrequencyRange_data();
     void checkFrequencyRange();
-    void labelAtOutsideTable();
 };
 
 void TestImageValues::parseFrequency_data()
@@ -211,16 +209,6 @@ void TestImageValues::checkFrequencyRange()
     else
         QVERIFY(messages.shown == std::vector<test::ShownMessage>{{message.toStdString()}});
     QCOMPARE(image.ModelCode, before.ModelCode);
-}
-
-void TestImageValues::labelAtOutsideTable()
-{
-    QCOMPARE(LabelAt(ToneLabels, 8), std::string_view("88.5Hz"));
-    QCOMPARE(LabelAt(ToneLabels, 39), UnknownLabel);
-    QCOMPARE(LabelAt(PmrToneLabels, 39), std::string_view("Off"));
-    QCOMPARE(LabelAt(TotLabels, 15), std::string_view("450sec"));
-    QCOMPARE(LabelIndex(StepLabels, "12.5KHz"), 3);
-    QCOMPARE(LabelIndex(StepLabels, "--"), -1);
 }
 
 QTEST_GUILESS_MAIN(TestImageValues)
