@@ -206,7 +206,7 @@ void frmMain::Command1_Click(int index)
     case 1: {
         if (!vfoWindow_)
             vfoWindow_ = new app::frmVfo(editorContext(), this);
-        FillVfoWindow(context_.State.Image, context_.State.Vfo);
+        FillVfoWindow(context_.State.Image, context_.State.Vfo, context_.Messages);
         // The window now shows exactly the image: options that the fill moved back
         // from edits cancelled earlier are no change.
         context_.State.Image.VfoChanged = false;

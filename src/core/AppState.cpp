@@ -10,7 +10,9 @@ void StartWithModel(AppState& state, int option)
 {
     InitialiseRadioImage(state.Image, option);
     SetModelControls(state.Image, state.Vfo, false);
-    FillVfoWindow(state.Image, state.Vfo);
+    // The start-up values pass every box's filter.
+    SilentMessageSink none;
+    FillVfoWindow(state.Image, state.Vfo, none);
     SetupChannelGrid(state.Grid, state.Image.ModelName);
     RefreshChannelGrid(state.Image, state.Grid);
     state.Image.VfoChanged = false;

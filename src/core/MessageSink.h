@@ -20,6 +20,15 @@ public:
     virtual bool ask(const std::string& text) = 0;
 };
 
+// Shows nothing and answers every question with Cancel: for a fill whose texts all
+// pass their filters (the model's start-up values) or that only puts back what the
+// user has been told about already.
+class SilentMessageSink : public MessageSink {
+public:
+    void notify(const std::string&, MessageIcon = MessageIcon::None) override {}
+    bool ask(const std::string&) override { return false; }
+};
+
 // The title of every message box: the model name followed by " Clone Utility", or
 // "KV-R27 Clone Utility" while no model has been chosen yet.
 std::string MessageTitle(std::string_view modelName);

@@ -31,7 +31,7 @@ const std::array<std::string_view, 3> DialogModeControls = {"Frame1_10", "optMod
 ChannelDialogEditor::ChannelDialogEditor(AppState& state, MessageSink& messages)
     : state_(state), messages_(messages)
 {
-    LoadChannelDialog(state_.Image, state_.Grid, form_);
+    LoadChannelDialog(state_.Image, state_.Grid, form_, messages_);
     const std::string& model = state_.Image.ModelName;
     if (model == ModelPA)
         return;

@@ -15,31 +15,6 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Frequency and offset boxes: the first offending character decides the message.
-std::optional<std::string_view> DecimalFilterMessage(std::string_view text)
-{
-    bool pointSeen = false;
-    for (char c : text) {
-        if (!IsDigit(c) && c != '.')
-            return DigitsOnlyMessage;
-        if (c == '.') {
-            if (pointSeen)
-                return TooManyPointsMessage;
-            pointSeen = true;
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string_view> SquelchFilterMessage(std::string_view text)
-{
-    if (!std::all_of(text.begin(), text.end(), IsDigit))
-        return DigitsOnlyMessage;
-    if (!ParseSmallNumber(text, MaxSquelch))
-        return SquelchLimitMessage;
-    return std::nullopt;
-}
-
 // Whether a text of digits and at most one point is above 99.995, compared digit by
 // digit so that no text is too long to judge.
 bool AboveOffsetLimit(std::string_view text)
@@ -57,33 +32,6 @@ bool AboveOffsetLimit(std::string_view text)
 }
 
 } // namespace
-
-int MaxLength(FieldKind kind)
-{
-    switch (kind) {
-    case FieldKind::Frequency: return 9;
-    case FieldKind::Offset: return 8;
-    case FieldKind::PmrChannel: return 1;
-    case FieldKind::Squelch: return 2;
-    }
-    return 0;
-}
-
-std::optional<std::string_view> FilterMessage(FieldKind kind, std::string_view text)
-{
-    if (text.empty())
-        return std::nullopt;
-    switch (kind) {
-    case FieldKind::Frequency:
-    case FieldKind::Offset: return DecimalFilterMessage(text);
-    case FieldKind::PmrChannel:
-        if (text.front() < '1' || text.front() > '8')
-            return PmrChannelDigitMessage;
-        return std::nullopt;
-    case FieldKind::Squelch: return SquelchFilterMessage(text);
-    }
-    return std::nullopt;
-}
 
 TextSelection SelectionOnFocus(std::string_view text)
 {
@@ -108,16 +56,6 @@ std::optional<FieldRepair> RasterRepair(FieldKind kind, std::string_view text, i
     if (*units % raster == 0)
         return std::nullopt;
     return FieldRepair{FormatFrequency(raster * (*units / raster)), roundedMessage};
-}
-
-bool FilterField(FieldKind kind, std::string& text, MessageSink& messages)
-{
-    const auto message = FilterMessage(kind, text);
-    if (!message)
-        return true;
-    messages.notify(std::string(*message));
-    text.clear();
-    return false;
 }
 
 bool RepairField(FieldKind kind, std::string& text, int stepIndex, std::string_view roundedMessage,

@@ -154,7 +154,7 @@ void VfoEditor::readClicked(LinkServices& link)
     {
         TransferScope running(state_);
         if (ReadVfoMode(state_, link, ProgressTarget::Editor) == std::string(LinkSuccess))
-            FillVfoWindow(state_.Image, state_.Vfo);
+            FillVfoWindow(state_.Image, state_.Vfo, messages_);
     }
     state_.Image.VfoChanged = false;
     state_.Image.SettingsChanged = false;
@@ -190,8 +190,24 @@ bool VfoEditor::cancelClicked()
 {
     if (state_.TransferRunning)
         return false;
+    discardEdits();
     state_.Image.VfoChanged = false;
     return true;
+}
+
+void VfoEditor::closedByCloseBox()
+{
+    discardEdits();
+}
+
+void VfoEditor::discardEdits()
+{
+    const bool changed = state_.Image.VfoChanged;
+    // The window was filled from the same image when it opened: whatever a filter has
+    // to say about these values has been said.
+    SilentMessageSink none;
+    FillVfoWindow(state_.Image, state_.Vfo, none);
+    state_.Image.VfoChanged = changed;
 }
 
 } // namespace kvr27

@@ -67,14 +67,19 @@ public:
     // "OK": takes the window's values into the radio image. Returns whether the
     // window is hidden (false when a box is empty or holds no number).
     bool okClicked();
-    // "Cancel": drops the window's edits. Returns whether the window is hidden.
+    // "Cancel": drops the window's edits (the form shows the image again, so no later
+    // write sends them) and clears VfoChanged. Returns whether the window is hidden.
     bool cancelClicked();
+    // The close box (and Escape): the window is discarded with its edits; the form
+    // shows the image again and VfoChanged keeps its value until the next load.
+    void closedByCloseBox();
 
 private:
     std::string& text(VfoText box);
     void trackTextChange(VfoText box);
     void repair(VfoText box, std::string_view roundedMessage);
     unsigned storedCode(VfoList list) const;
+    void discardEdits();
 
     AppState& state_;
     MessageSink& messages_;

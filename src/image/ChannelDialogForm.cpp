@@ -2,6 +2,7 @@
 
 #include "image/FrequencyText.h"
 #include "image/ModelRules.h"
+#include "image/TextFilter.h"
 #include "image/VfoCodec.h"
 
 #include <array>
@@ -35,7 +36,10 @@ void SetChannelDialogMode(ChannelDialogForm& form, std::string_view mode)
         form.Enabled.set(control, !lpd);
 }
 
-void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, ChannelDialogForm& form)
+namespace {
+
+// Fills the dialog's controls (without the filter of its text boxes).
+void FillChannelDialog(const RadioImage& image, const ChannelGrid& grid, ChannelDialogForm& form)
 {
     const ChannelRecord& record = image.Channels.at(grid.Row - 1);
     const VfoDefaults& defaults = image.Defaults;
@@ -80,6 +84,18 @@ void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, Channel
     form.optToneSet = 0;
     form.optModel = 0;
     SetChannelDialogMode(form, "LPD");
+}
+
+} // namespace
+
+void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, ChannelDialogForm& form,
+                       MessageSink& messages)
+{
+    FillChannelDialog(image, grid, form);
+    // Each text set fires its box's change event, as a typed one does.
+    FilterField(FieldKind::Frequency, form.txtFrequency, messages);
+    FilterField(FieldKind::Offset, form.txtShiftFreq, messages);
+    FilterField(FieldKind::PmrChannel, form.txtPmrFreq, messages);
 }
 
 bool StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialogForm& form, MessageSink& messages)

@@ -40,8 +40,11 @@ struct ChannelDialogForm {
 void SetChannelDialogMode(ChannelDialogForm& form, std::string_view mode);
 
 // Fills the dialog from the record of the grid's current row, or from VfoDefaults for
-// an empty, disabled channel.
-void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, ChannelDialogForm& form);
+// an empty, disabled channel. Every text set passes its box's filter as a typed one
+// does: a value the box refuses (PMR channel 9, a negative frequency) shows the
+// filter's message and leaves the box empty, so that OK reports the blank box.
+void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, ChannelDialogForm& form,
+                       MessageSink& messages);
 
 // Stores the dialog into the record of the grid's current row (after the dialog's
 // blank-field test): enables it, shows its row in the normal look, selects it and

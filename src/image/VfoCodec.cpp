@@ -2,6 +2,7 @@
 
 #include "image/FrequencyText.h"
 #include "image/ModelRules.h"
+#include "image/TextFilter.h"
 
 #include <optional>
 #include <string>
@@ -54,14 +55,23 @@ std::uint8_t ListCode(int list, unsigned current)
     return static_cast<std::uint8_t>(list < 0 ? current : static_cast<unsigned>(list));
 }
 
+// Sets a box's text, which fires its change event: the filter of its kind runs, and
+// a text the filter empties differs from the stored value.
+void SetText(std::string& box, std::string text, FieldKind kind, RadioImage& image, MessageSink& messages)
+{
+    box = std::move(text);
+    if (!FilterField(kind, box, messages))
+        image.VfoChanged = true;
+}
+
 } // namespace
 
-void FillVfoWindow(RadioImage& image, VfoForm& form)
+void FillVfoWindow(RadioImage& image, VfoForm& form, MessageSink& messages)
 {
     const VfoSettings& vfo = image.Vfo;
 
-    form.txtFrequency = FormatFrequency(vfo.Frequency);
-    form.txtPmrFreq = std::to_string(vfo.PmrChannel);
+    SetText(form.txtFrequency, FormatFrequency(vfo.Frequency), FieldKind::Frequency, image, messages);
+    SetText(form.txtPmrFreq, std::to_string(vfo.PmrChannel), FieldKind::PmrChannel, image, messages);
     form.cboTxTone = vfo.TxTone;
     form.cboRxTone = vfo.RxTone;
     form.cboPmrTone = vfo.PmrTone;
@@ -70,11 +80,11 @@ void FillVfoWindow(RadioImage& image, VfoForm& form)
     SelectOption(form.optTxPower, vfo.LowPower() ? 1 : 0, image);
     SelectThreeWay(form.optToneSet, vfo.ToneSet(), image);
 
-    form.txtShiftFreq = FormatFrequency(vfo.ShiftFreq);
+    SetText(form.txtShiftFreq, FormatFrequency(vfo.ShiftFreq), FieldKind::Offset, image, messages);
     SelectOption(form.optBattery, static_cast<int>(vfo.BatteryType()), image);
     SelectOnOff(form.optBeep, vfo.Beep(), image);
     SelectOnOff(form.optBs, vfo.BatterySave(), image);
-    form.txtSquelch = std::to_string(vfo.Squelch());
+    SetText(form.txtSquelch, std::to_string(vfo.Squelch()), FieldKind::Squelch, image, messages);
 
     SelectOnOff(form.optBell, vfo.Bell(), image);
     SelectOnOff(form.optStb, vfo.StandbyBeep(), image);
@@ -92,7 +102,7 @@ void FillVfoWindow(RadioImage& image, VfoForm& form)
     SelectOnOff(form.optEpo, vfo.Epo(), image);
     SelectThreeWay(form.optLamp, vfo.Lamp(), image);
 
-    form.txtRptShiftFreq = FormatFrequency(vfo.RptShiftFreq);
+    SetText(form.txtRptShiftFreq, FormatFrequency(vfo.RptShiftFreq), FieldKind::Offset, image, messages);
     SelectThreeWay(form.optRptShift, vfo.RptShift(), image);
     SelectOnOff(form.optRptTone, vfo.RptToneOn(), image);
     form.cboRptTone = vfo.RptTone;

@@ -38,7 +38,7 @@ void ReadCommand(AppState& state, LinkServices& services, Refill refill)
         EndStatus(state, services);
     }
     if (refill != Refill::Grid)
-        FillVfoWindow(state.Image, state.Vfo);
+        FillVfoWindow(state.Image, state.Vfo, services.messages);
     if (refill != Refill::Vfo)
         RefreshChannelGrid(state.Image, state.Grid);
     state.Image.SettingsChanged = false;

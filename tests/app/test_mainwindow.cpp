@@ -47,7 +47,12 @@ struct WatchingWaiter : Waiter {
 
 // A KV-R27PA state whose main window talks to an emulated radio.
 struct Shell : test::ShellFixture {
-    Shell() { StartWithModel(state, 0); }
+    Shell()
+    {
+        StartWithModel(state, 0);
+        // VFO settings the VFO window's boxes accept (all zero).
+        std::fill(radio.memory().begin() + 0x700, radio.memory().begin() + 0x740, 0);
+    }
     sim::RadioEmulator radio{8};
     sim::EmulatedPort port{radio};
     WatchingWaiter waiter{port};

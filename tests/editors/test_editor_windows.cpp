@@ -89,7 +89,12 @@ struct WatchingWaiter : Waiter {
 
 // A KV-R27PA program state and its emulated radio, with the editor windows over them.
 struct Rig : test::LinkRig {
-    Rig() { waiter.port = &port; }
+    Rig()
+    {
+        waiter.port = &port;
+        // VFO settings the VFO window's boxes accept (all zero).
+        std::fill(radio.memory().begin() + 0x700, radio.memory().begin() + 0x740, 0);
+    }
     WatchingWaiter waiter;
     app::EditorContext context{state, messages, port, waiter};
 };
@@ -99,7 +104,7 @@ struct VfoWindow {
     explicit VfoWindow(Rig& rig) : rig(rig), window(rig.context) { open(); }
     void open()
     {
-        FillVfoWindow(rig.state.Image, rig.state.Vfo);
+        FillVfoWindow(rig.state.Image, rig.state.Vfo, rig.messages);
         window.openModal();
         Activate(window);
     }

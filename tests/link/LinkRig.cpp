@@ -36,7 +36,7 @@ std::vector<std::string> LinkRig::writes() const
 void LoadKnownRadio(LinkRig& rig)
 {
     rig.putBlock(0x700, "029662500000EA60C1AABB02FFFFFFFF"); // 434.10000 MHz, PMR channel 3
-    rig.putBlock(0x710, "9F13B5420006080926FFFFFFFFFFFFFF");
+    rig.putBlock(0x710, "9413B5420006080926FFFFFFFFFFFFFF"); // squelch 20
     rig.putBlock(0x730, "0007A1200560FFFFFFFFFFFFFFFFFFFF");
     rig.putBlock(0x720, "84000000008000000000000000FFFFFF");
     rig.putBlock(0x000, "0294CDEC0000EA600A0B00140300FFFF");

@@ -303,10 +303,16 @@ private slots:
         for (std::uint16_t a = 0x720; a < 0x72D; ++a)
             rig.radio.memory()[a] = 0xFF;
         rig.radio.memory()[0x72C] = 0xF0;
+        // VFO values the window's boxes accept: positive frequencies and offsets, PMR
+        // channel 1 to 8, squelch up to 20 (the boxes empty any other when filled).
+        for (int a : {0x700, 0x704, 0x730})
+            rig.radio.memory()[a] &= 0x7F;
+        rig.radio.memory()[0x70B] &= 0x07;
+        rig.radio.memory()[0x710] = (rig.radio.memory()[0x710] & 0xE0) | 0x14;
         const sim::RadioEmulator::Memory original = rig.radio.memory();
         QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
         QCOMPARE(ReadMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
-        FillVfoWindow(rig.state.Image, rig.state.Vfo);
+        FillVfoWindow(rig.state.Image, rig.state.Vfo, rig.messages);
         rig.radio.memory().fill(0);
         rig.radio.memory()[0x715] = original[0x715];
         QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));

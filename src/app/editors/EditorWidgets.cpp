@@ -13,8 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
-#include <QValidator>
 
 namespace kvr27::app {
 
@@ -23,24 +23,17 @@ namespace {
 // Line height of the 8 pt system font the arrangement was drawn for, in twips.
 constexpr int ReferenceLineTwips = 195;
 
-// Refuses typed input that makes a text longer than the limit; a longer text that the
-// program set stays, and may still be shortened.
-class TypedLengthValidator : public QValidator {
-public:
-    TypedLengthValidator(QLineEdit* edit, int maxLength) : QValidator(edit), maxLength_(maxLength)
-    {
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { lengthBefore_ = text.size(); });
-    }
+// The dynamic property of a text box that holds its kind's typing length.
+constexpr const char* TypingLimitProperty = "kvr27TypingLimit";
 
-    State validate(QString& input, int&) const override
-    {
-        return input.size() > maxLength_ && input.size() > lengthBefore_ ? Invalid : Acceptable;
-    }
-
-private:
-    int maxLength_;
-    qsizetype lengthBefore_ = 0;
-};
+// A box takes at most its kind's length from the user (a paste is cut to what fits),
+// or the length of a longer text the program set, so that such a text is never cut
+// and can only get shorter.
+void FitMaxLength(QLineEdit* edit, qsizetype textLength)
+{
+    const int limit = edit->property(TypingLimitProperty).toInt();
+    edit->setMaxLength(std::max(limit, static_cast<int>(textLength)));
+}
 
 QHBoxLayout* FrameLayout(QGroupBox* frame)
 {
@@ -83,7 +76,10 @@ QLineEdit* AddTextBox(QGroupBox* frame, std::string_view name, FieldKind kind, c
     auto* edit = new QLineEdit(frame);
     edit->setObjectName(ToQString(name));
     edit->setAccessibleName(frame->title());
-    edit->setValidator(new TypedLengthValidator(edit, MaxLength(kind)));
+    edit->setProperty(TypingLimitProperty, MaxLength(kind));
+    FitMaxLength(edit, 0);
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [edit](const QString& text) { FitMaxLength(edit, text.size()); });
     QHBoxLayout* layout = FrameLayout(frame);
     layout->addWidget(edit, 1);
     if (unit) {
@@ -146,6 +142,15 @@ QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel)
     return bar;
 }
 
+void ShowText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() == text)
+        return;
+    FitMaxLength(edit, text.size());
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+}
+
 void ShowListIndex(QComboBox* list, int index)
 {
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
@@ -174,7 +179,12 @@ bool FocusEvents::eventFilter(QObject*, QEvent* event)
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
         return false;
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+    // A list's popup or a context menu takes the focus for a moment: no change. So
+    // does another window, but a box that gets the focus when its window becomes
+    // active (opening it, coming back from a message) is got as any other way.
+    if (reason == Qt::PopupFocusReason)
+        return false;
+    if (reason == Qt::ActiveWindowFocusReason && event->type() == QEvent::FocusOut)
         return false;
     const auto& handler = event->type() == QEvent::FocusIn ? gotFocus_ : lostFocus_;
     if (handler)

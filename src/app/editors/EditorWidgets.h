@@ -37,8 +37,8 @@ void SetColumnWidths(QGridLayout* grid, int count, int width);
 QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const char* caption);
 
 // A text box of the kind inside a frame, named by the frame's caption, with an
-// optional unit label ("(MHz)") after it. Typing stops at the kind's length; texts
-// set by the program are never cut.
+// optional unit label ("(MHz)") after it. Typing stops at the kind's length and a
+// paste is cut to what fits; a longer text set by the program (ShowText) is never cut.
 QLineEdit* AddTextBox(QGroupBox* frame, std::string_view name, FieldKind kind, const char* unit = nullptr,
                       const QString& unitName = {}, QLabel** unitLabel = nullptr);
 
@@ -55,13 +55,18 @@ QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption);
 // The status bar "StatusBar1" with one panel as wide as the window, text centred.
 QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel);
 
+// Shows a text the program sets in a box, without firing its change signal; the box's
+// typing length stays right for the new text.
+void ShowText(QLineEdit* edit, const QString& text);
+
 // Shows `index` in a list, or no selection for a code outside its items.
 void ShowListIndex(QComboBox* list, int index);
 // Checks option `index` of a group, or none for NoSelection or a code outside it.
 void ShowOption(QButtonGroup* group, int index);
 
-// Reports a widget's focus changes made by the user inside the window (moving to
-// another window or opening a list's popup is not a focus change of the window).
+// Reports a widget's focus changes: every way of getting the focus (Tab, a click, a
+// rule, the window becoming active); losing it only inside the window (moving to
+// another window or opening a list's popup is no loss).
 class FocusEvents : public QObject {
 public:
     FocusEvents(QWidget* widget, std::function<void()> gotFocus, std::function<void()> lostFocus);

@@ -104,13 +104,8 @@ public:
     // are left alone, so that typing keeps its cursor.
     void show(const Form& form)
     {
-        for (auto& [edit, field] : texts_) {
-            const QString text = QString::fromStdString(form.*field);
-            if (edit->text() != text) {
-                const QSignalBlocker blocker(edit);
-                edit->setText(text);
-            }
-        }
+        for (auto& [edit, field] : texts_)
+            ShowText(edit, QString::fromStdString(form.*field));
         for (auto& [list, field] : lists_) {
             const QSignalBlocker blocker(list);
             ShowListIndex(list, form.*field);

@@ -142,9 +142,18 @@ void frmVfo::runCommand(int index)
     case 3: hide = editor_.cancelClicked(); break;
     default: break;
     }
+    // OK and Cancel end with an empty status text, also when the window stays open;
+    // the transfers empty it themselves.
+    if (index == 2 || index == 3)
+        showProgress(ProgressTarget::Editor, "");
     render();
     if (hide)
         done(index == 2 ? Accepted : Rejected);
+}
+
+void frmVfo::closedByCloseBox()
+{
+    editor_.closedByCloseBox();
 }
 
 } // namespace kvr27::app

@@ -23,6 +23,7 @@ protected:
     void load() override;
     void render() override;
     void runCommand(int index) override;
+    void closedByCloseBox() override;
 
 private:
     VfoEditor editor_;
