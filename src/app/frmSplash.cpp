@@ -4,6 +4,7 @@
 #include "app/SingleInstanceLock.h"
 #include "app/frmStart.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -62,6 +63,9 @@ void frmSplash::keyPressEvent(QKeyEvent* event)
     Q_UNUSED(event);
     Timer1->stop();
     close();
+    // A splash window is no window whose closing ends the program by itself, and no
+    // other window is open yet.
+    QCoreApplication::quit();
 }
 
 } // namespace kvr27

@@ -54,16 +54,42 @@ private slots:
         QVERIFY(!second.tryAcquire());
     }
 
-    void keyOnSplashEndsWithoutStartWindow()
+    // The program's event loop ends when its only window goes: a key on the splash
+    // (before the start window shows), or the start window's close box or Escape.
+    void programEndsWithItsOnlyWindow_data()
     {
+        QTest::addColumn<bool>("startWindowShown");
+        QTest::addColumn<int>("how"); // 0 a key, 1 the close box, 2 Escape
+        QTest::newRow("key on the splash") << false << 0;
+        QTest::newRow("start window's close box") << true << 1;
+        QTest::newRow("Escape in the start window") << true << 2;
+    }
+    void programEndsWithItsOnlyWindow()
+    {
+        QFETCH(bool, startWindowShown);
+        QFETCH(int, how);
         Program program;
         SingleInstanceLock lock(program.lockPath());
         frmSplash splash(program.context());
         QVERIFY(splash.start(lock));
-        QTest::keyClick(&splash, Qt::Key_Space);
-        QVERIFY(!splash.isVisible());
-        QVERIFY(!splash.Timer1->isActive());
-        QVERIFY(!OpenTopLevel<frmStart>());
+        if (startWindowShown)
+            splash.Timer1_Timer();
+        QTimer::singleShot(0, &splash, [&] {
+            QWidget* window = startWindowShown ? static_cast<QWidget*>(OpenTopLevel<frmStart>()) : &splash;
+            if (how == 1)
+                window->close();
+            else
+                QTest::keyClick(window, how == 0 ? Qt::Key_Space : Qt::Key_Escape);
+        });
+        bool stillRunning = false;
+        QTimer::singleShot(5000, [&] {
+            stillRunning = true;
+            QCoreApplication::exit(1);
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!stillRunning);
+        QVERIFY(!splash.isVisible() && !splash.Timer1->isActive());
+        QVERIFY(!OpenTopLevel<frmStart>() && !OpenTopLevel<frmMain>());
     }
 
     void splashOpensStartAndOkOpensMain()

@@ -10,8 +10,12 @@
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
+#include "link/DataMenuCommands.h"
+#include "link/Link.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGroupBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,7 +93,7 @@ struct WatchingWaiter : Waiter {
 
 // A KV-R27PA program state and its emulated radio, with the editor windows over them.
 struct Rig : test::LinkRig {
-    Rig()
+    explicit Rig(int option = 0) : test::LinkRig(option)
     {
         waiter.port = &port;
         // VFO settings the VFO window's boxes accept (all zero).
@@ -150,30 +154,66 @@ class EditorWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void typingIsFiltered_data()
+    // Typing and pasting into boxes the window has just filled: the filter runs, and a
+    // box takes no more than its length, a paste cut to what fits.
+    void typing_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("pasted");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letter in the frequency") << "txtFrequency" << "44x" << "" << DigitsOnlyMessage;
-        QTest::newRow("typing stops at nine") << "txtFrequency" << "434.000000" << "434.00000" << "";
-        QTest::newRow("pmr channel stops at one") << "txtPmrFreq" << "34" << "3" << "";
+        QTest::newRow("letter in the frequency") << "txtFrequency" << "44x" << false << "" << DigitsOnlyMessage;
+        QTest::newRow("frequency stops at nine") << "txtFrequency" << "123456789012345" << false << "123456789" << "";
+        QTest::newRow("offset stops at eight") << "txtShiftFreq" << "1234567890123" << false << "12345678" << "";
+        QTest::newRow("pmr channel stops at one") << "txtPmrFreq" << "34" << false << "3" << "";
+        QTest::newRow("squelch stops at two") << "txtSquelch" << "123" << false << "12" << "";
+        QTest::newRow("paste cut to the offset's eight") << "txtShiftFreq" << "1.234567890" << true << "1.234567" << "";
+        QTest::newRow("paste cut to the frequency's nine") << "txtFrequency" << "434.1234567" << true << "434.12345"
+                                                           << "";
     }
 
-    void typingIsFiltered()
+    void typing()
     {
         QFETCH(QString, box);
         QFETCH(QString, typed);
+        QFETCH(bool, pasted);
         QFETCH(QString, shown);
         QFETCH(QString, message);
         Rig rig;
         VfoWindow vfo(rig);
+        vfo.open(); // filled again while showing the same texts
         QLineEdit* edit = vfo.box(box.toLatin1().constData());
-        TypeInto(edit, typed);
+        if (pasted) {
+            QGuiApplication::clipboard()->setText(typed);
+            Focus(edit);
+            edit->paste();
+        } else {
+            TypeInto(edit, typed);
+        }
         QCOMPARE(edit->text(), shown);
         QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
-        QVERIFY(rig.state.Image.VfoChanged);
+    }
+
+    // Every way into a box selects its whole text, so that typing replaces it: the
+    // window opening on it, a click, coming back from another window.
+    void typingReplacesTheTextOnEveryFocus()
+    {
+        Rig rig;
+        VfoWindow vfo(rig);
+        QCOMPARE(QApplication::focusWidget(), vfo.box("txtFrequency"));
+        QTRY_COMPARE(vfo.box("txtFrequency")->selectedText(), "434.00000");
+        QTest::keyClicks(vfo.box("txtFrequency"), "434.5");
+        QCOMPARE(vfo.box("txtFrequency")->text(), "434.5");
+        QLineEdit* offset = vfo.box("txtShiftFreq");
+        QTest::mouseClick(offset, Qt::LeftButton);
+        QTRY_COMPARE(offset->selectedText(), "0.60000");
+        QTest::keyClicks(offset, "1");
+        QCOMPARE(offset->text(), "1");
+        QWidget other;
+        Activate(other);
+        Activate(vfo.window);
+        QTRY_COMPARE(offset->selectedText(), "1");
     }
 
     void leavingTheStepBoxRoundsTheFrequency()
@@ -194,30 +234,166 @@ private slots:
         QCOMPARE(vfo.box("txtFrequency")->text(), "446.00000");
     }
 
-    // OK with an empty box keeps the window open and the image as it was; Cancel
-    // drops the edits, and the window opens again on the image's values.
-    void okRefusedThenCancel()
+    // OK with an empty box keeps the window open and the image as it was, and empties
+    // the status text all the same.
+    void okRefusedKeepsTheWindow()
     {
         Rig rig;
         VfoWindow vfo(rig);
         const VfoSettings before = rig.state.Image.Vfo;
         Focus(vfo.box("txtSquelch"));
         QTest::keyClick(vfo.box("txtSquelch"), Qt::Key_Delete);
+        vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         Click(vfo.window, "Command1_2");
         QCOMPARE(rig.messages.texts(), (Texts{EditingIncompleteMessage}));
         QVERIFY(vfo.window.isVisible());
+        QCOMPARE(vfo.window.statusText(), "");
         QVERIFY(rig.state.Image.Vfo == before);
+    }
 
+    // Edits left by Cancel, the close box or Escape are gone: a later write sends the
+    // image's values, and the window opens again on them.
+    void leavingWithoutOkDropsTheEdits_data()
+    {
+        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape
+        QTest::newRow("Cancel") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Escape") << 2;
+    }
+    void leavingWithoutOkDropsTheEdits()
+    {
+        QFETCH(int, how);
+        Rig rig;
+        VfoWindow vfo(rig);
         TypeInto(vfo.box("txtFrequency"), "435");
+        TypeInto(vfo.box("txtSquelch"), "3");
         Click(vfo.window, "optBeep_1");
-        Click(vfo.window, "Command1_3");
+        vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
+        if (how == 0)
+            Click(vfo.window, "Command1_3");
+        else if (how == 1)
+            vfo.window.close();
+        else
+            QTest::keyClick(&vfo.window, Qt::Key_Escape);
         QVERIFY(!vfo.window.isVisible());
-        QVERIFY(!rig.state.Image.VfoChanged);
         QVERIFY(!rig.state.Image.SettingsChanged);
+        if (how == 0)
+            QCOMPARE(vfo.window.statusText(), "");
+
+        rig.messages.answers = {true};
+        WriteVfoCommand(rig.state, rig.services);
+        // 434.00000 MHz, offset 0.60000; squelch 7 with beeper and battery saving on.
+        QCOMPARE(rig.writes(), (Texts{"QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
+                                      "QZ~F0710W670300000000080827FFFFFFFFFFFFFF\r",
+                                      "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
         vfo.open();
         QCOMPARE(vfo.box("txtFrequency")->text(), "434.00000");
         QCOMPARE(vfo.box("txtSquelch")->text(), "7");
         QVERIFY(Find<QRadioButton>(vfo.window, "optBeep_0")->isChecked());
+    }
+
+    // A value the radio holds that its box refuses is shown with the box's message and
+    // an empty box, so OK cannot store it and no write sends it back.
+    void filledValuesPassTheFilters_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("squelch 25") << "txtSquelch" << SquelchLimitMessage;
+        QTest::newRow("PMR channel 9") << "txtPmrFreq" << PmrChannelDigitMessage;
+        QTest::newRow("negative frequency") << "txtFrequency" << DigitsOnlyMessage;
+    }
+    void filledValuesPassTheFilters()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, message);
+        Rig rig;
+        VfoSettings& stored = rig.state.Image.Vfo;
+        stored.BatteryBeepSquelch = box == "txtSquelch" ? 0x79 : stored.BatteryBeepSquelch;
+        stored.PmrChannel = box == "txtPmrFreq" ? 9 : stored.PmrChannel;
+        stored.Frequency = box == "txtFrequency" ? -43400000 : stored.Frequency;
+        const VfoSettings before = stored;
+        VfoWindow vfo(rig);
+        QCOMPARE(rig.messages.texts(), Texts{message.toStdString()});
+        QCOMPARE(vfo.box(box.toLatin1().constData())->text(), "");
+        Click(vfo.window, "Command1_2");
+        QCOMPARE(rig.messages.texts(), (Texts{message.toStdString(), EditingIncompleteMessage}));
+        QVERIFY(vfo.window.isVisible());
+        QVERIFY(rig.state.Image.Vfo == before);
+    }
+
+    // Each model edits only its own settings: the frames the user finds disabled, by
+    // their captions (the outermost disabled frame of each).
+    void modelRestrictedControls_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("disabled");
+        const QStringList transmit = {"Transmission Output Level", "Quick Repeater Access Mode"};
+        const QStringList pmr = {"Ch No (PMR)", "Tone frequency (PMR)"};
+        const QStringList vfo = {"Frequency", "Tone setting", "TX tone freq (Encode)", "RX tone freq (Decode)",
+                                 "Tuning step", "Shift direction", "Offset frequency"};
+        QTest::newRow("KV-R27PA code 6") << 0 << 6 << transmit + QStringList{"Scan skip"};
+        QTest::newRow("KV-R27PA code 8") << 0 << 8 << transmit + QStringList{"Scan skip"};
+        QTest::newRow("KV-R27PA code 7") << 0 << 7 << QStringList{"Scan skip"};
+        QTest::newRow("KV-R27PA code 9") << 0 << 9 << QStringList{"Scan skip"};
+        QTest::newRow("KV-R27Z") << 1 << 4 << pmr + QStringList{"Scan skip"};
+        QTest::newRow("KV-R27X") << 2 << 3 << pmr + QStringList{"Scan skip"};
+        QTest::newRow("KV-R27PA(PMR only)") << 3 << 11 << transmit + vfo + QStringList{"Scan skip"};
+        QTest::newRow("KV-R27PA(LPD only)") << 4 << 10 << transmit + pmr + QStringList{"Scan skip"};
+    }
+    void modelRestrictedControls()
+    {
+        QFETCH(int, option);
+        QFETCH(int, code);
+        QFETCH(QStringList, disabled);
+        Rig rig(option);
+        rig.state.Image.ModelCode = static_cast<std::uint8_t>(code);
+        VfoWindow vfo(rig);
+        QStringList seen;
+        for (QGroupBox* frame : vfo.window.findChildren<QGroupBox*>())
+            if (!frame->isEnabled() && frame->parentWidget()->isEnabled())
+                seen << frame->title();
+        seen.sort();
+        disabled.sort();
+        QCOMPARE(seen, disabled);
+    }
+
+    // The options a fill checks, by the captions the user reads beside them.
+    void optionCaptionsShowTheStoredSettings()
+    {
+        Rig rig;
+        VfoSettings& stored = rig.state.Image.Vfo;
+        stored.LockPowerTone = 0xC1;      // key lock On, Low, T
+        stored.BatteryBeepSquelch = 0x87; // Li-ion, beeper Off, saving Off
+        stored.BellShiftStep = 0x93;      // bell On, stand-by beep Off, "+"
+        stored.BcloCallTot = 0x35;        // BCLO Off
+        stored.SkipScanApo = 0xC2;        // scan skip On, Busy
+        stored.EpoLamp = 0x90;            // external control On, lamp On
+        stored.RptFlags = 0x60;           // repeater tone On, "-"
+        VfoWindow vfo(rig);
+        QStringList seen;
+        for (QGroupBox* frame : vfo.window.findChildren<QGroupBox*>())
+            for (QRadioButton* option : frame->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+                if (option->isChecked())
+                    seen << frame->title() + ": " + option->text();
+        QCOMPARE(seen, (QStringList{"Key Lock: On", "Tone setting: T", "Transmission Output Level: Low",
+                                    "Shift direction: +", "Beeper: Off", "Battery saving: Off", "Bell: On",
+                                    "Stand-by-beep: Off", "BCLO: Off", "Scan: Busy", "Scan skip: On",
+                                    "External terminal control: On", "Lamp: On", "Battery type: 2(Li-ion)",
+                                    "Shift direction: -", "Tone setting: On"}));
+    }
+
+    // "Write Setting" and "Write Memories" answered with Cancel send nothing.
+    void writeButtonsHonourCancel()
+    {
+        Rig rig;
+        rig.messages.answers = {false, false};
+        VfoWindow vfo(rig);
+        Click(vfo.window, "Command1_1");
+        MemWindow mem(rig);
+        Click(mem.window, "Command1_1");
+        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, OverwriteQuestion}));
+        QVERIFY(rig.radio.commands().empty());
     }
 
     // A KV-R27PA radio reporting code 6 has no transmit power choice and no Quick
@@ -345,6 +521,46 @@ private slots:
         QVERIFY(rig.state.Image.SettingsChanged);
         mem.open();
         QCOMPARE(mem.cell(5, 1), "");
+    }
+
+    // A click on a "No" cell selects that row as the current one; the dialog's step
+    // box rounds when left; the close box recomputes the current channel; a write
+    // that fails keeps the current channel it computed.
+    void gridAndDialogAsTheUserSeesThem()
+    {
+        Rig rig;
+        rig.state.Image.Channels.at(6).Enabled = true;
+        MemWindow mem(rig);
+        QTableView* grid = mem.window.MSFlexGrid1;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.model()->index(6, 0)).center());
+        QTRY_VERIFY(grid->selectionModel()->isSelected(mem.model()->index(6, 1)));
+        QVERIFY(grid->selectionModel()->isSelected(mem.model()->index(6, 11)));
+        QCOMPARE(rig.state.Grid.Row, 7);
+
+        mem.doubleClick(3, [&](app::frmMemSub& dialog) {
+            auto* step = Find<QComboBox>(dialog, "cboStep");
+            TypeInto(Find<QLineEdit>(dialog, "txtFrequency"), "434.00625"); // on the 12.5 kHz raster
+            Focus(step);
+            QTest::keyClick(step, Qt::Key_Home);
+            QCOMPARE(step->currentText(), "5KHz");
+            Focus(Find<QLineEdit>(dialog, "txtShiftFreq"));
+            QCOMPARE(rig.messages.texts(), (Texts{RoundedFrequencyMessage}));
+            QCOMPARE(Find<QLineEdit>(dialog, "txtFrequency")->text(), "434.00500");
+            Click(dialog, "Command1_0");
+        });
+        QCOMPARE(mem.cell(3, 1), "434.00500");
+        mem.window.close();
+        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
+        QVERIFY(rig.state.Image.ChannelsChanged);
+
+        rig.state.Image.Vfo.CurrentChannel = 0;
+        mem.open();
+        rig.radio.setFault(sim::Fault::Silence, 2); // after the identity block and the bitmap
+        rig.messages.shown.clear();
+        rig.messages.answers = {true};
+        Click(mem.window, "Command1_1");
+        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, ReadWriteErrorMessage}));
+        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
     }
 
     // A read asks first; a failed one clears the flags and leaves the grid on the image.

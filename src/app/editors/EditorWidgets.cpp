@@ -168,7 +168,8 @@ void ShowOption(QButtonGroup* group, int index)
     group->setExclusive(true);
 }
 
-FocusEvents::FocusEvents(QWidget* widget, std::function<void()> gotFocus, std::function<void()> lostFocus)
+FocusEvents::FocusEvents(QWidget* widget, std::function<void(Qt::FocusReason)> gotFocus,
+                         std::function<void()> lostFocus)
     : QObject(widget), gotFocus_(std::move(gotFocus)), lostFocus_(std::move(lostFocus))
 {
     widget->installEventFilter(this);
@@ -186,9 +187,10 @@ bool FocusEvents::eventFilter(QObject*, QEvent* event)
         return false;
     if (reason == Qt::ActiveWindowFocusReason && event->type() == QEvent::FocusOut)
         return false;
-    const auto& handler = event->type() == QEvent::FocusIn ? gotFocus_ : lostFocus_;
-    if (handler)
-        handler();
+    if (event->type() == QEvent::FocusIn && gotFocus_)
+        gotFocus_(reason);
+    else if (event->type() == QEvent::FocusOut && lostFocus_)
+        lostFocus_();
     return false;
 }
 

@@ -69,13 +69,13 @@ void ShowOption(QButtonGroup* group, int index);
 // another window or opening a list's popup is no loss).
 class FocusEvents : public QObject {
 public:
-    FocusEvents(QWidget* widget, std::function<void()> gotFocus, std::function<void()> lostFocus);
+    FocusEvents(QWidget* widget, std::function<void(Qt::FocusReason)> gotFocus, std::function<void()> lostFocus);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::function<void()> gotFocus_;
+    std::function<void(Qt::FocusReason)> gotFocus_;
     std::function<void()> lostFocus_;
 };
 

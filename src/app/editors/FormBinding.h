@@ -47,10 +47,13 @@ public:
         });
         new FocusEvents(
             edit,
-            [this, id, edit] {
+            [this, id, edit](Qt::FocusReason reason) {
                 const TextSelection selection = editor_.gotFocus(id);
-                // After a click has placed the cursor.
-                QTimer::singleShot(0, edit, [edit, selection] { edit->setSelection(selection.start, selection.length); });
+                auto select = [edit, selection] { edit->setSelection(selection.start, selection.length); };
+                select();
+                // A click places the cursor after the focus has come: select once more.
+                if (reason == Qt::MouseFocusReason)
+                    QTimer::singleShot(0, edit, select);
             },
             [this, id] {
                 editor_.lostFocus(id);

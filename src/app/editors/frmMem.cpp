@@ -87,8 +87,12 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
                                   2 * MSFlexGrid1->frameWidth());
     connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (!rendering_ && current.isValid())
-                    editor_.rowSelected(current.row() + 1);
+                if (rendering_ || !current.isValid())
+                    return;
+                editor_.rowSelected(current.row() + 1);
+                // The view settles its own selection after this (a click on a "No"
+                // cell selects nothing): the current row is shown selected once it has.
+                QMetaObject::invokeMethod(this, [this] { render(); }, Qt::QueuedConnection);
             });
     connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
 
