@@ -11,6 +11,26 @@
 
 namespace kvr27::test {
 
+// The fallbacks of the hand-written files: each differs from the files' own values.
+inline VfoDefaults TestDefaults()
+{
+    VfoDefaults d;
+    d.TxTone = 7;
+    d.RxTone = 8;
+    d.PmrTone = 9;
+    d.PmrChannel = 3;
+    d.ShiftFreq = 60000;
+    d.BatteryBeepSquelch = 5;
+    d.BellShiftStep = 3;
+    d.BcloCallTot = 0x10;
+    d.SkipScanApo = 1;
+    d.EpoLamp = 0x20;
+    d.RptShiftFreq = 70000;
+    d.RptTone = 11;
+    d.RptFlags = 0x20;
+    return d;
+}
+
 // Every field of every record random within the values that come back unchanged
 // from a file (labels in their tables, no code 3 in a 2-bit group, offsets up to
 // 99.5 MHz); about half the channels enabled, a PMR or LPD mode for the dual-band

@@ -23,26 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The fallbacks of the hand-written files: each differs from the file's own value.
-VfoDefaults TestDefaults()
-{
-    VfoDefaults d;
-    d.TxTone = 7;
-    d.RxTone = 8;
-    d.PmrTone = 9;
-    d.PmrChannel = 3;
-    d.ShiftFreq = 60000;
-    d.BatteryBeepSquelch = 5;
-    d.BellShiftStep = 3;
-    d.BcloCallTot = 0x10;
-    d.SkipScanApo = 1;
-    d.EpoLamp = 0x20;
-    d.RptShiftFreq = 70000;
-    d.RptTone = 11;
-    d.RptFlags = 0x20;
-    return d;
-}
-
 // A valid file, line by line: the VFO lines, then 100 disabled channels.
 QStringList HandWrittenLines()
 {
@@ -144,7 +124,7 @@ private slots:
         QStringList lines = HandWrittenLines();
         lines[line - 1] = text;
         CloneFileContent content;
-        QVERIFY(ParseCloneFile(Join(lines), TestDefaults(), content).ok());
+        QVERIFY(ParseCloneFile(Join(lines), test::TestDefaults(), content).ok());
         QCOMPARE(Fields.at(field)(content), expected);
     }
 
@@ -161,7 +141,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         CloneFileContent content2;
-        QVERIFY(ParseCloneFile(content.toStdString(), TestDefaults(), content2).ok());
+        QVERIFY(ParseCloneFile(content.toStdString(), test::TestDefaults(), content2).ok());
         QCOMPARE(content2.Vfo.Frequency, 43400000);
         QCOMPARE(content2.Channels.at(99).Frequency, 43300000);
     }
@@ -199,7 +179,7 @@ private slots:
         if (extraLines > 0)
             lines << "0";
         CloneFileContent content;
-        QVERIFY(!ParseCloneFile(Join(lines) + tail.toStdString(), TestDefaults(), content).ok());
+        QVERIFY(!ParseCloneFile(Join(lines) + tail.toStdString(), test::TestDefaults(), content).ok());
     }
 
     // Every field of a random image of every model comes back from its file.
