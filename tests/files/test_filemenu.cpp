@@ -60,6 +60,12 @@ private slots:
                                            "Norvik R-27 Clone Files (*.r27)|*.r27|"}));
         QCOMPARE(shell.dialogs.namesOffered, (std::vector<std::string>{"", shell.path("radio.r27")}));
         QVERIFY(window.menuBar()->isEnabled() && window.Command1[0]->isEnabled());
+
+        // Save offers the name again; Cancel writes nothing and keeps the flag.
+        shell.state.Image.SettingsChanged = true;
+        window.mnuFileSave->trigger();
+        QCOMPARE(shell.dialogs.namesOffered.back(), shell.path("radio.r27"));
+        QVERIFY(shell.state.Image.SettingsChanged);
     }
 
     void exportThenImport()
