@@ -15,6 +15,10 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
+# The file tests read an exported CSV with Python's csv module.
+if ! command -v python3 >/dev/null 2>&1; then
+    missing+=(python3)
+fi
 if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi

@@ -6,6 +6,7 @@
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
 #include "core/SetupIni.h"
+#include "files/FileMenuCommands.h"
 #include "link/DataMenuCommands.h"
 #include "link/Transfers.h"
 #include "platform/QtPort.h"
@@ -102,8 +103,12 @@ void frmMain::CreateMenus()
     connect(mnuEepWriteVfo, &QAction::triggered, this, &frmMain::mnuEepWriteVfo_Click);
     connect(mnuEepWriteMem, &QAction::triggered, this, &frmMain::mnuEepWriteMem_Click);
 
-    for (QAction* item : {mnuFileLode, mnuFileSave, mnuFileImport, mnuFileExport, mnuPrint})
-        item->setEnabled(false);
+    connect(mnuFileLode, &QAction::triggered, this, &frmMain::mnuFileLode_Click);
+    connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(mnuFileImport, &QAction::triggered, this, &frmMain::mnuFileImport_Click);
+    connect(mnuFileExport, &QAction::triggered, this, &frmMain::mnuFileExport_Click);
+
+    mnuPrint->setEnabled(false);
     setDataCommandsAvailable(true);
 }
 
@@ -272,6 +277,20 @@ void frmMain::RunTransferCommand(void (*command)(AppState&, LinkServices&))
     progressBar_->setValue(0);
     command(context_.State, services);
     progressBar_->setVisible(false);
+    setCommandsEnabled(true);
+}
+
+void frmMain::mnuFileLode_Click() { RunFileCommand(LoadCommand); }
+void frmMain::mnuFileSave_Click() { RunFileCommand(SaveCommand); }
+void frmMain::mnuFileImport_Click() { RunFileCommand(ImportCommand); }
+void frmMain::mnuFileExport_Click() { RunFileCommand(ExportCommand); }
+
+void frmMain::RunFileCommand(void (*command)(AppState&, MessageSink&, Dialogs&))
+{
+    if (context_.State.TransferRunning)
+        return;
+    setCommandsEnabled(false);
+    command(context_.State, context_.Messages, context_.FileDialogs);
     setCommandsEnabled(true);
 }
 

@@ -34,8 +34,8 @@ public:
     // The window's load: title, status line, COM option from setup.ini, no port open.
     explicit frmMain(const AppContext& context, QWidget* parent = nullptr);
 
-    // Menu commands. The File items and Print are offered once their commands exist;
-    // the Data items follow setDataCommandsAvailable.
+    // Menu commands. Print is offered once its command exists; the Data items follow
+    // setDataCommandsAvailable.
     QAction* mnuFileLode;
     QAction* mnuFileSave;
     QAction* mnuFileImport;
@@ -77,6 +77,12 @@ public:
     // Shows the about box modally.
     void mnuInfo_Click();
 
+    // The File menu's commands, through the shared file dialog.
+    void mnuFileLode_Click();
+    void mnuFileSave_Click();
+    void mnuFileImport_Click();
+    void mnuFileExport_Click();
+
     // The Data menu's read and write commands.
     void mnuEepReadAll_Click();
     void mnuEepReadVfo_Click();
@@ -106,6 +112,8 @@ private:
     void ClosePortIfOpen();
     // Runs a Data menu command with every command of the window refused meanwhile.
     void RunTransferCommand(void (*command)(AppState&, LinkServices&));
+    // Runs a File menu command with every command of the window refused meanwhile.
+    void RunFileCommand(void (*command)(AppState&, MessageSink&, Dialogs&));
     // Enables or disables the menus, the buttons and the COM options together.
     void setCommandsEnabled(bool enabled);
     // What the editor windows work with.

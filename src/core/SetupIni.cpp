@@ -1,8 +1,9 @@
 #include "core/SetupIni.h"
 
+#include "core/FileAccess.h"
+
 #include <fstream>
 #include <string>
-#include <system_error>
 
 namespace kvr27 {
 
@@ -24,28 +25,8 @@ bool WriteSetupIni(const std::filesystem::path& file, int comIndex)
 {
     if (comIndex < 0 || comIndex > 4)
         return false;
-    std::filesystem::path temp = file;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << static_cast<char>('1' + comIndex) << "\r\n";
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temp, file, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return false;
-    }
-    return true;
+    const std::string content{static_cast<char>('1' + comIndex), '\r', '\n'};
+    return ReplaceFileAtomically(file, content).ok();
 }
 
 } // namespace kvr27

@@ -113,6 +113,11 @@ std::optional<std::int32_t> ScaleDecimalText(std::string_view text, std::int64_t
     return static_cast<std::int32_t>(number->negative ? -whole : whole);
 }
 
+bool IsDecimalText(std::string_view text)
+{
+    return SplitDecimal(text).has_value();
+}
+
 std::optional<std::int32_t> ParseFrequency(std::string_view text)
 {
     return ScaleDecimalText(text, UnitsPerMHz);

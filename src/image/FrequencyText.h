@@ -22,6 +22,10 @@ std::string FormatFrequency(std::int32_t units);
 // or the result does not fit a signed 32-bit integer.
 std::optional<std::int32_t> ScaleDecimalText(std::string_view text, std::int64_t factor);
 
+// Whether the text is a decimal number in the form ScaleDecimalText reads, whatever
+// its size.
+bool IsDecimalText(std::string_view text);
+
 // MHz text to 10 Hz units: ScaleDecimalText(text, 100000).
 std::optional<std::int32_t> ParseFrequency(std::string_view text);
 

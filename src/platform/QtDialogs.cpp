@@ -11,14 +11,18 @@ namespace kvr27 {
 
 namespace {
 
-std::optional<std::string> RunFileDialog(const std::string& filter, QFileDialog::AcceptMode mode)
+std::optional<std::string> RunFileDialog(const std::string& filter, const std::string& offeredName,
+                                         QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(DialogParent());
     dialog.setAcceptMode(mode);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(QtFileFilter(filter));
     if (mode == QFileDialog::AcceptSave)
         dialog.setDefaultSuffix(DefaultSuffix(filter));
+    if (!offeredName.empty())
+        dialog.selectFile(QString::fromStdString(offeredName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
@@ -29,14 +33,14 @@ std::optional<std::string> RunFileDialog(const std::string& filter, QFileDialog:
 QtDialogs::QtDialogs() = default;
 QtDialogs::~QtDialogs() = default;
 
-std::optional<std::string> QtDialogs::openFile(const std::string& filter)
+std::optional<std::string> QtDialogs::chooseFileToOpen(const std::string& filter, const std::string& offeredName)
 {
-    return RunFileDialog(filter, QFileDialog::AcceptOpen);
+    return RunFileDialog(filter, offeredName, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> QtDialogs::saveFile(const std::string& filter)
+std::optional<std::string> QtDialogs::chooseFileToSave(const std::string& filter, const std::string& offeredName)
 {
-    return RunFileDialog(filter, QFileDialog::AcceptSave);
+    return RunFileDialog(filter, offeredName, QFileDialog::AcceptSave);
 }
 
 QPrinter& QtDialogs::printer()

@@ -14,13 +14,15 @@ public:
     QtDialogs();
     ~QtDialogs() override;
 
-    std::optional<std::string> openFile(const std::string& filter) override;
-    std::optional<std::string> saveFile(const std::string& filter) override;
     std::optional<PrintSetup> printSetup() override;
 
     // The printer the user chose in the last printer dialog (created on first use),
     // for the report to be printed on.
     QPrinter& printer();
+
+protected:
+    std::optional<std::string> chooseFileToOpen(const std::string& filter, const std::string& offeredName) override;
+    std::optional<std::string> chooseFileToSave(const std::string& filter, const std::string& offeredName) override;
 
 private:
     std::unique_ptr<QPrinter> printer_;

@@ -84,8 +84,8 @@ private slots:
             }
         };
         walk(window.menuBar());
-        QCOMPARE(items, (QStringList{"mnuFile File", "mnuFileLode Load -", "mnuFileSave Save -",
-                                     "mnuFileImport Import(Mem Setting) -", "mnuFileExport Export(Mem Setting) -",
+        QCOMPARE(items, (QStringList{"mnuFile File", "mnuFileLode Load", "mnuFileSave Save",
+                                     "mnuFileImport Import(Mem Setting)", "mnuFileExport Export(Mem Setting)",
                                      "mnuEeprom Data", "mnuEepRead Read", "mnuEepReadAll All",
                                      "mnuEepReadVfo Vfo Mode", "mnuEepReadMem Memory Mode", "mnuEepWrite Write",
                                      "mnuEepWriteAll All", "mnuEepWriteVfo Vfo Mode", "mnuEepWriteMem Memory Mode",

@@ -14,15 +14,17 @@ std::optional<T> takeNext(std::deque<std::optional<T>>& answers)
 }
 } // namespace
 
-std::optional<std::string> ScriptedDialogs::openFile(const std::string& filter)
+std::optional<std::string> ScriptedDialogs::chooseFileToOpen(const std::string& filter, const std::string& offeredName)
 {
     filtersAsked.push_back(filter);
+    namesOffered.push_back(offeredName);
     return takeNext(openAnswers);
 }
 
-std::optional<std::string> ScriptedDialogs::saveFile(const std::string& filter)
+std::optional<std::string> ScriptedDialogs::chooseFileToSave(const std::string& filter, const std::string& offeredName)
 {
     filtersAsked.push_back(filter);
+    namesOffered.push_back(offeredName);
     return takeNext(saveAnswers);
 }
 

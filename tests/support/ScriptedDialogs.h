@@ -1,6 +1,6 @@
 #pragma once
 // Dialogs for tests: each call takes the next scripted answer (nothing = Cancel)
-// and records the filter it was asked with.
+// and records the filter it was asked with and the file name it offered.
 #include "core/Dialogs.h"
 
 #include <deque>
@@ -12,14 +12,17 @@ namespace kvr27::test {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    std::optional<std::string> openFile(const std::string& filter) override;
-    std::optional<std::string> saveFile(const std::string& filter) override;
     std::optional<PrintSetup> printSetup() override;
 
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::deque<std::optional<PrintSetup>> printAnswers;
     std::vector<std::string> filtersAsked;
+    std::vector<std::string> namesOffered;
+
+protected:
+    std::optional<std::string> chooseFileToOpen(const std::string& filter, const std::string& offeredName) override;
+    std::optional<std::string> chooseFileToSave(const std::string& filter, const std::string& offeredName) override;
 };
 
 } // namespace kvr27::test

@@ -1,0 +1,31 @@
+#pragma once
+// The main window's File menu: Load, Save, Import(Mem Setting) and
+// Export(Mem Setting), without widgets. Each asks the shared file dialog for a name
+// (Cancel ends the command with nothing changed), reads or writes the whole file at
+// once and tells the user what went wrong: "File reading error." for content that
+// cannot be taken in, a message naming the file and the system's reason for a file
+// that cannot be read or written. A failed command changes nothing: not the image,
+// the editors, SettingsChanged, nor the file on disk.
+#include "core/AppState.h"
+#include "core/Dialogs.h"
+#include "core/MessageSink.h"
+
+namespace kvr27 {
+
+// The file dialog filters of the two kinds of file.
+inline constexpr const char* CloneFileFilter = "Norvik R-27 Clone Files (*.r27)|*.r27|";
+inline constexpr const char* ChannelCsvFilter = "CSV Files (*.csv)|*.csv|";
+
+// Load and Import ask the SettingsChanged question first (Cancel: nothing happens).
+// Load replaces the VFO settings and every channel (the model and VfoDefaults stay),
+// refills the VFO form and the channel grid; Import replaces the channels and the
+// current channel and refreshes the grid. Both clear SettingsChanged.
+void LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+void ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+
+// Save writes the image and clears SettingsChanged; Export writes the channel grid's
+// texts and changes nothing. Both replace the chosen file atomically.
+void SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+void ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+
+} // namespace kvr27
