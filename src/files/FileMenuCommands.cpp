@@ -61,7 +61,7 @@ void LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
     }
     state.Image.Vfo = content.Vfo;
     state.Image.Channels = content.Channels;
-    FillVfoWindow(state.Image, state.Vfo);
+    FillVfoWindow(state.Image, state.Vfo, messages);
     RefreshChannelGrid(state.Image, state.Grid);
     state.Image.SettingsChanged = false;
 }
