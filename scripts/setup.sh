@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
     libgl-dev
     fonts-liberation
+    poppler-utils
     xvfb xauth
 )
 missing=()

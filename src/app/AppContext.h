@@ -9,6 +9,8 @@
 
 #include <filesystem>
 
+class QPrinter;
+
 namespace kvr27 {
 
 struct AppContext {
@@ -20,6 +22,9 @@ struct AppContext {
     // own (QtPort, QtWaiter) when they are not given.
     Port* LinkPort = nullptr;
     Waiter* LinkWaiter = nullptr;
+    // The printer of the settings report, set up by the printer dialog of FileDialogs
+    // (QtDialogs::printer()); Print is refused without one.
+    QPrinter* ReportPrinter = nullptr;
 };
 
 } // namespace kvr27

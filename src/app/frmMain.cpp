@@ -7,9 +7,11 @@
 #include "image/VfoCodec.h"
 #include "core/SetupIni.h"
 #include "files/FileMenuCommands.h"
+#include "files/SettingsReport.h"
 #include "link/DataMenuCommands.h"
 #include "link/Transfers.h"
 #include "platform/QtPort.h"
+#include "platform/QtReportPrinter.h"
 #include "platform/QtWaiter.h"
 
 #include <QAction>
@@ -96,6 +98,7 @@ void frmMain::CreateMenus()
     mnuPrint = AddItem(bar, "mnuPrint", "Print");
     mnuInfo = AddItem(bar, "mnuInfo", "Info");
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     connect(mnuEepReadAll, &QAction::triggered, this, &frmMain::mnuEepReadAll_Click);
     connect(mnuEepReadVfo, &QAction::triggered, this, &frmMain::mnuEepReadVfo_Click);
     connect(mnuEepReadMem, &QAction::triggered, this, &frmMain::mnuEepReadMem_Click);
@@ -107,8 +110,6 @@ void frmMain::CreateMenus()
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(mnuFileImport, &QAction::triggered, this, &frmMain::mnuFileImport_Click);
     connect(mnuFileExport, &QAction::triggered, this, &frmMain::mnuFileExport_Click);
-
-    mnuPrint->setEnabled(false);
     setDataCommandsAvailable(true);
 }
 
@@ -237,6 +238,22 @@ void frmMain::mnuInfo_Click()
         return;
     frmAbout about(context_.State.Image.ModelName, this);
     about.exec();
+}
+
+void frmMain::mnuPrint_Click()
+{
+    if (context_.State.TransferRunning || !context_.ReportPrinter)
+        return;
+    Command1Enabled(false);
+    if (const std::optional<PrintSetup> setup = context_.FileDialogs.printSetup()) {
+        // A printer that cannot start prints nothing, in silence, like a Cancel.
+        QtReportPrinter printer(*context_.ReportPrinter);
+        printer.applySetup(*setup);
+        const AppState& state = context_.State;
+        printer.print(SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, printer.pageLines(),
+                                          setup->copies));
+    }
+    Command1Enabled(true);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

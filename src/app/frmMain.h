@@ -76,6 +76,9 @@ public:
     void Command2_Click();
     // Shows the about box modally.
     void mnuInfo_Click();
+    // Prints the settings report of the VFO window and the channel grid after the
+    // printer dialog (which can also print to a PDF file); silent on Cancel.
+    void mnuPrint_Click();
 
     // The File menu's commands, through the shared file dialog.
     void mnuFileLode_Click();

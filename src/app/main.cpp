@@ -19,7 +19,8 @@ int main(int argc, char* argv[])
     kvr27::QtMessageSink messages(state.Image);
     kvr27::QtDialogs dialogs;
     const kvr27::AppContext context{state, messages, dialogs,
-                                    QApplication::applicationDirPath().toStdString() + "/setup.ini"};
+                                    QApplication::applicationDirPath().toStdString() + "/setup.ini",
+                                    nullptr, nullptr, &dialogs.printer()};
 
     kvr27::SingleInstanceLock lock;
     kvr27::frmSplash splash(context);

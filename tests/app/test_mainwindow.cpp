@@ -89,7 +89,7 @@ private slots:
                                      "mnuEeprom Data", "mnuEepRead Read", "mnuEepReadAll All",
                                      "mnuEepReadVfo Vfo Mode", "mnuEepReadMem Memory Mode", "mnuEepWrite Write",
                                      "mnuEepWriteAll All", "mnuEepWriteVfo Vfo Mode", "mnuEepWriteMem Memory Mode",
-                                     "mnuPrint Print -", "mnuInfo Info"}));
+                                     "mnuPrint Print", "mnuInfo Info"}));
     }
 
     void dataCommands_data()

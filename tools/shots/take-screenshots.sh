@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the pictures in docs/screenshots at 100 % and 200 % in a virtual X display:
 # the editor windows with kvr27-editor-shots, the main window from the program itself
-# (through the splash and the start window). Needs xvfb, xdotool, imagemagick, openbox.
+# (through the splash and the start window), and the printed report's pages (poppler-utils).
+# Needs xvfb, xdotool, imagemagick, openbox.
 # Usage: tools/shots/take-screenshots.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -23,3 +24,7 @@ for scale in 1 2; do
         import -window "$(xdotool search --name "^KV-R27PA Clone Utility$" | head -1)" -frame "$OUT"
         kill $pid $wm'
 done
+# The printed settings report of a sample radio: its two pages as pictures.
+QT_QPA_PLATFORM=offscreen "$build/tools/shots/kvr27-report-shots" "$out/report.pdf"
+pdftoppm -r 90 -gray -png "$out/report.pdf" "$out/report-page"
+rm "$out/report.pdf"
