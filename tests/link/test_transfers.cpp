@@ -51,7 +51,11 @@ private slots:
         ReadAllCommand(rig.state, rig.services);
 
         QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
-        QCOMPARE(rig.radio.commands().size(), 4u + 103u);
+        const Texts& sent = rig.radio.commands();
+        QCOMPARE(sent.size(), 4u + 103u);
+        QCOMPARE(Texts(sent.begin(), sent.begin() + 6), (Texts{"QZ~F07F0R\r", "QZ~F0700R\r", "QZ~F0710R\r",
+                                                              "QZ~F0730R\r", "QZ~F07F0R\r", "QZ~F0000R\r"}));
+        QCOMPARE(Texts(sent.end() - 3, sent.end()), (Texts{"QZ~F0630R\r", "QZ~F0720R\r", "QZ~F0710R\r"}));
         const RadioImage& image = rig.state.Image;
         QCOMPARE(image.ModelCode, 8);
         QCOMPARE(image.Vfo.Frequency, 43410000);
@@ -168,14 +172,14 @@ private slots:
         const std::vector<std::pair<const char*, Fault>> faults = {
             {"silence", Fault::Silence}, {"short", Fault::ShortAnswer}, {"long", Fault::LongAnswer},
             {"ERR", Fault::Error},       {"non-hex", Fault::NonHex},          {"late", Fault::Delay},
-            {"hang-up", Fault::HangUp}};
+            {"hang-up", Fault::HangUp},  {"17 characters, not ERR", Fault::Payload}};
         // Exchanges answered before each fault, in the order above. A write's
-        // acknowledgement is not examined, so a long or non-hex answer fails a read.
+        // acknowledgement is not examined, so a long, non-hex or odd answer fails a read.
         const std::vector<std::tuple<const char*, TransferFunction, std::vector<int>>> transfers = {
-            {"ReadVfoMode", ReadVfoMode, {0, 2, 3, 2, 3, 0, 2}},
-            {"ReadMemoryMode", ReadMemoryMode, {51, 0, 1, 101, 102, 51, 0}},
-            {"WriteVfoMode", WriteVfoMode, {3, 4, 0, 3, 1, 4, 0}},
-            {"WriteMemoryMode", WriteMemoryMode, {1, 3, 0, 4, 0, 1, 3}},
+            {"ReadVfoMode", ReadVfoMode, {0, 2, 3, 2, 3, 0, 2, 2}},
+            {"ReadMemoryMode", ReadMemoryMode, {51, 0, 1, 101, 102, 51, 0, 60}},
+            {"WriteVfoMode", WriteVfoMode, {3, 4, 0, 3, 1, 4, 0, 1}},
+            {"WriteMemoryMode", WriteMemoryMode, {1, 3, 0, 4, 0, 1, 3, 0}},
         };
         for (const auto& [name, transfer, positions] : transfers) {
             for (std::size_t i = 0; i < faults.size(); ++i)
@@ -198,7 +202,7 @@ private slots:
         RadioImage expected = rig.state.Image;
         if (answeredNormally > 0)
             expected.ModelCode = 8;
-        rig.radio.setFault(fault, answeredNormally);
+        rig.radio.setFault(fault, answeredNormally, "0AB");
 
         QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Main), std::string(LinkFailure));
         const ShownMessage readWriteError{ReadWriteErrorMessage, MessageIcon::Exclamation, false};
@@ -231,9 +235,9 @@ private slots:
         const ChannelTable before = channels;
 
         QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
-        QCOMPARE(rig.writes(), (Texts{WriteCommand(0x720, "02400000000000000000000000FFFFFF"),
-                                      WriteCommand(0x060, EncodeChannelBlock(before.at(6))),
-                                      WriteCommand(0x090, EncodeChannelBlock(before.at(9))), "QZ~F0715OW07\r"}));
+        QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0720W02400000000000000000000000FFFFFF\r",
+                                              "QZ~F0060W02963B400000EA600808270403FFFFFF\r",
+                                              "QZ~F0090W010000000000EA600808270803FFFFFF\r", "QZ~F0715OW07\r"}));
         QCOMPARE(channels, before);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 7);
         QCOMPARE(rig.messages.shown, (std::vector<ShownMessage>{{LeftOutMessage, MessageIcon::None, true}}));
@@ -248,11 +252,9 @@ private slots:
         rig.state.Vfo.txtPmrFreq = "1";
         rig.state.Vfo.txtSquelch = "3";
         QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string(LinkSuccess));
-        QCOMPARE(rig.writes().size(), 3u);
-        QCOMPARE(rig.block(0x700).substr(0, 8), std::string("02963B40"));
-        QCOMPARE(rig.block(0x700).substr(22, 2), std::string("00")); // PmrChannel 1 at 70Bh
-        QCOMPARE(rig.block(0x710).substr(10, 2), std::string("2A"));
-        QCOMPARE(rig.block(0x730).substr(12), std::string(20, 'F'));
+        QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r", "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
+                                              "QZ~F0710W63030000002A080827FFFFFFFFFFFFFF\r",
+                                              "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
         QCOMPARE(rig.state.Image.Vfo.Frequency, 43400000);
         QCOMPARE(rig.state.Image.Vfo.Squelch(), 3u);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 5);
@@ -284,8 +286,7 @@ private slots:
         WriteAllCommand(rig.state, rig.services);
         QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, EditingIncompleteMessage}));
         QCOMPARE(rig.radio.commands().size(), 3u);
-        QCOMPARE(rig.writes(),
-                 (Texts{WriteCommand(0x720, "00000000000000000000000000FFFFFF"), "QZ~F0715OW00\r"}));
+        QCOMPARE(rig.writes(), (Texts{"QZ~F0720W00000000000000000000000000FFFFFF\r", "QZ~F0715OW00\r"}));
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 0);
         QVERIFY(rig.state.Image.SettingsChanged);
         QCOMPARE(rig.progress.shown.end()[-2].second, ProgressText("Memory mode write", 100));
