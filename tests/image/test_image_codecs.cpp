@@ -50,8 +50,6 @@ private slots:
     void collectRefuses();
     void modelControls_data();
     void modelControls();
-    void gridAfterStartup_data();
-    void gridAfterStartup();
     void gridRowTexts_data();
     void gridRowTexts();
     void dialogOnEmptyChannelStoresTheDefaults();
@@ -207,35 +205,6 @@ void TestImageCodecs::modelControls()
     // Controls outside the three groups are never touched.
     QVERIFY(state.Vfo.Enabled.isEnabled("Frame1_1"));
     QVERIFY(state.Vfo.Enabled.isEnabled("txtSquelch"));
-}
-
-void TestImageCodecs::gridAfterStartup_data()
-{
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QString>("lastColumns");
-    QTest::newRow("PA") << 0 << "";
-    QTest::newRow("Z") << 1 << "--";
-    QTest::newRow("X") << 2 << "--";
-}
-
-void TestImageCodecs::gridAfterStartup()
-{
-    QFETCH(int, option);
-    QFETCH(QString, lastColumns);
-    AppState state = StartedAs(option);
-    const ChannelGrid& grid = state.Grid;
-    const QString header10 = lastColumns.isEmpty() ? "PmrTone" : "--";
-    QCOMPARE(QString::fromStdString(grid.TextMatrix(0, 10)), header10);
-    QCOMPARE(QString::fromStdString(grid.TextMatrix(0, 1)), QString("Frequency(ch)"));
-    for (int row = 1; row <= 100; ++row) {
-        QCOMPARE(QString::fromStdString(grid.TextMatrix(row, 0)), QString::number(row - 1));
-        for (int col = 1; col <= 9; ++col)
-            QVERIFY(grid.TextMatrix(row, col).empty());
-        QCOMPARE(QString::fromStdString(grid.TextMatrix(row, 10)), lastColumns);
-        QCOMPARE(QString::fromStdString(grid.TextMatrix(row, 11)), lastColumns);
-    }
-    QCOMPARE(grid.Row, 1);
-    QVERIFY(grid.Visible);
 }
 
 void TestImageCodecs::gridRowTexts_data()
