@@ -1,10 +1,9 @@
-// The link's single exchanges and the radio's memory map: hex texts, the commands as
-// they go on the wire, answer judging, where every field lies in the radio's memory
-// (blocks written out byte by byte, both ways), opening and switching ports, and the
-// device names of the COM options.
+// The radio's memory map (every field at its address, byte by byte, both ways), the
+// link's single exchanges (answer judging, late characters, opening and switching
+// ports) and the device names of the COM options. The command texts on the wire:
+// test_transfers.
 #include "LinkRig.h"
 #include "link/Framing.h"
-#include "link/HexText.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "link/SerialDeviceName.h"
@@ -25,41 +24,10 @@ class TestLinkExchange : public QObject {
     Q_OBJECT
 
 private slots:
-    void hexToLong_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint32>("value");
-        QTest::newRow("frequency") << "02963B40" << 43400000;
-        QTest::newRow("all ones") << "FFFFFFFF" << -1;
-        QTest::newRow("top bit alone") << "80000000" << std::numeric_limits<qint32>::min();
-        QTest::newRow("FFFFFFFE") << "FFFFFFFE" << -2;
-        QTest::newRow("lowercase, longer text") << "0000ea60FF" << 60000;
-    }
-    void hexToLong()
-    {
-        QFETCH(QString, text);
-        QFETCH(qint32, value);
-        QCOMPARE(HexToLong(text.toStdString()), value);
-        QCOMPARE(HexToLong(HexLong(value)), value);
-    }
-
-    // The characters each kind of command puts on the line, as the radio took them.
-    void commandsOnTheWire()
-    {
-        LinkRig rig;
-        OpenComPort(rig.state, rig.services, ProgressTarget::Main);
-        ReadBlock(rig.services, 0x7F0);
-        ReadBlock(rig.services, 5);
-        WriteBlock(rig.services, WriteCommand(0x700, "0123456789ABCDEF0011223344556677"));
-        WriteBlock(rig.services, CurrentChannelCommand(0x2A));
-        QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0005R\r",
-                                              "QZ~F0700W0123456789ABCDEF0011223344556677\r", "QZ~F0715OW2A\r"}));
-        QVERIFY(rig.messages.shown.empty());
-    }
-
     // Channel n at 16 x n: +0 Frequency, +4 ShiftFreq, +8 TxTone, +9 RxTone, +10
-    // PmrTone, +11 ChannelFlags, +12 Step, +13..+15 FF on write. A PMR channel's
-    // number is one less on the radio, and the adjustment wraps.
+    // PmrTone, +11 ChannelFlags, +12 Step, +13..+15 FF on write. 32-bit values are
+    // two's complement; a PMR channel's number is one less on the radio, and the
+    // adjustment wraps.
     void channelBlock_data()
     {
         QTest::addColumn<QString>("read");
@@ -68,19 +36,20 @@ private slots:
         QTest::newRow("LPD, every byte") << "0294CDEC0007A1200A0B26C4061F2F3F"
                                          << ChannelRecord{0x0294CDEC, 0x0007A120, 0x0A, 0x0B, 0x26, 0xC4, 0x06, false}
                                          << "0294CDEC0007A1200A0B26C406FFFFFF";
-        QTest::newRow("PMR channel 3") << "02000000000000000000000800000000"
-                                       << ChannelRecord{0x03000000, 0, 0, 0, 0, 0x08, 0, false}
-                                       << "02000000000000000000000800FFFFFF";
-        QTest::newRow("PMR adjustment wraps") << "FFFFFFFF000000000000000800000000"
-                                              << ChannelRecord{0x00FFFFFF, 0, 0, 0, 0, 0x08, 0, false}
-                                              << "FFFFFFFF000000000000000800FFFFFF";
+        QTest::newRow("PMR channel 3") << "02000000800000000000000800000000"
+                                       << ChannelRecord{0x03000000, INT32_MIN, 0, 0, 0, 0x08, 0, false}
+                                       << "02000000800000000000000800FFFFFF";
+        QTest::newRow("PMR adjustment wraps") << "FFFFFFFFFFFFFFFE0000000800000000"
+                                              << ChannelRecord{0x00FFFFFF, -2, 0, 0, 0, 0x08, 0, false}
+                                              << "FFFFFFFFFFFFFFFE0000000800FFFFFF";
         QTest::newRow("PMR adjustment at the top") << "7F000000000000000000000800000000"
-                                                   << ChannelRecord{std::numeric_limits<qint32>::min(), 0, 0, 0, 0, 8, 0, false}
+                                                   << ChannelRecord{INT32_MIN, 0, 0, 0, 0, 0x08, 0, false}
                                                    << "7F000000000000000000000800FFFFFF";
-        QTest::newRow("mode 0C is not PMR") << "FFFFFFFF000000000000000C00000000"
-                                            << ChannelRecord{-1, 0, 0, 0, 0, 0x0C, 0, false}
-                                            << "FFFFFFFF000000000000000C00FFFFFF";
+        QTest::newRow("mode 0C is not PMR") << "FFFFFFFF02963B400000000C00000000"
+                                            << ChannelRecord{-1, 43400000, 0, 0, 0, 0x0C, 0, false}
+                                            << "FFFFFFFF02963B400000000C00FFFFFF";
     }
+
     void channelBlock()
     {
         QFETCH(QString, read);

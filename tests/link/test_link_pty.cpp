@@ -93,7 +93,7 @@ private slots:
         QVERIFY(written == expected.radio.memory());
         // What the radio must hold: channels 40 and 60 enabled and written, channel 0
         // left out, channel 5 as it was.
-        QCOMPARE(expected.writes().size(), 3u + 1u + 2u + 1u);
+        QCOMPARE(expected.radio.commands().size(), 107u + 5u + 1u + 1u + 2u + 1u);
         QCOMPARE(expected.block(0x720), std::string("00000000008000080000000000FFFFFF"));
         QCOMPARE(expected.block(0x3C0).substr(0, 8), std::string("0294CC10"));
         QCOMPARE(expected.block(0x050), std::string("0200000000000000000026080100FFFF"));
