@@ -213,22 +213,17 @@ private slots:
         SelectChannelRow(state.Grid, 1);
         ChannelDialogForm form;
         LoadChannelDialog(state.Image, state.Grid, form);
-        QCOMPARE(form.txtFrequency, std::string("434.00000"));
-        QCOMPARE(form.txtShiftFreq, std::string("0.60000"));
-        QCOMPARE(form.cboStep, 3);
-        QCOMPARE(form.cboPmrTone, 39);
-        QCOMPARE(form.optShift, 0);
-        QCOMPARE(form.optSkip, 1);
-        QCOMPARE(form.optBclo, 1);
-        QCOMPARE(form.optToneSet, 0);
-        QCOMPARE(form.optModel, 0);
+        QCOMPARE(form.txtFrequency + ' ' + form.txtShiftFreq, std::string("434.00000 0.60000"));
+        // Step 12.5KHz, PMR tone Off, no shift, skip and BCLO Off, no tone, LPD.
+        QCOMPARE((QList<int>{form.cboStep, form.cboPmrTone, form.optShift, form.optSkip, form.optBclo, form.optToneSet,
+                             form.optModel}),
+                 (QList<int>{3, 39, 0, 1, 1, 0, 0}));
         QVERIFY(form.Enabled.isEnabled("Frame1_0") && !form.Enabled.isEnabled("Frame1_7"));
         QVERIFY(!form.Enabled.isEnabled("Label1_2") && !form.Enabled.isEnabled("txtPmrFreq"));
 
         test::RecordingMessageSink messages;
         QVERIFY(StoreChannelDialog(state.Image, state.Grid, form, messages));
-        const ChannelRecord expected{43400000, 60000, 8, 8, 39, ModeLpdFlag, 3, true};
-        QVERIFY(state.Image.Channels.at(0) == expected);
+        QVERIFY(state.Image.Channels.at(0) == (ChannelRecord{43400000, 60000, 8, 8, 39, 0x04, 3, true}));
         QVERIFY(state.Image.ChannelsChanged && state.Image.SettingsChanged);
         QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(1, 1)), QString("434.00000"));
         QCOMPARE(state.Grid.Look[1], RowLook::Normal);
