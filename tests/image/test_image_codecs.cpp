@@ -2,7 +2,6 @@
 // channel grid and the channel dialog.
 #include "core/AppState.h"
 #include "image/ChannelDialogForm.h"
-#include "image/ModelRules.h"
 #include "image/VfoCodec.h"
 #include "support/RecordingMessageSink.h"
 
@@ -128,42 +127,6 @@ private slots:
         QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages), -1);
         QVERIFY(messages.shown == std::vector<test::ShownMessage>{{message.toStdString()}});
         QVERIFY(state.Image.Vfo == before);
-    }
-
-    void modelControls_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("groupA");
-        QTest::addColumn<bool>("groupB");
-        QTest::addColumn<bool>("groupC");
-        QTest::newRow("PA 6") << 0 << 6 << false << true << true;
-        QTest::newRow("PA 8") << 0 << 8 << false << true << true;
-        QTest::newRow("PA 7") << 0 << 7 << true << true << true;
-        QTest::newRow("PA 9") << 0 << 9 << true << true << true;
-        QTest::newRow("Z 4") << 1 << 4 << true << false << true;
-        QTest::newRow("X 3") << 2 << 3 << true << false << true;
-        QTest::newRow("PMR only") << 3 << 11 << false << true << false;
-        QTest::newRow("PMR only with 9") << 3 << 9 << true << true << true;
-        QTest::newRow("LPD only") << 4 << 10 << false << false << true;
-    }
-    void modelControls()
-    {
-        QFETCH(int, option);
-        QFETCH(int, code);
-        QFETCH(bool, groupA);
-        QFETCH(bool, groupB);
-        QFETCH(bool, groupC);
-        AppState state = StartedAs(option);
-        state.Image.ModelCode = static_cast<std::uint8_t>(code);
-        FillVfoWindow(state.Image, state.Vfo);
-        const bool expected[] = {groupA, groupB, groupC};
-        for (std::size_t g = 0; g < AllModelControlGroups.size(); ++g)
-            for (std::string_view control : ModelControlGroupControls(AllModelControlGroups[g]))
-                QVERIFY2(state.Vfo.Enabled.isEnabled(control) == expected[g], std::string(control).c_str());
-        // Controls outside the three groups are never touched.
-        QVERIFY(state.Vfo.Enabled.isEnabled("Frame1_1"));
-        QVERIFY(state.Vfo.Enabled.isEnabled("txtSquelch"));
     }
 
     void gridRowTexts_data()
