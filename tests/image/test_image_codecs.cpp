@@ -52,9 +52,10 @@ private slots:
         QTest::newRow("bits clear") << QList<int>{0x02, 0x94, 0x20, 0x4F, 0x04, 0x10, 0x20}
                                     << QList<int>{1, 0, 2, 1, 1, 1, 20, 1, 1, 2, 0, 1, 4, 15, 1, 0, 4, 1, 1, 2, 1}
                                     << QList<int>{0x02, 0x94, 0x20, 0x4F, 0x04, 0x10, 0x20};
-        QTest::newRow("codes no option shows") << QList<int>{0x03, 0x00, 0x3F, 0x7F, 0x07, 0x30, 0x30}
-                                               << QList<int>{1, 0, 0, 0, 1, 1, 0, 1, 1, 0, 15, 1, 7, 15, 1, 0, 7, 1, 0, 2, 1}
-                                               << QList<int>{0x00, 0x00, 0x0F, 0x7F, 0x07, 0x00, 0x20};
+        QTest::newRow("codes without an option") << QList<int>{0x03, 0x00, 0x3F, 0x7F, 0x07, 0x30, 0x30}
+                                                 << QList<int>{1, 0, 0, 0, 1, 1, 0, 1, 1, 0, 15, 1, 7, 15, 1, 0, 7,
+                                                               1, 0, 2, 1}
+                                                 << QList<int>{0x00, 0x00, 0x0F, 0x7F, 0x07, 0x00, 0x20};
     }
     void packedBytes()
     {
@@ -109,7 +110,8 @@ private slots:
         QTest::newRow("empty repeater offset") << &VfoForm::txtRptShiftFreq << "" << blank;
         QTest::newRow("empty PMR channel") << &VfoForm::txtPmrFreq << "" << blank;
         QTest::newRow("empty squelch") << &VfoForm::txtSquelch << "" << blank;
-        QTest::newRow("repeater offset past 32 bits") << &VfoForm::txtRptShiftFreq << "21474.83648" << NotANumberMessage;
+        QTest::newRow("repeater offset past 32 bits")
+            << &VfoForm::txtRptShiftFreq << "21474.83648" << NotANumberMessage;
         QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256" << NotANumberMessage;
         QTest::newRow("squelch above its five bits") << &VfoForm::txtSquelch << "32" << NotANumberMessage;
     }
@@ -139,10 +141,12 @@ private slots:
             << QStringList{"3", "5KHz", "None", "0.60000", "Off", "Off", "None", "88.5Hz", "88.5Hz", "3", "PMR"};
         QTest::newRow("PA LPD")
             << "KV-R27PA" << ChannelRecord{43400000, 60000, 0, 8, 39, 0x04, 0x13, true}
-            << QStringList{"434.00000", "12.5KHz", "None", "0.60000", "Off", "Off", "None", "67.0Hz", "88.5Hz", "Off", "LPD"};
+            << QStringList{"434.00000", "12.5KHz", "None", "0.60000", "Off", "Off", "None", "67.0Hz", "88.5Hz", "Off",
+                           "LPD"};
         QTest::newRow("PA no mode is LPD")
             << "KV-R27PA" << ChannelRecord{43306476, 60000, 38, 8, 0, 0xC0, 2, true}
-            << QStringList{"433.06476", "10KHz", "None", "0.60000", "On", "On", "None", "250.3Hz", "88.5Hz", "1", "LPD"};
+            << QStringList{"433.06476", "10KHz", "None", "0.60000", "On", "On", "None", "250.3Hz", "88.5Hz", "1",
+                           "LPD"};
         QTest::newRow("Z skip only")
             << "KV-R27Z" << ChannelRecord{44500000, 60000, 8, 8, 0, 0x52, 8, true}
             << QStringList{"445.00000", "50KHz", "+", "0.60000", "Off", "On", "TSQ", "88.5Hz", "88.5Hz", "--", "--"};

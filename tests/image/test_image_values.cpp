@@ -9,10 +9,16 @@
 
 using namespace kvr27;
 
-Q_DECLARE_METATYPE(VfoSettings)
-Q_DECLARE_METATYPE(ChannelRecord)
-
 namespace {
+
+struct RangeCase {
+    const char* model;
+    int code;
+    const char* text;
+    bool showRange, showModel;
+    int result;
+    const char* message; // "": none
+};
 
 QStringList Texts(LabelTable table)
 {
@@ -31,6 +37,10 @@ QList<qint64> SharedFields(const auto& s)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(RangeCase)
+Q_DECLARE_METATYPE(VfoSettings)
+Q_DECLARE_METATYPE(ChannelRecord)
 
 class TestImageValues : public QObject {
     Q_OBJECT
@@ -94,11 +104,12 @@ private slots:
         QTest::newRow("StepLabels") << Texts(StepLabels) << "5KHz 6.25KHz 10KHz 12.5KHz 15KHz 20KHz 25KHz 30KHz 50KHz";
         QTest::newRow("ShiftLabels") << Texts(ShiftLabels) << "None + -";
         QTest::newRow("ToneSetLabels") << Texts(ToneSetLabels) << "None T TSQ";
-        QTest::newRow("ToneLabels") << Texts(ToneLabels)
-                                    << "67.0Hz 69.3Hz 71.9Hz 74.4Hz 77.0Hz 79.7Hz 82.5Hz 85.4Hz 88.5Hz 91.5Hz 94.8Hz "
-                                       "97.4Hz 100.0Hz 103.5Hz 107.2Hz 110.9Hz 114.8Hz 118.8Hz 123.0Hz 127.3Hz 131.8Hz "
-                                       "136.5Hz 141.3Hz 146.2Hz 151.4Hz 156.7Hz 162.2Hz 167.9Hz 173.8Hz 179.9Hz 186.2Hz "
-                                       "192.8Hz 203.5Hz 210.7Hz 218.1Hz 225.7Hz 233.6Hz 241.8Hz 250.3Hz";
+        QTest::newRow("ToneLabels")
+            << Texts(ToneLabels)
+            << "67.0Hz 69.3Hz 71.9Hz 74.4Hz 77.0Hz 79.7Hz 82.5Hz 85.4Hz 88.5Hz 91.5Hz 94.8Hz 97.4Hz 100.0Hz "
+               "103.5Hz 107.2Hz 110.9Hz 114.8Hz 118.8Hz 123.0Hz 127.3Hz 131.8Hz 136.5Hz 141.3Hz 146.2Hz 151.4Hz "
+               "156.7Hz 162.2Hz 167.9Hz 173.8Hz 179.9Hz 186.2Hz 192.8Hz 203.5Hz 210.7Hz 218.1Hz 225.7Hz 233.6Hz "
+               "241.8Hz 250.3Hz";
         QTest::newRow("PmrToneLabels") << Texts(PmrToneLabels)
                                        << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 "
                                           "29 30 31 32 33 34 35 36 37 38 39 Off";
@@ -186,55 +197,42 @@ private slots:
     // The transmit ranges by model and radio code, with or without their messages.
     void checkFrequencyRange_data()
     {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("showRange");
-        QTest::addColumn<bool>("showModel");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("message");
-        const QString lpd = "Enter from 433.06 to 434.785 or less only.";
-        const QString wide = "Enter from 420 to 474 or less only.";
-        const QString mismatch = "The selected and actual models are different.";
-        QTest::newRow("PA 6 low edge") << "KV-R27PA" << 6 << "433.06" << true << true << 0 << "";
-        QTest::newRow("PA 6 below low") << "KV-R27PA" << 6 << "433.05995" << true << true << -1 << lpd;
-        QTest::newRow("PA 6 just below high") << "KV-R27PA" << 6 << "434.78" << true << true << 0 << "";
-        QTest::newRow("PA 8 high is out") << "KV-R27PA" << 8 << "434.785" << true << true << -1 << lpd;
-        QTest::newRow("PA 8 quiet") << "KV-R27PA" << 8 << "434.785" << false << false << -1 << "";
-        QTest::newRow("PA 7 low edge") << "KV-R27PA" << 7 << "420" << true << true << 0 << "";
-        QTest::newRow("PA 9 high is out") << "KV-R27PA" << 9 << "474" << true << true << -1 << wide;
-        QTest::newRow("Z 4 below low") << "KV-R27Z" << 4 << "419.99" << true << true << -1 << wide;
-        QTest::newRow("Z 5 just below high") << "KV-R27Z" << 5 << "473.99375" << true << true << 0 << "";
-        QTest::newRow("X 2 low edge") << "KV-R27X" << 2 << "430" << true << true << 0 << "";
-        QTest::newRow("X 2 high is out") << "KV-R27X" << 2 << "440" << true << true << -1
-                                         << "Enter from 430 to 440 or less only.";
-        QTest::newRow("X 3 accepts 440") << "KV-R27X" << 3 << "440" << true << true << 0 << "";
-        QTest::newRow("X 3 high is out") << "KV-R27X" << 3 << "474" << true << true << -1 << wide;
-        QTest::newRow("Z with code 2 speaks") << "KV-R27Z" << 2 << "445" << true << true << -2 << mismatch;
-        QTest::newRow("Z with code 2 range flag only") << "KV-R27Z" << 2 << "445" << true << false << -2 << "";
-        QTest::newRow("PA with code 10") << "KV-R27PA" << 10 << "434" << true << true << -2 << mismatch;
-        QTest::newRow("LPD only any code") << "KV-R27PA(LPD only)" << 3 << "1000" << true << true << 0 << "";
-        QTest::newRow("PMR only any text") << "KV-R27PA(PMR only)" << 0 << "." << true << true << 0 << "";
-        QTest::newRow("not a number is out") << "KV-R27PA" << 6 << "." << true << true << -1 << lpd;
-        QTest::newRow("case matters") << "kv-r27pa" << 99 << "1" << true << true << 0 << "";
+        QTest::addColumn<RangeCase>("c");
+        const char* lpd = "Enter from 433.06 to 434.785 or less only.";
+        const char* wide = "Enter from 420 to 474 or less only.";
+        const char* mismatch = "The selected and actual models are different.";
+        QTest::newRow("PA 6 low edge") << RangeCase{"KV-R27PA", 6, "433.06", true, true, 0, ""};
+        QTest::newRow("PA 6 below low") << RangeCase{"KV-R27PA", 6, "433.05995", true, true, -1, lpd};
+        QTest::newRow("PA 6 just below high") << RangeCase{"KV-R27PA", 6, "434.78", true, true, 0, ""};
+        QTest::newRow("PA 8 high is out") << RangeCase{"KV-R27PA", 8, "434.785", true, true, -1, lpd};
+        QTest::newRow("PA 8 quiet") << RangeCase{"KV-R27PA", 8, "434.785", false, false, -1, ""};
+        QTest::newRow("PA 7 low edge") << RangeCase{"KV-R27PA", 7, "420", true, true, 0, ""};
+        QTest::newRow("PA 9 high is out") << RangeCase{"KV-R27PA", 9, "474", true, true, -1, wide};
+        QTest::newRow("Z 4 below low") << RangeCase{"KV-R27Z", 4, "419.99", true, true, -1, wide};
+        QTest::newRow("Z 5 just below high") << RangeCase{"KV-R27Z", 5, "473.99375", true, true, 0, ""};
+        QTest::newRow("X 2 low edge") << RangeCase{"KV-R27X", 2, "430", true, true, 0, ""};
+        QTest::newRow("X 2 high is out")
+            << RangeCase{"KV-R27X", 2, "440", true, true, -1, "Enter from 430 to 440 or less only."};
+        QTest::newRow("X 3 accepts 440") << RangeCase{"KV-R27X", 3, "440", true, true, 0, ""};
+        QTest::newRow("X 3 high is out") << RangeCase{"KV-R27X", 3, "474", true, true, -1, wide};
+        QTest::newRow("Z with code 2 speaks") << RangeCase{"KV-R27Z", 2, "445", true, true, -2, mismatch};
+        QTest::newRow("Z with code 2 range flag only") << RangeCase{"KV-R27Z", 2, "445", true, false, -2, ""};
+        QTest::newRow("PA with code 10") << RangeCase{"KV-R27PA", 10, "434", true, true, -2, mismatch};
+        QTest::newRow("LPD only any code") << RangeCase{"KV-R27PA(LPD only)", 3, "1000", true, true, 0, ""};
+        QTest::newRow("PMR only any text") << RangeCase{"KV-R27PA(PMR only)", 0, ".", true, true, 0, ""};
+        QTest::newRow("not a number is out") << RangeCase{"KV-R27PA", 6, ".", true, true, -1, lpd};
+        QTest::newRow("case matters") << RangeCase{"kv-r27pa", 99, "1", true, true, 0, ""};
     }
     void checkFrequencyRange()
     {
-        QFETCH(QString, model);
-        QFETCH(int, code);
-        QFETCH(QString, text);
-        QFETCH(bool, showRange);
-        QFETCH(bool, showModel);
-        QFETCH(int, result);
-        QFETCH(QString, message);
+        QFETCH(RangeCase, c);
         RadioImage image;
-        image.ModelName = model.toStdString();
-        image.ModelCode = static_cast<std::uint8_t>(code);
+        image.ModelName = c.model;
+        image.ModelCode = static_cast<std::uint8_t>(c.code);
         test::RecordingMessageSink messages;
-        QCOMPARE(CheckFrequencyRange(image, text.toStdString(), showRange, showModel, messages), result);
-        QCOMPARE(messages.texts(), message.isEmpty() ? std::vector<std::string>{}
-                                                     : std::vector<std::string>{message.toStdString()});
-        QCOMPARE(image.ModelCode, code);
+        QCOMPARE(CheckFrequencyRange(image, c.text, c.showRange, c.showModel, messages), c.result);
+        QCOMPARE(messages.texts(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        QCOMPARE(image.ModelCode, c.code);
     }
 };
 

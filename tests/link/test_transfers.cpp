@@ -242,12 +242,14 @@ private slots:
         rig.state.Image.Vfo.CurrentChannel = 5;
         rig.state.Vfo.txtSquelch = "3";
         QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string("0"));
-        QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r", "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
+        QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r",
+                                              "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
                                               "QZ~F0710W63030000002A080827FFFFFFFFFFFFFF\r",
                                               "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
         QCOMPARE(rig.state.Image.Vfo.BatteryBeepSquelch, 0x63);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 5);
-        QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, std::string("Vfo mode Write       100%")));
+        QCOMPARE(rig.progress.last(), std::string("Vfo mode Write       100%"));
+        QCOMPARE(rig.progress.shown.back().first, ProgressTarget::Editor);
     }
 
     // The frequency is checked against the model once the radio is identified.
