@@ -17,6 +17,16 @@ void LinkRig::putBlock(std::uint16_t address, std::string_view digits)
 
 std::string LinkRig::block(std::uint16_t address) const { return radio.blockDigits(address); }
 
+std::vector<std::string> LinkRig::writes() const
+{
+    std::vector<std::string> result;
+    for (const auto& command : radio.commands()) {
+        if (command.size() > 8 && command[8] != 'R')
+            result.push_back(command);
+    }
+    return result;
+}
+
 void LoadKnownRadio(LinkRig& rig)
 {
     rig.putBlock(0x700, "029662500000EA60C1AABB02FFFFFFFF"); // 434.10000 MHz, PMR channel 3

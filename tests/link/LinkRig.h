@@ -31,6 +31,8 @@ struct LinkRig {
     void putBlock(std::uint16_t address, std::string_view digits);
     // The radio's 16 bytes at `address` as 32 digits.
     std::string block(std::uint16_t address) const;
+    // Write commands the radio received (reads left out).
+    std::vector<std::string> writes() const;
 
     AppState state;
     sim::RadioEmulator radio;
