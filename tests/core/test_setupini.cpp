@@ -46,47 +46,40 @@ private slots:
         QCOMPARE(kvr27::ReadSetupIni(file), comIndex);
     }
 
-    void writeReplacesWholeFile()
-    {
-        QTemporaryDir dir;
-        const fs::path file = dir.filePath("setup.ini").toStdString();
-        WriteFileText(file, "3\r\nold second line\r\n");
-        QVERIFY(kvr27::WriteSetupIni(file, 4));
-        QCOMPARE(ReadFileText(file), std::string("5\r\n"));
-        QCOMPARE(Entries(dir), QStringList{"setup.ini"});
-    }
-
-    // Failures are made without permissions, which root ignores: a folder that does
-    // not exist, a folder where the file or its temporary twin would go, and an index
-    // that names no COM port.
-    void writeFailureKeepsOldFile_data()
+    // A write replaces the file whole, or not at all. Failures are made without
+    // permissions, which root ignores: a folder that does not exist, a folder where
+    // the file or its temporary twin would go, and an index that names no COM port.
+    void write_data()
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("blockingDir");
         QTest::addColumn<int>("comIndex");
-        QTest::newRow("folder missing") << "missing/setup.ini" << QString() << 2;
-        QTest::newRow("target is a folder") << "setup.ini" << "setup.ini" << 2;
-        QTest::newRow("temporary name taken") << "setup.ini" << "setup.ini.tmp" << 2;
-        QTest::newRow("index above COM5") << "setup.ini" << QString() << 5;
+        QTest::addColumn<QByteArray>("content"); // what the file holds afterwards
+        QTest::newRow("replaces the whole file") << "setup.ini" << QString() << 4 << QByteArray("5\r\n");
+        QTest::newRow("folder missing") << "missing/setup.ini" << QString() << 2 << QByteArray();
+        QTest::newRow("target is a folder") << "setup.ini" << "setup.ini" << 2 << QByteArray();
+        QTest::newRow("temporary name taken") << "setup.ini" << "setup.ini.tmp" << 2 << QByteArray("3\r\nold\r\n");
+        QTest::newRow("index above COM5") << "setup.ini" << QString() << 5 << QByteArray("3\r\nold\r\n");
     }
-    void writeFailureKeepsOldFile()
+    void write()
     {
         QFETCH(QString, target);
         QFETCH(QString, blockingDir);
         QFETCH(int, comIndex);
+        QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const fs::path file = dir.filePath(target).toStdString();
         if (!blockingDir.isEmpty())
             QVERIFY(QDir(dir.path()).mkdir(blockingDir));
         if (blockingDir != target && fs::exists(file.parent_path()))
-            WriteFileText(file, "2\r\n");
+            WriteFileText(file, "3\r\nold\r\n");
         const QStringList before = Entries(dir);
 
-        QVERIFY(!kvr27::WriteSetupIni(file, comIndex));
+        QCOMPARE(kvr27::WriteSetupIni(file, comIndex), content == "5\r\n");
 
         QCOMPARE(Entries(dir), before);
         if (fs::is_regular_file(file))
-            QCOMPARE(ReadFileText(file), std::string("2\r\n"));
+            QCOMPARE(ReadFileText(file), content.toStdString());
     }
 };
 

@@ -1,6 +1,6 @@
 #include "LinkRig.h"
 
-#include "link/HexText.h"
+#include <stdexcept>
 
 namespace kvr27::test {
 
@@ -11,17 +11,11 @@ LinkRig::LinkRig(int option, std::uint8_t radioCode) : radio(radioCode)
 
 void LinkRig::putBlock(std::uint16_t address, std::string_view digits)
 {
-    for (std::size_t i = 0; i < digits.size() / 2; ++i)
-        radio.memory().at(address + i) = HexToByte(digits.substr(2 * i));
+    if (!radio.putDigits(address, digits))
+        throw std::invalid_argument("not a block of uppercase digits: " + std::string(digits));
 }
 
-std::string LinkRig::block(std::uint16_t address) const
-{
-    std::string digits;
-    for (std::size_t i = 0; i < 16; ++i)
-        digits += HexByte(radio.memory().at(address + i));
-    return digits;
-}
+std::string LinkRig::block(std::uint16_t address) const { return radio.blockDigits(address); }
 
 std::vector<std::string> LinkRig::writes() const
 {

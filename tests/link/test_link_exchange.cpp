@@ -1,108 +1,101 @@
-// The link's texts and single exchanges: hex texts, command framing, where the
-// image lies in the radio's memory (the PMR adjustment, the 0-based PMR channel, the
-// bitmap, FF for bytes no field fills, values that wrap instead of overflowing),
-// answer judging, opening and switching ports, and the device names of the COM
-// options.
+// The radio's memory map (every field at its address, byte by byte, both ways), the
+// link's single exchanges (answer judging, late characters, opening and switching
+// ports) and the device names of the COM options. The command texts on the wire:
+// test_transfers.
 #include "LinkRig.h"
 #include "link/Framing.h"
-#include "link/HexText.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
 #include "link/SerialDeviceName.h"
 
 #include <QtTest>
 
+#include <numeric>
+
 using namespace kvr27;
 using namespace kvr27::test;
 using sim::Fault;
+using Texts = std::vector<std::string>;
 
 Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(ChannelRecord)
 
 class TestLinkExchange : public QObject {
     Q_OBJECT
 
 private slots:
-    void hexToLong_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint32>("value");
-        QTest::newRow("frequency") << "02963B40" << 43400000;
-        QTest::newRow("all ones") << "FFFFFFFF" << -1;
-        QTest::newRow("top bit alone") << "80000000" << std::numeric_limits<qint32>::min();
-        QTest::newRow("FFFFFFFE") << "FFFFFFFE" << -2;
-        QTest::newRow("lowercase, longer text") << "0000ea60FF" << 60000;
-    }
-    void hexToLong()
-    {
-        QFETCH(QString, text);
-        QFETCH(qint32, value);
-        QCOMPARE(HexToLong(text.toStdString()), value);
-        QCOMPARE(HexToLong(HexLong(value)), value);
-    }
-
-    void commandTexts()
-    {
-        QCOMPARE(ReadCommand(5), std::string("QZ~F0005R\r"));
-        QCOMPARE(ReadCommand(1584), std::string("QZ~F0630R\r"));
-        QCOMPARE(CurrentChannelCommand(0x2A), std::string("QZ~F0715OW2A\r"));
-        QCOMPARE(WriteCommand(0x700, std::string(32, 'F')), "QZ~F0700W" + std::string(32, 'F') + "\r");
-    }
-
-    // A channel block read, and the block its record writes back.
+    // Channel n at 16 x n: +0 Frequency, +4 ShiftFreq, +8 TxTone, +9 RxTone, +10
+    // PmrTone, +11 ChannelFlags, +12 Step, +13..+15 FF on write. 32-bit values are
+    // two's complement; a PMR channel's number is one less on the radio, and the
+    // adjustment wraps.
     void channelBlock_data()
     {
-        QTest::addColumn<QString>("block");
-        QTest::addColumn<qint32>("frequency");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<ChannelRecord>("record");
         QTest::addColumn<QString>("written");
-        QTest::newRow("PMR channel 3") << "02000000000000000000000800000000" << 0x03000000
-                                       << "02000000000000000000000800FFFFFF";
-        QTest::newRow("LPD, no adjustment") << "0294CDEC0007A1200A0B26C4061F2F3F" << 0x294CDEC
-                                            << "0294CDEC0007A1200A0B26C406FFFFFF";
-        QTest::newRow("PMR adjustment wraps") << "FFFFFFFF000000000000000800000000" << 0x00FFFFFF
-                                              << "FFFFFFFF000000000000000800FFFFFF";
+        QTest::newRow("LPD, every byte") << "0294CDEC0007A1200A0B26C4061F2F3F"
+                                         << ChannelRecord{0x0294CDEC, 0x0007A120, 0x0A, 0x0B, 0x26, 0xC4, 0x06, false}
+                                         << "0294CDEC0007A1200A0B26C406FFFFFF";
+        QTest::newRow("PMR channel 3") << "02000000800000000000000800000000"
+                                       << ChannelRecord{0x03000000, INT32_MIN, 0, 0, 0, 0x08, 0, false}
+                                       << "02000000800000000000000800FFFFFF";
+        QTest::newRow("PMR adjustment wraps") << "FFFFFFFFFFFFFFFE0000000800000000"
+                                              << ChannelRecord{0x00FFFFFF, -2, 0, 0, 0, 0x08, 0, false}
+                                              << "FFFFFFFFFFFFFFFE0000000800FFFFFF";
         QTest::newRow("PMR adjustment at the top") << "7F000000000000000000000800000000"
-                                                   << std::numeric_limits<qint32>::min()
+                                                   << ChannelRecord{INT32_MIN, 0, 0, 0, 0, 0x08, 0, false}
                                                    << "7F000000000000000000000800FFFFFF";
-        QTest::newRow("mode 0C is not PMR") << "FFFFFFFF000000000000000C00000000" << -1
-                                            << "FFFFFFFF000000000000000C00FFFFFF";
+        QTest::newRow("mode 0C is not PMR") << "FFFFFFFF02963B400000000C00000000"
+                                            << ChannelRecord{-1, 43400000, 0, 0, 0, 0x0C, 0, false}
+                                            << "FFFFFFFF02963B400000000C00FFFFFF";
     }
+
     void channelBlock()
     {
-        QFETCH(QString, block);
-        QFETCH(qint32, frequency);
+        QFETCH(QString, read);
+        QFETCH(ChannelRecord, record);
         QFETCH(QString, written);
-        ChannelRecord record;
-        DecodeChannelBlock(block.toStdString(), record);
-        QCOMPARE(record.Frequency, frequency);
+        ChannelRecord decoded;
+        DecodeChannelBlock(read.toStdString(), decoded);
+        QVERIFY(decoded == record);
         QCOMPARE(QString::fromStdString(EncodeChannelBlock(record)), written);
     }
 
-    void pmrChannel_data()
+    // The VFO blocks with every field at its address: 700h Frequency, 704h ShiftFreq,
+    // 708h LockPowerTone, 709h and 70Ah the reserved bytes, 70Bh the 0-based PMR
+    // channel; 710h..714h the packed bytes, 715h the current channel, 716h TxTone,
+    // 717h RxTone, 718h PmrTone; 730h RptShiftFreq, 734h RptTone, 735h RptFlags; the
+    // model code at 7F6h. Bytes that hold no field are not read and written as FF.
+    void vfoBlocks()
     {
-        QTest::addColumn<QString>("radioByte");
-        QTest::addColumn<int>("pmrChannel");
-        QTest::newRow("first channel") << "00" << 1;
-        QTest::newRow("eighth channel") << "07" << 8;
-        QTest::newRow("FF wraps to 0") << "FF" << 0;
-    }
-    void pmrChannel()
-    {
-        QFETCH(QString, radioByte);
-        QFETCH(int, pmrChannel);
-        const std::string block = "02963B400000EA60C10203" + radioByte.toStdString() + "00000000";
-        VfoSettings vfo;
-        DecodeVfoBlock1(block, vfo);
-        QCOMPARE(vfo.PmrChannel, pmrChannel);
-        QCOMPARE(EncodeVfoBlock1(vfo), block.substr(0, 24) + "FFFFFFFF");
+        const VfoSettings fields{.Frequency = 0x02966250, .LockPowerTone = 0xC1, .VfoReserved1 = 0xA5,
+                                 .VfoReserved2 = 0x5A, .TxTone = 0x0C, .RxTone = 0x1D, .PmrTone = 0x26,
+                                 .PmrChannel = 3, .ShiftFreq = 0x0007A120, .BatteryBeepSquelch = 0x67,
+                                 .BellShiftStep = 0x93, .BcloCallTot = 0xB5, .SkipScanApo = 0xC2, .EpoLamp = 0xA0,
+                                 .RptShiftFreq = 0x00030D40, .RptTone = 0x0E, .RptFlags = 0x60};
+        VfoSettings decoded;
+        DecodeVfoBlock1("029662500007A120C1A55A020C0D0E0F", decoded);
+        DecodeVfoBlock2("6793B5C2A02A0C1D26191A1B1C1D1E1F", decoded);
+        DecodeVfoBlock3("00030D400E60363738393A3B3C3D3E3F", decoded);
+        QVERIFY(decoded == fields);
+        QCOMPARE(DecodeCurrentChannel("6793B5C2A02A0C1D26191A1B1C1D1E1F"), 0x2A);
+        QCOMPARE(DecodeModelCode("F0F1F2F3F4F50BF7F8F9FAFBFCFDFEFF"), 0x0B);
+        QCOMPARE(EncodeVfoBlock1(fields), "029662500007A120C1A55A02FFFFFFFF");
+        QCOMPARE(EncodeVfoBlock2(fields, 0x2A), "6793B5C2A02A0C1D26FFFFFFFFFFFFFF");
+        QCOMPARE(EncodeVfoBlock3(fields), "00030D400E60FFFFFFFFFFFFFFFFFFFF");
     }
 
+    // Channel n is bit 7 - (n mod 8) of byte 720h + n div 8; the four bits behind
+    // channel 99 are ignored on reading and 0 on writing; 72Dh..72Fh are FF.
     void bitmap_data()
     {
         QTest::addColumn<QList<int>>("enabled");
         QTest::addColumn<QString>("block");
         QTest::newRow("channels 0, 7 and 8") << QList<int>{0, 7, 8} << "81800000000000000000000000FFFFFF";
-        QTest::newRow("none") << QList<int>{} << "00000000000000000000000000FFFFFF";
         QTest::newRow("channel 99 is bit 4 of 72Ch") << QList<int>{99} << "00000000000000000000000010FFFFFF";
+        QList<int> all(100);
+        std::iota(all.begin(), all.end(), 0);
+        QTest::newRow("all") << all << "FFFFFFFFFFFFFFFFFFFFFFFFF0FFFFFF";
     }
     void bitmap()
     {
@@ -112,49 +105,47 @@ private slots:
         for (int n : enabled)
             channels.at(n).Enabled = true;
         QCOMPARE(QString::fromStdString(EncodeChannelBitmap(channels)), block);
-        // On reading, the bits behind channel 99 are ignored.
-        block.replace(25, 1, "F");
-        ChannelTable read;
-        DecodeChannelBitmap(block.toStdString(), read);
-        QCOMPARE(read, channels);
+        ChannelTable decoded;
+        DecodeChannelBitmap(block.replace(25, 7, "F000000").toStdString(), decoded);
+        QVERIFY(decoded == channels);
     }
 
-    // A read accepts only a 32-digit data answer; a write an acknowledgement of 2 or
-    // 3 characters that is not "ERR". A failure is reported once; the port stays
-    // open. (Every fault against every transfer: test_transfers.)
+    // A read takes only a 32-digit data answer; a write an answer of 2 or 3
+    // characters that does not begin with "ERR", whatever else it holds. A failure
+    // is reported once; the port stays open. (Every fault in every transfer:
+    // test_transfers.)
     void answers_data()
     {
         QTest::addColumn<bool>("write");
         QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("payload");
         QTest::addColumn<bool>("succeeds");
-        QTest::newRow("read: data answer") << false << Fault::None << true;
-        QTest::newRow("read: 45 characters") << false << Fault::ShortAnswer << false;
-        QTest::newRow("read: 47 characters") << false << Fault::LongAnswer << false;
-        QTest::newRow("read: ERR, 17 characters") << false << Fault::Error << false;
-        QTest::newRow("read: non-hex payload") << false << Fault::NonHex << false;
-        QTest::newRow("read: after the tick") << false << Fault::Delay << false;
-        QTest::newRow("write: L + 6") << true << Fault::None << true;
-        QTest::newRow("write: L + 7") << true << Fault::LongAnswer << true;
-        QTest::newRow("write: payload not examined") << true << Fault::NonHex << true;
-        QTest::newRow("write: L + 5") << true << Fault::ShortAnswer << false;
-        QTest::newRow("write: ERR") << true << Fault::Error << false;
+        QTest::newRow("read: data answer") << false << Fault::None << "" << true;
+        QTest::newRow("read: ERR, 17 characters") << false << Fault::Error << "" << false;
+        QTest::newRow("read: 17 characters, not ERR") << false << Fault::Payload << "0AB" << false;
+        QTest::newRow("write: L + 6") << true << Fault::None << "" << true;
+        QTest::newRow("write: L + 6, any text") << true << Fault::Payload << "ER" << true;
+        QTest::newRow("write: L + 7, any text") << true << Fault::Payload << "ERO" << true;
+        QTest::newRow("write: L + 7, ERR") << true << Fault::Error << "" << false;
+        QTest::newRow("write: L + 5") << true << Fault::ShortAnswer << "" << false;
     }
     void answers()
     {
         QFETCH(bool, write);
         QFETCH(Fault, fault);
+        QFETCH(QString, payload);
         QFETCH(bool, succeeds);
         LinkRig rig;
         rig.putBlock(0x30, "0123456789ABCDEF0011223344556677");
-        rig.radio.setFault(fault);
+        rig.radio.setFault(fault, 0, payload.toStdString());
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
         const std::string result = write ? WriteBlock(rig.services, CurrentChannelCommand(7))
                                          : ReadBlock(rig.services, 0x30);
         QCOMPARE(rig.port.ticks, 1);
         QVERIFY(rig.port.isOpen());
-        const std::string data = write ? LinkSuccess : "0123456789ABCDEF0011223344556677";
-        QCOMPARE(result, succeeds ? data : std::string(LinkFailure));
-        QCOMPARE(rig.messages.texts().size(), succeeds ? 0u : 1u);
+        const std::string data = write ? "0" : "0123456789ABCDEF0011223344556677";
+        QCOMPARE(result, succeeds ? data : std::string("-1"));
+        QCOMPARE(rig.messages.texts(), succeeds ? Texts{} : Texts{"Read/Write Error"});
     }
 
     void lateCharactersAreDiscardedByTheNextExchange()
@@ -186,7 +177,7 @@ private slots:
         rig.port.missingPorts = {5};
         rig.state.ComIndex = 4;
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Editor), -1);
-        QCOMPARE(rig.state.Link.OpenPortNumber, NoPortOpen);
+        QCOMPARE(rig.state.Link.OpenPortNumber, 255);
         rig.port.missingPorts.clear();
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
         QCOMPARE(rig.state.Link.PortProblem, std::string());

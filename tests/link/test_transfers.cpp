@@ -1,15 +1,11 @@
-// The four transfers and the Data menu commands over the emulated radio: what is
-// read and written, the model check, the range pass of the memory write, the
-// questions and flags of the commands, and every fault of the radio.
+// The four transfers and the Data menu commands over the emulated radio: the
+// commands as they go on the wire, what is read and written, the model check, the
+// range pass of the memory write, the questions and flags, and every fault of the
+// radio.
 #include "LinkRig.h"
 #include "core/Questions.h"
-#include "image/FrequencyText.h"
-#include "image/ModelRules.h"
 #include "image/VfoCodec.h"
 #include "link/DataMenuCommands.h"
-#include "link/Framing.h"
-#include "link/Link.h"
-#include "link/MemoryMap.h"
 #include "link/Transfers.h"
 
 #include <QtTest>
@@ -34,6 +30,7 @@ constexpr int OptionPA = 0;
 constexpr int OptionX = 2;
 constexpr int OptionPmrOnly = 3;
 constexpr int OptionLpdOnly = 4;
+const std::string ReadWriteError = "Read/Write Error";
 
 } // namespace
 
@@ -46,19 +43,22 @@ private slots:
         LinkRig rig(OptionPA, 8);
         LoadKnownRadio(rig);
         rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = rig.state.Image.ChannelsChanged = true;
-        const auto extraBytes = rig.state.Image.Vfo.ExtraBytes;
+        rig.state.Image.Vfo.ExtraBytes[4] = 7;
 
         ReadAllCommand(rig.state, rig.services);
 
         QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
-        QCOMPARE(rig.radio.commands().size(), 4u + 103u);
+        const Texts& sent = rig.radio.commands();
+        QCOMPARE(sent.size(), 4u + 103u);
+        QCOMPARE(Texts(sent.begin(), sent.begin() + 6), (Texts{"QZ~F07F0R\r", "QZ~F0700R\r", "QZ~F0710R\r",
+                                                              "QZ~F0730R\r", "QZ~F07F0R\r", "QZ~F0000R\r"}));
+        QCOMPARE(Texts(sent.end() - 3, sent.end()), (Texts{"QZ~F0630R\r", "QZ~F0720R\r", "QZ~F0710R\r"}));
         const RadioImage& image = rig.state.Image;
         QCOMPARE(image.ModelCode, 8);
         QCOMPARE(image.Vfo.Frequency, 43410000);
-        QCOMPARE(image.Vfo.PmrChannel, 3);
         QCOMPARE(image.Vfo.CurrentChannel, 6);
-        QCOMPARE(image.Vfo.ExtraBytes, extraBytes);
-        QCOMPARE(image.Channels.at(5).Frequency, 3 * PmrChannelUnit);
+        QCOMPARE(image.Vfo.ExtraBytes[4], 7);
+        QCOMPARE(image.Channels.at(5).Frequency, 0x03000000);
         QVERIFY(image.Channels.at(0).Enabled && image.Channels.at(5).Enabled && image.Channels.at(40).Enabled);
         // A channel whose bit is clear is read like any other.
         QVERIFY(!image.Channels.at(7).Enabled);
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(rig.state.Grid.TextMatrix(41, 1), std::string("434.20000"));
         // Progress: three VFO steps, 100 channel steps, then the status is cleared.
         QCOMPARE(rig.progress.shown.size(), 3u + 100u + 1u);
-        QCOMPARE(rig.progress.shown[0].second, ProgressText("Vfo mode read", 33));
+        QCOMPARE(rig.progress.shown[0].second, std::string("Vfo mode read       33%"));
         QCOMPARE(rig.progress.shown[3].second, std::string("Memory mode read       1%"));
         QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Main, std::string()));
     }
@@ -92,7 +92,6 @@ private slots:
         QFETCH(Command, command);
         QFETCH(QString, question);
         LinkRig rig(OptionPA, 8);
-        LoadKnownRadio(rig);
         rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = rig.state.Image.ChannelsChanged = true;
         rig.state.Vfo.txtSquelch = "7";
         rig.messages.answers = {false};
@@ -101,7 +100,6 @@ private slots:
         QCOMPARE(rig.port.opens, 0);
         QVERIFY(rig.state.Image.SettingsChanged && rig.state.Image.VfoChanged && rig.state.Image.ChannelsChanged);
         QCOMPARE(rig.state.Vfo.txtSquelch, std::string("7"));
-        QVERIFY(!rig.state.TransferRunning);
     }
 
     // After a failed read the windows show the unchanged image and the flags are
@@ -115,9 +113,9 @@ private slots:
         const RadioImage before = rig.state.Image;
         ReadAllCommand(rig.state, rig.services);
         QCOMPARE(rig.radio.commands().size(), 3u);
-        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, ReadWriteErrorMessage}));
+        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, ReadWriteError}));
         QCOMPARE(rig.state.Image.Vfo, before.Vfo);
-        QCOMPARE(rig.state.Vfo.txtFrequency, FormatFrequency(before.Vfo.Frequency));
+        QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.00000"));
         QVERIFY(!rig.state.Image.SettingsChanged && !rig.state.Image.VfoChanged);
     }
 
@@ -140,16 +138,12 @@ private slots:
         QFETCH(bool, accepted);
         for (auto transfer : {ReadVfoMode, ReadMemoryMode, WriteVfoMode, WriteMemoryMode}) {
             LinkRig rig(option, static_cast<std::uint8_t>(radioCode));
-            LoadKnownRadio(rig);
-            rig.radio.memory()[0x7F6] = static_cast<std::uint8_t>(radioCode);
             const RadioImage before = rig.state.Image;
-            const std::string result = transfer(rig.state, rig.services, ProgressTarget::Editor);
-            QCOMPARE(result, std::string(accepted ? LinkSuccess : LinkFailure));
+            QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Editor), std::string(accepted ? "0" : "-1"));
             if (!accepted) {
-                QCOMPARE(rig.messages.shown, std::vector<ShownMessage>{ShownMessage{ModelMismatchMessage}});
+                QCOMPARE(rig.messages.texts(), Texts{"The selected and actual models are different."});
                 QCOMPARE(rig.radio.commands().size(), 1u);
-                QCOMPARE(rig.state.Image.Vfo, before.Vfo);
-                QCOMPARE(rig.state.Image.Channels, before.Channels);
+                QVERIFY(rig.state.Image.Vfo == before.Vfo && rig.state.Image.Channels == before.Channels);
                 QCOMPARE(rig.state.Image.ModelCode, radioCode);
             }
         }
@@ -167,15 +161,15 @@ private slots:
         QTest::addColumn<int>("answeredNormally");
         const std::vector<std::pair<const char*, Fault>> faults = {
             {"silence", Fault::Silence}, {"short", Fault::ShortAnswer}, {"long", Fault::LongAnswer},
-            {"ERR", Fault::Error},       {"non-hex", Fault::NonHex},          {"late", Fault::Delay},
-            {"hang-up", Fault::HangUp}};
+            {"ERR", Fault::Error},       {"non-hex", Fault::NonHex},    {"late", Fault::Delay},
+            {"hang-up", Fault::HangUp},  {"17 characters, not ERR", Fault::Payload}};
         // Exchanges answered before each fault, in the order above. A write's
-        // acknowledgement is not examined, so a long or non-hex answer fails a read.
+        // acknowledgement is not examined, so a long, non-hex or odd answer fails a read.
         const std::vector<std::tuple<const char*, TransferFunction, std::vector<int>>> transfers = {
-            {"ReadVfoMode", ReadVfoMode, {0, 2, 3, 2, 3, 0, 2}},
-            {"ReadMemoryMode", ReadMemoryMode, {51, 0, 1, 101, 102, 51, 0}},
-            {"WriteVfoMode", WriteVfoMode, {3, 4, 0, 3, 1, 4, 0}},
-            {"WriteMemoryMode", WriteMemoryMode, {1, 3, 0, 4, 0, 1, 3}},
+            {"ReadVfoMode", ReadVfoMode, {0, 2, 3, 2, 3, 0, 2, 2}},
+            {"ReadMemoryMode", ReadMemoryMode, {51, 0, 1, 101, 102, 51, 0, 60}},
+            {"WriteVfoMode", WriteVfoMode, {3, 4, 0, 3, 1, 4, 0, 1}},
+            {"WriteMemoryMode", WriteMemoryMode, {1, 3, 0, 4, 0, 1, 3, 0}},
         };
         for (const auto& [name, transfer, positions] : transfers) {
             for (std::size_t i = 0; i < faults.size(); ++i)
@@ -198,10 +192,10 @@ private slots:
         RadioImage expected = rig.state.Image;
         if (answeredNormally > 0)
             expected.ModelCode = 8;
-        rig.radio.setFault(fault, answeredNormally);
+        rig.radio.setFault(fault, answeredNormally, "0AB");
 
-        QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Main), std::string(LinkFailure));
-        const ShownMessage readWriteError{ReadWriteErrorMessage, MessageIcon::Exclamation, false};
+        QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Main), std::string("-1"));
+        const ShownMessage readWriteError{ReadWriteError, MessageIcon::Exclamation, false};
         QCOMPARE(rig.messages.shown, std::vector<ShownMessage>{readWriteError});
         QCOMPARE(rig.state.Image.ModelCode, expected.ModelCode);
         QCOMPARE(rig.state.Image.Vfo, expected.Vfo);
@@ -211,52 +205,51 @@ private slots:
         QVERIFY(!rig.state.TransferRunning);
         // Progress stays at the last block that came through.
         if (QByteArray(QTest::currentDataTag()).startsWith("ReadMemoryMode, silence"))
-            QCOMPARE(rig.progress.last(), ProgressText("Memory mode read", 50));
+            QCOMPARE(rig.progress.last(), std::string("Memory mode read       50%"));
     }
 
     // Channel 5 (index 4) holds an LPD frequency outside the model's range: left
     // out of the write, enabled again afterwards, the message after the transfer.
+    // A PMR channel goes out one less (channel 2 as 01).
     void memoryWriteLeavesOutChannelsOutOfRange()
     {
         LinkRig rig(OptionPA, 6);
         ChannelTable& channels = rig.state.Image.Channels;
         channels.at(4).Frequency = 44000000;
-        channels.at(4).ChannelFlags = ModeLpdFlag;
-        channels.at(6).Frequency = 43400000;
-        channels.at(6).ChannelFlags = ModeLpdFlag;
-        channels.at(9).Frequency = 2 * PmrChannelUnit; // PMR channels get no range check
-        channels.at(9).ChannelFlags = ModePmrFlag;
+        channels.at(4).ChannelFlags = channels.at(6).ChannelFlags = 0x04;
+        channels.at(9).Frequency = 0x02000000; // PMR channels get no range check
+        channels.at(9).ChannelFlags = 0x08;
         for (int n : {4, 6, 9})
             channels.at(n).Enabled = true;
         const ChannelTable before = channels;
 
-        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
-        QCOMPARE(rig.writes(), (Texts{WriteCommand(0x720, "02400000000000000000000000FFFFFF"),
-                                      WriteCommand(0x060, EncodeChannelBlock(before.at(6))),
-                                      WriteCommand(0x090, EncodeChannelBlock(before.at(9))), "QZ~F0715OW07\r"}));
-        QCOMPARE(channels, before);
+        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
+        QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0720W02400000000000000000000000FFFFFF\r",
+                                              "QZ~F0060W02963B400000EA600808270403FFFFFF\r",
+                                              "QZ~F0090W010000000000EA600808270803FFFFFF\r", "QZ~F0715OW07\r"}));
+        QVERIFY(channels == before);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 7);
-        QCOMPARE(rig.messages.shown, (std::vector<ShownMessage>{{LeftOutMessage, MessageIcon::None, true}}));
+        QCOMPARE(rig.messages.shown, (std::vector<ShownMessage>{
+                                         {"The thing besides the range is not written in.", MessageIcon::None, true}}));
     }
 
+    // The VFO blocks go out as the VFO window shows them, with the radio's own byte
+    // at 715h.
     void vfoWriteSendsTheFormAndKeepsTheRadiosCurrentChannel()
     {
         LinkRig rig(OptionPA, 6);
-        rig.putBlock(0x710, "00002A0000" "2A" "00000000000000000000");
+        rig.putBlock(0x710, "00002A00002A00000000000000000000");
         rig.state.Image.Vfo.CurrentChannel = 5;
-        rig.state.Vfo.txtFrequency = "434.00000";
-        rig.state.Vfo.txtPmrFreq = "1";
         rig.state.Vfo.txtSquelch = "3";
-        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string(LinkSuccess));
-        QCOMPARE(rig.writes().size(), 3u);
-        QCOMPARE(rig.block(0x700).substr(0, 8), std::string("02963B40"));
-        QCOMPARE(rig.block(0x700).substr(22, 2), std::string("00")); // PmrChannel 1 at 70Bh
-        QCOMPARE(rig.block(0x710).substr(10, 2), std::string("2A"));
-        QCOMPARE(rig.block(0x730).substr(12), std::string(20, 'F'));
-        QCOMPARE(rig.state.Image.Vfo.Frequency, 43400000);
-        QCOMPARE(rig.state.Image.Vfo.Squelch(), 3u);
+        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string("0"));
+        QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r",
+                                              "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
+                                              "QZ~F0710W63030000002A080827FFFFFFFFFFFFFF\r",
+                                              "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
+        QCOMPARE(rig.state.Image.Vfo.BatteryBeepSquelch, 0x63);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 5);
-        QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, ProgressText("Vfo mode Write", 100)));
+        QCOMPARE(rig.progress.last(), std::string("Vfo mode Write       100%"));
+        QCOMPARE(rig.progress.shown.back().first, ProgressTarget::Editor);
     }
 
     // The frequency is checked against the model once the radio is identified.
@@ -265,7 +258,7 @@ private slots:
         LinkRig rig(OptionPA, 6);
         rig.state.Vfo.txtFrequency = "440.00000";
         const VfoSettings before = rig.state.Image.Vfo;
-        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string(LinkFailure));
+        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string("-1"));
         QCOMPARE(rig.messages.texts(), Texts{"Enter from 433.06 to 434.785 or less only."});
         QCOMPARE(rig.radio.commands().size(), 1u);
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string());
@@ -282,13 +275,12 @@ private slots:
         rig.state.Image.SettingsChanged = true;
         rig.state.Image.Vfo.CurrentChannel = 12;
         WriteAllCommand(rig.state, rig.services);
-        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, EditingIncompleteMessage}));
-        QCOMPARE(rig.radio.commands().size(), 3u);
-        QCOMPARE(rig.writes(),
-                 (Texts{WriteCommand(0x720, "00000000000000000000000000FFFFFF"), "QZ~F0715OW00\r"}));
+        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, "Editing incomplete. Check blank columns."}));
+        QCOMPARE(rig.radio.commands(),
+                 (Texts{"QZ~F07F0R\r", "QZ~F0720W00000000000000000000000000FFFFFF\r", "QZ~F0715OW00\r"}));
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 0);
         QVERIFY(rig.state.Image.SettingsChanged);
-        QCOMPARE(rig.progress.shown.end()[-2].second, ProgressText("Memory mode write", 100));
+        QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode write       100%"));
         QCOMPARE(rig.progress.last(), std::string());
     }
 
@@ -310,13 +302,13 @@ private slots:
         rig.radio.memory()[0x70B] &= 0x07;
         rig.radio.memory()[0x710] = (rig.radio.memory()[0x710] & 0xE0) | 0x14;
         const sim::RadioEmulator::Memory original = rig.radio.memory();
-        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
-        QCOMPARE(ReadMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
+        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
+        QCOMPARE(ReadMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
         FillVfoWindow(rig.state.Image, rig.state.Vfo, rig.messages);
         rig.radio.memory().fill(0);
         rig.radio.memory()[0x715] = original[0x715];
-        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
-        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string(LinkSuccess));
+        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
+        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
         auto same = [&](int from, int to) {
             return std::equal(original.begin() + from, original.begin() + to, rig.radio.memory().begin() + from);
         };

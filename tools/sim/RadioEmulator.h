@@ -2,7 +2,9 @@
 // The radio end of the cable, without any I/O: 2 KiB of memory with the model code
 // at 7F6h, an echo of every character received, and answers to the read, write and
 // one-byte write commands. Faults can be switched on from a given exchange on, so
-// every failure path of the link can be driven on demand.
+// every failure path of the link can be driven on demand. It stands for the radio,
+// so it knows the command texts on its own and takes nothing from the program's
+// link: a command it does not understand (a lowercase hex digit, say) is refused.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +21,7 @@ enum class Fault {
     ShortAnswer, // the answer lacks its last character (45 instead of 46 for a read)
     LongAnswer,  // one character more (47 for a read)
     Error,       // "ERR" in place of the payload; writes are refused
+    Payload,     // the payload is the text given to setFault (a write is still carried out)
     NonHex,      // a data payload holds a character that is no hexadecimal digit
     Delay,       // the answer after the echo comes only after the wait is over
     HangUp,      // the radio goes away for good: nothing more is sent
@@ -53,8 +56,15 @@ public:
     Memory& memory() { return memory_; }
     const Memory& memory() const { return memory_; }
 
-    // Switches `fault` on for every exchange after the first `answeredNormally`.
-    void setFault(Fault fault, int answeredNormally = 0);
+    // Switches `fault` on for every exchange after the first `answeredNormally`;
+    // `payload` is the text of the Payload fault.
+    void setFault(Fault fault, int answeredNormally = 0, std::string payload = {});
+
+    // The 16 bytes at `address` as the radio sends them: 32 uppercase digits.
+    std::string blockDigits(std::size_t address) const;
+    // Stores bytes given as uppercase digits from `address` on; false, storing
+    // nothing, for anything else.
+    bool putDigits(std::size_t address, std::string_view digits);
 
     // Takes characters from the line and gives what the radio sends back.
     RadioOutput receive(std::string_view characters);
@@ -73,6 +83,7 @@ private:
     Memory memory_{};
     Fault fault_ = Fault::None;
     int answeredNormally_ = 0;
+    std::string faultPayload_;
     std::string line_;
     std::vector<std::string> commands_;
     bool hungUp_ = false;
