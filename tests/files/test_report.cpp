@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <numeric>
 #include <set>
 
 using namespace kvr27;
@@ -32,9 +33,8 @@ AppState WithChannels(const std::vector<int>& enabled)
 
 std::vector<int> AllChannels()
 {
-    std::vector<int> all;
-    for (int channel = 1; channel <= 100; ++channel)
-        all.push_back(channel);
+    std::vector<int> all(100);
+    std::iota(all.begin(), all.end(), 1);
     return all;
 }
 
@@ -87,13 +87,9 @@ private slots:
         state.Vfo = VfoForm{};
         state.Vfo.txtFrequency = "434.5";
         state.Vfo.optKeyLock = 0;
-        state.Vfo.optToneSet = 2;
         state.Vfo.optLamp = 1;
-        state.Vfo.optBattery = 1;
         state.Vfo.optRptShift = 1;
         state.Vfo.cboTxTone = 12;
-        state.Vfo.cboPmrTone = 39;
-        state.Vfo.cboStep = 3;
         state.Vfo.cboApo = 9;
         state.Vfo.cboRptTone = 38;
         const char* cells[] = {"4", "433.07500", "12.5KHz", "+", "0.60000", "On", "Off", "TSQ", "88.5Hz", "88.5Hz", "7", "LPD"};
@@ -106,8 +102,8 @@ private slots:
         QCOMPARE(placed, (QStringList{
             "0,1 [VFO Setting]", "1,1 Frequency = 434.5", "1,40 Key Lock = On", "2,1 Squelch Level = 0",
             "2,40 Tone setting = TSQ", "3,1 TX tone freq (Encode) = 100.0Hz", "3,40 RX tone freq (Decode) = ?",
-            "4,1 Transmission Output Level = Low", "4,40 Ch No (PMR) = 1", "5,1 Tone frequency (PMR) = Off",
-            "6,1 Tuning step = 12.5KHz", "6,40 Shift direction = -", "7,1 Offset frequency = 5.00000",
+            "4,1 Transmission Output Level = Low", "4,40 Ch No (PMR) = 1", "5,1 Tone frequency (PMR) = ?",
+            "6,1 Tuning step = ?", "6,40 Shift direction = -", "7,1 Offset frequency = 5.00000",
             "7,40 Beeper = Off", "8,1 Call tone (Tone burst) = ?", "8,40 TOT = ?", "9,1 APO = ?",
             "9,40 Battery saving = Off", "10,1 Bell = Off", "10,40 Stand-by-beep = Off", "11,1 BCLO = Off",
             "11,40 Scan = Busy", "12,1 Scan skip = Off", "12,40 External terminal control = Off", "13,1 Lamp = On",
