@@ -1,6 +1,6 @@
-// The File menu of the main window as a user drives it: the dialogs answered
-// through the seam, the question before settings are replaced, the files on disk,
-// the grid and the messages, and failed loads and imports that change nothing.
+// The File menu of the main window as a user drives it: the dialogs' filters and the
+// name they offer, the question before settings are replaced, the window disabled
+// while a command runs, and failed saves, loads and imports that change nothing.
 #include "ShellFixture.h"
 #include "app/frmMain.h"
 #include "core/Questions.h"
@@ -11,12 +11,32 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 using namespace kvr27;
 
 namespace {
 
+// Dialogs that note whether the menu or the buttons were enabled while a file was chosen.
+struct WatchingDialogs : test::ScriptedDialogs {
+    std::optional<std::string> chooseFileToOpen(const std::string& f, const std::string& n) override { note(); return ScriptedDialogs::chooseFileToOpen(f, n); }
+    std::optional<std::string> chooseFileToSave(const std::string& f, const std::string& n) override { note(); return ScriptedDialogs::chooseFileToSave(f, n); }
+    void note() { enabledMeanwhile |= window->menuBar()->isEnabled() || window->Command1[0]->isEnabled(); }
+    frmMain* window = nullptr;
+    bool enabledMeanwhile = false;
+};
+
 struct Shell : test::ShellFixture {
-    Shell() { StartWithModel(state, 0); }
+    WatchingDialogs watching;
+    std::unique_ptr<frmMain> window;
+    Shell()
+    {
+        StartWithModel(state, 0);
+        window = std::make_unique<frmMain>(AppContext{state, messages, watching, setupIni()});
+        watching.window = window.get();
+    }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
 };
 
@@ -25,73 +45,79 @@ struct Shell : test::ShellFixture {
 class TestFileMenu : public QObject {
     Q_OBJECT
 private slots:
-    void saveThenLoadAfterEdits()
+    void saveThenLoad()
     {
         Shell shell;
-        frmMain window(shell.context());
+        shell.state.TransferRunning = true; // every item refused
+        for (QAction* item : {shell.window->mnuFileLode, shell.window->mnuFileSave, shell.window->mnuFileImport, shell.window->mnuFileExport})
+            item->trigger();
+        QVERIFY(shell.watching.filtersAsked.empty() && shell.messages.shown.empty());
+        shell.state.TransferRunning = false;
         shell.state.Image.Channels.at(4) = {43312500, 60000, 0, 0, 0, 0x04, 0, true};
         shell.state.Image.SettingsChanged = true;
-        shell.dialogs.saveAnswers = {shell.path("radio.r27")};
-        window.mnuFileSave->trigger();
+        shell.watching.saveAnswers = {shell.path("radio.r27")};
+        shell.window->mnuFileSave->trigger();
         QVERIFY(!shell.state.Image.SettingsChanged);
         const std::string saved = test::ReadFileText(shell.path("radio.r27"));
-        QVERIFY(saved.starts_with("43400000\r\n"));
-        QVERIFY(saved.find("\r\n43312500\r\n60000\r\n0\r\n0\r\n0\r\n4\r\n0\r\n#TRUE#\r\n") != std::string::npos);
+        QVERIFY(saved.find("\r\n#FALSE#\r\n43312500\r\n60000\r\n0\r\n0\r\n0\r\n4\r\n0\r\n#TRUE#\r\n") != std::string::npos);
 
-        // Edits after the save, then Load: Cancel in the question changes nothing.
-        shell.state.Image.Channels.at(4).Enabled = false;
+        // Save offers the name chosen last; a write that fails on a full disk leaves
+        // the earlier file byte for byte and keeps SettingsChanged.
         shell.state.Image.SettingsChanged = true;
-        shell.messages.answers = {false};
-        window.mnuFileLode->trigger();
-        QVERIFY(!shell.state.Image.Channels.at(4).Enabled);
+        shell.watching.saveAnswers = {shell.path("radio.r27")};
+        rlimit saved_limit{};
+        getrlimit(RLIMIT_FSIZE, &saved_limit);
+        rlimit full = saved_limit;
+        full.rlim_cur = 1000;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &full);
+        shell.window->mnuFileSave->trigger();
+        setrlimit(RLIMIT_FSIZE, &saved_limit);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(shell.messages.texts(), std::vector<std::string>{"The file \"" + shell.path("radio.r27") +
+                                                                  "\" could not be written, and was left as it "
+                                                                  "was.\rFile too large."});
+        QCOMPARE(test::ReadFileText(shell.path("radio.r27")), saved);
+        QVERIFY(!QFile::exists(shell.dir.filePath("radio.r27.tmp")));
         QVERIFY(shell.state.Image.SettingsChanged);
-        QCOMPARE(shell.dialogs.filtersAsked.size(), size_t(1));
 
-        // OK: the file is read back and the grid shows it.
-        shell.messages.answers = {true};
-        shell.dialogs.openAnswers = {shell.path("radio.r27")};
-        window.mnuFileLode->trigger();
-        QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion, SettingsChangedQuestion}));
+        // Load: Cancel in the question changes nothing; OK reads the file back.
+        shell.state.Image.Channels.at(4).Enabled = false;
+        shell.messages.answers = {false, true};
+        shell.window->mnuFileLode->trigger();
+        QVERIFY(!shell.state.Image.Channels.at(4).Enabled);
+        shell.watching.openAnswers = {shell.path("radio.r27")};
+        shell.window->mnuFileLode->trigger();
         QVERIFY(shell.state.Image.Channels.at(4).Enabled);
         QCOMPARE(shell.state.Grid.TextMatrix(5, 1), std::string("433.12500"));
         QVERIFY(!shell.state.Image.SettingsChanged);
-        QCOMPARE(shell.dialogs.filtersAsked,
-                 (std::vector<std::string>{"Norvik R-27 Clone Files (*.r27)|*.r27|",
-                                           "Norvik R-27 Clone Files (*.r27)|*.r27|"}));
-        QCOMPARE(shell.dialogs.namesOffered, (std::vector<std::string>{"", shell.path("radio.r27")}));
-        QVERIFY(window.menuBar()->isEnabled() && window.Command1[0]->isEnabled());
-
-        // Save offers the name again; Cancel writes nothing and keeps the flag.
-        shell.state.Image.SettingsChanged = true;
-        window.mnuFileSave->trigger();
-        QCOMPARE(shell.dialogs.namesOffered.back(), shell.path("radio.r27"));
-        QVERIFY(shell.state.Image.SettingsChanged);
+        QCOMPARE(shell.messages.texts().back(), std::string(SettingsChangedQuestion));
+        QCOMPARE(shell.watching.filtersAsked, std::vector<std::string>(3, "Norvik R-27 Clone Files (*.r27)|*.r27|"));
+        QCOMPARE(shell.watching.namesOffered,
+                 (std::vector<std::string>{"", shell.path("radio.r27"), shell.path("radio.r27")}));
+        QVERIFY(!shell.watching.enabledMeanwhile);
+        QVERIFY(shell.window->menuBar()->isEnabled() && shell.window->Command1[0]->isEnabled());
     }
 
     void exportThenImport()
     {
         Shell shell;
-        frmMain window(shell.context());
         shell.state.Image.Channels.at(0) = {43312500, 60000, 0, 0, 0, 0x04, 0, true};
-        shell.state.Image.Vfo.CurrentChannel = 1;
         RefreshChannelGrid(shell.state.Image, shell.state.Grid);
-        shell.state.Image.SettingsChanged = true;
-        shell.dialogs.saveAnswers = {shell.path("channels.csv")};
-        window.mnuFileExport->trigger();
-        QVERIFY(shell.state.Image.SettingsChanged);
-        QVERIFY(test::ReadFileText(shell.path("channels.csv"))
-                    .starts_with(" 0 \r\nNo,Frequency(ch),Step,Shift,Shift Freq,Bclo,Skip,Tone,TxTone,RxTone,PmrTone,mode\r\n"
-                                 "0,433.12500,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,LPD\r\n"));
+        shell.watching.saveAnswers = {shell.path("channels.csv")};
+        shell.window->mnuFileExport->trigger();
+        QVERIFY(test::ReadFileText(shell.path("channels.csv")).find("\r\n0,433.12500,5KHz,None,") != std::string::npos);
 
-        test::WriteFileText(shell.path("edited.csv"),
-                            " 7 \nheader\n0,4,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,PMR\n");
-        shell.dialogs.openAnswers = {shell.path("edited.csv")};
-        window.mnuFileImport->trigger();
+        test::WriteFileText(shell.path("edited.csv"), " 7 \nheader\n0,4,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,PMR\n");
+        shell.state.Image.SettingsChanged = true;
+        shell.messages.answers = {true};
+        shell.watching.openAnswers = {shell.path("edited.csv")};
+        shell.window->mnuFileImport->trigger();
         QCOMPARE(shell.state.Grid.TextMatrix(1, 1), std::string("4"));
         QCOMPARE(shell.state.Image.Vfo.CurrentChannel, 8);
         QVERIFY(!shell.state.Image.SettingsChanged);
-        QCOMPARE(shell.dialogs.filtersAsked.back(), std::string("CSV Files (*.csv)|*.csv|"));
-        QCOMPARE(shell.dialogs.namesOffered.back(), shell.path("channels.csv"));
+        QCOMPARE(shell.watching.filtersAsked, std::vector<std::string>(2, "CSV Files (*.csv)|*.csv|"));
+        QCOMPARE(shell.watching.namesOffered.back(), shell.path("channels.csv"));
     }
 
     // Bad content and unreadable files are reported; the image, the grid, the VFO
@@ -101,18 +127,13 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QByteArray>("content"); // null: no such file
         QTest::addColumn<QString>("message");
-        QByteArray lastLineBad;
-        for (int i = 0; i < 830; ++i)
-            lastLineBad += "1\r\n";
-        QTest::newRow("load, bad last line") << "mnuFileLode" << lastLineBad + "yes\r\n" << "File reading error.";
-        QTest::newRow("load, 830 lines") << "mnuFileLode" << lastLineBad << "File reading error.";
+        QTest::newRow("load, bad last line") << "mnuFileLode" << QByteArray("1\r\n").repeated(830) + "yes\r\n"
+                                             << "File reading error.";
         QTest::newRow("load, no such file") << "mnuFileLode" << QByteArray()
                                             << "The file \"%1\" could not be read.\rNo such file or directory.";
         QTest::newRow("import, 11 fields on line 4")
-            << "mnuFileImport"
-            << QByteArray(" 5 \r\nh\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,LPD\r\n1,2\r\n")
+            << "mnuFileImport" << QByteArray(" 5 \r\nh\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,LPD\r\n1,2\r\n")
             << "File reading error.";
-        QTest::newRow("import, line 1 255") << "mnuFileImport" << QByteArray("255\r\nh\r\n") << "File reading error.";
     }
     void failedLoadOrImportChangesNothing()
     {
@@ -120,17 +141,16 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         Shell shell;
-        frmMain window(shell.context());
         const std::string file = shell.path("input");
         if (!content.isNull())
             test::WriteFileText(file, content.toStdString());
         shell.state.Image.SettingsChanged = true;
         const AppState before = shell.state;
-        shell.dialogs.openAnswers = {file};
-        window.findChild<QAction*>(item)->trigger();
+        shell.watching.openAnswers = {file};
+        shell.window->findChild<QAction*>(item)->trigger();
 
-        QCOMPARE(shell.messages.texts(),
-                 (std::vector<std::string>{SettingsChangedQuestion, message.replace("%1", QString::fromStdString(file)).toStdString()}));
+        QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion,
+                                                                   message.replace("%1", QString::fromStdString(file)).toStdString()}));
         QVERIFY(shell.state.Image.Vfo == before.Image.Vfo);
         QVERIFY(shell.state.Image.Channels == before.Image.Channels);
         QVERIFY(shell.state.Grid.Text == before.Grid.Text);
@@ -138,17 +158,6 @@ private slots:
         QVERIFY(shell.state.Image.SettingsChanged);
     }
 
-    void refusedDuringTransfer()
-    {
-        Shell shell;
-        frmMain window(shell.context());
-        shell.state.TransferRunning = true;
-        shell.dialogs.saveAnswers = {shell.path("radio.r27")};
-        for (QAction* item : {window.mnuFileLode, window.mnuFileSave, window.mnuFileImport, window.mnuFileExport})
-            item->trigger();
-        QVERIFY(shell.dialogs.filtersAsked.empty());
-        QVERIFY(shell.messages.shown.empty());
-    }
 };
 
 QTEST_MAIN(TestFileMenu)
