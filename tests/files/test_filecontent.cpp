@@ -5,6 +5,9 @@
 #include "files/CloneFile.h"
 #include "image/Startup.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QtTest>
 
 using namespace kvr27;
@@ -194,6 +197,20 @@ private slots:
         QVERIFY(text.startsWith(head + "1,,50KHz,+,0.00000,Off,Off,T,67.0Hz,67.0Hz,5,PMR\r\n2,,,,,,,,,,,\r\n"));
         QVERIFY(text.endsWith("\r\n99,,,,,,,,,,,\r\n"));
         QCOMPARE(text.count('\n'), 102);
+
+        // A real consumer, Python's csv module, reads 102 rows of the grid's texts.
+        QTemporaryDir dir;
+        QFile file(dir.filePath("channels.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+        QProcess python;
+        python.start("python3", {"-c", "import csv, sys\n"
+                                       "rows = list(csv.reader(open(sys.argv[1], newline='')))\n"
+                                       "print(len(rows), sorted({len(r) for r in rows[1:]}), '|'.join(rows[2]))",
+                                 file.fileName()});
+        QVERIFY(python.waitForFinished(10000));
+        QCOMPARE(python.readAllStandardOutput(),
+                 "102 [12] 0|433.12500|12.5KHz|-|0.60000|On|On|TSQ|100.0Hz|250.3Hz|Off|LPD\n");
 
         AppState fresh;
         StartWithModel(fresh, 0);
