@@ -25,6 +25,8 @@ private slots:
         QTest::newRow("question, OK") << "KV-R27X" << -1 << "OK" << "KV-R27X Clone Utility|a\nb|0|Cancel OK" << true;
         QTest::newRow("question, Cancel") << "KV-R27X" << -1 << "Cancel" << "KV-R27X Clone Utility|a\nb|0|Cancel OK"
                                           << false;
+        QTest::newRow("question, Escape") << "KV-R27X" << -1 << "Escape" << "KV-R27X Clone Utility|a\nb|0|Cancel OK"
+                                          << false;
     }
     void messageBox()
     {
@@ -45,6 +47,8 @@ private slots:
                 buttons << button->text().remove('&');
             buttons.sort();
             shown = QString("%1|%2|%3|%4").arg(box->windowTitle(), box->text()).arg(box->icon()).arg(buttons.join(' '));
+            if (press == "Escape")
+                QTest::keyClick(box, Qt::Key_Escape);
             for (QAbstractButton* button : box->buttons())
                 if (button->text().remove('&') == press)
                     button->click();
