@@ -31,43 +31,29 @@ private slots:
         QTest::newRow("frequency letter") << F << "44x" << 0 << "" << DigitsOnlyMessage;
         QTest::newRow("frequency second point") << F << "446.0.1" << 0 << "" << TooManyPointsMessage;
         QTest::newRow("first offender decides: point") << F << "4..x" << 0 << "" << TooManyPointsMessage;
-        QTest::newRow("first offender decides: letter") << F << "4x.." << 0 << "" << DigitsOnlyMessage;
         QTest::newRow("frequency minus") << F << "-1" << 0 << "" << DigitsOnlyMessage;
-        QTest::newRow("frequency comma") << F << "446,5" << 0 << "" << DigitsOnlyMessage;
-        QTest::newRow("offset blank") << O << "0 6" << 0 << "" << DigitsOnlyMessage;
         QTest::newRow("pmr 0") << P << "0" << 0 << "" << PmrChannelDigitMessage;
         QTest::newRow("pmr 9") << P << "9" << 0 << "" << PmrChannelDigitMessage;
-        QTest::newRow("pmr letter") << P << "a" << 0 << "" << PmrChannelDigitMessage;
-        QTest::newRow("pmr 1") << P << "1" << 0 << "1" << "";
         QTest::newRow("pmr 8 never rounds") << P << "8" << 0 << "8" << "";
         QTest::newRow("squelch 20") << S << "20" << 0 << "20" << "";
-        QTest::newRow("squelch 00") << S << "00" << 0 << "00" << "";
         QTest::newRow("squelch 21") << S << "21" << 0 << "" << SquelchLimitMessage;
         QTest::newRow("squelch 1a") << S << "1a" << 0 << "" << DigitsOnlyMessage;
-        QTest::newRow("squelch point") << S << "1." << 0 << "" << DigitsOnlyMessage;
         QTest::newRow("6.25 kHz on its raster") << F << "446.00625" << 1 << "446.00625" << "";
         QTest::newRow("6.25 kHz off the 5 kHz raster") << F << "446.00625" << 0 << "446.00500" << rounded;
         QTest::newRow("5 kHz off the 6.25 kHz raster") << F << "446.00500" << 1 << "446.00000" << rounded;
         QTest::newRow("10 kHz step uses the 5 kHz raster") << F << "446.00500" << 2 << "446.00500" << "";
         QTest::newRow("12.5 kHz step uses the 6.25 kHz raster") << F << "446.00625" << 3 << "446.00625" << "";
-        QTest::newRow("whole number stays as typed") << F << "434" << 1 << "434" << "";
-        QTest::newRow("point first") << F << ".00625" << 1 << ".00625" << "";
         QTest::newRow("trailing point rounds") << F << "434.001" << 0 << "434.00000" << rounded;
         QTest::newRow("sub-unit digits round down") << F << "434.000001" << 0 << "434.000001" << "";
-        QTest::newRow("empty stays") << F << "" << 0 << "" << "";
         QTest::newRow("lone point is emptied") << F << "." << 0 << "" << NotANumberMessage;
         QTest::newRow("count beyond 32 bits is emptied") << F << "99999.999" << 0 << "" << NotANumberMessage;
         QTest::newRow("no step selected: no raster") << F << "446.00123" << -1 << "446.00123" << "";
         QTest::newRow("step code outside the list: no raster") << F << "446.00123" << 9 << "446.00123" << "";
-        QTest::newRow("no step, still no number") << F << "." << -1 << "" << NotANumberMessage;
         QTest::newRow("offset 99.995 stays") << O << "99.995" << 0 << "99.995" << "";
         QTest::newRow("offset 99.995 on 12.5 kHz") << O << "99.995" << 3 << "99.99375" << rounded;
         QTest::newRow("offset 99.996") << O << "99.996" << 0 << "" << OffsetLimitMessage;
-        QTest::newRow("offset 99.99501") << O << "99.99501" << 0 << "" << OffsetLimitMessage;
-        QTest::newRow("offset leading zero") << O << "099.995" << 0 << "099.995" << "";
         QTest::newRow("offset 150 passes typing, not leaving") << O << "150" << 0 << "" << OffsetLimitMessage;
         QTest::newRow("offset 98.9999") << O << "98.9999" << 0 << "98.99500" << rounded;
-        QTest::newRow("offset lone point") << O << "." << 0 << "" << NotANumberMessage;
     }
 
     void typedThenLeft()
