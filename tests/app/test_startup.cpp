@@ -7,6 +7,7 @@
 #include "app/frmStart.h"
 #include "support/FileText.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSysInfo>
@@ -100,6 +101,8 @@ private slots:
         frmSplash splash(program.context());
         QVERIFY(splash.start(lock));
         QCOMPARE(splash.Timer1->interval(), 2000);
+        QCOMPARE(splash.findChild<QLabel*>("lblVersion")->text(), "Version 0.6.0 beta");
+        QCOMPARE(splash.findChild<QLabel*>("lblTitle")->text(), "KV-R27 Clone Utility");
 
         splash.Timer1_Timer();
 
