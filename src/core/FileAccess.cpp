@@ -72,4 +72,19 @@ FileResult ReplaceFileAtomically(const std::filesystem::path& file, std::string_
     return {};
 }
 
+bool CanCreateFilesIn(const std::filesystem::path& folder)
+{
+    std::error_code status;
+    if (!std::filesystem::is_directory(folder, status))
+        return false;
+    const std::filesystem::path probe = folder / ".kvr27-write-probe";
+    FileHandle out(std::fopen(probe.c_str(), "wb"));
+    if (!out)
+        return false;
+    out.reset();
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return true;
+}
+
 } // namespace kvr27
