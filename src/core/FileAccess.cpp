@@ -74,9 +74,6 @@ FileResult ReplaceFileAtomically(const std::filesystem::path& file, std::string_
 
 bool CanCreateFilesIn(const std::filesystem::path& folder)
 {
-    std::error_code status;
-    if (!std::filesystem::is_directory(folder, status))
-        return false;
     const std::filesystem::path probe = folder / ".kvr27-write-probe";
     FileHandle out(std::fopen(probe.c_str(), "wb"));
     if (!out)

@@ -115,14 +115,14 @@ private slots:
         WriteFileText(dir.filePath("bin/setup.ini").toStdString(), "2\r\n");
         if (userFileExists)
             WriteFileText(dir.filePath("config/setup.ini").toStdString(), "4\r\n");
-        const QStringList before = root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList before = root.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
         const fs::path file =
             kvr27::ChooseSetupIniPath(dir.filePath(programFolder).toStdString(), dir.filePath("config").toStdString());
 
         QCOMPARE(file, fs::path(dir.filePath(chosen).toStdString()));
-        QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-        QCOMPARE(QDir(dir.filePath("bin")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"setup.ini"});
+        QCOMPARE(root.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        QCOMPARE(QDir(dir.filePath("bin")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"setup.ini"});
     }
 
     // An installed program: its folder cannot be written, so the COM choice goes to
