@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the program need, from Debian's
+# Installs what building, running, testing and packaging (cpack -G DEB, which runs
+# dpkg-shlibdeps and file) the program need, from Debian's
 # packages, and only what is missing: on a machine that has everything it does nothing.
 set -euo pipefail
 packages=(
@@ -9,6 +10,7 @@ packages=(
     fonts-liberation
     poppler-utils
     xvfb xauth
+    dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -17,7 +17,7 @@ struct AppContext {
     AppState& State;
     MessageSink& Messages;
     Dialogs& FileDialogs;
-    std::filesystem::path SetupIniPath; // the program's folder + "/setup.ini"
+    std::filesystem::path SetupIniPath; // beside the program or in the user's configuration folder
     // The serial port and the answer wait of the transfers; the main window makes its
     // own (QtPort, QtWaiter) when they are not given.
     Port* LinkPort = nullptr;

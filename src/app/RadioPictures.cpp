@@ -22,13 +22,9 @@ QPixmap BlankPicture(int width, int height)
     return picture;
 }
 
-} // namespace
-
-QPixmap RadioPicture()
+// A hand-held radio 8 units wide and 16 high, its top left corner at the origin.
+void DrawRadio(QPainter& p, double u)
 {
-    const int u = PictureUnit();
-    QPixmap picture = BlankPicture(8 * u, 16 * u);
-    QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(30, 30, 30), u / 4.0));
 
@@ -47,7 +43,28 @@ QPixmap RadioPicture()
     p.setBrush(QColor(25, 25, 25));
     for (int slot = 0; slot < 3; ++slot)
         p.drawRect(QRectF(2.2 * u, (12.9 + 0.7 * slot) * u, 3.6 * u, 0.3 * u)); // speaker
+}
+
+} // namespace
+
+QPixmap RadioPicture()
+{
+    const int u = PictureUnit();
+    QPixmap picture = BlankPicture(8 * u, 16 * u);
+    QPainter p(&picture);
+    DrawRadio(p, u);
     return picture;
+}
+
+QImage ProgramIcon(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    const double u = size / 16.0;
+    p.translate(size / 4.0, 0); // the radio is half as wide as high
+    DrawRadio(p, u);
+    return icon;
 }
 
 QPixmap CablePicture()

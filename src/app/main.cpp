@@ -5,6 +5,7 @@
 #include "app/frmSplash.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
+#include "platform/SetupIniLocation.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
     kvr27::QtMessageSink messages(state.Image);
     kvr27::QtDialogs dialogs;
     const kvr27::AppContext context{state, messages, dialogs,
-                                    QApplication::applicationDirPath().toStdString() + "/setup.ini",
+                                    kvr27::SetupIniLocation(QApplication::applicationDirPath()),
                                     nullptr, nullptr, &dialogs.printer()};
 
     kvr27::SingleInstanceLock lock;

@@ -72,4 +72,16 @@ FileResult ReplaceFileAtomically(const std::filesystem::path& file, std::string_
     return {};
 }
 
+bool CanCreateFilesIn(const std::filesystem::path& folder)
+{
+    const std::filesystem::path probe = folder / ".kvr27-write-probe";
+    FileHandle out(std::fopen(probe.c_str(), "wb"));
+    if (!out)
+        return false;
+    out.reset();
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return true;
+}
+
 } // namespace kvr27

@@ -25,4 +25,8 @@ FileResult ReadWholeFile(const std::filesystem::path& file, std::string& content
 // if there was one, is left byte for byte as it was.
 FileResult ReplaceFileAtomically(const std::filesystem::path& file, std::string_view content);
 
+// Whether a new file can be made in the folder: a short-lived probe file is
+// created there and removed again.
+bool CanCreateFilesIn(const std::filesystem::path& folder);
+
 } // namespace kvr27

@@ -29,4 +29,16 @@ bool WriteSetupIni(const std::filesystem::path& file, int comIndex)
     return ReplaceFileAtomically(file, content).ok();
 }
 
+std::filesystem::path ChooseSetupIniPath(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userConfigFolder)
+{
+    const std::filesystem::path userFile = userConfigFolder / SetupIniName;
+    std::error_code status;
+    if (std::filesystem::is_regular_file(userFile, status))
+        return userFile;
+    if (CanCreateFilesIn(programFolder))
+        return programFolder / SetupIniName;
+    return userFile;
+}
+
 } // namespace kvr27

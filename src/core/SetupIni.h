@@ -1,5 +1,6 @@
 #pragma once
-// setup.ini in the program's folder: one line, the COM port number 1 to 5, CR LF.
+// setup.ini: one line, the COM port number 1 to 5, CR LF. It lives in the program's
+// folder, or in the user's configuration folder when the program's cannot be written.
 #include <filesystem>
 
 namespace kvr27 {
@@ -12,5 +13,14 @@ int ReadSetupIni(const std::filesystem::path& file);
 // beside it, then renamed over it), so an interrupted write never leaves a broken
 // file. Returns false when it could not be written; the old file is then untouched.
 bool WriteSetupIni(const std::filesystem::path& file, int comIndex);
+
+// The file name of setup.ini in a folder.
+inline constexpr const char* SetupIniName = "setup.ini";
+
+// Where setup.ini is read and written: in the user's configuration folder when the
+// file is there already; else in the program's folder when files can be made there
+// (a portable copy, or the build tree); else in the user's configuration folder.
+std::filesystem::path ChooseSetupIniPath(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userConfigFolder);
 
 } // namespace kvr27

@@ -1,4 +1,4 @@
-// Draws one editor window with sample data into a PNG, for the documentation:
+// Draws one editor window with the demo radio's channels into a PNG, for the documentation:
 //   kvr27-editor-shots frmVfo|frmMem|frmMemSub-LPD|frmMemSub-PMR OUT.png
 // Under QT_SCALE_FACTOR=2 the picture is drawn at twice the size.
 #include "app/editors/frmMem.h"
@@ -8,6 +8,7 @@
 #include "core/MessageSink.h"
 #include "editors/ChannelGridEditor.h"
 #include "image/ChannelGrid.h"
+#include "DemoRadio.h"
 #include "EmulatedPort.h"
 #include "RadioEmulator.h"
 
@@ -17,7 +18,6 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -30,22 +30,6 @@ public:
     void notify(const std::string&, kvr27::MessageIcon) override {}
     bool ask(const std::string&) override { return true; }
 };
-
-// A few channels of a dual-band radio: LPD and PMR ones.
-void AddSampleChannels(kvr27::AppState& state)
-{
-    using kvr27::ChannelRecord;
-    const std::array<ChannelRecord, 5> samples = {{
-        {43307500, 60000, 8, 8, 39, 0x04, 3, true},
-        {43350000, 0, 12, 12, 39, 0x96, 3, true},
-        {43400000, 60000, 8, 20, 39, 0x45, 0, true},
-        {3 * kvr27::PmrChannelUnit, 0, 8, 8, 4, 0x88, 1, true},
-        {8 * kvr27::PmrChannelUnit, 0, 8, 8, 39, 0x08, 1, true},
-    }};
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        state.Image.Channels.at(static_cast<int>(i)) = samples[i];
-    kvr27::RefreshChannelGrid(state.Image, state.Grid);
-}
 
 } // namespace
 
@@ -62,7 +46,8 @@ int main(int argc, char** argv)
     kvr27::StartWithModel(state, 0);
     SilentMessages messages;
 
-    AddSampleChannels(state);
+    kvr27::sim::AddDemoChannels(state.Image);
+    kvr27::RefreshChannelGrid(state.Image, state.Grid);
 
     QWidget* shown = nullptr;
     kvr27::sim::RadioEmulator radio;

@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "DemoRadio.h"
+
 #include <array>
 #include <charconv>
 #include <utility>
@@ -51,6 +53,12 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
         const std::string& value = args[++i];
         if (arg == "--image") {
             options.imageFile = value;
+        } else if (arg == "--model") {
+            options.model = ModelOption(value);
+            if (!options.model) {
+                error = "unknown model: " + value;
+                return std::nullopt;
+            }
         } else if (arg == "--link") {
             options.linkPath = value;
         } else if (arg == "--dump") {

@@ -10,6 +10,7 @@ namespace kvr27::sim {
 
 struct SimOptions {
     std::string imageFile;              // --image FILE: 2048 bytes of memory
+    std::optional<int> model;           // --model NAME: start window option of the model
     std::optional<int> modelCode;       // --model-code N: byte 7F6h
     std::string linkPath;               // --link PATH: symlink to the pty device
     std::string dumpFile;               // --dump FILE: memory written here at exit
@@ -20,9 +21,10 @@ struct SimOptions {
 };
 
 inline constexpr const char* SimUsage =
-    "usage: kvr27-sim [--image FILE] [--model-code N] [--link PATH] [--dump FILE]\n"
+    "usage: kvr27-sim [--model NAME] [--image FILE] [--model-code N] [--link PATH] [--dump FILE]\n"
     "                 [--fault silence|short|long|err|nonhex|delay|hangup] [--fault-after N]\n"
-    "                 [--delay-ms MS] [--no-pace]\n";
+    "                 [--delay-ms MS] [--no-pace]\n"
+    "NAME: KV-R27PA, KV-R27Z, KV-R27X, \"KV-R27PA(PMR only)\" or \"KV-R27PA(LPD only)\"\n";
 
 // The options, or nothing (with the reason in `error`) for a bad command line.
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error);

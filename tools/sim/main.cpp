@@ -1,8 +1,11 @@
 // kvr27-sim: answers like a KV-R27 radio on a pseudo-terminal. Prints the device
-// path on its first line of output; see README for the options.
+// path on its first line of output and, on the second, how to point COM1 at it;
+// see README for the options.
+#include "DemoRadio.h"
 #include "MemoryImageFile.h"
 #include "PtyRadio.h"
 #include "SimOptions.h"
+#include "image/ModelRules.h"
 
 #include <csignal>
 #include <cstdio>
@@ -27,7 +30,10 @@ int main(int argc, char** argv)
         std::cerr << error << '\n' << SimUsage;
         return 2;
     }
+    // The memory: the image file, else the model's demo contents, else all FF.
     RadioEmulator radio;
+    if (options->model && options->imageFile.empty())
+        radio.memory() = DemoMemory(*options->model);
     if (!options->imageFile.empty()) {
         const auto memory = LoadMemoryImage(options->imageFile);
         if (!memory) {
@@ -36,8 +42,11 @@ int main(int argc, char** argv)
         }
         radio.memory() = *memory;
     }
+    // The model code: --model-code, else the model's start-up code, else the memory's.
     if (options->modelCode)
         radio.memory()[RadioEmulator::ModelCodeAddress] = static_cast<std::uint8_t>(*options->modelCode);
+    else if (options->model)
+        radio.memory()[RadioEmulator::ModelCodeAddress] = kvr27::StartupModelForOption(*options->model).ModelCode;
     radio.setFault(options->fault, options->faultAfter);
 
     // Stop signals are held back except while the radio waits for the line.
@@ -67,7 +76,8 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    std::cout << pty.devicePath() << std::endl;
+    const std::string& com1 = options->linkPath.empty() ? pty.devicePath() : options->linkPath;
+    std::cout << pty.devicePath() << '\n' << "KVR27_COM1=" << com1 << " kvr27-clone" << std::endl;
 
     pty.run(stopRequested, waitMask);
 

@@ -1,0 +1,26 @@
+#include "platform/SetupIniLocation.h"
+
+#include "core/SetupIni.h"
+
+#include <QStandardPaths>
+
+namespace kvr27 {
+
+std::filesystem::path UserConfigFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return std::filesystem::path(base.toStdString()) / "kvr27-clone";
+}
+
+std::filesystem::path SetupIniLocation(const QString& programFolder)
+{
+    const std::filesystem::path userFolder = UserConfigFolder();
+    std::filesystem::path file = ChooseSetupIniPath(programFolder.toStdString(), userFolder);
+    if (file.parent_path() == userFolder) {
+        std::error_code ignored; // a folder that cannot be made is passed over like an unwritable file
+        std::filesystem::create_directories(userFolder, ignored);
+    }
+    return file;
+}
+
+} // namespace kvr27
