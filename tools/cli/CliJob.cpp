@@ -41,6 +41,19 @@ bool CliJob::load(AppState& state, const std::string& file)
     return false;
 }
 
+bool CliJob::startAndLoad(AppState& state, const std::string& file, std::string_view fallback)
+{
+    return startModel(state, fallback) && load(state, file);
+}
+
+std::optional<std::string> CliJob::output()
+{
+    auto file = args.value("-o");
+    if (!file)
+        fail("-o FILE is required");
+    return file;
+}
+
 bool CliJob::save(AppState& state, const std::string& file, std::string_view what)
 {
     if (SaveCloneFile(state, file, messages))

@@ -7,6 +7,7 @@
 #include "CliContext.h"
 #include "core/AppState.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,10 @@ public:
     bool startModel(AppState& state, std::string_view fallback = {});
     // Loads a clone file into `state` as Load does.
     bool load(AppState& state, const std::string& file);
+    // startModel, then load.
+    bool startAndLoad(AppState& state, const std::string& file, std::string_view fallback = {});
+    // The value of -o, or nothing after the one-line error.
+    std::optional<std::string> output();
     // Saves the image as Save does (atomically); `what` names the file in the error.
     bool save(AppState& state, const std::string& file, std::string_view what = "output");
     // Writes the one-line error, naming the last notice when `withNotice`.

@@ -15,8 +15,7 @@ int RunDiff(const CliArgs& args, CliStreams& streams)
     job.failureCode = ExitUsage; // 1 means the files differ
     AppState a;
     AppState b;
-    if (!job.startModel(a, "KV-R27PA") || !job.startModel(b, "KV-R27PA") || !job.load(a, args.files[0]) ||
-        !job.load(b, args.files[1]))
+    if (!job.startAndLoad(a, args.files[0], "KV-R27PA") || !job.startAndLoad(b, args.files[1], "KV-R27PA"))
         return job.failureCode;
     const std::vector<CloneFileEntry> left = CloneFileEntries(a.Image);
     const std::vector<CloneFileEntry> right = CloneFileEntries(b.Image);

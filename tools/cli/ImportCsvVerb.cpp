@@ -11,11 +11,11 @@ namespace {
 int RunImportCsv(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "import-csv");
-    const auto output = args.value("-o");
+    const auto output = job.output();
     if (!output)
-        return job.fail("-o FILE is required");
+        return job.failureCode;
     AppState state;
-    if (!job.startModel(state) || !job.load(state, args.files[0]))
+    if (!job.startAndLoad(state, args.files[0]))
         return job.failureCode;
     if (!ImportChannelCsv(state, args.files[1], job.messages))
         return job.fail("cannot import " + args.files[1], true);

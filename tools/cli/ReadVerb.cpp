@@ -11,9 +11,9 @@ int RunRead(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "read");
     AppState state;
-    const auto output = args.value("-o");
+    const auto output = job.output();
     if (!output)
-        return job.fail("-o FILE is required");
+        return job.failureCode;
     if (!job.startModel(state))
         return job.failureCode;
     const auto radio = CliRadio::Open(job);

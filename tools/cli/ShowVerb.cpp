@@ -18,7 +18,7 @@ int RunShow(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "show");
     AppState state;
-    if (!job.startModel(state) || !job.load(state, args.files[0]))
+    if (!job.startAndLoad(state, args.files[0]))
         return job.failureCode;
     for (const ReportPage& page : SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, TextPageLines, 1)) {
         int lastLine = 0;

@@ -17,7 +17,7 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
     const bool vfo = !args.has("--memory");
     const bool memory = !args.has("--vfo");
     AppState state;
-    if (!job.startModel(state) || !job.load(state, args.files[0]))
+    if (!job.startAndLoad(state, args.files[0]))
         return job.failureCode;
     const auto radio = CliRadio::Open(job);
     if (!radio)
