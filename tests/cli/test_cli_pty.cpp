@@ -59,6 +59,13 @@ private slots:
         memory_ = rig.radio.memory();
     }
 
+    // A failed row leaves its radio running; the next row starts its own.
+    void cleanup()
+    {
+        if (simulator_.state() != QProcess::NotRunning)
+            stopRadio();
+    }
+
     void readThenWriteLeavesTheRadioAsItWas()
     {
         startRadio();
