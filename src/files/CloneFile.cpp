@@ -31,53 +31,56 @@ auto CodeThreeIn(Value mask, Value fallback)
     return [=](Value v) { return (v & mask) == mask ? fallback : v; };
 }
 
-// The order of the 31 VFO lines and their load rules, for writing and reading alike.
+// The order of the 31 VFO lines, their field names and their load rules, for
+// writing and reading alike: visit(name, field, rule).
 template <typename Vfo, typename Visit>
 void VisitVfoLines(Vfo& vfo, const VfoDefaults& d, Visit&& visit)
 {
-    visit(vfo.Frequency, AsIs);
+    visit("Frequency", vfo.Frequency, AsIs);
     // KeyLock and LowPower kept; ToneSet kept unless it holds code 3; bits 2 to 5 are
     // not used. A value outside a byte is left for the field check to refuse.
-    visit(vfo.LockPowerTone, [](Value v) {
+    visit("LockPowerTone", vfo.LockPowerTone, [](Value v) {
         if (v < 0 || v > 255)
             return v;
         const Value toneSet = v & 3;
         return (v & 0xC0) | (toneSet == 3 ? 0 : toneSet);
     });
-    visit(vfo.VfoReserved1, AsIs);
-    visit(vfo.VfoReserved2, AsIs);
-    visit(vfo.TxTone, Above(38, d.TxTone));
-    visit(vfo.RxTone, Above(38, d.RxTone));
-    visit(vfo.PmrTone, Above(39, d.PmrTone));
-    visit(vfo.PmrChannel, [&](Value v) { return v < 1 || v > 8 ? d.PmrChannel : v; });
-    visit(vfo.CurrentChannel, Above(100, 0));
-    for (auto& extra : vfo.ExtraBytes)
-        visit(extra, AsIs);
-    visit(vfo.ShiftFreq, Offset(d.ShiftFreq));
-    visit(vfo.BatteryBeepSquelch, [&](Value v) { return (v & 31) > 20 ? d.BatteryBeepSquelch : v; });
-    visit(vfo.BellShiftStep, [&](Value v) { return (v & 48) == 48 || (v & 15) > 8 ? d.BellShiftStep : v; });
-    visit(vfo.BcloCallTot, [&](Value v) { return (v & 112) > 64 ? d.BcloCallTot : v; });
-    visit(vfo.SkipScanApo, [&](Value v) { return (v & 7) > 4 ? d.SkipScanApo : v; });
-    visit(vfo.EpoLamp, CodeThreeIn(48, d.EpoLamp));
-    visit(vfo.RptShiftFreq, Offset(d.RptShiftFreq));
-    visit(vfo.RptTone, Above(38, d.RptTone));
-    visit(vfo.RptFlags, CodeThreeIn(48, d.RptFlags));
+    visit("VfoReserved1", vfo.VfoReserved1, AsIs);
+    visit("VfoReserved2", vfo.VfoReserved2, AsIs);
+    visit("TxTone", vfo.TxTone, Above(38, d.TxTone));
+    visit("RxTone", vfo.RxTone, Above(38, d.RxTone));
+    visit("PmrTone", vfo.PmrTone, Above(39, d.PmrTone));
+    visit("PmrChannel", vfo.PmrChannel, [&](Value v) { return v < 1 || v > 8 ? d.PmrChannel : v; });
+    visit("CurrentChannel", vfo.CurrentChannel, Above(100, 0));
+    for (std::size_t i = 0; i < vfo.ExtraBytes.size(); ++i)
+        visit("ExtraBytes[" + std::to_string(i) + "]", vfo.ExtraBytes[i], AsIs);
+    visit("ShiftFreq", vfo.ShiftFreq, Offset(d.ShiftFreq));
+    visit("BatteryBeepSquelch", vfo.BatteryBeepSquelch,
+          [&](Value v) { return (v & 31) > 20 ? d.BatteryBeepSquelch : v; });
+    visit("BellShiftStep", vfo.BellShiftStep,
+          [&](Value v) { return (v & 48) == 48 || (v & 15) > 8 ? d.BellShiftStep : v; });
+    visit("BcloCallTot", vfo.BcloCallTot, [&](Value v) { return (v & 112) > 64 ? d.BcloCallTot : v; });
+    visit("SkipScanApo", vfo.SkipScanApo, [&](Value v) { return (v & 7) > 4 ? d.SkipScanApo : v; });
+    visit("EpoLamp", vfo.EpoLamp, CodeThreeIn(48, d.EpoLamp));
+    visit("RptShiftFreq", vfo.RptShiftFreq, Offset(d.RptShiftFreq));
+    visit("RptTone", vfo.RptTone, Above(38, d.RptTone));
+    visit("RptFlags", vfo.RptFlags, CodeThreeIn(48, d.RptFlags));
 }
 
-// The 8 lines of one channel and their load rules.
+// The 8 lines of one channel, their field names and their load rules.
 template <typename Record, typename Visit>
 void VisitChannelLines(Record& record, const VfoDefaults& d, Visit&& visit)
 {
-    visit(record.Frequency, AsIs);
-    visit(record.ShiftFreq, Offset(d.ShiftFreq));
-    visit(record.TxTone, Above(38, d.TxTone));
-    visit(record.RxTone, Above(38, d.RxTone));
-    visit(record.PmrTone, Above(39, d.PmrTone));
-    visit(record.ChannelFlags, [](Value v) {
+    visit("Frequency", record.Frequency, AsIs);
+    visit("ShiftFreq", record.ShiftFreq, Offset(d.ShiftFreq));
+    visit("TxTone", record.TxTone, Above(38, d.TxTone));
+    visit("RxTone", record.RxTone, Above(38, d.RxTone));
+    visit("PmrTone", record.PmrTone, Above(39, d.PmrTone));
+    visit("ChannelFlags", record.ChannelFlags, [](Value v) {
         return (v & 3) == 3 || (v & 12) == 12 || (v & 48) == 48 ? 0 : v;
     });
-    visit(record.Step, [](Value v) { return (v & 15) > 8 ? 0 : v; });
-    visit(record.Enabled, AsIs);
+    visit("Step", record.Step, [](Value v) { return (v & 15) > 8 ? 0 : v; });
+    visit("Enabled", record.Enabled, AsIs);
 }
 
 constexpr std::string_view TrueText = "#TRUE#";
@@ -100,13 +103,26 @@ std::optional<Value> ReadNumber(std::string_view text)
     return value;
 }
 
+constexpr int VfoLines = 31;
+constexpr int LinesPerChannel = 8;
+
+// The field of 1-based line `line`, named `name` by its visitor.
+CloneFileField FieldAtLine(int line, std::string_view name)
+{
+    return {line, line <= VfoLines ? -1 : (line - VfoLines - 1) / LinesPerChannel, std::string(name)};
+}
+
 // Takes the lines one after another, stopping at the first fault.
+// Each value a rule replaced goes to `replaced` when one is given.
 class LineReader {
 public:
-    explicit LineReader(const std::vector<std::string_view>& lines) : lines_(lines) {}
+    LineReader(const std::vector<std::string_view>& lines, std::vector<CloneFileReplacement>* replaced)
+        : lines_(lines), replaced_(replaced)
+    {
+    }
 
     template <typename Field, typename Rule>
-    void operator()(Field& field, Rule rule)
+    void operator()(std::string_view name, Field& field, Rule rule)
     {
         if (!check_.ok())
             return;
@@ -123,6 +139,8 @@ public:
             if (value < std::numeric_limits<Field>::min() || value > std::numeric_limits<Field>::max())
                 return fail("value does not fit its field");
             field = static_cast<Field>(value);
+            if (replaced_ && value != *number)
+                replaced_->push_back({FieldAtLine(next_, name), *number, value});
         }
     }
 
@@ -132,35 +150,49 @@ private:
     void fail(const char* why) { check_ = {next_, why}; }
 
     const std::vector<std::string_view>& lines_;
+    std::vector<CloneFileReplacement>* replaced_;
     int next_ = 0;
     FileContentCheck check_;
 };
 
 } // namespace
 
-std::string CloneFileText(const RadioImage& image)
+std::vector<CloneFileEntry> CloneFileEntries(const RadioImage& image)
 {
-    std::string text;
-    text.reserve(8 * CloneFileLines);
-    const auto write = [&text](const auto& field, auto) {
+    std::vector<CloneFileEntry> entries;
+    entries.reserve(CloneFileLines);
+    const auto write = [&entries](std::string_view name, const auto& field, auto) {
+        std::string text;
         if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, bool>)
-            text += field ? TrueText : FalseText;
+            text = field ? TrueText : FalseText;
         else
-            text += std::to_string(field);
-        text += FileLineEnd;
+            text = std::to_string(field);
+        entries.push_back({FieldAtLine(static_cast<int>(entries.size()) + 1, name), std::move(text)});
     };
     VisitVfoLines(image.Vfo, image.Defaults, write);
     for (const ChannelRecord& record : image.Channels)
         VisitChannelLines(record, image.Defaults, write);
+    return entries;
+}
+
+std::string CloneFileText(const RadioImage& image)
+{
+    std::string text;
+    text.reserve(8 * CloneFileLines);
+    for (const CloneFileEntry& entry : CloneFileEntries(image)) {
+        text += entry.Text;
+        text += FileLineEnd;
+    }
     return text;
 }
 
-FileContentCheck ParseCloneFile(std::string_view text, const VfoDefaults& defaults, CloneFileContent& content)
+FileContentCheck ParseCloneFile(std::string_view text, const VfoDefaults& defaults, CloneFileContent& content,
+                                std::vector<CloneFileReplacement>* replaced)
 {
     const std::vector<std::string_view> lines = SplitFileLines(text);
     if (lines.size() != CloneFileLines)
         return {0, std::to_string(lines.size()) + " lines instead of 831"};
-    LineReader read(lines);
+    LineReader read(lines, replaced);
     VisitVfoLines(content.Vfo, defaults, read);
     for (ChannelRecord& record : content.Channels)
         VisitChannelLines(record, defaults, read);

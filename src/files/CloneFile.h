@@ -4,8 +4,10 @@
 #include "files/FileContentCheck.h"
 #include "image/RadioImage.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27 {
 
@@ -17,6 +19,32 @@ struct CloneFileContent {
     ChannelTable Channels;
 };
 
+// Where a value stands in the file: its 1-based line, the channel it belongs to
+// (0..99 as the channel grid's "No" column counts them, or -1 for a VFO line) and the name of its field ("Frequency",
+// "ExtraBytes[3]").
+struct CloneFileField {
+    int Line = 0;
+    int Channel = -1;
+    std::string Name;
+};
+
+// One line of the file and its text.
+struct CloneFileEntry {
+    CloneFileField Field;
+    std::string Text;
+};
+
+// A value that a load rule replaced: the file's value and the value used.
+struct CloneFileReplacement {
+    CloneFileField Field;
+    std::int64_t FileValue = 0;
+    std::int64_t UsedValue = 0;
+};
+
+// The file's 831 lines for `image`, in order, with their texts as CloneFileText
+// writes them.
+std::vector<CloneFileEntry> CloneFileEntries(const RadioImage& image);
+
 // The file's text: every value in its line order, each line ending with CR LF;
 // numbers in decimal, a channel's Enabled as "#TRUE#" or "#FALSE#".
 std::string CloneFileText(const RadioImage& image);
@@ -25,7 +53,9 @@ std::string CloneFileText(const RadioImage& image);
 // value becomes the namesake of `defaults`, or 0 where the rule says so). Fails, with
 // `content` unspecified, when the file has other than 831 lines, a line is no whole
 // number where one is expected, a value that passes its rule does not fit its field,
-// or an Enabled line is neither "#TRUE#" nor "#FALSE#".
-FileContentCheck ParseCloneFile(std::string_view text, const VfoDefaults& defaults, CloneFileContent& content);
+// or an Enabled line is neither "#TRUE#" nor "#FALSE#". Each value a rule replaced
+// is added to `replaced` when it is given, in line order.
+FileContentCheck ParseCloneFile(std::string_view text, const VfoDefaults& defaults, CloneFileContent& content,
+                                std::vector<CloneFileReplacement>* replaced = nullptr);
 
 } // namespace kvr27

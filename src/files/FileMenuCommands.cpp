@@ -44,61 +44,81 @@ bool MayReplaceSettings(const AppState& state, MessageSink& messages)
 
 } // namespace
 
-void LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
+bool LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages,
+                   std::vector<CloneFileReplacement>* replaced)
 {
-    if (!MayReplaceSettings(state, messages))
-        return;
-    const auto name = dialogs.openFile(CloneFileFilter);
-    if (!name)
-        return;
-    const auto text = ReadChosenFile(*name, messages);
+    const auto text = ReadChosenFile(name, messages);
     if (!text)
-        return;
+        return false;
     CloneFileContent content;
-    if (!ParseCloneFile(*text, state.Image.Defaults, content).ok()) {
+    if (!ParseCloneFile(*text, state.Image.Defaults, content, replaced).ok()) {
         messages.notify(FileReadingErrorMessage);
-        return;
+        return false;
     }
     state.Image.Vfo = content.Vfo;
     state.Image.Channels = content.Channels;
     FillVfoWindow(state.Image, state.Vfo, messages);
     RefreshChannelGrid(state.Image, state.Grid);
     state.Image.SettingsChanged = false;
+    return true;
+}
+
+bool SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages)
+{
+    if (!WriteChosenFile(name, CloneFileText(state.Image), messages))
+        return false;
+    state.Image.SettingsChanged = false;
+    return true;
+}
+
+bool ImportChannelCsv(AppState& state, const std::string& name, MessageSink& messages)
+{
+    const auto text = ReadChosenFile(name, messages);
+    if (!text)
+        return false;
+    ChannelCsvContent content;
+    if (!ParseChannelCsv(*text, state.Image, content).ok()) {
+        messages.notify(FileReadingErrorMessage);
+        return false;
+    }
+    state.Image.Channels = content.Channels;
+    state.Image.Vfo.CurrentChannel = content.CurrentChannel;
+    RefreshChannelGrid(state.Image, state.Grid);
+    state.Image.SettingsChanged = false;
+    return true;
+}
+
+bool ExportChannelCsv(const AppState& state, const std::string& name, MessageSink& messages)
+{
+    return WriteChosenFile(name, ChannelCsvText(state.Image, state.Grid), messages);
+}
+
+void LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
+{
+    if (!MayReplaceSettings(state, messages))
+        return;
+    if (const auto name = dialogs.openFile(CloneFileFilter))
+        LoadCloneFile(state, *name, messages);
 }
 
 void SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
-    const auto name = dialogs.saveFile(CloneFileFilter);
-    if (name && WriteChosenFile(*name, CloneFileText(state.Image), messages))
-        state.Image.SettingsChanged = false;
+    if (const auto name = dialogs.saveFile(CloneFileFilter))
+        SaveCloneFile(state, *name, messages);
 }
 
 void ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
     if (!MayReplaceSettings(state, messages))
         return;
-    const auto name = dialogs.openFile(ChannelCsvFilter);
-    if (!name)
-        return;
-    const auto text = ReadChosenFile(*name, messages);
-    if (!text)
-        return;
-    ChannelCsvContent content;
-    if (!ParseChannelCsv(*text, state.Image, content).ok()) {
-        messages.notify(FileReadingErrorMessage);
-        return;
-    }
-    state.Image.Channels = content.Channels;
-    state.Image.Vfo.CurrentChannel = content.CurrentChannel;
-    RefreshChannelGrid(state.Image, state.Grid);
-    state.Image.SettingsChanged = false;
+    if (const auto name = dialogs.openFile(ChannelCsvFilter))
+        ImportChannelCsv(state, *name, messages);
 }
 
 void ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
-    const auto name = dialogs.saveFile(ChannelCsvFilter);
-    if (name)
-        WriteChosenFile(*name, ChannelCsvText(state.Image, state.Grid), messages);
+    if (const auto name = dialogs.saveFile(ChannelCsvFilter))
+        ExportChannelCsv(state, *name, messages);
 }
 
 } // namespace kvr27

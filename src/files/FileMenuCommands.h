@@ -9,6 +9,10 @@
 #include "core/AppState.h"
 #include "core/Dialogs.h"
 #include "core/MessageSink.h"
+#include "files/CloneFile.h"
+
+#include <string>
+#include <vector>
 
 namespace kvr27 {
 
@@ -27,5 +31,15 @@ void ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 // texts and changes nothing. Both replace the chosen file atomically.
 void SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 void ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+
+// The four commands on a named file, without the question and the dialog (for the
+// command-line tool, and the commands' own work): true when the command did its
+// work, false after its message. Load adds each value a load rule replaced to
+// `replaced` when it is given.
+bool LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages,
+                   std::vector<CloneFileReplacement>* replaced = nullptr);
+bool SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages);
+bool ImportChannelCsv(AppState& state, const std::string& name, MessageSink& messages);
+bool ExportChannelCsv(const AppState& state, const std::string& name, MessageSink& messages);
 
 } // namespace kvr27

@@ -1,0 +1,39 @@
+#pragma once
+// The three link operations every transfer is built from, on the link state alone:
+// make sure the chosen COM port is open, and exchange one read or write command
+// with the radio. Each says how it ended.
+#include "link/LinkResult.h"
+#include "link/LinkServices.h"
+#include "link/LinkState.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kvr27 {
+
+inline constexpr const char* CantOpenPortMessage = "Can't open com Port";
+inline constexpr const char* ReadWriteErrorMessage = "Read/Write Error";
+
+// What a transfer needs besides the image: the services, the link state kept
+// between transfers and the COM number (1..5) chosen.
+struct LinkSession {
+    LinkServices& Services;
+    LinkState& State;
+    int ComNumber = 1;
+};
+
+// Makes sure the port of COM number session.ComNumber is open. A port already open
+// on the same number is not touched; one open on another number is closed first.
+// On failure "Can't open com Port" is shown, and the device and the system's reason
+// go to the target's status bar, to State.PortProblem and to the result's Detail.
+LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target);
+
+// Reads the 16 bytes at `address` into `digits` (32 hex digits). Anything but a
+// 32-digit data answer fails after "Read/Write Error", with `digits` untouched.
+LinkResult TryReadBlock(LinkServices& services, std::uint16_t address, std::string& digits);
+
+// Sends a complete write command (carriage return included); fails after
+// "Read/Write Error" unless the radio acknowledged it.
+LinkResult TryWriteBlock(LinkServices& services, const std::string& command);
+
+} // namespace kvr27

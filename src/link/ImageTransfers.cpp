@@ -1,0 +1,198 @@
+#include "link/ImageTransfers.h"
+
+#include "image/FrequencyText.h"
+#include "image/ModelRules.h"
+#include "image/VfoCodec.h"
+#include "link/Framing.h"
+#include "link/MemoryMap.h"
+
+#include <array>
+#include <vector>
+
+namespace kvr27 {
+
+namespace {
+
+// Reads the identity block and takes the radio's model code into the image.
+LinkResult ReadModelCode(RadioImage& image, LinkSession& session)
+{
+    std::string identity;
+    LinkResult result = TryReadBlock(session.Services, IdentityBlockAddress, identity);
+    if (result.ok())
+        image.ModelCode = DecodeModelCode(identity);
+    return result;
+}
+
+// Opens the port and identifies the radio; refuses a radio of another model.
+LinkResult ConnectToModel(RadioImage& image, LinkSession& session, ProgressTarget target)
+{
+    LinkResult result = OpenLinkPort(session, target);
+    if (result.ok())
+        result = ReadModelCode(image, session);
+    if (result.ok() && !CodeBelongsToModel(image.ModelName, image.ModelCode)) {
+        session.Services.messages.notify(ModelMismatchMessage);
+        result.Fault = LinkFault::ModelMismatch;
+    }
+    return result;
+}
+
+constexpr std::array<int, 3> VfoPercents = {33, 66, 100};
+
+bool AnyVfoBoxEmpty(const VfoForm& form)
+{
+    return form.txtFrequency.empty() || form.txtRptShiftFreq.empty() || form.txtShiftFreq.empty() ||
+           form.txtPmrFreq.empty() || form.txtSquelch.empty();
+}
+
+LinkResult Refused(LinkFault fault) { return {fault, {}, {}}; }
+
+// Sends the channel blocks and the current channel with the Enabled values as the
+// range pass left them.
+LinkResult SendChannels(const RadioImage& image, LinkServices& services, ProgressTarget target)
+{
+    LinkResult result =
+        TryWriteBlock(services, WriteCommand(ChannelBitmapAddress, EncodeChannelBitmap(image.Channels)));
+    for (int n = 0; n < ChannelTable::Count && result.ok(); ++n) {
+        const ChannelRecord& record = image.Channels.at(n);
+        if (record.Enabled)
+            result = TryWriteBlock(services, WriteCommand(ChannelBlockAddress(n), EncodeChannelBlock(record)));
+        if (result.ok())
+            services.progress.showProgress(target, ProgressText("Memory mode write", n + 1));
+    }
+    if (result.ok())
+        result = TryWriteBlock(services, CurrentChannelCommand(image.Vfo.CurrentChannel));
+    return result;
+}
+
+} // namespace
+
+std::string ProgressText(std::string_view words, int percent)
+{
+    return std::string(words) + "       " + std::to_string(percent) + "%";
+}
+
+std::optional<int> ProgressPercent(std::string_view text)
+{
+    if (!text.ends_with('%'))
+        return std::nullopt;
+    text.remove_suffix(1);
+    const std::size_t digits = text.find_last_not_of("0123456789") + 1;
+    if (digits == text.size() || text.size() - digits > 3 || digits == 0 || text[digits - 1] != ' ')
+        return std::nullopt;
+    return std::stoi(std::string(text.substr(digits)));
+}
+
+LinkResult ReadVfoSettings(RadioImage& image, LinkSession& session, ProgressTarget target)
+{
+    LinkResult result = ConnectToModel(image, session, target);
+    if (!result.ok())
+        return result;
+    constexpr std::array<std::uint16_t, 3> addresses = {VfoBlock1Address, VfoBlock2Address, VfoBlock3Address};
+    std::array<std::string, 3> blocks;
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+        result = TryReadBlock(session.Services, addresses[i], blocks[i]);
+        if (!result.ok())
+            return result;
+        session.Services.progress.showProgress(target, ProgressText("Vfo mode read", VfoPercents[i]));
+    }
+    DecodeVfoBlock1(blocks[0], image.Vfo);
+    DecodeVfoBlock2(blocks[1], image.Vfo);
+    DecodeVfoBlock3(blocks[2], image.Vfo);
+    return result;
+}
+
+LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget target)
+{
+    LinkResult result = ConnectToModel(image, session, target);
+    if (!result.ok())
+        return result;
+    std::vector<std::string> channelBlocks(ChannelTable::Count);
+    for (int n = 0; n < ChannelTable::Count; ++n) {
+        result = TryReadBlock(session.Services, ChannelBlockAddress(n), channelBlocks[static_cast<std::size_t>(n)]);
+        if (!result.ok())
+            return result;
+        session.Services.progress.showProgress(target, ProgressText("Memory mode read", n + 1));
+    }
+    std::string bitmap;
+    std::string block2;
+    if (!(result = TryReadBlock(session.Services, ChannelBitmapAddress, bitmap)).ok() ||
+        !(result = TryReadBlock(session.Services, VfoBlock2Address, block2)).ok())
+        return result;
+    for (int n = 0; n < ChannelTable::Count; ++n)
+        DecodeChannelBlock(channelBlocks[static_cast<std::size_t>(n)], image.Channels.at(n));
+    DecodeChannelBitmap(bitmap, image.Channels);
+    image.Vfo.CurrentChannel = DecodeCurrentChannel(block2);
+    return result;
+}
+
+LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target)
+{
+    MessageSink& messages = session.Services.messages;
+    if (AnyVfoBoxEmpty(form)) {
+        messages.notify(EditingIncompleteMessage);
+        return Refused(LinkFault::FormRefused);
+    }
+    LinkResult result = OpenLinkPort(session, target);
+    if (result.ok())
+        result = ReadModelCode(image, session);
+    if (!result.ok())
+        return result;
+    const int range = CheckFrequencyRange(image, form.txtFrequency, true, true, messages);
+    if (range == -1)
+        form.txtFrequency.clear();
+    if (range != 0)
+        return Refused(range == -1 ? LinkFault::OutOfRange : LinkFault::ModelMismatch);
+    std::string block2;
+    if (!(result = TryReadBlock(session.Services, VfoBlock2Address, block2)).ok())
+        return result;
+    const std::uint8_t radioCurrentChannel = DecodeCurrentChannel(block2);
+    if (CollectVfoWindow(image, form, messages) != 0)
+        return Refused(LinkFault::FormRefused);
+    const VfoSettings& vfo = image.Vfo;
+    const std::array<std::string, 3> commands = {
+        WriteCommand(VfoBlock1Address, EncodeVfoBlock1(vfo)),
+        WriteCommand(VfoBlock2Address, EncodeVfoBlock2(vfo, radioCurrentChannel)),
+        WriteCommand(VfoBlock3Address, EncodeVfoBlock3(vfo)),
+    };
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (!(result = TryWriteBlock(session.Services, commands[i])).ok())
+            return result;
+        session.Services.progress.showProgress(target, ProgressText("Vfo mode Write", VfoPercents[i]));
+    }
+    return result;
+}
+
+LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target)
+{
+    LinkResult result = ConnectToModel(image, session, target);
+    if (!result.ok())
+        return result;
+    MessageSink& messages = session.Services.messages;
+    ChannelTable& channels = image.Channels;
+    std::array<bool, ChannelTable::Count> enabledBefore{};
+    bool leftOut = false;
+    for (int n = 0; n < ChannelTable::Count; ++n) {
+        ChannelRecord& record = channels.at(n);
+        enabledBefore[static_cast<std::size_t>(n)] = record.Enabled;
+        if (record.Enabled && !record.IsPmr() &&
+            CheckFrequencyRange(image, FormatFrequency(record.Frequency), false, false, messages) != 0) {
+            record.Enabled = false;
+            leftOut = true;
+        }
+    }
+    image.Vfo.CurrentChannel = 0;
+    for (int n = 0; n < ChannelTable::Count; ++n) {
+        if (channels.at(n).Enabled) {
+            image.Vfo.CurrentChannel = static_cast<std::uint8_t>(n + 1);
+            break;
+        }
+    }
+    result = SendChannels(image, session.Services, target);
+    for (int n = 0; n < ChannelTable::Count; ++n)
+        channels.at(n).Enabled = enabledBefore[static_cast<std::size_t>(n)];
+    if (leftOut)
+        messages.ask(LeftOutMessage);
+    return result;
+}
+
+} // namespace kvr27

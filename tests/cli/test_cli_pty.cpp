@@ -1,0 +1,116 @@
+// kvr27 read and write end to end through the serial port against kvr27-sim on a
+// pseudo-terminal: a read then write leaves the radio as it was; a failed backup
+// read or a silent radio leaves no output file and the radio untouched.
+#include "CliRun.h"
+#include "LinkRig.h"
+#include "MemoryImageFile.h"
+#include "link/DataMenuCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kvr27;
+using namespace kvr27::test;
+
+class TestCliPty : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QProcess simulator_;
+    QString device_;
+    sim::RadioEmulator::Memory memory_{};
+
+    // Starts kvr27-sim on `memory_` with the given extra arguments.
+    void startRadio(const QStringList& extra = {})
+    {
+        QVERIFY(sim::SaveMemoryImage("radio.bin", memory_));
+        simulator_.setProgram(QStringLiteral(KVR27_SIM_PATH));
+        simulator_.setArguments(QStringList{"--image", "radio.bin", "--dump", "after.bin", "--no-pace"} + extra);
+        simulator_.start();
+        QVERIFY(simulator_.waitForStarted());
+        QVERIFY(simulator_.waitForReadyRead(5000));
+        device_ = QString::fromUtf8(simulator_.readLine().trimmed());
+        QVERIFY(device_.startsWith("/dev/"));
+    }
+    sim::RadioEmulator::Memory stopRadio()
+    {
+        simulator_.terminate();
+        if (!simulator_.waitForFinished(5000))
+            return {};
+        return sim::LoadMemoryImage("after.bin").value_or(sim::RadioEmulator::Memory{});
+    }
+    QStringList radioArgs(const char* verb) { return {verb, "--model", "KV-R27PA", "--port", device_}; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir::setCurrent(dir_.path()));
+        // A radio as the program leaves it after Write > All of the known settings.
+        LinkRig rig(0, 8);
+        LoadKnownRadio(rig);
+        ReadAllCommand(rig.state, rig.services);
+        rig.state.ComIndex = 0;
+        rig.messages.shown.clear();
+        WriteAllCommand(rig.state, rig.services);
+        QVERIFY(rig.messages.texts().size() == 1); // the overwrite question only
+        memory_ = rig.radio.memory();
+    }
+
+    // A failed row leaves its radio running; the next row starts its own.
+    void cleanup()
+    {
+        if (simulator_.state() != QProcess::NotRunning)
+            stopRadio();
+    }
+
+    void readThenWriteLeavesTheRadioAsItWas()
+    {
+        startRadio();
+        const CliOutcome read = RunCli(radioArgs("read") << "-o" << "radio.r27");
+        QCOMPARE(read.code, 0);
+        QCOMPARE(read.err, std::string());
+        const CliOutcome write = RunCli(radioArgs("write") << "radio.r27" << "--yes");
+        QCOMPARE(write.err, std::string("Are you sure you wish to proceed?\n"
+                                        "The new data will overwrite the current programminng.\n"));
+        QCOMPARE(write.code, 0);
+        QVERIFY(stopRadio() == memory_);
+        QVERIFY(QFile::exists("radio.r27"));
+    }
+
+    void failuresLeaveNoFile_data()
+    {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("silent radio, read") << QStringList{"--fault", "silence"} << "read"
+                                            << "kvr27 read: read failed: no answer to QZ~F07F0R";
+        QTest::newRow("backup read fails") << QStringList{"--fault", "err", "--fault-after", "20"} << "write"
+                                           << "kvr27 write: backup read failed, nothing written: \"ERR\" answer to "
+                                              "QZ~F00F0R";
+    }
+    void failuresLeaveNoFile()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(QString, verb);
+        QFETCH(QString, error);
+        QFile::remove("out.r27");
+        QVERIFY(QFile::copy("radio.r27", "in.r27") || QFile::exists("in.r27"));
+        startRadio(fault);
+        QStringList args = radioArgs(verb.toUtf8().constData());
+        if (verb == "read")
+            args << "-o" << "out.r27";
+        else
+            args << "in.r27" << "--yes" << "--backup" << "out.r27";
+        const CliOutcome run = RunCli(args);
+        QCOMPARE(run.code, 1);
+        QCOMPARE(QString::fromStdString(run.lastErrLine()), error);
+        QVERIFY(!QFile::exists("out.r27") && !QFile::exists("out.r27.tmp"));
+        QVERIFY(stopRadio() == memory_);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliPty)
+#include "test_cli_pty.moc"

@@ -1,0 +1,42 @@
+#pragma once
+// One run of a subcommand: its arguments, streams, message sink and progress
+// display, and the steps most subcommands share (the model's start-up state, a
+// clone file loaded or saved as the File menu does it), each ending in a one-line
+// error on failure.
+#include "CliArgs.h"
+#include "CliContext.h"
+#include "core/AppState.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvr27::cli {
+
+class CliJob {
+public:
+    CliJob(const CliArgs& args, CliStreams& streams, std::string_view verb);
+
+    // Starts `state` for the model --model names (`fallback` when it is not given;
+    // without a fallback --model is required), as the start window's OK does.
+    bool startModel(AppState& state, std::string_view fallback = {});
+    // Loads a clone file into `state` as Load does.
+    bool load(AppState& state, const std::string& file);
+    // startModel, then load.
+    bool startAndLoad(AppState& state, const std::string& file, std::string_view fallback = {});
+    // The value of -o, or nothing after the one-line error.
+    std::optional<std::string> output();
+    // Saves the image as Save does (atomically); `what` names the file in the error.
+    bool save(AppState& state, const std::string& file, std::string_view what = "output");
+    // Writes the one-line error, naming the last notice when `withNotice`.
+    int fail(std::string_view text, bool withNotice = false);
+
+    const CliArgs& args;
+    CliStreams& streams;
+    std::string_view verb;
+    CliMessages messages;
+    CliProgress progress;
+    int failureCode = ExitFailure;
+};
+
+} // namespace kvr27::cli

@@ -1,0 +1,48 @@
+#include "CliRadio.h"
+
+#include "image/VfoCodec.h"
+#include "link/ImageTransfers.h"
+
+namespace kvr27::cli {
+
+std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
+{
+    const auto port = job.args.value("--port");
+    if (!port) {
+        job.fail("--port is required");
+        return nullptr;
+    }
+    for (int number = 1; number <= 5; ++number) {
+        if (*port == "COM" + std::to_string(number))
+            return std::make_unique<CliRadio>(SystemSerialDeviceLookup(), number, job);
+    }
+    if (port->find('/') == std::string::npos) {
+        job.fail("unknown port \"" + *port + "\" (COM1 to COM5 or a device path)");
+        return nullptr;
+    }
+    SerialDeviceLookup path;
+    path.environment = [device = *port](const std::string& name) -> std::optional<std::string> {
+        return name == "KVR27_COM1" ? std::optional<std::string>(device) : std::nullopt;
+    };
+    path.exists = [](const std::string&) { return true; };
+    return std::make_unique<CliRadio>(std::move(path), 1, job);
+}
+
+CliRadio::CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job)
+    : port_(std::move(lookup)), services_{port_, waiter_, job.messages, job.progress},
+      session_{services_, state_, comNumber}
+{
+}
+
+LinkResult ReadWholeRadio(AppState& state, CliRadio& radio, CliJob& job)
+{
+    LinkResult result = ReadVfoSettings(state.Image, radio.session(), ProgressTarget::Main);
+    if (result.ok())
+        result = ReadChannels(state.Image, radio.session(), ProgressTarget::Main);
+    job.progress.finish();
+    if (result.ok())
+        FillVfoWindow(state.Image, state.Vfo, job.messages);
+    return result;
+}
+
+} // namespace kvr27::cli

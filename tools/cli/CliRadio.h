@@ -1,0 +1,39 @@
+#pragma once
+// The radio at the end of --port: the program's serial port (QtPort) and one-tick
+// wait (QtWaiter), with the link state of this run. "COM1" to "COM5" open the
+// devices the main program maps them to; any other argument with a "/" is a device
+// path, opened as COM1.
+#include "CliJob.h"
+#include "link/BlockExchange.h"
+#include "platform/QtPort.h"
+#include "platform/QtWaiter.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace kvr27::cli {
+
+class CliRadio {
+public:
+    // The radio of --port, or nothing after the one-line error for a missing or
+    // unknown port argument.
+    static std::unique_ptr<CliRadio> Open(CliJob& job);
+
+    CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job);
+    LinkSession& session() { return session_; }
+
+private:
+    QtPort port_;
+    QtWaiter waiter_;
+    LinkServices services_;
+    LinkState state_;
+    LinkSession session_;
+};
+
+// Reads VFO and memory as Read > All does into `state` and fills its VFO form
+// (with the messages of values the boxes refuse); the result of the first
+// transfer that failed, or success.
+LinkResult ReadWholeRadio(AppState& state, CliRadio& radio, CliJob& job);
+
+} // namespace kvr27::cli

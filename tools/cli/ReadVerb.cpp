@@ -1,0 +1,42 @@
+// kvr27 read: VFO and memory from the radio into a clone file, as Read > All and Save.
+#include "CliRadio.h"
+#include "CliVerb.h"
+#include "link/LinkResult.h"
+
+namespace kvr27::cli {
+
+namespace {
+
+int RunRead(const CliArgs& args, CliStreams& streams)
+{
+    CliJob job(args, streams, "read");
+    AppState state;
+    const auto output = job.output();
+    if (!output)
+        return job.failureCode;
+    if (!job.startModel(state))
+        return job.failureCode;
+    const auto radio = CliRadio::Open(job);
+    if (!radio)
+        return job.failureCode;
+    const LinkResult result = ReadWholeRadio(state, *radio, job);
+    if (!result.ok())
+        return job.fail("read failed: " + DescribeLinkResult(result));
+    return job.save(state, *output) ? ExitOk : job.failureCode;
+}
+
+} // namespace
+
+const CliVerb ReadVerb = {
+    "read",
+    "usage: kvr27 read --model M --port P -o FILE\n"
+    "Reads the VFO settings and the memory channels of the radio on port P (COM1-COM5\n"
+    "or a device path), as Read > All, and saves them as the clone file FILE.\n"
+    "FILE is written only after the whole read succeeded.\n",
+    {"--model", "--port", "-o"},
+    {},
+    0,
+    RunRead,
+};
+
+} // namespace kvr27::cli

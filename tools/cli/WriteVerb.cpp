@@ -1,0 +1,72 @@
+// kvr27 write: a clone file into the radio, as Load and Write > All, Vfo Mode or
+// Memory Mode, optionally after a backup read of the radio.
+#include "CliRadio.h"
+#include "CliVerb.h"
+#include "core/Questions.h"
+#include "link/ImageTransfers.h"
+
+namespace kvr27::cli {
+
+namespace {
+
+int RunWrite(const CliArgs& args, CliStreams& streams)
+{
+    CliJob job(args, streams, "write");
+    if (args.has("--vfo") && args.has("--memory"))
+        return job.fail("--vfo and --memory exclude each other");
+    const bool vfo = !args.has("--memory");
+    const bool memory = !args.has("--vfo");
+    AppState state;
+    if (!job.startAndLoad(state, args.files[0]))
+        return job.failureCode;
+    const auto radio = CliRadio::Open(job);
+    if (!radio)
+        return job.failureCode;
+    if (!job.messages.ask(OverwriteQuestion))
+        return job.fail(streams.inIsTerminal ? "write cancelled"
+                                             : "write refused: not confirmed (--yes) and standard input is no terminal");
+    if (const auto backupFile = args.value("--backup")) {
+        AppState backup;
+        job.startModel(backup);
+        const LinkResult read = ReadWholeRadio(backup, *radio, job);
+        if (!read.ok())
+            return job.fail("backup read failed, nothing written: " + DescribeLinkResult(read));
+        if (!job.save(backup, *backupFile, "backup"))
+            return job.failureCode;
+    }
+    // As Write > All, the memory write runs whatever the VFO write gave; the first
+    // failure is the one reported.
+    LinkResult result;
+    if (vfo)
+        result = WriteVfoSettings(state.Image, state.Vfo, radio->session(), ProgressTarget::Main);
+    if (memory) {
+        LinkResult channels = WriteChannels(state.Image, radio->session(), ProgressTarget::Main);
+        if (result.ok())
+            result = std::move(channels);
+    }
+    job.progress.finish();
+    if (!result.ok())
+        return job.fail("write failed: " +
+                        (result.Fault == LinkFault::FormRefused && !job.messages.lastNotice().empty()
+                             ? job.messages.lastNotice()
+                             : DescribeLinkResult(result)));
+    return ExitOk;
+}
+
+} // namespace
+
+const CliVerb WriteVerb = {
+    "write",
+    "usage: kvr27 write --model M --port P FILE [--vfo | --memory] [--yes] [--backup BACKUP]\n"
+    "Loads the clone file FILE and writes it into the radio on port P, as Write > All\n"
+    "(--vfo: Write > Vfo Mode, --memory: Write > Memory Mode). The overwrite question\n"
+    "is answered by --yes; without it the tool asks on a terminal and refuses otherwise.\n"
+    "--backup BACKUP first reads the radio and saves its contents as BACKUP; when that\n"
+    "fails nothing is written.\n",
+    {"--model", "--port", "--backup"},
+    {"--vfo", "--memory", "--yes"},
+    1,
+    RunWrite,
+};
+
+} // namespace kvr27::cli
