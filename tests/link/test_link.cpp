@@ -4,7 +4,6 @@
 // write, the questions and flags, and every fault of the radio.
 #include "LinkRig.h"
 #include "core/Questions.h"
-#include "image/VfoCodec.h"
 #include "link/DataMenuCommands.h"
 #include "link/Framing.h"
 #include "link/Link.h"
@@ -15,7 +14,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <random>
 
 using namespace kvr27;
 using namespace kvr27::test;
@@ -35,7 +33,7 @@ struct DeviceCase {
     QStringList existing;
     QString device;
 };
-constexpr int OptionPA = 0, OptionX = 2, OptionPmrOnly = 3, OptionLpdOnly = 4;
+constexpr int OptionPA = 0, OptionX = 2, OptionPmrOnly = 3;
 } // namespace
 
 Q_DECLARE_METATYPE(ChannelCase)
@@ -426,41 +424,6 @@ private slots:
         QVERIFY(rig.state.Image.SettingsChanged);
         QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode write       100%"));
         QCOMPARE(rig.progress.last(), std::string());
-    }
-
-    // Whatever the radio holds comes back bit for bit: a read and a write of every
-    // channel and VFO block reproduce each byte that has a place in the image.
-    void everyValueReadIsWrittenBackBitForBit()
-    {
-        LinkRig rig(OptionLpdOnly, 0);
-        sim::RadioEmulator::Memory& memory = rig.radio.memory();
-        std::mt19937 random(27);
-        for (auto& byte : memory)
-            byte = static_cast<std::uint8_t>(random());
-        for (int n = 0; n < 100; ++n) // bytes written as FF
-            std::fill_n(memory.begin() + 16 * n + 13, 3, 0xFF);
-        std::fill_n(memory.begin() + 0x720, 13, 0xFF);
-        memory[0x72C] = 0xF0;
-        // VFO values the window's boxes accept: positive frequencies and offsets, PMR
-        // channel 1 to 8, squelch up to 20 (the boxes empty any other when filled).
-        for (int a : {0x700, 0x704, 0x730})
-            memory[a] &= 0x7F;
-        memory[0x70B] &= 0x07;
-        memory[0x710] = (memory[0x710] & 0xE0) | 0x14;
-        const sim::RadioEmulator::Memory original = memory;
-        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
-        QCOMPARE(ReadMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
-        FillVfoWindow(rig.state.Image, rig.state.Vfo, rig.messages);
-        memory.fill(0);
-        memory[0x715] = original[0x715];
-        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
-        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
-        auto same = [&](int from, int to) { return std::equal(&original[from], &original[to], &memory[from]); };
-        // Of the VFO blocks, the bytes that pass the VFO window unchanged: the 32-bit
-        // fields, the reserved bytes, the PMR channel and the tones (the packed bytes
-        // keep only the bits the window shows).
-        QVERIFY(same(0, 0x640) && same(0x700, 0x708) && same(0x709, 0x70C) && same(0x716, 0x719));
-        QVERIFY(same(0x720, 0x72C) && same(0x730, 0x735));
     }
 };
 
