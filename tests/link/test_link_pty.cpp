@@ -70,6 +70,10 @@ private slots:
         QCOMPARE(expected.block(0x720), std::string("00000000008000080000000000FFFFFF"));
         QCOMPARE(expected.block(0x3C0).substr(0, 8), std::string("0294CC10"));
         QCOMPARE(expected.block(0x050), std::string("0200000000000000000026080100FFFF"));
+        // Every VFO value read comes back, the squelch as edited; current channel 41.
+        QCOMPARE(QString::fromStdString(expected.block(0x700) + expected.block(0x710) + expected.block(0x730)),
+                 "029662500000EA60C1AABB02FFFFFFFF" "8913B5420029080926FFFFFFFFFFFFFF"
+                 "0007A1200560FFFFFFFFFFFFFFFFFFFF");
     }
 };
 

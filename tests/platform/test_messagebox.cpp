@@ -23,8 +23,6 @@ private slots:
         QTest::newRow("exclamation") << "KV-R27PA" << int(kvr27::MessageIcon::Exclamation) << "OK"
                                      << "KV-R27PA Clone Utility|a\nb|2|OK" << true;
         QTest::newRow("question, OK") << "KV-R27X" << -1 << "OK" << "KV-R27X Clone Utility|a\nb|0|Cancel OK" << true;
-        QTest::newRow("question, Cancel") << "KV-R27X" << -1 << "Cancel" << "KV-R27X Clone Utility|a\nb|0|Cancel OK"
-                                          << false;
         QTest::newRow("question, Escape") << "KV-R27X" << -1 << "Escape" << "KV-R27X Clone Utility|a\nb|0|Cancel OK"
                                           << false;
     }

@@ -1,43 +1,192 @@
-// The four transfers and the Data menu commands over the emulated radio: the
-// commands as they go on the wire, what is read and written, the model check, the
-// range pass of the memory write, the questions and flags, and every fault of the
-// radio.
+// The radio's memory map, the link's exchanges and device names, and the four
+// transfers and Data menu commands over the emulated radio: the commands on the
+// wire, what is read and written, the model check, the range pass of the memory
+// write, the questions and flags, and every fault of the radio.
 #include "LinkRig.h"
 #include "core/Questions.h"
-#include "image/VfoCodec.h"
 #include "link/DataMenuCommands.h"
+#include "link/Framing.h"
+#include "link/Link.h"
+#include "link/MemoryMap.h"
+#include "link/SerialDeviceName.h"
 #include "link/Transfers.h"
 
 #include <QtTest>
 
 #include <functional>
-#include <random>
 
 using namespace kvr27;
 using namespace kvr27::test;
 using sim::Fault;
-
+using Texts = std::vector<std::string>;
 using TransferFunction = std::function<std::string(AppState&, LinkServices&, ProgressTarget)>;
 using Command = std::function<void(AppState&, LinkServices&)>;
-using Texts = std::vector<std::string>;
+
+namespace {
+struct ChannelCase {
+    QString read; // written back with FF at +13..+15
+    ChannelRecord record;
+};
+struct DeviceCase {
+    bool windows;
+    QString environment; // of KVR27_COM2; "": unset
+    QStringList existing;
+    QString device;
+};
+constexpr int OptionPA = 0, OptionX = 2, OptionPmrOnly = 3;
+} // namespace
+
+Q_DECLARE_METATYPE(ChannelCase)
+Q_DECLARE_METATYPE(DeviceCase)
 Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(TransferFunction)
 Q_DECLARE_METATYPE(Command)
 
-namespace {
-
-constexpr int OptionPA = 0;
-constexpr int OptionX = 2;
-constexpr int OptionPmrOnly = 3;
-constexpr int OptionLpdOnly = 4;
-const std::string ReadWriteError = "Read/Write Error";
-
-} // namespace
-
-class TestTransfers : public QObject {
+class TestLink : public QObject {
     Q_OBJECT
 
 private slots:
+    // Channel n at 16 x n: +0 Frequency, +4 ShiftFreq, +8 TxTone, +9 RxTone, +10
+    // PmrTone, +11 ChannelFlags, +12 Step, +13..+15 FF on write. A PMR channel's
+    // number is one less on the radio.
+    void channelBlock_data()
+    {
+        QTest::addColumn<ChannelCase>("c");
+        QTest::newRow("LPD, every byte") << ChannelCase{"0294CDEC0007A1200A0B26C4061F2F3F",
+                                                        {0x0294CDEC, 0x0007A120, 0x0A, 0x0B, 0x26, 0xC4, 0x06, false}};
+        QTest::newRow("PMR channel 3")
+            << ChannelCase{"02000000800000000000000800000000", {0x03000000, INT32_MIN, 0, 0, 0, 0x08, 0, false}};
+        QTest::newRow("PMR adjustment at the top")
+            << ChannelCase{"7F000000000000000000000800000000", {INT32_MIN, 0, 0, 0, 0, 0x08, 0, false}};
+        QTest::newRow("mode 0C is not PMR")
+            << ChannelCase{"FFFFFFFF02963B400000000C00000000", {-1, 43400000, 0, 0, 0, 0x0C, 0, false}};
+    }
+    void channelBlock()
+    {
+        QFETCH(ChannelCase, c);
+        ChannelRecord decoded;
+        DecodeChannelBlock(c.read.toStdString(), decoded);
+        QVERIFY(decoded == c.record);
+        QCOMPARE(QString::fromStdString(EncodeChannelBlock(c.record)), c.read.left(26) + "FFFFFF");
+    }
+
+    // The VFO blocks with every field at its address: 700h Frequency, 704h ShiftFreq,
+    // 708h LockPowerTone, 709h and 70Ah the reserved bytes, 70Bh the 0-based PMR
+    // channel; 710h..714h the packed bytes, 715h the current channel, 716h TxTone,
+    // 717h RxTone, 718h PmrTone; 730h RptShiftFreq, 734h RptTone, 735h RptFlags; the
+    // model code at 7F6h. Bytes that hold no field are not read and written as FF.
+    void vfoBlocks()
+    {
+        const VfoSettings fields{.Frequency = 0x02966250, .LockPowerTone = 0xC1, .VfoReserved1 = 0xA5,
+                                 .VfoReserved2 = 0x5A, .TxTone = 0x0C, .RxTone = 0x1D, .PmrTone = 0x26,
+                                 .PmrChannel = 3, .ShiftFreq = 0x0007A120, .BatteryBeepSquelch = 0x67,
+                                 .BellShiftStep = 0x93, .BcloCallTot = 0xB5, .SkipScanApo = 0xC2, .EpoLamp = 0xA0,
+                                 .RptShiftFreq = 0x00030D40, .RptTone = 0x0E, .RptFlags = 0x60};
+        VfoSettings decoded;
+        DecodeVfoBlock1("029662500007A120C1A55A020C0D0E0F", decoded);
+        DecodeVfoBlock2("6793B5C2A02A0C1D26191A1B1C1D1E1F", decoded);
+        DecodeVfoBlock3("00030D400E60363738393A3B3C3D3E3F", decoded);
+        QVERIFY(decoded == fields);
+        QCOMPARE(DecodeCurrentChannel("6793B5C2A02A0C1D26191A1B1C1D1E1F"), 0x2A);
+        QCOMPARE(DecodeModelCode("F0F1F2F3F4F50BF7F8F9FAFBFCFDFEFF"), 0x0B);
+        QCOMPARE(EncodeVfoBlock1(fields), "029662500007A120C1A55A02FFFFFFFF");
+        QCOMPARE(EncodeVfoBlock2(fields, 0x2A), "6793B5C2A02A0C1D26FFFFFFFFFFFFFF");
+        QCOMPARE(EncodeVfoBlock3(fields), "00030D400E60FFFFFFFFFFFFFFFFFFFF");
+    }
+
+    // Channel n is bit 7 - (n mod 8) of byte 720h + n div 8; the four bits behind
+    // channel 99 are ignored on reading and 0 on writing; 72Dh..72Fh are FF.
+    void bitmap_data()
+    {
+        QTest::addColumn<QList<int>>("enabled");
+        QTest::addColumn<QString>("block");
+        QTest::newRow("channels 0, 7 and 8") << QList<int>{0, 7, 8} << "81800000000000000000000000FFFFFF";
+        QTest::newRow("channel 99 is bit 4 of 72Ch") << QList<int>{99} << "00000000000000000000000010FFFFFF";
+    }
+    void bitmap()
+    {
+        QFETCH(QList<int>, enabled);
+        QFETCH(QString, block);
+        ChannelTable channels;
+        for (int n : enabled)
+            channels.at(n).Enabled = true;
+        QCOMPARE(QString::fromStdString(EncodeChannelBitmap(channels)), block);
+        ChannelTable decoded;
+        DecodeChannelBitmap(block.replace(25, 7, "F000000").toStdString(), decoded);
+        QVERIFY(decoded == channels);
+    }
+
+    // A write takes an answer of 2 or 3 characters that does not begin with "ERR",
+    // whatever else it holds, after one wait. (Refused writes: faultMatrix.)
+    void writeAnswerIsNotExamined()
+    {
+        for (const char* answer : {"ER", "ERO"}) {
+            LinkRig rig;
+            rig.radio.setFault(Fault::Payload, 0, answer);
+            QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
+            QCOMPARE(WriteBlock(rig.services, CurrentChannelCommand(7)), std::string("0"));
+            QCOMPARE(rig.port.ticks, 1);
+            QVERIFY(rig.messages.shown.empty());
+        }
+    }
+
+    void lateCharactersAreDiscardedByTheNextExchange()
+    {
+        LinkRig rig;
+        rig.radio.setFault(Fault::Delay);
+        OpenComPort(rig.state, rig.services, ProgressTarget::Main);
+        QCOMPARE(ReadBlock(rig.services, 0x7F0), std::string(LinkFailure));
+        QVERIFY(rig.port.bytesAvailable() > 0);
+        rig.radio.setFault(Fault::None);
+        QCOMPARE(ReadBlock(rig.services, 0x7F0).size(), 32u);
+    }
+
+    // An open port is kept while its COM option stays; another option closes it
+    // first. A port that cannot be opened is tried again next time (its message and
+    // status text: test_mainwindow).
+    void openingAndSwitchingPorts()
+    {
+        LinkRig rig;
+        rig.state.ComIndex = 1;
+        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
+        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
+        rig.state.ComIndex = 3;
+        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
+        QCOMPARE((QList<int>{rig.port.opens, rig.port.closes, rig.port.openPort(), rig.state.Link.OpenPortNumber}),
+                 (QList<int>{2, 1, 4, 4}));
+        rig.port.missingPorts = {5};
+        rig.state.ComIndex = 4;
+        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Editor), -1);
+        QCOMPARE(rig.state.Link.OpenPortNumber, 255);
+        rig.port.missingPorts.clear();
+        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
+        QCOMPARE(rig.state.Link.PortProblem, std::string());
+    }
+
+    void serialDeviceNames_data()
+    {
+        QTest::addColumn<DeviceCase>("c");
+        QTest::newRow("windows") << DeviceCase{true, "/dev/pts/4", {"/dev/ttyS1"}, "COM2"};
+        QTest::newRow("variable first") << DeviceCase{false, "/tmp/com", {"/dev/ttyUSB1"}, "/tmp/com"};
+        QTest::newRow("USB") << DeviceCase{false, "", {"/dev/ttyUSB1", "/dev/ttyS1"}, "/dev/ttyUSB1"};
+        QTest::newRow("ACM") << DeviceCase{false, "", {"/dev/ttyACM1", "/dev/ttyS1"}, "/dev/ttyACM1"};
+        QTest::newRow("built-in") << DeviceCase{false, "", {"/dev/ttyUSB0", "/dev/ttyS1"}, "/dev/ttyS1"};
+        QTest::newRow("none exists") << DeviceCase{false, "", {}, "/dev/ttyUSB1"};
+    }
+    void serialDeviceNames()
+    {
+        QFETCH(DeviceCase, c);
+        SerialDeviceLookup lookup;
+        lookup.windows = c.windows;
+        lookup.environment = [&](const std::string& name) -> std::optional<std::string> {
+            if (c.environment.isEmpty() || name != "KVR27_COM2")
+                return std::nullopt;
+            return c.environment.toStdString();
+        };
+        lookup.exists = [&](const std::string& path) { return c.existing.contains(QString::fromStdString(path)); };
+        QCOMPARE(QString::fromStdString(SerialDeviceName(2, lookup)), c.device);
+    }
+
     void readAllBringsTheRadioIntoTheImage()
     {
         LinkRig rig(OptionPA, 8);
@@ -54,19 +203,16 @@ private slots:
                                                               "QZ~F0730R\r", "QZ~F07F0R\r", "QZ~F0000R\r"}));
         QCOMPARE(Texts(sent.end() - 3, sent.end()), (Texts{"QZ~F0630R\r", "QZ~F0720R\r", "QZ~F0710R\r"}));
         const RadioImage& image = rig.state.Image;
-        QCOMPARE(image.ModelCode, 8);
-        QCOMPARE(image.Vfo.Frequency, 43410000);
-        QCOMPARE(image.Vfo.CurrentChannel, 6);
-        QCOMPARE(image.Vfo.ExtraBytes[4], 7);
-        QCOMPARE(image.Channels.at(5).Frequency, 0x03000000);
-        QVERIFY(image.Channels.at(0).Enabled && image.Channels.at(5).Enabled && image.Channels.at(40).Enabled);
+        QCOMPARE((QList<int>{image.ModelCode, image.Vfo.Frequency, image.Vfo.CurrentChannel, image.Vfo.ExtraBytes[4],
+                             image.Channels.at(5).Frequency, image.Channels.at(7).Step}),
+                 (QList<int>{8, 43410000, 6, 7, 0x03000000, 5}));
         // A channel whose bit is clear is read like any other.
-        QVERIFY(!image.Channels.at(7).Enabled);
-        QCOMPARE(image.Channels.at(7).Step, 0x05);
-        QVERIFY(!image.SettingsChanged && !image.VfoChanged && !image.ChannelsChanged);
+        QCOMPARE((QList<bool>{image.Channels.at(0).Enabled, image.Channels.at(5).Enabled, image.Channels.at(40).Enabled,
+                              image.Channels.at(7).Enabled, image.SettingsChanged, image.VfoChanged,
+                              image.ChannelsChanged}),
+                 (QList<bool>{true, true, true, false, false, false, false}));
         // The editors show what was read.
-        QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
-        QCOMPARE(rig.state.Grid.TextMatrix(41, 1), std::string("434.20000"));
+        QCOMPARE(rig.state.Vfo.txtFrequency + ' ' + rig.state.Grid.TextMatrix(41, 1), "434.10000 434.20000");
         // Progress: three VFO steps, 100 channel steps, then the status is cleared.
         QCOMPARE(rig.progress.shown.size(), 3u + 100u + 1u);
         QCOMPARE(rig.progress.shown[0].second, std::string("Vfo mode read       33%"));
@@ -110,24 +256,21 @@ private slots:
         rig.radio.setFault(Fault::Silence, 2);
         rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = true;
         rig.state.Vfo.txtFrequency = "434.55555";
-        const RadioImage before = rig.state.Image;
         ReadAllCommand(rig.state, rig.services);
         QCOMPARE(rig.radio.commands().size(), 3u);
-        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, ReadWriteError}));
-        QCOMPARE(rig.state.Image.Vfo, before.Vfo);
+        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, "Read/Write Error"}));
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.00000"));
         QVERIFY(!rig.state.Image.SettingsChanged && !rig.state.Image.VfoChanged);
     }
 
-    // Which codes belong to which model is tested with the range check in
-    // test_image_values; here, that every transfer applies it.
+    // Which codes belong to which model: checkFrequencyRange in test_image; here,
+    // that every transfer applies the check.
     void modelCheck_data()
     {
         QTest::addColumn<int>("option");
         QTest::addColumn<int>("radioCode");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("KV-R27PA, code 9") << OptionPA << 9 << true;
-        QTest::newRow("KV-R27PA, code 5") << OptionPA << 5 << false;
         QTest::newRow("KV-R27X, code 4") << OptionX << 4 << false;
         QTest::newRow("PMR only: no check") << OptionPmrOnly << 4 << true;
     }
@@ -164,7 +307,7 @@ private slots:
             {"ERR", Fault::Error},       {"non-hex", Fault::NonHex},    {"late", Fault::Delay},
             {"hang-up", Fault::HangUp},  {"17 characters, not ERR", Fault::Payload}};
         // Exchanges answered before each fault, in the order above. A write's
-        // acknowledgement is not examined, so a long, non-hex or odd answer fails a read.
+        // answer is not examined, so a long, non-hex or odd answer fails a read.
         const std::vector<std::tuple<const char*, TransferFunction, std::vector<int>>> transfers = {
             {"ReadVfoMode", ReadVfoMode, {0, 2, 3, 2, 3, 0, 2, 2}},
             {"ReadMemoryMode", ReadMemoryMode, {51, 0, 1, 101, 102, 51, 0, 60}},
@@ -195,14 +338,13 @@ private slots:
         rig.radio.setFault(fault, answeredNormally, "0AB");
 
         QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Main), std::string("-1"));
-        const ShownMessage readWriteError{ReadWriteError, MessageIcon::Exclamation, false};
+        const ShownMessage readWriteError{"Read/Write Error", MessageIcon::Exclamation, false};
         QCOMPARE(rig.messages.shown, std::vector<ShownMessage>{readWriteError});
         QCOMPARE(rig.state.Image.ModelCode, expected.ModelCode);
         QCOMPARE(rig.state.Image.Vfo, expected.Vfo);
         QCOMPARE(rig.state.Image.Channels, expected.Channels);
-        QVERIFY(rig.port.isOpen());
+        QVERIFY(rig.port.isOpen() && !rig.state.TransferRunning);
         QCOMPARE(static_cast<int>(rig.radio.commands().size()), answeredNormally + 1);
-        QVERIFY(!rig.state.TransferRunning);
         // Progress stays at the last block that came through.
         if (QByteArray(QTest::currentDataTag()).startsWith("ReadMemoryMode, silence"))
             QCOMPARE(rig.progress.last(), std::string("Memory mode read       50%"));
@@ -248,8 +390,8 @@ private slots:
                                               "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
         QCOMPARE(rig.state.Image.Vfo.BatteryBeepSquelch, 0x63);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 5);
-        QCOMPARE(rig.progress.last(), std::string("Vfo mode Write       100%"));
-        QCOMPARE(rig.progress.shown.back().first, ProgressTarget::Editor);
+        QCOMPARE(rig.progress.shown.back(),
+                 std::make_pair(ProgressTarget::Editor, std::string("Vfo mode Write       100%")));
     }
 
     // The frequency is checked against the model once the radio is identified.
@@ -283,44 +425,7 @@ private slots:
         QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode write       100%"));
         QCOMPARE(rig.progress.last(), std::string());
     }
-
-    // Whatever the radio holds comes back bit for bit: a read and a write of every
-    // channel and VFO block reproduce each byte that has a place in the image.
-    void everyValueReadIsWrittenBackBitForBit()
-    {
-        LinkRig rig(OptionLpdOnly, 0);
-        std::mt19937 random(27);
-        for (auto& byte : rig.radio.memory())
-            byte = static_cast<std::uint8_t>(random());
-        for (std::uint16_t a = 0x720; a < 0x72D; ++a)
-            rig.radio.memory()[a] = 0xFF;
-        rig.radio.memory()[0x72C] = 0xF0;
-        // VFO values the window's boxes accept: positive frequencies and offsets, PMR
-        // channel 1 to 8, squelch up to 20 (the boxes empty any other when filled).
-        for (int a : {0x700, 0x704, 0x730})
-            rig.radio.memory()[a] &= 0x7F;
-        rig.radio.memory()[0x70B] &= 0x07;
-        rig.radio.memory()[0x710] = (rig.radio.memory()[0x710] & 0xE0) | 0x14;
-        const sim::RadioEmulator::Memory original = rig.radio.memory();
-        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
-        QCOMPARE(ReadMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
-        FillVfoWindow(rig.state.Image, rig.state.Vfo, rig.messages);
-        rig.radio.memory().fill(0);
-        rig.radio.memory()[0x715] = original[0x715];
-        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
-        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
-        auto same = [&](int from, int to) {
-            return std::equal(original.begin() + from, original.begin() + to, rig.radio.memory().begin() + from);
-        };
-        for (int n = 0; n < 100; ++n)
-            QVERIFY2(same(16 * n, 16 * n + 13), qPrintable(QString("channel %1").arg(n)));
-        // Of the VFO blocks, the bytes that pass the VFO window unchanged: the 32-bit
-        // fields, the reserved bytes, the PMR channel and the tones (the packed bytes
-        // keep only the bits the window shows).
-        QVERIFY(same(0x700, 0x708) && same(0x709, 0x70C) && same(0x716, 0x719));
-        QVERIFY(same(0x720, 0x72C) && same(0x730, 0x735));
-    }
 };
 
-QTEST_APPLESS_MAIN(TestTransfers)
-#include "test_transfers.moc"
+QTEST_APPLESS_MAIN(TestLink)
+#include "test_link.moc"

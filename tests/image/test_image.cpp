@@ -1,0 +1,424 @@
+// The radio image: frequency texts, label tables, start-up values and model rules,
+// and the codecs between the image and the form states of the VFO window, the
+// channel grid and the channel dialog.
+#include "core/AppState.h"
+#include "image/ChannelDialogForm.h"
+#include "image/FrequencyText.h"
+#include "image/Labels.h"
+#include "image/ModelRules.h"
+#include "image/VfoCodec.h"
+#include "support/RecordingMessageSink.h"
+
+#include <QtTest>
+
+using namespace kvr27;
+using test::RecordingMessageSink;
+
+namespace {
+
+struct StartCase {
+    int option;
+    QString model;
+    int code, frequency, shift, step, bcloCallTot, rptFlags;
+};
+
+struct RangeCase {
+    const char* model;
+    int code;
+    const char* text;
+    bool showRange, showModel;
+    int result;
+    const char* message; // "": none
+};
+
+using TextBox = std::string VfoForm::*;
+
+// Fills whose values all pass the boxes' filters.
+SilentMessageSink quiet;
+
+AppState StartedAs(int option)
+{
+    AppState state;
+    StartWithModel(state, option);
+    return state;
+}
+
+QString Joined(LabelTable table)
+{
+    QStringList texts;
+    for (std::string_view text : table)
+        texts << QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return texts.join(' ');
+}
+
+// The fields VfoDefaults shares with VfoSettings, in the order of VfoDefaults.
+QList<qint64> SharedFields(const auto& s)
+{
+    return {s.Frequency,     s.LockPowerTone, s.TxTone,       s.RxTone,  s.PmrTone,
+            s.PmrChannel,    s.ShiftFreq,     s.BatteryBeepSquelch, s.BellShiftStep, s.BcloCallTot,
+            s.SkipScanApo,   s.EpoLamp,       s.RptShiftFreq, s.RptTone, s.RptFlags};
+}
+
+// The packed bytes of the VFO settings, in their order.
+const std::array<std::uint8_t VfoSettings::*, 7> PackedBytes = {
+    &VfoSettings::LockPowerTone, &VfoSettings::BatteryBeepSquelch, &VfoSettings::BellShiftStep,
+    &VfoSettings::BcloCallTot,   &VfoSettings::SkipScanApo,        &VfoSettings::EpoLamp,
+    &VfoSettings::RptFlags};
+
+} // namespace
+
+Q_DECLARE_METATYPE(StartCase)
+Q_DECLARE_METATYPE(RangeCase)
+Q_DECLARE_METATYPE(TextBox)
+Q_DECLARE_METATYPE(ChannelRecord)
+
+class TestImage : public QObject {
+    Q_OBJECT
+private slots:
+    // Decimal text times a factor, halves to even; nothing that does not fit. (The
+    // texts the boxes refuse while typing: test_editors_rules.)
+    void parseFrequency_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("factor");
+        QTest::addColumn<QVariant>("units"); // none: refused
+        QTest::newRow("trailing point") << "5." << qint64(100000) << QVariant(500000);
+        QTest::newRow("leading point") << ".5" << qint64(100000) << QVariant(50000);
+        QTest::newRow("half rounds to even, down") << "0.000005" << qint64(100000) << QVariant(0);
+        QTest::newRow("half rounds to even, up") << "0.000015" << qint64(100000) << QVariant(2);
+        QTest::newRow("above half rounds up") << "0.0000050001" << qint64(100000) << QVariant(1);
+        QTest::newRow("below half rounds down") << "433.0000049999999999999999" << qint64(100000) << QVariant(43300000);
+        QTest::newRow("negative half to even") << "-0.000025" << qint64(100000) << QVariant(-2);
+        for (const char* text : {"21474.83648", "21474.836475", "123456789012345678901234567890", "", "446.0.1",
+                                 " 434", "4e2", "-"})
+            QTest::addRow("refused: \"%s\"", text) << QString(text) << qint64(100000) << QVariant();
+        QTest::newRow("PMR channel 127") << "127" << qint64(16777216) << QVariant(0x7F000000);
+        QTest::newRow("PMR channel 128 overflows") << "128" << qint64(16777216) << QVariant();
+    }
+    void parseFrequency()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, factor);
+        QFETCH(QVariant, units);
+        const auto result = ScaleDecimalText(text.toStdString(), factor);
+        QCOMPARE(result ? QVariant(*result) : QVariant(), units);
+    }
+
+    // Five decimals, "." always, and the text reads back as the same count.
+    void formatFrequency_data()
+    {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("offset") << 60000 << "0.60000";
+        QTest::newRow("odd step") << 44600625 << "446.00625";
+        QTest::newRow("negative") << -100000 << "-1.00000";
+        QTest::newRow("int32 min") << int(-2147483648LL) << "-21474.83648";
+    }
+    void formatFrequency()
+    {
+        QFETCH(int, units);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(FormatFrequency(units)), text);
+        QCOMPARE(ParseFrequency(text.toStdString()).value(), units);
+    }
+
+    // The texts the windows, the grid and the channel files show for each code.
+    void labelTables()
+    {
+        QStringList raster;
+        for (int units : StepRaster)
+            raster << QString::number(units);
+        QCOMPARE((QStringList{Joined(StepLabels), Joined(ShiftLabels), Joined(ToneSetLabels), Joined(OnOffLabels),
+                              Joined(ModeLabels), Joined(CallToneLabels), Joined(ApoLabels), raster.join(' ')}),
+                 (QStringList{"5KHz 6.25KHz 10KHz 12.5KHz 15KHz 20KHz 25KHz 30KHz 50KHz", "None + -", "None T TSQ",
+                              "On Off", "LPD PMR", "ALT 1000Hz 1450Hz 1750Hz 2100Hz", "Off 30min 60min 90min 120min",
+                              "500 625 500 625 500 500 500 500 500"}));
+        QCOMPARE(Joined(ToneLabels),
+                 "67.0Hz 69.3Hz 71.9Hz 74.4Hz 77.0Hz 79.7Hz 82.5Hz 85.4Hz 88.5Hz 91.5Hz 94.8Hz 97.4Hz 100.0Hz "
+                 "103.5Hz 107.2Hz 110.9Hz 114.8Hz 118.8Hz 123.0Hz 127.3Hz 131.8Hz 136.5Hz 141.3Hz 146.2Hz 151.4Hz "
+                 "156.7Hz 162.2Hz 167.9Hz 173.8Hz 179.9Hz 186.2Hz 192.8Hz 203.5Hz 210.7Hz 218.1Hz 225.7Hz 233.6Hz "
+                 "241.8Hz 250.3Hz");
+        QCOMPARE(Joined(PmrToneLabels), "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 "
+                                        "29 30 31 32 33 34 35 36 37 38 39 Off");
+        QCOMPARE(Joined(TotLabels), "Off 30sec 60sec 90sec 120sec 150sec 180sec 210sec 240sec 270sec 300sec 330sec "
+                                    "360sec 390sec 420sec 450sec");
+    }
+
+    // The start window's OK: every VFO field and every channel of the model, the
+    // defaults taken from them, and the grid showing 100 empty rows.
+    void startupValues_data()
+    {
+        QTest::addColumn<StartCase>("c");
+        QTest::newRow("PA") << StartCase{0, "KV-R27PA", 6, 43400000, 60000, 3, 0x00, 0x20};
+        QTest::newRow("Z") << StartCase{1, "KV-R27Z", 4, 44500000, 500000, 0, 0x00, 0x60};
+        QTest::newRow("X") << StartCase{2, "KV-R27X", 2, 43300000, 500000, 3, 0x00, 0x20};
+        QTest::newRow("PMR only") << StartCase{3, "KV-R27PA(PMR only)", 11, 43400000, 60000, 3, 0x30, 0x20};
+        QTest::newRow("any other option") << StartCase{7, "KV-R27PA(LPD only)", 10, 43400000, 60000, 3, 0x00, 0x20};
+    }
+    void startupValues()
+    {
+        QFETCH(StartCase, c);
+        const auto step = std::uint8_t(c.step), bclo = std::uint8_t(c.bcloCallTot), rpt = std::uint8_t(c.rptFlags);
+        const VfoSettings vfo{c.frequency, 0x40, 0, 0, 8, 8, 39, 1, 0, {}, c.shift, 0x67, step, bclo, 0, 0, 500000,
+                              8, rpt};
+        AppState state;
+        state.Image.Vfo.VfoReserved1 = 0x55; // left from an earlier run: start-up clears it
+        state.Image.SettingsChanged = true;
+        StartWithModel(state, c.option);
+
+        QCOMPARE(QString::fromStdString(state.Image.ModelName), c.model);
+        QCOMPARE(int(state.Image.ModelCode), c.code);
+        QCOMPARE(SharedFields(state.Image.Vfo), SharedFields(vfo));
+        QVERIFY(state.Image.Vfo == vfo);
+        QCOMPARE(SharedFields(state.Image.Defaults), SharedFields(vfo));
+        QVERIFY(!state.Image.SettingsChanged && !state.Image.VfoChanged);
+        const QString last = c.option == 0 ? "" : "--";
+        QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), c.option == 0 ? "PmrTone" : "--");
+        for (int row = 1; row <= 100; ++row) {
+            QVERIFY(state.Image.Channels.at(row - 1) == (ChannelRecord{c.frequency, c.shift, 8, 8, 39, 0, step, false}));
+            QStringList texts;
+            for (int col = 0; col <= 11; ++col)
+                texts << QString::fromStdString(state.Grid.TextMatrix(row, col));
+            QCOMPARE(texts, QStringList({QString::number(row - 1), "", "", "", "", "", "", "", "", "", last, last}));
+        }
+        QCOMPARE(state.Grid.Row, 1);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Image.Channels.at(100));
+    }
+
+    // The transmit ranges by model and radio code, with or without their messages.
+    void checkFrequencyRange_data()
+    {
+        QTest::addColumn<RangeCase>("c");
+        const char* lpd = "Enter from 433.06 to 434.785 or less only.";
+        const char* wide = "Enter from 420 to 474 or less only.";
+        const char* mismatch = "The selected and actual models are different.";
+        QTest::newRow("PA 6 low edge") << RangeCase{"KV-R27PA", 6, "433.06", true, true, 0, ""};
+        QTest::newRow("PA 6 below low") << RangeCase{"KV-R27PA", 6, "433.05995", true, true, -1, lpd};
+        QTest::newRow("PA 6 just below high") << RangeCase{"KV-R27PA", 6, "434.78", true, true, 0, ""};
+        QTest::newRow("PA 8 high is out") << RangeCase{"KV-R27PA", 8, "434.785", true, true, -1, lpd};
+        QTest::newRow("PA 8 quiet") << RangeCase{"KV-R27PA", 8, "434.785", false, false, -1, ""};
+        QTest::newRow("PA 7 low edge") << RangeCase{"KV-R27PA", 7, "420", true, true, 0, ""};
+        QTest::newRow("PA 9 high is out") << RangeCase{"KV-R27PA", 9, "474", true, true, -1, wide};
+        QTest::newRow("Z 4 below low") << RangeCase{"KV-R27Z", 4, "419.99", true, true, -1, wide};
+        QTest::newRow("Z 5 just below high") << RangeCase{"KV-R27Z", 5, "473.99375", true, true, 0, ""};
+        QTest::newRow("X 2 low edge") << RangeCase{"KV-R27X", 2, "430", true, true, 0, ""};
+        QTest::newRow("X 2 high is out")
+            << RangeCase{"KV-R27X", 2, "440", true, true, -1, "Enter from 430 to 440 or less only."};
+        QTest::newRow("X 3 is wide") << RangeCase{"KV-R27X", 3, "474", true, true, -1, wide};
+        QTest::newRow("Z with code 2 speaks") << RangeCase{"KV-R27Z", 2, "445", true, true, -2, mismatch};
+        QTest::newRow("Z with code 2 range flag only") << RangeCase{"KV-R27Z", 2, "445", true, false, -2, ""};
+        QTest::newRow("PA with code 10") << RangeCase{"KV-R27PA", 10, "434", true, true, -2, mismatch};
+        QTest::newRow("LPD only any code") << RangeCase{"KV-R27PA(LPD only)", 3, "1000", true, true, 0, ""};
+        QTest::newRow("PMR only any text") << RangeCase{"KV-R27PA(PMR only)", 0, ".", true, true, 0, ""};
+        QTest::newRow("not a number is out") << RangeCase{"KV-R27PA", 6, ".", true, true, -1, lpd};
+        QTest::newRow("case matters") << RangeCase{"kv-r27pa", 99, "1", true, true, 0, ""};
+    }
+    void checkFrequencyRange()
+    {
+        QFETCH(RangeCase, c);
+        RadioImage image;
+        image.ModelName = c.model;
+        image.ModelCode = static_cast<std::uint8_t>(c.code);
+        RecordingMessageSink messages;
+        QCOMPARE(CheckFrequencyRange(image, c.text, c.showRange, c.showModel, messages), c.result);
+        QCOMPARE(messages.texts(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        QCOMPARE(image.ModelCode, c.code);
+    }
+
+    // The seven packed bytes through the VFO window and back: what the option groups
+    // and lists show, and the bytes collected again. Codes 3 of the three-way groups
+    // leave the options as the start-up fill set them (None, None, On(5s), "-"), list
+    // codes outside their lists are kept, and scan skip is never collected.
+    void packedBytes_data()
+    {
+        QTest::addColumn<QList<int>>("bytes");
+        // optKeyLock, optTxPower, optToneSet; optBattery, optBeep, optBs, squelch;
+        // optBell, optStb, optShift, cboStep; optBclo, CboCallTone, cboTot; optSkip,
+        // optScan, cboApo; optEpo, optLamp; optRptShift, optRptTone.
+        QTest::addColumn<QList<int>>("shown");
+        QTest::addColumn<QList<int>>("collected");
+        QTest::newRow("bits set") << QList<int>{0xC1, 0x67, 0xD8, 0xB5, 0xC2, 0xA0, 0x50}
+                                  << QList<int>{0, 1, 1, 0, 0, 0, 7, 0, 0, 1, 8, 0, 3, 5, 0, 1, 2, 0, 2, 1, 0}
+                                  << QList<int>{0xC1, 0x67, 0xD8, 0xB5, 0x42, 0xA0, 0x50};
+        QTest::newRow("bits clear") << QList<int>{0x02, 0x94, 0x20, 0x4F, 0x04, 0x10, 0x20}
+                                    << QList<int>{1, 0, 2, 1, 1, 1, 20, 1, 1, 2, 0, 1, 4, 15, 1, 0, 4, 1, 1, 2, 1}
+                                    << QList<int>{0x02, 0x94, 0x20, 0x4F, 0x04, 0x10, 0x20};
+        QTest::newRow("codes without an option") << QList<int>{0x03, 0x00, 0x3F, 0x7F, 0x07, 0x30, 0x30}
+                                                 << QList<int>{1, 0, 0, 0, 1, 1, 0, 1, 1, 0, 15, 1, 7, 15, 1, 0, 7,
+                                                               1, 0, 2, 1}
+                                                 << QList<int>{0x00, 0x00, 0x0F, 0x7F, 0x07, 0x00, 0x20};
+    }
+    void packedBytes()
+    {
+        QFETCH(QList<int>, bytes);
+        QFETCH(QList<int>, shown);
+        QFETCH(QList<int>, collected);
+        AppState state = StartedAs(0);
+        for (std::size_t i = 0; i < PackedBytes.size(); ++i)
+            state.Image.Vfo.*PackedBytes[i] = static_cast<std::uint8_t>(bytes[qsizetype(i)]);
+        FillVfoWindow(state.Image, state.Vfo, quiet);
+        const VfoForm& f = state.Vfo;
+        QCOMPARE((QList<int>{f.optKeyLock, f.optTxPower, f.optToneSet, f.optBattery, f.optBeep, f.optBs,
+                             QString::fromStdString(f.txtSquelch).toInt(), f.optBell, f.optStb, f.optShift, f.cboStep,
+                             f.optBclo, f.CboCallTone, f.cboTot, f.optSkip, f.optScan, f.cboApo, f.optEpo, f.optLamp,
+                             f.optRptShift, f.optRptTone}),
+                 shown);
+        QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, quiet), 0);
+        QList<int> after;
+        for (auto field : PackedBytes)
+            after << state.Image.Vfo.*field;
+        QCOMPARE(after, collected);
+    }
+
+    // A fill marks the window changed only when an option moves: a lamp code of 3
+    // leaves the group's selection as it was.
+    void fillMarksChangeOnlyWhenAnOptionMoves()
+    {
+        AppState state = StartedAs(1);
+        for (auto [lamp, changed] : {std::pair{0x00, false}, {0x30, false}, {0x20, true}}) {
+            state.Image.Vfo.EpoLamp = std::uint8_t(lamp);
+            FillVfoWindow(state.Image, state.Vfo, quiet);
+            QCOMPARE(state.Image.VfoChanged, changed);
+        }
+    }
+
+    void collectRefuses_data()
+    {
+        QTest::addColumn<TextBox>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const QString blank = EditingIncompleteMessage;
+        QTest::newRow("empty frequency") << &VfoForm::txtFrequency << "" << blank;
+        QTest::newRow("empty offset") << &VfoForm::txtShiftFreq << "" << blank;
+        QTest::newRow("empty repeater offset") << &VfoForm::txtRptShiftFreq << "" << blank;
+        QTest::newRow("empty PMR channel") << &VfoForm::txtPmrFreq << "" << blank;
+        QTest::newRow("empty squelch") << &VfoForm::txtSquelch << "" << blank;
+        QTest::newRow("repeater offset past 32 bits")
+            << &VfoForm::txtRptShiftFreq << "21474.83648" << NotANumberMessage;
+        QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256" << NotANumberMessage;
+        QTest::newRow("squelch above its five bits") << &VfoForm::txtSquelch << "32" << NotANumberMessage;
+    }
+    void collectRefuses()
+    {
+        QFETCH(TextBox, box);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        AppState state = StartedAs(0);
+        state.Vfo.txtSquelch = "3"; // edits that must not be stored either
+        state.Vfo.optKeyLock = 0;
+        state.Vfo.*box = text.toStdString();
+        const VfoSettings before = state.Image.Vfo;
+        RecordingMessageSink messages;
+        QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages), -1);
+        QVERIFY(messages.shown == std::vector<test::ShownMessage>{{message.toStdString()}});
+        QVERIFY(state.Image.Vfo == before);
+    }
+
+    // Columns 1 to 11 of a grid row, "|" between them.
+    void gridRowTexts_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<ChannelRecord>("record");
+        QTest::addColumn<QString>("texts");
+        QTest::newRow("PA PMR channel 3") << "KV-R27PA" << ChannelRecord{0x03000000, 60000, 8, 8, 2, 0x08, 0, true}
+                                          << "3|5KHz|None|0.60000|Off|Off|None|88.5Hz|88.5Hz|3|PMR";
+        QTest::newRow("PA LPD") << "KV-R27PA" << ChannelRecord{43400000, 60000, 0, 8, 39, 0x04, 0x13, true}
+                                << "434.00000|12.5KHz|None|0.60000|Off|Off|None|67.0Hz|88.5Hz|Off|LPD";
+        QTest::newRow("PA no mode is LPD") << "KV-R27PA" << ChannelRecord{43306476, 60000, 38, 8, 0, 0xC0, 2, true}
+                                           << "433.06476|10KHz|None|0.60000|On|On|None|250.3Hz|88.5Hz|1|LPD";
+        QTest::newRow("Z skip only") << "KV-R27Z" << ChannelRecord{44500000, 60000, 8, 8, 0, 0x52, 8, true}
+                                     << "445.00000|50KHz|+|0.60000|Off|On|TSQ|88.5Hz|88.5Hz|--|--";
+        QTest::newRow("X PMR flag shows MHz") << "KV-R27X" << ChannelRecord{0x03000000, 60000, 8, 8, 0, 0x88, 0, true}
+                                              << "503.31648|5KHz|None|0.60000|On|Off|None|88.5Hz|88.5Hz|--|--";
+        QTest::newRow("codes outside the tables")
+            << "KV-R27PA" << ChannelRecord{43400000, 60000, 39, 8, 40, 0x37, 9, true}
+            << "434.00000|?|?|0.60000|Off|Off|?|?|88.5Hz|?|LPD";
+    }
+    void gridRowTexts()
+    {
+        QFETCH(QString, model);
+        QFETCH(ChannelRecord, record);
+        QFETCH(QString, texts);
+        AppState state = StartedAs(0);
+        state.Image.ModelName = model.toStdString();
+        SetupChannelGrid(state.Grid, state.Image.ModelName);
+        state.Image.Channels.at(41) = record;
+        RefreshChannelGrid(state.Image, state.Grid);
+        QStringList shown;
+        for (int col = 1; col <= 11; ++col)
+            shown << QString::fromStdString(state.Grid.TextMatrix(42, col));
+        QCOMPARE(shown.join('|'), texts);
+    }
+
+    void dialogOnEmptyChannelStoresTheDefaults()
+    {
+        AppState state = StartedAs(0);
+        state.Image.Vfo.Frequency = 43000000; // the VFO moved after start-up; defaults did not
+        SelectChannelRow(state.Grid, 1);
+        ChannelDialogForm form;
+        LoadChannelDialog(state.Image, state.Grid, form, quiet);
+        QCOMPARE(form.txtFrequency + ' ' + form.txtShiftFreq, std::string("434.00000 0.60000"));
+        // Step 12.5KHz, PMR tone Off, no shift, skip and BCLO Off, no tone, LPD.
+        QCOMPARE((QList<int>{form.cboStep, form.cboPmrTone, form.optShift, form.optSkip, form.optBclo, form.optToneSet,
+                             form.optModel}),
+                 (QList<int>{3, 39, 0, 1, 1, 0, 0}));
+        QVERIFY(form.Enabled.isEnabled("Frame1_0") && !form.Enabled.isEnabled("Frame1_7"));
+        QVERIFY(!form.Enabled.isEnabled("Label1_2") && !form.Enabled.isEnabled("txtPmrFreq"));
+        QVERIFY(StoreChannelDialog(state.Image, state.Grid, form, quiet));
+        QVERIFY(state.Image.Channels.at(0) == (ChannelRecord{43400000, 60000, 8, 8, 39, 0x04, 3, true}));
+        QVERIFY(state.Image.ChannelsChanged && state.Image.SettingsChanged);
+        QCOMPARE(state.Grid.TextMatrix(1, 1), std::string("434.00000"));
+        QCOMPARE(state.Grid.Look[1], RowLook::Normal);
+    }
+
+    // Shift + and tone TSQ stored with the mode the dialog allows: flags, frequency.
+    void dialogStoresFlagsAndPmrChannel_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("modeFrameEnabled");
+        QTest::addColumn<QList<int>>("stored");
+        QTest::newRow("PA LPD + and TSQ") << 0 << 0 << true << QList<int>{0x16, 43400000};
+        QTest::newRow("PA PMR 8") << 0 << 1 << true << QList<int>{0x1A, 0x08000000};
+        QTest::newRow("Z mode frame disabled") << 1 << 0 << false << QList<int>{0x12, 43400000};
+        QTest::newRow("X keeps MHz even with PMR chosen") << 2 << 1 << false << QList<int>{0x12, 43400000};
+    }
+    void dialogStoresFlagsAndPmrChannel()
+    {
+        QFETCH(int, option);
+        QFETCH(int, mode);
+        QFETCH(bool, modeFrameEnabled);
+        QFETCH(QList<int>, stored);
+        AppState state = StartedAs(option);
+        SelectChannelRow(state.Grid, 10);
+        ChannelDialogForm form;
+        LoadChannelDialog(state.Image, state.Grid, form, quiet);
+        form.Enabled.set("Frame1_10", modeFrameEnabled);
+        form.optModel = mode;
+        form.optShift = 1;
+        form.optToneSet = 2;
+        form.txtFrequency = "434";
+        form.txtPmrFreq = "8";
+        QVERIFY(StoreChannelDialog(state.Image, state.Grid, form, quiet));
+        const ChannelRecord& channel = state.Image.Channels.at(9);
+        QCOMPARE((QList<int>{channel.ChannelFlags, channel.Frequency}), stored);
+    }
+
+    // Shift code 3 and tone code 3 select nothing.
+    void dialogLoadsPmrRecord()
+    {
+        AppState state = StartedAs(0);
+        state.Image.Channels.at(2) = {0x05000000, 12500, 1, 2, 3, 0x08 | 0x30 | 0x03, 0x21, true};
+        RefreshChannelGrid(state.Image, state.Grid);
+        SelectChannelRow(state.Grid, 3);
+        ChannelDialogForm form;
+        LoadChannelDialog(state.Image, state.Grid, form, quiet);
+        QCOMPARE(form.txtPmrFreq + ' ' + form.txtFrequency + ' ' + form.txtShiftFreq, "5 434.00000 0.12500");
+        QCOMPARE((QList<int>{form.optModel, form.cboStep, form.optShift, form.optToneSet}),
+                 (QList<int>{1, 1, NoSelection, NoSelection}));
+        QVERIFY(!form.Enabled.isEnabled("Frame1_0") && form.Enabled.isEnabled("Frame1_11"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImage)
+#include "test_image.moc"
