@@ -115,19 +115,16 @@ private slots:
     }
 
     // Neither "port close" nor another COM option touches the open port; closing
-    // the window saves the COM choice (silently skipped where the folder is gone)
-    // and closes the port.
+    // the window saves the COM choice and closes the port.
     void closeWindow_data()
     {
         QTest::addColumn<bool>("settingsChanged");
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("transferRunning");
         QTest::addColumn<bool>("closes");
-        QTest::addColumn<bool>("folderGone");
-        QTest::newRow("changed, OK") << true << true << false << true << false;
-        QTest::newRow("changed, Cancel") << true << false << false << false << false;
-        QTest::newRow("during a transfer") << false << true << true << false << false;
-        QTest::newRow("folder gone") << false << true << false << true << true;
+        QTest::newRow("changed, OK") << true << true << false << true;
+        QTest::newRow("changed, Cancel") << true << false << false << false;
+        QTest::newRow("during a transfer") << false << true << true << false;
     }
     void closeWindow()
     {
@@ -135,11 +132,8 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(bool, transferRunning);
         QFETCH(bool, closes);
-        QFETCH(bool, folderGone);
         Shell shell;
         AppContext context = shell.linkedContext();
-        if (folderGone)
-            context.SetupIniPath = shell.setupIni().parent_path() / "missing" / "setup.ini";
         frmMain window(context);
         window.show();
         window.mnuEepReadVfo_Click();
@@ -152,7 +146,7 @@ private slots:
 
         QCOMPARE(window.close(), closes);
         QVERIFY(window.isVisible() != closes && shell.port.isOpen() != closes);
-        QCOMPARE(test::ReadFileText(shell.setupIni()), std::string(closes && !folderGone ? "4\r\n" : ""));
+        QCOMPARE(test::ReadFileText(shell.setupIni()), std::string(closes ? "4\r\n" : ""));
         QCOMPARE(shell.state.Link.OpenPortNumber, closes ? NoPortOpen : 1);
         const std::vector<test::ShownMessage> asked{{SettingsChangedQuestion, MessageIcon::None, true}};
         QCOMPARE(shell.messages.shown, settingsChanged && !transferRunning ? asked : decltype(asked){});

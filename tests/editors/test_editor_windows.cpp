@@ -229,7 +229,6 @@ private slots:
         const QStringList vfo = {"Frequency", "Tone setting", "TX tone freq (Encode)", "RX tone freq (Decode)",
                                  "Tuning step", "Shift direction", "Offset frequency"};
         QTest::newRow("KV-R27PA code 6 (8 alike)") << 0 << 6 << transmit;
-        QTest::newRow("KV-R27PA code 7 (9 alike)") << 0 << 7 << QStringList{};
         QTest::newRow("KV-R27Z (X alike)") << 1 << 4 << pmr;
         QTest::newRow("KV-R27PA(PMR only)") << 3 << 11 << transmit + vfo;
         QTest::newRow("KV-R27PA(LPD only)") << 4 << 10 << transmit + pmr;

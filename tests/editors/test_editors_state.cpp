@@ -17,11 +17,6 @@ namespace {
 
 enum { OptionPA = 0, OptionZ = 1, OptionX = 2, OptionPmrOnly = 3, OptionLpdOnly = 4 };
 
-Texts Message(const QString& text)
-{
-    return text.isEmpty() ? Texts{} : Texts{text.toStdString()};
-}
-
 // The start-up state of a model, with recorded messages.
 struct Started {
     explicit Started(int option = OptionPA) { StartWithModel(state, option); }
@@ -146,7 +141,7 @@ private slots:
         });
         QCOMPARE(closed, message.isEmpty());
         QVERIFY(started.state.Image.ChannelsChanged == closed && (started.state.Image.Channels == before) != closed);
-        QCOMPARE(started.sink.texts(), Message(message));
+        QCOMPARE(started.sink.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
     }
 };
 
