@@ -18,26 +18,21 @@ struct CliOutcome {
     // The last line written to standard error.
     std::string lastErrLine() const
     {
-        const std::size_t end = err.ends_with('\n') ? err.size() - 1 : err.size();
-        const std::size_t start = err.rfind('\n', end == 0 ? 0 : end - 1);
-        return err.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1));
+        const std::string text = err.ends_with('\n') ? err.substr(0, err.size() - 1) : err;
+        return text.substr(text.rfind('\n') + 1); // npos + 1 is 0
     }
 };
 
 inline CliOutcome RunCli(const QStringList& args)
 {
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     std::istringstream in;
     cli::CliStreams streams{out, err, in, false, false};
     std::vector<std::string> list;
     for (const QString& arg : args)
         list.push_back(arg.toStdString());
-    CliOutcome outcome;
-    outcome.code = cli::RunKvr27(list, streams);
-    outcome.out = out.str();
-    outcome.err = err.str();
-    return outcome;
+    const int code = cli::RunKvr27(list, streams);
+    return {code, out.str(), err.str()};
 }
 
 } // namespace kvr27::test
