@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QSysInfo>
 #include <QtTest>
 
 using namespace kvr27;
@@ -31,6 +32,24 @@ private slots:
         QVERIFY(!splash.start(second) && !splash.isVisible());
         QCOMPARE(program.messages.shown,
                  (std::vector<test::ShownMessage>{{AlreadyRunningMessage, MessageIcon::Critical, false}}));
+    }
+
+    // A lock left behind by a copy that no longer runs does not block the next start.
+    void leftoverLockIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("holder ended")
+            << QByteArray("2147483000\nkvr27-clone\n") + QSysInfo::machineHostName().toUtf8() + "\n";
+        QTest::newRow("half written") << QByteArray("12");
+    }
+    void leftoverLockIsTakenOver()
+    {
+        QFETCH(QByteArray, content);
+        Program program;
+        test::WriteFileText(program.lockPath().toStdString(), content.toStdString());
+        SingleInstanceLock lock(program.lockPath());
+        QVERIFY(lock.tryAcquire());
+        QVERIFY(!SingleInstanceLock(program.lockPath()).tryAcquire());
     }
 
     // The program's event loop ends when its only window goes: a key on the splash

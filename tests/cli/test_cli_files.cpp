@@ -41,6 +41,8 @@ private slots:
         WriteCloneFile("odd.r27", {{5, "45"}, {8, "9"}, {41, "9950001"}, {24, "25"}});
         WriteCloneFile("other.r27", {{1, "43306000"}, {34, "7"}});
         WriteCloneFile("negative.r27", {{1, "-43400000"}});
+        WriteFileText("short.r27", "43400000\r\n");
+        WriteFileText("bad.csv", "\r\nNo,Frequency(ch)\r\n0,434.00000,5KHz\r\n");
     }
 
     void checkListsReplacedValues()
@@ -86,6 +88,18 @@ private slots:
         QTest::newRow("missing file") << QStringList{"check", "--model", "KV-R27PA", "missing.r27", "-o", "out.r27"}
                                       << 1 << "kvr27 check: cannot load missing.r27: The file \"missing.r27\" could "
                                               "not be read. No such file or directory.";
+        QTest::newRow("short clone file") << QStringList{"check", "--model", "KV-R27PA", "short.r27", "-o", "out.r27"}
+                                          << 1 << "kvr27 check: cannot load short.r27: File reading error.";
+        QTest::newRow("malformed CSV")
+            << QStringList{"import-csv", "--model", "KV-R27PA", "plain.r27", "bad.csv", "-o", "out.r27"} << 1
+            << "kvr27 import-csv: cannot import bad.csv: File reading error.";
+        QTest::newRow("unknown model") << QStringList{"export-csv", "--model", "KV-R99", "plain.r27", "-o", "out.csv"}
+                                       << 1 << "kvr27 export-csv: unknown model \"KV-R99\"";
+        QTest::newRow("unknown port") << QStringList{"read", "--model", "KV-R27PA", "--port", "COM9", "-o", "out.r27"}
+                                      << 1 << "kvr27 read: unknown port \"COM9\" (COM1 to COM5 or a device path)";
+        QTest::newRow("port not opened")
+            << QStringList{"read", "--model", "KV-R27PA", "--port", "/nonexistent/tty", "-o", "out.r27"} << 1
+            << "kvr27 read: read failed: port not opened: COM1 (/nonexistent/tty): ";
         QTest::newRow("unknown option") << QStringList{"show", "--model", "KV-R27PA", "--colour", "plain.r27"} << 2
                                         << "kvr27 show: unknown option --colour (see kvr27 show --help)";
         QTest::newRow("write on a pipe without --yes") << QStringList{"write", "--model", "KV-R27PA", "--port",

@@ -144,12 +144,22 @@ private slots:
 
     // The window opens with the focus on the frequency, its whole text selected so
     // that typing replaces it.
-    void openingSelectsTheFrequency()
+    // Every way into a box selects its whole text, so typing replaces it: the window
+    // opening on it, a click, coming back from another window.
+    void everyFocusSelectsTheText()
     {
         Rig rig;
         VfoWindow vfo(rig);
         QCOMPARE(QApplication::focusWidget(), vfo.box("txtFrequency"));
         QTRY_COMPARE(vfo.box("txtFrequency")->selectedText(), "434.00000");
+        QLineEdit* offset = vfo.box("txtShiftFreq");
+        QTest::mouseClick(offset, Qt::LeftButton);
+        QTRY_COMPARE(offset->selectedText(), "0.60000");
+        offset->deselect();
+        QWidget other;
+        Activate(other);
+        Activate(vfo.window);
+        QTRY_COMPARE(offset->selectedText(), "0.60000");
     }
 
     // Edits left by Cancel, the close box or Escape are gone: a later write sends the
