@@ -7,6 +7,9 @@
 #include "app/editors/frmVfo.h"
 #include "app/editors/TransferStatusBar.h"
 #include "app/frmMain.h"
+#include "app/frmStart.h"
+#include "platform/QtMessageSink.h"
+#include "platform/TitleWidth.h"
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
@@ -16,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -382,6 +386,42 @@ private slots:
         QVERIFY(vfo.frameGeometry().height() <= screen.height());
         QVERIFY(vfo.rect().contains(vfo.Command1[3]->geometry()));
         QVERIFY(vfo.Command1[3]->isVisible());
+    }
+
+    void mainWindowOpensWhereTheStartWindowWas()
+    {
+        Shell shell;
+        frmStart start(shell.context());
+        start.show();
+        start.move(120, 90);
+        const QPoint centre = start.frameGeometry().center();
+        start.findChild<QPushButton*>("Command1")->click();
+        frmMain* main = test::OpenTopLevel<frmMain>();
+        QVERIFY(main);
+        // Centred within a few pixels (the window's final size comes with showing it).
+        QVERIFY((main->frameGeometry().center() - centre).manhattanLength() <= 8);
+        main->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete main;
+    }
+
+    // A message box shows its whole title, however short its text.
+    void messageBoxesShowTheirTitle()
+    {
+        RadioImage image;
+        image.ModelName = "KV-R27PA(PMR only)";
+        QtMessageSink sink(image);
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            width = box->width();
+            needed = TitleBarWidth(*box);
+            box->accept();
+        });
+        sink.notify("OK");
+        QVERIFY(needed > 0);
+        QVERIFY(width >= needed);
     }
 };
 
