@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/editors/frmMem.h"
+#include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmVfo.h"
 #include "app/frmAbout.h"
 #include "image/ChannelGrid.h"
@@ -25,6 +26,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -111,6 +114,29 @@ void frmMain::CreateMenus()
     connect(mnuFileImport, &QAction::triggered, this, &frmMain::mnuFileImport_Click);
     connect(mnuFileExport, &QAction::triggered, this, &frmMain::mnuFileExport_Click);
     setDataCommandsAvailable(true);
+
+    // The usual shortcuts, shown beside the captions in the menus.
+    mnuFileLode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuEepReadAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    // Overwriting the radio takes a second modifier (and the question follows).
+    mnuEepWriteAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    // Alt with a caption's first letter opens its menu or runs its command; the
+    // captions themselves carry no mnemonic marks.
+    for (QAction* item : bar->actions()) {
+        const QString caption = item->text();
+        auto* key = new QShortcut(QKeySequence(Qt::ALT | QKeySequence(caption.left(1))[0].key()), this);
+        key->setObjectName(QStringLiteral("Alt_") + item->objectName());
+        connect(key, &QShortcut::activated, this, [bar, item] {
+            if (!bar->isEnabled())
+                return;
+            if (item->menu())
+                bar->setActiveAction(item);
+            else
+                item->trigger();
+        });
+    }
 }
 
 QWidget* frmMain::CreateCommandButtons()
@@ -158,19 +184,7 @@ QWidget* frmMain::CreatePortChoice()
 
 void frmMain::CreateStatusBar()
 {
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    statusPanel_ = new QLabel(StatusBar1);
-    statusPanel_->setObjectName(QStringLiteral("StatusBar1_Panel1"));
-    statusPanel_->setAlignment(Qt::AlignCenter);
-    statusPanel_->setAccessibleName(QStringLiteral("Status"));
-    StatusBar1->addWidget(statusPanel_, 1);
-    progressBar_ = new QProgressBar(StatusBar1);
-    progressBar_->setObjectName(QStringLiteral("StatusBar1_Progress"));
-    progressBar_->setRange(0, 100);
-    progressBar_->setVisible(false);
-    StatusBar1->addPermanentWidget(progressBar_);
+    StatusBar1 = new app::TransferStatusBar(this);
     setStatusBar(StatusBar1);
 }
 
@@ -189,12 +203,12 @@ void frmMain::setDataCommandsAvailable(bool available)
 
 void frmMain::setStatusText(const QString& text)
 {
-    statusPanel_->setText(text);
+    StatusBar1->setText(text);
 }
 
 QString frmMain::statusText() const
 {
-    return statusPanel_->text();
+    return StatusBar1->text();
 }
 
 void frmMain::Command1_Click(int index)
@@ -278,23 +292,25 @@ void frmMain::ClosePortIfOpen()
     context_.State.Link.OpenPortNumber = NoPortOpen;
 }
 
-void frmMain::mnuEepReadAll_Click() { RunTransferCommand(ReadAllCommand); }
-void frmMain::mnuEepReadVfo_Click() { RunTransferCommand(ReadVfoCommand); }
-void frmMain::mnuEepReadMem_Click() { RunTransferCommand(ReadMemoryCommand); }
-void frmMain::mnuEepWriteAll_Click() { RunTransferCommand(WriteAllCommand); }
-void frmMain::mnuEepWriteVfo_Click() { RunTransferCommand(WriteVfoCommand); }
-void frmMain::mnuEepWriteMem_Click() { RunTransferCommand(WriteMemoryCommand); }
+void frmMain::mnuEepReadAll_Click() { RunTransferCommand(ReadAllCommand, TransferKind::Read); }
+void frmMain::mnuEepReadVfo_Click() { RunTransferCommand(ReadVfoCommand, TransferKind::Read); }
+void frmMain::mnuEepReadMem_Click() { RunTransferCommand(ReadMemoryCommand, TransferKind::Read); }
+void frmMain::mnuEepWriteAll_Click() { RunTransferCommand(WriteAllCommand, TransferKind::Write); }
+void frmMain::mnuEepWriteVfo_Click() { RunTransferCommand(WriteVfoCommand, TransferKind::Write); }
+void frmMain::mnuEepWriteMem_Click() { RunTransferCommand(WriteMemoryCommand, TransferKind::Write); }
 
-void frmMain::RunTransferCommand(void (*command)(AppState&, LinkServices&))
+void frmMain::RunTransferCommand(void (*command)(AppState&, LinkServices&), TransferKind kind)
 {
     if (context_.State.TransferRunning)
         return;
     LinkServices services{*port_, *waiter_, context_.Messages, *this};
+    LinkState& link = context_.State.Link;
+    link.beginCommand();
+    StatusBar1->beginTransfer(link, kind);
     setCommandsEnabled(false);
-    progressBar_->setValue(0);
     command(context_.State, services);
-    progressBar_->setVisible(false);
     setCommandsEnabled(true);
+    StatusBar1->endTransfer(link.LastTransfer);
 }
 
 void frmMain::mnuFileLode_Click() { RunFileCommand(LoadCommand); }
@@ -321,10 +337,6 @@ void frmMain::setCommandsEnabled(bool enabled)
 void frmMain::showProgress(ProgressTarget, const std::string& text)
 {
     setStatusText(QString::fromStdString(text));
-    if (const auto percent = ProgressPercent(text)) {
-        progressBar_->setValue(*percent);
-        progressBar_->setVisible(true);
-    }
 }
 
 } // namespace kvr27

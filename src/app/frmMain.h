@@ -22,6 +22,7 @@ class QRadioButton;
 class QStatusBar;
 
 namespace kvr27::app {
+class TransferStatusBar;
 class frmMem;
 class frmVfo;
 } // namespace kvr27::app
@@ -58,7 +59,7 @@ public:
     std::array<QRadioButton*, 5> Option1{};
     QButtonGroup* Option1Group;
     QPushButton* Command2;
-    QStatusBar* StatusBar1;
+    app::TransferStatusBar* StatusBar1;
 
     // Enables or disables the three Command1 buttons (off while a transfer runs).
     void Command1Enabled(bool enabled);
@@ -98,8 +99,8 @@ public:
     Port& linkPort() { return *port_; }
     Waiter& linkWaiter() { return *waiter_; }
 
-    // Transfer progress in the status line, with a progress bar beside it while a
-    // transfer runs.
+    // Transfer progress in the status line, with a progress bar (and Cancel for a
+    // read) beside it while a transfer runs, then a note of how it ended.
     void showProgress(ProgressTarget target, const std::string& text) override;
 
 protected:
@@ -114,7 +115,7 @@ private:
     void CreateStatusBar();
     void ClosePortIfOpen();
     // Runs a Data menu command with every command of the window refused meanwhile.
-    void RunTransferCommand(void (*command)(AppState&, LinkServices&));
+    void RunTransferCommand(void (*command)(AppState&, LinkServices&), TransferKind kind);
     // Runs a File menu command with every command of the window refused meanwhile.
     void RunFileCommand(void (*command)(AppState&, MessageSink&, Dialogs&));
     // Enables or disables the menus, the buttons and the COM options together.
@@ -123,8 +124,6 @@ private:
     app::EditorContext editorContext();
 
     AppContext context_;
-    QLabel* statusPanel_;
-    QProgressBar* progressBar_;
     std::unique_ptr<Port> ownPort_;
     std::unique_ptr<Waiter> ownWaiter_;
     Port* port_;

@@ -2,9 +2,13 @@
 
 #include "app/ProductInfo.h"
 #include "app/frmMain.h"
+#include "platform/TitleWidth.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -41,10 +45,8 @@ frmStart::frmStart(const AppContext& context, QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &frmStart::Command1_Click);
     layout->addSpacing(layout->spacing());
     layout->addWidget(Command1);
-    // Wide enough for the caption in the title bar (often bold) beside its buttons.
-    QFont captionFont = font();
-    captionFont.setBold(true);
-    layout->addStrut(QFontMetrics(captionFont).horizontalAdvance(windowTitle()) + 8 * fontMetrics().height());
+    // Wide enough for the caption in the title bar.
+    layout->addStrut(TitleBarWidth(*this));
     // The window keeps the size of what it shows, so the hidden options leave no gap.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -54,6 +56,14 @@ void frmStart::Command1_Click()
     StartWithModel(context_.State, Option1Group->checkedId());
     auto* mainWindow = new frmMain(context_);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // Where this window was, centred on it, inside the screen.
+    mainWindow->adjustSize();
+    const QRect screen = this->screen()->availableGeometry();
+    QRect place(QPoint(), mainWindow->frameGeometry().size());
+    place.moveCenter(frameGeometry().center());
+    place.moveLeft(std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() - place.width())));
+    place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - place.height())));
+    mainWindow->move(place.topLeft());
     mainWindow->show();
     context_.State.Image.VfoChanged = false;
     close();

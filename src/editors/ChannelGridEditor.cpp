@@ -22,10 +22,16 @@ void ChannelGridEditor::readClicked(LinkServices& link)
         return;
     if ((state_.Image.SettingsChanged || state_.Image.ChannelsChanged) && !link.messages.ask(SettingsChangedQuestion))
         return;
+    const RadioImage before = state_.Image;
     {
         TransferScope running(state_);
         if (ReadMemoryMode(state_, link, ProgressTarget::Editor) == std::string(LinkSuccess))
             RefreshChannelGrid(state_.Image, state_.Grid);
+    }
+    if (state_.Link.cancelled()) {
+        state_.Image = before;
+        link.progress.showProgress(ProgressTarget::Editor, "");
+        return;
     }
     link.progress.showProgress(ProgressTarget::Editor, "");
     state_.Image.ChannelsChanged = false;

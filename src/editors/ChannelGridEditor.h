@@ -20,7 +20,8 @@ public:
 
     // "Read Memories": after the changed-settings question (Cancel: nothing
     // happens), reads the channels from the radio and, on success, refreshes the
-    // grid; the change flags are cleared either way and the status text emptied.
+    // grid; the change flags are cleared either way and the status text emptied. A read the
+    // user cancelled leaves the image, the form and the flags as they were.
     void readClicked(LinkServices& link);
     // "Write Memories": after the overwrite question, writes the channels; the
     // change flags stay as they are.

@@ -151,10 +151,16 @@ void VfoEditor::readClicked(LinkServices& link)
         return;
     if ((state_.Image.SettingsChanged || state_.Image.VfoChanged) && !messages_.ask(SettingsChangedQuestion))
         return;
+    const RadioImage before = state_.Image;
     {
         TransferScope running(state_);
         if (ReadVfoMode(state_, link, ProgressTarget::Editor) == std::string(LinkSuccess))
             FillVfoWindow(state_.Image, state_.Vfo, messages_);
+    }
+    if (state_.Link.cancelled()) {
+        state_.Image = before;
+        link.progress.showProgress(ProgressTarget::Editor, "");
+        return;
     }
     state_.Image.VfoChanged = false;
     state_.Image.SettingsChanged = false;

@@ -58,7 +58,8 @@ public:
 
     // "Read Setting": after the changed-settings question (Cancel: nothing happens),
     // reads the VFO settings from the radio and, on success, refills the form; the
-    // change flags are cleared either way and the status text emptied.
+    // change flags are cleared either way and the status text emptied. A read the
+    // user cancelled leaves the image, the form and the flags as they were.
     void readClicked(LinkServices& link);
     // "Write Setting": after the overwrite question, writes the window's values;
     // the change flags stay as they are.

@@ -40,6 +40,17 @@ const std::array<TransmitRange, 5> TransmitRanges = {{
     {ModelX, {3, 3}, 42000000, 47400000, "Enter from 420 to 474 or less only."},
 }};
 
+std::string_view ModelNameOfCode(std::uint8_t code)
+{
+    for (const TransmitRange& row : TransmitRanges)
+        if (row.Codes[0] == code || row.Codes[1] == code)
+            return row.ModelName;
+    for (const ModelStartValues& row : StartupModels)
+        if (row.ModelCode == code)
+            return row.ModelName;
+    return {};
+}
+
 int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
                         bool showModelMessage, MessageSink& messages)
 {

@@ -40,6 +40,9 @@ const ModelStartValues& StartupModelForOption(int option);
 // Models other than the three offered at start-up accept every code.
 bool CodeBelongsToModel(std::string_view modelName, std::uint8_t code);
 
+// The model a radio's code stands for, or "" for a code no model has.
+std::string_view ModelNameOfCode(std::uint8_t code);
+
 // One row of the transmit range rules; frequencies in 10 Hz units, low inclusive,
 // high exclusive.
 struct TransmitRange {

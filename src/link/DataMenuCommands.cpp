@@ -26,6 +26,7 @@ void ReadCommand(AppState& state, LinkServices& services, Refill refill)
 {
     if (state.Image.SettingsChanged && !services.messages.ask(SettingsChangedQuestion))
         return;
+    const RadioImage before = state.Image;
     {
         TransferScope running(state);
         state.Link.PortProblem.clear();
@@ -36,6 +37,10 @@ void ReadCommand(AppState& state, LinkServices& services, Refill refill)
             ReadMemoryMode(state, services, ProgressTarget::Main);
         }
         EndStatus(state, services);
+    }
+    if (state.Link.cancelled()) {
+        state.Image = before;
+        return;
     }
     if (refill != Refill::Grid)
         FillVfoWindow(state.Image, state.Vfo, services.messages);

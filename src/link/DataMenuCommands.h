@@ -12,7 +12,8 @@ namespace kvr27 {
 // Reads asks the SettingsChanged question first (Cancel: nothing happens); after
 // the read, successful or not, they refill the VFO form and/or the channel grid
 // from the image and clear SettingsChanged, VfoChanged and ChannelsChanged.
-// Read > All skips the memory read when the VFO read failed.
+// Read > All skips the memory read when the VFO read failed. A read the user
+// cancelled leaves the image, the forms and the flags as they were.
 void ReadAllCommand(AppState& state, LinkServices& services);
 void ReadVfoCommand(AppState& state, LinkServices& services);
 void ReadMemoryCommand(AppState& state, LinkServices& services);

@@ -36,6 +36,15 @@ LinkResult ConnectToModel(RadioImage& image, LinkSession& session, ProgressTarge
     return result;
 }
 
+// One block of a read, unless the user has asked to cancel the read: it then ends
+// here, before the exchange, without a message.
+LinkResult ReadStep(LinkSession& session, std::uint16_t address, std::string& digits)
+{
+    if (session.State.CancelRequested)
+        return {LinkFault::Cancelled, {}, {}};
+    return TryReadBlock(session.Services, address, digits);
+}
+
 constexpr std::array<int, 3> VfoPercents = {33, 66, 100};
 
 bool AnyVfoBoxEmpty(const VfoForm& form)
@@ -90,7 +99,7 @@ LinkResult ReadVfoSettings(RadioImage& image, LinkSession& session, ProgressTarg
     constexpr std::array<std::uint16_t, 3> addresses = {VfoBlock1Address, VfoBlock2Address, VfoBlock3Address};
     std::array<std::string, 3> blocks;
     for (std::size_t i = 0; i < addresses.size(); ++i) {
-        result = TryReadBlock(session.Services, addresses[i], blocks[i]);
+        result = ReadStep(session, addresses[i], blocks[i]);
         if (!result.ok())
             return result;
         session.Services.progress.showProgress(target, ProgressText("Vfo mode read", VfoPercents[i]));
@@ -108,15 +117,15 @@ LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget 
         return result;
     std::vector<std::string> channelBlocks(ChannelTable::Count);
     for (int n = 0; n < ChannelTable::Count; ++n) {
-        result = TryReadBlock(session.Services, ChannelBlockAddress(n), channelBlocks[static_cast<std::size_t>(n)]);
+        result = ReadStep(session, ChannelBlockAddress(n), channelBlocks[static_cast<std::size_t>(n)]);
         if (!result.ok())
             return result;
         session.Services.progress.showProgress(target, ProgressText("Memory mode read", n + 1));
     }
     std::string bitmap;
     std::string block2;
-    if (!(result = TryReadBlock(session.Services, ChannelBitmapAddress, bitmap)).ok() ||
-        !(result = TryReadBlock(session.Services, VfoBlock2Address, block2)).ok())
+    if (!(result = ReadStep(session, ChannelBitmapAddress, bitmap)).ok() ||
+        !(result = ReadStep(session, VfoBlock2Address, block2)).ok())
         return result;
     for (int n = 0; n < ChannelTable::Count; ++n)
         DecodeChannelBlock(channelBlocks[static_cast<std::size_t>(n)], image.Channels.at(n));

@@ -20,6 +20,9 @@ std::string ProgressText(std::string_view words, int percent);
 // The percentage at the end of a progress text, or nothing for another text.
 std::optional<int> ProgressPercent(std::string_view text);
 
+// Reads end as Cancelled, silently, before the next exchange once
+// session.State.CancelRequested is set; writes never stop for it.
+
 // Reads the VFO blocks into VfoSettings (all fields but CurrentChannel and
 // ExtraBytes), all or nothing; only ModelCode changes on failure. A radio of
 // another model than image.ModelName is refused after ModelMismatchMessage.

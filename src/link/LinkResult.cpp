@@ -24,6 +24,8 @@ std::string DescribeLinkResult(const LinkResult& result)
         return "the VFO values were refused (blank or not a number)";
     case LinkFault::OutOfRange:
         return "the VFO frequency is outside the model's transmit range";
+    case LinkFault::Cancelled:
+        return "cancelled";
     }
     return "unknown fault";
 }

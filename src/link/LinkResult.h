@@ -15,6 +15,7 @@ enum class LinkFault {
     ModelMismatch,  // the radio's model code does not belong to the chosen model
     FormRefused,    // the VFO form's values could not be taken (blank or no number)
     OutOfRange,     // the transmit frequency is outside the model's range
+    Cancelled,      // the user cancelled a read between two exchanges
 };
 
 struct [[nodiscard]] LinkResult {

@@ -1,6 +1,9 @@
 #pragma once
 // What the program knows about the serial link between transfers.
+#include "link/TransferOutcome.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kvr27 {
@@ -12,6 +15,21 @@ struct LinkState {
     // The device and the system's reason when the last open failed ("" otherwise),
     // shown in the status bar so the user can tell a missing cable from a refused one.
     std::string PortProblem;
+    // Set by the user's Cancel while a read runs; the read ends before its next
+    // exchange. Writes never look at it.
+    bool CancelRequested = false;
+    // How the command's transfers ended: the first failure, else the last success;
+    // nothing when no transfer ran.
+    std::optional<TransferOutcome> LastTransfer;
+
+    // Forgets the last outcome and any cancel, before a command that may transfer.
+    void beginCommand()
+    {
+        CancelRequested = false;
+        LastTransfer.reset();
+    }
+    // Whether the command's transfer ended by the user's Cancel.
+    bool cancelled() const { return LastTransfer && LastTransfer->Result.Fault == LinkFault::Cancelled; }
 };
 
 } // namespace kvr27

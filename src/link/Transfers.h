@@ -2,7 +2,8 @@
 // The four transfers over AppState, as the windows use them. Each returns "0" on
 // success or "-1" after its one message, shows its progress in the target's status
 // bar and marks a transfer as running while it lasts. They run the transfers of
-// ImageTransfers on AppState::Image with COM option ComIndex + 1.
+// ImageTransfers on AppState::Image with COM option ComIndex + 1, and keep how they
+// ended in AppState::Link.LastTransfer.
 #include "core/AppState.h"
 #include "link/ImageTransfers.h"
 #include "link/LinkServices.h"

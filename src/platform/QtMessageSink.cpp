@@ -1,6 +1,9 @@
 #include "platform/QtMessageSink.h"
 
 #include "platform/DialogParent.h"
+#include "platform/TitleWidth.h"
+
+#include <QGridLayout>
 
 #include <QMessageBox>
 
@@ -30,6 +33,14 @@ QString DisplayText(const std::string& text)
     return shown;
 }
 
+// Makes the box wide enough for its whole title.
+void FitTitle(QMessageBox& box)
+{
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 QtMessageSink::QtMessageSink(const RadioImage& image) : image_(image) {}
@@ -40,6 +51,7 @@ void QtMessageSink::notify(const std::string& text, MessageIcon icon)
                     QMessageBox::Ok, DialogParent());
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
+    FitTitle(box);
     box.exec();
 }
 
@@ -49,6 +61,7 @@ bool QtMessageSink::ask(const std::string& text)
                     DisplayText(text), QMessageBox::Ok | QMessageBox::Cancel, DialogParent());
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
+    FitTitle(box);
     return box.exec() == QMessageBox::Ok;
 }
 

@@ -129,19 +129,6 @@ QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption)
     return button;
 }
 
-QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel)
-{
-    auto* bar = new QStatusBar(parent);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    auto* label = new QLabel(bar);
-    label->setObjectName(QStringLiteral("StatusBar1_Panel1"));
-    label->setAlignment(Qt::AlignCenter);
-    bar->addWidget(label, 1);
-    *panel = label;
-    return bar;
-}
-
 void ShowText(QLineEdit* edit, const QString& text)
 {
     if (edit->text() == text)

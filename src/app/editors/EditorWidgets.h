@@ -1,6 +1,6 @@
 #pragma once
 // Building blocks of the editor windows: sizes in twips that follow the font, named
-// frames, text boxes, lists and option groups, the one-panel status bar, and the
+// frames, text boxes, lists and option groups, and the
 // focus events the entry rules need.
 #include "editors/EntryRules.h"
 #include "image/Labels.h"
@@ -51,9 +51,6 @@ QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::initializ
 
 // A command button of a control array ("Command1_2").
 QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption);
-
-// The status bar "StatusBar1" with one panel as wide as the window, text centred.
-QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel);
 
 // Shows a text the program sets in a box, without firing its change signal; the box's
 // typing length stays right for the new text.

@@ -1,8 +1,8 @@
 #include "app/editors/EditorWindow.h"
 
 #include "app/editors/EditorWidgets.h"
+#include "app/editors/TransferStatusBar.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -12,7 +12,6 @@ EditorWindow::EditorWindow(const EditorContext& context, const char* titleSuffix
     : QDialog(parent), context_(context), link_{context.LinkPort, context.LinkWaiter, context.Messages, *this},
       titleSuffix_(titleSuffix)
 {
-    statusBar_ = MakeStatusBar(this, &statusPanel_);
 }
 
 void EditorWindow::prepare()
@@ -39,12 +38,12 @@ void EditorWindow::openModal()
 
 void EditorWindow::showProgress(ProgressTarget, const std::string& text)
 {
-    statusPanel_->setText(QString::fromStdString(text));
+    statusBar_->setText(QString::fromStdString(text));
 }
 
 QString EditorWindow::statusText() const
 {
-    return statusPanel_->text();
+    return statusBar_->text();
 }
 
 void EditorWindow::reject()
@@ -56,8 +55,12 @@ void EditorWindow::reject()
     QDialog::reject();
 }
 
-QStatusBar* EditorWindow::statusBar()
+TransferStatusBar* EditorWindow::statusBar()
 {
+    // Made when the window places it, so its Cancel follows the window's own
+    // controls in the focus order.
+    if (!statusBar_)
+        statusBar_ = new TransferStatusBar(this);
     return statusBar_;
 }
 
@@ -73,9 +76,21 @@ void EditorWindow::Command1_Click(int index)
 {
     if (context_.State.TransferRunning)
         return;
+    const bool transfer = index == 0 || index == 1;
+    LinkState& link = context_.State.Link;
+    if (transfer) {
+        link.beginCommand();
+        statusBar_->beginTransfer(link, index == 0 ? TransferKind::Read : TransferKind::Write);
+    }
+    // The focused box's leave rules run first, as on a click (Enter on the default
+    // button leaves the focus where it was).
+    if (index >= 0 && index < static_cast<int>(commands_.size()))
+        commands_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
     setCommandsEnabled(false);
     runCommand(index);
     setCommandsEnabled(true);
+    if (transfer)
+        statusBar_->endTransfer(link.LastTransfer);
 }
 
 void EditorWindow::setCommandsEnabled(bool enabled)

@@ -9,11 +9,12 @@
 
 #include <vector>
 
-class QLabel;
 class QPushButton;
 class QStatusBar;
 
 namespace kvr27::app {
+
+class TransferStatusBar;
 
 class EditorWindow : public QDialog, public ProgressSink {
     Q_OBJECT
@@ -31,7 +32,9 @@ public:
     QString statusText() const;
 
     // A click on command button `index`: refused while a transfer runs; the window's
-    // command buttons are disabled while the command works.
+    // command buttons are disabled while the command works. Button 0 reads and
+    // button 1 writes in both editors: their status bar shows the progress with a
+    // Cancel for the read, then the note of how the transfer ended.
     void Command1_Click(int index);
 
     // The close box (and Escape), refused while a transfer runs: the window is
@@ -50,7 +53,7 @@ protected:
     // What the close box does besides.
     virtual void closedByCloseBox() {}
     // The status bar, to be placed at the bottom of the window.
-    QStatusBar* statusBar();
+    TransferStatusBar* statusBar();
     // Makes the button Command1_<index>.
     QPushButton* addCommand(int index, const char* caption);
     // The command of button `index`.
@@ -64,8 +67,7 @@ private:
     void setCommandsEnabled(bool enabled);
 
     const char* titleSuffix_;
-    QStatusBar* statusBar_ = nullptr;
-    QLabel* statusPanel_ = nullptr;
+    TransferStatusBar* statusBar_ = nullptr;
     std::vector<QPushButton*> commands_;
     bool loadPending_ = true;
 };

@@ -1,14 +1,20 @@
 #include "app/editors/frmMem.h"
 
+#include <algorithm>
+
 #include "app/editors/ChannelGridModel.h"
 #include "app/editors/EditorWidgets.h"
+#include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmMemSub.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
@@ -45,7 +51,8 @@ constexpr int VisibleRows = 16;
 
 frmMem::frmMem(const EditorContext& context, QWidget* parent)
     : EditorWindow(context, " Clone Utility(Memory Mode)", parent), editor_(context.State),
-      dialogRunner_([](frmMemSub& dialog) { dialog.exec(); })
+      dialogRunner_([](frmMemSub& dialog) { dialog.exec(); }),
+      rowMenuRunner_([](QMenu& menu, const QPoint& at) { menu.exec(at); })
 {
     setObjectName(QStringLiteral("frmMem"));
 
@@ -95,6 +102,9 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
                 QMetaObject::invokeMethod(this, [this] { render(); }, Qt::QueuedConnection);
             });
     connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
+    MSFlexGrid1->installEventFilter(this);
+    MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmMem::showRowMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -151,8 +161,55 @@ void frmMem::MSFlexGrid1_DblClick()
     if (context_.State.TransferRunning)
         return;
     frmMemSub dialog(context_.State, context_.Messages, this);
+    placeBesideRow(dialog);
     dialogRunner_(dialog);
     render();
+}
+
+void frmMem::placeBesideRow(QWidget& dialog)
+{
+    dialog.adjustSize();
+    const QRect row = MSFlexGrid1->visualRect(model_->index(context_.State.Grid.Row - 1, 0));
+    const QPoint top = MSFlexGrid1->viewport()->mapToGlobal(QPoint(0, row.top()));
+    const QPoint bottom = MSFlexGrid1->viewport()->mapToGlobal(QPoint(0, row.bottom()));
+    const QRect screen = MSFlexGrid1->screen()->availableGeometry();
+    // Below the row where the dialog fits, else above it; never over it.
+    const int frame = dialog.frameGeometry().height() - dialog.height();
+    int y = bottom.y() + 1 + frame;
+    if (y + dialog.height() > screen.bottom())
+        y = top.y() - dialog.height() - 1;
+    const int x = std::clamp(mapToGlobal(QPoint(0, 0)).x(), screen.left(),
+                             std::max(screen.left(), screen.right() - dialog.width()));
+    dialog.move(x, std::max(screen.top(), y));
+}
+
+bool frmMem::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
+            MSFlexGrid1_DblClick();
+            return true;
+        }
+    }
+    return EditorWindow::eventFilter(watched, event);
+}
+
+void frmMem::showRowMenu(const QPoint& position)
+{
+    if (context_.State.TransferRunning || !MSFlexGrid1->indexAt(position).isValid())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuRow"));
+    menu.addAction(QStringLiteral("Edit Channel..."), this, &frmMem::MSFlexGrid1_DblClick);
+    menu.addAction(QStringLiteral("Enable"), this, [this] { Command1_Click(2); });
+    menu.addAction(QStringLiteral("disable"), this, [this] { Command1_Click(4); });
+    rowMenuRunner_(menu, MSFlexGrid1->viewport()->mapToGlobal(position));
+}
+
+void frmMem::setRowMenuRunner(std::function<void(QMenu&, const QPoint&)> runner)
+{
+    rowMenuRunner_ = std::move(runner);
 }
 
 void frmMem::closedByCloseBox()

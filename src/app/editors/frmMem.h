@@ -1,7 +1,8 @@
 #pragma once
 // The channel window: shows the channel grid state (AppState::Grid) in MSFlexGrid1
-// and hands its events to the ChannelGridEditor; a double-click opens the
-// one-channel dialog on the current row. Modal over the main window, hidden by
+// and hands its events to the ChannelGridEditor; a double-click, Enter or F2 opens
+// the one-channel dialog on the current row, and a row's context menu offers it with
+// "Enable" and "disable". Modal over the main window, hidden by
 // "Exit" and kept for the next opening.
 #include "app/editors/EditorWindow.h"
 #include "editors/ChannelGridEditor.h"
@@ -9,6 +10,7 @@
 #include <array>
 #include <functional>
 
+class QMenu;
 class QTableView;
 
 namespace kvr27::app {
@@ -27,6 +29,8 @@ public:
 
     // How the channel dialog is run once it is loaded; by default modally (exec).
     void setDialogRunner(std::function<void(frmMemSub&)> runner);
+    // How a row's context menu is run; by default at the pointer (exec).
+    void setRowMenuRunner(std::function<void(QMenu&, const QPoint&)> runner);
 
     QTableView* MSFlexGrid1 = nullptr;
     // Command1_0 to Command1_6: "Read Memories", "Write Memories", "Enable",
@@ -39,11 +43,20 @@ protected:
     void runCommand(int index) override;
     // The close box: the current channel is recomputed.
     void closedByCloseBox() override;
+    // Enter and F2 on a row open the channel dialog, as a double-click does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The context menu of a row: the channel dialog, "Enable" and "disable".
+    void showRowMenu(const QPoint& position);
+    // Places the channel dialog below the current row (above it near the screen's
+    // bottom), so the row stays in sight.
+    void placeBesideRow(QWidget& dialog);
+
     ChannelGridEditor editor_;
     ChannelGridModel* model_ = nullptr;
     std::function<void(frmMemSub&)> dialogRunner_;
+    std::function<void(QMenu&, const QPoint&)> rowMenuRunner_;
     bool rendering_ = false;
 };
 

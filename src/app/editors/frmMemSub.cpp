@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,6 +39,8 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent)
     buttons->addSpacing(Twips(this, 360));
     Command1[0] = MakeCommandButton(this, 0, "OK");
     Command1[1] = MakeCommandButton(this, 1, "Cancel");
+    // Enter confirms as OK does.
+    Command1[0]->setDefault(true);
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
         connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
         buttons->addWidget(Command1[index]);
@@ -45,7 +48,16 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent)
     }
     buttons->addStretch(1);
 
+    // Which channel is edited, as the grid's "No" column shows it.
+    const QString number = QString::fromStdString(state.Grid.TextMatrix(state.Grid.Row, 0));
+    auto* channel = new QLabel(QStringLiteral("Channel %1").arg(number), this);
+    channel->setObjectName(QStringLiteral("lblChannel"));
+    QFont bold = channel->font();
+    bold.setBold(true);
+    channel->setFont(bold);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(channel);
     layout->addLayout(frames);
     layout->addSpacing(Twips(this, 240));
     layout->addLayout(buttons);
@@ -63,6 +75,8 @@ void frmMemSub::Command1_Click(int index)
         done(Rejected);
         return;
     }
+    // The focused box's leave rules run first, as on a click on OK.
+    Command1[0]->setFocus(Qt::OtherFocusReason);
     if (editor_.okClicked())
         done(Accepted);
     else

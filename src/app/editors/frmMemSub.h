@@ -20,7 +20,8 @@ public:
     // Loads the channel of the grid's current row (with the mode the model forces).
     frmMemSub(AppState& state, MessageSink& messages, QWidget* parent = nullptr);
 
-    // 0 "OK": stores the channel and closes when no needed field is blank;
+    // 0 "OK" (the default button, so Enter is OK): stores the channel and closes
+    // when no needed field is blank;
     // 1 "Cancel": closes without storing. The close box stores nothing either.
     void Command1_Click(int index);
 

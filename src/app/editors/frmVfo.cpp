@@ -1,10 +1,15 @@
 #include "app/editors/frmVfo.h"
 
+#include "app/editors/TransferStatusBar.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -110,16 +115,51 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
                          options(inner(27, "Tone setting"), VfoOption::RptTone, {"On", "Off"}),
                          list(inner(28, "Tone frequency"), VfoList::RptTone)});
     AddWide(rows, repeater);
-    layout->addLayout(rows);
+    // The frames scroll when the screen is lower (or narrower) than they are; the
+    // buttons and the status bar below them stay in sight.
+    auto* content = new QWidget(this);
+    content->setObjectName(QStringLiteral("VfoFrames"));
+    content->setLayout(rows);
+    rows->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("VfoScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(content);
+    layout->addWidget(scroll_, 1);
 
     auto* buttons = new QHBoxLayout;
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
         Command1[index] = addCommand(index, ButtonCaptions[index]);
         buttons->addWidget(Command1[index]);
     }
+    // Enter confirms as OK does.
+    Command1[2]->setDefault(true);
     layout->addSpacing(Twips(this, 240));
     layout->addLayout(buttons);
     layout->addWidget(statusBar());
+}
+
+void frmVfo::fitToScreen()
+{
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const QRect available = screen->availableGeometry();
+    const QSize frames = scroll_->widget()->sizeHint();
+    // What the window needs besides the frames: the buttons, the status bar, the
+    // margins, and its title bar and border (an allowance of three lines).
+    const int besides = layout()->sizeHint().height() - scroll_->sizeHint().height() + 3 * fontMetrics().height();
+    const int bar = scroll_->verticalScrollBar()->sizeHint().width();
+    const int height = std::min(frames.height(), available.height() - besides);
+    const int width = std::min(frames.width() + (height < frames.height() ? bar : 0),
+                               available.width() - 2 * fontMetrics().height());
+    scroll_->setMinimumSize(width, std::max(height, fontMetrics().height() * 4));
+}
+
+void frmVfo::showEvent(QShowEvent* event)
+{
+    fitToScreen();
+    adjustSize();
+    EditorWindow::showEvent(event);
 }
 
 void frmVfo::load()

@@ -1,12 +1,15 @@
 #pragma once
 // The VFO settings window: shows the VFO form state (AppState::Vfo) and hands its
 // controls' events to the VfoEditor. Modal over the main window, hidden by OK and
-// Cancel and kept for the next opening.
+// Cancel and kept for the next opening. On a screen lower than the window the
+// frames scroll, while the buttons and the status bar stay in sight.
 #include "app/editors/EditorWindow.h"
 #include "app/editors/FormBinding.h"
 #include "editors/VfoEditor.h"
 
 #include <array>
+
+class QScrollArea;
 
 namespace kvr27::app {
 
@@ -24,8 +27,13 @@ protected:
     void render() override;
     void runCommand(int index) override;
     void closedByCloseBox() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Sizes the scrolled frames to fit the window on its screen.
+    void fitToScreen();
+
+    QScrollArea* scroll_ = nullptr;
     VfoEditor editor_;
     FormBinding<VfoForm, VfoEditor, VfoText, VfoList, VfoOption> binding_;
 };

@@ -1,0 +1,77 @@
+#include "link/TransferOutcome.h"
+
+#include "image/ModelRules.h"
+#include "link/Framing.h"
+#include "link/HexText.h"
+#include "link/MemoryMap.h"
+
+namespace kvr27 {
+
+namespace {
+
+// The part of the radio an exchange concerned: "channel 12" for a channel block,
+// "block 0700h" for any other, "the current channel" for the one-byte write.
+std::string ExchangePlace(const std::string& command)
+{
+    if (command.starts_with(CurrentChannelCommandHead))
+        return "the current channel";
+    if (command.size() < CommandPrefix.size() + 4)
+        return command;
+    const std::string digits = command.substr(CommandPrefix.size(), 4);
+    if (!IsHexText(digits))
+        return command;
+    const long address = std::stol(digits, nullptr, 16);
+    if (address < ChannelBlockAddress(ChannelTable::Count) && address % 16 == 0)
+        return "channel " + std::to_string(address / 16);
+    return "block " + digits + "h";
+}
+
+std::string Cause(const TransferOutcome& outcome)
+{
+    const LinkResult& result = outcome.Result;
+    const std::string at = " at " + ExchangePlace(result.Exchange);
+    switch (result.Fault) {
+    case LinkFault::PortNotOpened:
+        return "could not open " + result.Detail;
+    case LinkFault::NoAnswer:
+        return "no answer from the radio" + at;
+    case LinkFault::WrongLength:
+        return "an answer of the wrong length" + at;
+    case LinkFault::ErrorAnswer:
+        return "the radio answered \"ERR\"" + at;
+    case LinkFault::NotHexadecimal:
+        return "an answer that is not hexadecimal" + at;
+    case LinkFault::ModelMismatch: {
+        const std::string_view model = ModelNameOfCode(outcome.RadioModelCode);
+        const std::string code = "(code " + std::to_string(outcome.RadioModelCode) + ")";
+        return "the radio reports " + (model.empty() ? "an unknown model " + code : std::string(model) + " " + code);
+    }
+    case LinkFault::FormRefused:
+        return "a VFO value is blank or no number";
+    case LinkFault::OutOfRange:
+        return "the VFO frequency is outside the model's range";
+    case LinkFault::None:
+    case LinkFault::Cancelled:
+        break;
+    }
+    return DescribeLinkResult(result);
+}
+
+} // namespace
+
+std::string TransferNote(const TransferOutcome& outcome)
+{
+    const std::string what = outcome.Kind == TransferKind::Read ? "Read" : "Write";
+    switch (outcome.Result.Fault) {
+    case LinkFault::None:
+        return what + " complete";
+    case LinkFault::Cancelled:
+        return what + " cancelled";
+    case LinkFault::PortNotOpened:
+        return what + " failed: " + Cause(outcome);
+    default:
+        return what + " failed on " + outcome.Device + ": " + Cause(outcome);
+    }
+}
+
+} // namespace kvr27

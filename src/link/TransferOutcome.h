@@ -1,0 +1,25 @@
+#pragma once
+// How the last transfer command ended, kept for the windows' note beside the status
+// text: the direction, the typed result, the device used and the model code the
+// radio reported.
+#include "link/LinkResult.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kvr27 {
+
+enum class TransferKind { Read, Write };
+
+struct TransferOutcome {
+    TransferKind Kind = TransferKind::Read;
+    LinkResult Result;
+    std::string Device;             // the device of the COM option used ("/dev/ttyUSB0")
+    std::uint8_t RadioModelCode = 0; // the model code the radio reported (ModelMismatch)
+};
+
+// The note in plain words: "Read complete", "Write complete", "Read cancelled", or
+// what failed: the device, the block or channel of the exchange and why.
+std::string TransferNote(const TransferOutcome& outcome);
+
+} // namespace kvr27
