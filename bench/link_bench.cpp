@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     for (ChannelRecord& channel : state.Image.Channels)
         channel.Enabled = true;
 
-    QtPort port;
+    QtPort port{SystemSerialDeviceLookup({})};
     CountingWaiter waiter;
     NoMessages messages;
     NoProgress progress;

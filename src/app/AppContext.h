@@ -18,6 +18,7 @@ struct AppContext {
     MessageSink& Messages;
     Dialogs& FileDialogs;
     std::filesystem::path SetupIniPath; // beside the program or in the user's configuration folder
+    std::filesystem::path PortAssignmentsPath{}; // the user's COM port assignments (none when empty)
     // The serial port and the answer wait of the transfers; the main window makes its
     // own (QtPort, QtWaiter) when they are not given.
     Port* LinkPort = nullptr;

@@ -4,6 +4,7 @@
 #include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmVfo.h"
 #include "app/frmAbout.h"
+#include "app/frmPort.h"
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
 #include "core/SetupIni.h"
@@ -58,7 +59,7 @@ const std::array<const char*, 3> Command1Captions = {"Memory Mode Setting", "VFO
 frmMain::frmMain(const AppContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
-      ownPort_(context.LinkPort ? nullptr : std::make_unique<QtPort>()),
+      ownPort_(context.LinkPort ? nullptr : std::make_unique<QtPort>(SystemSerialDeviceLookup(context.PortAssignmentsPath))),
       ownWaiter_(context.LinkWaiter ? nullptr : std::make_unique<QtWaiter>()),
       port_(context.LinkPort ? context.LinkPort : ownPort_.get()),
       waiter_(context.LinkWaiter ? context.LinkWaiter : ownWaiter_.get())
@@ -97,6 +98,7 @@ void frmMain::CreateMenus()
     mnuEepWriteAll = AddItem(mnuEepWrite, "mnuEepWriteAll", "All");
     mnuEepWriteVfo = AddItem(mnuEepWrite, "mnuEepWriteVfo", "Vfo Mode");
     mnuEepWriteMem = AddItem(mnuEepWrite, "mnuEepWriteMem", "Memory Mode");
+    mnuPort = AddItem(mnuEeprom, "mnuPort", "Port...");
 
     mnuPrint = AddItem(bar, "mnuPrint", "Print");
     mnuInfo = AddItem(bar, "mnuInfo", "Info");
@@ -109,6 +111,7 @@ void frmMain::CreateMenus()
     connect(mnuEepWriteVfo, &QAction::triggered, this, &frmMain::mnuEepWriteVfo_Click);
     connect(mnuEepWriteMem, &QAction::triggered, this, &frmMain::mnuEepWriteMem_Click);
 
+    connect(mnuPort, &QAction::triggered, this, &frmMain::mnuPort_Click);
     connect(mnuFileLode, &QAction::triggered, this, &frmMain::mnuFileLode_Click);
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(mnuFileImport, &QAction::triggered, this, &frmMain::mnuFileImport_Click);
@@ -166,7 +169,6 @@ QWidget* frmMain::CreatePortChoice()
     for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
         Option1[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), box);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        Option1[i]->setToolTip(QString::fromStdString(port_->deviceName(i + 1)));
         Option1Group->addButton(Option1[i], i);
         layout->addWidget(Option1[i]);
     }
@@ -179,7 +181,14 @@ QWidget* frmMain::CreatePortChoice()
     connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
     layout->addWidget(Command2);
     layout->addStretch();
+    ShowPortDevices();
     return box;
+}
+
+void frmMain::ShowPortDevices()
+{
+    for (int i = 0; i < static_cast<int>(Option1.size()); ++i)
+        Option1[i]->setToolTip(QString::fromStdString(port_->deviceName(i + 1)));
 }
 
 void frmMain::CreateStatusBar()
@@ -298,6 +307,19 @@ void frmMain::mnuEepReadMem_Click() { RunTransferCommand(ReadMemoryCommand, Tran
 void frmMain::mnuEepWriteAll_Click() { RunTransferCommand(WriteAllCommand, TransferKind::Write); }
 void frmMain::mnuEepWriteVfo_Click() { RunTransferCommand(WriteVfoCommand, TransferKind::Write); }
 void frmMain::mnuEepWriteMem_Click() { RunTransferCommand(WriteMemoryCommand, TransferKind::Write); }
+
+void frmMain::mnuPort_Click()
+{
+    if (context_.State.TransferRunning)
+        return;
+    frmPort window(context_.PortAssignmentsPath, SystemSerialDeviceLookup(context_.PortAssignmentsPath),
+                   context_.Messages, this);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    // A port open on the old device is closed, so the next transfer opens the new one.
+    ClosePortIfOpen();
+    ShowPortDevices();
+}
 
 void frmMain::RunTransferCommand(void (*command)(AppState&, LinkServices&), TransferKind kind)
 {

@@ -50,6 +50,8 @@ public:
     QAction* mnuEepWriteAll;
     QAction* mnuEepWriteVfo;
     QAction* mnuEepWriteMem;
+    // "Port...": the port window, at the end of the Data menu.
+    QAction* mnuPort;
     QAction* mnuPrint;
     QAction* mnuInfo;
 
@@ -94,6 +96,9 @@ public:
     void mnuEepWriteAll_Click();
     void mnuEepWriteVfo_Click();
     void mnuEepWriteMem_Click();
+    // Opens the port window modally; its OK keeps the assignments, and the COM
+    // options' tooltips show the devices they now stand for.
+    void mnuPort_Click();
 
     // The serial port and the answer wait this window owns, for every transfer.
     Port& linkPort() { return *port_; }
@@ -113,6 +118,8 @@ private:
     QWidget* CreateCommandButtons();
     QWidget* CreatePortChoice();
     void CreateStatusBar();
+    // The COM options' tooltips: the device each opens, assigned or found.
+    void ShowPortDevices();
     void ClosePortIfOpen();
     // Runs a Data menu command with every command of the window refused meanwhile.
     void RunTransferCommand(void (*command)(AppState&, LinkServices&), TransferKind kind);

@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
     kvr27::QtDialogs dialogs;
     const kvr27::AppContext context{state, messages, dialogs,
                                     kvr27::SetupIniLocation(QApplication::applicationDirPath()),
+                                    kvr27::PortAssignmentsFile(),
                                     nullptr, nullptr, &dialogs.printer()};
 
     kvr27::SingleInstanceLock lock;

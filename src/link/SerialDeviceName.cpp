@@ -1,5 +1,7 @@
 #include "link/SerialDeviceName.h"
 
+#include "link/PortAssignments.h"
+
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -10,10 +12,14 @@ namespace kvr27 {
 std::string SerialDeviceName(int portNumber, const SerialDeviceLookup& lookup)
 {
     const std::string number = std::to_string(portNumber);
+    if (!lookup.windows)
+        if (auto named = lookup.environment("KVR27_COM" + number); named && !named->empty())
+            return *named;
+    if (lookup.assigned)
+        if (std::string device = lookup.assigned(portNumber); !device.empty())
+            return device;
     if (lookup.windows)
         return "COM" + number;
-    if (auto named = lookup.environment("KVR27_COM" + number); named && !named->empty())
-        return *named;
     const std::string index = std::to_string(portNumber - 1);
     constexpr std::array<std::string_view, 3> families = {"/dev/ttyUSB", "/dev/ttyACM", "/dev/ttyS"};
     for (std::string_view family : families) {
@@ -24,7 +30,7 @@ std::string SerialDeviceName(int portNumber, const SerialDeviceLookup& lookup)
     return std::string(families.front()) + index;
 }
 
-SerialDeviceLookup SystemSerialDeviceLookup()
+SerialDeviceLookup SystemSerialDeviceLookup(const std::filesystem::path& assignmentsFile)
 {
     SerialDeviceLookup lookup;
 #ifdef _WIN32
@@ -38,6 +44,11 @@ SerialDeviceLookup SystemSerialDeviceLookup()
     lookup.exists = [](const std::string& path) {
         std::error_code ignored;
         return std::filesystem::exists(path, ignored);
+    };
+    lookup.assigned = [assignmentsFile](int portNumber) {
+        if (assignmentsFile.empty() || portNumber < 1 || portNumber > 5)
+            return std::string();
+        return ReadPortAssignments(assignmentsFile)[portNumber - 1];
     };
     return lookup;
 }

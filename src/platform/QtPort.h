@@ -11,7 +11,7 @@ namespace kvr27 {
 
 class QtPort : public Port {
 public:
-    explicit QtPort(SerialDeviceLookup lookup = SystemSerialDeviceLookup());
+    explicit QtPort(SerialDeviceLookup lookup);
 
     bool open(int portNumber) override;
     void close() override;

@@ -2,15 +2,7 @@
 
 #include "core/SetupIni.h"
 
-#include <QStandardPaths>
-
 namespace kvr27 {
-
-std::filesystem::path UserConfigFolder()
-{
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::filesystem::path(base.toStdString()) / "kvr27-clone";
-}
 
 std::filesystem::path SetupIniLocation(const QString& programFolder)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh program state for window tests: recording message sink, scripted dialogs,
-// and a temporary folder for setup.ini and the lock file.
+// and a temporary folder for setup.ini, the port assignments and the lock file.
 #include "app/AppContext.h"
 #include "support/RecordingMessageSink.h"
 #include "support/ScriptedDialogs.h"
@@ -19,7 +19,8 @@ struct ShellFixture {
 
     std::filesystem::path setupIni() const { return dir.filePath("setup.ini").toStdString(); }
     QString lockPath() const { return dir.filePath("kvr27-clone.lock"); }
-    AppContext context() { return {state, messages, dialogs, setupIni()}; }
+    std::filesystem::path portAssignments() const { return dir.filePath("ports.ini").toStdString(); }
+    AppContext context() { return {state, messages, dialogs, setupIni(), portAssignments()}; }
 };
 
 // The visible top-level window of a class, or null.

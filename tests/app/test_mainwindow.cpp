@@ -82,7 +82,7 @@ private slots:
                                      "mnuFileImport Import(Mem Setting)", "mnuFileExport Export(Mem Setting)",
                                      "mnuEeprom Data", "mnuEepRead Read", "mnuEepReadAll All",
                                      "mnuEepReadVfo Vfo Mode", "mnuEepReadMem Memory Mode", "mnuEepWrite Write",
-                                     "mnuEepWriteAll All", "mnuEepWriteVfo Vfo Mode", "mnuEepWriteMem Memory Mode",
+                                     "mnuEepWriteAll All", "mnuEepWriteVfo Vfo Mode", "mnuEepWriteMem Memory Mode", "mnuPort Port...",
                                      "mnuPrint Print", "mnuInfo Info"}));
     }
 

@@ -35,7 +35,7 @@ private slots:
 
         AppState state;
         StartWithModel(state, 0);
-        QtPort port;
+        QtPort port{SystemSerialDeviceLookup({})};
         QtWaiter waiter;
         RecordingMessageSink messages;
         RecordingProgress progress;

@@ -2,6 +2,7 @@
 
 #include "image/VfoCodec.h"
 #include "link/ImageTransfers.h"
+#include "platform/UserConfigFolder.h"
 
 namespace kvr27::cli {
 
@@ -14,7 +15,7 @@ std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
     }
     for (int number = 1; number <= 5; ++number) {
         if (*port == "COM" + std::to_string(number))
-            return std::make_unique<CliRadio>(SystemSerialDeviceLookup(), number, job);
+            return std::make_unique<CliRadio>(SystemSerialDeviceLookup(PortAssignmentsFile()), number, job);
     }
     if (port->find('/') == std::string::npos) {
         job.fail("unknown port \"" + *port + "\" (COM1 to COM5 or a device path)");

@@ -1,7 +1,7 @@
 #pragma once
 // The radio at the end of --port: the program's serial port (QtPort) and one-tick
 // wait (QtWaiter), with the link state of this run. "COM1" to "COM5" open the
-// devices the main program maps them to; any other argument with a "/" is a device
+// devices the main program maps them to (with the user's port assignments); any other argument with a "/" is a device
 // path, opened as COM1.
 #include "CliJob.h"
 #include "link/BlockExchange.h"

@@ -1,0 +1,17 @@
+#include "platform/UserConfigFolder.h"
+
+#include "link/PortAssignments.h"
+
+#include <QStandardPaths>
+
+namespace kvr27 {
+
+std::filesystem::path UserConfigFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return std::filesystem::path(base.toStdString()) / "kvr27-clone";
+}
+
+std::filesystem::path PortAssignmentsFile() { return UserConfigFolder() / PortAssignmentsName; }
+
+} // namespace kvr27
