@@ -7,6 +7,7 @@
 #include "app/editors/frmVfo.h"
 #include "app/editors/TransferStatusBar.h"
 #include "app/frmMain.h"
+#include "app/frmPort.h"
 #include "app/frmStart.h"
 #include "platform/QtMessageSink.h"
 #include "platform/TitleWidth.h"
@@ -21,9 +22,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 using namespace kvr27;
@@ -405,6 +409,56 @@ private slots:
     }
 
     // A message box shows its whole title, however short its text.
+    // A device assigned in the port window is the one the main window opens, also
+    // after a restart (a new window reading the settings again); KVR27_COMn goes first.
+    void assignedPortIsOpened_data()
+    {
+        QTest::addColumn<QString>("variable"); // KVR27_COM3; "": unset
+        QTest::addColumn<QString>("device");   // "radio": the emulator's link
+        QTest::addColumn<QString>("note");
+        QTest::newRow("assigned") << "" << "radio" << "Read complete";
+        QTest::newRow("variable first") << "/nonexistent/kvr27-com3" << "/nonexistent/kvr27-com3"
+                                        << "Read failed: could not open COM3 (/nonexistent/kvr27-com3): "
+                                           "No such file or directory";
+    }
+    void assignedPortIsOpened()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, device);
+        QFETCH(QString, note);
+        Shell shell;
+        const QString link = shell.dir.filePath("radio");
+        if (device == "radio")
+            device = link;
+        QProcess simulator;
+        simulator.start(KVR27_SIM_PATH, {"--no-pace", "--link", link});
+        QVERIFY(simulator.waitForReadyRead(5000));
+        if (!variable.isEmpty())
+            qputenv("KVR27_COM3", variable.toUtf8());
+        for (int run = 0; run < 2; ++run) {
+            frmMain window(shell.context());
+            window.show();
+            if (run == 0) {
+                QTimer::singleShot(0, [&] {
+                    auto* ports = test::OpenTopLevel<frmPort>();
+                    QVERIFY(ports);
+                    ports->cboAssigned[2]->setCurrentText(link);
+                    ports->accept();
+                });
+                window.mnuPort->trigger();
+                window.Option1[2]->click();
+            }
+            QVERIFY(window.Option1[2]->isChecked());
+            QCOMPARE(window.Option1[2]->toolTip(), device);
+            window.mnuEepReadVfo->trigger();
+            QCOMPARE(NoteOf(window), note);
+            window.close();
+        }
+        qunsetenv("KVR27_COM3");
+        simulator.terminate();
+        QVERIFY(simulator.waitForFinished(5000));
+    }
+
     void messageBoxesShowTheirTitle()
     {
         RadioImage image;

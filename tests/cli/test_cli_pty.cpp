@@ -68,6 +68,23 @@ private slots:
         QVERIFY(stopRadio() == memory_);
     }
 
+    // "--port COM2" opens the device the user assigned to COM2 in the port window.
+    void assignedComPort()
+    {
+        startRadio();
+        QVERIFY(QDir().mkpath("config/kvr27-clone"));
+        QFile assignments("config/kvr27-clone/ports.ini");
+        QVERIFY(assignments.open(QIODevice::WriteOnly));
+        assignments.write("COM2=" + device_.toUtf8() + "\r\n");
+        assignments.close();
+        qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
+        const CliOutcome read = RunCli({"read", "--model", "KV-R27PA", "--port", "COM2", "-o", "assigned.r27"});
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(read.err, std::string());
+        QCOMPARE(read.code, 0);
+        QVERIFY(QFile::exists("assigned.r27"));
+    }
+
     void failuresLeaveNoFile_data()
     {
         QTest::addColumn<QStringList>("fault");

@@ -8,6 +8,7 @@
 #include "link/Framing.h"
 #include "link/Link.h"
 #include "link/MemoryMap.h"
+#include "link/PortAssignments.h"
 #include "link/SerialDeviceName.h"
 #include "link/Transfers.h"
 
@@ -32,6 +33,7 @@ struct DeviceCase {
     QString environment; // of KVR27_COM2; "": unset
     QStringList existing;
     QString device;
+    QString assigned = {}; // to COM2 in the user's assignments; "": none
 };
 constexpr int OptionPA = 0, OptionX = 2, OptionPmrOnly = 3;
 } // namespace
@@ -172,6 +174,10 @@ private slots:
         QTest::newRow("ACM") << DeviceCase{false, "", {"/dev/ttyACM1", "/dev/ttyS1"}, "/dev/ttyACM1"};
         QTest::newRow("built-in") << DeviceCase{false, "", {"/dev/ttyUSB0", "/dev/ttyS1"}, "/dev/ttyS1"};
         QTest::newRow("none exists") << DeviceCase{false, "", {}, "/dev/ttyUSB1"};
+        QTest::newRow("assigned before the search")
+            << DeviceCase{false, "", {"/dev/ttyUSB1"}, "/dev/ttyACM7", "/dev/ttyACM7"};
+        QTest::newRow("variable over assigned") << DeviceCase{false, "/tmp/com", {}, "/tmp/com", "/dev/ttyACM7"};
+        QTest::newRow("windows, assigned") << DeviceCase{true, "", {}, "COM7", "COM7"};
     }
     void serialDeviceNames()
     {
@@ -184,7 +190,39 @@ private slots:
             return c.environment.toStdString();
         };
         lookup.exists = [&](const std::string& path) { return c.existing.contains(QString::fromStdString(path)); };
+        lookup.assigned = [&](int number) { return number == 2 ? c.assigned.toStdString() : std::string(); };
         QCOMPARE(QString::fromStdString(SerialDeviceName(2, lookup)), c.device);
+    }
+
+    // The assignments file as a user or an older copy may have left it.
+    void portAssignmentsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("devices"); // COM1 .. COM5
+        QTest::newRow("written") << "COM1=/dev/ttyUSB0\r\nCOM3=/dev/ttyACM0\r\n"
+                                 << QStringList{"/dev/ttyUSB0", "", "/dev/ttyACM0", "", ""};
+        QTest::newRow("blanks, LF") << " COM2 = /dev/serial/by-id/usb-X 1 \nCOM5=\tCOM9\n"
+                                    << QStringList{"", "/dev/serial/by-id/usb-X 1", "", "", "COM9"};
+        QTest::newRow("later wins") << "COM4=/dev/a\nCOM4=/dev/b" << QStringList{"", "", "", "/dev/b", ""};
+        QTest::newRow("passed over") << "COM6=/dev/a\nCOM0=/dev/b\ncom1=/dev/c\nCOM2=\nCOM3\n[ports]\nCOM12=/dev/d\n"
+                                     << QStringList{"", "", "", "", ""};
+        QTest::newRow("empty") << "" << QStringList{"", "", "", "", ""};
+    }
+    void portAssignmentsText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, devices);
+        const PortAssignments parsed = ParsePortAssignments(text.toStdString());
+        QStringList shown;
+        for (const std::string& device : parsed)
+            shown << QString::fromStdString(device);
+        QCOMPARE(shown, devices);
+    }
+
+    void portAssignmentsWritten()
+    {
+        QCOMPARE(FormatPortAssignments({"", "/dev/ttyUSB3", "", "", "/dev/pts/2"}),
+                 std::string("COM2=/dev/ttyUSB3\r\nCOM5=/dev/pts/2\r\n"));
     }
 
     void readAllBringsTheRadioIntoTheImage()
