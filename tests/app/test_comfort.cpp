@@ -2,6 +2,7 @@
 // line and the windows' placement, driven as a user drives the windows.
 #include "EmulatedPort.h"
 #include "ShellFixture.h"
+#include "app/editors/ElidedLabel.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/frmMemSub.h"
 #include "app/editors/frmVfo.h"
@@ -377,6 +378,33 @@ private slots:
         QCOMPARE(window.width(), width);
         QCOMPARE(window.findChild<QLabel*>("StatusBar1_Panel1")->toolTip(), device);
         QCOMPARE(window.statusText(), device);
+    }
+
+    // A long note wraps at spaces onto a second line, the rest shortened; a word
+    // longer than the line is broken.
+    void longNoteWraps_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width"); // in widths of "0"
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("fits") << "Read complete" << 40 << QStringList{"Read complete"};
+        QTest::newRow("two lines") << "Read failed on /dev/ttyUSB0: no answer" << 30
+                                   << QStringList{"Read failed on /dev/ttyUSB0:", "no answer"};
+        QTest::newRow("long word") << "/tmp/kvr27shots/a/b/c/d/e/f/radio" << 20
+                                   << QStringList{"/tmp/kvr27shots/a/b/", "c/d/e/f/radio"};
+    }
+    void longNoteWraps()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QStringList, lines);
+        app::ElidedLabel label;
+        QFont mono(QStringLiteral("monospace"));
+        mono.setStyleHint(QFont::Monospace);
+        label.setFont(mono);
+        label.setMaxLines(2);
+        label.setFullText(text);
+        QCOMPARE(label.shownLines(label.fontMetrics().horizontalAdvance(QString(width, '0'))), lines);
     }
 
     // On a screen lower than the VFO window the frames scroll and the buttons stay.

@@ -1,7 +1,8 @@
 #pragma once
-// A one-line label that never asks for the width of its text: a text longer than
-// the label is shown shortened with an ellipsis, and whole in the tooltip. text()
-// stays the whole text.
+// A label that never asks for the width of its text: a text longer than the label
+// is wrapped at spaces onto at most maxLines lines (one unless set), the last
+// shortened with an ellipsis where needed; a text that does not fit on one line is
+// whole in the tooltip. text() stays the whole text.
 #include <QLabel>
 
 namespace kvr27::app {
@@ -14,6 +15,10 @@ public:
 
     // Shows `text` (shortened where needed).
     void setFullText(const QString& text);
+    // How many lines a long text may take (the label grows that high while it does).
+    void setMaxLines(int lines);
+    // The lines shown at `width` pixels.
+    QStringList shownLines(int width) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -24,6 +29,9 @@ protected:
 
 private:
     void updateToolTip();
+
+    int maxLines_ = 1;
+    int linesShown_ = 1;
 };
 
 } // namespace kvr27::app

@@ -19,10 +19,12 @@ TransferStatusBar::TransferStatusBar(QWidget* parent) : QStatusBar(parent)
     panel_->setAlignment(Qt::AlignCenter);
     panel_->setAccessibleName(QStringLiteral("Status"));
     addWidget(panel_, 1);
+    panel_->setVisible(false);
     note_ = new ElidedLabel(this);
     note_->setObjectName(QStringLiteral("StatusBar1_Note"));
     note_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     note_->setAccessibleName(QStringLiteral("Last transfer"));
+    note_->setMaxLines(2); // room for the cause of a failure
     addWidget(note_, 2);
 
     // The progress bar and Cancel sit inside the bar with a margin; the status text
@@ -58,6 +60,8 @@ TransferStatusBar::TransferStatusBar(QWidget* parent) : QStatusBar(parent)
 void TransferStatusBar::setText(const QString& text)
 {
     panel_->setFullText(text);
+    // An empty status text leaves its room to the note, so a failure's cause fits.
+    panel_->setVisible(!text.isEmpty());
     if (const auto percent = ProgressPercent(text.toStdString()); percent && running_) {
         progress_->setValue(*percent);
         progress_->setVisible(true);

@@ -1,7 +1,7 @@
 #pragma once
 // The status bar of every window that runs transfers: the status text (its one
 // panel, shortened with an ellipsis when long), a short-lived note of how the last
-// transfer ended, and, while a transfer runs, a progress bar with a Cancel button
+// transfer ended (wrapped onto a second line when long), and, while a transfer runs, a progress bar with a Cancel button
 // that only reads offer.
 #include "link/LinkState.h"
 
