@@ -28,7 +28,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -82,26 +81,27 @@ frmMain::frmMain(const AppContext& context, QWidget* parent)
 
 void frmMain::CreateMenus()
 {
+    // The "&" marks each caption's first letter for Alt; the caption shows without it.
     QMenuBar* bar = menuBar();
-    QMenu* file = AddMenu(bar, nullptr, "mnuFile", "File");
-    mnuFileLode = AddItem(file, "mnuFileLode", "Load");
-    mnuFileSave = AddItem(file, "mnuFileSave", "Save");
-    mnuFileImport = AddItem(file, "mnuFileImport", "Import(Mem Setting)");
-    mnuFileExport = AddItem(file, "mnuFileExport", "Export(Mem Setting)");
+    QMenu* file = AddMenu(bar, nullptr, "mnuFile", "&File");
+    mnuFileLode = AddItem(file, "mnuFileLode", "&Load");
+    mnuFileSave = AddItem(file, "mnuFileSave", "&Save");
+    mnuFileImport = AddItem(file, "mnuFileImport", "&Import(Mem Setting)");
+    mnuFileExport = AddItem(file, "mnuFileExport", "&Export(Mem Setting)");
 
-    mnuEeprom = AddMenu(bar, nullptr, "mnuEeprom", "Data");
-    mnuEepRead = AddMenu(bar, mnuEeprom, "mnuEepRead", "Read");
-    mnuEepReadAll = AddItem(mnuEepRead, "mnuEepReadAll", "All");
-    mnuEepReadVfo = AddItem(mnuEepRead, "mnuEepReadVfo", "Vfo Mode");
-    mnuEepReadMem = AddItem(mnuEepRead, "mnuEepReadMem", "Memory Mode");
-    mnuEepWrite = AddMenu(bar, mnuEeprom, "mnuEepWrite", "Write");
-    mnuEepWriteAll = AddItem(mnuEepWrite, "mnuEepWriteAll", "All");
-    mnuEepWriteVfo = AddItem(mnuEepWrite, "mnuEepWriteVfo", "Vfo Mode");
-    mnuEepWriteMem = AddItem(mnuEepWrite, "mnuEepWriteMem", "Memory Mode");
-    mnuPort = AddItem(mnuEeprom, "mnuPort", "Port...");
+    mnuEeprom = AddMenu(bar, nullptr, "mnuEeprom", "&Data");
+    mnuEepRead = AddMenu(bar, mnuEeprom, "mnuEepRead", "&Read");
+    mnuEepReadAll = AddItem(mnuEepRead, "mnuEepReadAll", "&All");
+    mnuEepReadVfo = AddItem(mnuEepRead, "mnuEepReadVfo", "&Vfo Mode");
+    mnuEepReadMem = AddItem(mnuEepRead, "mnuEepReadMem", "&Memory Mode");
+    mnuEepWrite = AddMenu(bar, mnuEeprom, "mnuEepWrite", "&Write");
+    mnuEepWriteAll = AddItem(mnuEepWrite, "mnuEepWriteAll", "&All");
+    mnuEepWriteVfo = AddItem(mnuEepWrite, "mnuEepWriteVfo", "&Vfo Mode");
+    mnuEepWriteMem = AddItem(mnuEepWrite, "mnuEepWriteMem", "&Memory Mode");
+    mnuPort = AddItem(mnuEeprom, "mnuPort", "&Port...");
 
-    mnuPrint = AddItem(bar, "mnuPrint", "Print");
-    mnuInfo = AddItem(bar, "mnuInfo", "Info");
+    mnuPrint = AddItem(bar, "mnuPrint", "&Print");
+    mnuInfo = AddItem(bar, "mnuInfo", "&Info");
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     connect(mnuEepReadAll, &QAction::triggered, this, &frmMain::mnuEepReadAll_Click);
@@ -125,21 +125,6 @@ void frmMain::CreateMenus()
     mnuEepReadAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     // Overwriting the radio takes a second modifier (and the question follows).
     mnuEepWriteAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
-    // Alt with a caption's first letter opens its menu or runs its command; the
-    // captions themselves carry no mnemonic marks.
-    for (QAction* item : bar->actions()) {
-        const QString caption = item->text();
-        auto* key = new QShortcut(QKeySequence(Qt::ALT | QKeySequence(caption.left(1))[0].key()), this);
-        key->setObjectName(QStringLiteral("Alt_") + item->objectName());
-        connect(key, &QShortcut::activated, this, [bar, item] {
-            if (!bar->isEnabled())
-                return;
-            if (item->menu())
-                bar->setActiveAction(item);
-            else
-                item->trigger();
-        });
-    }
 }
 
 QWidget* frmMain::CreateCommandButtons()

@@ -127,7 +127,7 @@ private slots:
         Activate(window);
         QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
         QTRY_VERIFY(window.mnuEeprom->isVisible());
-        QCOMPARE(window.mnuEeprom->title(), QString("Data"));
+        QCOMPARE(window.mnuEeprom->title(), QString("&Data"));
     }
 
     // The note after each way a transfer ends; the message boxes say what they said.
