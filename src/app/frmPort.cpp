@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <QTableWidget>
@@ -99,6 +100,11 @@ void frmPort::FillPorts()
             tblPorts->item(row, 5)->setToolTip(QLatin1String(DialoutHint));
     }
     tblPorts->resizeColumnsToContents();
+    // Every column in view: the window is as wide as the table's contents.
+    int width = 2 * tblPorts->frameWidth() + tblPorts->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < tblPorts->columnCount(); ++column)
+        width += tblPorts->columnWidth(column);
+    tblPorts->setMinimumWidth(width);
     if (ports.isEmpty())
         lblHint->setText(QStringLiteral("No serial port found; a device can still be typed below."));
     else if (anyRefused)
