@@ -13,21 +13,17 @@
 #include "platform/QtMessageSink.h"
 #include "platform/TitleWidth.h"
 #include "core/Questions.h"
-#include "image/ChannelGrid.h"
-#include "image/VfoCodec.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
-#include <QRadioButton>
 #include <QPushButton>
-#include <QScreen>
+#include <QRadioButton>
 #include <QTableView>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -45,12 +41,7 @@ void Activate(QWidget& window)
 // The emulated radio's wait, with a hook at every tick (counted from 1).
 struct TickWaiter : Waiter {
     explicit TickWaiter(sim::EmulatedPort& port) : port(port) {}
-    void waitTick() override
-    {
-        port.waitTick();
-        if (onTick)
-            onTick(++ticks);
-    }
+    void waitTick() override { port.waitTick(), onTick ? onTick(++ticks) : void(); }
     sim::EmulatedPort& port;
     std::function<void(int)> onTick;
     int ticks = 0;
@@ -66,8 +57,7 @@ struct Shell : test::ShellFixture {
     AppContext linked()
     {
         AppContext c = context();
-        c.LinkPort = &port;
-        c.LinkWaiter = &waiter;
+        std::tie(c.LinkPort, c.LinkWaiter) = std::tuple(&port, &waiter);
         return c;
     }
     sim::RadioEmulator radio;
@@ -76,9 +66,35 @@ struct Shell : test::ShellFixture {
     app::EditorContext editors{state, messages, port, waiter};
 };
 
-QString NoteOf(QWidget& window)
+QString NoteOf(QWidget& window) { return window.findChild<app::TransferStatusBar*>("StatusBar1")->noteText(); }
+
+QStringList Shown(const Shell& shell)
 {
-    return window.findChild<app::TransferStatusBar*>("StatusBar1")->noteText();
+    QStringList shown;
+    for (const std::string& text : shell.messages.texts())
+        shown << QString::fromStdString(text);
+    return shown;
+}
+
+// An editor window opened as the main window opens it; the grid filled first.
+template <typename Editor>
+Editor* Open(Shell& shell)
+{
+    RefreshChannelGrid(shell.state.Image, shell.state.Grid);
+    auto* window = new Editor(shell.editors);
+    window->openModal();
+    window->show();
+    return window;
+}
+
+// Types a frequency into the window's box and presses Enter in it.
+void EnterFrequency(QWidget& window, const QString& text)
+{
+    auto* box = window.findChild<QLineEdit*>("txtFrequency");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
 }
 
 } // namespace
@@ -86,26 +102,26 @@ QString NoteOf(QWidget& window)
 class TestComfort : public QObject {
     Q_OBJECT
 private slots:
+    // Each shortcut reaches its command; Cancel is offered during a read, never during a write.
     void shortcutsReachTheirCommands_data()
     {
         QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<int>("exchanges");
-        QTest::addColumn<int>("filesAsked");
-        QTest::addColumn<bool>("printAsked");
-        QTest::addColumn<QString>("question");
-        QTest::newRow("Load") << QKeySequence("Ctrl+O") << 0 << 1 << false << "";
-        QTest::newRow("Save") << QKeySequence("Ctrl+S") << 0 << 1 << false << "";
-        QTest::newRow("Print") << QKeySequence("Ctrl+P") << 0 << 0 << true << "";
-        QTest::newRow("Read > All") << QKeySequence("Ctrl+R") << 107 << 0 << false << "";
-        QTest::newRow("Write > All") << QKeySequence("Ctrl+Shift+W") << 8 << 0 << false << OverwriteQuestion;
+        QTest::addColumn<QList<int>>("counts"); // exchanges, files asked, printer asked, Cancel offered
+        QTest::addColumn<QStringList>("texts"); // first message, Cancel's tooltip
+        const QStringList none{"", ""};
+        QTest::newRow("Load") << QKeySequence("Ctrl+O") << QList<int>{0, 1, 0, 0} << none;
+        QTest::newRow("Save") << QKeySequence("Ctrl+S") << QList<int>{0, 1, 0, 0} << none;
+        QTest::newRow("Print") << QKeySequence("Ctrl+P") << QList<int>{0, 0, 1, 0} << none;
+        QTest::newRow("Read > All") << QKeySequence("Ctrl+R") << QList<int>{107, 0, 0, 1} << none;
+        QTest::newRow("Write > All") << QKeySequence("Ctrl+Shift+W") << QList<int>{8, 0, 0, 0}
+                                     << QStringList{OverwriteQuestion, "A write cannot be cancelled: the radio "
+                                                                       "would be left half written."};
     }
     void shortcutsReachTheirCommands()
     {
         QFETCH(QKeySequence, keys);
-        QFETCH(int, exchanges);
-        QFETCH(int, filesAsked);
-        QFETCH(bool, printAsked);
-        QFETCH(QString, question);
+        QFETCH(QList<int>, counts);
+        QFETCH(QStringList, texts);
         Shell shell;
         shell.dialogs.printAnswers = {std::nullopt};
         QPrinter printer;
@@ -113,82 +129,57 @@ private slots:
         context.ReportPrinter = &printer;
         frmMain window(context);
         Activate(window);
+        auto* cancel = window.findChild<QPushButton*>("StatusBar1_Cancel");
+        bool offered = false;
+        shell.waiter.onTick = [&](int) { offered = offered || (cancel->isVisible() && cancel->isEnabled()); };
         QTest::keySequence(&window, keys);
-        QCOMPARE(static_cast<int>(shell.radio.commands().size()), exchanges);
-        QCOMPARE(static_cast<int>(shell.dialogs.filtersAsked.size()), filesAsked);
-        QCOMPARE(shell.dialogs.printAnswers.empty(), printAsked);
-        QCOMPARE(QString::fromStdString(shell.messages.texts().empty() ? "" : shell.messages.texts().front()), question);
+        QCOMPARE((QList<int>{int(shell.radio.commands().size()), int(shell.dialogs.filtersAsked.size()),
+                             int(shell.dialogs.printAnswers.empty()), int(offered)}),
+                 counts);
+        QCOMPARE((QStringList{Shown(shell).value(0), cancel->toolTip()}), texts);
     }
 
-    void altOpensTheMenus()
-    {
-        Shell shell;
-        frmMain window(shell.context());
-        Activate(window);
-        QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
-        QTRY_VERIFY(window.mnuEeprom->isVisible());
-        QCOMPARE(window.mnuEeprom->title(), QString("&Data"));
-    }
-
-    // The note after each way a transfer ends; the message boxes say what they said.
+    // The note after each way a transfer ends (one row per cause); the message boxes say what they said.
     void notes_data()
     {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("after");
-        QTest::addColumn<int>("radioCode");
+        QTest::addColumn<QList<int>>("setup"); // fault, after how many exchanges, the radio's model code
         QTest::addColumn<QString>("note");
         QTest::addColumn<QStringList>("messages");
-        const QStringList none;
         const QStringList rwError{"Read/Write Error"};
-        const int normal = static_cast<int>(sim::Fault::None);
-        QTest::newRow("read") << "mnuEepReadVfo" << normal << 0 << 8 << "Read complete" << none;
-        QTest::newRow("write") << "mnuEepWriteMem" << normal << 0 << 8 << "Write complete" << QStringList{OverwriteQuestion};
-        QTest::newRow("silence") << "mnuEepReadVfo" << int(sim::Fault::Silence) << 0 << 8
+        const int none = int(sim::Fault::None);
+        QTest::newRow("read") << "mnuEepReadVfo" << QList<int>{none, 0, 8} << "Read complete" << QStringList{};
+        QTest::newRow("write") << "mnuEepWriteMem" << QList<int>{none, 0, 8} << "Write complete"
+                               << QStringList{OverwriteQuestion};
+        QTest::newRow("silence") << "mnuEepReadVfo" << QList<int>{int(sim::Fault::Silence), 0, 8}
                                  << "Read failed on emulated COM1: no answer from the radio at block 07F0h" << rwError;
-        QTest::newRow("short") << "mnuEepReadVfo" << int(sim::Fault::ShortAnswer) << 1 << 8
+        QTest::newRow("short") << "mnuEepReadVfo" << QList<int>{int(sim::Fault::ShortAnswer), 1, 8}
                                << "Read failed on emulated COM1: an answer of the wrong length at block 0700h" << rwError;
-        QTest::newRow("long") << "mnuEepReadVfo" << int(sim::Fault::LongAnswer) << 2 << 8
-                              << "Read failed on emulated COM1: an answer of the wrong length at block 0710h" << rwError;
-        QTest::newRow("err") << "mnuEepReadMem" << int(sim::Fault::Error) << 1 << 8
+        QTest::newRow("err") << "mnuEepReadMem" << QList<int>{int(sim::Fault::Error), 1, 8}
                              << "Read failed on emulated COM1: the radio answered \"ERR\" at channel 0" << rwError;
-        QTest::newRow("nonhex") << "mnuEepReadMem" << int(sim::Fault::NonHex) << 6 << 8
+        QTest::newRow("nonhex") << "mnuEepReadMem" << QList<int>{int(sim::Fault::NonHex), 6, 8}
                                 << "Read failed on emulated COM1: an answer that is not hexadecimal at channel 5"
                                 << rwError;
-        QTest::newRow("delay") << "mnuEepReadVfo" << int(sim::Fault::Delay) << 3 << 8
-                               << "Read failed on emulated COM1: no answer from the radio at block 0730h" << rwError;
-        QTest::newRow("hangup") << "mnuEepReadMem" << int(sim::Fault::HangUp) << 101 << 8
-                                << "Read failed on emulated COM1: no answer from the radio at block 0720h" << rwError;
-        QTest::newRow("err on write") << "mnuEepWriteMem" << int(sim::Fault::Error) << 1 << 8
-                                      << "Write failed on emulated COM1: the radio answered \"ERR\" at block 0720h"
-                                      << QStringList{OverwriteQuestion, "Read/Write Error"};
-        QTest::newRow("other model") << "mnuEepReadVfo" << normal << 0 << 4
+        QTest::newRow("other model") << "mnuEepReadVfo" << QList<int>{none, 0, 4}
                                      << "Read failed on emulated COM1: the radio reports KV-R27Z (code 4)"
                                      << QStringList{"The selected and actual models are different."};
-        QTest::newRow("no port") << "mnuEepReadVfo" << normal << 0 << 0
+        QTest::newRow("no port") << "mnuEepReadVfo" << QList<int>{none, 0, 0}
                                  << "Read failed: could not open COM1 (emulated COM1): No such file or directory"
                                  << QStringList{"Can't open com Port"};
     }
     void notes()
     {
         QFETCH(QString, item);
-        QFETCH(int, fault);
-        QFETCH(int, after);
-        QFETCH(int, radioCode);
-        QFETCH(QString, note);
-        QFETCH(QStringList, messages);
-        Shell shell(static_cast<std::uint8_t>(radioCode));
-        if (radioCode == 0)
+        QFETCH(QList<int>, setup);
+        Shell shell(static_cast<std::uint8_t>(setup[2]));
+        if (setup[2] == 0)
             shell.port.missingPorts = {1};
-        shell.radio.setFault(static_cast<sim::Fault>(fault), after);
+        shell.radio.setFault(static_cast<sim::Fault>(setup[0]), setup[1]);
         frmMain window(shell.linked());
         window.show();
         window.findChild<QAction*>(item)->trigger();
-        QCOMPARE(NoteOf(window), note);
-        QStringList shown;
-        for (const std::string& text : shell.messages.texts())
-            shown << QString::fromStdString(text);
-        QCOMPARE(shown, messages);
+        QTEST(NoteOf(window), "note");
+        QTEST(Shown(shell), "messages");
     }
 
     // Cancel in each window that reads: the read stops at once, silently, and
@@ -206,32 +197,16 @@ private slots:
         QFETCH(int, window);
         QFETCH(int, cancelAt);
         Shell shell;
-        shell.state.Image.Channels.at(3).Enabled = true;
-        shell.state.Image.SettingsChanged = true;
-        shell.state.Image.VfoChanged = true;
-        shell.state.Image.ChannelsChanged = true;
-
-        std::unique_ptr<QWidget> shown;
-        std::function<void()> read;
-        if (window == 0) {
-            auto* main = new frmMain(shell.linked());
-            shown.reset(main);
-            read = [main] { main->mnuEepReadAll_Click(); };
-        } else if (window == 1) {
-            auto* vfo = new app::frmVfo(shell.editors);
-            shown.reset(vfo);
-            vfo->openModal();
-            read = [vfo] { vfo->Command1_Click(0); };
-        } else {
-            auto* mem = new app::frmMem(shell.editors);
-            shown.reset(mem);
-            mem->openModal();
-            read = [mem] { mem->Command1_Click(0); };
-        }
+        RadioImage& image = shell.state.Image;
+        image.Channels.at(3).Enabled = true;
+        image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
+        std::unique_ptr<QWidget> shown(window == 0   ? new frmMain(shell.linked())
+                                       : window == 1 ? static_cast<QWidget*>(Open<app::frmVfo>(shell))
+                                                     : Open<app::frmMem>(shell));
         shown->show();
-        const RadioImage image = shell.state.Image;
+        const RadioImage before = image;
         const VfoForm form = shell.state.Vfo;
-        const ChannelGrid grid = shell.state.Grid;
+        const QString row4 = QString::fromStdString(shell.state.Grid.TextMatrix(4, 1));
         auto* cancel = shown->findChild<QPushButton*>("StatusBar1_Cancel");
         shell.waiter.onTick = [&](int tick) {
             if (tick == cancelAt) {
@@ -239,40 +214,18 @@ private slots:
                 QTest::mouseClick(cancel, Qt::LeftButton);
             }
         };
-        read();
-
+        if (window == 0)
+            static_cast<frmMain*>(shown.get())->mnuEepReadAll->trigger();
+        else
+            shown->findChild<QPushButton*>("Command1_0")->click();
         QCOMPARE(static_cast<int>(shell.radio.commands().size()), cancelAt);
-        QCOMPARE(shell.messages.texts(), std::vector<std::string>{SettingsChangedQuestion});
+        QCOMPARE(Shown(shell), QStringList{SettingsChangedQuestion});
         QCOMPARE(NoteOf(*shown), QString("Read cancelled"));
-        QVERIFY(shell.state.Image.Vfo == image.Vfo);
-        QVERIFY(shell.state.Image.Channels == image.Channels);
-        QCOMPARE(shell.state.Image.ModelCode, image.ModelCode);
-        QCOMPARE(shell.state.Image.SettingsChanged, image.SettingsChanged);
-        QCOMPARE(shell.state.Image.VfoChanged, image.VfoChanged);
-        QCOMPARE(shell.state.Image.ChannelsChanged, image.ChannelsChanged);
-        QVERIFY(shell.state.Image.SettingsChanged);
-        QVERIFY(shell.state.Vfo == form);
-        QVERIFY(shell.state.Grid.TextMatrix(4, 1) == grid.TextMatrix(4, 1));
-        QVERIFY(!cancel->isVisible());
-        QVERIFY(!shell.state.TransferRunning);
-    }
-
-    void writeCannotBeCancelled()
-    {
-        Shell shell;
-        frmMain window(shell.linked());
-        window.show();
-        auto* cancel = window.findChild<QPushButton*>("StatusBar1_Cancel");
-        bool offered = false;
-        QString tip;
-        shell.waiter.onTick = [&](int) {
-            offered = offered || (cancel->isVisible() && cancel->isEnabled());
-            tip = cancel->toolTip();
-        };
-        window.mnuEepWriteMem_Click();
-        QVERIFY(!offered);
-        QCOMPARE(tip, QString("A write cannot be cancelled: the radio would be left half written."));
-        QCOMPARE(NoteOf(window), QString("Write complete"));
+        QVERIFY(image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form);
+        QCOMPARE((QList<int>{image.ModelCode, image.SettingsChanged, image.VfoChanged, image.ChannelsChanged,
+                             cancel->isVisible(), shell.state.TransferRunning}),
+                 (QList<int>{before.ModelCode, 1, before.VfoChanged, before.ChannelsChanged, 0, 0}));
+        QCOMPARE(QString::fromStdString(shell.state.Grid.TextMatrix(4, 1)), row4);
     }
 
     // Enter, the keypad's Enter and F2 on a row open the dialog on that row, beside it.
@@ -287,85 +240,72 @@ private slots:
     {
         QFETCH(int, key);
         Shell shell;
-        app::frmMem window(shell.editors);
-        RefreshChannelGrid(shell.state.Image, shell.state.Grid);
-        window.openModal();
-        Activate(window);
+        std::unique_ptr<app::frmMem> window(Open<app::frmMem>(shell));
+        Activate(*window);
+        QTableView* grid = window->MSFlexGrid1;
         QString label;
         bool overRow = true;
-        const QModelIndex row12 = window.MSFlexGrid1->model()->index(12, 1);
-        window.setDialogRunner([&](app::frmMemSub& dialog) {
+        const QModelIndex row12 = grid->model()->index(12, 1);
+        window->setDialogRunner([&](app::frmMemSub& dialog) {
             label = dialog.findChild<QLabel*>("lblChannel")->text();
-            const QRect cell = window.MSFlexGrid1->visualRect(row12);
-            const QRect rowOnScreen(window.MSFlexGrid1->viewport()->mapToGlobal(cell.topLeft()), cell.size());
-            overRow = dialog.frameGeometry().intersects(rowOnScreen);
+            const QRect cell = grid->visualRect(row12);
+            overRow = dialog.frameGeometry().intersects({grid->viewport()->mapToGlobal(cell.topLeft()), cell.size()});
         });
-        window.MSFlexGrid1->setCurrentIndex(row12);
-        window.MSFlexGrid1->setFocus();
-        QTest::keyClick(window.MSFlexGrid1, static_cast<Qt::Key>(key));
+        grid->setCurrentIndex(row12);
+        grid->setFocus();
+        QTest::keyClick(grid, static_cast<Qt::Key>(key));
         QCOMPARE(label, QString("Channel 12"));
         QVERIFY(!overRow);
     }
 
+    // The row menu offers its three commands and "disable" turns the row off.
     void rowContextMenu()
     {
         Shell shell;
-        ChannelRecord& channel = shell.state.Image.Channels.at(2);
-        channel.Frequency = 43400000;
-        channel.Enabled = true;
-        app::frmMem window(shell.editors);
-        RefreshChannelGrid(shell.state.Image, shell.state.Grid);
-        window.openModal();
-        Activate(window);
+        shell.state.Image.Channels.at(2).Frequency = 43400000;
+        shell.state.Image.Channels.at(2).Enabled = true;
+        std::unique_ptr<app::frmMem> window(Open<app::frmMem>(shell));
+        Activate(*window);
         QStringList offered;
-        window.setRowMenuRunner([&](QMenu& menu, const QPoint&) {
+        window->setRowMenuRunner([&](QMenu& menu, const QPoint&) {
             for (QAction* action : menu.actions())
                 offered << action->text();
             menu.actions().at(2)->trigger();
         });
-        const QRect cell = window.MSFlexGrid1->visualRect(window.MSFlexGrid1->model()->index(2, 1));
-        QTest::mouseClick(window.MSFlexGrid1->viewport(), Qt::LeftButton, {}, cell.center());
+        const QRect cell = window->MSFlexGrid1->visualRect(window->MSFlexGrid1->model()->index(2, 1));
+        QTest::mouseClick(window->MSFlexGrid1->viewport(), Qt::LeftButton, {}, cell.center());
         QTRY_COMPARE(shell.state.Grid.Row, 3);
-        emit window.MSFlexGrid1->customContextMenuRequested(cell.center());
+        emit window->MSFlexGrid1->customContextMenuRequested(cell.center());
         QCOMPARE(offered, (QStringList{"Edit Channel...", "Enable", "disable"}));
         QVERIFY(!shell.state.Image.Channels.at(2).Enabled);
     }
 
-    // Enter in a box confirms as OK does, the box's leave rule (the raster) first.
+    // Enter in a box confirms as OK does, the box's leave rule (the raster) first. On
+    // a screen lower than the VFO window the frames scroll and the buttons stay.
     void enterInTheDialogsIsOk()
     {
         Shell shell;
-        app::frmMem grid(shell.editors);
-        RefreshChannelGrid(shell.state.Image, shell.state.Grid);
-        grid.openModal();
+        std::unique_ptr<app::frmMem> grid(Open<app::frmMem>(shell));
         int result = -1;
-        grid.setDialogRunner([&](app::frmMemSub& dialog) {
+        grid->setDialogRunner([&](app::frmMemSub& dialog) {
             dialog.open();
             Activate(dialog);
-            auto* box = dialog.findChild<QLineEdit*>("txtFrequency");
-            box->setFocus();
-            box->selectAll();
-            QTest::keyClicks(box, "434.00001");
-            QTest::keyClick(box, Qt::Key_Return);
+            EnterFrequency(dialog, "434.00001");
             result = dialog.result();
         });
-        grid.MSFlexGrid1_DblClick();
-        QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(shell.state.Image.Channels.at(0).Frequency, 43400000);
-
-        app::frmVfo vfo(shell.editors);
-        vfo.openModal();
-        Activate(vfo);
-        auto* box = vfo.findChild<QLineEdit*>("txtFrequency");
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, "433.50001");
-        QTest::keyClick(box, Qt::Key_Return);
-        QVERIFY(!vfo.isVisible());
-        QCOMPARE(shell.state.Image.Vfo.Frequency, 43350000);
+        grid->MSFlexGrid1_DblClick();
+        std::unique_ptr<app::frmVfo> vfo(Open<app::frmVfo>(shell));
+        Activate(*vfo);
+        QVERIFY(vfo->frameGeometry().height() <= vfo->screen()->availableGeometry().height());
+        QVERIFY(vfo->rect().contains(vfo->Command1[3]->geometry()) && vfo->Command1[3]->isVisible());
+        EnterFrequency(*vfo, "433.50001");
+        QCOMPARE((QList<int>{result, shell.state.Image.Channels.at(0).Frequency, vfo->isVisible(),
+                             int(shell.state.Image.Vfo.Frequency)}),
+                 (QList<int>{QDialog::Accepted, 43400000, 0, 43350000}));
     }
 
-    void longStatusTextKeepsTheWidth()
+    // Alt with a mnemonic opens its menu; a long status text does not widen the window.
+    void mainWindowByKeyboardAndItsWidth()
     {
         Shell shell;
         frmMain window(shell.context());
@@ -377,7 +317,9 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(window.width(), width);
         QCOMPARE(window.findChild<QLabel*>("StatusBar1_Panel1")->toolTip(), device);
-        QCOMPARE(window.statusText(), device);
+        QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
+        QTRY_VERIFY(window.mnuEeprom->isVisible());
+        QCOMPARE(window.mnuEeprom->title(), QString("&Data"));
     }
 
     // A long note wraps at spaces onto a second line, the rest shortened; a word
@@ -407,19 +349,6 @@ private slots:
         QCOMPARE(label.shownLines(label.fontMetrics().horizontalAdvance(QString(width, '0'))), lines);
     }
 
-    // On a screen lower than the VFO window the frames scroll and the buttons stay.
-    void vfoWindowFitsTheScreen()
-    {
-        Shell shell;
-        app::frmVfo vfo(shell.editors);
-        vfo.openModal();
-        Activate(vfo);
-        const QRect screen = vfo.screen()->availableGeometry();
-        QVERIFY(vfo.frameGeometry().height() <= screen.height());
-        QVERIFY(vfo.rect().contains(vfo.Command1[3]->geometry()));
-        QVERIFY(vfo.Command1[3]->isVisible());
-    }
-
     void mainWindowOpensWhereTheStartWindowWas()
     {
         Shell shell;
@@ -428,15 +357,13 @@ private slots:
         start.move(120, 90);
         const QPoint centre = start.frameGeometry().center();
         start.findChild<QPushButton*>("Command1")->click();
-        frmMain* main = test::OpenTopLevel<frmMain>();
+        std::unique_ptr<frmMain> main(test::OpenTopLevel<frmMain>());
         QVERIFY(main);
+        main->setAttribute(Qt::WA_DeleteOnClose, false);
         // Centred within a few pixels (the window's final size comes with showing it).
         QVERIFY((main->frameGeometry().center() - centre).manhattanLength() <= 8);
-        main->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete main;
     }
 
-    // A message box shows its whole title, however short its text.
     // A device assigned in the port window is the one the main window opens, also
     // after a restart (a new window reading the settings again); KVR27_COMn goes first.
     void assignedPortIsOpened_data()
@@ -487,6 +414,7 @@ private slots:
         QVERIFY(simulator.waitForFinished(5000));
     }
 
+    // A message box shows its whole title, however short its text.
     void messageBoxesShowTheirTitle()
     {
         RadioImage image;
@@ -502,8 +430,7 @@ private slots:
             box->accept();
         });
         sink.notify("OK");
-        QVERIFY(needed > 0);
-        QVERIFY(width >= needed);
+        QVERIFY(needed > 0 && width >= needed);
     }
 };
 
