@@ -34,8 +34,7 @@ namespace {
 
 void Activate(QWidget& window)
 {
-    window.show();
-    window.activateWindow();
+    window.show(), window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
@@ -58,12 +57,13 @@ struct Shell : test::ShellFixture {
     AppContext linked()
     {
         AppContext c = context();
-        std::tie(c.LinkPort, c.LinkWaiter) = std::tuple(&port, &waiter);
+        std::tie(c.LinkPort, c.LinkWaiter, c.ReportPrinter) = std::tuple(&port, &waiter, &printer);
         return c;
     }
     sim::RadioEmulator radio;
     sim::EmulatedPort port{radio};
     TickWaiter waiter{port};
+    QPrinter printer;
     app::EditorContext editors{state, messages, port, waiter};
 };
 
@@ -122,10 +122,7 @@ private slots:
         QFETCH(QKeySequence, keys);
         Shell shell;
         shell.dialogs.printAnswers = {std::nullopt};
-        QPrinter printer;
-        AppContext context = shell.linked();
-        context.ReportPrinter = &printer;
-        frmMain window(context);
+        frmMain window(shell.linked());
         Activate(window);
         auto* cancel = window.findChild<QPushButton*>("StatusBar1_Cancel");
         bool offered = false;
@@ -142,28 +139,25 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QList<int>>("setup"); // fault, after how many exchanges, the radio's model code
-        QTest::addColumn<QString>("note");
-        QTest::addColumn<QStringList>("messages");
-        const QStringList rwError{"Read/Write Error"};
-        const int none = int(sim::Fault::None);
-        QTest::newRow("read") << "mnuEepReadVfo" << QList<int>{none, 0, 8} << "Read complete" << QStringList{};
-        QTest::newRow("write") << "mnuEepWriteMem" << QList<int>{none, 0, 8} << "Write complete"
-                               << QStringList{OverwriteQuestion};
-        QTest::newRow("silence") << "mnuEepReadVfo" << QList<int>{int(sim::Fault::Silence), 0, 8}
-                                 << "Read failed on emulated COM1: no answer from the radio at block 07F0h" << rwError;
-        QTest::newRow("short") << "mnuEepReadVfo" << QList<int>{int(sim::Fault::ShortAnswer), 1, 8}
-                               << "Read failed on emulated COM1: an answer of the wrong length at block 0700h" << rwError;
-        QTest::newRow("err") << "mnuEepReadMem" << QList<int>{int(sim::Fault::Error), 1, 8}
-                             << "Read failed on emulated COM1: the radio answered \"ERR\" at channel 0" << rwError;
-        QTest::newRow("nonhex") << "mnuEepReadMem" << QList<int>{int(sim::Fault::NonHex), 6, 8}
-                                << "Read failed on emulated COM1: an answer that is not hexadecimal at channel 5"
-                                << rwError;
-        QTest::newRow("other model") << "mnuEepReadVfo" << QList<int>{none, 0, 4}
-                                     << "Read failed on emulated COM1: the radio reports KV-R27Z (code 4)"
-                                     << QStringList{"The selected and actual models are different."};
-        QTest::newRow("no port") << "mnuEepReadVfo" << QList<int>{none, 0, 0}
-                                 << "Read failed: could not open COM1 (emulated COM1): No such file or directory"
-                                 << QStringList{"Can't open com Port"};
+        QTest::addColumn<QStringList>("shown"); // the note, then the messages
+        const QString rwError = "Read/Write Error";
+        using enum sim::Fault;
+        QTest::newRow("read") << "mnuEepReadVfo" << QList<int>{int(None), 0, 8} << QStringList{"Read complete"};
+        QTest::newRow("write") << "mnuEepWriteMem" << QList<int>{int(None), 0, 8}
+                               << QStringList{"Write complete", OverwriteQuestion};
+        QTest::newRow("silence") << "mnuEepReadVfo" << QList<int>{int(Silence), 0, 8} << QStringList{
+            "Read failed on emulated COM1: no answer from the radio at block 07F0h", rwError};
+        QTest::newRow("short") << "mnuEepReadVfo" << QList<int>{int(ShortAnswer), 1, 8} << QStringList{
+            "Read failed on emulated COM1: an answer of the wrong length at block 0700h", rwError};
+        QTest::newRow("err") << "mnuEepReadMem" << QList<int>{int(Error), 1, 8} << QStringList{
+            "Read failed on emulated COM1: the radio answered \"ERR\" at channel 0", rwError};
+        QTest::newRow("nonhex") << "mnuEepReadMem" << QList<int>{int(NonHex), 6, 8} << QStringList{
+            "Read failed on emulated COM1: an answer that is not hexadecimal at channel 5", rwError};
+        QTest::newRow("other model") << "mnuEepReadVfo" << QList<int>{int(None), 0, 4} << QStringList{
+            "Read failed on emulated COM1: the radio reports KV-R27Z (code 4)",
+            "The selected and actual models are different."};
+        QTest::newRow("no port") << "mnuEepReadVfo" << QList<int>{int(None), 0, 0} << QStringList{
+            "Read failed: could not open COM1 (emulated COM1): No such file or directory", "Can't open com Port"};
     }
     void notes()
     {
@@ -176,8 +170,7 @@ private slots:
         frmMain window(shell.linked());
         window.show();
         window.findChild<QAction*>(item)->trigger();
-        QTEST(NoteOf(window), "note");
-        QTEST(Shown(shell), "messages");
+        QTEST(QStringList{NoteOf(window)} + Shown(shell), "shown");
     }
 
     // Cancel in each window that reads: the read stops at once, silently, and
@@ -207,7 +200,10 @@ private slots:
         const auto row4 = shell.state.Grid.TextMatrix(4, 1);
         auto* cancel = shown->findChild<QPushButton*>("StatusBar1_Cancel");
         // A disabled Cancel does nothing and the read runs on past cancelAt.
-        shell.waiter.onTick = [&](int tick) { tick == cancelAt ? QTest::mouseClick(cancel, Qt::LeftButton) : void(); };
+        shell.waiter.onTick = [&](int tick) {
+            if (tick == cancelAt)
+                QTest::mouseClick(cancel, Qt::LeftButton);
+        };
         window == 0 ? static_cast<frmMain*>(shown.get())->mnuEepReadAll->trigger()
                     : shown->findChild<QPushButton*>("Command1_0")->click();
         QCOMPARE(static_cast<int>(shell.radio.commands().size()), cancelAt);
@@ -234,8 +230,9 @@ private slots:
         QStringList seen;
         window->setDialogRunner([&](app::frmMemSub& dialog) {
             const QRect cell = grid->visualRect(row12);
-            const bool overRow = dialog.frameGeometry().intersects({grid->viewport()->mapToGlobal(cell.topLeft()), cell.size()});
-            seen << dialog.findChild<QLabel*>("lblChannel")->text() + (overRow ? " over its row" : "");
+            const QRect row(grid->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+            seen << dialog.findChild<QLabel*>("lblChannel")->text()
+                        + (dialog.frameGeometry().intersects(row) ? " over its row" : "");
         });
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2}) {
             grid->setCurrentIndex(row12);
@@ -272,7 +269,8 @@ private slots:
             result = dialog.result();
         });
         grid.MSFlexGrid1_DblClick();
-        QCOMPARE((QList<int>{result, shell.state.Image.Channels.at(0).Frequency}), (QList<int>{QDialog::Accepted, 43400000}));
+        QCOMPARE((QList<int>{result, shell.state.Image.Channels.at(0).Frequency}),
+                 (QList<int>{QDialog::Accepted, 43400000}));
         std::unique_ptr<app::frmVfo> vfo(Open<app::frmVfo>(shell));
         Activate(*vfo);
         QVERIFY(vfo->frameGeometry().height() <= vfo->screen()->availableGeometry().height());
@@ -361,7 +359,6 @@ private slots:
             if (run == 0) {
                 QTimer::singleShot(0, [&] {
                     auto* ports = test::OpenTopLevel<frmPort>();
-                    QVERIFY(ports);
                     ports->cboAssigned[2]->setCurrentText(link);
                     ports->accept();
                 });
