@@ -83,7 +83,6 @@ Editor* Open(Shell& shell)
     RefreshChannelGrid(shell.state.Image, shell.state.Grid);
     auto* window = new Editor(shell.editors);
     window->openModal();
-    window->show();
     return window;
 }
 
@@ -142,7 +141,6 @@ private slots:
         QTest::addColumn<QStringList>("shown"); // the note, then the messages
         const QString rwError = "Read/Write Error";
         using enum sim::Fault;
-        QTest::newRow("read") << "mnuEepReadVfo" << QList<int>{int(None), 0, 8} << QStringList{"Read complete"};
         QTest::newRow("write") << "mnuEepWriteMem" << QList<int>{int(None), 0, 8}
                                << QStringList{"Write complete", OverwriteQuestion};
         QTest::newRow("silence") << "mnuEepReadVfo" << QList<int>{int(Silence), 0, 8} << QStringList{
@@ -221,7 +219,6 @@ private slots:
     void gridByKeyboardAndMouse()
     {
         Shell shell;
-        shell.state.Image.Channels.at(2).Frequency = 43400000;
         shell.state.Image.Channels.at(2).Enabled = true;
         std::unique_ptr<app::frmMem> window(Open<app::frmMem>(shell));
         Activate(*window);
@@ -269,39 +266,31 @@ private slots:
             result = dialog.result();
         });
         grid.MSFlexGrid1_DblClick();
-        QCOMPARE((QList<int>{result, shell.state.Image.Channels.at(0).Frequency}),
-                 (QList<int>{QDialog::Accepted, 43400000}));
         std::unique_ptr<app::frmVfo> vfo(Open<app::frmVfo>(shell));
         Activate(*vfo);
         QVERIFY(vfo->frameGeometry().height() <= vfo->screen()->availableGeometry().height());
         QVERIFY(vfo->rect().contains(vfo->Command1[3]->geometry()) && vfo->Command1[3]->isVisible());
         EnterFrequency(*vfo, "433.50001");
-        QVERIFY(!vfo->isVisible());
-        QCOMPARE(shell.state.Image.Vfo.Frequency, 43350000);
+        QCOMPARE((QList<int>{result, shell.state.Image.Channels.at(0).Frequency, vfo->isVisible(),
+                             int(shell.state.Image.Vfo.Frequency)}),
+                 (QList<int>{QDialog::Accepted, 43400000, 0, 43350000}));
     }
 
     // A long note wraps at spaces onto a second line, the rest shortened; a word
-    // longer than the line is broken.
-    void longNoteWraps_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("width"); // in widths of "0"
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("fits") << "Read complete" << 40 << QStringList{"Read complete"};
-        QTest::newRow("two lines") << "Read failed on /dev/ttyUSB0: no answer" << 30
-                                   << QStringList{"Read failed on /dev/ttyUSB0:", "no answer"};
-        QTest::newRow("long word") << "/tmp/kvr27shots/a/b/c/d/e/f/radio" << 20
-                                   << QStringList{"/tmp/kvr27shots/a/b/", "c/d/e/f/radio"};
-    }
+    // longer than the line is broken (widths in widths of "0").
     void longNoteWraps()
     {
-        QFETCH(QString, text);
-        QFETCH(int, width);
         app::ElidedLabel label;
         label.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
         label.setMaxLines(2);
-        label.setFullText(text);
-        QTEST(label.shownLines(label.fontMetrics().horizontalAdvance(QString(width, '0'))), "lines");
+        const auto lines = [&](const QString& text, int zeros) {
+            label.setFullText(text);
+            return label.shownLines(label.fontMetrics().horizontalAdvance(QString(zeros, '0')));
+        };
+        QCOMPARE(lines("Read complete", 40), QStringList{"Read complete"});
+        QCOMPARE(lines("Read failed on /dev/ttyUSB0: no answer", 30),
+                 (QStringList{"Read failed on /dev/ttyUSB0:", "no answer"}));
+        QCOMPARE(lines("/tmp/kvr27shots/a/b/c/d/e/f/radio", 20), (QStringList{"/tmp/kvr27shots/a/b/", "c/d/e/f/radio"}));
     }
 
     // The main window opens where the start window was; Alt with a mnemonic opens its
@@ -334,26 +323,17 @@ private slots:
 
     // A device assigned in the port window is the one the main window opens, also
     // after a restart (a new window reading the settings again); KVR27_COMn goes first.
-    void assignedPortIsOpened_data()
-    {
-        QTest::addColumn<QString>("variable"); // KVR27_COM3; "": unset
-        QTest::addColumn<QString>("note");
-        QTest::newRow("assigned") << "" << "Read complete";
-        QTest::newRow("variable first") << "/nonexistent/kvr27-com3"
-                                        << "Read failed: could not open COM3 (/nonexistent/kvr27-com3): "
-                                           "No such file or directory";
-    }
     void assignedPortIsOpened()
     {
-        QFETCH(QString, variable);
         Shell shell;
         const QString link = shell.dir.filePath("radio");
         QProcess simulator;
         simulator.start(KVR27_SIM_PATH, {"--no-pace", "--link", link});
         QVERIFY(simulator.waitForReadyRead(5000));
-        if (!variable.isEmpty())
-            qputenv("KVR27_COM3", variable.toUtf8());
-        for (int run = 0; run < 2; ++run) {
+        QStringList seen; // per run: COM3's device, the note after a read
+        for (int run = 0; run < 3; ++run) {
+            if (run == 2)
+                qputenv("KVR27_COM3", "/nonexistent/kvr27-com3");
             frmMain window(shell.context());
             window.show();
             if (run == 0) {
@@ -365,15 +345,17 @@ private slots:
                 window.mnuPort->trigger();
                 window.Option1[2]->click();
             }
-            QVERIFY(window.Option1[2]->isChecked());
-            QCOMPARE(window.Option1[2]->toolTip(), variable.isEmpty() ? link : variable);
             window.mnuEepReadVfo->trigger();
-            QTEST(NoteOf(window), "note");
+            seen << (window.Option1[2]->isChecked() ? window.Option1[2]->toolTip() : "COM3 not chosen")
+                 << NoteOf(window);
             window.close();
         }
         qunsetenv("KVR27_COM3");
         simulator.terminate();
         QVERIFY(simulator.waitForFinished(5000));
+        QCOMPARE(seen, (QStringList{link, "Read complete", link, "Read complete", "/nonexistent/kvr27-com3",
+                                    "Read failed: could not open COM3 (/nonexistent/kvr27-com3): "
+                                    "No such file or directory"}));
     }
 
     // A message box shows its whole title, however short its text.
