@@ -101,36 +101,57 @@ void EnterFrequency(QWidget& window, const QString& text)
 class TestComfort : public QObject {
     Q_OBJECT
 private slots:
-    // Each shortcut reaches its command; Cancel is offered during a read, never during a write.
-    void shortcutsReachTheirCommands_data()
+    // The main window opens where the start window was, and a long status text does
+    // not widen it. Each shortcut reaches its command; Cancel is offered during a read,
+    // never during a write. Alt with a mnemonic opens its menu.
+    void mainWindowByKeyboard_data()
     {
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QList<int>>("counts"); // exchanges, files asked, printer asked, Cancel offered
-        QTest::addColumn<QStringList>("texts"); // first message, Cancel's tooltip
-        const QStringList none{"", ""};
+        QTest::addColumn<QStringList>("texts"); // first message, Cancel's tooltip, the note
+        const QStringList none{"", "", ""};
         QTest::newRow("Load") << QKeySequence("Ctrl+O") << QList<int>{0, 1, 0, 0} << none;
         QTest::newRow("Save") << QKeySequence("Ctrl+S") << QList<int>{0, 1, 0, 0} << none;
         QTest::newRow("Print") << QKeySequence("Ctrl+P") << QList<int>{0, 0, 1, 0} << none;
-        QTest::newRow("Read > All") << QKeySequence("Ctrl+R") << QList<int>{107, 0, 0, 1} << none;
+        QTest::newRow("Read > All") << QKeySequence("Ctrl+R") << QList<int>{107, 0, 0, 1}
+                                    << QStringList{"", "", "Read complete"};
         QTest::newRow("Write > All") << QKeySequence("Ctrl+Shift+W") << QList<int>{8, 0, 0, 0}
-                                     << QStringList{OverwriteQuestion, "A write cannot be cancelled: the radio "
-                                                                       "would be left half written."};
+                                     << QStringList{OverwriteQuestion,
+                                                    "A write cannot be cancelled: the radio would be left half written.",
+                                                    "Write complete"};
     }
-    void shortcutsReachTheirCommands()
+    void mainWindowByKeyboard()
     {
         QFETCH(QKeySequence, keys);
         Shell shell;
         shell.dialogs.printAnswers = {std::nullopt};
-        frmMain window(shell.linked());
-        Activate(window);
-        auto* cancel = window.findChild<QPushButton*>("StatusBar1_Cancel");
+        frmStart start(shell.linked());
+        start.show();
+        start.move(120, 90);
+        const QPoint centre = start.frameGeometry().center();
+        start.findChild<QPushButton*>("Command1")->click();
+        std::unique_ptr<frmMain> window(test::OpenTopLevel<frmMain>());
+        QVERIFY(window);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        // Centred within a few pixels (the window's final size comes with showing it).
+        QVERIFY((window->frameGeometry().center() - centre).manhattanLength() <= 8);
+        Activate(*window);
+        const int width = window->width();
+        const QString device = "COM1 (/dev/serial/by-id/usb-Some_Maker_USB_Serial_Cable_0123456789ABCDEF-if00-port0): "
+                               "Permission denied";
+        window->setStatusText(device);
+        QTest::qWait(20);
+        QCOMPARE(window->width(), width);
+        QCOMPARE(window->findChild<QLabel*>("StatusBar1_Panel1")->toolTip(), device);
+        auto* cancel = window->findChild<QPushButton*>("StatusBar1_Cancel");
         bool offered = false;
         shell.waiter.onTick = [&](int) { offered = offered || (cancel->isVisible() && cancel->isEnabled()); };
-        QTest::keySequence(&window, keys);
+        QTest::keySequence(window.get(), keys);
         QTEST((QList<int>{int(shell.radio.commands().size()), int(shell.dialogs.filtersAsked.size()),
-                          int(shell.dialogs.printAnswers.empty()), int(offered)}),
-              "counts");
-        QTEST((QStringList{Shown(shell).value(0), cancel->toolTip()}), "texts");
+                          int(shell.dialogs.printAnswers.empty()), int(offered)}), "counts");
+        QTEST((QStringList{Shown(shell).value(0), cancel->toolTip(), NoteOf(*window)}), "texts");
+        QTest::keyClick(window.get(), Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(window->mnuEeprom->isVisible() ? window->mnuEeprom->title() : QString(), QString("&Data"));
     }
 
     // The note after each way a transfer ends (one row per cause); the message boxes say what they said.
@@ -141,8 +162,6 @@ private slots:
         QTest::addColumn<QStringList>("shown"); // the note, then the messages
         const QString rwError = "Read/Write Error";
         using enum sim::Fault;
-        QTest::newRow("write") << "mnuEepWriteMem" << QList<int>{int(None), 0, 8}
-                               << QStringList{"Write complete", OverwriteQuestion};
         QTest::newRow("silence") << "mnuEepReadVfo" << QList<int>{int(Silence), 0, 8} << QStringList{
             "Read failed on emulated COM1: no answer from the radio at block 07F0h", rwError};
         QTest::newRow("short") << "mnuEepReadVfo" << QList<int>{int(ShortAnswer), 1, 8} << QStringList{
@@ -198,20 +217,15 @@ private slots:
         const auto row4 = shell.state.Grid.TextMatrix(4, 1);
         auto* cancel = shown->findChild<QPushButton*>("StatusBar1_Cancel");
         // A disabled Cancel does nothing and the read runs on past cancelAt.
-        shell.waiter.onTick = [&](int tick) {
-            if (tick == cancelAt)
-                QTest::mouseClick(cancel, Qt::LeftButton);
-        };
+        shell.waiter.onTick = [&](int tick) { if (tick == cancelAt) QTest::mouseClick(cancel, Qt::LeftButton); };
         window == 0 ? static_cast<frmMain*>(shown.get())->mnuEepReadAll->trigger()
                     : shown->findChild<QPushButton*>("Command1_0")->click();
-        QCOMPARE(static_cast<int>(shell.radio.commands().size()), cancelAt);
-        QCOMPARE(Shown(shell), QStringList{SettingsChangedQuestion});
-        QCOMPARE(NoteOf(*shown), QString("Read cancelled"));
+        QCOMPARE(QStringList{NoteOf(*shown)} + Shown(shell), (QStringList{"Read cancelled", SettingsChangedQuestion}));
         QVERIFY(image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form
                 && shell.state.Grid.TextMatrix(4, 1) == row4);
-        QCOMPARE((QList<int>{image.ModelCode, image.SettingsChanged, image.VfoChanged, image.ChannelsChanged,
-                             cancel->isVisible(), shell.state.TransferRunning}),
-                 (QList<int>{before.ModelCode, 1, before.VfoChanged, before.ChannelsChanged, 0, 0}));
+        QCOMPARE((QList<int>{int(shell.radio.commands().size()), image.ModelCode, image.SettingsChanged,
+                             image.VfoChanged, image.ChannelsChanged, cancel->isVisible(), shell.state.TransferRunning}),
+                 (QList<int>{cancelAt, before.ModelCode, 1, before.VfoChanged, before.ChannelsChanged, 0, 0}));
     }
 
     // Enter, the keypad's Enter and F2 on a row open the dialog on that row, beside it.
@@ -255,17 +269,15 @@ private slots:
     void enterInTheDialogsIsOk()
     {
         Shell shell;
-        app::frmMem grid(shell.editors);
-        RefreshChannelGrid(shell.state.Image, shell.state.Grid);
-        grid.openModal();
+        std::unique_ptr<app::frmMem> grid(Open<app::frmMem>(shell));
         int result = -1;
-        grid.setDialogRunner([&](app::frmMemSub& dialog) {
+        grid->setDialogRunner([&](app::frmMemSub& dialog) {
             dialog.open();
             Activate(dialog);
             EnterFrequency(dialog, "434.00001");
             result = dialog.result();
         });
-        grid.MSFlexGrid1_DblClick();
+        grid->MSFlexGrid1_DblClick();
         std::unique_ptr<app::frmVfo> vfo(Open<app::frmVfo>(shell));
         Activate(*vfo);
         QVERIFY(vfo->frameGeometry().height() <= vfo->screen()->availableGeometry().height());
@@ -291,34 +303,6 @@ private slots:
         QCOMPARE(lines("Read failed on /dev/ttyUSB0: no answer", 30),
                  (QStringList{"Read failed on /dev/ttyUSB0:", "no answer"}));
         QCOMPARE(lines("/tmp/kvr27shots/a/b/c/d/e/f/radio", 20), (QStringList{"/tmp/kvr27shots/a/b/", "c/d/e/f/radio"}));
-    }
-
-    // The main window opens where the start window was; Alt with a mnemonic opens its
-    // menu; a long status text does not widen the window.
-    void mainWindow()
-    {
-        Shell shell;
-        frmStart start(shell.context());
-        start.show();
-        start.move(120, 90);
-        const QPoint centre = start.frameGeometry().center();
-        start.findChild<QPushButton*>("Command1")->click();
-        std::unique_ptr<frmMain> main(test::OpenTopLevel<frmMain>());
-        QVERIFY(main);
-        main->setAttribute(Qt::WA_DeleteOnClose, false);
-        // Centred within a few pixels (the window's final size comes with showing it).
-        QVERIFY((main->frameGeometry().center() - centre).manhattanLength() <= 8);
-        Activate(*main);
-        const int width = main->width();
-        const QString device = "COM1 (/dev/serial/by-id/usb-Some_Maker_USB_Serial_Cable_0123456789ABCDEF-if00-port0): "
-                               "Permission denied";
-        main->setStatusText(device);
-        QTest::qWait(20);
-        QCOMPARE(main->width(), width);
-        QCOMPARE(main->findChild<QLabel*>("StatusBar1_Panel1")->toolTip(), device);
-        QTest::keyClick(main.get(), Qt::Key_D, Qt::AltModifier);
-        QTRY_VERIFY(main->mnuEeprom->isVisible());
-        QCOMPARE(main->mnuEeprom->title(), QString("&Data"));
     }
 
     // A device assigned in the port window is the one the main window opens, also
@@ -352,7 +336,7 @@ private slots:
         }
         qunsetenv("KVR27_COM3");
         simulator.terminate();
-        QVERIFY(simulator.waitForFinished(5000));
+        simulator.waitForFinished(5000);
         QCOMPARE(seen, (QStringList{link, "Read complete", link, "Read complete", "/nonexistent/kvr27-com3",
                                     "Read failed: could not open COM3 (/nonexistent/kvr27-com3): "
                                     "No such file or directory"}));
