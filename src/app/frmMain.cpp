@@ -43,6 +43,16 @@ QAction* AddItem(QWidget* menu, const char* name, const char* caption)
     return action;
 }
 
+// A checkable item that shows and sets `option`.
+QAction* AddOption(QWidget* menu, const char* name, const char* caption, bool& option)
+{
+    QAction* action = AddItem(menu, name, caption);
+    action->setCheckable(true);
+    action->setChecked(option);
+    QObject::connect(action, &QAction::toggled, menu, [&option](bool checked) { option = checked; });
+    return action;
+}
+
 QMenu* AddMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* caption)
 {
     QMenu* menu = parent ? parent->addMenu(QLatin1String(caption)) : bar->addMenu(QLatin1String(caption));
@@ -98,6 +108,13 @@ void frmMain::CreateMenus()
     mnuEepWriteAll = AddItem(mnuEepWrite, "mnuEepWriteAll", "&All");
     mnuEepWriteVfo = AddItem(mnuEepWrite, "mnuEepWriteVfo", "&Vfo Mode");
     mnuEepWriteMem = AddItem(mnuEepWrite, "mnuEepWriteMem", "&Memory Mode");
+    mnuEeprom->addSeparator();
+    TransferSafeguards& safeguards = context_.State.Safeguards;
+    mnuVerifyAfterWrite = AddOption(mnuEeprom, "mnuVerifyAfterWrite", "&Verify after Write", safeguards.VerifyAfterWrite);
+    mnuBackupBeforeWrite =
+        AddOption(mnuEeprom, "mnuBackupBeforeWrite", "&Backup before Write", safeguards.BackupBeforeWrite);
+    mnuExchangeTrace = AddOption(mnuEeprom, "mnuExchangeTrace", "&Exchange Trace", safeguards.TraceExchanges);
+    mnuEeprom->addSeparator();
     mnuPort = AddItem(mnuEeprom, "mnuPort", "&Port...");
 
     mnuPrint = AddItem(bar, "mnuPrint", "&Print");
@@ -317,7 +334,7 @@ void frmMain::RunTransferCommand(void (*command)(AppState&, LinkServices&), Tran
     setCommandsEnabled(false);
     command(context_.State, services);
     setCommandsEnabled(true);
-    StatusBar1->endTransfer(link.LastTransfer);
+    StatusBar1->endTransfer(link);
 }
 
 void frmMain::mnuFileLode_Click() { RunFileCommand(LoadCommand); }

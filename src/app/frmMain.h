@@ -50,6 +50,11 @@ public:
     QAction* mnuEepWriteAll;
     QAction* mnuEepWriteVfo;
     QAction* mnuEepWriteMem;
+    // Checkable Data menu items bound to AppState::Safeguards: "Verify after Write",
+    // "Backup before Write" (both checked at start) and "Exchange Trace".
+    QAction* mnuVerifyAfterWrite;
+    QAction* mnuBackupBeforeWrite;
+    QAction* mnuExchangeTrace;
     // "Port...": the port window, at the end of the Data menu.
     QAction* mnuPort;
     QAction* mnuPrint;

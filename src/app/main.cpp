@@ -6,6 +6,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/SetupIniLocation.h"
+#include "platform/UserConfigFolder.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(kvr27::RadioPicture()));
 
     kvr27::AppState state;
+    state.DataFolder = kvr27::UserDataFolder();
     kvr27::QtMessageSink messages(state.Image);
     kvr27::QtDialogs dialogs;
     const kvr27::AppContext context{state, messages, dialogs,

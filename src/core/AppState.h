@@ -6,7 +6,16 @@
 #include "image/VfoForm.h"
 #include "link/LinkState.h"
 
+#include <filesystem>
+
 namespace kvr27 {
+
+// The Data menu's safeguards around transfers, as every run of the program starts.
+struct TransferSafeguards {
+    bool VerifyAfterWrite = true;  // read back what a write sent and compare it
+    bool BackupBeforeWrite = true; // save the radio's contents before a write sends anything
+    bool TraceExchanges = false;   // keep every exchange of a command in a trace file
+};
 
 struct AppState {
     RadioImage Image;
@@ -15,6 +24,9 @@ struct AppState {
     LinkState Link;
     int ComIndex = 0;     // selected COM option of the main window, 0 = COM1 .. 4 = COM5
     bool TransferRunning = false; // every command of the windows is refused while set
+    TransferSafeguards Safeguards;
+    // The user's data folder: backups/ and traces/ are kept there.
+    std::filesystem::path DataFolder;
 };
 
 // The start window's OK, without its windows: the model's start-up values for the

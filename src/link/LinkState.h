@@ -21,12 +21,17 @@ struct LinkState {
     // How the command's transfers ended: the first failure, else the last success;
     // nothing when no transfer ran.
     std::optional<TransferOutcome> LastTransfer;
+    // The backup and the trace the command left ("" when none), named in its note.
+    std::string BackupFile;
+    std::string TraceFile;
 
     // Forgets the last outcome and any cancel, before a command that may transfer.
     void beginCommand()
     {
         CancelRequested = false;
         LastTransfer.reset();
+        BackupFile.clear();
+        TraceFile.clear();
     }
     // Whether the command's transfer ended by the user's Cancel.
     bool cancelled() const { return LastTransfer && LastTransfer->Result.Fault == LinkFault::Cancelled; }

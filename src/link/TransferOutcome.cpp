@@ -3,6 +3,7 @@
 #include "image/ModelRules.h"
 #include "link/Framing.h"
 #include "link/HexText.h"
+#include "link/LinkState.h"
 #include "link/MemoryMap.h"
 
 namespace kvr27 {
@@ -57,14 +58,29 @@ std::string Cause(const TransferOutcome& outcome)
     return DescribeLinkResult(result);
 }
 
+std::string KindWord(TransferKind kind)
+{
+    switch (kind) {
+    case TransferKind::Read:
+        return "Read";
+    case TransferKind::Write:
+        return "Write";
+    case TransferKind::Backup:
+        return "Backup";
+    case TransferKind::Verify:
+        return "Verify";
+    }
+    return {};
+}
+
 } // namespace
 
 std::string TransferNote(const TransferOutcome& outcome)
 {
-    const std::string what = outcome.Kind == TransferKind::Read ? "Read" : "Write";
+    const std::string what = KindWord(outcome.Kind);
     switch (outcome.Result.Fault) {
     case LinkFault::None:
-        return what + " complete";
+        return what + (outcome.Verified ? " complete and verified" : " complete");
     case LinkFault::Cancelled:
         return what + " cancelled";
     case LinkFault::PortNotOpened:
@@ -72,6 +88,18 @@ std::string TransferNote(const TransferOutcome& outcome)
     default:
         return what + " failed on " + outcome.Device + ": " + Cause(outcome);
     }
+}
+
+std::string CommandNote(const LinkState& link)
+{
+    std::string note = link.LastTransfer ? TransferNote(*link.LastTransfer) : std::string();
+    const auto add = [&note](const std::string& what, const std::string& file) {
+        if (!file.empty())
+            note += (note.empty() ? "" : "; ") + what + file;
+    };
+    add("backup: ", link.BackupFile);
+    add("trace: ", link.TraceFile);
+    return note;
 }
 
 } // namespace kvr27

@@ -9,17 +9,26 @@
 
 namespace kvr27 {
 
-enum class TransferKind { Read, Write };
+// Backup: the read of the radio's contents before a write. Verify: the read-back
+// after a write.
+enum class TransferKind { Read, Write, Backup, Verify };
 
 struct TransferOutcome {
     TransferKind Kind = TransferKind::Read;
     LinkResult Result;
     std::string Device;             // the device of the COM option used ("/dev/ttyUSB0")
     std::uint8_t RadioModelCode = 0; // the model code the radio reported (ModelMismatch)
+    bool Verified = false;           // a write whose read-back matched what it sent
 };
+
+struct LinkState;
 
 // The note in plain words: "Read complete", "Write complete", "Read cancelled", or
 // what failed: the device, the block or channel of the exchange and why.
 std::string TransferNote(const TransferOutcome& outcome);
+
+// The note after a command: TransferNote of its outcome (nothing when no transfer
+// ran), then the backup and the trace it left.
+std::string CommandNote(const LinkState& link);
 
 } // namespace kvr27

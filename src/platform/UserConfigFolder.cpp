@@ -12,6 +12,12 @@ std::filesystem::path UserConfigFolder()
     return std::filesystem::path(base.toStdString()) / "kvr27-clone";
 }
 
+std::filesystem::path UserDataFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return std::filesystem::path(base.toStdString()) / "kvr27-clone";
+}
+
 std::filesystem::path PortAssignmentsFile() { return UserConfigFolder() / PortAssignmentsName; }
 
 } // namespace kvr27

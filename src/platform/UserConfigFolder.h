@@ -9,6 +9,10 @@ namespace kvr27 {
 // on Linux).
 std::filesystem::path UserConfigFolder();
 
+// "kvr27-clone" in the system's data folder ($XDG_DATA_HOME or ~/.local/share on
+// Linux): the backups and traces of the program.
+std::filesystem::path UserDataFolder();
+
 // The user's COM port assignments (PortAssignments), shared by the program and kvr27.
 std::filesystem::path PortAssignmentsFile();
 

@@ -65,7 +65,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     // The menu tree in order, by object name and caption as the user reads them
-    // (the mnemonic mark left out).
+    // (the mnemonic mark left out), with the check marks a new run starts with.
     void menuItems()
     {
         Shell shell;
@@ -73,7 +73,10 @@ private slots:
         QStringList items;
         std::function<void(QWidget*)> walk = [&](QWidget* menu) {
             for (QAction* item : menu->actions()) {
-                items << item->objectName() + ' ' + QString(item->text()).remove('&');
+                if (item->isSeparator())
+                    continue;
+                const QString mark = !item->isCheckable() ? "" : item->isChecked() ? " [x]" : " [ ]";
+                items << item->objectName() + ' ' + QString(item->text()).remove('&') + mark;
                 if (item->menu())
                     walk(item->menu());
             }
@@ -83,7 +86,10 @@ private slots:
                                      "mnuFileImport Import(Mem Setting)", "mnuFileExport Export(Mem Setting)",
                                      "mnuEeprom Data", "mnuEepRead Read", "mnuEepReadAll All",
                                      "mnuEepReadVfo Vfo Mode", "mnuEepReadMem Memory Mode", "mnuEepWrite Write",
-                                     "mnuEepWriteAll All", "mnuEepWriteVfo Vfo Mode", "mnuEepWriteMem Memory Mode", "mnuPort Port...",
+                                     "mnuEepWriteAll All", "mnuEepWriteVfo Vfo Mode", "mnuEepWriteMem Memory Mode",
+                                     "mnuVerifyAfterWrite Verify after Write [x]",
+                                     "mnuBackupBeforeWrite Backup before Write [x]",
+                                     "mnuExchangeTrace Exchange Trace [ ]", "mnuPort Port...",
                                      "mnuPrint Print", "mnuInfo Info"}));
     }
 

@@ -90,7 +90,7 @@ void EditorWindow::Command1_Click(int index)
     runCommand(index);
     setCommandsEnabled(true);
     if (transfer)
-        statusBar_->endTransfer(link.LastTransfer);
+        statusBar_->endTransfer(link);
 }
 
 void EditorWindow::setCommandsEnabled(bool enabled)

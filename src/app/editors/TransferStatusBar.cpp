@@ -86,17 +86,19 @@ void TransferStatusBar::beginTransfer(LinkState& link, TransferKind kind)
     cancel_->setToolTip(read ? QString() : QString::fromLatin1(WriteNotCancellable));
 }
 
-void TransferStatusBar::endTransfer(const std::optional<TransferOutcome>& outcome)
+void TransferStatusBar::endTransfer(const LinkState& link)
 {
     running_ = false;
     link_ = nullptr;
     progress_->setVisible(false);
     cancel_->setVisible(false);
-    if (!outcome)
+    const std::string note = CommandNote(link);
+    if (note.empty())
         return;
-    note_->setFullText(QString::fromStdString(TransferNote(*outcome)));
+    note_->setFullText(QString::fromStdString(note));
+    const bool ok = !link.LastTransfer || link.LastTransfer->Result.ok();
     QPalette palette = note_->palette();
-    palette.setColor(QPalette::WindowText, outcome->Result.ok() ? QColor(0x1b, 0x5e, 0x20) : QColor(0xb7, 0x1c, 0x1c));
+    palette.setColor(QPalette::WindowText, ok ? QColor(0x1b, 0x5e, 0x20) : QColor(0xb7, 0x1c, 0x1c));
     note_->setPalette(palette);
     noteTimer_->start(NoteMilliseconds);
 }

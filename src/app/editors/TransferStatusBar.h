@@ -35,9 +35,10 @@ public:
     // A transfer command of `kind` starts on `link`: Cancel (enabled for reads) asks
     // the read to stop through link.CancelRequested.
     void beginTransfer(LinkState& link, TransferKind kind);
-    // The command has ended: the progress bar and Cancel go, the note of `outcome`
-    // (if a transfer ran) shows for NoteMilliseconds.
-    void endTransfer(const std::optional<TransferOutcome>& outcome);
+    // The command has ended: the progress bar and Cancel go, its note (CommandNote:
+    // the outcome if a transfer ran, the backup and trace files) shows for
+    // NoteMilliseconds.
+    void endTransfer(const LinkState& link);
     // The note's text ("" when none is shown).
     QString noteText() const;
 
