@@ -4,6 +4,7 @@
 #include "image/ChannelGrid.h"
 #include "link/Link.h"
 #include "link/TransferScope.h"
+#include "link/RadioBackup.h"
 #include "link/Transfers.h"
 
 namespace kvr27 {
@@ -44,7 +45,7 @@ void ChannelGridEditor::writeClicked(LinkServices& link)
         return;
     {
         TransferScope running(state_);
-        if (link.messages.ask(OverwriteQuestion))
+        if (ConfirmWrite(state_, link, ProgressTarget::Editor))
             WriteMemoryMode(state_, link, ProgressTarget::Editor);
     }
     link.progress.showProgress(ProgressTarget::Editor, "");

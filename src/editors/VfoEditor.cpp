@@ -5,6 +5,7 @@
 #include "image/VfoCodec.h"
 #include "link/Link.h"
 #include "link/TransferScope.h"
+#include "link/RadioBackup.h"
 #include "link/Transfers.h"
 
 namespace kvr27 {
@@ -173,7 +174,7 @@ void VfoEditor::writeClicked(LinkServices& link)
         return;
     {
         TransferScope running(state_);
-        if (messages_.ask(OverwriteQuestion))
+        if (ConfirmWrite(state_, link, ProgressTarget::Editor))
             WriteVfoMode(state_, link, ProgressTarget::Editor);
     }
     link.progress.showProgress(ProgressTarget::Editor, "");

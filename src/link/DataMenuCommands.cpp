@@ -4,6 +4,7 @@
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
 #include "link/Link.h"
+#include "link/RadioBackup.h"
 #include "link/TransferScope.h"
 #include "link/Transfers.h"
 
@@ -55,7 +56,7 @@ void WriteCommand(AppState& state, LinkServices& services, std::initializer_list
 {
     TransferScope running(state);
     state.Link.PortProblem.clear();
-    if (services.messages.ask(OverwriteQuestion)) {
+    if (ConfirmWrite(state, services, ProgressTarget::Main)) {
         for (Transfer transfer : transfers)
             transfer(state, services, ProgressTarget::Main);
     }

@@ -18,7 +18,8 @@ void ReadAllCommand(AppState& state, LinkServices& services);
 void ReadVfoCommand(AppState& state, LinkServices& services);
 void ReadMemoryCommand(AppState& state, LinkServices& services);
 
-// Writes ask the overwrite question first and leave the change flags alone.
+// Writes ask the overwrite question first and back the radio up when the user wants
+// it (ConfirmWrite); they leave the change flags alone.
 // Write > All runs the memory write whatever the VFO write returned.
 void WriteAllCommand(AppState& state, LinkServices& services);
 void WriteVfoCommand(AppState& state, LinkServices& services);

@@ -4,6 +4,7 @@
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
 #include "link/Framing.h"
+#include "link/HexText.h"
 #include "link/MemoryMap.h"
 
 #include <array>
@@ -55,21 +56,31 @@ bool AnyVfoBoxEmpty(const VfoForm& form)
 
 LinkResult Refused(LinkFault fault) { return {fault, {}, {}}; }
 
+// Writes one block and, once the radio has acknowledged it, notes it in `sent`.
+LinkResult SendBlock(LinkServices& services, std::uint16_t address, const std::string& digits, SentBlocks* sent)
+{
+    LinkResult result = TryWriteBlock(services, WriteCommand(address, digits));
+    if (result.ok() && sent)
+        sent->push_back({address, digits});
+    return result;
+}
+
 // Sends the channel blocks and the current channel with the Enabled values as the
 // range pass left them.
-LinkResult SendChannels(const RadioImage& image, LinkServices& services, ProgressTarget target)
+LinkResult SendChannels(const RadioImage& image, LinkServices& services, ProgressTarget target, SentBlocks* sent)
 {
-    LinkResult result =
-        TryWriteBlock(services, WriteCommand(ChannelBitmapAddress, EncodeChannelBitmap(image.Channels)));
+    LinkResult result = SendBlock(services, ChannelBitmapAddress, EncodeChannelBitmap(image.Channels), sent);
     for (int n = 0; n < ChannelTable::Count && result.ok(); ++n) {
         const ChannelRecord& record = image.Channels.at(n);
         if (record.Enabled)
-            result = TryWriteBlock(services, WriteCommand(ChannelBlockAddress(n), EncodeChannelBlock(record)));
+            result = SendBlock(services, ChannelBlockAddress(n), EncodeChannelBlock(record), sent);
         if (result.ok())
             services.progress.showProgress(target, ProgressText("Memory mode write", n + 1));
     }
     if (result.ok())
         result = TryWriteBlock(services, CurrentChannelCommand(image.Vfo.CurrentChannel));
+    if (result.ok() && sent)
+        sent->push_back({CurrentChannelAddress, HexByte(image.Vfo.CurrentChannel)});
     return result;
 }
 
@@ -134,7 +145,8 @@ LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget 
     return result;
 }
 
-LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target)
+LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target,
+                            SentBlocks* sent)
 {
     MessageSink& messages = session.Services.messages;
     if (AnyVfoBoxEmpty(form)) {
@@ -158,20 +170,20 @@ LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& sessi
     if (CollectVfoWindow(image, form, messages) != 0)
         return Refused(LinkFault::FormRefused);
     const VfoSettings& vfo = image.Vfo;
-    const std::array<std::string, 3> commands = {
-        WriteCommand(VfoBlock1Address, EncodeVfoBlock1(vfo)),
-        WriteCommand(VfoBlock2Address, EncodeVfoBlock2(vfo, radioCurrentChannel)),
-        WriteCommand(VfoBlock3Address, EncodeVfoBlock3(vfo)),
-    };
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        if (!(result = TryWriteBlock(session.Services, commands[i])).ok())
+    const std::array<SentBlock, 3> blocks = {{
+        {VfoBlock1Address, EncodeVfoBlock1(vfo)},
+        {VfoBlock2Address, EncodeVfoBlock2(vfo, radioCurrentChannel)},
+        {VfoBlock3Address, EncodeVfoBlock3(vfo)},
+    }};
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        if (!(result = SendBlock(session.Services, blocks[i].Address, blocks[i].Digits, sent)).ok())
             return result;
         session.Services.progress.showProgress(target, ProgressText("Vfo mode Write", VfoPercents[i]));
     }
     return result;
 }
 
-LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target)
+LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, SentBlocks* sent)
 {
     LinkResult result = ConnectToModel(image, session, target);
     if (!result.ok())
@@ -196,7 +208,7 @@ LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget
             break;
         }
     }
-    result = SendChannels(image, session.Services, target);
+    result = SendChannels(image, session.Services, target, sent);
     for (int n = 0; n < ChannelTable::Count; ++n)
         channels.at(n).Enabled = enabledBefore[static_cast<std::size_t>(n)];
     if (leftOut)

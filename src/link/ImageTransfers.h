@@ -6,6 +6,7 @@
 #include "image/VfoForm.h"
 #include "link/BlockExchange.h"
 #include "link/LinkResult.h"
+#include "link/WriteVerification.h"
 
 #include <optional>
 #include <string>
@@ -36,12 +37,15 @@ LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget 
 // blank box; the range check of its frequency (one outside the range is emptied in
 // the form); then the values are collected into the image's VfoSettings
 // (CollectVfoWindow) and sent with the radio's own current channel byte (715h).
-LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target);
+// Each write the radio acknowledged is added to `sent` when given, for
+// VerifyWrittenBlocks; the same holds for WriteChannels.
+LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target,
+                            SentBlocks* sent = nullptr);
 
 // Writes the bitmap, every enabled channel and the current channel. Channels whose
 // frequency is outside the model's range are left out of this write (and stay
 // enabled in the image), followed by LeftOutMessage. CurrentChannel becomes the
 // first channel written, or 0.
-LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target);
+LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, SentBlocks* sent = nullptr);
 
 } // namespace kvr27

@@ -26,6 +26,8 @@ std::string DescribeLinkResult(const LinkResult& result)
         return "the VFO frequency is outside the model's transmit range";
     case LinkFault::Cancelled:
         return "cancelled";
+    case LinkFault::VerifyMismatch:
+        return "read-back differs: " + result.Detail;
     }
     return "unknown fault";
 }

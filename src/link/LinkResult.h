@@ -16,12 +16,13 @@ enum class LinkFault {
     FormRefused,    // the VFO form's values could not be taken (blank or no number)
     OutOfRange,     // the transmit frequency is outside the model's range
     Cancelled,      // the user cancelled a read between two exchanges
+    VerifyMismatch, // the read-back after a write differs (Detail: place, address, values)
 };
 
 struct [[nodiscard]] LinkResult {
     LinkFault Fault = LinkFault::None;
     std::string Exchange; // the command of the failed exchange, without its carriage return
-    std::string Detail;   // PortNotOpened: "COMn (device): reason"
+    std::string Detail;   // PortNotOpened: "COMn (device): reason"; VerifyMismatch: what differs
 
     bool ok() const { return Fault == LinkFault::None; }
 };

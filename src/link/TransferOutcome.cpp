@@ -51,6 +51,8 @@ std::string Cause(const TransferOutcome& outcome)
         return "a VFO value is blank or no number";
     case LinkFault::OutOfRange:
         return "the VFO frequency is outside the model's range";
+    case LinkFault::VerifyMismatch:
+        return result.Detail;
     case LinkFault::None:
     case LinkFault::Cancelled:
         break;
@@ -86,6 +88,9 @@ std::string TransferNote(const TransferOutcome& outcome)
     case LinkFault::PortNotOpened:
         return what + " failed: " + Cause(outcome);
     default:
+        // A read-back that could not finish leaves the write unverified.
+        if (outcome.Kind == TransferKind::Verify && outcome.Result.Fault != LinkFault::VerifyMismatch)
+            return "Write not verified on " + outcome.Device + ": " + Cause(outcome);
         return what + " failed on " + outcome.Device + ": " + Cause(outcome);
     }
 }

@@ -18,6 +18,10 @@ std::string ReadVfoMode(AppState& state, LinkServices& services, ProgressTarget 
 // ReadChannels.
 std::string ReadMemoryMode(AppState& state, LinkServices& services, ProgressTarget target);
 
+// The writes read back what they sent (VerifyWrittenBlocks) when
+// AppState::Safeguards.VerifyAfterWrite is set, after their own exchanges and
+// messages; a difference or a read-back that cannot finish gives "-1".
+
 // WriteVfoSettings from the VFO window's form state AppState::Vfo.
 std::string WriteVfoMode(AppState& state, LinkServices& services, ProgressTarget target);
 

@@ -12,6 +12,14 @@
 namespace kvr27::test {
 
 struct ShellFixture {
+    // Without the Data menu's safeguards (verify, backup, trace), which their own
+    // tests switch on; backups and traces would go to the temporary folder.
+    ShellFixture()
+    {
+        state.Safeguards = {false, false, false};
+        state.DataFolder = dir.path().toStdString();
+    }
+
     AppState state;
     RecordingMessageSink messages;
     ScriptedDialogs dialogs;

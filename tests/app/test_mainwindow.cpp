@@ -69,6 +69,7 @@ private slots:
     void menuItems()
     {
         Shell shell;
+        shell.state.Safeguards = {};
         frmMain window(shell.context());
         QStringList items;
         std::function<void(QWidget*)> walk = [&](QWidget* menu) {

@@ -7,6 +7,7 @@ namespace kvr27::test {
 LinkRig::LinkRig(int option, std::uint8_t radioCode) : radio(radioCode)
 {
     StartWithModel(state, option);
+    state.Safeguards = NoSafeguards;
 }
 
 void LinkRig::putBlock(std::uint16_t address, std::string_view digits)

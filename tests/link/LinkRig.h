@@ -22,9 +22,13 @@ public:
     std::vector<std::pair<ProgressTarget, std::string>> shown;
 };
 
+// The tests of the transfers' own exchanges run without the Data menu's safeguards
+// (verify, backup, trace); the tests of the safeguards switch them on.
+inline constexpr TransferSafeguards NoSafeguards{false, false, false};
+
 struct LinkRig {
     // The start-up state of the model of start window option `option`, and a radio
-    // reporting `radioCode`.
+    // reporting `radioCode`, without safeguards.
     explicit LinkRig(int option = 0, std::uint8_t radioCode = 6);
 
     // Puts 32 hex digits into the radio's memory at `address`.

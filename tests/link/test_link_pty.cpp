@@ -35,6 +35,7 @@ private slots:
 
         AppState state;
         StartWithModel(state, 0);
+        state.Safeguards = NoSafeguards;
         QtPort port{SystemSerialDeviceLookup({})};
         QtWaiter waiter;
         RecordingMessageSink messages;

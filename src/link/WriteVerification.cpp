@@ -1,0 +1,65 @@
+#include "link/WriteVerification.h"
+
+#include "image/ChannelRecord.h"
+#include "link/Framing.h"
+#include "link/HexText.h"
+#include "link/ImageTransfers.h"
+#include "link/MemoryMap.h"
+
+namespace kvr27 {
+
+namespace {
+
+// The place of a written address as the user knows it; channels are numbered from 0
+// as the grid numbers them.
+std::string PlaceOf(std::uint16_t address)
+{
+    if (address == CurrentChannelAddress)
+        return "the current channel";
+    if (address == ChannelBitmapAddress)
+        return "the channel bitmap";
+    if (address < ChannelBlockAddress(ChannelTable::Count))
+        return "channel " + std::to_string(address / BlockSize);
+    return "VFO block " + HexAddress(address) + "h";
+}
+
+// The block a write reached: the one-byte write lies inside the block around it.
+std::uint16_t BlockOf(std::uint16_t address)
+{
+    return static_cast<std::uint16_t>(address - address % BlockSize);
+}
+
+} // namespace
+
+LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkServices& services, ProgressTarget target)
+{
+    LinkResult result;
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        const SentBlock& block = sent[i];
+        const std::uint16_t start = BlockOf(block.Address);
+        std::string digits;
+        if (!(result = TryReadBlock(services, start, digits)).ok())
+            return result;
+        const std::size_t offset = (block.Address - start) * 2;
+        for (std::size_t at = 0; at + 1 < block.Digits.size(); at += 2) {
+            const std::string written = block.Digits.substr(at, 2);
+            const std::string read = digits.substr(offset + at, 2);
+            if (written == "FF" || written == read)
+                continue;
+            const auto address = static_cast<std::uint16_t>(block.Address + at / 2);
+            std::string command = ReadCommand(start);
+            command.pop_back();
+            result = {LinkFault::VerifyMismatch, command,
+                      PlaceOf(block.Address) + ", byte " + HexAddress(address) + "h written " + written +
+                          "h, read back " + read + "h"};
+            services.messages.notify(std::string(VerifyDifferenceMessage) + "\r" + result.Detail + ".",
+                                     MessageIcon::Exclamation);
+            return result;
+        }
+        services.progress.showProgress(target,
+                                       ProgressText("Verify", static_cast<int>((i + 1) * 100 / sent.size())));
+    }
+    return result;
+}
+
+} // namespace kvr27
