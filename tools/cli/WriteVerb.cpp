@@ -35,12 +35,23 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
             return job.failureCode;
     }
     // As Write > All, the memory write runs whatever the VFO write gave; the first
-    // failure is the one reported.
+    // failure is the one reported. Each write is read back unless --no-verify.
+    const bool verify = !args.has("--no-verify");
     LinkResult result;
-    if (vfo)
-        result = WriteVfoSettings(state.Image, state.Vfo, radio->session(), ProgressTarget::Main);
+    LinkResult verified;
+    const auto readBack = [&](const LinkResult& written, const SentBlocks& sent) {
+        if (verify && written.ok() && verified.ok())
+            verified = VerifyWrittenBlocks(sent, radio->session().Services, ProgressTarget::Main);
+    };
+    if (vfo) {
+        SentBlocks sent;
+        result = WriteVfoSettings(state.Image, state.Vfo, radio->session(), ProgressTarget::Main, &sent);
+        readBack(result, sent);
+    }
     if (memory) {
-        LinkResult channels = WriteChannels(state.Image, radio->session(), ProgressTarget::Main);
+        SentBlocks sent;
+        LinkResult channels = WriteChannels(state.Image, radio->session(), ProgressTarget::Main, &sent);
+        readBack(channels, sent);
         if (result.ok())
             result = std::move(channels);
     }
@@ -50,6 +61,10 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
                         (result.Fault == LinkFault::FormRefused && !job.messages.lastNotice().empty()
                              ? job.messages.lastNotice()
                              : DescribeLinkResult(result)));
+    if (!verified.ok())
+        return job.fail(verified.Fault == LinkFault::VerifyMismatch
+                            ? "verify failed: the radio does not hold what was written: " + verified.Detail
+                            : "written, but not verified: " + DescribeLinkResult(verified));
     return ExitOk;
 }
 
@@ -58,13 +73,16 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
 const CliVerb WriteVerb = {
     "write",
     "usage: kvr27 write --model M --port P FILE [--vfo | --memory] [--yes] [--backup BACKUP]\n"
+    "                   [--no-verify]\n"
     "Loads the clone file FILE and writes it into the radio on port P, as Write > All\n"
     "(--vfo: Write > Vfo Mode, --memory: Write > Memory Mode). The overwrite question\n"
     "is answered by --yes; without it the tool asks on a terminal and refuses otherwise.\n"
     "--backup BACKUP first reads the radio and saves its contents as BACKUP; when that\n"
-    "fails nothing is written.\n",
+    "fails nothing is written.\n"
+    "Every block written is read back and compared afterwards; a difference, or a\n"
+    "read-back that cannot finish, ends with exit status 1. --no-verify leaves it out.\n",
     {"--model", "--port", "--backup"},
-    {"--vfo", "--memory", "--yes"},
+    {"--vfo", "--memory", "--yes", "--no-verify"},
     1,
     RunWrite,
 };

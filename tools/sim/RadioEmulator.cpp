@@ -92,8 +92,11 @@ std::string RadioEmulator::answer(const std::string& line, bool storeWrites)
     const std::string_view digits = rest.substr(rest.size() - (fullWrite ? 32 : 2));
     if (!IsRadioHex(digits))
         return refused;
-    if (storeWrites)
+    if (storeWrites) {
         putDigits(*address, digits);
+        if (faultActive() && fault_ == Fault::WrongStore)
+            memory_[*address] ^= 0x01;
+    }
     return acknowledged;
 }
 

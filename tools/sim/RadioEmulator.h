@@ -25,6 +25,7 @@ enum class Fault {
     NonHex,      // a data payload holds a character that is no hexadecimal digit
     Delay,       // the answer after the echo comes only after the wait is over
     HangUp,      // the radio goes away for good: nothing more is sent
+    WrongStore,  // a write is acknowledged, but its first byte is stored with its lowest bit flipped
 };
 
 // What the radio sends in reply to the characters it received: `now` at once, `late`

@@ -25,7 +25,7 @@ std::optional<int> Number(const std::string& text)
     return value;
 }
 
-constexpr std::array<std::pair<std::string_view, Fault>, 7> FaultNames = {{
+constexpr std::array<std::pair<std::string_view, Fault>, 8> FaultNames = {{
     {"silence", Fault::Silence},
     {"short", Fault::ShortAnswer},
     {"long", Fault::LongAnswer},
@@ -33,6 +33,7 @@ constexpr std::array<std::pair<std::string_view, Fault>, 7> FaultNames = {{
     {"nonhex", Fault::NonHex},
     {"delay", Fault::Delay},
     {"hangup", Fault::HangUp},
+    {"wrongstore", Fault::WrongStore},
 }};
 
 } // namespace

@@ -22,7 +22,7 @@ struct SimOptions {
 
 inline constexpr const char* SimUsage =
     "usage: kvr27-sim [--model NAME] [--image FILE] [--model-code N] [--link PATH] [--dump FILE]\n"
-    "                 [--fault silence|short|long|err|nonhex|delay|hangup] [--fault-after N]\n"
+    "                 [--fault silence|short|long|err|nonhex|delay|hangup|wrongstore] [--fault-after N]\n"
     "                 [--delay-ms MS] [--no-pace]\n"
     "NAME: KV-R27PA, KV-R27Z, KV-R27X, \"KV-R27PA(PMR only)\" or \"KV-R27PA(LPD only)\"\n";
 

@@ -1,0 +1,288 @@
+// The safeguards around writes against the emulated radio: the read-back after a
+// write (one read per written block, a difference named, a read-back that fails),
+// the backup of the radio before a write (what it holds, nothing written when it
+// fails) and the twenty backups kept.
+#include "LinkRig.h"
+#include "core/FileAccess.h"
+#include "core/Questions.h"
+#include "files/FileMenuCommands.h"
+#include "link/BlockExchange.h"
+#include "link/DataMenuCommands.h"
+#include "link/MemoryMap.h"
+#include "link/RadioBackup.h"
+#include "link/Transfers.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <ctime>
+#include <filesystem>
+
+using namespace kvr27;
+using namespace kvr27::test;
+using sim::Fault;
+using Texts = std::vector<std::string>;
+using Command = void (*)(AppState&, LinkServices&);
+
+Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(Texts)
+
+namespace {
+
+// A KV-R27PA image read from the known radio, to be written back with `safeguards`.
+struct WriteRig : LinkRig {
+    explicit WriteRig(TransferSafeguards safeguards) : LinkRig(0, 6)
+    {
+        LoadKnownRadio(*this);
+        ReadAllCommand(state, services);
+        state.Safeguards = safeguards;
+        state.DataFolder = folder.path().toStdString();
+        messages.shown.clear();
+        state.Link.beginCommand();
+        readCount = radio.commands().size();
+    }
+    // The commands of the write, without the read that set the rig up.
+    Texts writeCommands() const { return Texts(radio.commands().begin() + readCount, radio.commands().end()); }
+    std::string note() const { return CommandNote(state.Link); }
+
+    QTemporaryDir folder;
+    std::size_t readCount = 0;
+};
+
+constexpr TransferSafeguards VerifyOnly{true, false, false};
+constexpr TransferSafeguards BackupOnly{false, true, false};
+
+std::vector<std::string> FileNames(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+class TestSafeWrites : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        qputenv("TZ", "UTC");
+        tzset();
+    }
+
+    // The write's own exchanges stay as they are; the read-back follows each
+    // transfer with one read per written block (the one-byte write at 715h is read
+    // back with its block 710h).
+    void readBackAddsOneReadPerWrittenBlock_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<Texts>("vfoReads");
+        QTest::addColumn<Texts>("memoryReads");
+        const Texts vfo{"QZ~F0700R\r", "QZ~F0710R\r", "QZ~F0730R\r"};
+        const Texts memory{"QZ~F0720R\r", "QZ~F0000R\r", "QZ~F0050R\r", "QZ~F0280R\r", "QZ~F0710R\r"};
+        QTest::newRow("Write > All") << Command(WriteAllCommand) << vfo << memory;
+        QTest::newRow("Write > Vfo Mode") << Command(WriteVfoCommand) << vfo << Texts{};
+        QTest::newRow("Write > Memory Mode") << Command(WriteMemoryCommand) << Texts{} << memory;
+    }
+    void readBackAddsOneReadPerWrittenBlock()
+    {
+        QFETCH(Command, command);
+        QFETCH(Texts, vfoReads);
+        QFETCH(Texts, memoryReads);
+        WriteRig plain(NoSafeguards), verified(VerifyOnly);
+        command(plain.state, plain.services);
+        command(verified.state, verified.services);
+
+        Texts expected = plain.writeCommands();
+        // The VFO write ends after its three block writes; the memory write with 715h.
+        const auto vfoEnd = std::find(expected.begin(), expected.end(), "QZ~F0730W0007A1200560FFFFFFFFFFFFFFFFFFFF\r");
+        if (!vfoReads.empty())
+            expected.insert(vfoEnd + 1, vfoReads.begin(), vfoReads.end());
+        expected.insert(expected.end(), memoryReads.begin(), memoryReads.end());
+        QCOMPARE(verified.writeCommands(), expected);
+        QCOMPARE(verified.messages.texts(), Texts{OverwriteQuestion});
+        QCOMPARE(verified.note(), std::string("Write complete and verified"));
+        QCOMPARE(plain.note(), std::string("Write complete"));
+        QCOMPARE(verified.progress.shown.end()[-2].second, std::string("Verify       100%"));
+    }
+
+    // A radio that acknowledges a write but keeps another byte: the read-back names
+    // the place, the address and both values, and the write counts as failed. Without
+    // the read-back the same write reports success.
+    void readBackFindsWhatTheRadioDidNotStore_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<int>("goodExchanges");
+        QTest::addColumn<QString>("difference");
+        // Exchanges of a VFO write: identity, 0710h, then the writes 0700h, 0710h, 0730h.
+        QTest::newRow("VFO block") << Command(WriteVfoCommand) << 2
+                                   << "VFO block 0700h, byte 0700h written 02h, read back 03h";
+        // Of a memory write: identity, bitmap, channels 0, 5 and 40, then 715h.
+        QTest::newRow("channel 5") << Command(WriteMemoryCommand) << 3
+                                   << "channel 5, byte 0050h written 02h, read back 03h";
+        QTest::newRow("current channel") << Command(WriteMemoryCommand) << 5
+                                         << "the current channel, byte 0715h written 01h, read back 00h";
+    }
+    void readBackFindsWhatTheRadioDidNotStore()
+    {
+        QFETCH(Command, command);
+        QFETCH(int, goodExchanges);
+        QFETCH(QString, difference);
+        WriteRig verified(VerifyOnly), plain(NoSafeguards);
+        for (WriteRig* rig : {&verified, &plain}) {
+            rig->radio.setFault(Fault::WrongStore, static_cast<int>(rig->readCount) + goodExchanges);
+            command(rig->state, rig->services);
+        }
+        const std::string detail = difference.toStdString();
+        QCOMPARE(verified.messages.shown,
+                 (std::vector<ShownMessage>{{OverwriteQuestion, MessageIcon::None, true},
+                                            {"The radio does not hold what was written:\r" + detail + ".",
+                                             MessageIcon::Exclamation, false}}));
+        QCOMPARE(verified.note(), "Verify failed on emulated COM1: " + detail);
+        QCOMPARE(plain.messages.texts(), Texts{OverwriteQuestion});
+        QCOMPARE(plain.note(), std::string("Write complete"));
+    }
+
+    // A read-back that cannot finish is a failed read, and the write stays unverified.
+    void readBackThatFailsLeavesTheWriteUnverified_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("silence") << Fault::Silence
+                                 << "Write not verified on emulated COM1: no answer from the radio at block 0700h";
+        QTest::newRow("not hexadecimal")
+            << Fault::NonHex << "Write not verified on emulated COM1: an answer that is not hexadecimal at block 0700h";
+    }
+    void readBackThatFailsLeavesTheWriteUnverified()
+    {
+        QFETCH(Fault, fault);
+        WriteRig rig(VerifyOnly);
+        rig.radio.setFault(fault, static_cast<int>(rig.readCount) + 5);
+        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("-1"));
+        QCOMPARE(rig.messages.texts(), Texts{ReadWriteErrorMessage});
+        QTEST(QString::fromStdString(rig.note()), "note");
+    }
+
+    // Write > All first reads the whole radio (107 exchanges, as Read > All) into a
+    // backup that loads to exactly what the radio held; the program's image is not
+    // touched by it.
+    void writeBacksUpTheRadioFirst()
+    {
+        WriteRig rig(BackupOnly);
+        LinkRig known(0, 6);
+        LoadKnownRadio(known);
+        ReadAllCommand(known.state, known.services);
+        // Edits not yet written: the radio still holds the known settings.
+        rig.state.Image.Channels.at(40).Frequency = 43310000;
+        rig.state.Image.Vfo.Frequency = 43300000;
+        rig.state.Image.SettingsChanged = true;
+        const RadioImage before = rig.state.Image;
+
+        WriteAllCommand(rig.state, rig.services);
+
+        const Texts sent = rig.writeCommands();
+        QCOMPARE(Texts(sent.begin(), sent.begin() + 107), Texts(known.radio.commands()));
+        QCOMPARE(sent[107], std::string("QZ~F07F0R\r")); // the write's own identification
+        QCOMPARE(rig.messages.texts(), Texts{OverwriteQuestion});
+        const std::filesystem::path backups = std::filesystem::path(rig.folder.path().toStdString()) / "backups";
+        QCOMPARE(FileNames(backups).size(), 1u);
+        const std::string file = (backups / FileNames(backups)[0]).string();
+        QCOMPARE(rig.note(), "Write complete; backup: " + file);
+        QCOMPARE(rig.state.Image.Channels, before.Channels);
+        QVERIFY(rig.state.Image.SettingsChanged);
+
+        AppState loaded;
+        StartWithModel(loaded, 0);
+        QVERIFY(LoadCloneFile(loaded, file, rig.messages));
+        QCOMPARE(loaded.Image.Vfo, known.state.Image.Vfo);
+        // Every channel the radio holds comes back as read; an erased slot (all FF)
+        // takes the clone file's load rules, as in any clone file, and stays disabled.
+        for (int n = 0; n < ChannelTable::Count; ++n) {
+            const ChannelRecord& read = known.state.Image.Channels.at(n);
+            const bool erased = known.block(ChannelBlockAddress(n)) == std::string(32, 'F');
+            QVERIFY2(erased ? !loaded.Image.Channels.at(n).Enabled && !read.Enabled
+                            : loaded.Image.Channels.at(n) == read,
+                     qPrintable(QString::number(n)));
+        }
+    }
+
+    // When the backup cannot be made, the user is told why and nothing is written.
+    void failedBackupWritesNothing_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("goodExchanges");
+        QTest::addColumn<bool>("folderUnwritable");
+        QTest::addColumn<Texts>("messages");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("backup read fails")
+            << Fault::Silence << 2 << false
+            << Texts{OverwriteQuestion, ReadWriteErrorMessage,
+                     "No backup of the radio could be made, so nothing was written.\r"
+                     "The radio could not be read: no answer to QZ~F0710R"}
+            << "Backup failed on emulated COM1: no answer from the radio at block 0710h";
+        QTest::newRow("backup cannot be saved") << Fault::None << 0 << true
+                                                << Texts{OverwriteQuestion, "(save)"} << "";
+    }
+    void failedBackupWritesNothing()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(int, goodExchanges);
+        QFETCH(bool, folderUnwritable);
+        QFETCH(Texts, messages);
+        WriteRig rig(BackupOnly);
+        rig.radio.setFault(fault, static_cast<int>(rig.readCount) + goodExchanges);
+        if (folderUnwritable) {
+            // The data folder is a file, so no backups folder can be made in it.
+            rig.state.DataFolder /= "file";
+            QVERIFY(ReplaceFileAtomically(rig.state.DataFolder, "x").ok());
+        }
+        const std::array<std::uint8_t, 2048> memoryBefore = rig.radio.memory();
+
+        WriteAllCommand(rig.state, rig.services);
+
+        QVERIFY(rig.radio.memory() == memoryBefore);
+        for (const std::string& command : rig.writeCommands())
+            QVERIFY2(command.find('W') == std::string::npos, command.c_str());
+        Texts shown = rig.messages.texts();
+        if (folderUnwritable) {
+            const std::string start = "No backup of the radio could be made, so nothing was written.\r"
+                                      "The backup could not be saved: " + (rig.state.DataFolder / "backups").string();
+            QVERIFY2(shown.back().starts_with(start), shown.back().c_str());
+            shown.back() = "(save)";
+        }
+        QCOMPARE(shown, messages);
+        QTEST(QString::fromStdString(rig.note()), "note");
+    }
+
+    // The folder keeps the twenty newest backups; a second one within a second gets
+    // its own name, and files the program did not make there stay.
+    void keepsTheTwentyNewestBackups()
+    {
+        QTemporaryDir dir;
+        const std::filesystem::path folder = std::filesystem::path(dir.path().toStdString()) / "backups";
+        RadioImage image;
+        image.ModelName = "KV-R27PA(PMR only)";
+        std::filesystem::create_directories(folder);
+        for (const char* other : {"notes.txt", "my radio.r27", "KV-R27Z-2026-12-07.r27"})
+            QVERIFY(ReplaceFileAtomically(folder / other, "mine").ok());
+        // 2026-12-07 10:15:30 UTC, then one backup a second, the last two in one second.
+        const auto start = std::chrono::system_clock::from_time_t(1796638530);
+        for (int i = 0; i < 22; ++i) {
+            const SavedBackup saved = SaveRadioBackup(image, folder, start + std::chrono::seconds(std::min(i, 20)));
+            QVERIFY2(saved.ok(), saved.Problem.c_str());
+        }
+        const std::vector<std::string> names = FileNames(folder);
+        QCOMPARE(names.size(), 23u);
+        QCOMPARE(names[0], std::string("KV-R27PA_PMR_only-2026-12-07-101532.r27"));
+        QCOMPARE(names[18], std::string("KV-R27PA_PMR_only-2026-12-07-101550-2.r27"));
+        QCOMPARE(names[19], std::string("KV-R27PA_PMR_only-2026-12-07-101550.r27"));
+        QCOMPARE(Texts(names.end() - 3, names.end()),
+                 (Texts{"KV-R27Z-2026-12-07.r27", "my radio.r27", "notes.txt"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSafeWrites)
+#include "test_safe_writes.moc"
