@@ -4,10 +4,12 @@
 // and closes the port.
 #include "EmulatedPort.h"
 #include "ShellFixture.h"
+#include "app/editors/TransferStatusBar.h"
 #include "app/frmMain.h"
 #include "support/FileText.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -120,6 +122,52 @@ private slots:
         QVERIFY(window.menuBar()->isEnabled() && window.Command1[0]->isEnabled() && window.Option1[2]->isEnabled());
         QVERIFY(!window.findChild<QProgressBar*>("StatusBar1_Progress")->isVisible() && !shell.state.TransferRunning);
         QCOMPARE(window.statusText(), QString());
+    }
+
+    // The Data menu's safeguards as the user switches them: the read-back names the
+    // channel the radio did not store; unchecked, the same write reports success;
+    // the backup is named in the note.
+    void safeguardsFromTheDataMenu_data()
+    {
+        QTest::addColumn<QStringList>("unchecked");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("verify") << QStringList{"mnuBackupBeforeWrite"}
+                                << "The radio does not hold what was written:\rchannel 5, byte 0050h written 02h, "
+                                   "read back 03h."
+                                << "Verify failed on emulated COM1: channel 5, byte 0050h written 02h, read back 03h";
+        QTest::newRow("neither") << QStringList{"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"} << ""
+                                 << "Write complete";
+        QTest::newRow("backup") << QStringList{"mnuVerifyAfterWrite"} << ""
+                                << "Write complete; backup: BACKUPS/KV-R27PA-2";
+    }
+    void safeguardsFromTheDataMenu()
+    {
+        QFETCH(QStringList, unchecked);
+        QFETCH(QString, message);
+        QFETCH(QString, note);
+        Shell shell;
+        shell.state.Safeguards = {};
+        ChannelRecord& channel = shell.state.Image.Channels.at(5);
+        channel.Frequency = 43310000;
+        channel.Enabled = true;
+        frmMain window(shell.linkedContext());
+        window.show();
+        for (const QString& item : unchecked)
+            window.findChild<QAction*>(item)->trigger();
+        // Exchanges of the write: identity, bitmap, channel 5 (stored wrong), 715h.
+        const bool backup = !unchecked.contains("mnuBackupBeforeWrite");
+        shell.radio.setFault(sim::Fault::WrongStore, backup ? 107 + 2 : 2);
+        window.mnuEepWriteMem->trigger();
+
+        QStringList shown;
+        for (const std::string& text : shell.messages.texts())
+            shown << QString::fromStdString(text);
+        QCOMPARE(shown, (message.isEmpty() ? QStringList{OverwriteQuestion} : QStringList{OverwriteQuestion, message}));
+        const QString backups = QDir(shell.dir.path()).filePath("backups");
+        QVERIFY2(window.StatusBar1->noteText().startsWith(QString(note).replace("BACKUPS", backups)),
+                 qPrintable(window.StatusBar1->noteText()));
+        QCOMPARE(QDir(backups).entryList(QDir::Files).size(), backup ? 1 : 0);
     }
 
     // Neither "port close" nor another COM option touches the open port; closing
