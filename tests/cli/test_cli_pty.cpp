@@ -108,6 +108,28 @@ private slots:
         QVERIFY(!QFile::exists("out.r27") && !QFile::exists("out.r27.tmp"));
         QVERIFY(stopRadio() == memory_);
     }
+
+    // The radio keeps a wrong byte of the first channel written (after the
+    // identification and the bitmap): the read-back names it and the write fails;
+    // --no-verify writes as before and succeeds. radio.r27 is the file read above.
+    void verifyAfterWrite_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("verified") << QStringList{} << 1
+                                  << "kvr27 write: verify failed: the radio does not hold what was written: "
+                                     "channel 0, byte 0000h written 02h, read back 03h";
+        QTest::newRow("--no-verify") << QStringList{"--no-verify"} << 0 << "";
+    }
+    void verifyAfterWrite()
+    {
+        QFETCH(QStringList, extra);
+        startRadio({"--fault", "wrongstore", "--fault-after", "2"});
+        const CliOutcome write = RunCli(radioArgs("write") << "radio.r27" << "--memory" << "--yes" << extra);
+        QTEST(write.code, "code");
+        QTEST(QString::fromStdString(write.code ? write.lastErrLine() : std::string()), "error");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCliPty)
