@@ -1,7 +1,8 @@
 // kvr27-link-bench: times a full memory read and a full memory write through the
 // program's serial port (QtPort, QtWaiter) against kvr27-sim on a pseudo-terminal,
-// the emulator sending at the line rate. Prints the time per exchange beside the
-// protocol's floor of one 100 ms tick, and the CPU time used while waiting.
+// the emulator sending at the line rate, and Write > All without and with the
+// read-back. Prints the time per exchange beside the protocol's floor of one 100 ms
+// tick, and the CPU time used while waiting.
 #include "core/AppState.h"
 #include "link/Transfers.h"
 #include "platform/QtPort.h"
@@ -88,9 +89,19 @@ int main(int argc, char** argv)
     NoMessages messages;
     NoProgress progress;
     LinkServices services{port, waiter, messages, progress};
+    state.Safeguards = {false, false, false};
     const bool written = Measure("memory write", WriteMemoryMode, state, services, waiter);
     const bool read = Measure("memory read", ReadMemoryMode, state, services, waiter);
+    // Write > All: the VFO write, then the memory write.
+    const auto writeAll = [](AppState& s, LinkServices& l, ProgressTarget t) {
+        const std::string vfo = WriteVfoMode(s, l, t);
+        const std::string memory = WriteMemoryMode(s, l, t);
+        return vfo == "0" ? memory : vfo;
+    };
+    const bool all = Measure("write all", writeAll, state, services, waiter);
+    state.Safeguards.VerifyAfterWrite = true;
+    const bool verified = Measure("write all+verify", writeAll, state, services, waiter);
     simulator.terminate();
     simulator.waitForFinished();
-    return written && read ? 0 : 1;
+    return written && read && all && verified ? 0 : 1;
 }
