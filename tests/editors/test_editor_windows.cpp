@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kvr27;
@@ -286,17 +288,34 @@ private slots:
                                     "Shift direction: -", "Tone setting: On"}));
     }
 
-    // "Write Setting" and "Write Memories" answered with Cancel send nothing.
-    void writeButtonsHonourCancel()
+    // "Write Setting" and "Write Memories" answered with Cancel send nothing; with OK
+    // each backs the radio up first (a whole read, then the write's own
+    // identification), as the Data menu's writes do.
+    void writeButtonsAskAndBackUp_data()
     {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("OK") << true;
+    }
+    void writeButtonsAskAndBackUp()
+    {
+        QFETCH(bool, answer);
         Rig rig;
-        rig.messages.answers = {false, false};
+        QTemporaryDir data;
+        rig.state.DataFolder = data.path().toStdString();
+        rig.state.Safeguards.BackupBeforeWrite = true;
+        rig.messages.answers = {answer, answer};
         VfoWindow vfo(rig);
         Click(vfo.window, "Command1_1");
         MemWindow mem(rig);
         Click(mem.window, "Command1_1");
         QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, OverwriteQuestion}));
-        QVERIFY(rig.radio.commands().empty());
+        QCOMPARE(QDir(data.filePath("backups")).entryList(QDir::Files).size(), answer ? 2 : 0);
+        const Texts& sent = rig.radio.commands();
+        QCOMPARE(sent.size(), answer ? 107u + 5u + 107u + 3u : 0u);
+        if (answer)
+            QCOMPARE((Texts{sent[1], sent[107], sent[108], sent[113]}),
+                     (Texts{"QZ~F0700R\r", "QZ~F07F0R\r", "QZ~F0710R\r", "QZ~F0700R\r"}));
     }
 
     // A click on a "No" cell selects that row as the current one; the dialog's step
