@@ -4,6 +4,7 @@
 // and closes the port.
 #include "EmulatedPort.h"
 #include "ShellFixture.h"
+#include "app/editors/TransferStatusBar.h"
 #include "app/frmMain.h"
 #include "support/FileText.h"
 
@@ -119,6 +120,26 @@ private slots:
         QVERIFY(window.menuBar()->isEnabled() && window.Command1[0]->isEnabled() && window.Option1[2]->isEnabled());
         QVERIFY(!window.findChild<QProgressBar*>("StatusBar1_Progress")->isVisible() && !shell.state.TransferRunning);
         QCOMPARE(window.statusText(), QString());
+    }
+
+    // With Exchange Trace checked, a command leaves one trace file in the data
+    // folder's traces/, one line per exchange, named in the note.
+    void exchangeTrace()
+    {
+        Shell shell;
+        shell.state.DataFolder = shell.dir.filePath("data").toStdString();
+        frmMain window(shell.linkedContext());
+        window.show();
+        window.mnuExchangeTrace->trigger();
+        QVERIFY(shell.state.Safeguards.TraceExchanges);
+        window.mnuEepReadAll_Click();
+
+        const QStringList files = QDir(shell.dir.filePath("data/traces")).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        const std::string trace = test::ReadFileText(shell.dir.filePath("data/traces/" + files[0]).toStdString());
+        QCOMPARE(std::count(trace.begin(), trace.end(), '\n'), 107);
+        QCOMPARE(window.findChild<app::TransferStatusBar*>("StatusBar1")->noteText(),
+                 "Read complete; trace: " + shell.dir.filePath("data/traces/" + files[0]));
     }
 
     // Neither "port close" nor another COM option touches the open port; closing

@@ -5,6 +5,7 @@
 // path, opened as COM1.
 #include "CliJob.h"
 #include "link/BlockExchange.h"
+#include "link/ExchangeTrace.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 
@@ -23,9 +24,16 @@ public:
     CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job);
     LinkSession& session() { return session_; }
 
+    // Writes the trace of every exchange so far into the file of --trace, when it
+    // was given; a file that cannot be written is told on standard error and
+    // changes nothing else.
+    void saveTrace(CliJob& job);
+
 private:
     QtPort port_;
     QtWaiter waiter_;
+    std::optional<std::string> traceFile_;
+    std::unique_ptr<TracingPort> trace_; // over port_ with --trace
     LinkServices services_;
     LinkState state_;
     LinkSession session_;

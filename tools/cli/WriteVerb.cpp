@@ -9,26 +9,19 @@ namespace kvr27::cli {
 
 namespace {
 
-int RunWrite(const CliArgs& args, CliStreams& streams)
+// The write once the clone file is loaded and the radio chosen: the question, the
+// backup read and the transfers.
+int WriteToRadio(const CliArgs& args, CliStreams& streams, CliJob& job, AppState& state, CliRadio& radio)
 {
-    CliJob job(args, streams, "write");
-    if (args.has("--vfo") && args.has("--memory"))
-        return job.fail("--vfo and --memory exclude each other");
     const bool vfo = !args.has("--memory");
     const bool memory = !args.has("--vfo");
-    AppState state;
-    if (!job.startAndLoad(state, args.files[0]))
-        return job.failureCode;
-    const auto radio = CliRadio::Open(job);
-    if (!radio)
-        return job.failureCode;
     if (!job.messages.ask(OverwriteQuestion))
         return job.fail(streams.inIsTerminal ? "write cancelled"
                                              : "write refused: not confirmed (--yes) and standard input is no terminal");
     if (const auto backupFile = args.value("--backup")) {
         AppState backup;
         job.startModel(backup);
-        const LinkResult read = ReadWholeRadio(backup, *radio, job);
+        const LinkResult read = ReadWholeRadio(backup, radio, job);
         if (!read.ok())
             return job.fail("backup read failed, nothing written: " + DescribeLinkResult(read));
         if (!job.save(backup, *backupFile, "backup"))
@@ -38,9 +31,9 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
     // failure is the one reported.
     LinkResult result;
     if (vfo)
-        result = WriteVfoSettings(state.Image, state.Vfo, radio->session(), ProgressTarget::Main);
+        result = WriteVfoSettings(state.Image, state.Vfo, radio.session(), ProgressTarget::Main);
     if (memory) {
-        LinkResult channels = WriteChannels(state.Image, radio->session(), ProgressTarget::Main);
+        LinkResult channels = WriteChannels(state.Image, radio.session(), ProgressTarget::Main);
         if (result.ok())
             result = std::move(channels);
     }
@@ -53,17 +46,37 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
     return ExitOk;
 }
 
+int RunWrite(const CliArgs& args, CliStreams& streams)
+{
+    CliJob job(args, streams, "write");
+    if (args.has("--vfo") && args.has("--memory"))
+        return job.fail("--vfo and --memory exclude each other");
+    AppState state;
+    if (!job.startAndLoad(state, args.files[0]))
+        return job.failureCode;
+    const auto radio = CliRadio::Open(job);
+    if (!radio)
+        return job.failureCode;
+    const int code = WriteToRadio(args, streams, job, state, *radio);
+    radio->saveTrace(job);
+    return code;
+}
+
 } // namespace
 
 const CliVerb WriteVerb = {
     "write",
     "usage: kvr27 write --model M --port P FILE [--vfo | --memory] [--yes] [--backup BACKUP]\n"
+    "                   [--trace TRACE]\n"
     "Loads the clone file FILE and writes it into the radio on port P, as Write > All\n"
     "(--vfo: Write > Vfo Mode, --memory: Write > Memory Mode). The overwrite question\n"
     "is answered by --yes; without it the tool asks on a terminal and refuses otherwise.\n"
     "--backup BACKUP first reads the radio and saves its contents as BACKUP; when that\n"
-    "fails nothing is written.\n",
-    {"--model", "--port", "--backup"},
+    "fails nothing is written.\n"
+    "--trace TRACE writes every exchange with the radio (the backup read's too) into\n"
+    "the text file TRACE, one line each (time, command, answer, count, verdict), also\n"
+    "when the write fails.\n",
+    {"--model", "--port", "--backup", "--trace"},
     {"--vfo", "--memory", "--yes"},
     1,
     RunWrite,
