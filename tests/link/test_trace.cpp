@@ -119,7 +119,7 @@ private slots:
     }
 
     // With the trace on, the radio receives exactly what it receives without it,
-    // and the transfer ends the same.
+    // and the transfer ends the same; with it off no trace is kept.
     void nothingChangesOnTheWire_data()
     {
         QTest::addColumn<Command>("command");
@@ -145,6 +145,7 @@ private slots:
             rig.state.Link.beginCommand();
             RunTracedCommand(rig.state, rig.services, [&](LinkServices& link) { command(rig.state, link); });
             received[traced] = rig.radio.commands();
+            QCOMPARE(QDir(folder.filePath("traces")).exists(), traced);
             notes[traced] = rig.state.Link.LastTransfer ? TransferNote(*rig.state.Link.LastTransfer) : "";
         }
         QVERIFY(received[false].size() > 3);
