@@ -31,21 +31,21 @@ std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
 }
 
 CliRadio::CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job)
-    : port_(std::move(lookup)), traceFile_(job.args.value("--trace")),
+    : job_(job), port_(std::move(lookup)), traceFile_(job.args.value("--trace")),
       trace_(traceFile_ ? std::make_unique<TracingPort>(port_) : nullptr),
       services_{trace_ ? static_cast<Port&>(*trace_) : port_, waiter_, job.messages, job.progress},
       session_{services_, state_, comNumber}
 {
 }
 
-void CliRadio::saveTrace(CliJob& job)
+CliRadio::~CliRadio()
 {
     if (!trace_)
         return;
     trace_->finish();
     const FileResult saved = ReplaceFileAtomically(*traceFile_, trace_->text());
     if (!saved.ok())
-        Fail(job.streams, job.verb, "trace not saved: " + *traceFile_ + ": " + saved.Reason);
+        Fail(job_.streams, job_.verb, "trace not saved: " + *traceFile_ + ": " + saved.Reason);
 }
 
 LinkResult ReadWholeRadio(AppState& state, CliRadio& radio, CliJob& job)

@@ -22,14 +22,17 @@ public:
     static std::unique_ptr<CliRadio> Open(CliJob& job);
 
     CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job);
+    // With --trace, writes the trace of every exchange into its file, however the
+    // run ended; a file that cannot be written is told on standard error and
+    // changes nothing else.
+    ~CliRadio();
+    CliRadio(const CliRadio&) = delete;
+    CliRadio& operator=(const CliRadio&) = delete;
+
     LinkSession& session() { return session_; }
 
-    // Writes the trace of every exchange so far into the file of --trace, when it
-    // was given; a file that cannot be written is told on standard error and
-    // changes nothing else.
-    void saveTrace(CliJob& job);
-
 private:
+    CliJob& job_;
     QtPort port_;
     QtWaiter waiter_;
     std::optional<std::string> traceFile_;

@@ -20,7 +20,6 @@ int RunRead(const CliArgs& args, CliStreams& streams)
     if (!radio)
         return job.failureCode;
     const LinkResult result = ReadWholeRadio(state, *radio, job);
-    radio->saveTrace(job);
     if (!result.ok())
         return job.fail("read failed: " + DescribeLinkResult(result));
     return job.save(state, *output) ? ExitOk : job.failureCode;

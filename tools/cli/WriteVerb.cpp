@@ -9,19 +9,26 @@ namespace kvr27::cli {
 
 namespace {
 
-// The write once the clone file is loaded and the radio chosen: the question, the
-// backup read and the transfers.
-int WriteToRadio(const CliArgs& args, CliStreams& streams, CliJob& job, AppState& state, CliRadio& radio)
+int RunWrite(const CliArgs& args, CliStreams& streams)
 {
+    CliJob job(args, streams, "write");
+    if (args.has("--vfo") && args.has("--memory"))
+        return job.fail("--vfo and --memory exclude each other");
     const bool vfo = !args.has("--memory");
     const bool memory = !args.has("--vfo");
+    AppState state;
+    if (!job.startAndLoad(state, args.files[0]))
+        return job.failureCode;
+    const auto radio = CliRadio::Open(job);
+    if (!radio)
+        return job.failureCode;
     if (!job.messages.ask(OverwriteQuestion))
         return job.fail(streams.inIsTerminal ? "write cancelled"
                                              : "write refused: not confirmed (--yes) and standard input is no terminal");
     if (const auto backupFile = args.value("--backup")) {
         AppState backup;
         job.startModel(backup);
-        const LinkResult read = ReadWholeRadio(backup, radio, job);
+        const LinkResult read = ReadWholeRadio(backup, *radio, job);
         if (!read.ok())
             return job.fail("backup read failed, nothing written: " + DescribeLinkResult(read));
         if (!job.save(backup, *backupFile, "backup"))
@@ -31,9 +38,9 @@ int WriteToRadio(const CliArgs& args, CliStreams& streams, CliJob& job, AppState
     // failure is the one reported.
     LinkResult result;
     if (vfo)
-        result = WriteVfoSettings(state.Image, state.Vfo, radio.session(), ProgressTarget::Main);
+        result = WriteVfoSettings(state.Image, state.Vfo, radio->session(), ProgressTarget::Main);
     if (memory) {
-        LinkResult channels = WriteChannels(state.Image, radio.session(), ProgressTarget::Main);
+        LinkResult channels = WriteChannels(state.Image, radio->session(), ProgressTarget::Main);
         if (result.ok())
             result = std::move(channels);
     }
@@ -44,22 +51,6 @@ int WriteToRadio(const CliArgs& args, CliStreams& streams, CliJob& job, AppState
                              ? job.messages.lastNotice()
                              : DescribeLinkResult(result)));
     return ExitOk;
-}
-
-int RunWrite(const CliArgs& args, CliStreams& streams)
-{
-    CliJob job(args, streams, "write");
-    if (args.has("--vfo") && args.has("--memory"))
-        return job.fail("--vfo and --memory exclude each other");
-    AppState state;
-    if (!job.startAndLoad(state, args.files[0]))
-        return job.failureCode;
-    const auto radio = CliRadio::Open(job);
-    if (!radio)
-        return job.failureCode;
-    const int code = WriteToRadio(args, streams, job, state, *radio);
-    radio->saveTrace(job);
-    return code;
 }
 
 } // namespace
