@@ -11,6 +11,7 @@
 #include "files/FileMenuCommands.h"
 #include "files/SettingsReport.h"
 #include "link/DataMenuCommands.h"
+#include "link/TracedCommand.h"
 #include "link/Transfers.h"
 #include "platform/QtPort.h"
 #include "platform/QtReportPrinter.h"
@@ -332,7 +333,7 @@ void frmMain::RunTransferCommand(void (*command)(AppState&, LinkServices&), Tran
     link.beginCommand();
     StatusBar1->beginTransfer(link, kind);
     setCommandsEnabled(false);
-    command(context_.State, services);
+    RunTracedCommand(context_.State, services, [&](LinkServices& link) { command(context_.State, link); });
     setCommandsEnabled(true);
     StatusBar1->endTransfer(link);
 }

@@ -1,39 +1,27 @@
 #include "link/BlockExchange.h"
 
+#include "link/AnswerJudgement.h"
 #include "link/Framing.h"
-#include "link/HexText.h"
 
-#include <initializer_list>
+#include <utility>
 
 namespace kvr27 {
 
 namespace {
 
-// Sends the command, waits one tick and takes the answer's payload when the answer
-// has one of the lengths echo + `extras`. Late characters of an earlier exchange
-// are thrown away first. A failure says what came back instead.
-LinkResult Exchange(LinkServices& services, const std::string& command, std::initializer_list<std::size_t> extras,
-                    std::string& payload)
+// Sends the command, waits one tick and judges the answer (JudgeAnswer), taking
+// the answer only when more than the echo came. Late characters of an earlier
+// exchange are thrown away first.
+LinkResult Exchange(LinkServices& services, ExchangeKind kind, const std::string& command, std::string& payload)
 {
     services.port.readAll();
     services.port.write(command);
     services.waiter.waitTick();
     const std::size_t count = services.port.bytesAvailable();
-    const std::size_t echo = command.size();
-    bool expected = false;
-    for (std::size_t extra : extras)
-        expected = expected || count == echo + extra;
-    const std::string answer = count > echo ? services.port.readAll() : std::string();
-    LinkResult result{LinkFault::None, command.substr(0, command.size() - 1), {}};
-    if (answer.size() <= echo + AnswerLeadLength) {
-        result.Fault = count > echo ? LinkFault::WrongLength : LinkFault::NoAnswer;
-    } else if (!expected || answer.size() < count) {
-        result.Fault = answer.substr(echo + AnswerLeadLength).starts_with(ErrorPayload) ? LinkFault::ErrorAnswer
-                                                                                           : LinkFault::WrongLength;
-    } else {
-        payload = answer.substr(echo + AnswerLeadLength, count - echo - AnswerLeadLength - AnswerTrailLength);
-    }
-    return result;
+    const std::string answer = count > command.size() ? services.port.readAll() : std::string();
+    AnswerJudgement judged = JudgeAnswer(kind, command, count, answer);
+    payload = std::move(judged.Payload);
+    return {judged.Fault, command.substr(0, command.size() - 1), {}};
 }
 
 LinkResult Failed(LinkServices& services, LinkResult result)
@@ -68,14 +56,8 @@ LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target)
 
 LinkResult TryReadBlock(LinkServices& services, std::uint16_t address, std::string& digits)
 {
-    // Only a data answer counts: an error-length answer fails whatever it holds, and
-    // a payload with a character that is no hexadecimal digit is never decoded.
     std::string payload;
-    LinkResult result = Exchange(services, ReadCommand(address), {DataAnswerExtra}, payload);
-    if (result.ok() && payload.starts_with(ErrorPayload))
-        result.Fault = LinkFault::ErrorAnswer;
-    else if (result.ok() && !IsHexText(payload))
-        result.Fault = LinkFault::NotHexadecimal;
+    LinkResult result = Exchange(services, ExchangeKind::Read, ReadCommand(address), payload);
     if (!result.ok())
         return Failed(services, result);
     digits = payload;
@@ -85,9 +67,7 @@ LinkResult TryReadBlock(LinkServices& services, std::uint16_t address, std::stri
 LinkResult TryWriteBlock(LinkServices& services, const std::string& command)
 {
     std::string payload;
-    LinkResult result = Exchange(services, command, {AckAnswerExtra, ErrorAnswerExtra}, payload);
-    if (result.ok() && payload.starts_with(ErrorPayload))
-        result.Fault = LinkFault::ErrorAnswer;
+    LinkResult result = Exchange(services, ExchangeKind::Write, command, payload);
     if (!result.ok())
         return Failed(services, result);
     return result;

@@ -24,6 +24,8 @@ struct LinkState {
     // The backup and the trace the command left ("" when none), named in its note.
     std::string BackupFile;
     std::string TraceFile;
+    // Why the command's trace could not be saved ("" when it was or none was kept).
+    std::string TraceProblem;
 
     // Forgets the last outcome and any cancel, before a command that may transfer.
     void beginCommand()
@@ -32,6 +34,7 @@ struct LinkState {
         LastTransfer.reset();
         BackupFile.clear();
         TraceFile.clear();
+        TraceProblem.clear();
     }
     // Whether the command's transfer ended by the user's Cancel.
     bool cancelled() const { return LastTransfer && LastTransfer->Result.Fault == LinkFault::Cancelled; }

@@ -104,6 +104,7 @@ std::string CommandNote(const LinkState& link)
     };
     add("backup: ", link.BackupFile);
     add("trace: ", link.TraceFile);
+    add("trace not saved: ", link.TraceProblem);
     return note;
 }
 

@@ -28,7 +28,7 @@ struct LinkState;
 std::string TransferNote(const TransferOutcome& outcome);
 
 // The note after a command: TransferNote of its outcome (nothing when no transfer
-// ran), then the backup and the trace it left.
+// ran), then the backup and the trace it left, or why the trace was not saved.
 std::string CommandNote(const LinkState& link);
 
 } // namespace kvr27

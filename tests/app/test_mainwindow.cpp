@@ -208,6 +208,25 @@ private slots:
         QCOMPARE(shell.messages.shown, settingsChanged && !transferRunning ? asked : decltype(asked){});
     }
 
+    // With Exchange Trace checked, a command leaves one trace file in the data
+    // folder's traces/, one line per exchange, named in the note.
+    void exchangeTrace()
+    {
+        Shell shell;
+        shell.state.DataFolder = shell.dir.filePath("data").toStdString();
+        frmMain window(shell.linkedContext());
+        window.show();
+        window.mnuExchangeTrace->trigger();
+        QVERIFY(shell.state.Safeguards.TraceExchanges);
+        window.mnuEepReadAll_Click();
+
+        const QStringList files = QDir(shell.dir.filePath("data/traces")).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        const std::string trace = test::ReadFileText(shell.dir.filePath("data/traces/" + files[0]).toStdString());
+        QCOMPARE(std::count(trace.begin(), trace.end(), '\n'), 107);
+        QCOMPARE(window.findChild<app::TransferStatusBar*>("StatusBar1")->noteText(),
+                 "Read complete; trace: " + shell.dir.filePath("data/traces/" + files[0]));
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -85,6 +85,40 @@ private slots:
         QVERIFY(QFile::exists("assigned.r27"));
     }
 
+    // --trace writes one line per exchange, also when the read fails; the last
+    // line's command, count and verdict.
+    void readTrace_data()
+    {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QStringList>("last");
+        QTest::newRow("read") << QStringList{} << 0 << 107 << QStringList{R"(QZ~F0710R\r)", "46", "data"};
+        QTest::newRow("silent radio") << QStringList{"--fault", "silence"} << 1 << 1
+                                      << QStringList{R"(QZ~F07F0R\r)", "0", "no answer"};
+        QTest::newRow("late answers") << QStringList{"--fault", "delay", "--fault-after", "4"} << 1 << 5
+                                      << QStringList{R"(QZ~F07F0R\r)", "10", "no answer"};
+    }
+    void readTrace()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(int, code);
+        QFETCH(int, lines);
+        QFETCH(QStringList, last);
+        startRadio(fault);
+        QFile::remove("trace.txt");
+        const CliOutcome run = RunCli(radioArgs("read") << "-o" << "traced.r27" << "--trace" << "trace.txt");
+        QCOMPARE(run.code, code);
+        QFile trace("trace.txt");
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        const QStringList written = QString::fromLatin1(trace.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(written.size(), lines);
+        const QStringList fields = written.last().split(" | ");
+        QCOMPARE(fields.size(), 5);
+        QCOMPARE((QStringList{fields[1], fields[3], fields[4]}), last);
+        QVERIFY(stopRadio() == memory_);
+    }
+
     void failuresLeaveNoFile_data()
     {
         QTest::addColumn<QStringList>("fault");

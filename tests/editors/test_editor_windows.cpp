@@ -112,6 +112,38 @@ class EditorWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // With Exchange Trace on, the editors' own Read and Write buttons leave a trace
+    // file too, one line per exchange.
+    void transferButtonsAreTraced_data()
+    {
+        QTest::addColumn<bool>("vfo");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("Read Setting") << true << 0 << 4;
+        QTest::newRow("Read Memories") << false << 0 << 103;
+        QTest::newRow("Write Memories") << false << 1 << 3;
+    }
+    void transferButtonsAreTraced()
+    {
+        QFETCH(bool, vfo);
+        QFETCH(int, button);
+        QFETCH(int, lines);
+        Rig rig;
+        QTemporaryDir data;
+        rig.state.DataFolder = data.path().toStdString();
+        rig.state.Safeguards.TraceExchanges = true;
+        rig.messages.answers = {true};
+        if (vfo)
+            VfoWindow(rig).window.Command1_Click(button);
+        else
+            MemWindow(rig).window.Command1_Click(button);
+        const QStringList files = QDir(data.filePath("traces")).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QFile trace(data.filePath("traces/" + files[0]));
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        QCOMPARE(trace.readAll().count('\n'), lines);
+    }
+
     // Typing and pasting into boxes the window has just filled (twice): a box takes no
     // more than its length, a paste cut to what fits.
     void typing_data()

@@ -1,5 +1,6 @@
 #include "CliRadio.h"
 
+#include "core/FileAccess.h"
 #include "image/VfoCodec.h"
 #include "link/ImageTransfers.h"
 #include "platform/UserConfigFolder.h"
@@ -30,9 +31,21 @@ std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
 }
 
 CliRadio::CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job)
-    : port_(std::move(lookup)), services_{port_, waiter_, job.messages, job.progress},
+    : job_(job), port_(std::move(lookup)), traceFile_(job.args.value("--trace")),
+      trace_(traceFile_ ? std::make_unique<TracingPort>(port_) : nullptr),
+      services_{trace_ ? static_cast<Port&>(*trace_) : port_, waiter_, job.messages, job.progress},
       session_{services_, state_, comNumber}
 {
+}
+
+CliRadio::~CliRadio()
+{
+    if (!trace_)
+        return;
+    trace_->finish();
+    const FileResult saved = ReplaceFileAtomically(*traceFile_, trace_->text());
+    if (!saved.ok())
+        Fail(job_.streams, job_.verb, "trace not saved: " + *traceFile_ + ": " + saved.Reason);
 }
 
 LinkResult ReadWholeRadio(AppState& state, CliRadio& radio, CliJob& job)

@@ -5,6 +5,7 @@
 // path, opened as COM1.
 #include "CliJob.h"
 #include "link/BlockExchange.h"
+#include "link/ExchangeTrace.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 
@@ -21,11 +22,21 @@ public:
     static std::unique_ptr<CliRadio> Open(CliJob& job);
 
     CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job);
+    // With --trace, writes the trace of every exchange into its file, however the
+    // run ended; a file that cannot be written is told on standard error and
+    // changes nothing else.
+    ~CliRadio();
+    CliRadio(const CliRadio&) = delete;
+    CliRadio& operator=(const CliRadio&) = delete;
+
     LinkSession& session() { return session_; }
 
 private:
+    CliJob& job_;
     QtPort port_;
     QtWaiter waiter_;
+    std::optional<std::string> traceFile_;
+    std::unique_ptr<TracingPort> trace_; // over port_ with --trace
     LinkServices services_;
     LinkState state_;
     LinkSession session_;

@@ -29,11 +29,13 @@ int RunRead(const CliArgs& args, CliStreams& streams)
 
 const CliVerb ReadVerb = {
     "read",
-    "usage: kvr27 read --model M --port P -o FILE\n"
+    "usage: kvr27 read --model M --port P -o FILE [--trace TRACE]\n"
     "Reads the VFO settings and the memory channels of the radio on port P (COM1-COM5\n"
     "or a device path), as Read > All, and saves them as the clone file FILE.\n"
-    "FILE is written only after the whole read succeeded.\n",
-    {"--model", "--port", "-o"},
+    "FILE is written only after the whole read succeeded.\n"
+    "--trace TRACE writes every exchange with the radio into the text file TRACE, one\n"
+    "line each (time, command, answer, count, verdict), also when the read fails.\n",
+    {"--model", "--port", "-o", "--trace"},
     {},
     0,
     RunRead,

@@ -73,15 +73,18 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
 const CliVerb WriteVerb = {
     "write",
     "usage: kvr27 write --model M --port P FILE [--vfo | --memory] [--yes] [--backup BACKUP]\n"
-    "                   [--no-verify]\n"
+    "                   [--no-verify] [--trace TRACE]\n"
     "Loads the clone file FILE and writes it into the radio on port P, as Write > All\n"
     "(--vfo: Write > Vfo Mode, --memory: Write > Memory Mode). The overwrite question\n"
     "is answered by --yes; without it the tool asks on a terminal and refuses otherwise.\n"
     "--backup BACKUP first reads the radio and saves its contents as BACKUP; when that\n"
     "fails nothing is written.\n"
     "Every block written is read back and compared afterwards; a difference, or a\n"
-    "read-back that cannot finish, ends with exit status 1. --no-verify leaves it out.\n",
-    {"--model", "--port", "--backup"},
+    "read-back that cannot finish, ends with exit status 1. --no-verify leaves it out.\n"
+    "--trace TRACE writes every exchange with the radio (the backup read's and the\n"
+    "read-back's too) into the text file TRACE, one line each (time, command, answer,\n"
+    "count, verdict), also when the write fails.\n",
+    {"--model", "--port", "--backup", "--trace"},
     {"--vfo", "--memory", "--yes", "--no-verify"},
     1,
     RunWrite,

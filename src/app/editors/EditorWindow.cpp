@@ -2,6 +2,7 @@
 
 #include "app/editors/EditorWidgets.h"
 #include "app/editors/TransferStatusBar.h"
+#include "link/TracedCommand.h"
 
 #include <QPushButton>
 #include <QStatusBar>
@@ -87,7 +88,10 @@ void EditorWindow::Command1_Click(int index)
     if (index >= 0 && index < static_cast<int>(commands_.size()))
         commands_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
     setCommandsEnabled(false);
-    runCommand(index);
+    if (transfer)
+        RunTracedCommand(context_.State, link_, [&](LinkServices& link) { runCommand(index, link); });
+    else
+        runCommand(index, link_);
     setCommandsEnabled(true);
     if (transfer)
         statusBar_->endTransfer(link);

@@ -56,8 +56,8 @@ protected:
     TransferStatusBar* statusBar();
     // Makes the button Command1_<index>.
     QPushButton* addCommand(int index, const char* caption);
-    // The command of button `index`.
-    virtual void runCommand(int index) = 0;
+    // The command of button `index`; the transfers (0 and 1) go through `link`.
+    virtual void runCommand(int index, LinkServices& link) = 0;
 
     EditorContext context_;
     LinkServices link_;

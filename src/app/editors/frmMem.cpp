@@ -139,11 +139,11 @@ void frmMem::render()
     rendering_ = false;
 }
 
-void frmMem::runCommand(int index)
+void frmMem::runCommand(int index, LinkServices& link)
 {
     switch (index) {
-    case 0: editor_.readClicked(link_); break;
-    case 1: editor_.writeClicked(link_); break;
+    case 0: editor_.readClicked(link); break;
+    case 1: editor_.writeClicked(link); break;
     case 2: editor_.enableClicked(); break;
     case 3: editor_.enableAllClicked(); break;
     case 4: editor_.disableClicked(); break;

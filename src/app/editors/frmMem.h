@@ -40,7 +40,7 @@ public:
 protected:
     void load() override;
     void render() override;
-    void runCommand(int index) override;
+    void runCommand(int index, LinkServices& link) override;
     // The close box: the current channel is recomputed.
     void closedByCloseBox() override;
     // Enter and F2 on a row open the channel dialog, as a double-click does.

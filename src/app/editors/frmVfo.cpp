@@ -172,12 +172,12 @@ void frmVfo::render()
     binding_.show(context_.State.Vfo);
 }
 
-void frmVfo::runCommand(int index)
+void frmVfo::runCommand(int index, LinkServices& link)
 {
     bool hide = false;
     switch (index) {
-    case 0: editor_.readClicked(link_); break;
-    case 1: editor_.writeClicked(link_); break;
+    case 0: editor_.readClicked(link); break;
+    case 1: editor_.writeClicked(link); break;
     case 2: hide = editor_.okClicked(); break;
     case 3: hide = editor_.cancelClicked(); break;
     default: break;

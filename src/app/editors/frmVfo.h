@@ -25,7 +25,7 @@ public:
 protected:
     void load() override;
     void render() override;
-    void runCommand(int index) override;
+    void runCommand(int index, LinkServices& link) override;
     void closedByCloseBox() override;
     void showEvent(QShowEvent* event) override;
 

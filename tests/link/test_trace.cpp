@@ -1,0 +1,204 @@
+// The exchange trace over the emulated radio: a Read > All traced line by line,
+// the verdict of every kind of answer, a trace that changes nothing on the wire,
+// and where the trace file goes.
+#include "LinkRig.h"
+#include "link/DataMenuCommands.h"
+#include "link/TracedCommand.h"
+#include "link/Transfers.h"
+#include "support/FileText.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+using namespace kvr27;
+using namespace kvr27::test;
+using sim::Fault;
+using Command = std::function<void(AppState&, LinkServices&)>;
+
+Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(Command)
+
+namespace {
+
+// A clock 100 ms further on at each reading: the n-th command goes out at n x 100 ms.
+TraceClock TickingClock()
+{
+    return [now = std::chrono::milliseconds(5000)]() mutable { return now += std::chrono::milliseconds(100); };
+}
+
+QStringList Lines(const std::string& text) { return QString::fromStdString(text).split('\n', Qt::SkipEmptyParts); }
+
+// Runs `command` traced into a data folder of its own; the trace's lines.
+QStringList TracedLines(LinkRig& rig, const Command& command, const QTemporaryDir& folder)
+{
+    rig.state.Safeguards.TraceExchanges = true;
+    rig.state.DataFolder = folder.path().toStdString();
+    rig.state.Link.beginCommand();
+    RunTracedCommand(rig.state, rig.services, [&](LinkServices& link) { command(rig.state, link); }, TickingClock());
+    return Lines(ReadFileText(rig.state.Link.TraceFile));
+}
+
+Command Transfer(std::string (*transfer)(AppState&, LinkServices&, ProgressTarget))
+{
+    return [transfer](AppState& state, LinkServices& link) { (void)transfer(state, link, ProgressTarget::Main); };
+}
+
+} // namespace
+
+class TestTrace : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Identity, the three VFO blocks, identity again, the 100 channels, the bitmap
+    // and 710h for the current channel: 107 lines, one file in traces/.
+    void readAllTrace()
+    {
+        LinkRig rig;
+        LoadKnownRadio(rig);
+        QTemporaryDir folder;
+        const QStringList lines = TracedLines(rig, ReadAllCommand, folder);
+
+        QStringList commands;
+        for (const QString& line : lines)
+            commands << line.section(" | ", 1, 1);
+        QStringList expected{R"(QZ~F07F0R\r)", R"(QZ~F0700R\r)", R"(QZ~F0710R\r)", R"(QZ~F0730R\r)", R"(QZ~F07F0R\r)"};
+        for (int n = 0; n < 100; ++n)
+            expected << QString(R"(QZ~F%1R\r)").arg(QString::number(n * 16, 16).toUpper().rightJustified(4, '0'));
+        expected << R"(QZ~F0720R\r)" << R"(QZ~F0710R\r)";
+        QCOMPARE(commands, expected);
+        QCOMPARE(lines[0], R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r\n | 46 | data)");
+        QCOMPARE(lines[1], R"(200 ms | QZ~F0700R\r | QZ~F0700R\r\r\n029662500000EA60C1AABB02FFFFFFFF\r\n | 46 | data)");
+        QCOMPARE(lines[10], R"(1100 ms | QZ~F0050R\r | QZ~F0050R\r\r\n0200000000000000000026080100FFFF\r\n | 46 | data)");
+        QCOMPARE(lines[106],
+                 R"(10700 ms | QZ~F0710R\r | QZ~F0710R\r\r\n9413B5420006080926FFFFFFFFFFFFFF\r\n | 46 | data)");
+        const QStringList files = QDir(folder.filePath("traces")).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QVERIFY(QRegularExpression(R"(^trace-\d{4}-\d\d-\d\d-\d{6}\.txt$)").match(files[0]).hasMatch());
+        QCOMPARE(QString::fromStdString(CommandNote(rig.state.Link)),
+                 "Read complete; trace: " + folder.filePath("traces/" + files[0]));
+    }
+
+    // The last line of a transfer that a fault ends (or that ends well): the
+    // answer as it came, carriage returns visible, its count and the verdict.
+    void verdicts_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("answeredNormally");
+        QTest::addColumn<QString>("line");
+        const Command readVfo = Transfer(ReadVfoMode), writeMemory = Transfer(WriteMemoryMode);
+        QTest::newRow("silence") << readVfo << Fault::Silence << 0 << R"(100 ms | QZ~F07F0R\r |  | 0 | no answer)";
+        QTest::newRow("short") << readVfo << Fault::ShortAnswer << 0
+                               << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r | 45 | wrong length)";
+        QTest::newRow("long") << readVfo << Fault::LongAnswer << 0
+                              << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r\n\n | 47 | wrong length)";
+        QTest::newRow("ERR") << readVfo << Fault::Error << 0 << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nERR\r\n | 17 | ERR)";
+        QTest::newRow("non-hex") << readVfo << Fault::NonHex << 0
+                                 << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFGFFFFFF06FFFFFFFFFFFFFFFFFF\r\n | 46 | not hexadecimal)";
+        QTest::newRow("late answer") << readVfo << Fault::Delay << 1
+                                     << R"(200 ms | QZ~F0700R\r | QZ~F0700R\r\r\nFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF\r\n | 10 | no answer)";
+        QTest::newRow("write refused") << writeMemory << Fault::Error << 1
+                                       << R"(200 ms | QZ~F0720W00000000000000000000000000FFFFFF\r | )"
+                                          R"(QZ~F0720W00000000000000000000000000FFFFFF\r\r\nERR\r\n | 49 | ERR)";
+        QTest::newRow("write acknowledged") << writeMemory << Fault::None << 0
+                                            << R"(300 ms | QZ~F0715OW00\r | QZ~F0715OW00\r\r\nOK\r\n | 19 | acknowledgement)";
+    }
+    void verdicts()
+    {
+        QFETCH(Command, command);
+        QFETCH(Fault, fault);
+        QFETCH(int, answeredNormally);
+        LinkRig rig;
+        rig.radio.setFault(fault, answeredNormally);
+        QTemporaryDir folder;
+        const QStringList lines = TracedLines(rig, command, folder);
+        QCOMPARE(lines.size(), static_cast<int>(rig.radio.commands().size()));
+        QTEST(lines.last(), "line");
+    }
+
+    // With the trace on, the radio receives exactly what it receives without it,
+    // and the transfer ends the same; with it off no trace is kept.
+    void nothingChangesOnTheWire_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<Fault>("fault");
+        QTest::newRow("Read > All") << Command(ReadAllCommand) << Fault::None;
+        QTest::newRow("Write > All") << Command(WriteAllCommand) << Fault::None;
+        QTest::newRow("Read > All, late answers") << Command(ReadAllCommand) << Fault::Delay;
+    }
+    void nothingChangesOnTheWire()
+    {
+        QFETCH(Command, command);
+        QFETCH(Fault, fault);
+        std::vector<std::string> received[2];
+        std::string notes[2];
+        for (const bool traced : {false, true}) {
+            LinkRig rig;
+            LoadKnownRadio(rig);
+            rig.radio.setFault(fault, 3);
+            rig.messages.answers = {true};
+            rig.state.Safeguards.TraceExchanges = traced;
+            QTemporaryDir folder;
+            rig.state.DataFolder = folder.path().toStdString();
+            rig.state.Link.beginCommand();
+            RunTracedCommand(rig.state, rig.services, [&](LinkServices& link) { command(rig.state, link); });
+            received[traced] = rig.radio.commands();
+            QCOMPARE(QDir(folder.filePath("traces")).exists(), traced);
+            notes[traced] = rig.state.Link.LastTransfer ? TransferNote(*rig.state.Link.LastTransfer) : "";
+        }
+        QVERIFY(received[false].size() > 3);
+        QCOMPARE(received[true], received[false]);
+        QCOMPARE(notes[true], notes[false]);
+    }
+
+    // Escapes that keep a line one line and show every byte.
+    void escapes_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("CR LF") << QByteArray("OK\r\n") << R"(OK\r\n)";
+        QTest::newRow("backslash") << QByteArray("a\\b") << R"(a\\b)";
+        QTest::newRow("other control bytes") << QByteArray("\x00\x1B\t\x7F", 4) << R"(\x00\x1B\t\x7F)";
+        QTest::newRow("beyond ASCII") << QByteArray("\xC3\xA9") << R"(\xC3\xA9)";
+    }
+    void escapes()
+    {
+        QFETCH(QByteArray, text);
+        QTEST(QString::fromStdString(EscapeControls(text.toStdString())), "shown");
+    }
+
+    // One file per command, named by its time; a second in the same second gets
+    // "-2". A trace that cannot be saved leaves the transfer's outcome alone.
+    void traceFiles()
+    {
+        QTemporaryDir folder;
+        std::tm when{};
+        when.tm_year = 126; // 2026-12-07 10:15:30
+        when.tm_mon = 11;
+        when.tm_mday = 7;
+        when.tm_hour = 10;
+        when.tm_min = 15;
+        when.tm_sec = 30;
+        std::string problem;
+        const std::filesystem::path traces = folder.filePath("traces").toStdString();
+        QCOMPARE(SaveTraceFile(traces, when, "a\n", problem).filename().string(), std::string("trace-2026-12-07-101530.txt"));
+        QCOMPARE(SaveTraceFile(traces, when, "b\n", problem).filename().string(), std::string("trace-2026-12-07-101530-2.txt"));
+        QCOMPARE(ReadFileText(traces / "trace-2026-12-07-101530.txt"), std::string("a\n"));
+        QCOMPARE(problem, std::string());
+
+        LinkRig rig;
+        WriteFileText(folder.filePath("file").toStdString(), "not a folder");
+        rig.state.Safeguards.TraceExchanges = true;
+        rig.state.DataFolder = folder.filePath("file").toStdString();
+        rig.state.Link.beginCommand();
+        RunTracedCommand(rig.state, rig.services,
+                         [&](LinkServices& link) { (void)ReadVfoMode(rig.state, link, ProgressTarget::Main); });
+        QCOMPARE(CommandNote(rig.state.Link),
+                 "Read complete; trace not saved: " + rig.state.DataFolder.string() + "/traces: Not a directory");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTrace)
+#include "test_trace.moc"
