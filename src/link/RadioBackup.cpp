@@ -121,9 +121,17 @@ bool ConfirmWrite(AppState& state, LinkServices& services, ProgressTarget target
         return false;
     if (!state.Safeguards.BackupBeforeWrite)
         return true;
+    if (state.DataFolder.empty()) {
+        services.messages.notify(std::string(BackupFailedMessage) + "\rThe program knows no folder for backups.",
+                                 MessageIcon::Exclamation);
+        return false;
+    }
     RadioImage radio = state.Image;
     radio.SettingsChanged = radio.VfoChanged = radio.ChannelsChanged = false;
-    LinkSession session{services, state.Link, state.ComIndex + 1};
+    // The read's own messages stay unshown: a failure is told once, below, with why.
+    SilentMessageSink quiet;
+    LinkServices reading{services.port, services.waiter, quiet, services.progress};
+    LinkSession session{reading, state.Link, state.ComIndex + 1};
     LinkResult read = ReadVfoSettings(radio, session, target);
     if (read.ok())
         read = ReadChannels(radio, session, target);

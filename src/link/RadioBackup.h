@@ -37,8 +37,9 @@ SavedBackup SaveRadioBackup(const RadioImage& image, const std::filesystem::path
 // Before a write: the overwrite question, then, when Safeguards.BackupBeforeWrite is
 // set, the backup of the radio in BackupFolder(DataFolder). AppState's image, forms
 // and flags are not touched; the file goes to Link.BackupFile. True when the write
-// may go on. A failed backup shows its read's message (if any), then
-// BackupFailedMessage with the reason, and keeps the read's outcome as a Backup.
+// may go on. A failed backup shows one message, BackupFailedMessage with the
+// reason (the read's own messages are not shown), and keeps the read's outcome as a
+// Backup.
 bool ConfirmWrite(AppState& state, LinkServices& services, ProgressTarget target);
 
 } // namespace kvr27

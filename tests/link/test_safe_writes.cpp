@@ -219,7 +219,7 @@ private slots:
         QTest::addColumn<QString>("note");
         QTest::newRow("backup read fails")
             << Fault::Silence << 2 << false
-            << Texts{OverwriteQuestion, ReadWriteErrorMessage,
+            << Texts{OverwriteQuestion,
                      "No backup of the radio could be made, so nothing was written.\r"
                      "The radio could not be read: no answer to QZ~F0710R"}
             << "Backup failed on emulated COM1: no answer from the radio at block 0710h";

@@ -84,7 +84,11 @@ RadioEmulator::Memory DemoMemory(int option)
     RadioImage image;
     InitialiseRadioImage(image, option);
     AddDemoChannels(image);
+    return MemoryOfImage(image);
+}
 
+RadioEmulator::Memory MemoryOfImage(const RadioImage& image)
+{
     RadioEmulator::Memory memory;
     memory.fill(0xFF);
     for (int n = 0; n < ChannelTable::Count; ++n)

@@ -23,4 +23,8 @@ void AddDemoChannels(RadioImage& image);
 // settings, the demo channels and the model's code, FF where no value lies.
 RadioEmulator::Memory DemoMemory(int option);
 
+// The memory of a radio holding the image: every channel block, the VFO blocks with
+// the image's current channel, the bitmap and the model code, FF where no value lies.
+RadioEmulator::Memory MemoryOfImage(const RadioImage& image);
+
 } // namespace kvr27::sim
