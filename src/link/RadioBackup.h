@@ -4,6 +4,7 @@
 // the user's backups folder, so a write that goes wrong can be undone with File >
 // Load and Write > All.
 #include "core/AppState.h"
+#include "core/DatedFiles.h"
 #include "link/LinkServices.h"
 
 #include <chrono>
@@ -16,14 +17,6 @@ namespace kvr27 {
 inline constexpr int KeptBackups = 20;
 inline constexpr const char* BackupFailedMessage = "No backup of the radio could be made, so nothing was written.";
 
-// Where a backup went, or why none was saved.
-struct SavedBackup {
-    std::filesystem::path File;
-    std::string Problem;
-
-    bool ok() const { return Problem.empty(); }
-};
-
 // The backups folder in the user's data folder.
 std::filesystem::path BackupFolder(const std::filesystem::path& dataFolder);
 
@@ -31,8 +24,8 @@ std::filesystem::path BackupFolder(const std::filesystem::path& dataFolder);
 // the date and the time of `now` ("KV-R27PA_PMR_only-2026-12-07-101530.r27"; a
 // second backup within the same second gets "-2"), written atomically. Then only
 // the KeptBackups newest backups stay; other files in the folder are never touched.
-SavedBackup SaveRadioBackup(const RadioImage& image, const std::filesystem::path& folder,
-                            std::chrono::system_clock::time_point now);
+SavedFile SaveRadioBackup(const RadioImage& image, const std::filesystem::path& folder,
+                          std::chrono::system_clock::time_point now);
 
 // Before a write: the overwrite question, then, when Safeguards.BackupBeforeWrite is
 // set, the backup of the radio in BackupFolder(DataFolder). AppState's image, forms

@@ -16,9 +16,12 @@ namespace kvr27 {
 // The name of a trace made at local time `when`: "trace-2026-12-07-101530.txt".
 std::string TraceFileName(const std::tm& when);
 
+// How many traces the folder keeps; the oldest go first.
+inline constexpr int KeptTraces = 50;
+
 // Saves `text` atomically as a new file in `folder` (made when missing), named
-// after `when`, with "-2", "-3" ... before ".txt" when that name is taken. The
-// file's path, or "" and the reason in `problem`.
+// after `when`, with "-2", "-3" ... before ".txt" when that name is taken; the
+// KeptTraces newest traces stay. The file's path, or "" and the reason in `problem`.
 std::filesystem::path SaveTraceFile(const std::filesystem::path& folder, const std::tm& when, const std::string& text,
                                     std::string& problem);
 

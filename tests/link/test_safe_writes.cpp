@@ -271,7 +271,7 @@ private slots:
         // 2026-12-07 10:15:30 UTC, then one backup a second, the last two in one second.
         const auto start = std::chrono::system_clock::from_time_t(1796638530);
         for (int i = 0; i < 22; ++i) {
-            const SavedBackup saved = SaveRadioBackup(image, folder, start + std::chrono::seconds(std::min(i, 20)));
+            const SavedFile saved = SaveRadioBackup(image, folder, start + std::chrono::seconds(std::min(i, 20)));
             QVERIFY2(saved.ok(), saved.Problem.c_str());
         }
         const std::vector<std::string> names = FileNames(folder);

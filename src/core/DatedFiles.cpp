@@ -1,0 +1,107 @@
+#include "core/DatedFiles.h"
+
+#include "core/FileAccess.h"
+
+#include <algorithm>
+#include <optional>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace kvr27 {
+
+namespace {
+
+// "-2026-12-07-101530": the date and time part of a name.
+constexpr std::size_t StampLength = 18;
+
+bool AllDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The age order of a dated file by its name: its stamp, then its same-second
+// number; nothing for a file of another name.
+std::optional<std::pair<std::string, int>> DatedOrder(std::string_view name, std::string_view extension)
+{
+    if (!name.ends_with(extension))
+        return std::nullopt;
+    name.remove_suffix(extension.size());
+    int number = 1;
+    if (const std::size_t dash = name.rfind('-');
+        dash != std::string_view::npos && name.size() - dash < 4 && AllDigits(name.substr(dash + 1))) {
+        number = std::stoi(std::string(name.substr(dash + 1)));
+        name = name.substr(0, dash);
+    }
+    if (name.size() <= StampLength)
+        return std::nullopt;
+    const std::string_view stamp = name.substr(name.size() - StampLength);
+    const bool shaped = stamp[0] == '-' && stamp[5] == '-' && stamp[8] == '-' && stamp[11] == '-' &&
+                        AllDigits(stamp.substr(1, 4)) && AllDigits(stamp.substr(6, 2)) &&
+                        AllDigits(stamp.substr(9, 2)) && AllDigits(stamp.substr(12, 6));
+    if (!shaped)
+        return std::nullopt;
+    return std::make_pair(std::string(stamp), number);
+}
+
+// Removes the oldest dated files beyond `keep`.
+void RemoveOldest(const std::filesystem::path& folder, std::string_view extension, int keep)
+{
+    std::vector<std::pair<std::pair<std::string, int>, std::filesystem::path>> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (!entry.is_regular_file(error))
+            continue;
+        if (auto order = DatedOrder(entry.path().filename().string(), extension))
+            files.emplace_back(std::move(*order), entry.path());
+    }
+    const auto kept = static_cast<std::size_t>(keep);
+    if (files.size() <= kept)
+        return;
+    std::sort(files.begin(), files.end());
+    for (std::size_t i = 0; i + kept < files.size(); ++i)
+        std::filesystem::remove(files[i].second, error);
+}
+
+} // namespace
+
+std::tm LocalTime(std::chrono::system_clock::time_point when)
+{
+    const std::time_t time = std::chrono::system_clock::to_time_t(when);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &time);
+#else
+    localtime_r(&time, &local);
+#endif
+    return local;
+}
+
+std::string DatedFileName(std::string_view base, const std::tm& when, std::string_view extension)
+{
+    char stamp[32];
+    const std::size_t length = std::strftime(stamp, sizeof stamp, "-%Y-%m-%d-%H%M%S", &when);
+    return std::string(base) + std::string(stamp, length) + std::string(extension);
+}
+
+SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view base, const std::tm& when,
+                        std::string_view extension, std::string_view content, int keep)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        return {{}, folder.string() + ": " + error.message()};
+    const std::string name = DatedFileName(base, when, extension);
+    const std::string stem = name.substr(0, name.size() - extension.size());
+    std::filesystem::path file = folder / name;
+    for (int number = 2; std::filesystem::exists(file, error); ++number)
+        file = folder / (stem + "-" + std::to_string(number) + std::string(extension));
+    const FileResult written = ReplaceFileAtomically(file, content);
+    if (!written.ok())
+        return {{}, file.string() + ": " + written.Reason};
+    if (keep > 0)
+        RemoveOldest(folder, extension, keep);
+    return {file, {}};
+}
+
+} // namespace kvr27
