@@ -48,7 +48,7 @@ SerialDeviceLookup SystemSerialDeviceLookup(const std::filesystem::path& assignm
     lookup.assigned = [assignmentsFile](int portNumber) {
         if (assignmentsFile.empty() || portNumber < 1 || portNumber > 5)
             return std::string();
-        return ReadPortAssignments(assignmentsFile)[portNumber - 1];
+        return ReadPortAssignments(assignmentsFile)[static_cast<std::size_t>(portNumber - 1)];
     };
     return lookup;
 }
