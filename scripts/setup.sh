@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building, running, testing and packaging (cpack -G DEB, which runs
-# dpkg-shlibdeps and file) the program need, from Debian's
-# packages, and only what is missing: on a machine that has everything it does nothing.
+# Installs what building, running, testing, packaging (cpack -G DEB, which runs
+# dpkg-shlibdeps and file) and checking (.ci/run: the sanitizer build, whose
+# runtimes come with g++, and scripts/static-analysis.sh) the program need, from
+# Debian's packages, and only what is missing: on a machine that has everything it
+# does nothing.
 set -euo pipefail
 packages=(
     g++ cmake make
@@ -11,6 +13,7 @@ packages=(
     poppler-utils
     xvfb xauth
     dpkg-dev file
+    clang-tidy cppcheck
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "core/FileAccess.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,10 +33,10 @@ FileResult ReadWholeFile(const std::filesystem::path& file, std::string& content
     if (!in)
         return Failure(FileResult::Step::Open, errno);
     std::string text;
-    char buffer[16384];
+    std::array<char, 16384> buffer;
     std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
-        text.append(buffer, count);
+    while ((count = std::fread(buffer.data(), 1, buffer.size(), in.get())) > 0)
+        text.append(buffer.data(), count);
     if (std::ferror(in.get()))
         return Failure(FileResult::Step::Read, errno);
     content = std::move(text);

@@ -32,7 +32,7 @@ bool WriteSetupIni(const std::filesystem::path& file, int comIndex)
 std::filesystem::path ChooseSetupIniPath(const std::filesystem::path& programFolder,
                                          const std::filesystem::path& userConfigFolder)
 {
-    const std::filesystem::path userFile = userConfigFolder / SetupIniName;
+    std::filesystem::path userFile = userConfigFolder / SetupIniName;
     std::error_code status;
     if (std::filesystem::is_regular_file(userFile, status))
         return userFile;

@@ -178,7 +178,7 @@ std::vector<CloneFileEntry> CloneFileEntries(const RadioImage& image)
 std::string CloneFileText(const RadioImage& image)
 {
     std::string text;
-    text.reserve(8 * CloneFileLines);
+    text.reserve(std::size_t{8} * CloneFileLines);
     for (const CloneFileEntry& entry : CloneFileEntries(image)) {
         text += entry.Text;
         text += FileLineEnd;

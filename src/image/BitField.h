@@ -11,7 +11,7 @@ struct BitField {
 
     constexpr std::uint8_t mask() const { return static_cast<std::uint8_t>(((1u << width) - 1u) << shift); }
     // The group's value, moved down to bit 0.
-    constexpr unsigned get(std::uint8_t byte) const { return (byte & mask()) >> shift; }
+    constexpr unsigned get(std::uint8_t byte) const { return static_cast<unsigned>(byte & mask()) >> shift; }
     // The byte with the group replaced by `value` (extra high bits of value are dropped).
     constexpr std::uint8_t put(std::uint8_t byte, unsigned value) const
     {

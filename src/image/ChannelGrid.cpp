@@ -118,7 +118,7 @@ void RefreshChannelGrid(const RadioImage& image, ChannelGrid& grid)
     }
     for (int index = 0; index < ChannelTable::Count; ++index)
         if (image.Channels.at(index).Enabled)
-            grid.Look[static_cast<std::size_t>(index + 1)] = RowLook::Normal;
+            grid.Look[static_cast<std::size_t>(index) + 1] = RowLook::Normal;
     SelectChannelRow(grid, 1);
     grid.Visible = true;
 }

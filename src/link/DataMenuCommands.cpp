@@ -31,12 +31,11 @@ void ReadCommand(AppState& state, LinkServices& services, Refill refill)
     {
         TransferScope running(state);
         state.Link.PortProblem.clear();
-        if (refill == Refill::Grid) {
+        const bool readMemory =
+            refill == Refill::Grid ||
+            (ReadVfoMode(state, services, ProgressTarget::Main) == std::string(LinkSuccess) && refill == Refill::Both);
+        if (readMemory)
             ReadMemoryMode(state, services, ProgressTarget::Main);
-        } else if (ReadVfoMode(state, services, ProgressTarget::Main) == std::string(LinkSuccess) &&
-                   refill == Refill::Both) {
-            ReadMemoryMode(state, services, ProgressTarget::Main);
-        }
         EndStatus(state, services);
     }
     if (state.Link.cancelled()) {

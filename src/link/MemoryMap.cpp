@@ -3,6 +3,7 @@
 #include "link/HexText.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace kvr27 {
 
@@ -50,7 +51,12 @@ bool IsPmrFlags(std::uint8_t flags) { return (flags & 0x0C) == ModePmrFlag; }
 
 } // namespace
 
-std::uint16_t ChannelBlockAddress(int index) { return static_cast<std::uint16_t>(BlockSize * index); }
+std::uint16_t ChannelBlockAddress(int index)
+{
+    if (index < 0 || index > ChannelTable::Count)
+        throw std::out_of_range("channel index " + std::to_string(index) + " outside 0..100");
+    return static_cast<std::uint16_t>(BlockSize * static_cast<std::size_t>(index));
+}
 
 void DecodeChannelBlock(std::string_view block, ChannelRecord& record)
 {

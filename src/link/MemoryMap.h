@@ -23,7 +23,8 @@ inline constexpr std::size_t BlockSize = 16;
 // Frequency is this much larger in the image.
 inline constexpr std::int32_t PmrFrequencyAdjustment = 0x1000000;
 
-// Address of channel `index` (0..99): 16 * index.
+// Address of channel `index` (0..99): 16 * index; 100 gives the end of the channel
+// blocks. Throws std::out_of_range for any other index.
 std::uint16_t ChannelBlockAddress(int index);
 
 // Takes a channel block into the record; Enabled is left as it is (the bitmap

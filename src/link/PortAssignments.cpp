@@ -30,7 +30,7 @@ PortAssignments ParsePortAssignments(std::string_view text)
         const std::string_view name = Trimmed(line.substr(0, equals));
         const std::string_view device = Trimmed(line.substr(equals + 1));
         if (name.size() == 4 && name.starts_with("COM") && name[3] >= '1' && name[3] <= '5' && !device.empty())
-            assignments[name[3] - '1'] = std::string(device);
+            assignments[static_cast<std::size_t>(name[3] - '1')] = std::string(device);
     }
     return assignments;
 }

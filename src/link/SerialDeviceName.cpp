@@ -23,7 +23,7 @@ std::string SerialDeviceName(int portNumber, const SerialDeviceLookup& lookup)
     const std::string index = std::to_string(portNumber - 1);
     constexpr std::array<std::string_view, 3> families = {"/dev/ttyUSB", "/dev/ttyACM", "/dev/ttyS"};
     for (std::string_view family : families) {
-        const std::string path = std::string(family) + index;
+        std::string path = std::string(family) + index;
         if (lookup.exists(path))
             return path;
     }
@@ -48,7 +48,7 @@ SerialDeviceLookup SystemSerialDeviceLookup(const std::filesystem::path& assignm
     lookup.assigned = [assignmentsFile](int portNumber) {
         if (assignmentsFile.empty() || portNumber < 1 || portNumber > 5)
             return std::string();
-        return ReadPortAssignments(assignmentsFile)[portNumber - 1];
+        return ReadPortAssignments(assignmentsFile)[static_cast<std::size_t>(portNumber - 1)];
     };
     return lookup;
 }

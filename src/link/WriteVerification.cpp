@@ -40,7 +40,7 @@ LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkServices& services, P
         std::string digits;
         if (!(result = TryReadBlock(services, start, digits)).ok())
             return result;
-        const std::size_t offset = (block.Address - start) * 2;
+        const std::size_t offset = static_cast<std::size_t>(block.Address - start) * 2;
         for (std::size_t at = 0; at + 1 < block.Digits.size(); at += 2) {
             const std::string written = block.Digits.substr(at, 2);
             const std::string read = digits.substr(offset + at, 2);

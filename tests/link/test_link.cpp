@@ -72,6 +72,28 @@ private slots:
         QCOMPARE(QString::fromStdString(EncodeChannelBlock(c.record)), c.read.left(26) + "FFFFFF");
     }
 
+    // Channel n's block lies at 16 x n; 100 is the end of the channel blocks, and
+    // an index outside 0..100 has no address (-1: no address, not FFF0h).
+    void channelBlockAddress_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("address");
+        QTest::newRow("first") << 0 << 0x000;
+        QTest::newRow("last") << 99 << 0x630;
+        QTest::newRow("end") << 100 << 0x640;
+        QTest::newRow("negative") << -1 << -1;
+        QTest::newRow("beyond the end") << 101 << -1;
+    }
+    void channelBlockAddress()
+    {
+        QFETCH(int, index);
+        QFETCH(int, address);
+        if (address < 0)
+            QVERIFY_THROWS_EXCEPTION(std::out_of_range, ChannelBlockAddress(index));
+        else
+            QCOMPARE(ChannelBlockAddress(index), address);
+    }
+
     // The VFO blocks with every field at its address: 700h Frequency, 704h ShiftFreq,
     // 708h LockPowerTone, 709h and 70Ah the reserved bytes, 70Bh the 0-based PMR
     // channel; 710h..714h the packed bytes, 715h the current channel, 716h TxTone,
