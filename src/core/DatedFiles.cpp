@@ -3,6 +3,7 @@
 #include "core/FileAccess.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -79,9 +80,11 @@ std::tm LocalTime(std::chrono::system_clock::time_point when)
 
 std::string DatedFileName(std::string_view base, const std::tm& when, std::string_view extension)
 {
-    char stamp[32];
-    const std::size_t length = std::strftime(stamp, sizeof stamp, "-%Y-%m-%d-%H%M%S", &when);
-    return std::string(base) + std::string(stamp, length) + std::string(extension);
+    std::array<char, 32> stamp{};
+    const std::size_t length = std::strftime(stamp.data(), stamp.size(), "-%Y-%m-%d-%H%M%S", &when);
+    std::string name(base);
+    name.append(stamp.data(), length).append(extension);
+    return name;
 }
 
 SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view base, const std::tm& when,

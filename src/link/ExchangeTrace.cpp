@@ -1,8 +1,7 @@
 #include "link/ExchangeTrace.h"
 
 #include "link/AnswerJudgement.h"
-
-#include <cstdio>
+#include "link/HexText.h"
 
 namespace kvr27 {
 
@@ -27,9 +26,7 @@ std::string EscapeControls(std::string_view text)
         } else if (c == '\t') {
             shown += "\\t";
         } else if (byte < 0x20 || byte >= 0x7F) {
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-            shown += escape;
+            shown += "\\x" + HexByte(byte);
         } else {
             shown += c;
         }

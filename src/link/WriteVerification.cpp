@@ -49,9 +49,10 @@ LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkServices& services, P
             const auto address = static_cast<std::uint16_t>(block.Address + at / 2);
             std::string command = ReadCommand(start);
             command.pop_back();
-            result = {LinkFault::VerifyMismatch, command,
-                      PlaceOf(block.Address) + ", byte " + HexAddress(address) + "h written " + written +
-                          "h, read back " + read + "h"};
+            std::string detail = PlaceOf(block.Address);
+            detail.append(", byte ").append(HexAddress(address)).append("h written ").append(written);
+            detail.append("h, read back ").append(read).append("h");
+            result = {LinkFault::VerifyMismatch, command, detail};
             services.messages.notify(std::string(VerifyDifferenceMessage) + "\r" + result.Detail + ".",
                                      MessageIcon::Exclamation);
             return result;
