@@ -35,6 +35,10 @@ inline void Require(bool holds, std::string_view what)
 // defaults or a change flag.
 inline std::string ImageDifference(const RadioImage& a, const RadioImage& b)
 {
+    if (a.ModelName == b.ModelName && a.ModelCode == b.ModelCode && a.Vfo == b.Vfo && a.Channels == b.Channels &&
+        a.Defaults == b.Defaults && a.SettingsChanged == b.SettingsChanged && a.VfoChanged == b.VfoChanged &&
+        a.ChannelsChanged == b.ChannelsChanged)
+        return {};
     if (a.ModelName != b.ModelName)
         return "ModelName " + a.ModelName + " / " + b.ModelName;
     if (a.ModelCode != b.ModelCode)
@@ -61,7 +65,7 @@ inline std::string StateDifference(const AppState& a, const AppState& b)
         return "image: " + image;
     if (!(a.Vfo == b.Vfo))
         return "VFO form";
-    for (int row = 0; row < ChannelGrid::Rows; ++row) {
+    for (int row = 0; a.Grid.Text != b.Grid.Text && row < ChannelGrid::Rows; ++row) {
         for (int col = 0; col < ChannelGrid::Cols; ++col) {
             if (a.Grid.TextMatrix(row, col) != b.Grid.TextMatrix(row, col))
                 return "grid cell " + std::to_string(row) + "," + std::to_string(col) + " \"" +

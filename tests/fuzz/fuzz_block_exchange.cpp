@@ -206,9 +206,10 @@ void CheckWrite(Operation operation, AnswerPort& port, LinkServices& services, t
                                     ? "QZ~F0700W0123456789ABCDEF0123456789ABCDEF\r"
                                     : "QZ~F0715OW2A\r";
     const std::size_t echo = command.size();
-    // Echo, 2 characters, a payload of 2 or 3 not beginning with "ERR", 2 characters.
-    const bool acknowledged = (answer.size() == echo + 6 || answer.size() == echo + 7) &&
-                              answer.compare(echo + 2, 3, "ERR") != 0;
+    // Echo, 2 characters, a payload of 2 (not examined) or of 3 that is not "ERR", 2
+    // characters.
+    const bool acknowledged =
+        answer.size() == echo + 6 || (answer.size() == echo + 7 && answer.compare(echo + 2, 3, "ERR") != 0);
     const bool ok = TryWriteBlock(services, command).ok();
     Require(port.written == command, "write command on the wire");
     if (ok != acknowledged)

@@ -1,9 +1,11 @@
 // The channel CSV importer on any text, for every model: a refused file shows
 // "File reading error." once and changes nothing; a file taken in, exported again
-// and imported gives the same channels and current channel, and the same export.
+// and imported gives the same channels and current channel (but the PmrTone that a
+// single-band model's grid does not show), and the same export.
 #include "FuzzSupport.h"
 #include "files/ChannelCsv.h"
 #include "files/FileMenuCommands.h"
+#include "image/ModelRules.h"
 #include "support/RecordingMessageSink.h"
 
 #include <array>
@@ -45,7 +47,13 @@ void CheckModel(const AppState& start, InputFile& file, std::string_view input)
     AppState again = state;
     test::RecordingMessageSink againMessages;
     Require(ImportChannelCsv(again, file.hold(exported), againMessages), "exported file refused");
-    if (std::string difference = ImageDifference(again.Image, state.Image); !difference.empty())
+    // A single-band model's grid shows "--" for PmrTone, which imports as the default.
+    RadioImage expected = state.Image;
+    if (!IsDualBandModel(expected.ModelName)) {
+        for (ChannelRecord& record : expected.Channels)
+            record.PmrTone = record.Enabled ? expected.Defaults.PmrTone : record.PmrTone;
+    }
+    if (std::string difference = ImageDifference(again.Image, expected); !difference.empty())
         PropertyFailed("exported file imports to another image: " + difference);
     Require(ChannelCsvText(again.Image, again.Grid) == exported, "second export differs from the first");
 }
