@@ -97,7 +97,10 @@ bool ReadChannelFields(const std::vector<std::string_view>& f, const RadioImage&
             return false;
         const auto units = ScaleDecimalText(f[1], PmrChannelUnit);
         const bool channelNumber = units && *units >= PmrChannelUnit && *units <= 8 * PmrChannelUnit;
-        record.Frequency = channelNumber ? *units : static_cast<std::int32_t>(d.PmrChannel * std::int64_t{PmrChannelUnit});
+        // A number between 1 and 8 is taken as the nearest whole channel (halves to
+        // even): the grid, the dialog and the radio know whole channels only.
+        record.Frequency = channelNumber ? *ScaleDecimalText(f[1], 1) * PmrChannelUnit
+                                         : static_cast<std::int32_t>(d.PmrChannel * std::int64_t{PmrChannelUnit});
     } else {
         const auto units = ParseFrequency(f[1]);
         if (!units)

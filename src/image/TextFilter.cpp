@@ -59,7 +59,9 @@ std::optional<std::string_view> FilterMessage(FieldKind kind, std::string_view t
     case FieldKind::Frequency:
     case FieldKind::Offset: return DecimalFilterMessage(text);
     case FieldKind::PmrChannel:
-        if (text.front() < '1' || text.front() > '8')
+        // One digit 1 to 8: a longer text can only come from a fill (a radio's
+        // channel 12, say), and the radio has no such channel.
+        if (text.size() != 1 || text.front() < '1' || text.front() > '8')
             return PmrChannelDigitMessage;
         return std::nullopt;
     case FieldKind::Squelch: return SquelchFilterMessage(text);

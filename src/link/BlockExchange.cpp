@@ -60,6 +60,10 @@ LinkResult TryReadBlock(LinkServices& services, std::uint16_t address, std::stri
     LinkResult result = Exchange(services, ExchangeKind::Read, ReadCommand(address), payload);
     if (!result.ok())
         return Failed(services, result);
+    // Digits in lowercase are read as their uppercase selves, and handed on so, like
+    // every block text of the program.
+    for (char& c : payload)
+        c = (c >= 'a' && c <= 'f') ? static_cast<char>(c - 'a' + 'A') : c;
     digits = payload;
     return result;
 }

@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("frequency minus") << F << "-1" << 0 << "" << DigitsOnlyMessage;
         QTest::newRow("pmr 0") << P << "0" << 0 << "" << PmrChannelDigitMessage;
         QTest::newRow("pmr 9") << P << "9" << 0 << "" << PmrChannelDigitMessage;
+        QTest::newRow("pmr 12, as a fill sets it") << P << "12" << 0 << "" << PmrChannelDigitMessage;
         QTest::newRow("pmr 8 never rounds") << P << "8" << 0 << "8" << "";
         QTest::newRow("squelch 20") << S << "20" << 0 << "20" << "";
         QTest::newRow("squelch 21") << S << "21" << 0 << "" << SquelchLimitMessage;

@@ -144,6 +144,8 @@ private slots:
                {0, 16777216, 60000, 0, 0, 0, 0x08, 0, 1});
         CsvRow("PMR channel 9", 0, "", "0,9,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,PMR",
                {0, 100663296, 60000, 0, 0, 0, 0x08, 0, 1});
+        CsvRow("PMR channel 2.5 is channel 2", 0, "", "0,2.5,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,PMR",
+               {0, 33554432, 60000, 0, 0, 0, 0x08, 0, 1});
         CsvRow("single band, MHz", 2, "", "0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,--,--",
                {0, 43400000, 60000, 0, 0, 9, 0, 0, 1});
         CsvRow("PMR only: a channel number", 3, "", "0,3,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,--,--",

@@ -154,6 +154,16 @@ private slots:
         }
     }
 
+    // Digits that come in lowercase are handed on in uppercase, as every block text.
+    void readDigitsInUppercase()
+    {
+        LinkRig rig;
+        rig.radio.setFault(Fault::Payload, 0, "0000000000000000000000000000000a");
+        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
+        QCOMPARE(ReadBlock(rig.services, 0x720), std::string("0000000000000000000000000000000A"));
+        QVERIFY(rig.messages.shown.empty());
+    }
+
     void lateCharactersAreDiscardedByTheNextExchange()
     {
         LinkRig rig;

@@ -1,0 +1,249 @@
+// The judging of the radio's answers by TryReadBlock and TryWriteBlock, with a port
+// that answers the fuzz bytes, and the memory map's codecs on every block a read
+// accepts. A read fails with one "Read/Write Error" and leaves its digits alone, or
+// gives 32 uppercase hex digits that decode and encode back bit for bit in every
+// byte a field fills; a write succeeds only on an acknowledgement.
+//
+// Input: an operation byte, an argument byte, the lengths of the characters waiting
+// before the command and of those arriving after the count, then the characters:
+// waiting ones first, the answer, the late ones last.
+#include "FuzzSupport.h"
+#include "link/BlockExchange.h"
+#include "link/Framing.h"
+#include "link/MemoryMap.h"
+#include "support/RecordingMessageSink.h"
+
+#include <cstdio>
+
+using namespace kvr27;
+using namespace kvr27::fuzz;
+
+namespace {
+
+// A port whose radio gives the same answer to any command; characters may wait
+// before the command, and more may come between the count and the taking.
+class AnswerPort : public Port {
+public:
+    AnswerPort(std::string waiting, std::string answer, std::string late)
+        : received_(std::move(waiting)), answer_(std::move(answer)), late_(std::move(late))
+    {
+    }
+    bool open(int) override { return true; }
+    void close() override {}
+    bool isOpen() const override { return true; }
+    void write(const std::string& text) override
+    {
+        written += text;
+        received_ += answer_;
+        answered_ = true;
+    }
+    std::size_t bytesAvailable() override { return received_.size(); }
+    std::string readAll() override
+    {
+        std::string taken = std::move(received_);
+        received_.clear();
+        if (answered_) {
+            taken += late_;
+            late_.clear();
+        }
+        return taken;
+    }
+    std::string deviceName(int) const override { return "fuzz"; }
+    std::string errorText() const override { return {}; }
+
+    std::string written;
+
+private:
+    std::string received_;
+    std::string answer_;
+    std::string late_;
+    bool answered_ = false;
+};
+
+class NoWait : public Waiter {
+public:
+    void waitTick() override {}
+};
+
+class NoProgress : public ProgressSink {
+public:
+    void showProgress(ProgressTarget, const std::string&) override {}
+};
+
+bool IsUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+bool IsHex(char c) { return IsUpperHex(c) || (c >= 'a' && c <= 'f'); }
+char Upper(char c) { return c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The read of 16 bytes at `address` as it goes on the wire.
+std::string ExpectedReadCommand(unsigned address)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "QZ~F%04XR\r", address);
+    return text;
+}
+
+// Bytes `first`..`last` of two blocks' digits are the same.
+void RequireBytes(const std::string& decoded, const std::string& encoded, std::size_t first, std::size_t last,
+                  std::string_view what)
+{
+    if (decoded.substr(2 * first, 2 * (last - first + 1)) != encoded.substr(2 * first, 2 * (last - first + 1)))
+        PropertyFailed(std::string(what) + ": read " + decoded + ", encoded " + encoded);
+}
+
+// Bytes from `first` on carry no field: FF when written.
+void RequireUnfilled(const std::string& encoded, std::size_t first, std::string_view what)
+{
+    if (encoded.substr(2 * first) != std::string(2 * (BlockSize - first), 'F'))
+        PropertyFailed(std::string(what) + ": bytes without a field not FF in " + encoded);
+}
+
+enum Operation {
+    ReadChannel, ReadVfo1, ReadVfo2, ReadVfo3, ReadBitmap, ReadIdentity, WriteBlock, WriteCurrentChannel, Operations
+};
+
+// What the memory map makes of a block that was read: every byte a field fills
+// comes back when the decoded values are encoded.
+void CheckCodecs(Operation operation, const std::string& digits)
+{
+    switch (operation) {
+    case ReadChannel: {
+        ChannelRecord record;
+        DecodeChannelBlock(digits, record);
+        const std::string encoded = EncodeChannelBlock(record);
+        RequireBytes(digits, encoded, 0, 12, "channel block");
+        RequireUnfilled(encoded, 13, "channel block");
+        break;
+    }
+    case ReadVfo1: {
+        VfoSettings vfo;
+        DecodeVfoBlock1(digits, vfo);
+        const std::string encoded = EncodeVfoBlock1(vfo);
+        RequireBytes(digits, encoded, 0, 11, "VFO block 700h");
+        RequireUnfilled(encoded, 12, "VFO block 700h");
+        break;
+    }
+    case ReadVfo2: {
+        VfoSettings vfo;
+        DecodeVfoBlock2(digits, vfo);
+        const std::string encoded = EncodeVfoBlock2(vfo, DecodeCurrentChannel(digits));
+        RequireBytes(digits, encoded, 0, 8, "VFO block 710h");
+        RequireUnfilled(encoded, 9, "VFO block 710h");
+        break;
+    }
+    case ReadVfo3: {
+        VfoSettings vfo;
+        DecodeVfoBlock3(digits, vfo);
+        const std::string encoded = EncodeVfoBlock3(vfo);
+        RequireBytes(digits, encoded, 0, 5, "VFO block 730h");
+        RequireUnfilled(encoded, 6, "VFO block 730h");
+        break;
+    }
+    case ReadBitmap: {
+        ChannelTable channels;
+        DecodeChannelBitmap(digits, channels);
+        const std::string encoded = EncodeChannelBitmap(channels);
+        RequireBytes(digits, encoded, 0, 11, "channel bitmap");
+        // Byte 72Ch: channels 96 to 99 in the high digit, the low one 0 on writing.
+        if (encoded[24] != digits[24] || encoded[25] != '0')
+            PropertyFailed("channel bitmap byte 72Ch: read " + digits + ", encoded " + encoded);
+        RequireUnfilled(encoded, 13, "channel bitmap");
+        break;
+    }
+    case ReadIdentity:
+        Require(DecodeModelCode(digits) == std::stoul(digits.substr(12, 2), nullptr, 16), "model code at 7F6h");
+        break;
+    default: break;
+    }
+}
+
+std::uint16_t AddressOf(Operation operation, std::uint8_t argument)
+{
+    switch (operation) {
+    case ReadChannel: return ChannelBlockAddress(argument % ChannelTable::Count);
+    case ReadVfo1: return VfoBlock1Address;
+    case ReadVfo2: return VfoBlock2Address;
+    case ReadVfo3: return VfoBlock3Address;
+    case ReadBitmap: return ChannelBitmapAddress;
+    default: return IdentityBlockAddress;
+    }
+}
+
+void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, LinkServices& services,
+               test::RecordingMessageSink& messages, const std::string& answer)
+{
+    const std::uint16_t address = AddressOf(operation, argument);
+    const std::string command = ExpectedReadCommand(address);
+    const std::size_t echo = command.size();
+    // Echo, 2 characters, 32 hex digits not beginning with "ERR", 2 characters.
+    const std::string payload = answer.size() == echo + 36 ? answer.substr(echo + 2, 32) : std::string();
+    bool data = !payload.empty();
+    for (char c : payload)
+        data = data && IsHex(c);
+
+    const std::string untouched = "untouched";
+    std::string digits = untouched;
+    const bool ok = TryReadBlock(services, address, digits).ok();
+    Require(port.written == command, "read command on the wire");
+    if (ok != data)
+        PropertyFailed(std::string(ok ? "accepted" : "refused") + " the answer \"" + answer + "\"");
+    if (!ok) {
+        Require(digits == untouched, "failed read changed the digits");
+        Require(messages.shown == std::vector<test::ShownMessage>{{ReadWriteErrorMessage, MessageIcon::Exclamation}},
+                "failed read: not exactly one \"Read/Write Error\"");
+        return;
+    }
+    Require(messages.shown.empty(), "read with a message");
+    Require(digits.size() == 32, "read gave other than 32 digits");
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        Require(IsUpperHex(digits[i]) && digits[i] == Upper(payload[i]), "read digits not the payload in uppercase");
+    CheckCodecs(operation, digits);
+}
+
+void CheckWrite(Operation operation, AnswerPort& port, LinkServices& services, test::RecordingMessageSink& messages,
+                const std::string& answer)
+{
+    const std::string command = operation == WriteBlock
+                                    ? "QZ~F0700W0123456789ABCDEF0123456789ABCDEF\r"
+                                    : "QZ~F0715OW2A\r";
+    const std::size_t echo = command.size();
+    // Echo, 2 characters, a payload of 2 (not examined) or of 3 that is not "ERR", 2
+    // characters.
+    const bool acknowledged =
+        answer.size() == echo + 6 || (answer.size() == echo + 7 && answer.compare(echo + 2, 3, "ERR") != 0);
+    const bool ok = TryWriteBlock(services, command).ok();
+    Require(port.written == command, "write command on the wire");
+    if (ok != acknowledged)
+        PropertyFailed(std::string(ok ? "accepted" : "refused") + " the write answer \"" + answer + "\"");
+    if (ok)
+        Require(messages.shown.empty(), "write with a message");
+    else
+        Require(messages.shown == std::vector<test::ShownMessage>{{ReadWriteErrorMessage, MessageIcon::Exclamation}},
+                "failed write: not exactly one \"Read/Write Error\"");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 4)
+        return 0;
+    const auto operation = static_cast<Operation>(data[0] % Operations);
+    const std::uint8_t argument = data[1];
+    std::string rest(reinterpret_cast<const char*>(data + 4), size - 4);
+    const std::size_t waitingLength = std::min<std::size_t>(data[2] % 64, rest.size());
+    const std::size_t lateLength = std::min<std::size_t>(data[3] % 64, rest.size() - waitingLength);
+    const std::string waiting = rest.substr(0, waitingLength);
+    const std::string answer = rest.substr(waitingLength, rest.size() - waitingLength - lateLength);
+    const std::string late = rest.substr(rest.size() - lateLength);
+
+    AnswerPort port(waiting, answer, late);
+    NoWait waiter;
+    test::RecordingMessageSink messages;
+    NoProgress progress;
+    LinkServices services{port, waiter, messages, progress};
+    if (operation == WriteBlock || operation == WriteCurrentChannel)
+        CheckWrite(operation, port, services, messages, answer);
+    else
+        CheckRead(operation, argument, port, services, messages, answer);
+    return 0;
+}

@@ -1,0 +1,70 @@
+// The channel CSV importer on any text, for every model: a refused file shows
+// "File reading error." once and changes nothing; a file taken in, exported again
+// and imported gives the same channels and current channel (but the PmrTone that a
+// single-band model's grid does not show), and the same export.
+#include "FuzzSupport.h"
+#include "files/ChannelCsv.h"
+#include "files/FileMenuCommands.h"
+#include "image/ModelRules.h"
+#include "support/RecordingMessageSink.h"
+
+#include <array>
+
+using namespace kvr27;
+using namespace kvr27::fuzz;
+
+namespace {
+
+// The start-up states, with unsaved changes so that an import has a flag to clear.
+const std::array<AppState, ModelOptions>& StartStates()
+{
+    static const auto states = [] {
+        std::array<AppState, ModelOptions> made;
+        for (int option = 0; option < ModelOptions; ++option) {
+            StartWithModel(made[option], option);
+            made[option].Image.SettingsChanged = true;
+        }
+        return made;
+    }();
+    return states;
+}
+
+void CheckModel(const AppState& start, InputFile& file, std::string_view input)
+{
+    AppState state = start;
+    test::RecordingMessageSink messages;
+    if (!ImportChannelCsv(state, file.hold(input), messages)) {
+        if (std::string difference = StateDifference(state, start); !difference.empty())
+            PropertyFailed("refused file changed the state: " + difference);
+        Require(messages.texts() == std::vector<std::string>{FileReadingErrorMessage},
+                "refused file: not exactly one \"File reading error.\"");
+        return;
+    }
+    Require(messages.shown.empty(), "import taken in with a message");
+    Require(!state.Image.SettingsChanged, "import left SettingsChanged set");
+
+    const std::string exported = ChannelCsvText(state.Image, state.Grid);
+    AppState again = state;
+    test::RecordingMessageSink againMessages;
+    Require(ImportChannelCsv(again, file.hold(exported), againMessages), "exported file refused");
+    // A single-band model's grid shows "--" for PmrTone, which imports as the default.
+    RadioImage expected = state.Image;
+    if (!IsDualBandModel(expected.ModelName)) {
+        for (ChannelRecord& record : expected.Channels)
+            record.PmrTone = record.Enabled ? expected.Defaults.PmrTone : record.PmrTone;
+    }
+    if (std::string difference = ImageDifference(again.Image, expected); !difference.empty())
+        PropertyFailed("exported file imports to another image: " + difference);
+    Require(ChannelCsvText(again.Image, again.Grid) == exported, "second export differs from the first");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static InputFile file;
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    for (const AppState& start : StartStates())
+        CheckModel(start, file, input);
+    return 0;
+}

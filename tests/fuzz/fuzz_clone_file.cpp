@@ -1,0 +1,67 @@
+// The clone-file loader on any text, for every model: a refused file shows
+// "File reading error." once and changes nothing; a file taken in saves back to a
+// text that loads to the same image, with no load rule replacing anything.
+#include "FuzzSupport.h"
+#include "files/FileMenuCommands.h"
+#include "support/RecordingMessageSink.h"
+
+#include <array>
+
+using namespace kvr27;
+using namespace kvr27::fuzz;
+
+namespace {
+
+// The start-up states, with unsaved changes so that a load has a flag to clear.
+const std::array<AppState, ModelOptions>& StartStates()
+{
+    static const auto states = [] {
+        std::array<AppState, ModelOptions> made;
+        for (int option = 0; option < ModelOptions; ++option) {
+            StartWithModel(made[option], option);
+            made[option].Image.SettingsChanged = true;
+        }
+        return made;
+    }();
+    return states;
+}
+
+void CheckModel(const AppState& start, InputFile& file, std::string_view input)
+{
+    AppState state = start;
+    test::RecordingMessageSink messages;
+    if (!LoadCloneFile(state, file.hold(input), messages)) {
+        if (std::string difference = StateDifference(state, start); !difference.empty())
+            PropertyFailed("refused file changed the state: " + difference);
+        Require(messages.texts() == std::vector<std::string>{FileReadingErrorMessage},
+                "refused file: not exactly one \"File reading error.\"");
+        return;
+    }
+    Require(!state.Image.SettingsChanged, "load left SettingsChanged set");
+
+    const std::string saved = CloneFileText(state.Image);
+    AppState reloaded = start;
+    test::RecordingMessageSink again;
+    Require(LoadCloneFile(reloaded, file.hold(saved), again), "saved file refused");
+    if (std::string difference = StateDifference(reloaded, state); !difference.empty())
+        PropertyFailed("saved file loads to another state: " + difference);
+
+    CloneFileContent content;
+    std::vector<CloneFileReplacement> replaced;
+    Require(ParseCloneFile(saved, start.Image.Defaults, content, &replaced).ok(), "saved file does not parse");
+    if (!replaced.empty())
+        PropertyFailed("a load rule replaced a saved value: " + replaced.front().Field.Name + " of channel " +
+                       std::to_string(replaced.front().Field.Channel));
+    Require(CloneFileText(reloaded.Image) == saved, "second save differs from the first");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static InputFile file;
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    for (const AppState& start : StartStates())
+        CheckModel(start, file, input);
+    return 0;
+}
