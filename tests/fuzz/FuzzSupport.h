@@ -5,14 +5,17 @@
 // can open.
 #include "core/AppState.h"
 #include "files/CloneFile.h"
+#include "files/FileMenuCommands.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27::fuzz {
 
@@ -104,5 +107,31 @@ private:
 
 // The five start window options, each with its model's start-up state.
 inline constexpr int ModelOptions = 5;
+
+// The start-up states of the five options, with unsaved changes so that a load or
+// an import has a flag to clear.
+inline const std::array<AppState, ModelOptions>& StartStates()
+{
+    static const auto states = [] {
+        std::array<AppState, ModelOptions> made;
+        for (int option = 0; option < ModelOptions; ++option) {
+            StartWithModel(made[option], option);
+            made[option].Image.SettingsChanged = true;
+        }
+        return made;
+    }();
+    return states;
+}
+
+// A file command refused its input: the state is as it was and "File reading
+// error." was shown once.
+inline void RequireCleanRefusal(const AppState& state, const AppState& start,
+                                const std::vector<std::string>& messages)
+{
+    if (std::string difference = StateDifference(state, start); !difference.empty())
+        PropertyFailed("refused file changed the state: " + difference);
+    Require(messages == std::vector<std::string>{FileReadingErrorMessage},
+            "refused file: not exactly one \"File reading error.\"");
+}
 
 } // namespace kvr27::fuzz

@@ -15,29 +15,12 @@ using namespace kvr27::fuzz;
 
 namespace {
 
-// The start-up states, with unsaved changes so that an import has a flag to clear.
-const std::array<AppState, ModelOptions>& StartStates()
-{
-    static const auto states = [] {
-        std::array<AppState, ModelOptions> made;
-        for (int option = 0; option < ModelOptions; ++option) {
-            StartWithModel(made[option], option);
-            made[option].Image.SettingsChanged = true;
-        }
-        return made;
-    }();
-    return states;
-}
-
 void CheckModel(const AppState& start, InputFile& file, std::string_view input)
 {
     AppState state = start;
     test::RecordingMessageSink messages;
     if (!ImportChannelCsv(state, file.hold(input), messages)) {
-        if (std::string difference = StateDifference(state, start); !difference.empty())
-            PropertyFailed("refused file changed the state: " + difference);
-        Require(messages.texts() == std::vector<std::string>{FileReadingErrorMessage},
-                "refused file: not exactly one \"File reading error.\"");
+        RequireCleanRefusal(state, start, messages.texts());
         return;
     }
     Require(messages.shown.empty(), "import taken in with a message");
