@@ -126,10 +126,10 @@ private slots:
 
     // The Data menu's safeguards as the user switches them: the read-back names the
     // channel the radio did not store; unchecked, the same write reports success;
-    // the backup is named in the note.
+    // the backup and the trace are named in the note.
     void safeguardsFromTheDataMenu_data()
     {
-        QTest::addColumn<QStringList>("unchecked");
+        QTest::addColumn<QStringList>("toggled");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("note");
         QTest::newRow("verify") << QStringList{"mnuBackupBeforeWrite"}
@@ -140,10 +140,12 @@ private slots:
                                  << "Write complete";
         QTest::newRow("backup") << QStringList{"mnuVerifyAfterWrite"} << ""
                                 << "Write complete; backup: BACKUPS/KV-R27PA-2";
+        QTest::newRow("trace") << QStringList{"mnuBackupBeforeWrite", "mnuVerifyAfterWrite", "mnuExchangeTrace"} << ""
+                               << "Write complete; trace: DATA/traces/trace-2";
     }
     void safeguardsFromTheDataMenu()
     {
-        QFETCH(QStringList, unchecked);
+        QFETCH(QStringList, toggled);
         QFETCH(QString, message);
         QFETCH(QString, note);
         Shell shell;
@@ -153,10 +155,10 @@ private slots:
         channel.Enabled = true;
         frmMain window(shell.linkedContext());
         window.show();
-        for (const QString& item : unchecked)
+        for (const QString& item : toggled)
             window.findChild<QAction*>(item)->trigger();
         // Exchanges of the write: identity, bitmap, channel 5 (stored wrong), 715h.
-        const bool backup = !unchecked.contains("mnuBackupBeforeWrite");
+        const bool backup = !toggled.contains("mnuBackupBeforeWrite");
         shell.radio.setFault(sim::Fault::WrongStore, backup ? 107 + 2 : 2);
         window.mnuEepWriteMem->trigger();
 
@@ -165,7 +167,8 @@ private slots:
             shown << QString::fromStdString(text);
         QCOMPARE(shown, (message.isEmpty() ? QStringList{OverwriteQuestion} : QStringList{OverwriteQuestion, message}));
         const QString backups = QDir(shell.dir.path()).filePath("backups");
-        QVERIFY2(window.StatusBar1->noteText().startsWith(QString(note).replace("BACKUPS", backups)),
+        QVERIFY2(window.StatusBar1->noteText().startsWith(
+                     QString(note).replace("BACKUPS", backups).replace("DATA", shell.dir.path())),
                  qPrintable(window.StatusBar1->noteText()));
         QCOMPARE(QDir(backups).entryList(QDir::Files).size(), backup ? 1 : 0);
     }
@@ -206,26 +209,6 @@ private slots:
         QCOMPARE(shell.state.Link.OpenPortNumber, closes ? NoPortOpen : 1);
         const std::vector<test::ShownMessage> asked{{SettingsChangedQuestion, MessageIcon::None, true}};
         QCOMPARE(shell.messages.shown, settingsChanged && !transferRunning ? asked : decltype(asked){});
-    }
-
-    // With Exchange Trace checked, a command leaves one trace file in the data
-    // folder's traces/, one line per exchange, named in the note.
-    void exchangeTrace()
-    {
-        Shell shell;
-        shell.state.DataFolder = shell.dir.filePath("data").toStdString();
-        frmMain window(shell.linkedContext());
-        window.show();
-        window.mnuExchangeTrace->trigger();
-        QVERIFY(shell.state.Safeguards.TraceExchanges);
-        window.mnuEepReadAll_Click();
-
-        const QStringList files = QDir(shell.dir.filePath("data/traces")).entryList(QDir::Files);
-        QCOMPARE(files.size(), 1);
-        const std::string trace = test::ReadFileText(shell.dir.filePath("data/traces/" + files[0]).toStdString());
-        QCOMPARE(std::count(trace.begin(), trace.end(), '\n'), 107);
-        QCOMPARE(window.findChild<app::TransferStatusBar*>("StatusBar1")->noteText(),
-                 "Read complete; trace: " + shell.dir.filePath("data/traces/" + files[0]));
     }
 };
 
