@@ -169,25 +169,11 @@ private slots:
         QTEST(QString::fromStdString(EscapeControls(text.toStdString())), "shown");
     }
 
-    // One file per command, named by its time; a second in the same second gets
-    // "-2". A trace that cannot be saved leaves the transfer's outcome alone.
-    void traceFiles()
+    // A trace that cannot be saved is named in the note and leaves the transfer's
+    // outcome alone (the naming of the files is that of every dated file).
+    void traceNotSaved()
     {
         QTemporaryDir folder;
-        std::tm when{};
-        when.tm_year = 126; // 2026-12-07 10:15:30
-        when.tm_mon = 11;
-        when.tm_mday = 7;
-        when.tm_hour = 10;
-        when.tm_min = 15;
-        when.tm_sec = 30;
-        std::string problem;
-        const std::filesystem::path traces = folder.filePath("traces").toStdString();
-        QCOMPARE(SaveTraceFile(traces, when, "a\n", problem).filename().string(), std::string("trace-2026-12-07-101530.txt"));
-        QCOMPARE(SaveTraceFile(traces, when, "b\n", problem).filename().string(), std::string("trace-2026-12-07-101530-2.txt"));
-        QCOMPARE(ReadFileText(traces / "trace-2026-12-07-101530.txt"), std::string("a\n"));
-        QCOMPARE(problem, std::string());
-
         LinkRig rig;
         WriteFileText(folder.filePath("file").toStdString(), "not a folder");
         rig.state.Safeguards.TraceExchanges = true;
