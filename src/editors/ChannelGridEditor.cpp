@@ -3,8 +3,8 @@
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
 #include "link/Link.h"
-#include "link/TransferScope.h"
 #include "link/RadioBackup.h"
+#include "link/TransferScope.h"
 #include "link/Transfers.h"
 
 namespace kvr27 {

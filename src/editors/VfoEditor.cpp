@@ -4,8 +4,8 @@
 #include "image/FrequencyText.h"
 #include "image/VfoCodec.h"
 #include "link/Link.h"
-#include "link/TransferScope.h"
 #include "link/RadioBackup.h"
+#include "link/TransferScope.h"
 #include "link/Transfers.h"
 
 namespace kvr27 {
