@@ -15,7 +15,10 @@ class MessageSink {
 public:
     virtual ~MessageSink() = default;
     // Shows a notice with an OK button. Two-line texts separate their lines with "\r".
-    virtual void notify(const std::string& text, MessageIcon icon = MessageIcon::None) = 0;
+    // `detail` says more about it (where, and why) below the text, which stays as
+    // it is; empty for none.
+    virtual void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
+                        const std::string& detail = {}) = 0;
     // Asks an OK/Cancel question without an icon; true means OK.
     virtual bool ask(const std::string& text) = 0;
 };
@@ -25,7 +28,7 @@ public:
 // user has been told about already.
 class SilentMessageSink : public MessageSink {
 public:
-    void notify(const std::string&, MessageIcon = MessageIcon::None) override {}
+    void notify(const std::string&, MessageIcon = MessageIcon::None, const std::string& = {}) override {}
     bool ask(const std::string&) override { return false; }
 };
 

@@ -45,10 +45,12 @@ void FitTitle(QMessageBox& box)
 
 QtMessageSink::QtMessageSink(const RadioImage& image) : image_(image) {}
 
-void QtMessageSink::notify(const std::string& text, MessageIcon icon)
+void QtMessageSink::notify(const std::string& text, MessageIcon icon, const std::string& detail)
 {
     QMessageBox box(BoxIcon(icon), QString::fromStdString(MessageTitle(image_.ModelName)), DisplayText(text),
                     QMessageBox::Ok, DialogParent());
+    if (!detail.empty())
+        box.setInformativeText(DisplayText(detail));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     FitTitle(box);

@@ -12,7 +12,8 @@ public:
     // carry the program's own name.
     explicit QtMessageSink(const RadioImage& image);
 
-    void notify(const std::string& text, MessageIcon icon = MessageIcon::None) override;
+    void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
+                const std::string& detail = {}) override;
     bool ask(const std::string& text) override;
 
 private:

@@ -2,9 +2,9 @@
 
 namespace kvr27::test {
 
-void RecordingMessageSink::notify(const std::string& text, MessageIcon icon)
+void RecordingMessageSink::notify(const std::string& text, MessageIcon icon, const std::string& detail)
 {
-    shown.push_back({text, icon, false});
+    shown.push_back({text, icon, false, detail});
 }
 
 bool RecordingMessageSink::ask(const std::string& text)

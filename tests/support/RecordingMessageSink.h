@@ -13,12 +13,14 @@ struct ShownMessage {
     std::string text;
     MessageIcon icon = MessageIcon::None;
     bool question = false;
+    std::string detail; // the informative text below the message
     bool operator==(const ShownMessage&) const = default;
 };
 
 class RecordingMessageSink : public MessageSink {
 public:
-    void notify(const std::string& text, MessageIcon icon = MessageIcon::None) override;
+    void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
+                const std::string& detail = {}) override;
     bool ask(const std::string& text) override;
 
     std::vector<ShownMessage> shown;

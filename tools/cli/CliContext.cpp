@@ -29,11 +29,11 @@ std::ostream& Err(CliStreams& streams)
     return streams.err;
 }
 
-void CliMessages::notify(const std::string& text, MessageIcon)
+void CliMessages::notify(const std::string& text, MessageIcon, const std::string& detail)
 {
-    lastNotice_ = text;
+    lastNotice_ = detail.empty() ? text : text + " " + detail;
     std::replace(lastNotice_.begin(), lastNotice_.end(), '\r', ' ');
-    Err(streams_) << BoxText(text) << '\n' << std::flush;
+    Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n' << std::flush;
 }
 
 bool CliMessages::ask(const std::string& text)

@@ -26,12 +26,13 @@ struct CliStreams {
 };
 
 // The main program's message boxes on standard error: each notice's text (a "\r"
-// becomes a line break). A question is answered OK by --yes; otherwise it is asked
+// becomes a line break), its detail after it on the same line. A question is answered OK by --yes; otherwise it is asked
 // on the terminal ("[y/N]") and answered Cancel when standard input is not one.
 class CliMessages : public MessageSink {
 public:
     CliMessages(CliStreams& streams, bool yes) : streams_(streams), yes_(yes) {}
-    void notify(const std::string& text, MessageIcon icon = MessageIcon::None) override;
+    void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
+                const std::string& detail = {}) override;
     bool ask(const std::string& text) override;
     // The last notice's text on one line ("\r" as a blank), for the closing error.
     const std::string& lastNotice() const { return lastNotice_; }

@@ -27,7 +27,7 @@ namespace {
 // Messages are not part of a screenshot.
 class SilentMessages : public kvr27::MessageSink {
 public:
-    void notify(const std::string&, kvr27::MessageIcon) override {}
+    void notify(const std::string&, kvr27::MessageIcon, const std::string&) override {}
     bool ask(const std::string&) override { return true; }
 };
 
