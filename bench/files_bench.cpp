@@ -29,7 +29,7 @@ protected:
 class SilentMessages : public MessageSink {
 public:
     int notices = 0;
-    void notify(const std::string&, MessageIcon) override { ++notices; }
+    void notify(const std::string&, MessageIcon, const std::string&) override { ++notices; }
     bool ask(const std::string&) override { return true; }
 };
 

@@ -35,7 +35,7 @@ struct NoProgress : ProgressSink {
     void showProgress(ProgressTarget, const std::string&) override {}
 };
 struct NoMessages : MessageSink {
-    void notify(const std::string& text, MessageIcon) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+    void notify(const std::string& text, MessageIcon, const std::string&) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
     bool ask(const std::string&) override { return true; }
 };
 

@@ -13,7 +13,7 @@ struct ShownMessage {
     std::string text;
     MessageIcon icon = MessageIcon::None;
     bool question = false;
-    std::string detail; // the informative text below the message
+    std::string detail = {}; // the informative text below the message
     bool operator==(const ShownMessage&) const = default;
 };
 
