@@ -101,28 +101,37 @@ private slots:
     }
 
     // --trace writes one line per exchange, also when the read fails; the last
-    // line's command, count and verdict.
+    // line's command, count and verdict. A trace that cannot be written fails the
+    // run after the read has been reported as it went.
     void readTrace_data()
     {
         QTest::addColumn<QStringList>("fault");
-        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("trace");
         QTest::addColumn<int>("lines");
         QTest::addColumn<QStringList>("last");
-        QTest::newRow("silent radio") << QStringList{"--fault", "silence"} << 1 << 1
-                                      << QStringList{R"(QZ~F07F0R\r)", "0", "no answer"};
-        QTest::newRow("late answers") << QStringList{"--fault", "delay", "--fault-after", "4"} << 1 << 5
-                                      << QStringList{R"(QZ~F07F0R\r)", "10", "no answer"};
+        QTest::addColumn<QString>("error");
+        QTest::newRow("silent radio") << QStringList{"--fault", "silence"} << "trace.txt" << 1
+                                      << QStringList{R"(QZ~F07F0R\r)", "0", "no answer"}
+                                      << "kvr27 read: read failed: no answer to QZ~F07F0R";
+        QTest::newRow("late answers") << QStringList{"--fault", "delay", "--fault-after", "4"} << "trace.txt" << 5
+                                      << QStringList{R"(QZ~F07F0R\r)", "10", "no answer"}
+                                      << "kvr27 read: read failed: no answer to QZ~F07F0R";
+        QTest::newRow("trace into a folder") << QStringList{} << "." << 1 << QStringList{"(no trace)"}
+                                             << "kvr27 read: trace not saved: .: Is a directory";
     }
     void readTrace()
     {
         QFETCH(QStringList, fault);
-        QFETCH(int, code);
+        QFETCH(QString, trace);
         QFETCH(int, lines);
         QFETCH(QStringList, last);
         startRadio(fault);
         QFile::remove("trace.txt");
-        const CliOutcome run = RunCli(radioArgs("read") << "-o" << "traced.r27" << "--trace" << "trace.txt");
-        QCOMPARE(run.code, code);
+        QFile::remove("traced.r27");
+        const CliOutcome run = RunCli(radioArgs("read") << "-o" << "traced.r27" << "--trace" << trace);
+        QCOMPARE(run.code, 1);
+        QTEST(QString::fromStdString(run.lastErrLine()), "error");
+        QCOMPARE(QFile::exists("traced.r27"), fault.isEmpty());
         QCOMPARE(TraceLines().size(), lines);
         QCOMPARE(TraceLines().last(), last.join(" | "));
         QVERIFY(stopRadio() == memory_);
@@ -148,7 +157,7 @@ private slots:
         const CliOutcome run = RunCli(radioArgs(qPrintable(args[0])) + args.mid(1));
         QCOMPARE(run.code, 1);
         QTEST(QString::fromStdString(run.lastErrLine()), "error");
-        QVERIFY(!QFile::exists("out.r27") && !QFile::exists("out.r27.tmp"));
+        QCOMPARE(QDir().entryList({"out.r27*"}, QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(stopRadio() == memory_);
     }
 
