@@ -4,41 +4,28 @@
 #include "core/SetupIni.h"
 #include "support/FileText.h"
 
-#include <QRegularExpression>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
+#include <sys/stat.h> // umask
 
 namespace fs = std::filesystem;
-using kvr27::test::ReadFileText;
 using kvr27::test::WriteFileText;
 
 namespace {
 
-QStringList Names(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-// What a folder holds, as replaceFile writes it, subfolders included.
+// What a folder holds, subfolders too, in name order: "name:mode=content" (CR and
+// LF shown as R and N), "name->link", "name/" (folder), "name|" (named pipe).
 QStringList Entries(const QString& folder)
 {
-    QStringList entries;
-    for (const QString& name : Names(folder)) {
-        const QString path = folder == "." ? name : folder + "/" + name;
-        const fs::file_status status = fs::symlink_status(path.toStdString());
-        if (fs::is_symlink(status))
-            entries << path + "->" + QString::fromStdString(fs::read_symlink(path.toStdString()).string());
-        else if (fs::is_directory(status))
-            entries << path + "/" << Entries(path);
-        else if (fs::is_fifo(status))
-            entries << path + "|";
-        else
-            entries << path + ":" + QString::number(static_cast<int>(status.permissions()), 8) + "=" +
-                           QString::fromStdString(ReadFileText(path.toStdString()));
-    }
-    return entries;
+    QProcess shell;
+    shell.setWorkingDirectory(folder);
+    shell.start("sh", {"-c", R"sh(find . -mindepth 1 | cut -c3- | LC_ALL=C sort | while read -r f; do
+        if [ -L "$f" ]; then echo "$f->$(readlink "$f")"; elif [ -d "$f" ]; then echo "$f/";
+        elif [ -p "$f" ]; then echo "$f|"; else echo "$f:$(stat -c %a "$f")=$(tr '\r\n' RN <"$f")"; fi; done)sh"});
+    shell.waitForFinished();
+    return QString::fromUtf8(shell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -68,63 +55,44 @@ private slots:
     }
 
     // Every save (setup.ini, clone files, CSV, backups, traces) replaces its file so:
-    // whole or not at all, leaving what lies beside it as it was. Entries are
-    // "name:mode=content", "name->link", "name/" (folder), "name|" (named pipe);
-    // the new content is "5\r\n", and %1 stands for the folder.
+    // whole or not at all, leaving what lies beside it as it was. The folder is made
+    // by a shell command; the new content is "5\r\n"; %1 is the folder.
     void replaceFile_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("reason"); // empty: replaced
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("new file") << "setup.ini" << QStringList{} << "" << QStringList{"setup.ini:644=5\r\n"};
-        QTest::newRow("0600 file, the user's own .tmp")
-            << "setup.ini" << QStringList{"setup.ini:600=2", "setup.ini.tmp:644=mine"} << ""
-            << QStringList{"setup.ini:600=5\r\n", "setup.ini.tmp:644=mine"};
-        QTest::newRow("a link named like a temporary file")
-            << "setup.ini" << QStringList{"setup.ini:644=2", "setup.ini.tmp->victim", "victim:644=keep"} << ""
-            << QStringList{"setup.ini:644=5\r\n", "setup.ini.tmp->victim", "victim:644=keep"};
-        QTest::newRow("target is a link") << "setup.ini" << QStringList{"real/", "real/a.ini:640=2", "setup.ini->real/a.ini"}
-                                          << "" << QStringList{"real/", "real/a.ini:640=5\r\n", "setup.ini->real/a.ini"};
-        QTest::newRow("link to a new file") << "setup.ini" << QStringList{"real/", "setup.ini->real/b.ini"} << ""
-                                            << QStringList{"real/", "real/b.ini:644=5\r\n", "setup.ini->real/b.ini"};
-        QTest::newRow("read-only file") << "setup.ini" << QStringList{"setup.ini:444=2"} << "The file is read-only"
-                                        << QStringList{"setup.ini:444=2"};
-        QTest::newRow("target is a folder") << "setup.ini" << QStringList{"setup.ini/"} << "Is a directory"
-                                            << QStringList{"setup.ini/"};
-        QTest::newRow("named pipe") << "setup.ini" << QStringList{"setup.ini|"} << "Not a regular file (a named pipe)"
+        QTest::newRow("0600 file, a link and a file named like the old temporary file")
+            << "setup.ini" << "printf 2 >setup.ini; chmod 600 setup.ini; ln -s victim setup.ini.tmp; echo >victim; echo >.tmp"
+            << "" << QStringList{".tmp:644=N", "setup.ini:600=5RN", "setup.ini.tmp->victim", "victim:644=N"};
+        QTest::newRow("target is a link") << "setup.ini" << "mkdir real; echo >real/a.ini; chmod 640 real/a.ini; ln -s real/a.ini setup.ini"
+                                          << "" << QStringList{"real/", "real/a.ini:640=5RN", "setup.ini->real/a.ini"};
+        QTest::newRow("link to a new file") << "setup.ini" << "mkdir real; ln -s real/b.ini setup.ini" << ""
+                                            << QStringList{"real/", "real/b.ini:644=5RN", "setup.ini->real/b.ini"};
+        QTest::newRow("read-only file") << "setup.ini" << "echo >setup.ini; chmod 444 setup.ini" << "The file is read-only"
+                                        << QStringList{"setup.ini:444=N"};
+        QTest::newRow("target is a folder") << "setup.ini" << "mkdir setup.ini" << "Is a directory" << QStringList{"setup.ini/"};
+        QTest::newRow("named pipe") << "setup.ini" << "mkfifo setup.ini" << "Not a regular file (a named pipe)"
                                     << QStringList{"setup.ini|"};
-        QTest::newRow("folder is a file")
-            << "file/setup.ini" << QStringList{"file:644="}
-            << "Cannot make a new file in the folder \"%1/file\": Not a directory" << QStringList{"file:644="};
-        QTest::newRow("empty name") << "" << QStringList{".tmp:644=mine"} << "No file name given"
-                                    << QStringList{".tmp:644=mine"};
+        QTest::newRow("folder is a file") << "file/setup.ini" << "echo >file"
+                                          << "Cannot make a new file in the folder \"%1/file\": Not a directory"
+                                          << QStringList{"file:644=N"};
+        QTest::newRow("empty name") << "" << "echo >.tmp" << "No file name given" << QStringList{".tmp:644=N"};
     }
     void replaceFile()
     {
         QFETCH(QString, file);
-        QFETCH(QStringList, before);
+        QFETCH(QString, before);
         QFETCH(QString, reason);
         umask(022);
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
-        for (const QString& entry : before) {
-            const QString name = entry.section(QRegularExpression(":|->|[/|]$"), 0, 0);
-            if (entry.contains("->"))
-                fs::create_symlink(entry.section("->", 1).toStdString(), name.toStdString());
-            else if (entry.endsWith('/'))
-                fs::create_directory(name.toStdString());
-            else if (entry.endsWith('|'))
-                QCOMPARE(mkfifo(qPrintable(name), 0644), 0);
-            else {
-                WriteFileText(name.toStdString(), entry.section('=', 1).toStdString());
-                fs::permissions(name.toStdString(), fs::perms(entry.section(':', 1).section('=', 0, 0).toInt(nullptr, 8)));
-            }
-        }
+        QCOMPARE(QProcess::execute("sh", {"-c", before}), 0);
         const kvr27::FileResult result = kvr27::ReplaceFileAtomically(file.toStdString(), "5\r\n");
         QCOMPARE(QString::fromStdString(result.Reason), reason.replace("%1", dir.path()));
         QCOMPARE(result.ok(), reason.isEmpty());
-        QTEST(Entries("."), "after");
+        QTEST(Entries(dir.path()), "after");
     }
 
     // The program's folder is made unwritable by putting it under a file, since the
@@ -155,13 +123,12 @@ private slots:
         WriteFileText(dir.filePath("bin/setup.ini").toStdString(), "2\r\n");
         if (userFileExists)
             WriteFileText(dir.filePath("config/setup.ini").toStdString(), "4\r\n");
-        const QStringList before = Names(dir.path());
+        const QStringList before = Entries(dir.path());
         const fs::path file =
             kvr27::ChooseSetupIniPath(QDir(dir.path()).filePath(programFolder).toStdString(), dir.filePath("config").toStdString(),
                                       installFolder.isEmpty() ? fs::path() : fs::path(dir.filePath(installFolder).toStdString()));
         QCOMPARE(file, fs::path(dir.filePath(chosen).toStdString()));
-        QCOMPARE(Names(dir.path()), before);
-        QCOMPARE(Names(dir.filePath("bin")), QStringList{"setup.ini"});
+        QCOMPARE(Entries(dir.path()), before);
     }
 };
 
