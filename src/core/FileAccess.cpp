@@ -80,7 +80,7 @@ FileResult ReadWholeFile(const fs::path& file, std::string& content)
     const std::uintmax_t size = status.type() == fs::file_type::regular ? fs::file_size(file, error) : 0;
     if (auto refusal = FileRefusal(status.type(), error ? 0 : size))
         return {FileResult::Step::Open, std::move(*refusal)};
-    return detail::ReadRegularFile(file, MaxReadFileSize, content);
+    return detail::ReadRegularFile(file, content);
 }
 
 FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)

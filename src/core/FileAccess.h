@@ -21,7 +21,7 @@ struct [[nodiscard]] FileResult {
 
 // The largest file the program reads: far above any file it writes (a clone file is
 // about 5 KB, a channel CSV about 7 KB), far below what would hold up the program.
-inline constexpr std::uintmax_t MaxReadFileSize = 1024 * 1024;
+inline constexpr std::uintmax_t MaxReadFileSize = std::uintmax_t{1024} * 1024;
 
 // Why a file of this type and size is not read ("Is a directory", "Not a regular
 // file (a named pipe)", too large), or nothing when it is.

@@ -88,7 +88,7 @@ bool WriteAll(int fd, std::string_view content)
 
 } // namespace
 
-FileResult ReadRegularFile(const fs::path& file, std::uintmax_t limit, std::string& content)
+FileResult ReadRegularFile(const fs::path& file, std::string& content)
 {
     Descriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (in.get() < 0)
@@ -110,8 +110,8 @@ FileResult ReadRegularFile(const fs::path& file, std::uintmax_t limit, std::stri
         if (count == 0)
             break;
         text.append(buffer.data(), static_cast<std::size_t>(count));
-        if (text.size() > limit) // it grew while being read
-            return {FileResult::Step::Read, *FileRefusal(fs::file_type::regular, text.size())};
+        if (auto refusal = FileRefusal(fs::file_type::regular, text.size())) // it grew while being read
+            return {FileResult::Step::Read, std::move(*refusal)};
     }
     content = std::move(text);
     return {};

@@ -5,7 +5,6 @@
 // its own SystemFiles.cpp.
 #include "core/FileAccess.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,8 +13,9 @@
 namespace kvr27::detail {
 
 // Opens the file without waiting for a writer (a named pipe), takes it only when
-// it is a regular file of at most `limit` bytes (FileRefusal), and reads it whole.
-FileResult ReadRegularFile(const std::filesystem::path& file, std::uintmax_t limit, std::string& content);
+// FileRefusal finds nothing against it (a regular file of at most MaxReadFileSize
+// bytes, also while it is read), and reads it whole.
+FileResult ReadRegularFile(const std::filesystem::path& file, std::string& content);
 
 // Creates a new file in `folder` named "<name>.XXXXXX" with a unique end, exclusively
 // (a link or file of that name is never opened), writes `content` and flushes it to
