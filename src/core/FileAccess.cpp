@@ -105,7 +105,7 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
         mode = status.permissions() & fs::perms::all;
     }
 
-    const fs::path folder = target->parent_path();
+    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
     fs::path temporary;
     const auto discard = [&temporary](FileResult result) {
         std::error_code ignored;
@@ -113,15 +113,13 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
             fs::remove(temporary, ignored);
         return result;
     };
-    const FileResult written =
-        detail::WriteNewFile(folder.empty() ? fs::path(".") : folder, target->filename().string(), content, mode,
-                             temporary);
+    const FileResult written = detail::WriteNewFile(folder, target->filename().string(), content, mode, temporary);
     if (!written.ok())
         return discard(written);
     fs::rename(temporary, *target, error);
     if (error)
         return discard({FileResult::Step::Replace, error.message()});
-    detail::SyncFolder(folder.empty() ? fs::path(".") : folder);
+    detail::SyncFolder(folder);
     return {};
 }
 
