@@ -1,88 +1,136 @@
 #include "core/FileAccess.h"
 
-#include <array>
+#include "core/SystemFiles.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <system_error>
 
 namespace kvr27 {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+// The system allows this many links in a row before it calls it a loop.
+constexpr int MaxLinksFollowed = 40;
 
-FileResult Failure(FileResult::Step step, int error)
+FileResult Failure(FileResult::Step step, int error) { return {step, std::strerror(error)}; }
+
+bool HasWritePermission(fs::perms mode)
 {
-    return {step, error != 0 ? std::strerror(error) : "unknown error"};
+    return (mode & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) != fs::perms::none;
+}
+
+// The file a save must replace: `file` itself, or where its chain of links ends
+// (which need not exist yet).
+std::optional<fs::path> FinalTarget(const fs::path& file, FileResult& failure)
+{
+    fs::path target = file;
+    for (int followed = 0;; ++followed) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(target, error)))
+            return target;
+        if (followed == MaxLinksFollowed) {
+            failure = Failure(FileResult::Step::Open, ELOOP);
+            return std::nullopt;
+        }
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            failure = {FileResult::Step::Open, error.message()};
+            return std::nullopt;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
 }
 
 } // namespace
 
-FileResult ReadWholeFile(const std::filesystem::path& file, std::string& content)
+std::optional<std::string> FileRefusal(fs::file_type type, std::uintmax_t size)
 {
-    std::error_code status;
-    if (std::filesystem::is_directory(file, status))
-        return Failure(FileResult::Step::Open, EISDIR);
-    errno = 0;
-    FileHandle in(std::fopen(file.c_str(), "rb"));
-    if (!in)
-        return Failure(FileResult::Step::Open, errno);
-    std::string text;
-    std::array<char, 16384> buffer;
-    std::size_t count;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), in.get())) > 0)
-        text.append(buffer.data(), count);
-    if (std::ferror(in.get()))
-        return Failure(FileResult::Step::Read, errno);
-    content = std::move(text);
-    return {};
+    switch (type) {
+    case fs::file_type::regular:
+        if (size > MaxReadFileSize)
+            return "The file is too large: " + std::to_string(size) + " bytes, more than the " +
+                   std::to_string(MaxReadFileSize) + " this program reads";
+        return std::nullopt;
+    case fs::file_type::directory:
+        return std::strerror(EISDIR);
+    case fs::file_type::fifo:
+        return "Not a regular file (a named pipe)";
+    case fs::file_type::character:
+    case fs::file_type::block:
+        return "Not a regular file (a device)";
+    case fs::file_type::socket:
+        return "Not a regular file (a socket)";
+    default:
+        return "Not a regular file";
+    }
 }
 
-FileResult ReplaceFileAtomically(const std::filesystem::path& file, std::string_view content)
+FileResult ReadWholeFile(const fs::path& file, std::string& content)
 {
-    std::filesystem::path temp = file;
-    temp += ".tmp";
-    auto discard = [&temp](FileResult result) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return result;
-    };
+    if (file.empty())
+        return Failure(FileResult::Step::Open, ENOENT);
+    // Looked at before opening, so that opening a named pipe cannot wait for a writer.
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (error)
+        return {FileResult::Step::Open, error.message()};
+    const std::uintmax_t size = status.type() == fs::file_type::regular ? fs::file_size(file, error) : 0;
+    if (auto refusal = FileRefusal(status.type(), error ? 0 : size))
+        return {FileResult::Step::Open, std::move(*refusal)};
+    return detail::ReadRegularFile(file, content);
+}
 
-    errno = 0;
-    std::FILE* out = std::fopen(temp.c_str(), "wb");
-    if (!out)
-        return Failure(FileResult::Step::Open, errno);
-    errno = 0;
-    const bool written = std::fwrite(content.data(), 1, content.size(), out) == content.size() &&
-                         std::fflush(out) == 0;
-    const int writeError = errno;
-    errno = 0;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed)
-        return discard(Failure(FileResult::Step::Write, written ? errno : writeError));
+FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
+{
+    if (file.empty())
+        return {FileResult::Step::Open, "No file name given"};
+    FileResult failure;
+    const std::optional<fs::path> target = FinalTarget(file, failure);
+    if (!target)
+        return failure;
 
     std::error_code error;
-    std::filesystem::rename(temp, file, error);
+    const fs::file_status status = fs::status(*target, error);
+    std::optional<fs::perms> mode;
+    if (fs::exists(status)) {
+        if (auto refusal = FileRefusal(status.type(), 0))
+            return {FileResult::Step::Open, std::move(*refusal)};
+        if (!HasWritePermission(status.permissions()))
+            return {FileResult::Step::Open, "The file is read-only"};
+        if (!detail::SystemAllowsWriting(*target))
+            return Failure(FileResult::Step::Open, EACCES);
+        mode = status.permissions() & fs::perms::all;
+    }
+
+    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
+    fs::path temporary;
+    const auto discard = [&temporary](FileResult result) {
+        std::error_code ignored;
+        if (!temporary.empty())
+            fs::remove(temporary, ignored);
+        return result;
+    };
+    const FileResult written = detail::WriteNewFile(folder, target->filename().string(), content, mode, temporary);
+    if (!written.ok())
+        return discard(written);
+    fs::rename(temporary, *target, error);
     if (error)
         return discard({FileResult::Step::Replace, error.message()});
+    detail::SyncFolder(folder);
     return {};
 }
 
-bool CanCreateFilesIn(const std::filesystem::path& folder)
+bool CanCreateFilesIn(const fs::path& folder)
 {
-    const std::filesystem::path probe = folder / ".kvr27-write-probe";
-    FileHandle out(std::fopen(probe.c_str(), "wb"));
-    if (!out)
-        return false;
-    out.reset();
+    fs::path probe;
+    const FileResult made = detail::WriteNewFile(folder, ".kvr27-write-probe", {}, std::nullopt, probe);
     std::error_code ignored;
-    std::filesystem::remove(probe, ignored);
-    return true;
+    if (!probe.empty())
+        fs::remove(probe, ignored);
+    return made.ok();
 }
 
 } // namespace kvr27

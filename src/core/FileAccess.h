@@ -1,14 +1,16 @@
 #pragma once
 // Whole-file reading and atomic replacing of files, with what went wrong when they
 // fail: the core's one place that touches the file system.
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kvr27 {
 
-// How a file operation ended. On failure `Reason` is the system's description
-// ("No such file or directory", "File too large").
+// How a file operation ended. On failure `Reason` says why, in the system's words
+// where it has them ("No such file or directory", "File too large").
 struct [[nodiscard]] FileResult {
     enum class Step { None, Open, Read, Write, Replace };
     Step Failed = Step::None;
@@ -17,16 +19,30 @@ struct [[nodiscard]] FileResult {
     bool ok() const { return Failed == Step::None; }
 };
 
-// Reads the whole file, bytes as they are, into `content`.
+// The largest file the program reads: far above any file it writes (a clone file is
+// about 5 KB, a channel CSV about 7 KB), far below what would hold up the program.
+inline constexpr std::uintmax_t MaxReadFileSize = std::uintmax_t{1024} * 1024;
+
+// Why a file of this type and size is not read ("Is a directory", "Not a regular
+// file (a named pipe)", too large), or nothing when it is.
+std::optional<std::string> FileRefusal(std::filesystem::file_type type, std::uintmax_t size);
+
+// Reads the whole file, bytes as they are, into `content`. Only a regular file of at
+// most MaxReadFileSize bytes is read; anything else (a folder, a device, a named pipe)
+// is refused at once, without waiting.
 FileResult ReadWholeFile(const std::filesystem::path& file, std::string& content);
 
-// Replaces the file by `content`: writes it to "<file>.tmp" beside it, then renames
-// that over the file. On any failure the temporary file is removed and the old file,
-// if there was one, is left byte for byte as it was.
+// Replaces the file by `content` as a careful editor saves: the content goes into a
+// new file of a unique name beside it (created exclusively, never one that was there),
+// reaches the disk, and is then renamed over the file. A link stays a link: the file
+// it leads to is replaced. The file keeps its permissions (a new one gets the usual
+// ones). An empty name, a folder, a device, a named pipe, and a file without any
+// write permission (read-only, whoever runs the program) are refused. On any failure
+// the new file is removed and the old one is left byte for byte as it was.
 FileResult ReplaceFileAtomically(const std::filesystem::path& file, std::string_view content);
 
-// Whether a new file can be made in the folder: a short-lived probe file is
-// created there and removed again.
+// Whether a new file can be made in the folder: a short-lived probe file of a unique
+// name is created there and removed again.
 bool CanCreateFilesIn(const std::filesystem::path& folder);
 
 } // namespace kvr27

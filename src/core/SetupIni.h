@@ -1,6 +1,6 @@
 #pragma once
-// setup.ini: one line, the COM port number 1 to 5, CR LF. It lives in the program's
-// folder, or in the user's configuration folder when the program's cannot be written.
+// setup.ini: one line, the COM port number 1 to 5, CR LF. It lives in the user's
+// configuration folder, or beside a program that is not installed (a portable copy).
 #include <filesystem>
 
 namespace kvr27 {
@@ -17,10 +17,19 @@ bool WriteSetupIni(const std::filesystem::path& file, int comIndex);
 // The file name of setup.ini in a folder.
 inline constexpr const char* SetupIniName = "setup.ini";
 
+// Whether the program's folder is where an installed program lives: one of the
+// system's own folders (/bin, /sbin, anything under /usr, /opt or /snap) or the
+// folder the build installs into (`installFolder`, empty for none). An installed
+// program never writes beside itself, whoever runs it.
+bool IsInstalledProgramFolder(const std::filesystem::path& programFolder,
+                              const std::filesystem::path& installFolder);
+
 // Where setup.ini is read and written: in the user's configuration folder when the
-// file is there already; else in the program's folder when files can be made there
-// (a portable copy, or the build tree); else in the user's configuration folder.
+// file is there already; else in the program's folder when the program is not an
+// installed one and files can be made there (a portable copy, or the build tree);
+// else in the user's configuration folder.
 std::filesystem::path ChooseSetupIniPath(const std::filesystem::path& programFolder,
-                                         const std::filesystem::path& userConfigFolder);
+                                         const std::filesystem::path& userConfigFolder,
+                                         const std::filesystem::path& installFolder);
 
 } // namespace kvr27

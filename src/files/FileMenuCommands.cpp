@@ -13,13 +13,14 @@ namespace kvr27 {
 
 namespace {
 
-// The file's whole text, or nothing after telling the user why it could not be read.
+// The file's whole text, or nothing after "File reading error." with the file and
+// the reason (a missing file, a device, a file far too large) below it.
 std::optional<std::string> ReadChosenFile(const std::string& name, MessageSink& messages)
 {
     std::string text;
     const FileResult result = ReadWholeFile(name, text);
     if (!result.ok()) {
-        messages.notify("The file \"" + name + "\" could not be read.\r" + result.Reason + ".");
+        messages.notify(FileReadingErrorMessage, MessageIcon::None, name + ": " + result.Reason);
         return std::nullopt;
     }
     return text;

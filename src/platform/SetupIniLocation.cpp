@@ -7,7 +7,7 @@ namespace kvr27 {
 std::filesystem::path SetupIniLocation(const QString& programFolder)
 {
     const std::filesystem::path userFolder = UserConfigFolder();
-    std::filesystem::path file = ChooseSetupIniPath(programFolder.toStdString(), userFolder);
+    std::filesystem::path file = ChooseSetupIniPath(programFolder.toStdString(), userFolder, KVR27_INSTALL_BINDIR);
     if (file.parent_path() == userFolder) {
         std::error_code ignored; // a folder that cannot be made is passed over like an unwritable file
         std::filesystem::create_directories(userFolder, ignored);

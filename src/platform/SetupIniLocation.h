@@ -9,7 +9,7 @@
 namespace kvr27 {
 
 // setup.ini beside the program or in UserConfigFolder(), as ChooseSetupIniPath
-// decides. When the user's folder is chosen it is made, so the file can be written
+// decides (the build's install folder counts as an installed program's). When the user's folder is chosen it is made, so the file can be written
 // when the program ends.
 std::filesystem::path SetupIniLocation(const QString& programFolder);
 

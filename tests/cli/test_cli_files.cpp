@@ -31,6 +31,7 @@ class TestCliFiles : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
+    std::string plain_; // plain.r27 as written
 
 private slots:
     void initTestCase()
@@ -43,6 +44,8 @@ private slots:
         WriteCloneFile("negative.r27", {{1, "-43400000"}});
         WriteFileText("short.r27", "43400000\r\n");
         WriteFileText("bad.csv", "\r\nNo,Frequency(ch)\r\n0,434.00000,5KHz\r\n");
+        std::filesystem::create_symlink("bad.csv", "link.csv");
+        plain_ = ReadFileText("plain.r27");
     }
 
     void checkListsReplacedValues()
@@ -79,24 +82,35 @@ private slots:
                               "PmrTone  mode"}));
     }
 
-    // No row leaves a file named out.* (nor its temporary twin).
+    // No row leaves a file named out.* (nor its temporary twin), or changes an input.
     void badInput_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("error"); // the last line of standard error, or its start
         QTest::newRow("missing file") << QStringList{"check", "--model", "KV-R27PA", "missing.r27", "-o", "out.r27"}
-                                      << 1 << "kvr27 check: cannot load missing.r27: The file \"missing.r27\" could "
-                                              "not be read. No such file or directory.";
+                                      << 1 << "kvr27 check: cannot load missing.r27: File reading error. missing.r27: "
+                                              "No such file or directory";
+        QTest::newRow("a device") << QStringList{"check", "--model", "KV-R27PA", "/dev/zero", "-o", "out.r27"} << 1
+                                  << "kvr27 check: cannot load /dev/zero: File reading error. /dev/zero: Not a "
+                                     "regular file (a device)";
         QTest::newRow("short clone file") << QStringList{"check", "--model", "KV-R27PA", "short.r27", "-o", "out.r27"}
                                           << 1 << "kvr27 check: cannot load short.r27: File reading error.";
         QTest::newRow("malformed CSV")
             << QStringList{"import-csv", "--model", "KV-R27PA", "plain.r27", "bad.csv", "-o", "out.r27"} << 1
             << "kvr27 import-csv: cannot import bad.csv: File reading error.";
+        QTest::newRow("export over its input") << QStringList{"export-csv", "--model", "KV-R27PA", "plain.r27", "-o", "./plain.r27"}
+                                               << 2 << "kvr27 export-csv: -o ./plain.r27 would replace the input plain.r27";
+        QTest::newRow("import over its CSV, through a link")
+            << QStringList{"import-csv", "--model", "KV-R27PA", "plain.r27", "bad.csv", "-o", "link.csv"} << 2
+            << "kvr27 import-csv: -o link.csv would replace the input bad.csv";
+        QTest::newRow("no -o") << QStringList{"export-csv", "--model", "KV-R27PA", "plain.r27"} << 2
+                               << "kvr27 export-csv: -o FILE is required";
+        QTest::newRow("no model") << QStringList{"show", "plain.r27"} << 2 << "kvr27 show: --model is required";
         QTest::newRow("unknown model") << QStringList{"export-csv", "--model", "KV-R99", "plain.r27", "-o", "out.csv"}
-                                       << 1 << "kvr27 export-csv: unknown model \"KV-R99\"";
+                                       << 2 << "kvr27 export-csv: unknown model \"KV-R99\"";
         QTest::newRow("unknown port") << QStringList{"read", "--model", "KV-R27PA", "--port", "COM9", "-o", "out.r27"}
-                                      << 1 << "kvr27 read: unknown port \"COM9\" (COM1 to COM5 or a device path)";
+                                      << 2 << "kvr27 read: unknown port \"COM9\" (COM1 to COM5 or a device path)";
         QTest::newRow("port not opened")
             << QStringList{"read", "--model", "KV-R27PA", "--port", "/nonexistent/tty", "-o", "out.r27"} << 1
             << "kvr27 read: read failed: port not opened: COM1 (/nonexistent/tty): ";
@@ -118,7 +132,9 @@ private slots:
         QTEST(run.code, "code");
         QVERIFY2(run.lastErrLine().starts_with(error.toStdString()), run.err.c_str());
         QVERIFY(run.out.empty());
-        QCOMPARE(QDir().entryList({"out.*"}), QStringList());
+        QCOMPARE(QDir().entryList({"out.*"}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(ReadFileText("plain.r27"), plain_);
+        QCOMPARE(ReadFileText("bad.csv"), std::string("\r\nNo,Frequency(ch)\r\n0,434.00000,5KHz\r\n"));
     }
 };
 

@@ -100,55 +100,43 @@ private slots:
         QVERIFY(QFile::exists("assigned.r27"));
     }
 
-    // --trace writes one line per exchange, also when the read fails; the last
-    // line's command, count and verdict.
-    void readTrace_data()
-    {
-        QTest::addColumn<QStringList>("fault");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<QStringList>("last");
-        QTest::newRow("silent radio") << QStringList{"--fault", "silence"} << 1 << 1
-                                      << QStringList{R"(QZ~F07F0R\r)", "0", "no answer"};
-        QTest::newRow("late answers") << QStringList{"--fault", "delay", "--fault-after", "4"} << 1 << 5
-                                      << QStringList{R"(QZ~F07F0R\r)", "10", "no answer"};
-    }
-    void readTrace()
-    {
-        QFETCH(QStringList, fault);
-        QFETCH(int, code);
-        QFETCH(int, lines);
-        QFETCH(QStringList, last);
-        startRadio(fault);
-        QFile::remove("trace.txt");
-        const CliOutcome run = RunCli(radioArgs("read") << "-o" << "traced.r27" << "--trace" << "trace.txt");
-        QCOMPARE(run.code, code);
-        QCOMPARE(TraceLines().size(), lines);
-        QCOMPARE(TraceLines().last(), last.join(" | "));
-        QVERIFY(stopRadio() == memory_);
-    }
-
+    // A failed transfer leaves no output file and the radio as it was; --trace writes
+    // one line per exchange all the same (the last line's command, count, verdict).
+    // A trace that cannot be written fails the run after the transfer's own outcome.
     void failuresLeaveNoFile_data()
     {
         QTest::addColumn<QStringList>("fault");
         QTest::addColumn<QStringList>("args"); // after the verb's model and port
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("error");
-        QTest::newRow("silent radio, read") << QStringList{"--fault", "silence"} << QStringList{"read", "-o", "out.r27"}
-                                            << "kvr27 read: read failed: no answer to QZ~F07F0R";
-        QTest::newRow("backup read fails") // radio.r27 is the file the test above read
+        QTest::newRow("silent radio") << QStringList{"--fault", "silence"} << QStringList{"read", "-o", "out.r27"} << 1
+                                      << R"(QZ~F07F0R\r | 0 | no answer)" << "kvr27 read: read failed: no answer to QZ~F07F0R";
+        QTest::newRow("late answers") << QStringList{"--fault", "delay", "--fault-after", "4"}
+                                      << QStringList{"read", "-o", "out.r27"} << 5 << R"(QZ~F07F0R\r | 10 | no answer)"
+                                      << "kvr27 read: read failed: no answer to QZ~F07F0R";
+        QTest::newRow("backup read fails") // radio.r27 is the file the first test read
             << QStringList{"--fault", "err", "--fault-after", "20"}
-            << QStringList{"write", "radio.r27", "--yes", "--backup", "out.r27"}
+            << QStringList{"write", "radio.r27", "--yes", "--backup", "out.r27"} << 21 << R"(QZ~F00F0R\r | 17 | ERR)"
             << "kvr27 write: backup read failed, nothing written: \"ERR\" answer to QZ~F00F0R";
+        QTest::newRow("trace into a folder") << QStringList{} << QStringList{"read", "-o", "traced.r27"} << 1
+                                             << "(no trace)" << "kvr27 read: trace not saved: .: Is a directory";
     }
     void failuresLeaveNoFile()
     {
         QFETCH(QStringList, fault);
         QFETCH(QStringList, args);
+        QFETCH(int, lines);
         startRadio(fault);
-        const CliOutcome run = RunCli(radioArgs(qPrintable(args[0])) + args.mid(1));
+        QFile::remove("trace.txt");
+        const QString trace = fault.isEmpty() ? "." : "trace.txt";
+        const CliOutcome run = RunCli(radioArgs(qPrintable(args[0])) + args.mid(1) + QStringList{"--trace", trace});
         QCOMPARE(run.code, 1);
         QTEST(QString::fromStdString(run.lastErrLine()), "error");
-        QVERIFY(!QFile::exists("out.r27") && !QFile::exists("out.r27.tmp"));
+        QCOMPARE(QDir().entryList({"out.r27*"}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(TraceLines().size(), lines);
+        QTEST(TraceLines().last(), "last");
+        QCOMPARE(QFile::exists("traced.r27"), fault.isEmpty());
         QVERIFY(stopRadio() == memory_);
     }
 

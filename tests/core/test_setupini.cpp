@@ -1,21 +1,31 @@
-// setup.ini: which contents select which COM option, that writing replaces the
-// file whole or not at all, and where the file lives.
+// setup.ini: which contents select which COM option, where the file lives, and how
+// every file of the program is replaced: whole or not at all, on a real folder.
+#include "core/FileAccess.h"
 #include "core/SetupIni.h"
-#include "platform/SetupIniLocation.h"
 #include "support/FileText.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h> // umask
+
 namespace fs = std::filesystem;
-using kvr27::test::ReadFileText;
 using kvr27::test::WriteFileText;
 
 namespace {
 
+// What a folder holds, subfolders too, in name order: "name:mode=content" (CR and
+// LF shown as R and N), "name->link", "name/" (folder), "name|" (named pipe).
 QStringList Entries(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QProcess shell;
+    shell.setWorkingDirectory(folder);
+    shell.start("sh", {"-c", R"sh(find . -mindepth 1 | cut -c3- | LC_ALL=C sort | while read -r f; do
+        if [ -L "$f" ]; then echo "$f->$(readlink "$f")"; elif [ -d "$f" ]; then echo "$f/";
+        elif [ -p "$f" ]; then echo "$f|"; else echo "$f:$(stat -c %a "$f")=$(tr '\r\n' RN <"$f")"; fi; done)sh"});
+    shell.waitForFinished();
+    return QString::fromUtf8(shell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -44,44 +54,67 @@ private slots:
         QTEST(kvr27::ReadSetupIni(file), "comIndex");
     }
 
-    // A write replaces the file whole or leaves it as it was, with nothing beside it.
-    // The failure is made without permissions, which root ignores.
-    void writeWholeOrNotAtAll_data()
+    // Every save (setup.ini, clone files, CSV, backups, traces) replaces its file so:
+    // whole or not at all, leaving what lies beside it as it was. The folder is made
+    // by a shell command; the new content is "5\r\n"; %1 is the folder.
+    void replaceFile_data()
     {
-        QTest::addColumn<bool>("blocked"); // a folder where the file would go
-        QTest::addColumn<int>("comIndex");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("target is a folder") << true << 2 << "";
-        QTest::newRow("index above COM5") << false << 5 << "2\r\nold\r\n";
-        QTest::newRow("written whole") << false << 4 << "5\r\n";
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("reason"); // empty: replaced
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("0600 file, a link and a file named like the old temporary file")
+            << "setup.ini" << "printf 2 >setup.ini; chmod 600 setup.ini; ln -s victim setup.ini.tmp; echo >victim; echo >.tmp"
+            << "" << QStringList{".tmp:644=N", "setup.ini:600=5RN", "setup.ini.tmp->victim", "victim:644=N"};
+        QTest::newRow("target is a link") << "setup.ini" << "mkdir real; echo >real/a.ini; chmod 640 real/a.ini; ln -s real/a.ini setup.ini"
+                                          << "" << QStringList{"real/", "real/a.ini:640=5RN", "setup.ini->real/a.ini"};
+        QTest::newRow("link to a new file") << "setup.ini" << "mkdir real; ln -s real/b.ini setup.ini" << ""
+                                            << QStringList{"real/", "real/b.ini:644=5RN", "setup.ini->real/b.ini"};
+        QTest::newRow("read-only file") << "setup.ini" << "echo >setup.ini; chmod 444 setup.ini" << "The file is read-only"
+                                        << QStringList{"setup.ini:444=N"};
+        QTest::newRow("target is a folder") << "setup.ini" << "mkdir setup.ini" << "Is a directory" << QStringList{"setup.ini/"};
+        QTest::newRow("named pipe") << "setup.ini" << "mkfifo setup.ini" << "Not a regular file (a named pipe)"
+                                    << QStringList{"setup.ini|"};
+        QTest::newRow("folder is a file") << "file/setup.ini" << "echo >file"
+                                          << "Cannot make a new file in the folder \"%1/file\": Not a directory"
+                                          << QStringList{"file:644=N"};
+        QTest::newRow("empty name") << "" << "echo >.tmp" << "No file name given" << QStringList{".tmp:644=N"};
     }
-    void writeWholeOrNotAtAll()
+    void replaceFile()
     {
-        QFETCH(bool, blocked);
-        QFETCH(int, comIndex);
+        QFETCH(QString, file);
+        QFETCH(QString, before);
+        QFETCH(QString, reason);
+        umask(022);
         QTemporaryDir dir;
-        const fs::path file = dir.filePath("setup.ini").toStdString();
-        blocked ? void(QDir(dir.path()).mkdir("setup.ini")) : WriteFileText(file, "2\r\nold\r\n");
-        const QStringList before = Entries(dir.path());
-        QCOMPARE(kvr27::WriteSetupIni(file, comIndex), comIndex == 4);
-        QCOMPARE(Entries(dir.path()), before);
-        QTEST(QString::fromStdString(fs::is_regular_file(file) ? ReadFileText(file) : ""), "after");
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QCOMPARE(QProcess::execute("sh", {"-c", before}), 0);
+        const kvr27::FileResult result = kvr27::ReplaceFileAtomically(file.toStdString(), "5\r\n");
+        QCOMPARE(QString::fromStdString(result.Reason), reason.replace("%1", dir.path()));
+        QCOMPARE(result.ok(), reason.isEmpty());
+        QTEST(Entries(dir.path()), "after");
     }
 
     // The program's folder is made unwritable by putting it under a file, since the
-    // tests run as root, which writes into read-only folders. Choosing leaves no file.
+    // tests run as root, which writes into read-only folders. An installed program
+    // (a system folder, or the build's install folder) never keeps it beside itself,
+    // although root can write there. Choosing leaves no file.
     void location_data()
     {
         QTest::addColumn<QString>("programFolder"); // under the temporary folder
+        QTest::addColumn<QString>("installFolder"); // the build's, under it too; empty: none
         QTest::addColumn<bool>("userFileExists");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("writable program folder") << "bin" << false << "bin/setup.ini";
-        QTest::newRow("user's file is read first") << "bin" << true << "config/setup.ini";
-        QTest::newRow("program folder under a file") << "file/bin" << false << "config/setup.ini";
+        QTest::newRow("writable program folder") << "bin" << "" << false << "bin/setup.ini";
+        QTest::newRow("user's file is read first") << "bin" << "" << true << "config/setup.ini";
+        QTest::newRow("program folder under a file") << "file/bin" << "" << false << "config/setup.ini";
+        QTest::newRow("installed in /usr/bin") << "/usr/bin" << "" << false << "config/setup.ini";
+        QTest::newRow("the build's install folder") << "bin" << "bin" << false << "config/setup.ini";
     }
     void location()
     {
         QFETCH(QString, programFolder);
+        QFETCH(QString, installFolder);
         QFETCH(bool, userFileExists);
         QFETCH(QString, chosen);
         QTemporaryDir dir;
@@ -92,10 +125,10 @@ private slots:
             WriteFileText(dir.filePath("config/setup.ini").toStdString(), "4\r\n");
         const QStringList before = Entries(dir.path());
         const fs::path file =
-            kvr27::ChooseSetupIniPath(dir.filePath(programFolder).toStdString(), dir.filePath("config").toStdString());
+            kvr27::ChooseSetupIniPath(QDir(dir.path()).filePath(programFolder).toStdString(), dir.filePath("config").toStdString(),
+                                      installFolder.isEmpty() ? fs::path() : fs::path(dir.filePath(installFolder).toStdString()));
         QCOMPARE(file, fs::path(dir.filePath(chosen).toStdString()));
         QCOMPARE(Entries(dir.path()), before);
-        QCOMPARE(Entries(dir.filePath("bin")), QStringList{"setup.ini"});
     }
 };
 

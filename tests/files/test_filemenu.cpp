@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 
@@ -78,7 +79,7 @@ private slots:
                                                                   "\" could not be written, and was left as it "
                                                                   "was.\rFile too large."});
         QCOMPARE(test::ReadFileText(shell.path("radio.r27")), saved);
-        QVERIFY(!QFile::exists(shell.dir.filePath("radio.r27.tmp")));
+        QCOMPARE(QDir(shell.dir.path()).entryList({"radio.r27*"}, QDir::Files | QDir::Hidden), QStringList{"radio.r27"});
         QVERIFY(shell.state.Image.SettingsChanged);
 
         // Load: Cancel in the question changes nothing; OK reads the file back.
@@ -120,37 +121,42 @@ private slots:
         QCOMPARE(shell.watching.namesOffered.back(), shell.path("channels.csv"));
     }
 
-    // Bad content and unreadable files are reported; the image, the grid, the VFO
-    // form and SettingsChanged stay as they were.
+    // Bad content and files that are not read are reported; the image, the grid, the
+    // VFO form and SettingsChanged stay as they were. A named pipe is refused at once.
     void failedLoadOrImportChangesNothing_data()
     {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<QByteArray>("content"); // null: no such file
-        QTest::addColumn<QString>("message");
-        QTest::newRow("load, bad last line") << "mnuFileLode" << QByteArray("1\r\n").repeated(830) + "yes\r\n"
-                                             << "File reading error.";
-        QTest::newRow("load, no such file") << "mnuFileLode" << QByteArray()
-                                            << "The file \"%1\" could not be read.\rNo such file or directory.";
+        QTest::addColumn<QByteArray>("content"); // null: no such file; "|": a named pipe
+        QTest::addColumn<QString>("detail");     // %1: the file
+        QTest::newRow("load, bad last line") << "mnuFileLode" << QByteArray("1\r\n").repeated(830) + "yes\r\n" << "";
+        QTest::newRow("load, no such file") << "mnuFileLode" << QByteArray() << "%1: No such file or directory";
+        QTest::newRow("load, a named pipe") << "mnuFileLode" << QByteArray("|") << "%1: Not a regular file (a named pipe)";
         QTest::newRow("import, 11 fields on line 4")
             << "mnuFileImport" << QByteArray(" 5 \r\nh\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,LPD\r\n1,2\r\n")
-            << "File reading error.";
+            << "";
+        QTest::newRow("import, too large") << "mnuFileImport" << QByteArray(1048577, '\n')
+                                           << "%1: The file is too large: 1048577 bytes, more than the 1048576 this "
+                                              "program reads";
     }
     void failedLoadOrImportChangesNothing()
     {
         QFETCH(QString, item);
         QFETCH(QByteArray, content);
-        QFETCH(QString, message);
+        QFETCH(QString, detail);
         Shell shell;
         const std::string file = shell.path("input");
-        if (!content.isNull())
+        if (content == "|")
+            QCOMPARE(mkfifo(file.c_str(), 0644), 0);
+        else if (!content.isNull())
             test::WriteFileText(file, content.toStdString());
         shell.state.Image.SettingsChanged = true;
         const AppState before = shell.state;
         shell.watching.openAnswers = {file};
         shell.window->findChild<QAction*>(item)->trigger();
 
-        QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion,
-                                                                   message.replace("%1", QString::fromStdString(file)).toStdString()}));
+        QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion, "File reading error."}));
+        if (!detail.isEmpty()) // the content errors' detail is the parsers' own
+            QCOMPARE(shell.messages.shown.back().detail, detail.arg(QString::fromStdString(file)).toStdString());
         QVERIFY(shell.state.Image.Vfo == before.Image.Vfo);
         QVERIFY(shell.state.Image.Channels == before.Image.Channels);
         QVERIFY(shell.state.Grid.Text == before.Grid.Text);

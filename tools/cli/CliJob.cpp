@@ -20,7 +20,7 @@ bool CliJob::startModel(AppState& state, std::string_view fallback)
 {
     const std::string name = args.value("--model").value_or(std::string(fallback));
     if (name.empty()) {
-        fail("--model is required");
+        usage("--model is required");
         return false;
     }
     for (int option = 0; option < ModelOptions; ++option) {
@@ -29,7 +29,7 @@ bool CliJob::startModel(AppState& state, std::string_view fallback)
             return true;
         }
     }
-    fail("unknown model \"" + name + "\"");
+    usage("unknown model \"" + name + "\"");
     return false;
 }
 
@@ -50,7 +50,7 @@ std::optional<std::string> CliJob::output()
 {
     auto file = args.value("-o");
     if (!file)
-        fail("-o FILE is required");
+        usage("-o FILE is required");
     return file;
 }
 
@@ -60,6 +60,12 @@ bool CliJob::save(AppState& state, const std::string& file, std::string_view wha
         return true;
     fail("cannot write the " + std::string(what) + " file", true);
     return false;
+}
+
+int CliJob::usage(std::string_view text)
+{
+    failureCode = ExitUsage;
+    return fail(text);
 }
 
 int CliJob::fail(std::string_view text, bool withNotice)

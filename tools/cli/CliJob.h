@@ -18,16 +18,19 @@ public:
     CliJob(const CliArgs& args, CliStreams& streams, std::string_view verb);
 
     // Starts `state` for the model --model names (`fallback` when it is not given;
-    // without a fallback --model is required), as the start window's OK does.
+    // without a fallback --model is required), as the start window's OK does. A
+    // missing or unknown model is a bad command line.
     bool startModel(AppState& state, std::string_view fallback = {});
     // Loads a clone file into `state` as Load does.
     bool load(AppState& state, const std::string& file);
     // startModel, then load.
     bool startAndLoad(AppState& state, const std::string& file, std::string_view fallback = {});
-    // The value of -o, or nothing after the one-line error.
+    // The value of -o, or nothing after the one-line error of a bad command line.
     std::optional<std::string> output();
     // Saves the image as Save does (atomically); `what` names the file in the error.
     bool save(AppState& state, const std::string& file, std::string_view what = "output");
+    // Writes the one-line error of a bad command line; the run then ends with ExitUsage.
+    int usage(std::string_view text);
     // Writes the one-line error, naming the last notice when `withNotice`.
     int fail(std::string_view text, bool withNotice = false);
 

@@ -5,13 +5,15 @@
 #include "link/ImageTransfers.h"
 #include "platform/UserConfigFolder.h"
 
+#include <utility>
+
 namespace kvr27::cli {
 
 std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
 {
     const auto port = job.args.value("--port");
     if (!port) {
-        job.fail("--port is required");
+        job.usage("--port is required");
         return nullptr;
     }
     for (int number = 1; number <= 5; ++number) {
@@ -19,7 +21,7 @@ std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
             return std::make_unique<CliRadio>(SystemSerialDeviceLookup(PortAssignmentsFile()), number, job);
     }
     if (port->find('/') == std::string::npos) {
-        job.fail("unknown port \"" + *port + "\" (COM1 to COM5 or a device path)");
+        job.usage("unknown port \"" + *port + "\" (COM1 to COM5 or a device path)");
         return nullptr;
     }
     SerialDeviceLookup path;
@@ -38,15 +40,20 @@ CliRadio::CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job)
 {
 }
 
-CliRadio::~CliRadio()
+int CliRadio::finish(int code)
 {
-    if (!trace_)
-        return;
+    if (!traceFile_)
+        return code;
+    const std::string file = *std::exchange(traceFile_, std::nullopt);
     trace_->finish();
-    const FileResult saved = ReplaceFileAtomically(*traceFile_, trace_->text());
-    if (!saved.ok())
-        Fail(job_.streams, job_.verb, "trace not saved: " + *traceFile_ + ": " + saved.Reason);
+    const FileResult saved = ReplaceFileAtomically(file, trace_->text());
+    if (saved.ok())
+        return code;
+    job_.fail("trace not saved: " + file + ": " + saved.Reason);
+    return code == ExitOk ? ExitFailure : code;
 }
+
+CliRadio::~CliRadio() { finish(ExitOk); }
 
 LinkResult ReadWholeRadio(AppState& state, CliRadio& radio, CliJob& job)
 {

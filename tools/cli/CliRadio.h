@@ -22,9 +22,11 @@ public:
     static std::unique_ptr<CliRadio> Open(CliJob& job);
 
     CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job);
-    // With --trace, writes the trace of every exchange into its file, however the
-    // run ended; a file that cannot be written is told on standard error and
-    // changes nothing else.
+    // With --trace, writes the trace of every exchange into its file (once), and
+    // gives the run's exit status: `code`, or ExitFailure when the trace could not be
+    // written (told on standard error after what the run reported).
+    int finish(int code);
+    // Writes the trace when finish() was not called.
     ~CliRadio();
     CliRadio(const CliRadio&) = delete;
     CliRadio& operator=(const CliRadio&) = delete;
@@ -36,7 +38,7 @@ private:
     QtPort port_;
     QtWaiter waiter_;
     std::optional<std::string> traceFile_;
-    std::unique_ptr<TracingPort> trace_; // over port_ with --trace
+    std::unique_ptr<TracingPort> trace_; // over port_ with --trace, until it is written
     LinkServices services_;
     LinkState state_;
     LinkSession session_;

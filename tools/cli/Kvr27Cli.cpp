@@ -1,5 +1,6 @@
 #include "Kvr27Cli.h"
 
+#include "CliFileClash.h"
 #include "CliVerb.h"
 
 #include <array>
@@ -45,6 +46,10 @@ int RunKvr27(const std::vector<std::string>& args, CliStreams& streams)
                     std::to_string(parsed->files.size());
         if (!error.empty()) {
             Fail(streams, verb->Name, error + " (see kvr27 " + std::string(verb->Name) + " --help)");
+            return ExitUsage;
+        }
+        if (const auto clash = FileClash(*parsed)) {
+            Fail(streams, verb->Name, *clash);
             return ExitUsage;
         }
         return verb->Run(*parsed, streams);

@@ -21,8 +21,8 @@ int RunRead(const CliArgs& args, CliStreams& streams)
         return job.failureCode;
     const LinkResult result = ReadWholeRadio(state, *radio, job);
     if (!result.ok())
-        return job.fail("read failed: " + DescribeLinkResult(result));
-    return job.save(state, *output) ? ExitOk : job.failureCode;
+        return radio->finish(job.fail("read failed: " + DescribeLinkResult(result)));
+    return radio->finish(job.save(state, *output) ? ExitOk : job.failureCode);
 }
 
 } // namespace
@@ -34,7 +34,8 @@ const CliVerb ReadVerb = {
     "or a device path), as Read > All, and saves them as the clone file FILE.\n"
     "FILE is written only after the whole read succeeded.\n"
     "--trace TRACE writes every exchange with the radio into the text file TRACE, one\n"
-    "line each (time, command, answer, count, verdict), also when the read fails.\n",
+    "line each (time, command, answer, count, verdict), also when the read fails;\n"
+    "exit status 1 when TRACE cannot be written.\n",
     {"--model", "--port", "-o", "--trace"},
     {},
     0,

@@ -9,11 +9,13 @@ namespace kvr27::cli {
 
 namespace {
 
+int WriteToRadio(CliJob& job, AppState& state, CliRadio& radio, bool vfo, bool memory);
+
 int RunWrite(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "write");
     if (args.has("--vfo") && args.has("--memory"))
-        return job.fail("--vfo and --memory exclude each other");
+        return job.usage("--vfo and --memory exclude each other");
     const bool vfo = !args.has("--memory");
     const bool memory = !args.has("--vfo");
     AppState state;
@@ -22,13 +24,22 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
     const auto radio = CliRadio::Open(job);
     if (!radio)
         return job.failureCode;
+    return radio->finish(WriteToRadio(job, state, *radio, vfo, memory));
+}
+
+// The write itself, on an opened radio: the question, the backup, the writes and
+// their read-back.
+int WriteToRadio(CliJob& job, AppState& state, CliRadio& radio, bool vfo, bool memory)
+{
+    const CliArgs& args = job.args;
+    CliStreams& streams = job.streams;
     if (!job.messages.ask(OverwriteQuestion))
         return job.fail(streams.inIsTerminal ? "write cancelled"
                                              : "write refused: not confirmed (--yes) and standard input is no terminal");
     if (const auto backupFile = args.value("--backup")) {
         AppState backup;
         job.startModel(backup);
-        const LinkResult read = ReadWholeRadio(backup, *radio, job);
+        const LinkResult read = ReadWholeRadio(backup, radio, job);
         if (!read.ok())
             return job.fail("backup read failed, nothing written: " + DescribeLinkResult(read));
         if (!job.save(backup, *backupFile, "backup"))
@@ -41,16 +52,16 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
     LinkResult verified;
     const auto readBack = [&](const LinkResult& written, const SentBlocks& sent) {
         if (verify && written.ok() && verified.ok())
-            verified = VerifyWrittenBlocks(sent, radio->session().Services, ProgressTarget::Main);
+            verified = VerifyWrittenBlocks(sent, radio.session().Services, ProgressTarget::Main);
     };
     if (vfo) {
         SentBlocks sent;
-        result = WriteVfoSettings(state.Image, state.Vfo, radio->session(), ProgressTarget::Main, &sent);
+        result = WriteVfoSettings(state.Image, state.Vfo, radio.session(), ProgressTarget::Main, &sent);
         readBack(result, sent);
     }
     if (memory) {
         SentBlocks sent;
-        LinkResult channels = WriteChannels(state.Image, radio->session(), ProgressTarget::Main, &sent);
+        LinkResult channels = WriteChannels(state.Image, radio.session(), ProgressTarget::Main, &sent);
         readBack(channels, sent);
         if (result.ok())
             result = std::move(channels);
@@ -83,7 +94,8 @@ const CliVerb WriteVerb = {
     "read-back that cannot finish, ends with exit status 1. --no-verify leaves it out.\n"
     "--trace TRACE writes every exchange with the radio (the backup read's and the\n"
     "read-back's too) into the text file TRACE, one line each (time, command, answer,\n"
-    "count, verdict), also when the write fails.\n",
+    "count, verdict), also when the write fails; exit status 1 when TRACE cannot be\n"
+    "written.\n",
     {"--model", "--port", "--backup", "--trace"},
     {"--vfo", "--memory", "--yes", "--no-verify"},
     1,

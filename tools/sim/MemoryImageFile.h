@@ -11,7 +11,7 @@ namespace kvr27::sim {
 // 2048 bytes long.
 std::optional<RadioEmulator::Memory> LoadMemoryImage(const std::filesystem::path& file);
 
-// Writes the memory atomically (beside the file, then renamed over it).
+// Writes the memory as every save of the program is written (ReplaceFileAtomically).
 bool SaveMemoryImage(const std::filesystem::path& file, const RadioEmulator::Memory& memory);
 
 } // namespace kvr27::sim

@@ -1,0 +1,35 @@
+#pragma once
+// The few file operations that need the operating system's own calls rather than
+// std::filesystem: opening without blocking, creating a file that nothing else can
+// have, and flushing to the disk. FileAccess builds on them; another system gets
+// its own SystemFiles.cpp.
+#include "core/FileAccess.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvr27::detail {
+
+// Opens the file without waiting for a writer (a named pipe), takes it only when
+// FileRefusal finds nothing against it (a regular file of at most MaxReadFileSize
+// bytes, also while it is read), and reads it whole.
+FileResult ReadRegularFile(const std::filesystem::path& file, std::string& content);
+
+// Creates a new file in `folder` named "<name>.XXXXXX" with a unique end, exclusively
+// (a link or file of that name is never opened), writes `content` and flushes it to
+// the disk. The file gets `mode` (else what the system gives a new file); made is
+// set to its path as soon as it exists, also when a later step fails.
+FileResult WriteNewFile(const std::filesystem::path& folder, const std::string& name, std::string_view content,
+                        std::optional<std::filesystem::perms> mode, std::filesystem::path& made);
+
+// Whether the system lets this user write into the file (true for root whatever
+// the mode says).
+bool SystemAllowsWriting(const std::filesystem::path& file);
+
+// Flushes a folder's entries (a rename just done in it) to the disk, where the
+// system can.
+void SyncFolder(const std::filesystem::path& folder);
+
+} // namespace kvr27::detail
