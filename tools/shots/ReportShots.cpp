@@ -15,7 +15,7 @@
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
+    if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: kvr27-report-shots OUT.pdf\n");
         return 2;
     }
@@ -44,7 +44,10 @@ int main(int argc, char** argv)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromLocal8Bit(argv[1]));
     printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
+    if (argc > 2)
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
+    else
+        printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
     kvr27::QtReportPrinter report(printer);
     report.applySetup({});
     const bool printed =
