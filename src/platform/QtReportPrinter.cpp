@@ -4,13 +4,37 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace kvr27 {
 
 namespace {
 constexpr double ColumnsPerInch = 12.0;
 constexpr double LinesPerInch = 6.0;
+// A PDF file's printable area is the whole sheet: the report keeps at least this
+// much paper around it.
+constexpr double LeastMarginMillimetres = 15.0;
+
+// The room a text has before the next text on its line begins, in columns; 0 for
+// the last text of a line, which may run to the edge.
+std::vector<int> ColumnsFree(const ReportPage& page)
+{
+    std::map<int, std::vector<int>> columnsOnLine;
+    for (const PrintText& text : page)
+        columnsOnLine[text.Line].push_back(text.Column);
+    std::vector<int> free;
+    free.reserve(page.size());
+    for (const PrintText& text : page) {
+        int next = 0;
+        for (int column : columnsOnLine[text.Line])
+            if (column > text.Column && (next == 0 || column < next))
+                next = column;
+        free.push_back(next == 0 ? 0 : next - text.Column);
+    }
+    return free;
+}
 } // namespace
 
 QtReportPrinter::QtReportPrinter(QPrinter& printer) : printer_(printer) {}
@@ -28,6 +52,12 @@ void QtReportPrinter::applySetup(const PrintSetup& setup)
     printer_.setPageOrientation(setup.orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                                  : QPageLayout::Portrait);
     printer_.setCopyCount(1);
+    QMarginsF margins = printer_.pageLayout().margins(QPageLayout::Millimeter);
+    margins.setLeft(std::max(margins.left(), LeastMarginMillimetres));
+    margins.setTop(std::max(margins.top(), LeastMarginMillimetres));
+    margins.setRight(std::max(margins.right(), LeastMarginMillimetres));
+    margins.setBottom(std::max(margins.bottom(), LeastMarginMillimetres));
+    printer_.setPageMargins(margins, QPageLayout::Millimeter);
 }
 
 int QtReportPrinter::pageLines() const
@@ -45,7 +75,11 @@ bool QtReportPrinter::print(const std::vector<ReportPage>& pages)
     const QFont font = reportFont();
     painter.setFont(font);
     // PrintAt puts the top of the text's cell at its line.
-    const double ascent = QFontMetricsF(font, &printer_).ascent();
+    const QFontMetricsF metrics(font, &printer_);
+    const double ascent = metrics.ascent();
+    // A text wider than its column leaves a blank's width before the next one,
+    // squeezed sideways as a condensed face would be.
+    const double gap = metrics.horizontalAdvance(QLatin1Char(' '));
     const double column = printer_.resolution() / ColumnsPerInch;
     const double line = printer_.resolution() / LinesPerInch;
     bool first = true;
@@ -55,9 +89,23 @@ bool QtReportPrinter::print(const std::vector<ReportPage>& pages)
             return false;
         }
         first = false;
-        for (const PrintText& text : page)
-            painter.drawText(QPointF(text.Column * column, text.Line * line + ascent),
-                             QString::fromStdString(text.Text));
+        const std::vector<int> free = ColumnsFree(page);
+        for (std::size_t i = 0; i < page.size(); ++i) {
+            const PrintText& text = page[i];
+            const QString shown = QString::fromStdString(text.Text);
+            const QPointF at(text.Column * column, text.Line * line + ascent);
+            const double room = free[i] * column - gap;
+            const double width = metrics.horizontalAdvance(shown);
+            if (free[i] == 0 || width <= room || room <= 0) {
+                painter.drawText(at, shown);
+                continue;
+            }
+            painter.save();
+            painter.translate(at);
+            painter.scale(room / width, 1.0);
+            painter.drawText(QPointF(0, 0), shown);
+            painter.restore();
+        }
     }
     return painter.end();
 }

@@ -1,7 +1,7 @@
 // Prints the settings report of a sample radio into a PDF file, for the
 // documentation's pictures of the printed pages:
 //   kvr27-report-shots OUT.pdf
-// US Letter, half-inch margins, portrait.
+// US Letter, portrait, with no margins of the printer's own.
 #include "core/AppState.h"
 #include "files/SettingsReport.h"
 #include "image/ChannelGrid.h"
@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromLocal8Bit(argv[1]));
     printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
+    // No margins, as a PDF file from the printer dialog: the report keeps its own.
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     kvr27::QtReportPrinter report(printer);
     report.applySetup({});
     const bool printed =
