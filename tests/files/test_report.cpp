@@ -52,23 +52,36 @@ struct WatchingDialogs : test::ScriptedDialogs {
     bool buttonsEnabledMeanwhile = true;
 };
 
-// Every word of the PDF as "page:line:column word", the page inside half-inch margins.
-QStringList WordPlaces(const QString& pdf)
+// Every word of the PDF as "page:line:column word", the page inside the report's
+// own 15 mm margins; `tightest` is the narrowest blank between two words of a line
+// (a blank is 3.3 pt, 2.7 pt where the font kerns it).
+QStringList WordPlaces(const QString& pdf, double& tightest)
 {
     QProcess process;
     process.start("pdftotext", {"-bbox", pdf, "-"});
     process.waitForFinished(20000);
-    static const QRegularExpression item(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    static const QRegularExpression item(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    constexpr double margin = 15 / 25.4 * 72;
     QStringList places;
     int page = -1;
+    double lastRight = 1e9;
+    double lastTop = -1;
+    tightest = 1e9;
     for (const auto& match : item.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
         if (match.captured(0).startsWith("<page")) {
             ++page;
             continue;
         }
-        const int column = qRound((match.captured(1).toDouble() - 36) / 6);
-        const int line = qRound((match.captured(2).toDouble() - 36) / 12);
-        places << QString("%1:%2:%3 %4").arg(page).arg(line).arg(column).arg(match.captured(3));
+        const double left = match.captured(1).toDouble();
+        const double top = match.captured(2).toDouble();
+        if (top == lastTop)
+            tightest = std::min(tightest, left - lastRight);
+        lastTop = top;
+        lastRight = match.captured(3).toDouble();
+        const int column = qRound((left - margin) / 6);
+        const int line = qRound((top - margin) / 12);
+        places << QString("%1:%2:%3 %4").arg(page).arg(line).arg(column).arg(match.captured(4));
     }
     return places;
 }
@@ -159,7 +172,9 @@ private slots:
     }
 
     // Print is refused during a transfer and prints nothing after Cancel; a print
-    // on an A4 landscape page (43 lines) in two copies lays out each copy alike.
+    // into a PDF file (no margins of its own) on an A4 landscape page, 42 lines
+    // inside 15 mm of paper, in two copies lays out each copy alike, and no text
+    // runs into the next ("12.5KHz" before "None" is squeezed).
     void printToPdf()
     {
         test::ShellFixture shell;
@@ -170,7 +185,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         AppContext context{shell.state, shell.messages, dialogs, shell.setupIni()};
         context.ReportPrinter = &printer;
         frmMain window(context);
@@ -192,12 +207,14 @@ private slots:
         QVERIFY(window.Command1[0]->isEnabled());
         QCOMPARE(printer.copyCount(), 1);
         QVERIFY(shell.messages.texts().empty());
-        const QStringList printed = WordPlaces(pdf);
+        double tightest = 0;
+        const QStringList printed = WordPlaces(pdf, tightest);
         for (const char* place : {"0:0:1 [VFO", "0:1:40 Key", "0:19:26 Shift", "0:19:33 Shift", "0:20:27 None",
-                                  "0:19:88 mode", "0:42:1 22", "1:1:1 23", "1:42:1 64", "2:1:1 65", "2:35:1 99",
-                                  "3:0:1 [VFO", "5:35:1 99"})
+                                  "0:19:88 mode", "0:41:1 21", "1:1:1 22", "1:41:1 62", "2:1:1 63", "2:37:1 99",
+                                  "3:0:1 [VFO", "5:37:1 99"})
             QVERIFY2(printed.contains(place), place);
         QVERIFY(printed.last().startsWith("5:"));
+        QVERIFY2(tightest >= 2.5, qPrintable(QString::number(tightest)));
     }
 };
 
