@@ -13,6 +13,7 @@
 
 #include <QClipboard>
 #include <QGroupBox>
+#include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,13 +95,26 @@ struct MemWindow {
         window.openModal();
     }
     QModelIndex at(int row, int col) const { return window.MSFlexGrid1->model()->index(row - 1, col); }
-    void click(int row, int col, bool twice = false)
+    void click(int row, int col)
     {
         QWidget* viewport = window.MSFlexGrid1->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, window.MSFlexGrid1->visualRect(at(row, col)).center());
+    }
+    // A double-click as a window system delivers it: press, release, press, release,
+    // the event loop turning between them; Qt makes the second press the double-click.
+    void doubleClick(int row, int col)
+    {
         const QPoint point = window.MSFlexGrid1->visualRect(at(row, col)).center();
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
-        if (twice)
-            QTest::mouseDClick(viewport, Qt::LeftButton, {}, point);
+        QWidget* viewport = window.MSFlexGrid1->viewport();
+        int time = QTest::lastMouseTimestamp + 1000;
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                                  QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+            qt_handleMouseEvent(window.windowHandle(), viewport->mapTo(&window, point), viewport->mapToGlobal(point),
+                                held, Qt::LeftButton, type, {}, time += 40);
+            QTest::qWait(20);
+        }
+        QTest::lastMouseTimestamp = time + 1000;
     }
     Rig& rig;
     app::frmMem window;
@@ -163,31 +177,39 @@ private slots:
         QTRY_COMPARE(offset->selectedText(), "0.60000");
     }
 
-    // Edits left by Cancel, the close box or Escape are gone: a later write sends the
-    // image's values.
-    void leavingWithoutOkDropsTheEdits_data()
+    // Cancel, the close box and Escape drop the edits without the leave rules of the
+    // box left (no word about a value thrown away): a later write sends the image's
+    // values. OK runs them first and stores the rounded value.
+    void leavingTheWindow_data()
     {
-        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape
-        QTest::newRow("Cancel") << 0;
-        QTest::newRow("close box") << 1;
-        QTest::newRow("Escape") << 2;
+        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape, 3 OK
+        QTest::addColumn<Texts>("shown");
+        QTest::newRow("Cancel") << 0 << Texts{};
+        QTest::newRow("close box") << 1 << Texts{};
+        QTest::newRow("Escape") << 2 << Texts{};
+        QTest::newRow("OK") << 3 << Texts{RoundedMessage};
     }
-    void leavingWithoutOkDropsTheEdits()
+    void leavingTheWindow()
     {
         QFETCH(int, how);
         Rig rig;
         VfoWindow vfo(rig);
-        TypeInto(vfo.box("txtFrequency"), "435");
         TypeInto(vfo.box("txtSquelch"), "3");
         Click(vfo.window, "optBeep_1");
+        TypeInto(vfo.box("txtFrequency"), "435.00001");
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
-        if (how == 0)
-            Click(vfo.window, "Command1_3");
+        if (how == 0 || how == 3)
+            Click(vfo.window, how == 0 ? "Command1_3" : "Command1_2");
         else if (how == 1)
             vfo.window.close();
         else
-            QTest::keyClick(&vfo.window, Qt::Key_Escape);
-        QVERIFY(!vfo.window.isVisible() && !rig.state.Image.SettingsChanged);
+            QTest::keyClick(vfo.box("txtFrequency"), Qt::Key_Escape);
+        QTEST(rig.messages.texts(), "shown");
+        QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how == 3));
+        if (how == 3) {
+            QCOMPARE(int(rig.state.Image.Vfo.Frequency), 43500000);
+            return;
+        }
         if (how == 0)
             QCOMPARE(vfo.window.statusText(), "");
 
@@ -328,31 +350,48 @@ private slots:
                      (Texts{"QZ~F0700R\r", "QZ~F07F0R\r", "QZ~F0710R\r", "QZ~F0700R\r"}));
     }
 
-    // A click on a "No" cell selects that row as the current one; the dialog's step
-    // box rounds when left; the close box recomputes the current channel; a write
-    // that fails keeps the current channel it computed.
-    void gridAndDialogAsTheUserSeesThem()
+    // Gestures on rows that are not the current one: a click on a "No" cell selects its
+    // row; a double-click opens the dialog on its row, whose step box rounds when
+    // left; arrows and Enter open it too, and its Cancel after an off-raster frequency
+    // says nothing and stores nothing. The close box recomputes the current channel; a
+    // write that fails keeps the current channel it computed.
+    void gridGestures()
     {
         Rig rig;
         rig.state.Image.Channels.at(6).Enabled = true;
         MemWindow mem(rig);
-        QItemSelectionModel* selection = mem.window.MSFlexGrid1->selectionModel();
+        Activate(mem.window);
+        QTableView* grid = mem.window.MSFlexGrid1;
         mem.click(7, 0);
-        QTRY_VERIFY(selection->isSelected(mem.at(7, 1)) && selection->isSelected(mem.at(7, 11)));
+        QTRY_VERIFY(grid->selectionModel()->isSelected(mem.at(7, 1)) && grid->selectionModel()->isSelected(mem.at(7, 11)));
         QCOMPARE(rig.state.Grid.Row, 7);
 
+        QStringList opened;
         mem.window.setDialogRunner([&](app::frmMemSub& dialog) {
+            opened << Find<QLabel>(dialog, "lblChannel")->text();
             Activate(dialog);
+            auto* frequency = Find<QLineEdit>(dialog, "txtFrequency");
+            if (opened.size() == 2) {
+                TypeInto(frequency, "434.00001");
+                return Click(dialog, "Command1_1");
+            }
+            TypeInto(frequency, "434.00625"); // on the 12.5 kHz raster
             auto* step = Find<QComboBox>(dialog, "cboStep");
-            TypeInto(Find<QLineEdit>(dialog, "txtFrequency"), "434.00625"); // on the 12.5 kHz raster
             Focus(step);
             QTest::keyClick(step, Qt::Key_Home); // 5 kHz
             Focus(Find<QLineEdit>(dialog, "txtShiftFreq"));
-            QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
             Click(dialog, "Command1_0");
         });
-        mem.click(3, 1, true);
+        mem.doubleClick(3, 1);
         QCOMPARE(mem.at(3, 1).data().toString(), "434.00500");
+        grid->setFocus();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) {
+            QTest::keyClick(grid, key);
+            QTest::qWait(20);
+        }
+        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 4"}));
+        QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
+        QVERIFY(!rig.state.Image.Channels.at(4).Enabled && mem.at(5, 1).data().toString().isEmpty());
         mem.window.close();
         QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
         QVERIFY(rig.state.Image.ChannelsChanged);

@@ -130,7 +130,8 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
-        Command1[index] = addCommand(index, ButtonCaptions[index]);
+        Command1[index] = addCommand(index, ButtonCaptions[index],
+                                     index == 3 ? CommandKind::DropsEdits : CommandKind::TakesEdits);
         buttons->addWidget(Command1[index]);
     }
     // Enter confirms as OK does.
