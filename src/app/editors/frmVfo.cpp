@@ -147,8 +147,11 @@ void frmVfo::fitToScreen()
     const QRect available = screen->availableGeometry();
     const QSize frames = scroll_->widget()->sizeHint();
     // What the window needs besides the frames: the buttons, the status bar, the
-    // margins, and its title bar and border (an allowance of three lines).
-    const int besides = layout()->sizeHint().height() - scroll_->sizeHint().height() + 3 * fontMetrics().height();
+    // margins, and its title bar and border (an allowance of three lines). Measured
+    // against the scroll area's place in the layout, which holds the least size set
+    // at the last showing, so every showing comes to the same size.
+    const QLayoutItem* scrolled = layout()->itemAt(layout()->indexOf(scroll_));
+    const int besides = layout()->sizeHint().height() - scrolled->sizeHint().height() + 3 * fontMetrics().height();
     const int bar = scroll_->verticalScrollBar()->sizeHint().width();
     const int height = std::min(frames.height(), available.height() - besides);
     const int width = std::min(frames.width() + (height < frames.height() ? bar : 0),
