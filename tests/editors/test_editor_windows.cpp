@@ -101,7 +101,8 @@ struct MemWindow {
     void doubleClick(int row, int col)
     {
         QWidget* viewport = window.MSFlexGrid1->viewport();
-        const QPoint point = window.MSFlexGrid1->visualRect(at(row, col)).center();
+        QPoint point = window.MSFlexGrid1->visualRect(at(row, col)).center();
+        point.setY(std::min(point.y(), viewport->height() - 2)); // on the shown part of the row
         for (int event = 0; event < 4; ++event) {
             qt_handleMouseEvent(window.windowHandle(), viewport->mapTo(&window, point), viewport->mapToGlobal(point),
                                 event % 2 ? Qt::NoButton : Qt::LeftButton, Qt::LeftButton,
@@ -322,8 +323,9 @@ private slots:
     }
 
     // Gestures on rows that are not the current one: a click on a "No" cell selects its
-    // row; a double-click opens the dialog on its row, whose step box rounds when left
-    // and whose Cancel after an off-raster frequency says nothing and stores nothing.
+    // row; a double-click opens the dialog on its row (also on the last row, partly
+    // shown), whose step box rounds when left and whose Cancel after an off-raster
+    // frequency says nothing and stores nothing.
     // The close box recomputes the current channel; a write that fails keeps it.
     void gridGestures()
     {
@@ -354,10 +356,13 @@ private slots:
         });
         mem.doubleClick(3, 1);
         QCOMPARE(mem.at(3, 1).data().toString(), "434.00500");
-        mem.doubleClick(5, 0);
-        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 4"}));
+        mem.window.resize(mem.window.width(), mem.window.height() + 10); // the last row partly shown
+        QTRY_COMPARE(grid->rowAt(grid->viewport()->height() - 1), 16);
+        QVERIFY(grid->visualRect(mem.at(17, 0)).bottom() >= grid->viewport()->height());
+        mem.doubleClick(17, 0);
+        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16"}));
         QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
-        QVERIFY(!rig.state.Image.Channels.at(4).Enabled && mem.at(5, 1).data().toString().isEmpty());
+        QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
         mem.window.close();
         QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
         QVERIFY(rig.state.Image.ChannelsChanged);
