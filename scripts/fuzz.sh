@@ -16,8 +16,8 @@ targets=("$@")
 
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build-fuzz -DKVR27_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    "${launcher[@]}" >/dev/null || exit 1
+cmake -S . -B build-fuzz -DKVR27_FUZZ=ON -DKVR27_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null || exit 1
 cmake --build build-fuzz -j2 --target "${targets[@]}" >build-fuzz/build.log 2>&1 || {
     cat build-fuzz/build.log
     exit 1

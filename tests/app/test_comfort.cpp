@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -228,8 +227,9 @@ private slots:
                  (QList<int>{cancelAt, before.ModelCode, 1, before.VfoChanged, before.ChannelsChanged, 0, 0}));
     }
 
-    // Enter, the keypad's Enter and F2 on a row open the dialog on that row, beside it.
-    // The row menu offers its three commands and "disable" turns the row off.
+    // Arrows to a row, then Enter, the keypad's Enter or F2, open the dialog on that
+    // row, beside it. The row menu offers its three commands and "disable" turns the
+    // row off.
     void gridByKeyboardAndMouse()
     {
         Shell shell;
@@ -237,20 +237,19 @@ private slots:
         std::unique_ptr<app::frmMem> window(Open<app::frmMem>(shell));
         Activate(*window);
         QTableView* grid = window->MSFlexGrid1;
-        const QModelIndex row12 = grid->model()->index(12, 1);
         QStringList seen;
         window->setDialogRunner([&](app::frmMemSub& dialog) {
-            const QRect cell = grid->visualRect(row12);
+            const QRect cell = grid->visualRect(grid->model()->index(shell.state.Grid.Row - 1, 1));
             const QRect row(grid->viewport()->mapToGlobal(cell.topLeft()), cell.size());
             seen << dialog.findChild<QLabel*>("lblChannel")->text()
                         + (dialog.frameGeometry().intersects(row) ? " over its row" : "");
         });
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2}) {
-            grid->setCurrentIndex(row12);
-            grid->setFocus();
+        grid->setFocus();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter, Qt::Key_F2}) {
             QTest::keyClick(grid, key);
+            QTest::qWait(10);
         }
-        QCOMPARE(seen, QStringList(3, "Channel 12"));
+        QCOMPARE(seen, (QStringList{"Channel 1", "Channel 3", "Channel 3"}));
         QStringList offered;
         window->setRowMenuRunner([&](QMenu& menu, const QPoint&) {
             for (QAction* action : menu.actions()) offered << action->text();
@@ -264,8 +263,7 @@ private slots:
         QVERIFY(!shell.state.Image.Channels.at(2).Enabled);
     }
 
-    // Enter in a box confirms as OK does, the box's leave rule (the raster) first. On
-    // a screen lower than the VFO window the frames scroll and the buttons stay.
+    // Enter in a box confirms as OK does, the box's leave rule (the raster) first.
     void enterInTheDialogsIsOk()
     {
         Shell shell;
@@ -280,8 +278,6 @@ private slots:
         grid->MSFlexGrid1_DblClick();
         std::unique_ptr<app::frmVfo> vfo(Open<app::frmVfo>(shell));
         Activate(*vfo);
-        QVERIFY(vfo->frameGeometry().height() <= vfo->screen()->availableGeometry().height());
-        QVERIFY(vfo->rect().contains(vfo->Command1[3]->geometry()) && vfo->Command1[3]->isVisible());
         EnterFrequency(*vfo, "433.50001");
         QCOMPARE((QList<int>{result, shell.state.Image.Channels.at(0).Frequency, vfo->isVisible(),
                              int(shell.state.Image.Vfo.Frequency)}),

@@ -13,10 +13,12 @@
 
 #include <QClipboard>
 #include <QGroupBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 #include <QDir>
 #include <QTemporaryDir>
@@ -94,13 +96,21 @@ struct MemWindow {
         window.openModal();
     }
     QModelIndex at(int row, int col) const { return window.MSFlexGrid1->model()->index(row - 1, col); }
-    void click(int row, int col, bool twice = false)
+    // A double-click as a window system delivers it: press, release, press, release,
+    // the event loop turning between them; Qt makes the second press the double-click.
+    void doubleClick(int row, int col)
     {
         QWidget* viewport = window.MSFlexGrid1->viewport();
-        const QPoint point = window.MSFlexGrid1->visualRect(at(row, col)).center();
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
-        if (twice)
-            QTest::mouseDClick(viewport, Qt::LeftButton, {}, point);
+        QPoint point = window.MSFlexGrid1->visualRect(at(row, col)).center();
+        point.setY(std::min(point.y(), viewport->height() - 2)); // on the shown part of the row
+        for (int event = 0; event < 4; ++event) {
+            qt_handleMouseEvent(window.windowHandle(), viewport->mapTo(&window, point), viewport->mapToGlobal(point),
+                                event % 2 ? Qt::NoButton : Qt::LeftButton, Qt::LeftButton,
+                                event % 2 ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress, {},
+                                QTest::lastMouseTimestamp += 40);
+            QTest::qWait(20);
+        }
+        QTest::lastMouseTimestamp += 1000;
     }
     Rig& rig;
     app::frmMem window;
@@ -111,35 +121,19 @@ struct MemWindow {
 class EditorWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Typing and pasting into boxes the window has just filled (twice): a box takes no
-    // more than its length, a paste cut to what fits.
-    void typing_data()
+    // Boxes the window has just filled (twice) take no more than their length from
+    // typing, a paste cut to what fits.
+    void typingStopsAtTheLength()
     {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("pasted");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("frequency stops at nine") << "txtFrequency" << "123456789012345" << false << "123456789";
-        QTest::newRow("squelch stops at two") << "txtSquelch" << "123" << false << "12";
-        QTest::newRow("paste cut to the offset's eight") << "txtShiftFreq" << "1.234567890" << true << "1.234567";
-    }
-    void typing()
-    {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(bool, pasted);
         Rig rig;
         VfoWindow vfo(rig);
         vfo.open();
-        QLineEdit* edit = vfo.box(box);
-        if (pasted) {
-            QGuiApplication::clipboard()->setText(typed);
-            Focus(edit);
-            edit->paste();
-        } else {
-            TypeInto(edit, typed);
-        }
-        QTEST(edit->text(), "shown");
+        TypeInto(vfo.box("txtSquelch"), "123");
+        QGuiApplication::clipboard()->setText("1.234567890");
+        Focus(vfo.box("txtShiftFreq"));
+        vfo.box("txtShiftFreq")->paste();
+        QCOMPARE((QStringList{vfo.box("txtSquelch")->text(), vfo.box("txtShiftFreq")->text()}),
+                 (QStringList{"12", "1.234567"}));
         QVERIFY(rig.messages.shown.empty());
     }
 
@@ -163,31 +157,39 @@ private slots:
         QTRY_COMPARE(offset->selectedText(), "0.60000");
     }
 
-    // Edits left by Cancel, the close box or Escape are gone: a later write sends the
-    // image's values.
-    void leavingWithoutOkDropsTheEdits_data()
+    // Cancel, the close box and Escape drop the edits without the leave rules of the
+    // box left (no word about a value thrown away): a later write sends the image's
+    // values. OK runs them first and stores the rounded value.
+    void leavingTheWindow_data()
     {
-        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape
-        QTest::newRow("Cancel") << 0;
-        QTest::newRow("close box") << 1;
-        QTest::newRow("Escape") << 2;
+        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape, 3 OK
+        QTest::addColumn<Texts>("shown");
+        QTest::newRow("Cancel") << 0 << Texts{};
+        QTest::newRow("close box") << 1 << Texts{};
+        QTest::newRow("Escape") << 2 << Texts{};
+        QTest::newRow("OK") << 3 << Texts{RoundedMessage};
     }
-    void leavingWithoutOkDropsTheEdits()
+    void leavingTheWindow()
     {
         QFETCH(int, how);
         Rig rig;
         VfoWindow vfo(rig);
-        TypeInto(vfo.box("txtFrequency"), "435");
         TypeInto(vfo.box("txtSquelch"), "3");
         Click(vfo.window, "optBeep_1");
+        TypeInto(vfo.box("txtFrequency"), "435.000019");
+        QCOMPARE(vfo.box("txtFrequency")->text(), "435.00001"); // nine characters at most
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
-        if (how == 0)
-            Click(vfo.window, "Command1_3");
+        if (how == 0 || how == 3)
+            Click(vfo.window, how == 0 ? "Command1_3" : "Command1_2");
         else if (how == 1)
             vfo.window.close();
         else
-            QTest::keyClick(&vfo.window, Qt::Key_Escape);
-        QVERIFY(!vfo.window.isVisible() && !rig.state.Image.SettingsChanged);
+            QTest::keyClick(vfo.box("txtFrequency"), Qt::Key_Escape);
+        QTEST(rig.messages.texts(), "shown");
+        QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how == 3));
+        QCOMPARE(int(rig.state.Image.Vfo.Frequency), how == 3 ? 43500000 : 43400000);
+        if (how == 3)
+            return;
         if (how == 0)
             QCOMPARE(vfo.window.statusText(), "");
 
@@ -262,31 +264,6 @@ private slots:
         QCOMPARE(seen, disabled);
     }
 
-    // The options a fill checks, by the captions the user reads beside them.
-    void optionCaptionsShowTheStoredSettings()
-    {
-        Rig rig;
-        VfoSettings& stored = rig.state.Image.Vfo;
-        stored.LockPowerTone = 0xC1;      // key lock On, Low, T
-        stored.BatteryBeepSquelch = 0x87; // Li-ion, beeper Off, saving Off
-        stored.BellShiftStep = 0x93;      // bell On, stand-by beep Off, "+"
-        stored.BcloCallTot = 0x35;        // BCLO Off
-        stored.SkipScanApo = 0xC2;        // scan skip On, Busy
-        stored.EpoLamp = 0x90;            // external control On, lamp On
-        stored.RptFlags = 0x60;           // repeater tone On, "-"
-        VfoWindow vfo(rig);
-        QStringList seen;
-        for (QGroupBox* frame : vfo.window.findChildren<QGroupBox*>())
-            for (QRadioButton* option : frame->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
-                if (option->isChecked())
-                    seen << frame->title() + ": " + option->text();
-        QCOMPARE(seen, (QStringList{"Key Lock: On", "Tone setting: T", "Transmission Output Level: Low",
-                                    "Shift direction: +", "Beeper: Off", "Battery saving: Off", "Bell: On",
-                                    "Stand-by-beep: Off", "BCLO: Off", "Scan: Busy", "Scan skip: On",
-                                    "External terminal control: On", "Lamp: On", "Battery type: 2(Li-ion)",
-                                    "Shift direction: -", "Tone setting: On"}));
-    }
-
     // "Write Setting" and "Write Memories" answered with Cancel send nothing; with OK
     // each backs the radio up first (a whole read, then the write's own
     // identification) and leaves its trace, as the Data menu's writes do.
@@ -328,31 +305,64 @@ private slots:
                      (Texts{"QZ~F0700R\r", "QZ~F07F0R\r", "QZ~F0710R\r", "QZ~F0700R\r"}));
     }
 
-    // A click on a "No" cell selects that row as the current one; the dialog's step
-    // box rounds when left; the close box recomputes the current channel; a write
-    // that fails keeps the current channel it computed.
-    void gridAndDialogAsTheUserSeesThem()
+    // The VFO window opens at one size however it was left (Cancel, the close box,
+    // OK): the whole window, without a scroll bar, on a screen high enough for it.
+    void vfoWindowOpensWhole()
+    {
+        Rig rig;
+        VfoWindow vfo(rig);
+        const QSize first = vfo.window.size();
+        const QScrollBar* bar = Find<QScrollArea>(vfo.window, "VfoScroll")->verticalScrollBar();
+        for (const char* leave : {"Command1_3", "close", "Command1_2", "Command1_3"}) {
+            qstrcmp(leave, "close") == 0 ? void(vfo.window.close()) : Click(vfo.window, leave);
+            QVERIFY(!vfo.window.isVisible());
+            vfo.open();
+            QCOMPARE(vfo.window.size(), first);
+            QVERIFY(!bar->isVisible() && vfo.window.rect().contains(vfo.window.Command1[3]->geometry()));
+        }
+    }
+
+    // Gestures on rows that are not the current one: a click on a "No" cell selects its
+    // row; a double-click opens the dialog on its row (also on the last row, partly
+    // shown), whose step box rounds when left and whose Cancel after an off-raster
+    // frequency says nothing and stores nothing.
+    // The close box recomputes the current channel; a write that fails keeps it.
+    void gridGestures()
     {
         Rig rig;
         rig.state.Image.Channels.at(6).Enabled = true;
         MemWindow mem(rig);
-        QItemSelectionModel* selection = mem.window.MSFlexGrid1->selectionModel();
-        mem.click(7, 0);
-        QTRY_VERIFY(selection->isSelected(mem.at(7, 1)) && selection->isSelected(mem.at(7, 11)));
+        Activate(mem.window);
+        QTableView* grid = mem.window.MSFlexGrid1;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.at(7, 0)).center());
+        QTRY_VERIFY(grid->selectionModel()->isSelected(mem.at(7, 1)) && grid->selectionModel()->isSelected(mem.at(7, 11)));
         QCOMPARE(rig.state.Grid.Row, 7);
 
+        QStringList opened;
         mem.window.setDialogRunner([&](app::frmMemSub& dialog) {
+            opened << Find<QLabel>(dialog, "lblChannel")->text();
             Activate(dialog);
+            auto* frequency = Find<QLineEdit>(dialog, "txtFrequency");
+            if (opened.size() == 2) {
+                TypeInto(frequency, "434.00001");
+                return Click(dialog, "Command1_1");
+            }
+            TypeInto(frequency, "434.00625"); // on the 12.5 kHz raster
             auto* step = Find<QComboBox>(dialog, "cboStep");
-            TypeInto(Find<QLineEdit>(dialog, "txtFrequency"), "434.00625"); // on the 12.5 kHz raster
             Focus(step);
             QTest::keyClick(step, Qt::Key_Home); // 5 kHz
             Focus(Find<QLineEdit>(dialog, "txtShiftFreq"));
-            QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
             Click(dialog, "Command1_0");
         });
-        mem.click(3, 1, true);
+        mem.doubleClick(3, 1);
         QCOMPARE(mem.at(3, 1).data().toString(), "434.00500");
+        mem.window.resize(mem.window.width(), mem.window.height() + 10); // the last row partly shown
+        QTRY_COMPARE(grid->rowAt(grid->viewport()->height() - 1), 16);
+        QVERIFY(grid->visualRect(mem.at(17, 0)).bottom() >= grid->viewport()->height());
+        mem.doubleClick(17, 0);
+        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16"}));
+        QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
+        QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
         mem.window.close();
         QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
         QVERIFY(rig.state.Image.ChannelsChanged);

@@ -34,11 +34,14 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const int row = index.row() + 1;
-    const bool disabledLook = index.column() > 0 && grid_.Look[static_cast<std::size_t>(row)] == RowLook::Disabled;
+    const auto row = static_cast<std::size_t>(index.row() + 1);
+    const auto col = static_cast<std::size_t>(index.column());
+    if (row >= shownText_.size() || col >= shownText_[row].size())
+        return {};
+    const bool disabledLook = col > 0 && shownLook_[row] == RowLook::Disabled;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: return ToQString(grid_.TextMatrix(row, index.column()));
+    case Qt::AccessibleTextRole: return ToQString(shownText_[row][col]);
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::ForegroundRole:
         if (index.column() == 0)
@@ -63,7 +66,7 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation == Qt::Horizontal && section >= 0 && section < ChannelGrid::Cols &&
         (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
-        return ToQString(grid_.TextMatrix(0, section));
+        return ToQString(shownText_[0][static_cast<std::size_t>(section)]);
     return {};
 }
 
@@ -76,8 +79,23 @@ Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const
 
 void ChannelGridModel::refresh()
 {
-    beginResetModel();
-    endResetModel();
+    int first = 0; // the first and last changed channel row (grid row), 0 for none
+    int last = 0;
+    for (int row = 0; row < ChannelGrid::Rows; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        if (shownText_[r] == grid_.Text[r] && shownLook_[r] == grid_.Look[r])
+            continue;
+        shownText_[r] = grid_.Text[r];
+        shownLook_[r] = grid_.Look[r];
+        if (row == 0) {
+            emit headerDataChanged(Qt::Horizontal, 0, ChannelGrid::Cols - 1);
+            continue;
+        }
+        first = first == 0 ? row : first;
+        last = row;
+    }
+    if (first > 0)
+        emit dataChanged(index(first - 1, 0), index(last - 1, ChannelGrid::Cols - 1));
 }
 
 } // namespace kvr27::app

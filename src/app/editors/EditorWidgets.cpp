@@ -120,13 +120,21 @@ QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::initializ
     return group;
 }
 
-QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption)
+QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption, CommandKind kind)
 {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QStringLiteral("Command1_%1").arg(index));
     button->setAutoDefault(false);
     button->setMinimumWidth(Twips(button, 1695));
+    if (kind == CommandKind::DropsEdits)
+        button->setFocusPolicy(Qt::TabFocus);
     return button;
+}
+
+void FocusForCommand(QPushButton* button)
+{
+    if (button->focusPolicy() & Qt::ClickFocus)
+        button->setFocus(Qt::OtherFocusReason);
 }
 
 void ShowText(QLineEdit* edit, const QString& text)

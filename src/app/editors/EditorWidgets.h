@@ -49,8 +49,22 @@ QComboBox* AddList(QGroupBox* frame, std::string_view name, LabelTable items);
 // indices.
 QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::initializer_list<const char*> captions);
 
+// What a command button does with the edits in the window's boxes.
+enum class CommandKind {
+    // OK, a transfer: the box left runs its leave rules first, as on any click.
+    TakesEdits,
+    // Cancel: a click takes no focus, so no leave rule runs and nothing is said about
+    // a value that is thrown away (Tab still reaches the button).
+    DropsEdits,
+};
+
 // A command button of a control array ("Command1_2").
-QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption);
+QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption,
+                               CommandKind kind = CommandKind::TakesEdits);
+// Before a button's command: a button that takes the edits takes the focus, so the
+// focused box runs its leave rules first also when the command comes by keyboard
+// (Enter on the default button); one that drops them leaves the focus alone.
+void FocusForCommand(QPushButton* button);
 
 // Shows a text the program sets in a box, without firing its change signal; the box's
 // typing length stays right for the new text.

@@ -65,9 +65,9 @@ TransferStatusBar* EditorWindow::statusBar()
     return statusBar_;
 }
 
-QPushButton* EditorWindow::addCommand(int index, const char* caption)
+QPushButton* EditorWindow::addCommand(int index, const char* caption, CommandKind kind)
 {
-    QPushButton* button = MakeCommandButton(this, index, caption);
+    QPushButton* button = MakeCommandButton(this, index, caption, kind);
     connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
     commands_.push_back(button);
     return button;
@@ -83,10 +83,8 @@ void EditorWindow::Command1_Click(int index)
         link.beginCommand();
         statusBar_->beginTransfer(link, index == 0 ? TransferKind::Read : TransferKind::Write);
     }
-    // The focused box's leave rules run first, as on a click (Enter on the default
-    // button leaves the focus where it was).
     if (index >= 0 && index < static_cast<int>(commands_.size()))
-        commands_[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
+        FocusForCommand(commands_[static_cast<std::size_t>(index)]);
     setCommandsEnabled(false);
     if (transfer)
         RunTracedCommand(context_.State, link_, [&](LinkServices& link) { runCommand(index, link); });

@@ -3,6 +3,7 @@
 // window, the load on first showing (and again after the close box), their own
 // status bar for the progress of their transfers, and their command buttons.
 #include "app/editors/EditorContext.h"
+#include "app/editors/EditorWidgets.h"
 #include "link/LinkServices.h"
 
 #include <QDialog>
@@ -55,7 +56,7 @@ protected:
     // The status bar, to be placed at the bottom of the window.
     TransferStatusBar* statusBar();
     // Makes the button Command1_<index>.
-    QPushButton* addCommand(int index, const char* caption);
+    QPushButton* addCommand(int index, const char* caption, CommandKind kind = CommandKind::TakesEdits);
     // The command of button `index`; the transfers (0 and 1) go through `link`.
     virtual void runCommand(int index, LinkServices& link) = 0;
 

@@ -14,6 +14,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -98,8 +99,17 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
                     return;
                 editor_.rowSelected(current.row() + 1);
                 // The view settles its own selection after this (a click on a "No"
-                // cell selects nothing): the current row is shown selected once it has.
-                QMetaObject::invokeMethod(this, [this] { render(); }, Qt::QueuedConnection);
+                // cell selects nothing): the current row is shown selected once it has,
+                // without scrolling, so a row the user chose stays under the pointer
+                // for the second click of a double-click.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        MSFlexGrid1->setAutoScroll(false);
+                        showSelection();
+                        MSFlexGrid1->setAutoScroll(true);
+                    },
+                    Qt::QueuedConnection);
             });
     connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
     MSFlexGrid1->installEventFilter(this);
@@ -125,8 +135,17 @@ void frmMem::load()
 
 void frmMem::render()
 {
-    rendering_ = true;
+    const QScopedValueRollback guard(rendering_, true);
     model_->refresh();
+    showSelection();
+    const ChannelGrid& grid = context_.State.Grid;
+    MSFlexGrid1->scrollTo(model_->index(grid.Row - 1, 0));
+    MSFlexGrid1->setVisible(grid.Visible);
+}
+
+void frmMem::showSelection()
+{
+    const QScopedValueRollback guard(rendering_, true);
     const ChannelGrid& grid = context_.State.Grid;
     const int row = grid.Row - 1;
     QItemSelectionModel* selection = MSFlexGrid1->selectionModel();
@@ -134,9 +153,6 @@ void frmMem::render()
     selection->select(QItemSelection(model_->index(row, std::min(grid.Col, grid.ColSel)),
                                      model_->index(row, std::max(grid.Col, grid.ColSel))),
                       QItemSelectionModel::ClearAndSelect);
-    MSFlexGrid1->scrollTo(model_->index(row, 0));
-    MSFlexGrid1->setVisible(grid.Visible);
-    rendering_ = false;
 }
 
 void frmMem::runCommand(int index, LinkServices& link)

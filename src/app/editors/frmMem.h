@@ -49,6 +49,8 @@ protected:
 private:
     // The context menu of a row: the channel dialog, "Enable" and "disable".
     void showRowMenu(const QPoint& position);
+    // Shows the grid state's current cell and selection, without scrolling.
+    void showSelection();
     // Places the channel dialog below the current row (above it near the screen's
     // bottom), so the row stays in sight.
     void placeBesideRow(QWidget& dialog);

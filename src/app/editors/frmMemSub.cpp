@@ -38,7 +38,7 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addSpacing(Twips(this, 360));
     Command1[0] = MakeCommandButton(this, 0, "OK");
-    Command1[1] = MakeCommandButton(this, 1, "Cancel");
+    Command1[1] = MakeCommandButton(this, 1, "Cancel", CommandKind::DropsEdits);
     // Enter confirms as OK does.
     Command1[0]->setDefault(true);
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
@@ -75,8 +75,7 @@ void frmMemSub::Command1_Click(int index)
         done(Rejected);
         return;
     }
-    // The focused box's leave rules run first, as on a click on OK.
-    Command1[0]->setFocus(Qt::OtherFocusReason);
+    FocusForCommand(Command1[0]);
     if (editor_.okClicked())
         done(Accepted);
     else

@@ -130,7 +130,8 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
-        Command1[index] = addCommand(index, ButtonCaptions[index]);
+        Command1[index] = addCommand(index, ButtonCaptions[index],
+                                     index == 3 ? CommandKind::DropsEdits : CommandKind::TakesEdits);
         buttons->addWidget(Command1[index]);
     }
     // Enter confirms as OK does.
@@ -146,8 +147,11 @@ void frmVfo::fitToScreen()
     const QRect available = screen->availableGeometry();
     const QSize frames = scroll_->widget()->sizeHint();
     // What the window needs besides the frames: the buttons, the status bar, the
-    // margins, and its title bar and border (an allowance of three lines).
-    const int besides = layout()->sizeHint().height() - scroll_->sizeHint().height() + 3 * fontMetrics().height();
+    // margins, and its title bar and border (an allowance of three lines). Measured
+    // against the scroll area's place in the layout, which holds the least size set
+    // at the last showing, so every showing comes to the same size.
+    const QLayoutItem* scrolled = layout()->itemAt(layout()->indexOf(scroll_));
+    const int besides = layout()->sizeHint().height() - scrolled->sizeHint().height() + 3 * fontMetrics().height();
     const int bar = scroll_->verticalScrollBar()->sizeHint().width();
     const int height = std::min(frames.height(), available.height() - besides);
     const int width = std::min(frames.width() + (height < frames.height() ? bar : 0),
