@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace kvr27 {
@@ -60,6 +61,13 @@ extern const std::array<TransmitRange, 5> TransmitRanges;
 // when outside the range or not a number (the row's message when showRangeMessage).
 int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
                         bool showModelMessage, MessageSink& messages);
+
+// What the windows say where a transmit frequency is typed that CheckFrequencyRange
+// refuses for lying outside the range ("440.00000 MHz is outside this radio's range,
+// 433.06 to below 434.785 MHz: it will not be written."); "" for a text it accepts,
+// a blank or no number (the entry rules speak about those) and a radio of another
+// model.
+std::string OutOfRangeRemark(const RadioImage& image, std::string_view frequencyText);
 
 // The VFO window's three groups of model-restricted controls.
 enum class ModelControlGroup {

@@ -6,6 +6,8 @@
 #include "link/LinkState.h"
 #include "link/MemoryMap.h"
 
+#include <filesystem>
+
 namespace kvr27 {
 
 namespace {
@@ -95,15 +97,18 @@ std::string TransferNote(const TransferOutcome& outcome)
     }
 }
 
-std::string CommandNote(const LinkState& link)
+std::string CommandNote(const LinkState& link, NoteFiles files)
 {
     std::string note = link.LastTransfer ? TransferNote(*link.LastTransfer) : std::string();
-    const auto add = [&note](const std::string& what, const std::string& file) {
-        if (!file.empty())
-            note += (note.empty() ? "" : "; ") + what + file;
+    const auto add = [&note](const std::string& what, const std::string& text) {
+        if (!text.empty())
+            note += (note.empty() ? "" : "; ") + what + text;
     };
-    add("backup: ", link.BackupFile);
-    add("trace: ", link.TraceFile);
+    const auto named = [files](const std::string& file) {
+        return files == NoteFiles::NamesOnly ? std::filesystem::path(file).filename().string() : file;
+    };
+    add("backup: ", named(link.BackupFile));
+    add("trace: ", named(link.TraceFile));
     add("trace not saved: ", link.TraceProblem);
     return note;
 }

@@ -27,8 +27,12 @@ struct LinkState;
 // what failed: the device, the block or channel of the exchange and why.
 std::string TransferNote(const TransferOutcome& outcome);
 
+// How a note names the files a command left: by their whole paths, or by their
+// names only (a window's note, whose tooltip holds the whole one).
+enum class NoteFiles { WholePaths, NamesOnly };
+
 // The note after a command: TransferNote of its outcome (nothing when no transfer
 // ran), then the backup and the trace it left, or why the trace was not saved.
-std::string CommandNote(const LinkState& link);
+std::string CommandNote(const LinkState& link, NoteFiles files = NoteFiles::WholePaths);
 
 } // namespace kvr27

@@ -14,13 +14,13 @@
 #include "platform/TitleWidth.h"
 #include "core/Questions.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -66,7 +66,12 @@ struct Shell : test::ShellFixture {
     app::EditorContext editors{state, messages, port, waiter};
 };
 
-QString NoteOf(QWidget& window) { return window.findChild<app::TransferStatusBar*>("StatusBar1")->noteText(); }
+// The note, and whether it goes by itself.
+QString NoteOf(QWidget& window)
+{
+    auto* bar = window.findChild<app::TransferStatusBar*>("StatusBar1");
+    return bar->noteText() + (bar->findChild<QTimer*>("StatusBar1_NoteTimer")->isActive() ? " (goes)" : "");
+}
 
 QStringList Shown(const Shell& shell)
 {
@@ -100,24 +105,25 @@ void EnterFrequency(QWidget& window, const QString& text)
 class TestComfort : public QObject {
     Q_OBJECT
 private slots:
-    // The main window opens where the start window was, and a long status text does
-    // not widen it. Each shortcut reaches its command; Cancel is offered during a read,
-    // never during a write. Alt with a mnemonic opens its menu.
+    // The main window opens where the start window was, and a long status text wraps
+    // rather than widen it. Each shortcut reaches its command; the progress bar shows
+    // the progress text whole; Cancel is offered during a read, never during a write.
+    // Alt with a mnemonic opens its menu.
     void mainWindowByKeyboard_data()
     {
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QList<int>>("counts"); // exchanges, files asked, printer asked, Cancel offered
-        QTest::addColumn<QStringList>("texts"); // first message, Cancel's tooltip, the note
-        const QStringList none{"", "", ""};
+        QTest::addColumn<QStringList>("texts"); // first message, Cancel's tooltip, the note, the last progress
+        const QStringList none{"", "", "", ""};
         QTest::newRow("Load") << QKeySequence("Ctrl+O") << QList<int>{0, 1, 0, 0} << none;
         QTest::newRow("Save") << QKeySequence("Ctrl+S") << QList<int>{0, 1, 0, 0} << none;
         QTest::newRow("Print") << QKeySequence("Ctrl+P") << QList<int>{0, 0, 1, 0} << none;
         QTest::newRow("Read > All") << QKeySequence("Ctrl+R") << QList<int>{107, 0, 0, 1}
-                                    << QStringList{"", "", "Read complete"};
+                                    << QStringList{"", "", "Read complete (goes)", "Memory mode read       100%"};
         QTest::newRow("Write > All") << QKeySequence("Ctrl+Shift+W") << QList<int>{8, 0, 0, 0}
                                      << QStringList{OverwriteQuestion,
                                                     "A write cannot be cancelled: the radio would be left half written.",
-                                                    "Write complete"};
+                                                    "Write complete (goes)", "Memory mode write       100%"};
     }
     void mainWindowByKeyboard()
     {
@@ -141,19 +147,27 @@ private slots:
         window->setStatusText(device);
         QTest::qWait(20);
         QCOMPARE(window->width(), width);
-        QCOMPARE(window->findChild<QLabel*>("StatusBar1_Panel1")->toolTip(), device);
+        auto* panel = window->findChild<app::ElidedLabel*>("StatusBar1_Panel1");
+        QVERIFY(panel->shownLines(panel->contentsRect().width()).last().endsWith("Permission denied"));
         auto* cancel = window->findChild<QPushButton*>("StatusBar1_Cancel");
+        auto* bar = window->findChild<QProgressBar*>("StatusBar1_Progress");
         bool offered = false;
-        shell.waiter.onTick = [&](int) { offered = offered || (cancel->isVisible() && cancel->isEnabled()); };
+        QString progress;
+        shell.waiter.onTick = [&](int) {
+            offered = offered || (cancel->isVisible() && cancel->isEnabled());
+            const bool fits = bar->fontMetrics().horizontalAdvance(bar->text()) < bar->contentsRect().width();
+            progress = bar->isVisible() ? bar->text() + (fits ? "" : " (cut)") : progress;
+        };
         QTest::keySequence(window.get(), keys);
         QTEST((QList<int>{int(shell.radio.commands().size()), int(shell.dialogs.filtersAsked.size()),
                           int(shell.dialogs.printAnswers.empty()), int(offered)}), "counts");
-        QTEST((QStringList{Shown(shell).value(0), cancel->toolTip(), NoteOf(*window)}), "texts");
+        QTEST((QStringList{Shown(shell).value(0), cancel->toolTip(), NoteOf(*window), progress}), "texts");
         QTest::keyClick(window.get(), Qt::Key_D, Qt::AltModifier);
         QTRY_COMPARE(window->mnuEeprom->isVisible() ? window->mnuEeprom->title() : QString(), QString("&Data"));
     }
 
-    // The note after each way a transfer ends (one row per cause); the message boxes say what they said.
+    // The note after each way a transfer ends (one row per cause), which stays; the
+    // message boxes say what they said.
     void notes_data()
     {
         QTest::addColumn<QString>("item");
@@ -189,20 +203,24 @@ private slots:
         QTEST(QStringList{NoteOf(window)} + Shown(shell), "shown");
     }
 
-    // Cancel in each window that reads: the read stops at once, silently, and
-    // the image, the forms and the change flags are as before.
+    // Cancel or Escape in each window that reads: the read stops at once, silently,
+    // and the image, the forms and the change flags are as before.
     void cancelledReadChangesNothing_data()
     {
         QTest::addColumn<int>("window"); // 0 main Read > All, 1 VFO "Read Setting", 2 grid "Read Memories"
         QTest::addColumn<int>("cancelAt");
-        QTest::newRow("main window, in the memory part") << 0 << 40;
-        QTest::newRow("VFO window") << 1 << 3;
-        QTest::newRow("channel grid") << 2 << 10;
+        QTest::addColumn<bool>("escape"); // else a click on Cancel
+        QTest::newRow("main window, in the memory part, Escape") << 0 << 40 << true;
+        QTest::newRow("main window, Cancel") << 0 << 3 << false;
+        QTest::newRow("VFO window, Escape") << 1 << 3 << true;
+        QTest::newRow("channel grid, Cancel") << 2 << 10 << false;
+        QTest::newRow("channel grid, Escape") << 2 << 50 << true;
     }
     void cancelledReadChangesNothing()
     {
         QFETCH(int, window);
         QFETCH(int, cancelAt);
+        QFETCH(bool, escape);
         Shell shell;
         RadioImage& image = shell.state.Image;
         image.Channels.at(3).Enabled = true;
@@ -210,16 +228,24 @@ private slots:
         std::unique_ptr<QWidget> shown(window == 0   ? new frmMain(shell.linked())
                                        : window == 1 ? static_cast<QWidget*>(Open<app::frmVfo>(shell))
                                                      : Open<app::frmMem>(shell));
-        shown->show();
+        Activate(*shown);
         const RadioImage before = image;
         const VfoForm form = shell.state.Vfo;
         const auto row4 = shell.state.Grid.TextMatrix(4, 1);
         auto* cancel = shown->findChild<QPushButton*>("StatusBar1_Cancel");
-        // A disabled Cancel does nothing and the read runs on past cancelAt.
-        shell.waiter.onTick = [&](int tick) { if (tick == cancelAt) QTest::mouseClick(cancel, Qt::LeftButton); };
+        // A disabled Cancel does nothing and the read runs on past cancelAt. The key
+        // goes where the window system sends it: to the focus, else the window.
+        shell.waiter.onTick = [&](int tick) {
+            QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : shown.get();
+            if (tick == cancelAt)
+                escape ? QTest::keyClick(focus, Qt::Key_Escape) : QTest::mouseClick(cancel, Qt::LeftButton);
+            QCoreApplication::processEvents();
+        };
         window == 0 ? static_cast<frmMain*>(shown.get())->mnuEepReadAll->trigger()
                     : shown->findChild<QPushButton*>("Command1_0")->click();
-        QCOMPARE(QStringList{NoteOf(*shown)} + Shown(shell), (QStringList{"Read cancelled", SettingsChangedQuestion}));
+        QCOMPARE(QStringList{NoteOf(*shown)} + Shown(shell),
+                 (QStringList{"Read cancelled (goes)", SettingsChangedQuestion}));
+        QVERIFY(shown->isVisible());
         QVERIFY(image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form
                 && shell.state.Grid.TextMatrix(4, 1) == row4);
         QCOMPARE((QList<int>{int(shell.radio.commands().size()), image.ModelCode, image.SettingsChanged,
@@ -227,8 +253,8 @@ private slots:
                  (QList<int>{cancelAt, before.ModelCode, 1, before.VfoChanged, before.ChannelsChanged, 0, 0}));
     }
 
-    // Arrows to a row, then Enter, the keypad's Enter or F2, open the dialog on that
-    // row, beside it. The row menu offers its three commands and "disable" turns the
+    // The grid opens with the focus on its current row: arrows to a row, then Enter,
+    // the keypad's Enter or F2, open the dialog on that row, beside it. The row menu offers its three commands and "disable" turns the
     // row off.
     void gridByKeyboardAndMouse()
     {
@@ -244,9 +270,8 @@ private slots:
             seen << dialog.findChild<QLabel*>("lblChannel")->text()
                         + (dialog.frameGeometry().intersects(row) ? " over its row" : "");
         });
-        grid->setFocus();
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter, Qt::Key_F2}) {
-            QTest::keyClick(grid, key);
+            QTest::keyClick(QApplication::focusWidget(), key);
             QTest::qWait(10);
         }
         QCOMPARE(seen, (QStringList{"Channel 1", "Channel 3", "Channel 3"}));
@@ -284,23 +309,6 @@ private slots:
                  (QList<int>{QDialog::Accepted, 43400000, 0, 43350000}));
     }
 
-    // A long note wraps at spaces onto a second line, the rest shortened; a word
-    // longer than the line is broken (widths in widths of "0").
-    void longNoteWraps()
-    {
-        app::ElidedLabel label;
-        label.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        label.setMaxLines(2);
-        const auto lines = [&](const QString& text, int zeros) {
-            label.setFullText(text);
-            return label.shownLines(label.fontMetrics().horizontalAdvance(QString(zeros, '0')));
-        };
-        QCOMPARE(lines("Read complete", 40), QStringList{"Read complete"});
-        QCOMPARE(lines("Read failed on /dev/ttyUSB0: no answer", 30),
-                 (QStringList{"Read failed on /dev/ttyUSB0:", "no answer"}));
-        QCOMPARE(lines("/tmp/kvr27shots/a/b/c/d/e/f/radio", 20), (QStringList{"/tmp/kvr27shots/a/b/", "c/d/e/f/radio"}));
-    }
-
     // A device assigned in the port window is the one the main window opens, also
     // after a restart (a new window reading the settings again); KVR27_COMn goes first.
     void assignedPortIsOpened()
@@ -333,7 +341,7 @@ private slots:
         qunsetenv("KVR27_COM3");
         simulator.terminate();
         simulator.waitForFinished(5000);
-        QCOMPARE(seen, (QStringList{link, "Read complete", link, "Read complete", "/nonexistent/kvr27-com3",
+        QCOMPARE(seen, (QStringList{link, "Read complete (goes)", link, "Read complete (goes)", "/nonexistent/kvr27-com3",
                                     "Read failed: could not open COM3 (/nonexistent/kvr27-com3): "
                                     "No such file or directory"}));
     }

@@ -4,11 +4,13 @@
 #include "LinkRig.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/frmMemSub.h"
+#include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmVfo.h"
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
 #include "link/DataMenuCommands.h"
+#include "link/ImageTransfers.h"
 #include "link/Link.h"
 
 #include <QClipboard>
@@ -178,6 +180,8 @@ private slots:
         Click(vfo.window, "optBeep_1");
         TypeInto(vfo.box("txtFrequency"), "435.000019");
         QCOMPARE(vfo.box("txtFrequency")->text(), "435.00001"); // nine characters at most
+        QCOMPARE(vfo.window.findChild<app::TransferStatusBar*>()->remark(),
+                 "435.00001 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will not be written.");
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         if (how == 0 || how == 3)
             Click(vfo.window, how == 0 ? "Command1_3" : "Command1_2");
@@ -331,6 +335,7 @@ private slots:
     {
         Rig rig;
         rig.state.Image.Channels.at(6).Enabled = true;
+        rig.state.Image.Channels.at(6).Frequency = 44000000; // outside the KV-R27PA's range
         MemWindow mem(rig);
         Activate(mem.window);
         QTableView* grid = mem.window.MSFlexGrid1;
@@ -344,7 +349,10 @@ private slots:
             Activate(dialog);
             auto* frequency = Find<QLineEdit>(dialog, "txtFrequency");
             if (opened.size() == 2) {
+                TypeInto(frequency, "440.00000");
+                opened << Find<QLabel>(dialog, "lblRange")->text();
                 TypeInto(frequency, "434.00001");
+                opened << Find<QLabel>(dialog, "lblRange")->text();
                 return Click(dialog, "Command1_1");
             }
             TypeInto(frequency, "434.00625"); // on the 12.5 kHz raster
@@ -360,7 +368,14 @@ private slots:
         QTRY_COMPARE(grid->rowAt(grid->viewport()->height() - 1), 16);
         QVERIFY(grid->visualRect(mem.at(17, 0)).bottom() >= grid->viewport()->height());
         mem.doubleClick(17, 0);
-        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16"}));
+        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16",
+                                      "440.00000 MHz is outside this radio's range, 433.06 to below 434.785 MHz: "
+                                      "it will not be written.", ""}));
+        // The row the write would leave out: marked, the reason in its tooltip.
+        QCOMPARE((QStringList{mem.at(7, 1).data(Qt::ToolTipRole).toString(), mem.at(3, 1).data(Qt::ToolTipRole).toString()}),
+                 (QStringList{"440.00000 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will not be "
+                              "written.", ""}));
+        QVERIFY(mem.at(7, 1).data(Qt::BackgroundRole).isValid() && !mem.at(3, 1).data(Qt::BackgroundRole).isValid());
         QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
         QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
         mem.window.close();
@@ -373,7 +388,7 @@ private slots:
         rig.messages.shown.clear();
         rig.messages.answers = {true};
         Click(mem.window, "Command1_1");
-        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, ReadWriteErrorMessage}));
+        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, ReadWriteErrorMessage, LeftOutMessage}));
         QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
     }
 };

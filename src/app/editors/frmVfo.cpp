@@ -174,6 +174,7 @@ void frmVfo::load()
 void frmVfo::render()
 {
     binding_.show(context_.State.Vfo);
+    statusBar()->setRemark(QString::fromStdString(editor_.rangeRemark()));
 }
 
 void frmVfo::runCommand(int index, LinkServices& link)
