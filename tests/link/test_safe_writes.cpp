@@ -137,6 +137,9 @@ private slots:
         QTest::newRow("silent read-back") << Command(WriteVfoCommand) << Fault::Silence << 5 << ReadWriteErrorMessage
                                           << "Write not verified on emulated COM1: no answer from the radio at "
                                              "block 0700h";
+        QTest::newRow("non-hex read-back")
+            << Command(WriteVfoCommand) << Fault::NonHex << 5 << ReadWriteErrorMessage
+            << "Write not verified on emulated COM1: an answer that is not hexadecimal at block 0700h";
     }
     void readBackFindsWhatTheRadioDidNotStore()
     {
