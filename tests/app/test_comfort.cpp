@@ -37,15 +37,6 @@ void Activate(QWidget& window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-// The emulated radio's wait, with a hook at every tick (counted from 1).
-struct TickWaiter : Waiter {
-    explicit TickWaiter(sim::EmulatedPort& port) : port(port) {}
-    void waitTick() override { port.waitTick(), onTick ? onTick(++ticks) : void(); }
-    sim::EmulatedPort& port;
-    std::function<void(int)> onTick;
-    int ticks = 0;
-};
-
 // A KV-R27PA state over an emulated radio whose VFO blocks the boxes accept.
 struct Shell : test::ShellFixture {
     explicit Shell(std::uint8_t radioCode = 8) : radio(radioCode)
@@ -56,14 +47,13 @@ struct Shell : test::ShellFixture {
     AppContext linked()
     {
         AppContext c = context();
-        std::tie(c.LinkPort, c.LinkWaiter, c.ReportPrinter) = std::tuple(&port, &waiter, &printer);
+        std::tie(c.LinkPort, c.LinkWaiter, c.ReportPrinter) = std::tuple(&port, &port, &printer);
         return c;
     }
     sim::RadioEmulator radio;
     sim::EmulatedPort port{radio};
-    TickWaiter waiter{port};
     QPrinter printer;
-    app::EditorContext editors{state, messages, port, waiter};
+    app::EditorContext editors{state, messages, port, port};
 };
 
 QString NoteOf(QWidget& window) { return window.findChild<app::TransferStatusBar*>("StatusBar1")->noteText(); }
@@ -144,7 +134,7 @@ private slots:
         QCOMPARE(window->findChild<QLabel*>("StatusBar1_Panel1")->toolTip(), device);
         auto* cancel = window->findChild<QPushButton*>("StatusBar1_Cancel");
         bool offered = false;
-        shell.waiter.onTick = [&](int) { offered = offered || (cancel->isVisible() && cancel->isEnabled()); };
+        shell.port.onTick = [&](int) { offered = offered || (cancel->isVisible() && cancel->isEnabled()); };
         QTest::keySequence(window.get(), keys);
         QTEST((QList<int>{int(shell.radio.commands().size()), int(shell.dialogs.filtersAsked.size()),
                           int(shell.dialogs.printAnswers.empty()), int(offered)}), "counts");
@@ -216,7 +206,7 @@ private slots:
         const auto row4 = shell.state.Grid.TextMatrix(4, 1);
         auto* cancel = shown->findChild<QPushButton*>("StatusBar1_Cancel");
         // A disabled Cancel does nothing and the read runs on past cancelAt.
-        shell.waiter.onTick = [&](int tick) { if (tick == cancelAt) QTest::mouseClick(cancel, Qt::LeftButton); };
+        shell.port.onTick = [&](int tick) { if (tick == cancelAt) QTest::mouseClick(cancel, Qt::LeftButton); };
         window == 0 ? static_cast<frmMain*>(shown.get())->mnuEepReadAll->trigger()
                     : shown->findChild<QPushButton*>("Command1_0")->click();
         QCOMPARE(QStringList{NoteOf(*shown)} + Shown(shell), (QStringList{"Read cancelled", SettingsChangedQuestion}));

@@ -176,6 +176,11 @@ void frmVfo::render()
     binding_.show(context_.State.Vfo);
 }
 
+QWidget* frmVfo::entryControls()
+{
+    return scroll_->widget();
+}
+
 void frmVfo::runCommand(int index, LinkServices& link)
 {
     bool hide = false;
