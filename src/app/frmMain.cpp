@@ -256,7 +256,12 @@ app::EditorContext frmMain::editorContext()
     return {context_.State, context_.Messages, *port_, *waiter_};
 }
 
-void frmMain::Command2_Click() {}
+void frmMain::Command2_Click()
+{
+    if (context_.State.TransferRunning)
+        return;
+    ClosePortIfOpen();
+}
 
 void frmMain::mnuInfo_Click()
 {

@@ -79,8 +79,8 @@ public:
     // The buttons: 0 opens the channel grid, 1 the VFO window (each refilled from the
     // radio image and shown modally), 2 closes the window.
     void Command1_Click(int index);
-    // "port close": the port stays as it is; it closes when the program ends or
-    // another port is used.
+    // "port close": closes the serial port (refused while a transfer runs); the next
+    // transfer opens it afresh, so a cable plugged in again is found.
     void Command2_Click();
     // Shows the about box modally.
     void mnuInfo_Click();

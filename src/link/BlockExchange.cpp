@@ -11,22 +11,33 @@ namespace {
 
 // Sends the command, waits one tick and judges the answer (JudgeAnswer), taking
 // the answer only when more than the echo came. Late characters of an earlier
-// exchange are thrown away first.
-LinkResult Exchange(LinkServices& services, ExchangeKind kind, const std::string& command, std::string& payload)
+// exchange are thrown away first. A port that closed itself meanwhile has lost its
+// device, whatever came before.
+LinkResult Exchange(LinkSession& session, ExchangeKind kind, const std::string& command, std::string& payload)
 {
-    services.port.readAll();
-    services.port.write(command);
-    services.waiter.waitTick();
-    const std::size_t count = services.port.bytesAvailable();
-    const std::string answer = count > command.size() ? services.port.readAll() : std::string();
+    Port& port = session.Services.port;
+    const std::string sent = command.substr(0, command.size() - 1);
+    port.readAll();
+    if (port.isOpen()) {
+        port.write(command);
+        session.Services.waiter.waitTick();
+    }
+    const std::size_t count = port.bytesAvailable();
+    const std::string answer = count > command.size() ? port.readAll() : std::string();
+    if (!port.isOpen()) {
+        session.State.OpenPortNumber = NoPortOpen;
+        return {LinkFault::DeviceGone, sent, port.deviceName(session.ComNumber)};
+    }
     AnswerJudgement judged = JudgeAnswer(kind, command, count, answer);
     payload = std::move(judged.Payload);
-    return {judged.Fault, command.substr(0, command.size() - 1), {}};
+    return {judged.Fault, sent, {}};
 }
 
+// "Read/Write Error", with the cause below it when the device went away.
 LinkResult Failed(LinkServices& services, LinkResult result)
 {
-    services.messages.notify(ReadWriteErrorMessage, MessageIcon::Exclamation);
+    services.messages.notify(ReadWriteErrorMessage, MessageIcon::Exclamation,
+                             result.Fault == LinkFault::DeviceGone ? DescribeLinkResult(result) : std::string());
     return result;
 }
 
@@ -38,7 +49,7 @@ LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target)
     LinkServices& services = session.Services;
     const int number = session.ComNumber;
     link.PortProblem.clear();
-    if (number == link.OpenPortNumber)
+    if (number == link.OpenPortNumber && services.port.isOpen())
         return {};
     link.OpenPortNumber = static_cast<std::uint8_t>(number);
     if (services.port.isOpen())
@@ -54,12 +65,12 @@ LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target)
     return {};
 }
 
-LinkResult TryReadBlock(LinkServices& services, std::uint16_t address, std::string& digits)
+LinkResult TryReadBlock(LinkSession& session, std::uint16_t address, std::string& digits)
 {
     std::string payload;
-    LinkResult result = Exchange(services, ExchangeKind::Read, ReadCommand(address), payload);
+    LinkResult result = Exchange(session, ExchangeKind::Read, ReadCommand(address), payload);
     if (!result.ok())
-        return Failed(services, result);
+        return Failed(session.Services, result);
     // Digits in lowercase are read as their uppercase selves, and handed on so, like
     // every block text of the program.
     for (char& c : payload)
@@ -68,12 +79,12 @@ LinkResult TryReadBlock(LinkServices& services, std::uint16_t address, std::stri
     return result;
 }
 
-LinkResult TryWriteBlock(LinkServices& services, const std::string& command)
+LinkResult TryWriteBlock(LinkSession& session, const std::string& command)
 {
     std::string payload;
-    LinkResult result = Exchange(services, ExchangeKind::Write, command, payload);
+    LinkResult result = Exchange(session, ExchangeKind::Write, command, payload);
     if (!result.ok())
-        return Failed(services, result);
+        return Failed(session.Services, result);
     return result;
 }
 

@@ -23,17 +23,21 @@ struct LinkSession {
 };
 
 // Makes sure the port of COM number session.ComNumber is open. A port already open
-// on the same number is not touched; one open on another number is closed first.
+// on the same number is not touched; one open on another number is closed first,
+// and one that closed itself (its device went away) is opened afresh.
 // On failure "Can't open com Port" is shown, and the device and the system's reason
 // go to the target's status bar, to State.PortProblem and to the result's Detail.
 LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target);
 
 // Reads the 16 bytes at `address` into `digits` (32 hex digits). Anything but a
 // 32-digit data answer fails after "Read/Write Error", with `digits` untouched.
-LinkResult TryReadBlock(LinkServices& services, std::uint16_t address, std::string& digits);
+// A port that lost its device during the exchange fails as DeviceGone: the port is
+// then closed (State.OpenPortNumber is NoPortOpen), so the next transfer opens it
+// afresh and finds the device again once it is back.
+LinkResult TryReadBlock(LinkSession& session, std::uint16_t address, std::string& digits);
 
 // Sends a complete write command (carriage return included); fails after
-// "Read/Write Error" unless the radio acknowledged it.
-LinkResult TryWriteBlock(LinkServices& services, const std::string& command);
+// "Read/Write Error" unless the radio acknowledged it. A lost device as above.
+LinkResult TryWriteBlock(LinkSession& session, const std::string& command);
 
 } // namespace kvr27

@@ -18,7 +18,7 @@ namespace {
 LinkResult ReadModelCode(RadioImage& image, LinkSession& session)
 {
     std::string identity;
-    LinkResult result = TryReadBlock(session.Services, IdentityBlockAddress, identity);
+    LinkResult result = TryReadBlock(session, IdentityBlockAddress, identity);
     if (result.ok())
         image.ModelCode = DecodeModelCode(identity);
     return result;
@@ -43,7 +43,7 @@ LinkResult ReadStep(LinkSession& session, std::uint16_t address, std::string& di
 {
     if (session.State.CancelRequested)
         return {LinkFault::Cancelled, {}, {}};
-    return TryReadBlock(session.Services, address, digits);
+    return TryReadBlock(session, address, digits);
 }
 
 constexpr std::array<int, 3> VfoPercents = {33, 66, 100};
@@ -56,31 +56,31 @@ bool AnyVfoBoxEmpty(const VfoForm& form)
 
 LinkResult Refused(LinkFault fault) { return {fault, {}, {}}; }
 
-// Writes one block and, once the radio has acknowledged it, notes it in `sent`.
-LinkResult SendBlock(LinkServices& services, std::uint16_t address, const std::string& digits, SentBlocks* sent)
+// Writes one block and, once the radio has acknowledged it, notes it in `record`.
+LinkResult SendBlock(LinkSession& session, std::uint16_t address, const std::string& digits, WriteRecord* record)
 {
-    LinkResult result = TryWriteBlock(services, WriteCommand(address, digits));
-    if (result.ok() && sent)
-        sent->push_back({address, digits});
+    LinkResult result = TryWriteBlock(session, WriteCommand(address, digits));
+    if (result.ok() && record)
+        record->Sent.push_back({address, digits});
     return result;
 }
 
 // Sends the channel blocks and the current channel with the Enabled values as the
 // range pass left them.
-LinkResult SendChannels(const RadioImage& image, LinkServices& services, ProgressTarget target, SentBlocks* sent)
+LinkResult SendChannels(const RadioImage& image, LinkSession& session, ProgressTarget target, WriteRecord* record)
 {
-    LinkResult result = SendBlock(services, ChannelBitmapAddress, EncodeChannelBitmap(image.Channels), sent);
+    LinkResult result = SendBlock(session, ChannelBitmapAddress, EncodeChannelBitmap(image.Channels), record);
     for (int n = 0; n < ChannelTable::Count && result.ok(); ++n) {
-        const ChannelRecord& record = image.Channels.at(n);
-        if (record.Enabled)
-            result = SendBlock(services, ChannelBlockAddress(n), EncodeChannelBlock(record), sent);
+        const ChannelRecord& channel = image.Channels.at(n);
+        if (channel.Enabled)
+            result = SendBlock(session, ChannelBlockAddress(n), EncodeChannelBlock(channel), record);
         if (result.ok())
-            services.progress.showProgress(target, ProgressText("Memory mode write", n + 1));
+            session.Services.progress.showProgress(target, ProgressText("Memory mode write", n + 1));
     }
     if (result.ok())
-        result = TryWriteBlock(services, CurrentChannelCommand(image.Vfo.CurrentChannel));
-    if (result.ok() && sent)
-        sent->push_back({CurrentChannelAddress, HexByte(image.Vfo.CurrentChannel)});
+        result = TryWriteBlock(session, CurrentChannelCommand(image.Vfo.CurrentChannel));
+    if (result.ok() && record)
+        record->Sent.push_back({CurrentChannelAddress, HexByte(image.Vfo.CurrentChannel)});
     return result;
 }
 
@@ -146,10 +146,13 @@ LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget 
 }
 
 LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target,
-                            SentBlocks* sent)
+                            WriteRecord* record)
 {
     MessageSink& messages = session.Services.messages;
-    if (AnyVfoBoxEmpty(form)) {
+    // The values checked are the values sent: text typed while an exchange waits
+    // reaches `form`, not this copy.
+    const VfoForm values = form;
+    if (AnyVfoBoxEmpty(values)) {
         messages.notify(EditingIncompleteMessage);
         return Refused(LinkFault::FormRefused);
     }
@@ -158,16 +161,16 @@ LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& sessi
         result = ReadModelCode(image, session);
     if (!result.ok())
         return result;
-    const int range = CheckFrequencyRange(image, form.txtFrequency, true, true, messages);
+    const int range = CheckFrequencyRange(image, values.txtFrequency, true, true, messages);
     if (range == -1)
         form.txtFrequency.clear();
     if (range != 0)
         return Refused(range == -1 ? LinkFault::OutOfRange : LinkFault::ModelMismatch);
     std::string block2;
-    if (!(result = TryReadBlock(session.Services, VfoBlock2Address, block2)).ok())
+    if (!(result = TryReadBlock(session, VfoBlock2Address, block2)).ok())
         return result;
     const std::uint8_t radioCurrentChannel = DecodeCurrentChannel(block2);
-    if (CollectVfoWindow(image, form, messages) != 0)
+    if (CollectVfoWindow(image, values, messages) != 0)
         return Refused(LinkFault::FormRefused);
     const VfoSettings& vfo = image.Vfo;
     const std::array<SentBlock, 3> blocks = {{
@@ -176,14 +179,14 @@ LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& sessi
         {VfoBlock3Address, EncodeVfoBlock3(vfo)},
     }};
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        if (!(result = SendBlock(session.Services, blocks[i].Address, blocks[i].Digits, sent)).ok())
+        if (!(result = SendBlock(session, blocks[i].Address, blocks[i].Digits, record)).ok())
             return result;
         session.Services.progress.showProgress(target, ProgressText("Vfo mode Write", VfoPercents[i]));
     }
     return result;
 }
 
-LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, SentBlocks* sent)
+LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, WriteRecord* record)
 {
     LinkResult result = ConnectToModel(image, session, target);
     if (!result.ok())
@@ -191,14 +194,14 @@ LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget
     MessageSink& messages = session.Services.messages;
     ChannelTable& channels = image.Channels;
     std::array<bool, ChannelTable::Count> enabledBefore{};
-    bool leftOut = false;
+    int leftOut = 0;
     for (int n = 0; n < ChannelTable::Count; ++n) {
-        ChannelRecord& record = channels.at(n);
-        enabledBefore[static_cast<std::size_t>(n)] = record.Enabled;
-        if (record.Enabled && !record.IsPmr() &&
-            CheckFrequencyRange(image, FormatFrequency(record.Frequency), false, false, messages) != 0) {
-            record.Enabled = false;
-            leftOut = true;
+        ChannelRecord& channel = channels.at(n);
+        enabledBefore[static_cast<std::size_t>(n)] = channel.Enabled;
+        if (channel.Enabled && !channel.IsPmr() &&
+            CheckFrequencyRange(image, FormatFrequency(channel.Frequency), false, false, messages) != 0) {
+            channel.Enabled = false;
+            ++leftOut;
         }
     }
     image.Vfo.CurrentChannel = 0;
@@ -208,10 +211,12 @@ LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget
             break;
         }
     }
-    result = SendChannels(image, session.Services, target, sent);
+    result = SendChannels(image, session, target, record);
     for (int n = 0; n < ChannelTable::Count; ++n)
         channels.at(n).Enabled = enabledBefore[static_cast<std::size_t>(n)];
-    if (leftOut)
+    if (record)
+        record->LeftOut = leftOut;
+    if (leftOut > 0)
         messages.ask(LeftOutMessage);
     return result;
 }

@@ -33,19 +33,28 @@ LinkResult ReadVfoSettings(RadioImage& image, LinkSession& session, ProgressTarg
 // channel table, all or nothing; only ModelCode changes on failure.
 LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget target);
 
-// Writes the VFO form's values: "Editing incomplete. Check blank columns." for a
-// blank box; the range check of its frequency (one outside the range is emptied in
-// the form); then the values are collected into the image's VfoSettings
-// (CollectVfoWindow) and sent with the radio's own current channel byte (715h).
-// Each write the radio acknowledged is added to `sent` when given, for
-// VerifyWrittenBlocks; the same holds for WriteChannels.
+// What a write did besides its exchanges: the writes the radio acknowledged (for
+// VerifyWrittenBlocks) and the number of channels left out for their frequency.
+struct WriteRecord {
+    SentBlocks Sent;
+    int LeftOut = 0;
+};
+
+// Writes the VFO form's values as they stand when the write begins (the window's
+// events go on during the exchanges, so later changes to `form` are not sent):
+// "Editing incomplete. Check blank columns." for a blank box; the range check of
+// its frequency (one outside the range is emptied in `form`); then the values are
+// collected into the image's VfoSettings (CollectVfoWindow) and sent with the
+// radio's own current channel byte (715h). Each write the radio acknowledged is
+// added to `record` when given; the same holds for WriteChannels.
 LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target,
-                            SentBlocks* sent = nullptr);
+                            WriteRecord* record = nullptr);
 
 // Writes the bitmap, every enabled channel and the current channel. Channels whose
 // frequency is outside the model's range are left out of this write (and stay
-// enabled in the image), followed by LeftOutMessage. CurrentChannel becomes the
-// first channel written, or 0.
-LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, SentBlocks* sent = nullptr);
+// enabled in the image), followed by LeftOutMessage; `record` counts them.
+// CurrentChannel becomes the first channel written, or 0.
+LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target,
+                         WriteRecord* record = nullptr);
 
 } // namespace kvr27

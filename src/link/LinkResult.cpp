@@ -28,6 +28,8 @@ std::string DescribeLinkResult(const LinkResult& result)
         return "cancelled";
     case LinkFault::VerifyMismatch:
         return "read-back differs: " + result.Detail;
+    case LinkFault::DeviceGone:
+        return "the device " + result.Detail + " is gone";
     }
     return "unknown fault";
 }

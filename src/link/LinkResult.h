@@ -17,18 +17,21 @@ enum class LinkFault {
     OutOfRange,     // the transmit frequency is outside the model's range
     Cancelled,      // the user cancelled a read between two exchanges
     VerifyMismatch, // the read-back after a write differs (Detail: place, address, values)
+    DeviceGone,     // the device behind the open port went away (Detail: the device)
 };
 
 struct [[nodiscard]] LinkResult {
     LinkFault Fault = LinkFault::None;
     std::string Exchange; // the command of the failed exchange, without its carriage return
-    std::string Detail;   // PortNotOpened: "COMn (device): reason"; VerifyMismatch: what differs
+    std::string Detail;   // PortNotOpened: "COMn (device): reason"; VerifyMismatch: what differs;
+                          // DeviceGone: the device
 
     bool ok() const { return Fault == LinkFault::None; }
 };
 
 // One line for the user: the cause, and the exchange or the port it concerns
-// ("no answer to QZ~F0700R", "port not opened: COM1 (/dev/ttyUSB0): No such file").
+// ("no answer to QZ~F0700R", "port not opened: COM1 (/dev/ttyUSB0): No such file",
+// "the device /dev/ttyUSB0 is gone").
 std::string DescribeLinkResult(const LinkResult& result);
 
 } // namespace kvr27

@@ -12,6 +12,9 @@ public:
     // Opens COM port `portNumber` (1..5); false when it cannot be opened.
     virtual bool open(int portNumber) = 0;
     virtual void close() = 0;
+    // Whether the port is open. A port whose device goes away while it is open
+    // (unplugged, hung up, a write the system refuses) closes itself, and
+    // errorText() then says why; opening it again reaches the device once it is back.
     virtual bool isOpen() const = 0;
     // Sends the characters as they are.
     virtual void write(const std::string& text) = 0;
@@ -21,7 +24,7 @@ public:
     virtual std::string readAll() = 0;
     // The device that COM port `portNumber` stands for, for the user's eyes.
     virtual std::string deviceName(int portNumber) const = 0;
-    // The system's reason why the last open failed.
+    // The system's reason why the last open failed, or why the device was lost.
     virtual std::string errorText() const = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "core/Questions.h"
 #include "files/CloneFile.h"
 #include "link/ImageTransfers.h"
+#include "link/Link.h"
 
 #include <cctype>
 
@@ -50,7 +51,7 @@ bool ConfirmWrite(AppState& state, LinkServices& services, ProgressTarget target
     // The read's own messages stay unshown: a failure is told once, below, with why.
     SilentMessageSink quiet;
     LinkServices reading{services.port, services.waiter, quiet, services.progress};
-    LinkSession session{reading, state.Link, state.ComIndex + 1};
+    LinkSession session = SessionOf(state, reading);
     LinkResult read = ReadVfoSettings(radio, session, target);
     if (read.ok())
         read = ReadChannels(radio, session, target);

@@ -55,6 +55,8 @@ std::string Cause(const TransferOutcome& outcome)
         return "the VFO frequency is outside the model's range";
     case LinkFault::VerifyMismatch:
         return result.Detail;
+    case LinkFault::DeviceGone:
+        return "the device is gone" + at;
     case LinkFault::None:
     case LinkFault::Cancelled:
         break;
@@ -77,9 +79,7 @@ std::string KindWord(TransferKind kind)
     return {};
 }
 
-} // namespace
-
-std::string TransferNote(const TransferOutcome& outcome)
+std::string OutcomeWords(const TransferOutcome& outcome)
 {
     const std::string what = KindWord(outcome.Kind);
     switch (outcome.Result.Fault) {
@@ -95,6 +95,19 @@ std::string TransferNote(const TransferOutcome& outcome)
             return "Write not verified on " + outcome.Device + ": " + Cause(outcome);
         return what + " failed on " + outcome.Device + ": " + Cause(outcome);
     }
+}
+
+} // namespace
+
+std::string LeftOutNote(int count)
+{
+    return std::to_string(count) + (count == 1 ? " channel" : " channels") + " left out: outside the radio's range";
+}
+
+std::string TransferNote(const TransferOutcome& outcome)
+{
+    const std::string words = OutcomeWords(outcome);
+    return outcome.LeftOut > 0 ? words + "; " + LeftOutNote(outcome.LeftOut) : words;
 }
 
 std::string CommandNote(const LinkState& link, NoteFiles files)

@@ -19,13 +19,18 @@ struct TransferOutcome {
     std::string Device;             // the device of the COM option used ("/dev/ttyUSB0")
     std::uint8_t RadioModelCode = 0; // the model code the radio reported (ModelMismatch)
     bool Verified = false;           // a write whose read-back matched what it sent
+    int LeftOut = 0;                 // channels a memory write left out for their frequency
 };
 
 struct LinkState;
 
 // The note in plain words: "Read complete", "Write complete", "Read cancelled", or
-// what failed: the device, the block or channel of the exchange and why.
+// what failed: the device, the block or channel of the exchange and why; then how
+// many channels a write left out for being outside the radio's range.
 std::string TransferNote(const TransferOutcome& outcome);
+
+// "2 channels left out: outside the radio's range".
+std::string LeftOutNote(int count);
 
 // How a note names the files a command left: by their whole paths, or by their
 // names only (a window's note, whose tooltip holds the whole one).

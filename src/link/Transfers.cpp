@@ -8,29 +8,30 @@ namespace kvr27 {
 namespace {
 
 // Keeps the outcome for the windows' note (a failure earlier in the same command
-// stays) and gives the result code.
+// stays, the channels a write left out are added to it) and gives the result code.
 std::string ResultCode(AppState& state, LinkServices& services, TransferKind kind, const LinkResult& result,
-                       bool verified = false)
+                       bool verified = false, int leftOut = 0)
 {
     std::optional<TransferOutcome>& last = state.Link.LastTransfer;
+    const int leftOutBefore = last ? last->LeftOut : 0;
     if (!last || last->Result.ok())
         last = TransferOutcome{kind, result, services.port.deviceName(state.ComIndex + 1), state.Image.ModelCode,
                                verified};
+    last->LeftOut = leftOutBefore + leftOut;
     return result.ok() ? LinkSuccess : LinkFailure;
 }
-
-LinkSession SessionOf(AppState& state, LinkServices& services) { return {services, state.Link, state.ComIndex + 1}; }
 
 // A finished write, read back when the user wants it verified: a difference or a
 // read-back that could not finish makes the write count as failed.
 std::string WriteResultCode(AppState& state, LinkServices& services, const LinkResult& result,
-                            const SentBlocks& sent, ProgressTarget target)
+                            const WriteRecord& record, ProgressTarget target)
 {
     if (!result.ok() || !state.Safeguards.VerifyAfterWrite)
-        return ResultCode(state, services, TransferKind::Write, result);
-    const LinkResult verify = VerifyWrittenBlocks(sent, services, target);
-    return verify.ok() ? ResultCode(state, services, TransferKind::Write, verify, true)
-                       : ResultCode(state, services, TransferKind::Verify, verify);
+        return ResultCode(state, services, TransferKind::Write, result, false, record.LeftOut);
+    LinkSession session = SessionOf(state, services);
+    const LinkResult verify = VerifyWrittenBlocks(record.Sent, session, target);
+    return verify.ok() ? ResultCode(state, services, TransferKind::Write, verify, true, record.LeftOut)
+                       : ResultCode(state, services, TransferKind::Verify, verify, false, record.LeftOut);
 }
 
 } // namespace
@@ -53,18 +54,18 @@ std::string WriteVfoMode(AppState& state, LinkServices& services, ProgressTarget
 {
     TransferScope running(state);
     LinkSession session = SessionOf(state, services);
-    SentBlocks sent;
-    const LinkResult result = WriteVfoSettings(state.Image, state.Vfo, session, target, &sent);
-    return WriteResultCode(state, services, result, sent, target);
+    WriteRecord record;
+    const LinkResult result = WriteVfoSettings(state.Image, state.Vfo, session, target, &record);
+    return WriteResultCode(state, services, result, record, target);
 }
 
 std::string WriteMemoryMode(AppState& state, LinkServices& services, ProgressTarget target)
 {
     TransferScope running(state);
     LinkSession session = SessionOf(state, services);
-    SentBlocks sent;
-    const LinkResult result = WriteChannels(state.Image, session, target, &sent);
-    return WriteResultCode(state, services, result, sent, target);
+    WriteRecord record;
+    const LinkResult result = WriteChannels(state.Image, session, target, &record);
+    return WriteResultCode(state, services, result, record, target);
 }
 
 } // namespace kvr27

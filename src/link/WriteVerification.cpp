@@ -31,14 +31,15 @@ std::uint16_t BlockOf(std::uint16_t address)
 
 } // namespace
 
-LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkServices& services, ProgressTarget target)
+LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkSession& session, ProgressTarget target)
 {
+    LinkServices& services = session.Services;
     LinkResult result;
     for (std::size_t i = 0; i < sent.size(); ++i) {
         const SentBlock& block = sent[i];
         const std::uint16_t start = BlockOf(block.Address);
         std::string digits;
-        if (!(result = TryReadBlock(services, start, digits)).ok())
+        if (!(result = TryReadBlock(session, start, digits)).ok())
             return result;
         const std::size_t offset = static_cast<std::size_t>(block.Address - start) * 2;
         for (std::size_t at = 0; at + 1 < block.Digits.size(); at += 2) {

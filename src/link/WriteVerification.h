@@ -23,7 +23,7 @@ using SentBlocks = std::vector<SentBlock>;
 // ("Read/Write Error"); the first byte that differs ends it with
 // VerifyDifferenceMessage and LinkFault::VerifyMismatch, whose Detail names the
 // place, the address and the written and read values.
-LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkServices& services, ProgressTarget target);
+LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkSession& session, ProgressTarget target);
 
 // The message of a difference: the place and values follow it.
 inline constexpr const char* VerifyDifferenceMessage = "The radio does not hold what was written:";

@@ -17,7 +17,23 @@ void SetRadioLine(QSerialPort& serial)
 
 } // namespace
 
-QtPort::QtPort(SerialDeviceLookup lookup) : lookup_(std::move(lookup)) {}
+QtPort::QtPort(SerialDeviceLookup lookup) : lookup_(std::move(lookup))
+{
+    // The system tells of a removed device when the port next reads or writes, also
+    // between transfers while window events run.
+    QObject::connect(&serial_, &QSerialPort::errorOccurred, &serial_,
+                     [this](QSerialPort::SerialPortError error) { deviceLost(error); });
+}
+
+void QtPort::deviceLost(QSerialPort::SerialPortError error)
+{
+    if (!serial_.isOpen() ||
+        (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError))
+        return;
+    error_ = serial_.errorString();
+    serial_.close();
+    serial_.clearError();
+}
 
 bool QtPort::open(int portNumber)
 {
@@ -38,7 +54,12 @@ bool QtPort::isOpen() const { return serial_.isOpen(); }
 
 void QtPort::write(const std::string& text)
 {
-    serial_.write(text.data(), static_cast<qint64>(text.size()));
+    if (!serial_.isOpen())
+        return;
+    if (serial_.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        deviceLost(QSerialPort::WriteError);
+        return;
+    }
     serial_.flush();
 }
 
@@ -56,13 +77,13 @@ void QtPort::takeReceived()
 std::size_t QtPort::bytesAvailable()
 {
     takeReceived();
-    return static_cast<std::size_t>(serial_.bytesAvailable());
+    return serial_.isOpen() ? static_cast<std::size_t>(serial_.bytesAvailable()) : 0;
 }
 
 std::string QtPort::readAll()
 {
     takeReceived();
-    return serial_.readAll().toStdString();
+    return serial_.isOpen() ? serial_.readAll().toStdString() : std::string();
 }
 
 std::string QtPort::deviceName(int portNumber) const { return SerialDeviceName(portNumber, lookup_); }

@@ -26,6 +26,9 @@ private:
     // Moves what the system has received into the port's buffer, so a count or a
     // flush sees every character that has arrived.
     void takeReceived();
+    // The device went away (a resource, read or write error of an open port): the
+    // port keeps why and closes, so the next open reaches the device anew.
+    void deviceLost(QSerialPort::SerialPortError error);
 
     SerialDeviceLookup lookup_;
     QSerialPort serial_;

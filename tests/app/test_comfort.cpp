@@ -37,15 +37,6 @@ void Activate(QWidget& window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-// The emulated radio's wait, with a hook at every tick (counted from 1).
-struct TickWaiter : Waiter {
-    explicit TickWaiter(sim::EmulatedPort& port) : port(port) {}
-    void waitTick() override { port.waitTick(), onTick ? onTick(++ticks) : void(); }
-    sim::EmulatedPort& port;
-    std::function<void(int)> onTick;
-    int ticks = 0;
-};
-
 // A KV-R27PA state over an emulated radio whose VFO blocks the boxes accept.
 struct Shell : test::ShellFixture {
     explicit Shell(std::uint8_t radioCode = 8) : radio(radioCode)
@@ -56,14 +47,13 @@ struct Shell : test::ShellFixture {
     AppContext linked()
     {
         AppContext c = context();
-        std::tie(c.LinkPort, c.LinkWaiter, c.ReportPrinter) = std::tuple(&port, &waiter, &printer);
+        std::tie(c.LinkPort, c.LinkWaiter, c.ReportPrinter) = std::tuple(&port, &port, &printer);
         return c;
     }
     sim::RadioEmulator radio;
     sim::EmulatedPort port{radio};
-    TickWaiter waiter{port};
     QPrinter printer;
-    app::EditorContext editors{state, messages, port, waiter};
+    app::EditorContext editors{state, messages, port, port};
 };
 
 // The note, and whether it goes by itself.
@@ -153,7 +143,7 @@ private slots:
         auto* bar = window->findChild<QProgressBar*>("StatusBar1_Progress");
         bool offered = false;
         QString progress;
-        shell.waiter.onTick = [&](int) {
+        shell.port.onTick = [&](int) {
             offered = offered || (cancel->isVisible() && cancel->isEnabled());
             const bool fits = bar->fontMetrics().horizontalAdvance(bar->text()) < bar->contentsRect().width();
             progress = bar->isVisible() ? bar->text() + (fits ? "" : " (cut)") : progress;
@@ -235,7 +225,7 @@ private slots:
         auto* cancel = shown->findChild<QPushButton*>("StatusBar1_Cancel");
         // A disabled Cancel does nothing and the read runs on past cancelAt. The key
         // goes where the window system sends it: to the focus, else the window.
-        shell.waiter.onTick = [&](int tick) {
+        shell.port.onTick = [&](int tick) {
             QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : shown.get();
             if (tick == cancelAt)
                 escape ? QTest::keyClick(focus, Qt::Key_Escape) : QTest::mouseClick(cancel, Qt::LeftButton);

@@ -21,27 +21,6 @@ using namespace kvr27;
 
 namespace {
 
-// Counts ticks on the emulated radio and notes, at each, whether any command of
-// the main window could be used.
-struct WatchingWaiter : Waiter {
-    explicit WatchingWaiter(sim::EmulatedPort& port) : port(port) {}
-    void waitTick() override
-    {
-        port.waitTick();
-        if (!window)
-            return;
-        commandsOfferedDuringTransfer |= window->menuBar()->isEnabled() || window->Command1[0]->isEnabled() ||
-                                         window->Option1[2]->isEnabled() || window->Command2->isEnabled();
-        progressShown |= window->findChild<QProgressBar*>("StatusBar1_Progress")->isVisible();
-        window->mnuEepReadVfo_Click(); // a click that reaches a handler anyway is refused
-        window->Command1_Click(2);
-    }
-    sim::EmulatedPort& port;
-    frmMain* window = nullptr;
-    bool commandsOfferedDuringTransfer = false;
-    bool progressShown = false;
-};
-
 // A KV-R27PA state whose main window talks to an emulated radio.
 struct Shell : test::ShellFixture {
     Shell()
@@ -52,12 +31,10 @@ struct Shell : test::ShellFixture {
     }
     sim::RadioEmulator radio{8};
     sim::EmulatedPort port{radio};
-    WatchingWaiter waiter{port};
     AppContext linkedContext()
     {
         AppContext c = context();
-        c.LinkPort = &port;
-        c.LinkWaiter = &waiter;
+        std::tie(c.LinkPort, c.LinkWaiter) = std::tuple(&port, &port);
         return c;
     }
 };
@@ -114,12 +91,21 @@ private slots:
         QFETCH(int, exchanges);
         Shell shell;
         frmMain window(shell.linkedContext());
-        shell.waiter.window = &window;
+        // At each wait: whether any command of the window can be used, the progress
+        // bar; a click that reaches a handler anyway is refused.
+        bool offered = false, progressShown = false;
+        shell.port.onTick = [&](int) {
+            offered |= window.menuBar()->isEnabled() || window.Command1[0]->isEnabled() ||
+                       window.Option1[2]->isEnabled() || window.Command2->isEnabled();
+            progressShown |= window.findChild<QProgressBar*>("StatusBar1_Progress")->isVisible();
+            window.mnuEepReadVfo_Click();
+            window.Command1_Click(2);
+        };
         window.show();
         window.findChild<QAction*>(item)->trigger();
 
         QCOMPARE(static_cast<int>(shell.radio.commands().size()), exchanges);
-        QVERIFY(!shell.waiter.commandsOfferedDuringTransfer && shell.waiter.progressShown);
+        QVERIFY(!offered && progressShown);
         QVERIFY(window.menuBar()->isEnabled() && window.Command1[0]->isEnabled() && window.Option1[2]->isEnabled());
         QVERIFY(!window.findChild<QProgressBar*>("StatusBar1_Progress")->isVisible() && !shell.state.TransferRunning);
         QCOMPARE(window.statusText(), QString());
@@ -177,8 +163,9 @@ private slots:
         QCOMPARE(QDir(backups).entryList(QDir::Files).size(), backup ? 1 : 0);
     }
 
-    // Neither "port close" nor another COM option touches the open port; closing
-    // the window saves the COM choice and closes the port.
+    // "port close" closes the port, and the next transfer opens it afresh; another
+    // COM option does not touch the open port; closing the window saves the COM
+    // choice and closes the port.
     void closeWindow_data()
     {
         QTest::addColumn<bool>("settingsChanged");
@@ -200,8 +187,10 @@ private slots:
         frmMain window(context);
         window.show();
         window.mnuEepReadVfo_Click();
-        window.findChild<QRadioButton*>("Option1_3")->click();
         window.Command2->click();
+        QVERIFY(!shell.port.isOpen() && shell.state.Link.OpenPortNumber == NoPortOpen);
+        window.mnuEepReadVfo_Click();
+        window.findChild<QRadioButton*>("Option1_3")->click();
         QCOMPARE(shell.state.ComIndex, 3);
         shell.state.Image.SettingsChanged = settingsChanged;
         shell.state.TransferRunning = transferRunning;

@@ -4,6 +4,7 @@
 #include "CliRun.h"
 #include "DemoRadio.h"
 #include "MemoryImageFile.h"
+#include "support/FileText.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,8 +37,8 @@ class TestCliPty : public QObject {
     }
     sim::RadioEmulator::Memory stopRadio()
     {
-        simulator_.terminate();
-        if (!simulator_.waitForFinished(5000))
+        simulator_.terminate(); // a radio that hung up has ended by itself
+        if (simulator_.state() != QProcess::NotRunning && !simulator_.waitForFinished(5000))
             return {};
         return sim::LoadMemoryImage("after.bin").value_or(sim::RadioEmulator::Memory{});
     }
@@ -119,6 +120,9 @@ private slots:
             << QStringList{"--fault", "err", "--fault-after", "20"}
             << QStringList{"write", "radio.r27", "--yes", "--backup", "out.r27"} << 21 << R"(QZ~F00F0R\r | 17 | ERR)"
             << "kvr27 write: backup read failed, nothing written: \"ERR\" answer to QZ~F00F0R";
+        QTest::newRow("radio gone") << QStringList{"--fault", "hangup", "--fault-after", "3"}
+                                    << QStringList{"read", "-o", "out.r27"} << 4 << R"(QZ~F0730R\r | 0 | no answer)"
+                                    << "kvr27 read: read failed: the device DEVICE is gone";
         QTest::newRow("trace into a folder") << QStringList{} << QStringList{"read", "-o", "traced.r27"} << 1
                                              << "(no trace)" << "kvr27 read: trace not saved: .: Is a directory";
     }
@@ -127,12 +131,13 @@ private slots:
         QFETCH(QStringList, fault);
         QFETCH(QStringList, args);
         QFETCH(int, lines);
+        QFETCH(QString, error);
         startRadio(fault);
         QFile::remove("trace.txt");
         const QString trace = fault.isEmpty() ? "." : "trace.txt";
         const CliOutcome run = RunCli(radioArgs(qPrintable(args[0])) + args.mid(1) + QStringList{"--trace", trace});
         QCOMPARE(run.code, 1);
-        QTEST(QString::fromStdString(run.lastErrLine()), "error");
+        QCOMPARE(QString::fromStdString(run.lastErrLine()), error.replace("DEVICE", device_));
         QCOMPARE(QDir().entryList({"out.r27*"}, QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(TraceLines().size(), lines);
         QTEST(TraceLines().last(), "last");
@@ -142,7 +147,8 @@ private slots:
 
     // The radio keeps a wrong byte of the first channel written (after the
     // identification and the bitmap): the read-back names it and the write fails;
-    // --no-verify writes as before and succeeds. radio.r27 is the file read above.
+    // --no-verify writes as before and succeeds. The file is radio.r27, read above,
+    // with channel 1 at 440 MHz: left out, and counted.
     void verifyAfterWrite_data()
     {
         QTest::addColumn<QStringList>("extra");
@@ -157,7 +163,11 @@ private slots:
     {
         QFETCH(QStringList, extra);
         startRadio({"--fault", "wrongstore", "--fault-after", "2"});
-        const CliOutcome write = RunCli(radioArgs("write") << "radio.r27" << "--memory" << "--yes" << extra);
+        QStringList lines = QString::fromStdString(ReadFileText("radio.r27")).split("\r\n");
+        lines[39] = "44000000"; // channel 1's frequency, line 40
+        WriteFileText("far.r27", lines.join("\r\n").toStdString());
+        const CliOutcome write = RunCli(radioArgs("write") << "far.r27" << "--memory" << "--yes" << extra);
+        QCOMPARE(write.out, std::string("1 channel left out: outside the radio's range\n"));
         QTEST(write.code, "code");
         QTEST(QString::fromStdString(write.code ? write.lastErrLine() : std::string()), "error");
     }

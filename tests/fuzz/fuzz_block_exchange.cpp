@@ -168,7 +168,7 @@ std::uint16_t AddressOf(Operation operation, std::uint8_t argument)
     }
 }
 
-void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, LinkServices& services,
+void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, LinkSession& session,
                test::RecordingMessageSink& messages, const std::string& answer)
 {
     const std::uint16_t address = AddressOf(operation, argument);
@@ -182,7 +182,7 @@ void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, Lin
 
     const std::string untouched = "untouched";
     std::string digits = untouched;
-    const bool ok = TryReadBlock(services, address, digits).ok();
+    const bool ok = TryReadBlock(session, address, digits).ok();
     Require(port.written == command, "read command on the wire");
     if (ok != data)
         PropertyFailed(std::string(ok ? "accepted" : "refused") + " the answer \"" + answer + "\"");
@@ -199,7 +199,7 @@ void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, Lin
     CheckCodecs(operation, digits);
 }
 
-void CheckWrite(Operation operation, AnswerPort& port, LinkServices& services, test::RecordingMessageSink& messages,
+void CheckWrite(Operation operation, AnswerPort& port, LinkSession& session, test::RecordingMessageSink& messages,
                 const std::string& answer)
 {
     const std::string command = operation == WriteBlock
@@ -210,7 +210,7 @@ void CheckWrite(Operation operation, AnswerPort& port, LinkServices& services, t
     // characters.
     const bool acknowledged =
         answer.size() == echo + 6 || (answer.size() == echo + 7 && answer.compare(echo + 2, 3, "ERR") != 0);
-    const bool ok = TryWriteBlock(services, command).ok();
+    const bool ok = TryWriteBlock(session, command).ok();
     Require(port.written == command, "write command on the wire");
     if (ok != acknowledged)
         PropertyFailed(std::string(ok ? "accepted" : "refused") + " the write answer \"" + answer + "\"");
@@ -241,9 +241,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::RecordingMessageSink messages;
     NoProgress progress;
     LinkServices services{port, waiter, messages, progress};
+    LinkState link;
+    LinkSession session{services, link, 1};
     if (operation == WriteBlock || operation == WriteCurrentChannel)
-        CheckWrite(operation, port, services, messages, answer);
+        CheckWrite(operation, port, session, messages, answer);
     else
-        CheckRead(operation, argument, port, services, messages, answer);
+        CheckRead(operation, argument, port, session, messages, answer);
     return 0;
 }

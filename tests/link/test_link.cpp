@@ -10,6 +10,7 @@
 #include "link/MemoryMap.h"
 #include "link/PortAssignments.h"
 #include "link/SerialDeviceName.h"
+#include "link/TransferOutcome.h"
 #include "link/Transfers.h"
 
 #include <QtTest>
@@ -148,7 +149,7 @@ private slots:
             LinkRig rig;
             rig.radio.setFault(Fault::Payload, 0, answer);
             QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
-            QCOMPARE(WriteBlock(rig.services, CurrentChannelCommand(7)), std::string("0"));
+            QCOMPARE(WriteBlock(rig.state, rig.services, CurrentChannelCommand(7)), std::string("0"));
             QCOMPARE(rig.port.ticks, 1);
             QVERIFY(rig.messages.shown.empty());
         }
@@ -160,7 +161,7 @@ private slots:
         LinkRig rig;
         rig.radio.setFault(Fault::Payload, 0, "0000000000000000000000000000000a");
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
-        QCOMPARE(ReadBlock(rig.services, 0x720), std::string("0000000000000000000000000000000A"));
+        QCOMPARE(ReadBlock(rig.state, rig.services, 0x720), std::string("0000000000000000000000000000000A"));
         QVERIFY(rig.messages.shown.empty());
     }
 
@@ -169,15 +170,16 @@ private slots:
         LinkRig rig;
         rig.radio.setFault(Fault::Delay);
         OpenComPort(rig.state, rig.services, ProgressTarget::Main);
-        QCOMPARE(ReadBlock(rig.services, 0x7F0), std::string(LinkFailure));
+        QCOMPARE(ReadBlock(rig.state, rig.services, 0x7F0), std::string(LinkFailure));
         QVERIFY(rig.port.bytesAvailable() > 0);
         rig.radio.setFault(Fault::None);
-        QCOMPARE(ReadBlock(rig.services, 0x7F0).size(), 32u);
+        QCOMPARE(ReadBlock(rig.state, rig.services, 0x7F0).size(), 32u);
     }
 
     // An open port is kept while its COM option stays; another option closes it
-    // first. A port that cannot be opened is tried again next time (its message and
-    // status text: test_mainwindow).
+    // first. A port that cannot be opened, or whose device went away during a
+    // transfer, is opened afresh next time (the message and status text of a failed
+    // open: test_mainwindow).
     void openingAndSwitchingPorts()
     {
         LinkRig rig;
@@ -195,6 +197,16 @@ private slots:
         rig.port.missingPorts.clear();
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
         QCOMPARE(rig.state.Link.PortProblem, std::string());
+
+        rig.port.onTick = [&](int) { rig.port.unplugged = true; }; // after the identity block
+        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("-1"));
+        QCOMPARE(rig.messages.shown.back(), (ShownMessage{"Read/Write Error", MessageIcon::Exclamation, false,
+                                                          "the device emulated COM5 is gone"}));
+        QCOMPARE(TransferNote(*rig.state.Link.LastTransfer),
+                 std::string("Read failed on emulated COM5: the device is gone at block 0700h"));
+        QVERIFY(!rig.port.isOpen() && rig.state.Link.OpenPortNumber == NoPortOpen);
+        rig.port.onTick = {}, rig.port.unplugged = false;
+        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
     }
 
     void serialDeviceNames_data()
@@ -443,16 +455,23 @@ private slots:
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 7);
         QCOMPARE(rig.messages.shown, (std::vector<ShownMessage>{
                                          {"The thing besides the range is not written in.", MessageIcon::None, true}}));
+        QCOMPARE(TransferNote(*rig.state.Link.LastTransfer),
+                 std::string("Write complete; 1 channel left out: outside the radio's range"));
     }
 
-    // The VFO blocks go out as the VFO window shows them, with the radio's own byte
-    // at 715h.
+    // The VFO blocks go out as the VFO window showed them when the write began (440
+    // MHz typed while 710h is read, after the range check, is not sent), with the
+    // radio's own byte at 715h.
     void vfoWriteSendsTheFormAndKeepsTheRadiosCurrentChannel()
     {
         LinkRig rig(OptionPA, 6);
         rig.putBlock(0x710, "00002A00002A00000000000000000000");
         rig.state.Image.Vfo.CurrentChannel = 5;
         rig.state.Vfo.txtSquelch = "3";
+        rig.port.onTick = [&](int tick) {
+            if (tick == 2)
+                rig.state.Vfo.txtFrequency = "440.00000";
+        };
         QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string("0"));
         QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r",
                                               "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",

@@ -18,6 +18,10 @@ class TestLinkPty : public QObject {
     Q_OBJECT
 
 private slots:
+    // Between the read and the write the radio's device goes away (its pseudo-terminal
+    // closes, as when the cable is pulled out) and comes back at the same name while
+    // the program's events run: the port closes itself and the write opens it afresh.
+    // (A device that goes away during a transfer: test_link, test_cli_pty.)
     void readAllThenWriteAll()
     {
         // The same radio and state in-process give what the pty must give.
@@ -25,13 +29,15 @@ private slots:
         LoadKnownRadio(expected);
         QTemporaryDir dir;
         const QString image = dir.filePath("radio.bin"), dump = dir.filePath("after.bin");
+        const QString link = dir.filePath("KVR27_COM1");
         QVERIFY(sim::SaveMemoryImage(image.toStdString(), expected.radio.memory()));
         QProcess simulator;
-        simulator.start(KVR27_SIM_PATH, {"--image", image, "--dump", dump});
-        QVERIFY(simulator.waitForReadyRead(5000));
-        const QByteArray device = simulator.readLine().trimmed();
-        QVERIFY(device.startsWith("/dev/"));
-        qputenv("KVR27_COM1", device);
+        const auto plugIn = [&] {
+            simulator.start(KVR27_SIM_PATH, {"--image", image, "--dump", dump, "--link", link});
+            return simulator.waitForReadyRead(5000);
+        };
+        QVERIFY(plugIn());
+        qputenv("KVR27_COM1", link.toUtf8());
 
         AppState state;
         StartWithModel(state, 0);
@@ -50,6 +56,9 @@ private slots:
         QCOMPARE(state.Image.ModelCode, 8);
         QVERIFY(state.Image.Vfo == expected.state.Image.Vfo && state.Image.Channels == expected.state.Image.Channels);
         QVERIFY(port.isOpen());
+        simulator.terminate();
+        QVERIFY(simulator.waitForFinished(5000) && plugIn());
+        QTRY_VERIFY(!port.isOpen());
 
         // Disable channel 5, put channel 0 out of range, add channel 60.
         for (AppState* s : {&state, &expected.state}) {
@@ -66,11 +75,9 @@ private slots:
         QCOMPARE(messages.texts(), expected.messages.texts());
         QCOMPARE(messages.texts().back(), std::string("The thing besides the range is not written in."));
         QVERIFY(sim::LoadMemoryImage(dump.toStdString()) == expected.radio.memory());
-        // Channels 40 and 60 written, channel 0 left out, channel 5 as it was.
+        // Channels 40 and 60 written, channel 0 left out (its number in the note).
         QCOMPARE(expected.radio.commands().size(), 107u + 5u + 5u);
-        QCOMPARE(expected.block(0x720), std::string("00000000008000080000000000FFFFFF"));
-        QCOMPARE(expected.block(0x3C0).substr(0, 8), std::string("0294CC10"));
-        QCOMPARE(expected.block(0x050), std::string("0200000000000000000026080100FFFF"));
+        QCOMPARE(CommandNote(state.Link), std::string("Write complete; 1 channel left out: outside the radio's range"));
         // Every VFO value read comes back, the squelch as edited; current channel 41.
         QCOMPARE(QString::fromStdString(expected.block(0x700) + expected.block(0x710) + expected.block(0x730)),
                  "029662500000EA60C1AABB02FFFFFFFF" "8913B5420029080926FFFFFFFFFFFFFF"

@@ -4,6 +4,7 @@
 #include "CliVerb.h"
 #include "core/Questions.h"
 #include "link/ImageTransfers.h"
+#include "link/TransferOutcome.h"
 
 namespace kvr27::cli {
 
@@ -50,23 +51,27 @@ int WriteToRadio(CliJob& job, AppState& state, CliRadio& radio, bool vfo, bool m
     const bool verify = !args.has("--no-verify");
     LinkResult result;
     LinkResult verified;
-    const auto readBack = [&](const LinkResult& written, const SentBlocks& sent) {
+    int leftOut = 0;
+    const auto readBack = [&](const LinkResult& written, const WriteRecord& record) {
+        leftOut += record.LeftOut;
         if (verify && written.ok() && verified.ok())
-            verified = VerifyWrittenBlocks(sent, radio.session().Services, ProgressTarget::Main);
+            verified = VerifyWrittenBlocks(record.Sent, radio.session(), ProgressTarget::Main);
     };
     if (vfo) {
-        SentBlocks sent;
-        result = WriteVfoSettings(state.Image, state.Vfo, radio.session(), ProgressTarget::Main, &sent);
-        readBack(result, sent);
+        WriteRecord record;
+        result = WriteVfoSettings(state.Image, state.Vfo, radio.session(), ProgressTarget::Main, &record);
+        readBack(result, record);
     }
     if (memory) {
-        SentBlocks sent;
-        LinkResult channels = WriteChannels(state.Image, radio.session(), ProgressTarget::Main, &sent);
-        readBack(channels, sent);
+        WriteRecord record;
+        LinkResult channels = WriteChannels(state.Image, radio.session(), ProgressTarget::Main, &record);
+        readBack(channels, record);
         if (result.ok())
             result = std::move(channels);
     }
     job.progress.finish();
+    if (leftOut > 0)
+        streams.out << LeftOutNote(leftOut) << '\n';
     if (!result.ok())
         return job.fail("write failed: " +
                         (result.Fault == LinkFault::FormRefused && !job.messages.lastNotice().empty()
@@ -90,6 +95,7 @@ const CliVerb WriteVerb = {
     "is answered by --yes; without it the tool asks on a terminal and refuses otherwise.\n"
     "--backup BACKUP first reads the radio and saves its contents as BACKUP; when that\n"
     "fails nothing is written.\n"
+    "Channels outside the radio's range are left out, and their number is printed.\n"
     "Every block written is read back and compared afterwards; a difference, or a\n"
     "read-back that cannot finish, ends with exit status 1. --no-verify leaves it out.\n"
     "--trace TRACE writes every exchange with the radio (the backup read's and the\n"

@@ -4,7 +4,7 @@ namespace kvr27::sim {
 
 bool EmulatedPort::open(int portNumber)
 {
-    if (isOpen() || missingPorts.contains(portNumber)) {
+    if (isOpen() || unplugged || missingPorts.contains(portNumber)) {
         errorText_ = "No such file or directory";
         return false;
     }
@@ -27,6 +27,13 @@ void EmulatedPort::write(const std::string& text)
 {
     if (!isOpen())
         return;
+    if (unplugged) {
+        errorText_ = "Input/output error";
+        openPort_ = 0;
+        received_.clear();
+        late_.clear();
+        return;
+    }
     RadioOutput out = radio_.receive(text);
     received_ += out.now;
     late_ += out.late;

@@ -6,6 +6,7 @@
 #include "link/Port.h"
 #include "link/Waiter.h"
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -24,12 +25,23 @@ public:
     std::string deviceName(int portNumber) const override;
     std::string errorText() const override { return errorText_; }
 
-    void waitTick() override { ++ticks; }
+    // Counts the tick, then runs onTick with the ticks so far (counted from 1): what
+    // the user does while the program waits for the radio.
+    void waitTick() override
+    {
+        ++ticks;
+        if (onTick)
+            onTick(ticks);
+    }
 
     // Port numbers whose open fails, as a port that is absent or in use.
     std::set<int> missingPorts;
+    // The device is unplugged: the next write finds it gone and the port closes
+    // itself, and opens fail until it is plugged in again.
+    bool unplugged = false;
     // Counters for tests.
     int ticks = 0;
+    std::function<void(int)> onTick;
     int opens = 0;
     int closes = 0;
     int openPort() const { return openPort_; }

@@ -87,14 +87,18 @@ void EditorWindow::Command1_Click(int index)
     }
     if (index >= 0 && index < static_cast<int>(commands_.size()))
         FocusForCommand(commands_[static_cast<std::size_t>(index)]);
+    if (transfer)
+        entryControls()->setEnabled(false);
     setCommandsEnabled(false);
     if (transfer)
         RunTracedCommand(context_.State, link_, [&](LinkServices& link) { runCommand(index, link); });
     else
         runCommand(index, link_);
     setCommandsEnabled(true);
-    if (transfer)
+    if (transfer) {
+        entryControls()->setEnabled(true);
         statusBar_->endTransfer(link);
+    }
 }
 
 void EditorWindow::setCommandsEnabled(bool enabled)

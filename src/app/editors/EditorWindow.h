@@ -35,7 +35,8 @@ public:
     // A click on command button `index`: refused while a transfer runs; the window's
     // command buttons are disabled while the command works. Button 0 reads and
     // button 1 writes in both editors: their status bar shows the progress with a
-    // Cancel for the read, then the note of how the transfer ended.
+    // Cancel for the read, then the note of how the transfer ended, and the entry
+    // controls are frozen meanwhile, so nothing typed during the transfer is taken.
     void Command1_Click(int index);
 
     // The close box (and Escape), refused while a transfer runs: the window is
@@ -50,6 +51,8 @@ protected:
     virtual void load() = 0;
     // Shows the form state.
     virtual void render() = 0;
+    // The widget holding the controls that take the user's values.
+    virtual QWidget* entryControls() = 0;
 
     // What the close box does besides.
     virtual void closedByCloseBox() {}

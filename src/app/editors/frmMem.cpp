@@ -155,6 +155,11 @@ void frmMem::showSelection()
                       QItemSelectionModel::ClearAndSelect);
 }
 
+QWidget* frmMem::entryControls()
+{
+    return MSFlexGrid1;
+}
+
 void frmMem::runCommand(int index, LinkServices& link)
 {
     switch (index) {

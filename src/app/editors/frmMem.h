@@ -40,6 +40,7 @@ public:
 protected:
     void load() override;
     void render() override;
+    QWidget* entryControls() override;
     void runCommand(int index, LinkServices& link) override;
     // The close box: the current channel is recomputed.
     void closedByCloseBox() override;

@@ -177,6 +177,11 @@ void frmVfo::render()
     statusBar()->setRemark(QString::fromStdString(editor_.rangeRemark()));
 }
 
+QWidget* frmVfo::entryControls()
+{
+    return scroll_->widget();
+}
+
 void frmVfo::runCommand(int index, LinkServices& link)
 {
     bool hide = false;

@@ -25,6 +25,7 @@ public:
 protected:
     void load() override;
     void render() override;
+    QWidget* entryControls() override;
     void runCommand(int index, LinkServices& link) override;
     void closedByCloseBox() override;
     void showEvent(QShowEvent* event) override;
