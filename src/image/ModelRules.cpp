@@ -98,14 +98,19 @@ int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText,
     return -1;
 }
 
+std::string TransmitRangeText(const RadioImage& image)
+{
+    const TransmitRange* row = RangeRowOf(image);
+    return row ? LimitText(row->Low) + " to below " + LimitText(row->High) + " MHz" : std::string();
+}
+
 std::string OutOfRangeRemark(const RadioImage& image, std::string_view frequencyText)
 {
     SilentMessageSink silent;
     if (!ParseFrequency(frequencyText) || CheckFrequencyRange(image, frequencyText, false, false, silent) != -1)
         return {};
-    const TransmitRange& row = *RangeRowOf(image);
-    return std::string(frequencyText) + " MHz is outside this radio's range, " + LimitText(row.Low) + " to below "
-           + LimitText(row.High) + " MHz: it will not be written.";
+    return std::string(frequencyText) + " MHz is outside this radio's range, " + TransmitRangeText(image)
+           + ": it will not be written.";
 }
 
 namespace {

@@ -62,6 +62,10 @@ extern const std::array<TransmitRange, 5> TransmitRanges;
 int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
                         bool showModelMessage, MessageSink& messages);
 
+// The transmit range of the image's model and code in words ("433.06 to below
+// 434.785 MHz"); "" when none applies.
+std::string TransmitRangeText(const RadioImage& image);
+
 // What the windows say where a transmit frequency is typed that CheckFrequencyRange
 // refuses for lying outside the range ("440.00000 MHz is outside this radio's range,
 // 433.06 to below 434.785 MHz: it will not be written."); "" for a text it accepts,

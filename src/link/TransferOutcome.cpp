@@ -99,6 +99,15 @@ std::string OutcomeWords(const TransferOutcome& outcome)
 
 } // namespace
 
+std::string ExchangeFailureDetail(const LinkResult& result, const std::string& device)
+{
+    if (result.Fault == LinkFault::DeviceGone)
+        return DescribeLinkResult(result);
+    TransferOutcome outcome;
+    outcome.Result = result;
+    return device + ": " + Cause(outcome);
+}
+
 std::string LeftOutNote(int count)
 {
     return std::to_string(count) + (count == 1 ? " channel" : " channels") + " left out: outside the radio's range";

@@ -29,6 +29,11 @@ struct LinkState;
 // many channels a write left out for being outside the radio's range.
 std::string TransferNote(const TransferOutcome& outcome);
 
+// What the "Read/Write Error" box says below its text: the device, what failed and
+// where ("/dev/ttyUSB0: no answer from the radio at block 07F0h"; "the device
+// /dev/ttyUSB0 is gone").
+std::string ExchangeFailureDetail(const LinkResult& result, const std::string& device);
+
 // "2 channels left out: outside the radio's range".
 std::string LeftOutNote(int count);
 

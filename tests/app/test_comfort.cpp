@@ -63,10 +63,12 @@ QString NoteOf(QWidget& window)
     return bar->noteText() + (bar->findChild<QTimer*>("StatusBar1_NoteTimer")->isActive() ? " (goes)" : "");
 }
 
+// The messages shown, each with its detail after " | ".
 QStringList Shown(const Shell& shell)
 {
     QStringList shown;
-    for (const std::string& text : shell.messages.texts()) shown << QString::fromStdString(text);
+    for (const auto& m : shell.messages.shown)
+        shown << QString::fromStdString(m.detail.empty() ? m.text : m.text + " | " + m.detail);
     return shown;
 }
 
@@ -163,21 +165,26 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QList<int>>("setup"); // fault, after how many exchanges, the radio's model code
         QTest::addColumn<QStringList>("shown"); // the note, then the messages
-        const QString rwError = "Read/Write Error";
+        const QString rwError = "Read/Write Error | emulated COM1: ";
         using enum sim::Fault;
         QTest::newRow("silence") << "mnuEepReadVfo" << QList<int>{int(Silence), 0, 8} << QStringList{
-            "Read failed on emulated COM1: no answer from the radio at block 07F0h", rwError};
+            "Read failed on emulated COM1: no answer from the radio at block 07F0h",
+            rwError + "no answer from the radio at block 07F0h"};
         QTest::newRow("short") << "mnuEepReadVfo" << QList<int>{int(ShortAnswer), 1, 8} << QStringList{
-            "Read failed on emulated COM1: an answer of the wrong length at block 0700h", rwError};
+            "Read failed on emulated COM1: an answer of the wrong length at block 0700h",
+            rwError + "an answer of the wrong length at block 0700h"};
         QTest::newRow("err") << "mnuEepReadMem" << QList<int>{int(Error), 1, 8} << QStringList{
-            "Read failed on emulated COM1: the radio answered \"ERR\" at channel 0", rwError};
+            "Read failed on emulated COM1: the radio answered \"ERR\" at channel 0",
+            rwError + "the radio answered \"ERR\" at channel 0"};
         QTest::newRow("nonhex") << "mnuEepReadMem" << QList<int>{int(NonHex), 6, 8} << QStringList{
-            "Read failed on emulated COM1: an answer that is not hexadecimal at channel 5", rwError};
+            "Read failed on emulated COM1: an answer that is not hexadecimal at channel 5",
+            rwError + "an answer that is not hexadecimal at channel 5"};
         QTest::newRow("other model") << "mnuEepReadVfo" << QList<int>{int(None), 0, 4} << QStringList{
             "Read failed on emulated COM1: the radio reports KV-R27Z (code 4)",
             "The selected and actual models are different."};
         QTest::newRow("no port") << "mnuEepReadVfo" << QList<int>{int(None), 0, 0} << QStringList{
-            "Read failed: could not open COM1 (emulated COM1): No such file or directory", "Can't open com Port"};
+            "Read failed: could not open COM1 (emulated COM1): No such file or directory",
+            "Can't open com Port | COM1 (emulated COM1): No such file or directory"};
     }
     void notes()
     {

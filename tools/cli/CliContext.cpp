@@ -36,9 +36,9 @@ void CliMessages::notify(const std::string& text, MessageIcon, const std::string
     Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n' << std::flush;
 }
 
-bool CliMessages::ask(const std::string& text)
+bool CliMessages::ask(const std::string& text, const std::string& detail)
 {
-    Err(streams_) << BoxText(text) << '\n';
+    Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n';
     if (yes_)
         return true;
     if (!streams_.inIsTerminal)
