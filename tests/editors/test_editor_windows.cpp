@@ -161,15 +161,16 @@ private slots:
 
     // Cancel, the close box and Escape drop the edits without the leave rules of the
     // box left (no word about a value thrown away): a later write sends the image's
-    // values. OK runs them first and stores the rounded value.
+    // values. OK, and Enter in a box, run them first and store the rounded value.
     void leavingTheWindow_data()
     {
-        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape, 3 OK
+        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape, 3 OK, 4 Enter
         QTest::addColumn<Texts>("shown");
         QTest::newRow("Cancel") << 0 << Texts{};
         QTest::newRow("close box") << 1 << Texts{};
         QTest::newRow("Escape") << 2 << Texts{};
         QTest::newRow("OK") << 3 << Texts{RoundedMessage};
+        QTest::newRow("Enter") << 4 << Texts{RoundedMessage};
     }
     void leavingTheWindow()
     {
@@ -188,11 +189,11 @@ private slots:
         else if (how == 1)
             vfo.window.close();
         else
-            QTest::keyClick(vfo.box("txtFrequency"), Qt::Key_Escape);
+            QTest::keyClick(vfo.box("txtFrequency"), how == 2 ? Qt::Key_Escape : Qt::Key_Return);
         QTEST(rig.messages.texts(), "shown");
-        QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how == 3));
-        QCOMPARE(int(rig.state.Image.Vfo.Frequency), how == 3 ? 43500000 : 43400000);
-        if (how == 3)
+        QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how >= 3));
+        QCOMPARE(int(rig.state.Image.Vfo.Frequency), how >= 3 ? 43500000 : 43400000);
+        if (how >= 3)
             return;
         if (how == 0)
             QCOMPARE(vfo.window.statusText(), "");
@@ -357,14 +358,13 @@ private slots:
         QTRY_COMPARE(grid->rowAt(grid->viewport()->height() - 1), 16);
         QVERIFY(grid->visualRect(mem.at(17, 0)).bottom() >= grid->viewport()->height());
         mem.doubleClick(17, 0);
-        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16",
-                                      "440.00000 MHz is outside this radio's range, 433.06 to below 434.785 MHz: "
-                                      "it will not be written.", ""}));
-        // The row the write would leave out: marked, the reason in its tooltip.
-        QCOMPARE((QStringList{mem.at(7, 1).data(Qt::ToolTipRole).toString(), mem.at(3, 1).data(Qt::ToolTipRole).toString()}),
-                 (QStringList{"440.00000 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will not be "
-                              "written.", ""}));
-        QVERIFY(mem.at(7, 1).data(Qt::BackgroundRole).isValid() && !mem.at(3, 1).data(Qt::BackgroundRole).isValid());
+        const QString outside = "440.00000 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will "
+                                "not be written.";
+        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16", outside, ""}));
+        // The row the write would leave out is marked, the reason in its tooltip.
+        QCOMPARE((QList<QVariant>{mem.at(7, 1).data(Qt::ToolTipRole), mem.at(3, 1).data(Qt::ToolTipRole),
+                                  mem.at(7, 1).data(Qt::BackgroundRole).isValid(), mem.at(3, 1).data(Qt::BackgroundRole)}),
+                 (QList<QVariant>{outside, {}, true, {}}));
         QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
         QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
         mem.window.close();
