@@ -140,11 +140,12 @@ void TransferStatusBar::endTransfer(const LinkState& link)
     running_ = false;
     link_ = nullptr;
     progressArea_->setVisible(false);
-    ShowLine(panel_, text_);
-    const std::string note = CommandNote(link, NoteFiles::NamesOnly);
-    if (note.empty())
+    const QString note = QString::fromStdString(CommandNote(link, NoteFiles::NamesOnly));
+    // A status text that the note says already (the port's problem) is not said twice.
+    ShowLine(panel_, !text_.isEmpty() && note.contains(text_) ? QString() : text_);
+    if (note.isEmpty())
         return;
-    ShowLine(note_, QString::fromStdString(note), QString::fromStdString(CommandNote(link)));
+    ShowLine(note_, note, QString::fromStdString(CommandNote(link)));
     const bool ok = !link.LastTransfer || link.LastTransfer->Result.ok()
                     || link.LastTransfer->Result.Fault == LinkFault::Cancelled;
     SetTextColour(note_, ok ? QColor(0x1b, 0x5e, 0x20) : QColor(0xb7, 0x1c, 0x1c));
