@@ -362,8 +362,8 @@ private slots:
                                 "not be written.";
         QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16", outside, ""}));
         // The row the write would leave out is marked, the reason in its tooltip.
-        QCOMPARE((QList<QVariant>{mem.at(7, 1).data(Qt::ToolTipRole), mem.at(3, 1).data(Qt::ToolTipRole),
-                                  mem.at(7, 1).data(Qt::BackgroundRole).isValid(), mem.at(3, 1).data(Qt::BackgroundRole)}),
+        QCOMPARE((QList<QVariant>{mem.at(7, 1).data(Qt::ToolTipRole), mem.at(3, 1).data(Qt::ToolTipRole), mem.at(7, 1)
+                                  .data(Qt::BackgroundRole).isValid(), mem.at(3, 1).data(Qt::BackgroundRole)}),
                  (QList<QVariant>{outside, {}, true, {}}));
         QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
         QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
