@@ -1,7 +1,10 @@
-// The demo radio of kvr27-sim --model: the model names it takes and the model code
-// its memory reports.
+// The demo radio of kvr27-sim --model: the model names it takes, the model code
+// its memory reports, and a read of it that no load rule of the clone file changes.
 #include "DemoRadio.h"
+#include "LinkRig.h"
 #include "SimOptions.h"
+#include "files/CloneFile.h"
+#include "link/Transfers.h"
 
 #include <QtTest>
 
@@ -37,6 +40,15 @@ private slots:
         }
         QCOMPARE(options->model, std::optional<int>(option));
         QCOMPARE(int(sim::DemoMemory(option).at(0x7F6)), code);
+
+        test::LinkRig rig(option, static_cast<std::uint8_t>(code));
+        rig.radio.memory() = sim::DemoMemory(option);
+        QVERIFY(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main) == "0" &&
+                ReadMemoryMode(rig.state, rig.services, ProgressTarget::Main) == "0");
+        CloneFileContent content;
+        std::vector<CloneFileReplacement> replaced;
+        QVERIFY(ParseCloneFile(CloneFileText(rig.state.Image), rig.state.Image.Defaults, content, &replaced).ok());
+        QVERIFY2(replaced.empty(), replaced.empty() ? "" : replaced.front().Field.Name.c_str());
     }
 };
 
