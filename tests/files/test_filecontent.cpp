@@ -63,6 +63,7 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("kept");
         QTest::newRow("LF line ends") << Joined(CloneLines(), "\n") << 1 << "43400000";
+        QTest::newRow("CR line ends") << Joined(CloneLines(), "\r") << 1 << "43400000";
         QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + Joined(CloneLines()) << 1 << "43400000";
         QTest::newRow("no last line end") << Joined(CloneLines()).chopped(2) << 831 << "#FALSE#";
         CloneRow("blanks around a negative number", 1, " -5 ", "-5");
@@ -151,6 +152,10 @@ private slots:
         CsvRow("PMR only: a channel number", 3, "", "0,3,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,--,--",
                {0, 50331648, 60000, 0, 0, 9, 0x08, 0, 1});
         CsvRow("empty f1 disables, keeps the rest", 0, "", "0,,x,y,z,,,,,,,", {0, 43300000, 100000, 1, 1, 1, 0, 0, 0});
+        CsvRow("single band, LPD", 2, "", "0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,--,LPD",
+               {0, 43400000, 60000, 0, 0, 9, 0, 0, 1});
+        QTest::newRow("spreadsheet, CR line ends")
+            << 0 << " 41 \r" + Header + "\r" + Lpd + "\r" << QList<qint64>{42, 43400000, 60000, 0, 0, 0, 0x04, 0, 1};
 
         CsvRow("line 1 255", 0, "255", Lpd, {});
         CsvRow("line 1 -2", 0, "-2", Lpd, {});
@@ -161,6 +166,12 @@ private slots:
         CsvRow("f1 blank after", 0, "", "0,434.00000 ,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,LPD", {});
         CsvRow("PMR f1 no number", 0, "", "0,three,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,PMR", {});
         CsvRow("f4 no number", 0, "", "0,434.00000,5KHz,None,,Off,Off,None,67.0Hz,67.0Hz,1,LPD", {});
+        CsvRow("mode empty", 0, "", "0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,", {});
+        CsvRow("mode lpd", 0, "", "0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,lpd", {});
+        CsvRow("single band, PMR", 2, "", "0,3,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,--,PMR", {});
+        CsvRow("PMR only, LPD", 3, "", Lpd, {});
+        QTest::newRow("empty file") << 0 << QByteArray() << QList<qint64>{};
+        QTest::newRow("NUL bytes") << 0 << QByteArray(300, '\0') << QList<qint64>{};
         QTest::newRow("103 lines") << 0 << "\r\n" + Header + "\r\n" + (Lpd + "\r\n").repeated(101) << QList<qint64>{};
     }
     void channelCsv()
@@ -225,6 +236,13 @@ private slots:
 
         state.Image.Vfo.CurrentChannel = 0;
         QVERIFY(ChannelCsvText(state.Image, state.Grid).starts_with("\r\nNo,"));
+
+        // The PMR-only variant shows and writes the PMR tone and mode as KV-R27PA does.
+        StartWithModel(state, 3);
+        state.Image.Channels.at(0) = {3 * 16777216, 0, 0, 0, 4, 0x08, 0, true};
+        RefreshChannelGrid(state.Image, state.Grid);
+        QVERIFY(ChannelCsvText(state.Image, state.Grid)
+                    .starts_with("\r\n" + Header + "\r\n0,3,5KHz,None,0.00000,Off,Off,None,67.0Hz,67.0Hz,5,PMR\r\n"));
     }
 };
 

@@ -99,6 +99,9 @@ private slots:
         QVERIFY(shell.window->menuBar()->isEnabled() && shell.window->Command1[0]->isEnabled());
     }
 
+    // Each command offers the last name with its own extension; an import leaves
+    // the settings unsaved; a typed name that gets its extension asks before it
+    // replaces a file.
     void exportThenImport()
     {
         Shell shell;
@@ -108,16 +111,30 @@ private slots:
         shell.window->mnuFileExport->trigger();
         QVERIFY(test::ReadFileText(shell.path("channels.csv")).find("\r\n0,433.12500,5KHz,None,") != std::string::npos);
 
-        test::WriteFileText(shell.path("edited.csv"), " 7 \nheader\n0,4,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,PMR\n");
-        shell.state.Image.SettingsChanged = true;
-        shell.messages.answers = {true};
+        const std::string edited = " 7 \nheader\n0,4,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,PMR\n";
+        test::WriteFileText(shell.path("edited.csv"), edited);
         shell.watching.openAnswers = {shell.path("edited.csv")};
         shell.window->mnuFileImport->trigger();
         QCOMPARE(shell.state.Grid.TextMatrix(1, 1), std::string("4"));
         QCOMPARE(shell.state.Image.Vfo.CurrentChannel, 8);
-        QVERIFY(!shell.state.Image.SettingsChanged);
-        QCOMPARE(shell.watching.filtersAsked, std::vector<std::string>(2, "CSV Files (*.csv)|*.csv|"));
-        QCOMPARE(shell.watching.namesOffered.back(), shell.path("channels.csv"));
+        QVERIFY(shell.state.Image.SettingsChanged);
+        shell.messages.answers = {false};
+        shell.window->mnuFileLode->trigger();
+
+        shell.watching.saveAnswers = {shell.path("edited"), shell.path("edited")};
+        shell.window->mnuFileSave->trigger();
+        shell.messages.answers = {false};
+        shell.window->mnuFileExport->trigger();
+        QCOMPARE(test::ReadFileText(shell.path("edited.csv")), edited);
+        QVERIFY(test::ReadFileText(shell.path("edited.r27")).starts_with("43400000\r\n"));
+        QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion,
+                                                                   "The file \"" + shell.path("edited.csv") +
+                                                                       "\" already exists.\rDo you want to replace it?"}));
+        QCOMPARE(shell.watching.filtersAsked,
+                 (std::vector<std::string>{"CSV Files (*.csv)|*.csv|", "CSV Files (*.csv)|*.csv|",
+                                           "Norvik R-27 Clone Files (*.r27)|*.r27|", "CSV Files (*.csv)|*.csv|"}));
+        QCOMPARE(shell.watching.namesOffered, (std::vector<std::string>{"", shell.path("channels.csv"),
+                                                                        shell.path("edited.r27"), shell.path("edited.csv")}));
     }
 
     // Bad content and unreadable files are reported; the image, the grid, the VFO
@@ -127,13 +144,18 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QByteArray>("content"); // null: no such file
         QTest::addColumn<QString>("message");
-        QTest::newRow("load, bad last line") << "mnuFileLode" << QByteArray("1\r\n").repeated(830) + "yes\r\n"
-                                             << "File reading error.";
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("load, Enabled yes") << "mnuFileLode" << QByteArray("1\r\n").repeated(38) + "yes\r\n" +
+                                                                  QByteArray("1\r\n").repeated(792)
+                                           << "File reading error."
+                                           << "Line 39: channel 0 Enabled: \"yes\" is neither #TRUE# nor #FALSE#.";
         QTest::newRow("load, no such file") << "mnuFileLode" << QByteArray()
-                                            << "The file \"%1\" could not be read.\rNo such file or directory.";
+                                            << "The file \"%1\" could not be read.\rNo such file or directory." << "";
         QTest::newRow("import, 11 fields on line 4")
             << "mnuFileImport" << QByteArray(" 5 \r\nh\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,LPD\r\n1,2\r\n")
-            << "File reading error.";
+            << "File reading error." << "Line 4: 2 fields instead of 12.";
+        QTest::newRow("import, no mode") << "mnuFileImport" << QByteArray("\r\nh\r\n0,434,,,0,,,,,,,\r\n")
+                                         << "File reading error." << "Line 3: mode \"\" names no channel of KV-R27PA.";
     }
     void failedLoadOrImportChangesNothing()
     {
@@ -151,6 +173,7 @@ private slots:
 
         QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion,
                                                                    message.replace("%1", QString::fromStdString(file)).toStdString()}));
+        QTEST(QString::fromStdString(shell.messages.shown.back().detail), "detail");
         QVERIFY(shell.state.Image.Vfo == before.Image.Vfo);
         QVERIFY(shell.state.Image.Channels == before.Image.Channels);
         QVERIFY(shell.state.Grid.Text == before.Grid.Text);

@@ -172,8 +172,9 @@ private slots:
         QVERIFY(state.Image.Vfo == vfo);
         QCOMPARE(SharedFields(state.Image.Defaults), SharedFields(vfo));
         QVERIFY(!state.Image.SettingsChanged && !state.Image.VfoChanged);
-        const QString last = c.option == 0 ? "" : "--";
-        QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), c.option == 0 ? "PmrTone" : "--");
+        const bool pmrColumns = c.option == 0 || c.option == 3;
+        const QString last = pmrColumns ? "" : "--";
+        QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), pmrColumns ? "PmrTone" : "--");
         for (int row = 1; row <= 100; ++row) {
             QVERIFY(state.Image.Channels.at(row - 1) == (ChannelRecord{c.frequency, c.shift, 8, 8, 39, 0, step, false}));
             QStringList texts;

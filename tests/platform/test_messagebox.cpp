@@ -1,5 +1,6 @@
 // The Qt face of the core's seams: message boxes as the user sees them, and the file
 // dialog filters.
+#include "core/Dialogs.h"
 #include "platform/QtFileFilter.h"
 #include "platform/QtMessageSink.h"
 
@@ -75,7 +76,7 @@ private slots:
         QFETCH(QString, qtFilter);
         QFETCH(QString, suffix);
         QCOMPARE(kvr27::QtFileFilter(filter.toStdString()), qtFilter);
-        QCOMPARE(kvr27::DefaultSuffix(filter.toStdString()), suffix);
+        QCOMPARE(QString::fromStdString(kvr27::FilterExtension(filter.toStdString())), suffix);
     }
 };
 
