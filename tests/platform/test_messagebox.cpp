@@ -1,8 +1,14 @@
-// The Qt face of the core's seams: message boxes as the user sees them, and the file
-// dialog filters.
+// The Qt face of the core's seams: message boxes as the user sees them, the file
+// dialog filters, and the save dialog's questions before a file is replaced.
 #include "core/Dialogs.h"
+#include "platform/QtDialogs.h"
 #include "platform/QtFileFilter.h"
 #include "platform/QtMessageSink.h"
+#include "support/RecordingMessageSink.h"
+
+#include <QFileDialog>
+#include <QPointer>
+#include <QTemporaryDir>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -77,6 +83,36 @@ private slots:
         QFETCH(QString, suffix);
         QCOMPARE(kvr27::QtFileFilter(filter.toStdString()), qtFilter);
         QCOMPARE(QString::fromStdString(kvr27::FilterExtension(filter.toStdString())), suffix);
+    }
+
+    // A chosen file that exists is asked about by the dialog itself; a typed name
+    // that the extension turns into an existing file, by the message sink. Both
+    // answered No / Cancel: nothing is chosen.
+    void saveDialogAsksBeforeReplacing()
+    {
+        QTemporaryDir dir;
+        QFile(dir.filePath("radio.r27")).open(QIODevice::WriteOnly);
+        kvr27::QtDialogs dialogs;
+        kvr27::test::RecordingMessageSink messages;
+        messages.answers = {false};
+        QString asked;
+        for (const QString& typed : {dir.filePath("radio.r27"), dir.filePath("radio")}) {
+            QTimer::singleShot(0, [&] {
+                QPointer dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QTimer::singleShot(0, [&, dialog] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                        asked += box->text(), box->button(QMessageBox::No)->click();
+                    if (dialog && dialog->isVisible()) // still open after No
+                        dialog->reject();
+                });
+                dialog->selectFile(typed);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            QCOMPARE(dialogs.saveFile("Norvik R-27 Clone Files (*.r27)|*.r27|", messages), std::nullopt);
+        }
+        QVERIFY2(asked.contains("radio.r27 already exists"), qPrintable(asked));
+        QCOMPARE(messages.texts(), std::vector<std::string>{"The file \"" + dir.filePath("radio.r27").toStdString() +
+                                                           "\" already exists.\rDo you want to replace it?"});
     }
 };
 
