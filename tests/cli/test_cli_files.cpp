@@ -37,7 +37,7 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(dir_.path()));
         WriteCloneFile("plain.r27");
-        // TxTone 45, PmrChannel 9, channel 1's offset above 99.5 MHz, squelch 25.
+        // Frequency -5, TxTone 45, PmrChannel 9, channel 1's offset above 99.5 MHz, squelch 25.
         WriteCloneFile("odd.r27", {{1, "-5"}, {5, "45"}, {8, "9"}, {41, "9950001"}, {24, "25"}});
         WriteCloneFile("other.r27", {{1, "43306000"}, {34, "7"}});
         WriteCloneFile("negative.r27", {{1, "-43400000"}});

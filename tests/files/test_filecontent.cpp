@@ -66,13 +66,9 @@ private slots:
         CloneRow("blanks around a negative number", 1, " -5 ", "-5");
         CloneRow("tone set code 3", 2, "195", "192");
         CloneRow("unused bits of line 2", 2, "62", "2");
-        CloneRow("TxTone 39", 5, "39", "17");
         CloneRow("PMR channel 0", 8, "0", "6");
-        CloneRow("PMR channel 9", 8, "9", "6");
         CloneRow("current channel 101", 9, "101", "0");
-        CloneRow("offset above 99.5 MHz", 23, "9950001", "70000");
         CloneRow("offset -1", 23, "-1", "70000");
-        CloneRow("squelch 21", 24, "53", "5");
         CloneRow("shift code 3", 25, "48", "3");
         CloneRow("step 9", 25, "9", "3");
         CloneRow("repeater shift code 3", 31, "48", "32");

@@ -1,10 +1,9 @@
 // The demo radio of kvr27-sim --model: the model names it takes, the model code
-// its memory reports, and a read of it that no load rule of the clone file changes.
+// its memory reports, and channels that no load rule of the clone file changes.
 #include "DemoRadio.h"
-#include "LinkRig.h"
 #include "SimOptions.h"
 #include "files/CloneFile.h"
-#include "link/Transfers.h"
+#include "image/Startup.h"
 
 #include <QtTest>
 
@@ -41,13 +40,12 @@ private slots:
         QCOMPARE(options->model, std::optional<int>(option));
         QCOMPARE(int(sim::DemoMemory(option).at(0x7F6)), code);
 
-        test::LinkRig rig(option, static_cast<std::uint8_t>(code));
-        rig.radio.memory() = sim::DemoMemory(option);
-        QVERIFY(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main) == "0" &&
-                ReadMemoryMode(rig.state, rig.services, ProgressTarget::Main) == "0");
+        RadioImage image;
+        InitialiseRadioImage(image, option);
+        sim::AddDemoChannels(image);
         CloneFileContent content;
         std::vector<CloneFileReplacement> replaced;
-        QVERIFY(ParseCloneFile(CloneFileText(rig.state.Image), rig.state.Image.Defaults, content, &replaced).ok());
+        QVERIFY(ParseCloneFile(CloneFileText(image), image.Defaults, content, &replaced).ok());
         QCOMPARE(replaced.size(), 0u);
     }
 };
