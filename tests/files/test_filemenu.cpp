@@ -147,8 +147,6 @@ private slots:
         QTest::newRow("import, 11 fields on line 4")
             << "mnuFileImport" << QByteArray(" 5 \r\nh\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,LPD\r\n1,2\r\n")
             << "File reading error." << "Line 4: 2 fields instead of 12.";
-        QTest::newRow("import, no mode") << "mnuFileImport" << QByteArray("\r\nh\r\n0,434,,,0,,,,,,,\r\n")
-                                         << "File reading error." << "Line 3: mode \"\" names no channel of KV-R27PA.";
     }
     void failedLoadOrImportChangesNothing()
     {
