@@ -1,6 +1,6 @@
 #include "files/FileLines.h"
 
-#include <cstdio>
+#include <string>
 
 namespace kvr27 {
 
@@ -31,9 +31,9 @@ FileContentCheck CheckTextContent(std::string_view text)
         for (const char c : lines[k]) {
             const auto byte = static_cast<unsigned char>(c);
             if (byte < 0x20 && c != '\t') {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "%02Xh", byte);
-                return {static_cast<int>(k) + 1, "a byte " + std::string(hex) + ", so the file is no text"};
+                constexpr std::string_view Digits = "0123456789ABCDEF";
+                const std::string hex = {Digits[byte / 16], Digits[byte % 16], 'h'};
+                return {static_cast<int>(k) + 1, "a byte " + hex + ", so the file is no text"};
             }
         }
     }

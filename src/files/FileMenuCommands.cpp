@@ -8,6 +8,7 @@
 #include "image/VfoCodec.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace kvr27 {
@@ -43,11 +44,11 @@ struct VfoBoxOfFile {
     std::string VfoForm::*Box;
     const char* Field;
 };
-constexpr VfoBoxOfFile VfoBoxesOfFile[] = {
+constexpr std::array<VfoBoxOfFile, 5> VfoBoxesOfFile = {{
     {&VfoForm::txtFrequency, "Frequency"},       {&VfoForm::txtPmrFreq, "PmrChannel"},
     {&VfoForm::txtShiftFreq, "ShiftFreq"},       {&VfoForm::txtSquelch, "BatteryBeepSquelch"},
     {&VfoForm::txtRptShiftFreq, "RptShiftFreq"},
-};
+}};
 
 // Keeps the notices of a fill back, in order.
 class HeldNotices : public MessageSink {
