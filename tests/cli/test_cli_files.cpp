@@ -41,7 +41,6 @@ private slots:
         WriteCloneFile("odd.r27", {{1, "-5"}, {5, "45"}, {8, "9"}, {41, "9950001"}, {24, "25"}});
         WriteCloneFile("other.r27", {{1, "43306000"}, {34, "7"}});
         WriteCloneFile("negative.r27", {{1, "-43400000"}});
-        WriteCloneFile("yes.r27", {{39, "yes"}});
         WriteFileText("short.r27", "43400000\r\n");
         WriteFileText("bad.csv", "\r\nNo,Frequency(ch)\r\n0,434.00000,5KHz\r\n");
         WriteFileText("lpd.csv", "\r\nNo\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,lpd\r\n");
@@ -97,9 +96,6 @@ private slots:
         QTest::newRow("short clone file") << QStringList{"check", "--model", "KV-R27PA", "short.r27", "-o", "out.r27"}
                                           << 1 << "kvr27 check: cannot load short.r27: File reading error. 1 lines "
                                                   "instead of 831.\n";
-        QTest::newRow("Enabled yes") << QStringList{"export-csv", "--model", "KV-R27PA", "yes.r27", "-o", "out.csv"}
-                                     << 1 << "kvr27 export-csv: cannot load yes.r27: File reading error. Line 39: "
-                                             "channel 0 Enabled: \"yes\" is neither #TRUE# nor #FALSE#.\n";
         QTest::newRow("malformed CSV")
             << QStringList{"import-csv", "--model", "KV-R27PA", "plain.r27", "bad.csv", "-o", "out.r27"} << 1
             << "kvr27 import-csv: cannot import bad.csv: File reading error. Line 3: 3 fields instead of 12.\n";
