@@ -57,9 +57,9 @@ std::string CloneFileText(const RadioImage& image);
 
 // Reads the file's text into `content`, applying the load rules (an out-of-range
 // value becomes the namesake of `defaults`, or 0 where the rule says so). Fails, with
-// `content` unspecified, when the file is no text or has other than 831 lines, a line is no whole
-// number where one is expected, a value that passes its rule does not fit its field,
-// or an Enabled line is neither "#TRUE#" nor "#FALSE#". Each value a rule replaced
+// `content` partly filled, when the file is no text or has other than 831 lines, a
+// line is no whole number where one is expected, a value that passes its rule does
+// not fit its field, or an Enabled line is neither "#TRUE#" nor "#FALSE#". Each value a rule replaced
 // is added to `replaced` when it is given, in line order.
 FileContentCheck ParseCloneFile(std::string_view text, const VfoDefaults& defaults, CloneFileContent& content,
                                 std::vector<CloneFileReplacement>* replaced = nullptr);
