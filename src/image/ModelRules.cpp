@@ -135,4 +135,9 @@ bool IsDualBandModel(std::string_view modelName)
     return modelName == ModelPA;
 }
 
+bool HasPmrChannels(std::string_view modelName)
+{
+    return modelName == ModelPA || modelName == ModelPAPmrOnly;
+}
+
 } // namespace kvr27

@@ -84,4 +84,8 @@ void SetModelControls(const RadioImage& image, VfoForm& form, bool enable);
 // channel dialog's mode choice apply).
 bool IsDualBandModel(std::string_view modelName);
 
+// Whether the model has PMR channels (the dual-band model and its PMR-only variant):
+// the grid shows their PMR tone and mode, and the channel CSV carries them.
+bool HasPmrChannels(std::string_view modelName);
+
 } // namespace kvr27

@@ -38,12 +38,13 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(dir_.path()));
         WriteCloneFile("plain.r27");
-        // TxTone 45, PmrChannel 9, channel 1's offset above 99.5 MHz, squelch 25.
-        WriteCloneFile("odd.r27", {{5, "45"}, {8, "9"}, {41, "9950001"}, {24, "25"}});
+        // Frequency -5, TxTone 45, PmrChannel 9, channel 1's offset above 99.5 MHz, squelch 25.
+        WriteCloneFile("odd.r27", {{1, "-5"}, {5, "45"}, {8, "9"}, {41, "9950001"}, {24, "25"}});
         WriteCloneFile("other.r27", {{1, "43306000"}, {34, "7"}});
         WriteCloneFile("negative.r27", {{1, "-43400000"}});
         WriteFileText("short.r27", "43400000\r\n");
         WriteFileText("bad.csv", "\r\nNo,Frequency(ch)\r\n0,434.00000,5KHz\r\n");
+        WriteFileText("lpd.csv", "\r\nNo\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,lpd\r\n");
         std::filesystem::create_symlink("bad.csv", "link.csv");
         plain_ = ReadFileText("plain.r27");
     }
@@ -51,14 +52,18 @@ private slots:
     void checkListsReplacedValues()
     {
         const CliOutcome run = RunCli({"check", "--model", "KV-R27PA", "odd.r27", "-o", "normal.r27"});
-        QCOMPARE(run.code, 0);
-        // The replacements are KV-R27PA's start-up values (squelch byte 67h).
-        QCOMPARE(run.out, std::string("line 5: TxTone: file 45, used 8\n"
-                                      "line 8: PmrChannel: file 9, used 1\n"
-                                      "line 24: BatteryBeepSquelch: file 25, used 103\n"
-                                      "line 41: channel 1 ShiftFreq: file 9950001, used 60000\n"
-                                      "4 value(s) replaced\n"));
-        QCOMPARE(RunCli({"check", "--model", "KV-R27PA", "normal.r27"}).out, std::string("0 value(s) replaced\n"));
+        QVERIFY(run.code == 0 && run.err.empty());
+        // The replacements are KV-R27PA's start-up values (squelch byte 67h); the
+        // refused frequency stays in the image, and so in the saved file.
+        const std::string refused = "line 1: Frequency: file -5, refused by the VFO window (Enter 0 to 9 numeric "
+                                    "values only.)\n";
+        QCOMPARE(run.out, refused + "line 5: TxTone: file 45, used 8\n"
+                                    "line 8: PmrChannel: file 9, used 1\n"
+                                    "line 24: BatteryBeepSquelch: file 25, used 103\n"
+                                    "line 41: channel 1 ShiftFreq: file 9950001, used 60000\n"
+                                    "4 value(s) replaced\n1 value(s) refused by the VFO window\n");
+        QCOMPARE(RunCli({"check", "--model", "KV-R27PA", "normal.r27"}).out,
+                 refused + "0 value(s) replaced\n1 value(s) refused by the VFO window\n");
     }
 
     void diffNamesTheFieldsThatDiffer()
@@ -87,7 +92,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("error"); // the last line of standard error, or its start
+        QTest::addColumn<QString>("error"); // the last line of standard error, or its start; all of it after "\n"
         QTest::newRow("missing file") << QStringList{"check", "--model", "KV-R27PA", "missing.r27", "-o", "out.r27"}
                                       << 1 << "kvr27 check: cannot load missing.r27: File reading error. missing.r27: "
                                               "No such file or directory";
@@ -95,10 +100,19 @@ private slots:
                                   << "kvr27 check: cannot load /dev/zero: File reading error. /dev/zero: Not a "
                                      "regular file (a device)";
         QTest::newRow("short clone file") << QStringList{"check", "--model", "KV-R27PA", "short.r27", "-o", "out.r27"}
-                                          << 1 << "kvr27 check: cannot load short.r27: File reading error.";
+                                          << 1 << "kvr27 check: cannot load short.r27: File reading error. 1 lines "
+                                                  "instead of 831.\n";
         QTest::newRow("malformed CSV")
             << QStringList{"import-csv", "--model", "KV-R27PA", "plain.r27", "bad.csv", "-o", "out.r27"} << 1
-            << "kvr27 import-csv: cannot import bad.csv: File reading error.";
+            << "kvr27 import-csv: cannot import bad.csv: File reading error. Line 3: 3 fields instead of 12.\n";
+        QTest::newRow("CSV mode lpd")
+            << QStringList{"import-csv", "--model", "KV-R27PA", "plain.r27", "lpd.csv", "-o", "out.r27"} << 1
+            << "kvr27 import-csv: cannot import lpd.csv: File reading error. Line 3: mode \"lpd\" names no channel "
+               "of KV-R27PA.\n";
+        QTest::newRow("show a refused frequency")
+            << QStringList{"show", "--model", "KV-R27PA", "negative.r27"} << 1
+            << "kvr27 show: cannot show negative.r27: line 1: Frequency: file -43400000, refused by the VFO window "
+               "(Enter 0 to 9 numeric values only.)\n";
         QTest::newRow("export over its input") << QStringList{"export-csv", "--model", "KV-R27PA", "plain.r27", "-o", "./plain.r27"}
                                                << 2 << "kvr27 export-csv: -o ./plain.r27 would replace the input plain.r27";
         QTest::newRow("import over its CSV, through a link")
@@ -130,7 +144,10 @@ private slots:
         QFETCH(QString, error);
         const CliOutcome run = RunCli(args);
         QTEST(run.code, "code");
-        QVERIFY2(run.lastErrLine().starts_with(error.toStdString()), run.err.c_str());
+        if (error.endsWith('\n'))
+            QCOMPARE(QString::fromStdString(run.err), error);
+        else
+            QVERIFY2(run.lastErrLine().starts_with(error.toStdString()), run.err.c_str());
         QVERIFY(run.out.empty());
         QCOMPARE(QDir().entryList({"out.*"}, QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(ReadFileText("plain.r27"), plain_);
