@@ -8,7 +8,9 @@
 cmake_minimum_required(VERSION 3.20)
 
 function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    # A program that does not answer --help at once would otherwise hold the build.
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err
+                    TIMEOUT 60)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "${ARGN} failed (${status}): ${err}")
     endif()
