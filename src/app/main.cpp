@@ -37,9 +37,9 @@ const char* const Help =
     "                             for COM1 (1 for COM2, and so on)\n"
     "\n"
     "Files:\n"
-    "  ~/.config/kvr27-clone/setup.ini  the chosen COM port (beside the program when\n"
-    "                                   its folder takes new files and no such file\n"
-    "                                   exists in ~/.config)\n"
+    "  ~/.config/kvr27-clone/setup.ini  the chosen COM port (beside a program that is\n"
+    "                                   not installed, when its folder takes new files\n"
+    "                                   and no such file exists in ~/.config)\n"
     "  ~/.config/kvr27-clone/ports.ini  the devices assigned in Data > Port...\n"
     "\n"
     "kvr27 does the same without windows; kvr27-sim answers like a radio.\n";
