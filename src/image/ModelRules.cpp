@@ -51,6 +51,15 @@ std::string_view ModelNameOfCode(std::uint8_t code)
     return {};
 }
 
+std::string ReportedModel(std::uint8_t code)
+{
+    const std::string_view model = ModelNameOfCode(code);
+    const std::string number = "(code " + std::to_string(code) + ")";
+    return model.empty() ? "an unknown model " + number : std::string(model) + " " + number;
+}
+
+std::string ModelMismatchDetail(std::uint8_t code) { return "The radio reports " + ReportedModel(code) + "."; }
+
 int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
                         bool showModelMessage, MessageSink& messages)
 {
@@ -63,7 +72,7 @@ int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText,
     });
     if (row == TransmitRanges.end()) {
         if (showRangeMessage && showModelMessage)
-            messages.notify(ModelMismatchMessage);
+            messages.notify(ModelMismatchMessage, MessageIcon::None, ModelMismatchDetail(image.ModelCode));
         return -2;
     }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace kvr27 {
@@ -42,6 +43,12 @@ bool CodeBelongsToModel(std::string_view modelName, std::uint8_t code);
 
 // The model a radio's code stands for, or "" for a code no model has.
 std::string_view ModelNameOfCode(std::uint8_t code);
+
+// The model a radio reports, in words: "KV-R27Z (code 4)", "an unknown model (code 1)".
+std::string ReportedModel(std::uint8_t code);
+
+// What follows ModelMismatchMessage: "The radio reports KV-R27Z (code 4)."
+std::string ModelMismatchDetail(std::uint8_t code);
 
 // One row of the transmit range rules; frequencies in 10 Hz units, low inclusive,
 // high exclusive.

@@ -57,8 +57,10 @@ LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target)
     if (!services.port.open(number)) {
         link.OpenPortNumber = NoPortOpen;
         services.messages.notify(CantOpenPortMessage, MessageIcon::Exclamation);
-        link.PortProblem =
-            "COM" + std::to_string(number) + " (" + services.port.deviceName(number) + "): " + services.port.errorText();
+        const std::string name = session.PortName.empty()
+                                     ? "COM" + std::to_string(number) + " (" + services.port.deviceName(number) + ")"
+                                     : session.PortName;
+        link.PortProblem = name + ": " + services.port.errorText();
         services.progress.showProgress(target, link.PortProblem);
         return {LinkFault::PortNotOpened, {}, link.PortProblem};
     }

@@ -27,8 +27,11 @@ struct CliStreams {
 };
 
 // The main program's message boxes on standard error: each notice's text (a "\r"
-// becomes a line break), its detail after it on the same line. A question is answered OK by --yes; otherwise it is asked
-// on the terminal ("[y/N]") and answered Cancel when standard input is not one.
+// becomes a line break), its detail after it on the same line. With --yes a question
+// is answered OK without asking: its text is shown as a notice, since the questions
+// left to it carry news (the channels a write leaves out); a subcommand shows no
+// confirmation that --yes answers. Otherwise it is asked on the terminal ("[y/N]")
+// and answered Cancel when standard input is not one.
 class CliMessages : public MessageSink {
 public:
     CliMessages(CliStreams& streams, bool yes) : streams_(streams), yes_(yes) {}
