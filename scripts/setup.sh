@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running, testing, packaging (cpack -G DEB, which runs
-# dpkg-shlibdeps and file) and checking (.ci/run: the sanitizer build, whose
-# runtimes come with g++, and scripts/static-analysis.sh) the program need, from
+# dpkg-shlibdeps and file; help2man for the manual pages) and checking (.ci/run: the
+# sanitizer build, whose runtimes come with g++, scripts/static-analysis.sh, lintian
+# and desktop-file-validate on the package) the program need, from
 # Debian's packages, and only what is missing: on a machine that has everything it
 # does nothing.
 set -euo pipefail
@@ -12,8 +13,9 @@ packages=(
     fonts-liberation
     poppler-utils
     xvfb xauth
-    dpkg-dev file
+    dpkg-dev file help2man gzip
     clang-tidy cppcheck
+    lintian desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

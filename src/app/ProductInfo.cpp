@@ -1,6 +1,7 @@
 #include "app/ProductInfo.h"
 
 #include "app/RadioPictures.h"
+#include "core/ProgramVersion.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -46,7 +47,14 @@ QString ProductTitle()
 
 QString VersionText()
 {
-    return QStringLiteral("Version %1 beta").arg(QLatin1String(KVR27_VERSION));
+    const std::string_view version = ProgramVersion();
+    return QStringLiteral("Version %1 beta").arg(QString::fromUtf8(version.data(), qsizetype(version.size())));
+}
+
+QString LicenceText()
+{
+    return QStringLiteral("Free software under the GNU General Public License, version 3 or later; "
+                          "it comes with no warranty.");
 }
 
 void AddProductInfo(QWidget* container)

@@ -3,6 +3,7 @@
 #include "app/RadioPictures.h"
 #include "app/SingleInstanceLock.h"
 #include "app/frmSplash.h"
+#include "core/ProgramVersion.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/SetupIniLocation.h"
@@ -11,8 +12,61 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+const char* const Help =
+    "Usage: kvr27-clone [--help] [--version]\n"
+    "\n"
+    "Reads a KV-R27PA, KV-R27Z or KV-R27X radio's settings over a serial cable, edits\n"
+    "the VFO settings and the 100 memory channels, keeps them in clone files (.r27) and\n"
+    "CSV files, prints a settings report and writes the settings back into the radio.\n"
+    "Without options it opens its windows; Qt's own options (-platform, -style, ...)\n"
+    "are passed to Qt.\n"
+    "\n"
+    "Options:\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and the licence and exit\n"
+    "\n"
+    "Environment:\n"
+    "  KVR27_COM1 ... KVR27_COM5  the serial device that COM1 to COM5 stand for; else\n"
+    "                             the device assigned in Data > Port..., else the first\n"
+    "                             that exists of /dev/ttyUSB0, /dev/ttyACM0, /dev/ttyS0\n"
+    "                             for COM1 (1 for COM2, and so on)\n"
+    "\n"
+    "Files:\n"
+    "  ~/.config/kvr27-clone/setup.ini  the chosen COM port (beside a program that is\n"
+    "                                   not installed, when its folder takes new files\n"
+    "                                   and no such file exists in ~/.config)\n"
+    "  ~/.config/kvr27-clone/ports.ini  the devices assigned in Data > Port...\n"
+    "\n"
+    "kvr27 does the same without windows; kvr27-sim answers like a radio.\n";
+
+// Answers --help and --version before any window (or display) is needed; the exit
+// status, or -1 to start the windows.
+int AnswerInfoOptions(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::cout << Help;
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << kvr27::VersionNotice("kvr27-clone");
+            return 0;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (const int status = AnswerInfoOptions(argc, argv); status >= 0)
+        return status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvr27-clone"));
     QApplication::setWindowIcon(QIcon(kvr27::RadioPicture()));

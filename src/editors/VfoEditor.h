@@ -26,7 +26,11 @@ enum class VfoOption {
     Shift, Bclo, Skip, Scan, Epo, Lamp, RptShift, RptTone,
 };
 
-// The text boxes, lists and option groups, in the order of their enums.
+// The caption of the frame that holds the Quick Repeater Access Mode's controls.
+inline constexpr std::string_view RepeaterFrameCaption = "Quick Repeater Access Mode";
+
+// The text boxes, lists and option groups, in the order of their enums, with the
+// captions the window shows.
 extern const std::array<TextBoxField<VfoForm>, 5> VfoTextBoxes;
 extern const std::array<ListField<VfoForm>, 8> VfoListBoxes;
 extern const std::array<OptionField<VfoForm>, 16> VfoOptionGroups;

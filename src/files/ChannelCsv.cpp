@@ -12,6 +12,8 @@ namespace kvr27 {
 namespace {
 
 constexpr char Separator = ',';
+// The "mode" and "PmrTone" texts of the models without LPD and PMR channels.
+constexpr std::string_view NoModeText = "--";
 
 // Line 1: the current channel as the grid's "No" column counts it, in the form
 // " 41 " (the blank before is the sign's place).
@@ -79,22 +81,36 @@ std::uint8_t LabelCode(const Table& table, std::string_view text, std::uint8_t f
     return index >= 0 ? static_cast<std::uint8_t>(index) : fallback;
 }
 
-// One channel line's 12 fields into the record; false on a number field that is no
-// number or does not fit.
-bool ReadChannelFields(const std::vector<std::string_view>& f, const RadioImage& image, ChannelRecord& record)
+// Whether the "mode" field names a channel the model holds: "--" (no mode, as
+// files of the single-band models have it) for every model, "LPD" for all but the
+// PMR-only variant, "PMR" for the models with PMR channels.
+bool ModeNamesChannel(std::string_view mode, std::string_view modelName)
+{
+    if (mode == NoModeText)
+        return true;
+    if (mode == ModeLabels[0])
+        return modelName != ModelPAPmrOnly;
+    return mode == ModeLabels[1] && HasPmrChannels(modelName);
+}
+
+// One channel line's 12 fields into the record; the reason when a field names no
+// channel of the model, or a number field holds no number that fits.
+std::string ReadChannelFields(const std::vector<std::string_view>& f, const RadioImage& image, ChannelRecord& record)
 {
     if (f[1].empty()) {
         record.Enabled = false;
-        return true;
+        return {};
     }
     const VfoDefaults& d = image.Defaults;
     const bool pmrOnlyModel = image.ModelName == ModelPAPmrOnly;
+    if (!ModeNamesChannel(f[11], image.ModelName))
+        return "mode " + Quoted(f[11]) + " names no channel of " + image.ModelName;
 
-    // The PMR-only variant has PMR channels only: its files show the channel number
-    // with "--" as mode, and it is read as a number, never as MHz.
-    if ((f[11] != "--" && f[11] != ModeLabels[0]) || pmrOnlyModel) {
+    // The PMR-only variant has PMR channels only: its older files show the channel
+    // number with "--" as mode, and it is read as a number, never as MHz.
+    if (f[11] == ModeLabels[1] || pmrOnlyModel) {
         if (!IsDecimalText(f[1]))
-            return false;
+            return "channel number " + Quoted(f[1]) + " is not a number";
         const auto units = ScaleDecimalText(f[1], PmrChannelUnit);
         const bool channelNumber = units && *units >= PmrChannelUnit && *units <= 8 * PmrChannelUnit;
         // A number between 1 and 8 is taken as the nearest whole channel (halves to
@@ -104,7 +120,7 @@ bool ReadChannelFields(const std::vector<std::string_view>& f, const RadioImage&
     } else {
         const auto units = ParseFrequency(f[1]);
         if (!units)
-            return false;
+            return "frequency " + Quoted(f[1]) + " is not a number of MHz that fits";
         record.Frequency = *units;
     }
 
@@ -130,7 +146,7 @@ bool ReadChannelFields(const std::vector<std::string_view>& f, const RadioImage&
     // Offsets are compared after rounding to 10 Hz; one too large for any field is
     // above 99.5 MHz like the rest.
     if (!IsDecimalText(f[4]))
-        return false;
+        return "offset " + Quoted(f[4]) + " is not a number";
     const auto offset = ParseFrequency(f[4]);
     record.ShiftFreq = offset && *offset >= 0 && *offset <= 9950000 ? *offset : d.ShiftFreq;
 
@@ -138,7 +154,7 @@ bool ReadChannelFields(const std::vector<std::string_view>& f, const RadioImage&
     record.RxTone = LabelCode(ToneLabels, f[9], d.RxTone);
     record.PmrTone = LabelCode(PmrToneLabels, f[10], d.PmrTone);
     record.Enabled = true;
-    return true;
+    return {};
 }
 
 } // namespace
@@ -163,14 +179,16 @@ std::string ChannelCsvText(const RadioImage& image, const ChannelGrid& grid)
 FileContentCheck ParseChannelCsv(std::string_view text, const RadioImage& image, ChannelCsvContent& content)
 {
     content = {image.Channels, image.Vfo.CurrentChannel};
+    if (FileContentCheck binary = CheckTextContent(text); !binary.ok())
+        return binary;
     const std::vector<std::string_view> lines = SplitFileLines(text);
     if (lines.size() > ChannelCsvMaxLines)
         return {0, std::to_string(lines.size()) + " lines, more than 102"};
     if (lines.empty())
-        return {};
+        return {0, "the file is empty"};
     const auto current = ReadCurrentChannel(lines[0]);
     if (!current)
-        return {1, "current channel outside 0..255"};
+        return {1, "the current channel " + Quoted(lines[0]) + " plus 1 is outside 0 to 255"};
     content.CurrentChannel = lines[0].empty() ? 0 : *current;
 
     for (std::size_t k = 2; k < lines.size(); ++k) {
@@ -178,8 +196,9 @@ FileContentCheck ParseChannelCsv(std::string_view text, const RadioImage& image,
         const auto fields = SplitFields(lines[k]);
         if (fields.size() != ChannelGrid::Cols)
             return {line, std::to_string(fields.size()) + " fields instead of 12"};
-        if (!ReadChannelFields(fields, image, content.Channels.at(static_cast<int>(k) - 2)))
-            return {line, "a number field holds no number that fits"};
+        if (std::string why = ReadChannelFields(fields, image, content.Channels.at(static_cast<int>(k) - 2));
+            !why.empty())
+            return {line, std::move(why)};
     }
     return {};
 }

@@ -29,8 +29,11 @@ std::string ChannelCsvText(const RadioImage& image, const ChannelGrid& grid);
 // current channel: line 1 the current channel, line 2 skipped, each
 // further line one channel in order; channels of missing lines stay as they were.
 // How "Frequency(ch)" and "mode" are read depends on the model. Fails, with `content`
-// unspecified, on more than 102 lines, a line of other than 12 fields, a number field
-// that is no number or does not fit, or a line 1 whose number plus 1 is outside 0..255.
+// partly filled, on an empty file or one that is no text, more than 102 lines, a line
+// of other than 12 fields, a channel whose "mode" names no channel of the model
+// ("--" for any, "LPD" for all but the PMR-only variant, "PMR" for the models with
+// PMR channels), a number field that is no number or does not fit, or a line 1
+// whose number plus 1 is outside 0..255.
 FileContentCheck ParseChannelCsv(std::string_view text, const RadioImage& image, ChannelCsvContent& content);
 
 } // namespace kvr27

@@ -112,6 +112,15 @@ CloneFileField FieldAtLine(int line, std::string_view name)
     return {line, line <= VfoLines ? -1 : (line - VfoLines - 1) / LinesPerChannel, std::string(name)};
 }
 
+} // namespace
+
+std::string FieldText(const CloneFileField& field)
+{
+    return field.Channel >= 0 ? "channel " + std::to_string(field.Channel) + " " + field.Name : field.Name;
+}
+
+namespace {
+
 // Takes the lines one after another, stopping at the first fault.
 // Each value a rule replaced goes to `replaced` when one is given.
 class LineReader {
@@ -127,27 +136,35 @@ public:
         if (!check_.ok())
             return;
         const std::string_view text = lines_[static_cast<std::size_t>(next_++)];
+        const CloneFileField where = FieldAtLine(next_, name);
         if constexpr (std::is_same_v<Field, bool>) {
             if (text != TrueText && text != FalseText)
-                return fail("neither #TRUE# nor #FALSE#");
+                return fail(where, Quoted(text) + " is neither #TRUE# nor #FALSE#");
             field = text == TrueText;
         } else {
             const auto number = ReadNumber(text);
             if (!number)
-                return fail("not a whole number");
+                return fail(where, Quoted(text) + " is not a whole number");
             const Value value = rule(*number);
-            if (value < std::numeric_limits<Field>::min() || value > std::numeric_limits<Field>::max())
-                return fail("value does not fit its field");
+            constexpr Value Lowest = std::numeric_limits<Field>::min();
+            constexpr Value Highest = std::numeric_limits<Field>::max();
+            if (value < Lowest || value > Highest)
+                return fail(where, std::to_string(value) + " is outside " + std::to_string(Lowest) + " to " +
+                                       std::to_string(Highest));
             field = static_cast<Field>(value);
             if (replaced_ && value != *number)
-                replaced_->push_back({FieldAtLine(next_, name), *number, value});
+                replaced_->push_back({where, *number, value, {}});
         }
     }
 
     const FileContentCheck& check() const { return check_; }
 
 private:
-    void fail(const char* why) { check_ = {next_, why}; }
+    // The fault "channel 0 Enabled: ..." on the field's line.
+    void fail(const CloneFileField& where, const std::string& why)
+    {
+        check_ = {where.Line, FieldText(where) + ": " + why};
+    }
 
     const std::vector<std::string_view>& lines_;
     std::vector<CloneFileReplacement>* replaced_;
@@ -189,6 +206,8 @@ std::string CloneFileText(const RadioImage& image)
 FileContentCheck ParseCloneFile(std::string_view text, const VfoDefaults& defaults, CloneFileContent& content,
                                 std::vector<CloneFileReplacement>* replaced)
 {
+    if (FileContentCheck binary = CheckTextContent(text); !binary.ok())
+        return binary;
     const std::vector<std::string_view> lines = SplitFileLines(text);
     if (lines.size() != CloneFileLines)
         return {0, std::to_string(lines.size()) + " lines instead of 831"};

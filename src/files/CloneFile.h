@@ -28,17 +28,23 @@ struct CloneFileField {
     std::string Name;
 };
 
+// The field as the user reads it: "Frequency", "channel 0 Enabled".
+std::string FieldText(const CloneFileField& field);
+
 // One line of the file and its text.
 struct CloneFileEntry {
     CloneFileField Field;
     std::string Text;
 };
 
-// A value that a load rule replaced: the file's value and the value used.
+// A value that a load rule replaced: the file's value and the value used. A value
+// the VFO window's box refuses (a negative frequency) is kept in the image, but the
+// box stays empty: then UsedValue is FileValue and Refusal the box's message.
 struct CloneFileReplacement {
     CloneFileField Field;
     std::int64_t FileValue = 0;
     std::int64_t UsedValue = 0;
+    std::string Refusal;
 };
 
 // The file's 831 lines for `image`, in order, with their texts as CloneFileText
@@ -51,9 +57,9 @@ std::string CloneFileText(const RadioImage& image);
 
 // Reads the file's text into `content`, applying the load rules (an out-of-range
 // value becomes the namesake of `defaults`, or 0 where the rule says so). Fails, with
-// `content` unspecified, when the file has other than 831 lines, a line is no whole
-// number where one is expected, a value that passes its rule does not fit its field,
-// or an Enabled line is neither "#TRUE#" nor "#FALSE#". Each value a rule replaced
+// `content` partly filled, when the file is no text or has other than 831 lines, a
+// line is no whole number where one is expected, a value that passes its rule does
+// not fit its field, or an Enabled line is neither "#TRUE#" nor "#FALSE#". Each value a rule replaced
 // is added to `replaced` when it is given, in line order.
 FileContentCheck ParseCloneFile(std::string_view text, const VfoDefaults& defaults, CloneFileContent& content,
                                 std::vector<CloneFileReplacement>* replaced = nullptr);

@@ -3,8 +3,8 @@
 // Export(Mem Setting), without widgets. Each asks the shared file dialog for a name
 // (Cancel ends the command with nothing changed), reads or writes the whole file at
 // once and tells the user what went wrong: "File reading error." for content that
-// cannot be taken in, a message naming the file and the system's reason for a file
-// that cannot be read or written. A failed command changes nothing: not the image,
+// cannot be taken in (its detail names the line and the reason), a message naming
+// the file and the system's reason for a file that cannot be read or written. A failed command changes nothing: not the image,
 // the editors, SettingsChanged, nor the file on disk.
 #include "core/AppState.h"
 #include "core/Dialogs.h"
@@ -22,8 +22,9 @@ inline constexpr const char* ChannelCsvFilter = "CSV Files (*.csv)|*.csv|";
 
 // Load and Import ask the SettingsChanged question first (Cancel: nothing happens).
 // Load replaces the VFO settings and every channel (the model and VfoDefaults stay),
-// refills the VFO form and the channel grid; Import replaces the channels and the
-// current channel and refreshes the grid. Both clear SettingsChanged.
+// refills the VFO form and the channel grid, and clears SettingsChanged; Import
+// replaces the channels and the current channel, refreshes the grid and sets
+// SettingsChanged (the imported channels are neither saved nor written).
 void LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 void ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 
@@ -34,8 +35,9 @@ void ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 
 // The four commands on a named file, without the question and the dialog (for the
 // command-line tool, and the commands' own work): true when the command did its
-// work, false after its message. Load adds each value a load rule replaced to
-// `replaced` when it is given.
+// work, false after its message. "File reading error." carries where and why as
+// its detail. Load adds each value a load rule replaced, and each the VFO window
+// refuses, to `replaced` when it is given, in line order.
 bool LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages,
                    std::vector<CloneFileReplacement>* replaced = nullptr);
 bool SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages);

@@ -152,19 +152,22 @@ void AddCopy(std::vector<ReportPage>& pages, const VfoForm& vfo, const ChannelGr
 
     // The continuation page: channel r on line r - L, L the last channel looked at.
     // A channel beyond its last line opens a further page, on whose line 1 it stands.
+    // A page that would hold no channel is not printed.
     int base = row - 1;
     page.clear();
     for (; row <= LastRow; ++row) {
         if (!enabled(row))
             continue;
         if (row - base > lastLine) {
-            pages.push_back(std::move(page));
+            if (!page.empty())
+                pages.push_back(std::move(page));
             page.clear();
             base = row - 1;
         }
         AddGridRow(page, grid, row, row - base);
     }
-    pages.push_back(std::move(page));
+    if (!page.empty())
+        pages.push_back(std::move(page));
 }
 
 } // namespace

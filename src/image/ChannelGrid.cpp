@@ -25,7 +25,7 @@ const std::array<ChannelGridColumn, 12> ChannelGridColumns = {{
 
 namespace {
 
-// The text of columns 10 and 11 for models without LPD and PMR channels.
+// The text of columns 10 and 11 for models without PMR channels.
 constexpr std::string_view NotApplicable = "--";
 
 void CheckCell(int row, int col)
@@ -55,7 +55,7 @@ void ChannelGrid::SetTextMatrix(int row, int col, std::string text)
 
 std::string_view ChannelGridHeader(int col, std::string_view modelName)
 {
-    if ((col == 10 || col == 11) && !IsDualBandModel(modelName))
+    if ((col == 10 || col == 11) && !HasPmrChannels(modelName))
         return NotApplicable;
     return ChannelGridColumns.at(static_cast<std::size_t>(col)).Header;
 }
@@ -72,14 +72,14 @@ void SetupChannelGrid(ChannelGrid& grid, std::string_view modelName)
 
 std::array<std::string, 11> ChannelRowTexts(const ChannelRecord& record, std::string_view modelName)
 {
-    const bool dualBand = IsDualBandModel(modelName);
+    const bool pmrModel = HasPmrChannels(modelName);
     std::array<std::string, 11> texts;
-    if (record.IsPmr() && (dualBand || modelName == ModelPAPmrOnly)) {
+    if (record.IsPmr() && pmrModel) {
         texts[0] = std::to_string(record.Frequency / PmrChannelUnit);
-        texts[10] = dualBand ? ModeLabels[1] : NotApplicable;
+        texts[10] = ModeLabels[1];
     } else {
         texts[0] = FormatFrequency(record.Frequency);
-        texts[10] = dualBand ? ModeLabels[0] : NotApplicable;
+        texts[10] = pmrModel ? ModeLabels[0] : NotApplicable;
     }
     texts[1] = LabelAt(StepLabels, record.StepIndex());
     texts[2] = LabelAt(ShiftLabels, record.Shift());
@@ -89,7 +89,7 @@ std::array<std::string, 11> ChannelRowTexts(const ChannelRecord& record, std::st
     texts[6] = LabelAt(ToneSetLabels, record.ToneSet());
     texts[7] = LabelAt(ToneLabels, record.TxTone);
     texts[8] = LabelAt(ToneLabels, record.RxTone);
-    texts[9] = dualBand ? LabelAt(PmrToneLabels, record.PmrTone) : NotApplicable;
+    texts[9] = pmrModel ? LabelAt(PmrToneLabels, record.PmrTone) : NotApplicable;
     return texts;
 }
 
@@ -110,13 +110,13 @@ void ShowChannelRow(const RadioImage& image, ChannelGrid& grid, int index)
 void RefreshChannelGrid(const RadioImage& image, ChannelGrid& grid)
 {
     grid.Visible = false;
-    const bool dualBand = IsDualBandModel(image.ModelName);
+    const bool pmrModel = HasPmrChannels(image.ModelName);
     for (int index = 0; index < ChannelTable::Count; ++index) {
         const int row = index + 1;
         for (int col = 1; col <= 9; ++col)
             grid.SetTextMatrix(row, col, "");
         for (int col = 10; col <= 11; ++col)
-            grid.SetTextMatrix(row, col, dualBand ? "" : std::string(NotApplicable));
+            grid.SetTextMatrix(row, col, pmrModel ? "" : std::string(NotApplicable));
         grid.Remark.at(static_cast<std::size_t>(row)).clear();
         ShowChannelRow(image, grid, index);
     }

@@ -18,7 +18,7 @@ struct ChannelGridColumn {
     int WidthTwips;
 };
 // Headers and widths of columns 0 to 11; columns 10 and 11 show "--" as header for
-// every model but the dual-band one (ChannelGridHeader).
+// every model without PMR channels (ChannelGridHeader).
 extern const std::array<ChannelGridColumn, 12> ChannelGridColumns;
 
 struct ChannelGrid {
@@ -48,7 +48,7 @@ std::string_view ChannelGridHeader(int col, std::string_view modelName);
 void SetupChannelGrid(ChannelGrid& grid, std::string_view modelName);
 
 // Rewrites all 100 rows from the channel table: empty cells (or "--" in columns 10
-// and 11 for single-band models), then each enabled record's texts in the normal
+// and 11 for models without PMR channels), then each enabled record's texts in the normal
 // look; disabled rows keep their look. Selects row 1.
 void RefreshChannelGrid(const RadioImage& image, ChannelGrid& grid);
 
@@ -60,8 +60,8 @@ void ShowChannelRow(const RadioImage& image, ChannelGrid& grid, int index);
 void SelectChannelRow(ChannelGrid& grid, int row);
 
 // The texts of columns 1 to 11 of an enabled record (index 0 = column 1). A code
-// outside its label table shows UnknownLabel. A PMR record shows its channel
-// number for the dual-band model and for its PMR-only variant.
+// outside its label table shows UnknownLabel. The dual-band model and its PMR-only
+// variant show a PMR record's channel number, every record's PMR tone and mode.
 std::array<std::string, 11> ChannelRowTexts(const ChannelRecord& record, std::string_view modelName);
 
 } // namespace kvr27

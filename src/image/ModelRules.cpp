@@ -51,6 +51,15 @@ std::string_view ModelNameOfCode(std::uint8_t code)
     return {};
 }
 
+std::string ReportedModel(std::uint8_t code)
+{
+    const std::string_view model = ModelNameOfCode(code);
+    const std::string number = "(code " + std::to_string(code) + ")";
+    return model.empty() ? "an unknown model " + number : std::string(model) + " " + number;
+}
+
+std::string ModelMismatchDetail(std::uint8_t code) { return "The radio reports " + ReportedModel(code) + "."; }
+
 namespace {
 
 // The range row of the image's model and code; nullptr when there is none.
@@ -84,7 +93,7 @@ int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText,
     const TransmitRange* row = RangeRowOf(image);
     if (!row) {
         if (showRangeMessage && showModelMessage)
-            messages.notify(ModelMismatchMessage);
+            messages.notify(ModelMismatchMessage, MessageIcon::None, ModelMismatchDetail(image.ModelCode));
         return -2;
     }
 
@@ -169,6 +178,11 @@ void SetModelControls(const RadioImage& image, VfoForm& form, bool enable)
 bool IsDualBandModel(std::string_view modelName)
 {
     return modelName == ModelPA;
+}
+
+bool HasPmrChannels(std::string_view modelName)
+{
+    return modelName == ModelPA || modelName == ModelPAPmrOnly;
 }
 
 } // namespace kvr27

@@ -44,6 +44,12 @@ bool CodeBelongsToModel(std::string_view modelName, std::uint8_t code);
 // The model a radio's code stands for, or "" for a code no model has.
 std::string_view ModelNameOfCode(std::uint8_t code);
 
+// The model a radio reports, in words: "KV-R27Z (code 4)", "an unknown model (code 1)".
+std::string ReportedModel(std::uint8_t code);
+
+// What follows ModelMismatchMessage: "The radio reports KV-R27Z (code 4)."
+std::string ModelMismatchDetail(std::uint8_t code);
+
 // One row of the transmit range rules; frequencies in 10 Hz units, low inclusive,
 // high exclusive.
 struct TransmitRange {
@@ -95,5 +101,9 @@ void SetModelControls(const RadioImage& image, VfoForm& form, bool enable);
 // Whether the model has LPD and PMR channels (the grid's last two columns and the
 // channel dialog's mode choice apply).
 bool IsDualBandModel(std::string_view modelName);
+
+// Whether the model has PMR channels (the dual-band model and its PMR-only variant):
+// the grid shows their PMR tone and mode, and the channel CSV carries them.
+bool HasPmrChannels(std::string_view modelName);
 
 } // namespace kvr27

@@ -58,8 +58,10 @@ LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target)
         services.port.close();
     if (!services.port.open(number)) {
         link.OpenPortNumber = NoPortOpen;
-        link.PortProblem =
-            "COM" + std::to_string(number) + " (" + services.port.deviceName(number) + "): " + services.port.errorText();
+        const std::string name = session.PortName.empty()
+                                     ? "COM" + std::to_string(number) + " (" + services.port.deviceName(number) + ")"
+                                     : session.PortName;
+        link.PortProblem = name + ": " + services.port.errorText();
         services.messages.notify(CantOpenPortMessage, MessageIcon::Exclamation, link.PortProblem);
         services.progress.showProgress(target, link.PortProblem);
         return {LinkFault::PortNotOpened, {}, link.PortProblem};

@@ -20,13 +20,16 @@ struct LinkSession {
     LinkServices& Services;
     LinkState& State;
     int ComNumber = 1;
+    // How the user named the port when not by its COM number (a device path given
+    // to kvr27); empty: "COMn (device)".
+    std::string PortName = {};
 };
 
 // Makes sure the port of COM number session.ComNumber is open. A port already open
 // on the same number is not touched; one open on another number is closed first,
 // and one that closed itself (its device went away) is opened afresh.
-// On failure "Can't open com Port" is shown, and the device and the system's reason
-// go to the target's status bar, to State.PortProblem and to the result's Detail.
+// On failure "Can't open com Port" is shown, and the port's name and the system's
+// reason go to the target's status bar, to State.PortProblem and to the result's Detail.
 LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target);
 
 // Reads the 16 bytes at `address` into `digits` (32 hex digits). Anything but a

@@ -44,8 +44,9 @@ LinkResult ConnectToModel(RadioImage& image, LinkSession& session, ProgressTarge
     if (result.ok())
         result = ReadModelCode(image, session);
     if (result.ok() && !CodeBelongsToModel(image.ModelName, image.ModelCode)) {
-        session.Services.messages.notify(ModelMismatchMessage);
+        session.Services.messages.notify(ModelMismatchMessage, MessageIcon::None, ModelMismatchDetail(image.ModelCode));
         result.Fault = LinkFault::ModelMismatch;
+        result.Detail = ReportedModel(image.ModelCode);
     }
     return result;
 }
@@ -177,8 +178,10 @@ LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& sessi
     const int range = CheckFrequencyRange(image, values.txtFrequency, true, true, messages);
     if (range == -1)
         form.txtFrequency.clear();
+    if (range == -1)
+        return Refused(LinkFault::OutOfRange);
     if (range != 0)
-        return Refused(range == -1 ? LinkFault::OutOfRange : LinkFault::ModelMismatch);
+        return {LinkFault::ModelMismatch, {}, ReportedModel(image.ModelCode)};
     std::string block2;
     if (!(result = TryReadBlock(session, VfoBlock2Address, block2)).ok())
         return result;

@@ -19,7 +19,8 @@ std::string DescribeLinkResult(const LinkResult& result)
     case LinkFault::NotHexadecimal:
         return to("answer that is not hexadecimal");
     case LinkFault::ModelMismatch:
-        return "the radio is of another model than the one chosen";
+        return result.Detail.empty() ? "the radio is of another model than the one chosen"
+                                     : "the radio reports " + result.Detail + ", another model than the one chosen";
     case LinkFault::FormRefused:
         return "the VFO values were refused (blank or not a number)";
     case LinkFault::OutOfRange:

@@ -23,8 +23,9 @@ enum class LinkFault {
 struct [[nodiscard]] LinkResult {
     LinkFault Fault = LinkFault::None;
     std::string Exchange; // the command of the failed exchange, without its carriage return
-    std::string Detail;   // PortNotOpened: "COMn (device): reason"; VerifyMismatch: what differs;
-                          // DeviceGone: the device
+    // PortNotOpened: "COMn (device): reason"; ModelMismatch: the model the radio
+    // reports (ReportedModel); VerifyMismatch: what differs; DeviceGone: the device.
+    std::string Detail;
 
     bool ok() const { return Fault == LinkFault::None; }
 };

@@ -44,11 +44,8 @@ std::string Cause(const TransferOutcome& outcome)
         return "the radio answered \"ERR\"" + at;
     case LinkFault::NotHexadecimal:
         return "an answer that is not hexadecimal" + at;
-    case LinkFault::ModelMismatch: {
-        const std::string_view model = ModelNameOfCode(outcome.RadioModelCode);
-        const std::string code = "(code " + std::to_string(outcome.RadioModelCode) + ")";
-        return "the radio reports " + (model.empty() ? "an unknown model " + code : std::string(model) + " " + code);
-    }
+    case LinkFault::ModelMismatch:
+        return "the radio reports " + ReportedModel(outcome.RadioModelCode);
     case LinkFault::FormRefused:
         return "a VFO value is blank or no number";
     case LinkFault::OutOfRange:

@@ -15,12 +15,11 @@ std::optional<std::string> RunFileDialog(const std::string& filter, const std::s
                                          QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(DialogParent());
+    // The save dialog asks before it returns an existing file; the extension of a
+    // name typed without one is added by Dialogs::saveFile, which asks about that name.
     dialog.setAcceptMode(mode);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(QtFileFilter(filter));
-    if (mode == QFileDialog::AcceptSave)
-        dialog.setDefaultSuffix(DefaultSuffix(filter));
     if (!offeredName.empty())
         dialog.selectFile(QString::fromStdString(offeredName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -33,18 +33,4 @@ QString QtFileFilter(const std::string& filter)
     return entries.join(QLatin1String(";;"));
 }
 
-QString DefaultSuffix(const std::string& filter)
-{
-    const QStringList fields = FilterFields(filter);
-    if (fields.size() < 2)
-        return {};
-    const QString pattern = fields[1].trimmed().section(QLatin1Char(';'), 0, 0);
-    if (!pattern.startsWith(QLatin1String("*.")))
-        return {};
-    const QString suffix = pattern.mid(2);
-    if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')))
-        return {};
-    return suffix;
-}
-
 } // namespace kvr27

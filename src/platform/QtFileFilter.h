@@ -11,8 +11,4 @@ namespace kvr27 {
 // A description that does not show its pattern gets it appended in brackets.
 QString QtFileFilter(const std::string& filter);
 
-// The extension of the first pattern ("r27" for "*.r27"), added by the save dialog
-// when the user types a name without one; empty when the pattern has none.
-QString DefaultSuffix(const std::string& filter);
-
 } // namespace kvr27

@@ -14,14 +14,15 @@ using namespace kvr27::test;
 
 namespace {
 
-// The start-up image of KV-R27PA as a clone file, with lines (1-based) replaced.
-void WriteCloneFile(const char* name, const std::map<int, std::string>& replaced = {})
+// The start-up image of KV-R27PA as a clone file, with lines replaced: line number
+// (1-based), text, line number, text ...
+void WriteCloneFile(const char* name, const QStringList& replaced = {})
 {
     AppState state;
     StartWithModel(state, 0);
     QStringList lines = QString::fromStdString(CloneFileText(state.Image)).split("\r\n");
-    for (const auto& [line, text] : replaced)
-        lines[line - 1] = QString::fromStdString(text);
+    for (qsizetype i = 0; i + 1 < replaced.size(); i += 2)
+        lines[replaced[i].toInt() - 1] = replaced[i + 1];
     WriteFileText(name, (lines.join("\r\n")).toStdString());
 }
 
@@ -38,12 +39,11 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(dir_.path()));
         WriteCloneFile("plain.r27");
-        // TxTone 45, PmrChannel 9, channel 1's offset above 99.5 MHz, squelch 25.
-        WriteCloneFile("odd.r27", {{5, "45"}, {8, "9"}, {41, "9950001"}, {24, "25"}});
-        WriteCloneFile("other.r27", {{1, "43306000"}, {34, "7"}});
-        WriteCloneFile("negative.r27", {{1, "-43400000"}});
+        // Frequency -5, TxTone 45, PmrChannel 9, channel 1's offset above 99.5 MHz, squelch 25.
+        WriteCloneFile("odd.r27", {"1", "-5", "5", "45", "8", "9", "41", "9950001", "24", "25"});
         WriteFileText("short.r27", "43400000\r\n");
         WriteFileText("bad.csv", "\r\nNo,Frequency(ch)\r\n0,434.00000,5KHz\r\n");
+        WriteFileText("lpd.csv", "\r\nNo\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,lpd\r\n");
         std::filesystem::create_symlink("bad.csv", "link.csv");
         plain_ = ReadFileText("plain.r27");
     }
@@ -51,23 +51,42 @@ private slots:
     void checkListsReplacedValues()
     {
         const CliOutcome run = RunCli({"check", "--model", "KV-R27PA", "odd.r27", "-o", "normal.r27"});
-        QCOMPARE(run.code, 0);
-        // The replacements are KV-R27PA's start-up values (squelch byte 67h).
-        QCOMPARE(run.out, std::string("line 5: TxTone: file 45, used 8\n"
-                                      "line 8: PmrChannel: file 9, used 1\n"
-                                      "line 24: BatteryBeepSquelch: file 25, used 103\n"
-                                      "line 41: channel 1 ShiftFreq: file 9950001, used 60000\n"
-                                      "4 value(s) replaced\n"));
-        QCOMPARE(RunCli({"check", "--model", "KV-R27PA", "normal.r27"}).out, std::string("0 value(s) replaced\n"));
+        QVERIFY(run.code == 0 && run.err.empty());
+        // The replacements are KV-R27PA's start-up values (squelch byte 67h); the
+        // refused frequency stays in the image, and so in the saved file.
+        const std::string refused = "line 1: Frequency: file -5, refused by the VFO window (Enter 0 to 9 numeric "
+                                    "values only.)\n";
+        QCOMPARE(run.out, refused + "line 5: TxTone: file 45, used 8\n"
+                                    "line 8: PmrChannel: file 9, used 1\n"
+                                    "line 24: BatteryBeepSquelch: file 25, used 103\n"
+                                    "line 41: channel 1 ShiftFreq: file 9950001, used 60000\n"
+                                    "4 value(s) replaced\n1 value(s) refused by the VFO window\n");
+        QCOMPARE(RunCli({"check", "--model", "KV-R27PA", "normal.r27"}).out,
+                 refused + "0 value(s) replaced\n1 value(s) refused by the VFO window\n");
     }
 
-    void diffNamesTheFieldsThatDiffer()
+    // plain.r27 against itself with lines replaced, in the windows' words.
+    void diff_data()
     {
-        const CliOutcome same = RunCli({"diff", "plain.r27", "plain.r27"});
-        QVERIFY(same.code == 0 && same.out.empty());
-        const CliOutcome differ = RunCli({"diff", "--model", "KV-R27PA", "plain.r27", "other.r27"});
-        QCOMPARE(differ.code, 1);
-        QCOMPARE(differ.out, std::string("Frequency: 43400000 | 43306000\nchannel 0 TxTone: 8 | 7\n"));
+        QTest::addColumn<QStringList>("replaced");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("same") << QStringList{} << "";
+        QTest::newRow("VFO, channels in use or not, a value no window shows")
+            << QStringList{"1", "43362500", "34", "7", "3", "7", "77", "20", "79", "#TRUE#", "95", "#TRUE#", "29",
+                           "60000", "2", "129"}
+            << "Frequency: 434.00000 | 433.62500\nQuick Repeater Access Mode / Offset frequency: 5.00000 | 0.60000\n"
+               "Key Lock: Off | On\nTransmission Output Level: Low | Hi\nTone setting: None | T\n"
+               "channel 0 (not in use) TxTone: 88.5Hz | 85.4Hz\nchannel 5: not in use | in use\n"
+               "channel 5 Shift: None | +\nchannel 7: not in use | in use\nVfoReserved1: 0 | 7\n";
+        QTest::newRow("shown alike: the step's upper bits") << QStringList{"38", "19"} << "channel 0 Step: 3 | 19\n";
+    }
+    void diff()
+    {
+        QFETCH(QStringList, replaced);
+        WriteCloneFile("b.r27", replaced);
+        const CliOutcome run = RunCli({"diff", "plain.r27", "b.r27"});
+        QTEST(QString::fromStdString(run.out), "out");
+        QCOMPARE(run.code, run.out.empty() ? 0 : 1);
     }
 
     void showPrintsTheReportLayout()
@@ -87,7 +106,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("error"); // the last line of standard error, or its start
+        QTest::addColumn<QString>("error"); // the last line of standard error, or its start; all of it after "\n"
         QTest::newRow("missing file") << QStringList{"check", "--model", "KV-R27PA", "missing.r27", "-o", "out.r27"}
                                       << 1 << "kvr27 check: cannot load missing.r27: File reading error. missing.r27: "
                                               "No such file or directory";
@@ -95,10 +114,19 @@ private slots:
                                   << "kvr27 check: cannot load /dev/zero: File reading error. /dev/zero: Not a "
                                      "regular file (a device)";
         QTest::newRow("short clone file") << QStringList{"check", "--model", "KV-R27PA", "short.r27", "-o", "out.r27"}
-                                          << 1 << "kvr27 check: cannot load short.r27: File reading error.";
+                                          << 1 << "kvr27 check: cannot load short.r27: File reading error. 1 lines "
+                                                  "instead of 831.\n";
         QTest::newRow("malformed CSV")
             << QStringList{"import-csv", "--model", "KV-R27PA", "plain.r27", "bad.csv", "-o", "out.r27"} << 1
-            << "kvr27 import-csv: cannot import bad.csv: File reading error.";
+            << "kvr27 import-csv: cannot import bad.csv: File reading error. Line 3: 3 fields instead of 12.\n";
+        QTest::newRow("CSV mode lpd")
+            << QStringList{"import-csv", "--model", "KV-R27PA", "plain.r27", "lpd.csv", "-o", "out.r27"} << 1
+            << "kvr27 import-csv: cannot import lpd.csv: File reading error. Line 3: mode \"lpd\" names no channel "
+               "of KV-R27PA.\n";
+        QTest::newRow("show a refused frequency")
+            << QStringList{"show", "--model", "KV-R27PA", "odd.r27"} << 1
+            << "kvr27 show: cannot show odd.r27: line 1: Frequency: file -5, refused by the VFO window "
+               "(Enter 0 to 9 numeric values only.)\n";
         QTest::newRow("export over its input") << QStringList{"export-csv", "--model", "KV-R27PA", "plain.r27", "-o", "./plain.r27"}
                                                << 2 << "kvr27 export-csv: -o ./plain.r27 would replace the input plain.r27";
         QTest::newRow("import over its CSV, through a link")
@@ -113,7 +141,7 @@ private slots:
                                       << 2 << "kvr27 read: unknown port \"COM9\" (COM1 to COM5 or a device path)";
         QTest::newRow("port not opened")
             << QStringList{"read", "--model", "KV-R27PA", "--port", "/nonexistent/tty", "-o", "out.r27"} << 1
-            << "kvr27 read: read failed: port not opened: COM1 (/nonexistent/tty): ";
+            << "kvr27 read: read failed: port not opened: /nonexistent/tty: ";
         QTest::newRow("unknown option") << QStringList{"show", "--model", "KV-R27PA", "--colour", "plain.r27"} << 2
                                         << "kvr27 show: unknown option --colour (see kvr27 show --help)";
         QTest::newRow("write on a pipe without --yes") << QStringList{"write", "--model", "KV-R27PA", "--port",
@@ -121,7 +149,7 @@ private slots:
                                                        << 1 << "kvr27 write: write refused: not confirmed (--yes) and "
                                                                "standard input is no terminal";
         QTest::newRow("frequency the VFO form refuses")
-            << QStringList{"write", "--model", "KV-R27PA", "--port", "/nonexistent/tty", "--vfo", "--yes", "negative.r27"}
+            << QStringList{"write", "--model", "KV-R27PA", "--port", "/nonexistent/tty", "--vfo", "--yes", "odd.r27"}
             << 1 << "kvr27 write: write failed: Editing incomplete. Check blank columns.";
     }
     void badInput()
@@ -130,7 +158,10 @@ private slots:
         QFETCH(QString, error);
         const CliOutcome run = RunCli(args);
         QTEST(run.code, "code");
-        QVERIFY2(run.lastErrLine().starts_with(error.toStdString()), run.err.c_str());
+        if (error.endsWith('\n'))
+            QCOMPARE(QString::fromStdString(run.err), error);
+        else
+            QVERIFY2(run.lastErrLine().starts_with(error.toStdString()), run.err.c_str());
         QVERIFY(run.out.empty());
         QCOMPARE(QDir().entryList({"out.*"}, QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(ReadFileText("plain.r27"), plain_);

@@ -141,10 +141,14 @@ private slots:
             gaps.push_back(channel);
         gaps.insert(gaps.end(), {60, 99});
         const std::vector<int> all = AllChannels();
-        QTest::newRow("one") << std::vector<int>{100} << 66 << QStringList{"0:20:99"};
         QTest::newRow("gaps") << gaps << 66 << QStringList{"0:20:1", "0:22:9", "0:65:52", "1:7:59", "1:46:98"};
         QTest::newRow("first page ends at 100") << std::vector<int>(all.begin() + 54, all.end())
                                                 << 66 << QStringList{"0:20:54", "0:65:99"};
+        QTest::newRow("first page holds all") << std::vector<int>(all.begin(), all.begin() + 46) << 66
+                                              << QStringList{"0:65:45"};
+        std::vector<int> far(all.begin(), all.begin() + 25);
+        far.push_back(99);
+        QTest::newRow("no empty page between") << far << 45 << QStringList{"0:44:24", "1:1:98"};
         QTest::newRow("all, 45 lines") << all << 45
                                        << QStringList{"0:44:24", "1:1:25", "1:44:68", "2:1:69", "2:31:99"};
     }

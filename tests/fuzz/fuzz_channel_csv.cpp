@@ -1,7 +1,7 @@
 // The channel CSV importer on any text, for every model: a refused file shows
 // "File reading error." once and changes nothing; a file taken in, exported again
-// and imported gives the same channels and current channel (but the PmrTone that a
-// single-band model's grid does not show), and the same export.
+// and imported gives the same channels and current channel (but the PmrTone that the
+// grid of a model without PMR channels does not show), and the same export.
 #include "FuzzSupport.h"
 #include "files/ChannelCsv.h"
 #include "files/FileMenuCommands.h"
@@ -24,15 +24,15 @@ void CheckModel(const AppState& start, InputFile& file, std::string_view input)
         return;
     }
     Require(messages.shown.empty(), "import taken in with a message");
-    Require(!state.Image.SettingsChanged, "import left SettingsChanged set");
+    Require(state.Image.SettingsChanged, "import left SettingsChanged clear");
 
     const std::string exported = ChannelCsvText(state.Image, state.Grid);
     AppState again = state;
     test::RecordingMessageSink againMessages;
     Require(ImportChannelCsv(again, file.hold(exported), againMessages), "exported file refused");
-    // A single-band model's grid shows "--" for PmrTone, which imports as the default.
+    // A model without PMR channels shows "--" for PmrTone, which imports as the default.
     RadioImage expected = state.Image;
-    if (!IsDualBandModel(expected.ModelName)) {
+    if (!HasPmrChannels(expected.ModelName)) {
         for (ChannelRecord& record : expected.Channels)
             record.PmrTone = record.Enabled ? expected.Defaults.PmrTone : record.PmrTone;
     }

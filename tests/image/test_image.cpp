@@ -173,8 +173,9 @@ private slots:
         QVERIFY(state.Image.Vfo == vfo);
         QCOMPARE(SharedFields(state.Image.Defaults), SharedFields(vfo));
         QVERIFY(!state.Image.SettingsChanged && !state.Image.VfoChanged);
-        const QString last = c.option == 0 ? "" : "--";
-        QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), c.option == 0 ? "PmrTone" : "--");
+        const bool pmrColumns = c.option == 0 || c.option == 3;
+        const QString last = pmrColumns ? "" : "--";
+        QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), pmrColumns ? "PmrTone" : "--");
         for (int row = 1; row <= 100; ++row) {
             QVERIFY(state.Image.Channels.at(row - 1) == (ChannelRecord{c.frequency, c.shift, 8, 8, 39, 0, step, false}));
             QStringList texts;
@@ -333,6 +334,8 @@ private slots:
                                 << "434.00000|12.5KHz|None|0.60000|Off|Off|None|67.0Hz|88.5Hz|Off|LPD";
         QTest::newRow("PA no mode is LPD") << "KV-R27PA" << ChannelRecord{43306476, 60000, 38, 8, 0, 0xC0, 2, true}
                                            << "433.06476|10KHz|None|0.60000|On|On|None|250.3Hz|88.5Hz|1|LPD";
+        QTest::newRow("PMR only PMR channel 3") << "KV-R27PA(PMR only)" << ChannelRecord{0x03000000, 0, 8, 8, 4, 0x08, 0, true}
+                                                << "3|5KHz|None|0.00000|Off|Off|None|88.5Hz|88.5Hz|5|PMR";
         QTest::newRow("Z skip only") << "KV-R27Z" << ChannelRecord{44500000, 60000, 8, 8, 0, 0x52, 8, true}
                                      << "445.00000|50KHz|+|0.60000|Off|On|TSQ|88.5Hz|88.5Hz|--|--";
         QTest::newRow("X PMR flag shows MHz") << "KV-R27X" << ChannelRecord{0x03000000, 60000, 8, 8, 0, 0x88, 0, true}

@@ -1,8 +1,14 @@
-// The Qt face of the core's seams: message boxes as the user sees them, and the file
-// dialog filters.
-#include "platform/QtFileFilter.h"
+// The Qt face of the core's seams: message boxes as the user sees them, and the save
+// dialog (its filter, its questions before a file is replaced).
+#include "core/Dialogs.h"
+#include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/TitleWidth.h"
+#include "support/RecordingMessageSink.h"
+
+#include <QFileDialog>
+#include <QPointer>
+#include <QTemporaryDir>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -60,26 +66,35 @@ private slots:
         QCOMPARE(result, answer);
     }
 
-    void fileFilter_data()
+    // A chosen file that exists is asked about by the dialog itself; a typed name
+    // that the extension turns into an existing file, by the message sink. Both
+    // answered No / Cancel: nothing is chosen.
+    void saveDialogAsksBeforeReplacing()
     {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("qtFilter");
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("clone file") << "Norvik R-27 Clone Files (*.r27)|*.r27|" << "Norvik R-27 Clone Files (*.r27)"
-                                    << "r27";
-        QTest::newRow("two pairs, no final bar") << "Text (*.txt)|*.txt|All Files (*.*)|*.*"
-                                                 << "Text (*.txt);;All Files (*.*)" << "txt";
-        QTest::newRow("description without pattern") << "Clone Files|*.r27;*.R27|" << "Clone Files (*.r27 *.R27)"
-                                                      << "r27";
-        QTest::newRow("wildcard only") << "All Files (*.*)|*.*|" << "All Files (*.*)" << "";
-    }
-    void fileFilter()
-    {
-        QFETCH(QString, filter);
-        QFETCH(QString, qtFilter);
-        QFETCH(QString, suffix);
-        QCOMPARE(kvr27::QtFileFilter(filter.toStdString()), qtFilter);
-        QCOMPARE(kvr27::DefaultSuffix(filter.toStdString()), suffix);
+        QTemporaryDir dir;
+        QFile(dir.filePath("radio.r27")).open(QIODevice::WriteOnly);
+        kvr27::QtDialogs dialogs;
+        kvr27::test::RecordingMessageSink messages;
+        messages.answers = {false};
+        QString asked;
+        for (const QString& typed : {dir.filePath("radio.r27"), dir.filePath("radio")}) {
+            QTimer::singleShot(0, [&] {
+                QPointer dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QCOMPARE(dialog->nameFilters(), QStringList{"Norvik R-27 Clone Files (*.r27)"});
+                QTimer::singleShot(0, [&, dialog] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                        asked += box->text(), box->button(QMessageBox::No)->click();
+                    if (dialog && dialog->isVisible()) // still open after No
+                        dialog->reject();
+                });
+                dialog->selectFile(typed);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            QCOMPARE(dialogs.saveFile("Norvik R-27 Clone Files (*.r27)|*.r27|", messages), std::nullopt);
+        }
+        QVERIFY2(asked.contains("radio.r27 already exists"), qPrintable(asked));
+        QCOMPARE(messages.texts(), std::vector<std::string>{"The file \"" + dir.filePath("radio.r27").toStdString() +
+                                                           "\" already exists.\rDo you want to replace it?"});
     }
 };
 

@@ -1,7 +1,9 @@
-// The demo radio of kvr27-sim --model: the model names it takes and the model code
-// its memory reports.
+// The demo radio of kvr27-sim --model: the model names it takes, the model code
+// its memory reports, and channels that no load rule of the clone file changes.
 #include "DemoRadio.h"
 #include "SimOptions.h"
+#include "files/CloneFile.h"
+#include "image/Startup.h"
 
 #include <QtTest>
 
@@ -37,6 +39,14 @@ private slots:
         }
         QCOMPARE(options->model, std::optional<int>(option));
         QCOMPARE(int(sim::DemoMemory(option).at(0x7F6)), code);
+
+        RadioImage image;
+        InitialiseRadioImage(image, option);
+        sim::AddDemoChannels(image);
+        CloneFileContent content;
+        std::vector<CloneFileReplacement> replaced;
+        QVERIFY(ParseCloneFile(CloneFileText(image), image.Defaults, content, &replaced).ok());
+        QCOMPARE(replaced.size(), 0u);
     }
 };
 

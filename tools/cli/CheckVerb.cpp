@@ -17,15 +17,16 @@ int RunCheck(const CliArgs& args, CliStreams& streams)
     if (!job.startModel(state))
         return job.failureCode;
     std::vector<CloneFileReplacement> replaced;
-    if (!LoadCloneFile(state, args.files[0], job.messages, &replaced))
-        return job.fail("cannot load " + args.files[0], true);
+    if (!job.load(state, args.files[0], &replaced))
+        return job.failureCode;
+    std::size_t refused = 0;
     for (const CloneFileReplacement& r : replaced) {
-        streams.out << "line " << r.Field.Line << ": ";
-        if (r.Field.Channel >= 0)
-            streams.out << "channel " << r.Field.Channel << ' ';
-        streams.out << r.Field.Name << ": file " << r.FileValue << ", used " << r.UsedValue << '\n';
+        streams.out << ReplacementText(r) << '\n';
+        refused += r.Refusal.empty() ? 0 : 1;
     }
-    streams.out << replaced.size() << " value(s) replaced\n";
+    streams.out << replaced.size() - refused << " value(s) replaced\n";
+    if (refused > 0)
+        streams.out << refused << " value(s) refused by the VFO window\n";
     const auto output = args.value("-o");
     return !output || job.save(state, *output) ? ExitOk : job.failureCode;
 }
@@ -36,9 +37,9 @@ const CliVerb CheckVerb = {
     "check",
     "usage: kvr27 check --model M FILE [-o NORMAL]\n"
     "Loads the clone file FILE with every load rule and lists each value a rule\n"
-    "replaced: the line, the file's value and the value used. -o NORMAL saves the\n"
-    "loaded image as Save would. Fails with \"File reading error.\" when FILE cannot\n"
-    "be loaded.\n",
+    "replaced (the line, the file's value and the value used) and each value the VFO\n"
+    "window refuses to show. -o NORMAL saves the loaded image as Save would. Fails\n"
+    "with \"File reading error.\", the line and the reason when FILE cannot be loaded.\n",
     {"--model", "-o"},
     {},
     1,

@@ -33,7 +33,21 @@ void CliMessages::notify(const std::string& text, MessageIcon, const std::string
 {
     lastNotice_ = detail.empty() ? text : text + " " + detail;
     std::replace(lastNotice_.begin(), lastNotice_.end(), '\r', ' ');
-    Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n' << std::flush;
+    if (holding_)
+        held_.push_back(BoxText(detail.empty() ? text : text + " " + detail));
+    else
+        Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n' << std::flush;
+}
+
+void CliMessages::release(Held what)
+{
+    holding_ = false;
+    if (what == Held::DropAll || (what == Held::DropLast && !held_.empty()))
+        held_.resize(what == Held::DropAll ? 0 : held_.size() - 1);
+    for (const std::string& text : held_)
+        Err(streams_) << text << '\n';
+    streams_.err << std::flush;
+    held_.clear();
 }
 
 bool CliMessages::ask(const std::string& text, const std::string& detail)

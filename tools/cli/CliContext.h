@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27::cli {
 
@@ -26,8 +27,11 @@ struct CliStreams {
 };
 
 // The main program's message boxes on standard error: each notice's text (a "\r"
-// becomes a line break), its detail after it on the same line. A question is answered OK by --yes; otherwise it is asked
-// on the terminal ("[y/N]") and answered Cancel when standard input is not one.
+// becomes a line break), its detail after it on the same line. With --yes a question
+// is answered OK without asking: its text is shown as a notice, since the questions
+// left to it carry news (the channels a write leaves out); a subcommand shows no
+// confirmation that --yes answers. Otherwise it is asked on the terminal ("[y/N]")
+// and answered Cancel when standard input is not one.
 class CliMessages : public MessageSink {
 public:
     CliMessages(CliStreams& streams, bool yes) : streams_(streams), yes_(yes) {}
@@ -37,10 +41,19 @@ public:
     // The last notice's text on one line ("\r" as a blank), for the closing error.
     const std::string& lastNotice() const { return lastNotice_; }
 
+    // What becomes of the notices held back since hold().
+    enum class Held { Print, DropLast, DropAll };
+    // Keeps notices back until release(), so that a failure's notice can go into
+    // the one closing error line instead of a line of its own.
+    void hold() { holding_ = true; }
+    void release(Held what);
+
 private:
     CliStreams& streams_;
     bool yes_;
     std::string lastNotice_;
+    bool holding_ = false;
+    std::vector<std::string> held_;
 };
 
 // The status bar's progress texts as a bar with the text on standard error, drawn

@@ -33,12 +33,26 @@ bool CliJob::startModel(AppState& state, std::string_view fallback)
     return false;
 }
 
-bool CliJob::load(AppState& state, const std::string& file)
+bool CliJob::load(AppState& state, const std::string& file, std::vector<CloneFileReplacement>* replaced)
 {
-    if (LoadCloneFile(state, file, messages))
-        return true;
-    fail("cannot load " + file, true);
-    return false;
+    messages.hold();
+    const bool loaded = LoadCloneFile(state, file, messages, replaced);
+    // After a load, the only notices are the VFO window's refusals.
+    messages.release(!loaded ? CliMessages::Held::DropLast
+                             : (replaced ? CliMessages::Held::DropAll : CliMessages::Held::Print));
+    if (!loaded)
+        fail("cannot load " + file, true);
+    return loaded;
+}
+
+bool CliJob::fileStep(const std::function<bool()>& command, std::string_view failure)
+{
+    messages.hold();
+    const bool done = command();
+    messages.release(done ? CliMessages::Held::Print : CliMessages::Held::DropLast);
+    if (!done)
+        fail(failure, true);
+    return done;
 }
 
 bool CliJob::startAndLoad(AppState& state, const std::string& file, std::string_view fallback)
@@ -56,10 +70,8 @@ std::optional<std::string> CliJob::output()
 
 bool CliJob::save(AppState& state, const std::string& file, std::string_view what)
 {
-    if (SaveCloneFile(state, file, messages))
-        return true;
-    fail("cannot write the " + std::string(what) + " file", true);
-    return false;
+    return fileStep([&] { return SaveCloneFile(state, file, messages); },
+                    "cannot write the " + std::string(what) + " file");
 }
 
 int CliJob::usage(std::string_view text)
@@ -74,6 +86,15 @@ int CliJob::fail(std::string_view text, bool withNotice)
     Fail(streams, verb, withNotice && !messages.lastNotice().empty() ? std::string(text) + ": " + messages.lastNotice()
                                                                      : std::string(text));
     return failureCode;
+}
+
+std::string ReplacementText(const CloneFileReplacement& replacement)
+{
+    std::string text = "line " + std::to_string(replacement.Field.Line) + ": " + FieldText(replacement.Field) +
+                       ": file " + std::to_string(replacement.FileValue);
+    if (!replacement.Refusal.empty())
+        return text + ", refused by the VFO window (" + replacement.Refusal + ")";
+    return text + ", used " + std::to_string(replacement.UsedValue);
 }
 
 } // namespace kvr27::cli

@@ -6,10 +6,13 @@
 #include "CliArgs.h"
 #include "CliContext.h"
 #include "core/AppState.h"
+#include "files/CloneFile.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27::cli {
 
@@ -21,8 +24,10 @@ public:
     // without a fallback --model is required), as the start window's OK does. A
     // missing or unknown model is a bad command line.
     bool startModel(AppState& state, std::string_view fallback = {});
-    // Loads a clone file into `state` as Load does.
-    bool load(AppState& state, const std::string& file);
+    // Loads a clone file into `state` as Load does. With `replaced` the caller
+    // reports the values a load rule replaced or the VFO window refused (see
+    // LoadCloneFile), so they are not told on standard error as well.
+    bool load(AppState& state, const std::string& file, std::vector<CloneFileReplacement>* replaced = nullptr);
     // startModel, then load.
     bool startAndLoad(AppState& state, const std::string& file, std::string_view fallback = {});
     // The value of -o, or nothing after the one-line error of a bad command line.
@@ -33,6 +38,9 @@ public:
     int usage(std::string_view text);
     // Writes the one-line error, naming the last notice when `withNotice`.
     int fail(std::string_view text, bool withNotice = false);
+    // Runs a file command with its notices held back: on failure its last notice
+    // goes into the one error line "<failure>: <notice>", not on a line of its own.
+    bool fileStep(const std::function<bool()>& command, std::string_view failure);
 
     const CliArgs& args;
     CliStreams& streams;
@@ -41,5 +49,9 @@ public:
     CliProgress progress;
     int failureCode = ExitFailure;
 };
+
+// A value a load rule replaced or the VFO window refused, as check lists it:
+// "line 5: TxTone: file 45, used 8".
+std::string ReplacementText(const CloneFileReplacement& replacement);
 
 } // namespace kvr27::cli

@@ -29,14 +29,14 @@ std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
         return name == "KVR27_COM1" ? std::optional<std::string>(device) : std::nullopt;
     };
     path.exists = [](const std::string&) { return true; };
-    return std::make_unique<CliRadio>(std::move(path), 1, job);
+    return std::make_unique<CliRadio>(std::move(path), 1, job, *port);
 }
 
-CliRadio::CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job)
+CliRadio::CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job, std::string portName)
     : job_(job), port_(std::move(lookup)), traceFile_(job.args.value("--trace")),
       trace_(traceFile_ ? std::make_unique<TracingPort>(port_) : nullptr),
       services_{trace_ ? static_cast<Port&>(*trace_) : port_, waiter_, job.messages, job.progress},
-      session_{services_, state_, comNumber}
+      session_{services_, state_, comNumber, std::move(portName)}
 {
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The radio at the end of --port: the program's serial port (QtPort) and one-tick
 // wait (QtWaiter), with the link state of this run. "COM1" to "COM5" open the
-// devices the main program maps them to (with the user's port assignments); any other argument with a "/" is a device
-// path, opened as COM1.
+// devices the main program maps them to (with the user's port assignments); any other
+// argument with a "/" is a device path, opened as COM1 and named as itself.
 #include "CliJob.h"
 #include "link/BlockExchange.h"
 #include "link/ExchangeTrace.h"
@@ -21,7 +21,8 @@ public:
     // unknown port argument.
     static std::unique_ptr<CliRadio> Open(CliJob& job);
 
-    CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job);
+    // `portName`: how messages name the port; empty for "COMn (device)".
+    CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job, std::string portName = {});
     // With --trace, writes the trace of every exchange into its file (once), and
     // gives the run's exit status: `code`, or ExitFailure when the trace could not be
     // written (told on standard error after what the run reported).

@@ -17,9 +17,9 @@ int RunExportCsv(const CliArgs& args, CliStreams& streams)
     AppState state;
     if (!job.startAndLoad(state, args.files[0]))
         return job.failureCode;
-    if (!ExportChannelCsv(state, *output, job.messages))
-        return job.fail("cannot write the output file", true);
-    return ExitOk;
+    return job.fileStep([&] { return ExportChannelCsv(state, *output, job.messages); }, "cannot write the output file")
+               ? ExitOk
+               : job.failureCode;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "CliFileClash.h"
 #include "CliVerb.h"
+#include "core/ProgramVersion.h"
 
 #include <array>
 #include <ostream>
@@ -21,7 +22,8 @@ void PrintUsage(std::ostream& out)
         out << ' ' << verb->Name;
     out << "\nmodels: KV-R27PA, KV-R27Z, KV-R27X, \"KV-R27PA(PMR only)\", \"KV-R27PA(LPD only)\"\n"
            "ports: COM1 to COM5 (as the main program maps them) or a device path\n"
-           "exit status: 0 success, 1 failure (diff: the files differ), 2 bad command line\n";
+           "exit status: 0 success, 1 failure (diff: the files differ), 2 bad command line\n"
+           "kvr27 --version prints the version and the licence\n";
 }
 
 } // namespace
@@ -31,6 +33,10 @@ int RunKvr27(const std::vector<std::string>& args, CliStreams& streams)
     if (args.empty() || args[0] == "--help" || args[0] == "help") {
         PrintUsage(args.empty() ? streams.err : streams.out);
         return args.empty() ? ExitUsage : ExitOk;
+    }
+    if (args[0] == "--version") {
+        streams.out << VersionNotice("kvr27");
+        return ExitOk;
     }
     for (const CliVerb* verb : Verbs) {
         if (verb->Name != args[0])

@@ -18,8 +18,14 @@ int RunShow(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "show");
     AppState state;
-    if (!job.startAndLoad(state, args.files[0]))
+    std::vector<CloneFileReplacement> replaced;
+    if (!job.startModel(state) || !job.load(state, args.files[0], &replaced))
         return job.failureCode;
+    // A value the VFO window refuses leaves its box, and so the report's entry, empty.
+    for (const CloneFileReplacement& r : replaced) {
+        if (!r.Refusal.empty())
+            return job.fail("cannot show " + args.files[0] + ": " + ReplacementText(r));
+    }
     for (const ReportPage& page : SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, TextPageLines, 1)) {
         int lastLine = 0;
         for (const PrintText& text : page)
@@ -44,7 +50,7 @@ const CliVerb ShowVerb = {
     "show",
     "usage: kvr27 show --model M FILE\n"
     "Prints the settings report of the clone file FILE as plain text, laid out as the\n"
-    "printed report.\n",
+    "printed report. Fails on a value the VFO window refuses to show.\n",
     {"--model"},
     {},
     1,

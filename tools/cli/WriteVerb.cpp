@@ -34,7 +34,8 @@ int WriteToRadio(CliJob& job, AppState& state, CliRadio& radio, bool vfo, bool m
 {
     const CliArgs& args = job.args;
     CliStreams& streams = job.streams;
-    if (!job.messages.ask(OverwriteQuestion))
+    // --yes is the answer: the question is neither asked nor shown.
+    if (!args.has("--yes") && !job.messages.ask(OverwriteQuestion))
         return job.fail(streams.inIsTerminal ? "write cancelled"
                                              : "write refused: not confirmed (--yes) and standard input is no terminal");
     if (const auto backupFile = args.value("--backup")) {

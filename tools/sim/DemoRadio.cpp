@@ -36,7 +36,7 @@ const std::vector<ChannelRecord> WideRangeChannels = {
     {43850000, 760000, 8, 20, 39, 0x21, 6, true},
 };
 const std::vector<ChannelRecord> NarrowRangeChannels = {
-    {43300000, 500000, 8, 8, 39, 0x23, 3, true},
+    {43300000, 500000, 8, 8, 39, 0x22, 3, true},
     {43500000, 0, 12, 12, 39, 0x02, 3, true},
     {43950000, 0, 8, 20, 39, 0x41, 6, true},
 };

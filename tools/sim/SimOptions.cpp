@@ -47,6 +47,10 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
             options.pace = false;
             continue;
         }
+        if (arg == "--help" || arg == "--version") {
+            (arg == "--help" ? options.help : options.version) = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = "unknown option or missing value: " + arg;
             return std::nullopt;

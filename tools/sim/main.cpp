@@ -5,6 +5,7 @@
 #include "MemoryImageFile.h"
 #include "PtyRadio.h"
 #include "SimOptions.h"
+#include "core/ProgramVersion.h"
 #include "image/ModelRules.h"
 
 #include <csignal>
@@ -29,6 +30,10 @@ int main(int argc, char** argv)
     if (!options) {
         std::cerr << error << '\n' << SimUsage;
         return 2;
+    }
+    if (options->help || options->version) {
+        std::cout << (options->help ? std::string(SimHelp) : kvr27::VersionNotice("kvr27-sim"));
+        return 0;
     }
     // The memory: the image file, else the model's demo contents, else all FF.
     RadioEmulator radio;

@@ -104,14 +104,16 @@ QComboBox* AddList(QGroupBox* frame, std::string_view name, LabelTable items)
     return list;
 }
 
-QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::initializer_list<const char*> captions)
+QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::span<const std::string_view> captions)
 {
     auto* group = new QButtonGroup(frame);
     group->setObjectName(ToQString(name));
     QHBoxLayout* layout = FrameLayout(frame);
     int index = 0;
-    for (const char* caption : captions) {
-        auto* option = new QRadioButton(QString::fromLatin1(caption), frame);
+    for (std::string_view caption : captions) {
+        if (caption.empty())
+            break;
+        auto* option = new QRadioButton(ToQString(caption), frame);
         option->setObjectName(QStringLiteral("%1_%2").arg(ToQString(name)).arg(index));
         group->addButton(option, index++);
         layout->addWidget(option);

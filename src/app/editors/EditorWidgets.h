@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 class QButtonGroup;
@@ -45,9 +46,9 @@ QLineEdit* AddTextBox(QGroupBox* frame, std::string_view name, FieldKind kind, c
 // A drop-down list of the label table inside a frame, named by the frame's caption.
 QComboBox* AddList(QGroupBox* frame, std::string_view name, LabelTable items);
 
-// Option buttons "<name>_0".."<name>_n" inside a frame; the group's ids are the
-// indices.
-QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::initializer_list<const char*> captions);
+// Option buttons "<name>_0".."<name>_n" inside a frame, one per caption up to the
+// first empty one; the group's ids are the indices.
+QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::span<const std::string_view> captions);
 
 // What a command button does with the edits in the window's boxes.
 enum class CommandKind {

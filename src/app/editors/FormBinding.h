@@ -81,11 +81,13 @@ public:
         return list;
     }
 
+    // The options' captions are the table's unless `captions` gives them.
     QButtonGroup* addOptions(QGroupBox* frame, OptionId id, std::span<const OptionField<Form>> table,
-                             std::initializer_list<const char*> captions)
+                             const std::vector<std::string_view>& captions = {})
     {
         const OptionField<Form>& field = table[static_cast<std::size_t>(id)];
-        QButtonGroup* group = AddOptions(frame, field.Name, captions);
+        QButtonGroup* group =
+            AddOptions(frame, field.Name, captions.empty() ? std::span<const std::string_view>(field.Options) : captions);
         options_.push_back({group, field.Field});
         control(frame);
         for (QAbstractButton* option : group->buttons())

@@ -51,19 +51,23 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
       binding_(editor_, [this] { render(); })
 {
     setObjectName(QStringLiteral("frmVfo"));
-    auto frame = [this](int index, const char* caption) {
-        return MakeFrame(this, QStringLiteral("Frame1_%1").arg(index), caption);
+    // Frame1(index) inside `parent`, with the caption of the control it holds.
+    auto frame = [](QWidget* parent, int index, std::string_view caption) {
+        return MakeFrame(parent, QStringLiteral("Frame1_%1").arg(index), std::string(caption).c_str());
     };
-    auto text = [this](QGroupBox* f, VfoText id, const char* unit = nullptr, const char* unitName = nullptr) {
+    auto text = [this, frame](int index, VfoText id, const char* unit, const char* unitName, QWidget* parent = nullptr) {
+        QGroupBox* f = frame(parent ? parent : this, index, VfoTextBoxes[static_cast<std::size_t>(id)].Caption);
         binding_.addTextBox(f, id, VfoTextBoxes, unit, QString::fromLatin1(unitName));
         return f;
     };
-    auto list = [this](QGroupBox* f, VfoList id) {
+    auto list = [this, frame](int index, VfoList id, QWidget* parent = nullptr) {
+        QGroupBox* f = frame(parent ? parent : this, index, VfoListBoxes[static_cast<std::size_t>(id)].Caption);
         binding_.addList(f, id, VfoListBoxes, id == VfoList::Step);
         return f;
     };
-    auto options = [this](QGroupBox* f, VfoOption id, std::initializer_list<const char*> captions) {
-        binding_.addOptions(f, id, VfoOptionGroups, captions);
+    auto options = [this, frame](int index, VfoOption id, QWidget* parent = nullptr) {
+        QGroupBox* f = frame(parent ? parent : this, index, VfoOptionGroups[static_cast<std::size_t>(id)].Caption);
+        binding_.addOptions(f, id, VfoOptionGroups);
         return f;
     };
 
@@ -71,15 +75,11 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
     auto* rows = new QGridLayout;
     SetColumnWidths(rows, 4, Twips(this, 2295));
     AddWide(rows, MakeHeading(this, "Label3", "VFO Mode Setting"));
-    AddRow(rows, {text(frame(0, "Frequency"), VfoText::Frequency, "(MHz)", "Label1_3"),
-                   options(frame(1, "Key Lock"), VfoOption::KeyLock, {"On", "Off"}),
-                   text(frame(2, "Squelch Level"), VfoText::Squelch)});
-    AddRow(rows, {options(frame(3, "Tone setting"), VfoOption::ToneSet, {"None", "T", "T SQ"}),
-                   list(frame(4, "TX tone freq (Encode)"), VfoList::TxTone),
-                   list(frame(5, "RX tone freq (Decode)"), VfoList::RxTone)});
-    AddRow(rows, {options(frame(6, "Transmission Output Level"), VfoOption::TxPower, {"Hi", "Low"}),
-                   text(frame(7, "Ch No (PMR)"), VfoText::PmrFreq, "(Ch)", "Label1_2"),
-                   list(frame(8, "Tone frequency (PMR)"), VfoList::PmrTone)});
+    AddRow(rows, {text(0, VfoText::Frequency, "(MHz)", "Label1_3"), options(1, VfoOption::KeyLock),
+                   text(2, VfoText::Squelch, nullptr, nullptr)});
+    AddRow(rows, {options(3, VfoOption::ToneSet), list(4, VfoList::TxTone), list(5, VfoList::RxTone)});
+    AddRow(rows, {options(6, VfoOption::TxPower), text(7, VfoText::PmrFreq, "(Ch)", "Label1_2"),
+                   list(8, VfoList::PmrTone)});
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
@@ -87,33 +87,22 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
     AddWide(rows, line);
     AddWide(rows, MakeHeading(this, "Label2", "Set Mode Setting"));
 
-    AddRow(rows, {list(frame(9, "Tuning step"), VfoList::Step),
-                   options(frame(10, "Shift direction"), VfoOption::Shift, {"None", "+", "-"}),
-                   text(frame(11, "Offset frequency"), VfoText::ShiftFreq, "(MHz)", "Label1_0"),
-                   options(frame(12, "Beeper"), VfoOption::Beep, {"On", "Off"})});
-    AddRow(rows, {list(frame(13, "Call tone (Tone burst)"), VfoList::CallTone), list(frame(14, "TOT"), VfoList::Tot),
-                   list(frame(15, "APO"), VfoList::Apo),
-                   options(frame(16, "Battery saving"), VfoOption::Bs, {"On", "Off"})});
-    AddRow(rows, {options(frame(17, "Bell"), VfoOption::Bell, {"On", "Off"}),
-                   options(frame(18, "Stand-by-beep"), VfoOption::Stb, {"On", "Off"}),
-                   options(frame(19, "BCLO"), VfoOption::Bclo, {"On", "Off"}),
-                   options(frame(20, "Scan"), VfoOption::Scan, {"Timed", "Busy"})});
-    AddRow(rows, {options(frame(21, "Scan skip"), VfoOption::Skip, {"On", "Off"}),
-                   options(frame(22, "External terminal control"), VfoOption::Epo, {"On", "Off"}),
-                   options(frame(23, "Lamp"), VfoOption::Lamp, {"On(5s)", "On", "Off"}),
-                   options(frame(24, "Battery type"), VfoOption::Battery, {"1(AA)", "2(Li-ion)"})});
+    AddRow(rows, {list(9, VfoList::Step), options(10, VfoOption::Shift),
+                   text(11, VfoText::ShiftFreq, "(MHz)", "Label1_0"), options(12, VfoOption::Beep)});
+    AddRow(rows, {list(13, VfoList::CallTone), list(14, VfoList::Tot), list(15, VfoList::Apo),
+                   options(16, VfoOption::Bs)});
+    AddRow(rows, {options(17, VfoOption::Bell), options(18, VfoOption::Stb), options(19, VfoOption::Bclo),
+                   options(20, VfoOption::Scan)});
+    AddRow(rows, {options(21, VfoOption::Skip), options(22, VfoOption::Epo), options(23, VfoOption::Lamp),
+                   options(24, VfoOption::Battery)});
 
-    QGroupBox* repeater = MakeFrame(this, QStringLiteral("Frame2"), "Quick Repeater Access Mode");
+    QGroupBox* repeater = MakeFrame(this, QStringLiteral("Frame2"), std::string(RepeaterFrameCaption).c_str());
     binding_.control(repeater);
     auto* repeaterRow = new QGridLayout(repeater);
     SetColumnWidths(repeaterRow, 4, Twips(this, 2295));
-    auto inner = [repeater](int index, const char* caption) {
-        return MakeFrame(repeater, QStringLiteral("Frame1_%1").arg(index), caption);
-    };
-    AddRow(repeaterRow, {options(inner(25, "Shift direction"), VfoOption::RptShift, {"None", "+", "-"}),
-                         text(inner(26, "Offset frequency"), VfoText::RptShiftFreq, "(MHz)", "Label1_1"),
-                         options(inner(27, "Tone setting"), VfoOption::RptTone, {"On", "Off"}),
-                         list(inner(28, "Tone frequency"), VfoList::RptTone)});
+    AddRow(repeaterRow, {options(25, VfoOption::RptShift, repeater),
+                         text(26, VfoText::RptShiftFreq, "(MHz)", "Label1_1", repeater),
+                         options(27, VfoOption::RptTone, repeater), list(28, VfoList::RptTone, repeater)});
     AddWide(rows, repeater);
     // The frames scroll when the screen is lower (or narrower) than they are; the
     // buttons and the status bar below them stay in sight.
