@@ -30,7 +30,7 @@ class SilentMessages : public MessageSink {
 public:
     int notices = 0;
     void notify(const std::string&, MessageIcon, const std::string&) override { ++notices; }
-    bool ask(const std::string&) override { return true; }
+    bool ask(const std::string&, const std::string&) override { return true; }
 };
 
 double MedianMilliseconds(const std::function<void()>& run)

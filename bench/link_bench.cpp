@@ -36,7 +36,7 @@ struct NoProgress : ProgressSink {
 };
 struct NoMessages : MessageSink {
     void notify(const std::string& text, MessageIcon, const std::string&) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
-    bool ask(const std::string&) override { return true; }
+    bool ask(const std::string&, const std::string&) override { return true; }
 };
 
 double CpuSeconds()

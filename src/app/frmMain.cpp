@@ -275,6 +275,7 @@ void frmMain::mnuPrint_Click()
 {
     if (context_.State.TransferRunning || !context_.ReportPrinter)
         return;
+    StatusBar1->clearNote();
     Command1Enabled(false);
     if (const std::optional<PrintSetup> setup = context_.FileDialogs.printSetup()) {
         // A printer that cannot start prints nothing, in silence, like a Cancel.
@@ -352,6 +353,7 @@ void frmMain::RunFileCommand(void (*command)(AppState&, MessageSink&, Dialogs&))
 {
     if (context_.State.TransferRunning)
         return;
+    StatusBar1->clearNote();
     setCommandsEnabled(false);
     command(context_.State, context_.Messages, context_.FileDialogs);
     setCommandsEnabled(true);

@@ -19,8 +19,9 @@ public:
     // it is; empty for none.
     virtual void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
                         const std::string& detail = {}) = 0;
-    // Asks an OK/Cancel question without an icon; true means OK.
-    virtual bool ask(const std::string& text) = 0;
+    // Asks an OK/Cancel question without an icon, `detail` below it as for notify;
+    // true means OK.
+    virtual bool ask(const std::string& text, const std::string& detail = {}) = 0;
 };
 
 // Shows nothing and answers every question with Cancel: for a fill whose texts all
@@ -29,7 +30,7 @@ public:
 class SilentMessageSink : public MessageSink {
 public:
     void notify(const std::string&, MessageIcon = MessageIcon::None, const std::string& = {}) override {}
-    bool ask(const std::string&) override { return false; }
+    bool ask(const std::string&, const std::string& = {}) override { return false; }
 };
 
 // The title of every message box: the model name followed by " Clone Utility", or

@@ -96,6 +96,11 @@ bool ChannelDialogEditor::pmrMode() const
     return model == ModelPAPmrOnly || (model == ModelPA && form_.optModel == 1);
 }
 
+std::string ChannelDialogEditor::rangeRemark() const
+{
+    return pmrMode() ? std::string() : OutOfRangeRemark(state_.Image, form_.txtFrequency);
+}
+
 bool ChannelDialogEditor::okClicked()
 {
     // The store converts the offset in either mode, so it is needed in both.

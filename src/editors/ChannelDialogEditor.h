@@ -52,6 +52,9 @@ public:
 
     // Whether the channel is edited as a PMR channel.
     bool pmrMode() const;
+    // What to say about the frequency when the write would leave the channel out
+    // (OutOfRangeRemark); "" otherwise, and always for a PMR channel.
+    std::string rangeRemark() const;
     // "OK": the blank-field test, then the store. Returns whether the dialog closes.
     bool okClicked();
 

@@ -2,6 +2,7 @@
 
 #include "core/Questions.h"
 #include "image/FrequencyText.h"
+#include "image/ModelRules.h"
 #include "image/VfoCodec.h"
 #include "link/Link.h"
 #include "link/RadioBackup.h"
@@ -178,6 +179,11 @@ void VfoEditor::writeClicked(LinkServices& link)
             WriteVfoMode(state_, link, ProgressTarget::Editor);
     }
     link.progress.showProgress(ProgressTarget::Editor, "");
+}
+
+std::string VfoEditor::rangeRemark() const
+{
+    return OutOfRangeRemark(state_.Image, state_.Vfo.txtFrequency);
 }
 
 bool VfoEditor::okClicked()

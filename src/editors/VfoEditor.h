@@ -69,6 +69,10 @@ public:
     // the change flags stay as they are.
     void writeClicked(LinkServices& link);
 
+    // What to say about the frequency when the write would refuse it for lying
+    // outside the radio's range (OutOfRangeRemark); "" otherwise.
+    std::string rangeRemark() const;
+
     // "OK": takes the window's values into the radio image. Returns whether the
     // window is hidden (false when a box is empty or holds no number).
     bool okClicked();

@@ -55,7 +55,7 @@ constexpr std::array<VfoBoxOfFile, 5> VfoBoxesOfFile = {{
 class HeldNotices : public MessageSink {
 public:
     void notify(const std::string& text, MessageIcon, const std::string&) override { texts.push_back(text); }
-    bool ask(const std::string&) override { return false; }
+    bool ask(const std::string&, const std::string&) override { return false; }
     std::vector<std::string> texts;
 };
 

@@ -101,6 +101,9 @@ void ShowChannelRow(const RadioImage& image, ChannelGrid& grid, int index)
     const auto texts = ChannelRowTexts(record, image.ModelName);
     for (int col = 1; col <= 11; ++col)
         grid.SetTextMatrix(index + 1, col, texts[static_cast<std::size_t>(col - 1)]);
+    // The write's own range check: PMR channels have none.
+    grid.Remark.at(static_cast<std::size_t>(index) + 1) =
+        record.IsPmr() ? std::string() : OutOfRangeRemark(image, FormatFrequency(record.Frequency));
     SelectChannelRow(grid, index + 1);
 }
 
@@ -114,6 +117,7 @@ void RefreshChannelGrid(const RadioImage& image, ChannelGrid& grid)
             grid.SetTextMatrix(row, col, "");
         for (int col = 10; col <= 11; ++col)
             grid.SetTextMatrix(row, col, pmrModel ? "" : std::string(NotApplicable));
+        grid.Remark.at(static_cast<std::size_t>(row)).clear();
         ShowChannelRow(image, grid, index);
     }
     for (int index = 0; index < ChannelTable::Count; ++index)

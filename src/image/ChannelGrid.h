@@ -27,6 +27,9 @@ struct ChannelGrid {
 
     std::array<std::array<std::string, Cols>, Rows> Text{};
     std::array<RowLook, Rows> Look{};
+    // Per row, what the windows say about a frequency the write would leave out
+    // (OutOfRangeRemark); "" for none.
+    std::array<std::string, Rows> Remark{};
     int Row = 1;
     int Col = 11;
     int ColSel = 1;
@@ -49,8 +52,8 @@ void SetupChannelGrid(ChannelGrid& grid, std::string_view modelName);
 // look; disabled rows keep their look. Selects row 1.
 void RefreshChannelGrid(const RadioImage& image, ChannelGrid& grid);
 
-// Writes the row of channel `index` (0..99) from its record when it is enabled, and
-// selects that row; a disabled record leaves the row's texts as they are.
+// Writes the row of channel `index` (0..99) and its remark from its record when it is
+// enabled, and selects that row; a disabled record leaves the row as it is.
 void ShowChannelRow(const RadioImage& image, ChannelGrid& grid, int index);
 
 // Makes `row` (1..100) the current row with cells 1 to 11 selected.

@@ -60,6 +60,29 @@ std::string ReportedModel(std::uint8_t code)
 
 std::string ModelMismatchDetail(std::uint8_t code) { return "The radio reports " + ReportedModel(code) + "."; }
 
+namespace {
+
+// The range row of the image's model and code; nullptr when there is none.
+const TransmitRange* RangeRowOf(const RadioImage& image)
+{
+    const auto row = std::find_if(TransmitRanges.begin(), TransmitRanges.end(), [&](const TransmitRange& r) {
+        return r.ModelName == image.ModelName && (r.Codes[0] == image.ModelCode || r.Codes[1] == image.ModelCode);
+    });
+    return row == TransmitRanges.end() ? nullptr : &*row;
+}
+
+// A range limit in MHz as people write it: "433.06", "420".
+std::string LimitText(std::int32_t units)
+{
+    std::string text = FormatFrequency(units);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.ends_with('.'))
+        text.pop_back();
+    return text;
+}
+
+} // namespace
+
 int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
                         bool showModelMessage, MessageSink& messages)
 {
@@ -67,10 +90,8 @@ int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText,
     if (model != ModelPA && model != ModelZ && model != ModelX)
         return 0;
 
-    auto row = std::find_if(TransmitRanges.begin(), TransmitRanges.end(), [&](const TransmitRange& r) {
-        return r.ModelName == model && (r.Codes[0] == image.ModelCode || r.Codes[1] == image.ModelCode);
-    });
-    if (row == TransmitRanges.end()) {
+    const TransmitRange* row = RangeRowOf(image);
+    if (!row) {
         if (showRangeMessage && showModelMessage)
             messages.notify(ModelMismatchMessage, MessageIcon::None, ModelMismatchDetail(image.ModelCode));
         return -2;
@@ -84,6 +105,21 @@ int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText,
     if (showRangeMessage)
         messages.notify(row->Message);
     return -1;
+}
+
+std::string TransmitRangeText(const RadioImage& image)
+{
+    const TransmitRange* row = RangeRowOf(image);
+    return row ? LimitText(row->Low) + " to below " + LimitText(row->High) + " MHz" : std::string();
+}
+
+std::string OutOfRangeRemark(const RadioImage& image, std::string_view frequencyText)
+{
+    SilentMessageSink silent;
+    if (!ParseFrequency(frequencyText) || CheckFrequencyRange(image, frequencyText, false, false, silent) != -1)
+        return {};
+    return std::string(frequencyText) + " MHz is outside this radio's range, " + TransmitRangeText(image)
+           + ": it will not be written.";
 }
 
 namespace {

@@ -68,6 +68,17 @@ extern const std::array<TransmitRange, 5> TransmitRanges;
 int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
                         bool showModelMessage, MessageSink& messages);
 
+// The transmit range of the image's model and code in words ("433.06 to below
+// 434.785 MHz"); "" when none applies.
+std::string TransmitRangeText(const RadioImage& image);
+
+// What the windows say where a transmit frequency is typed that CheckFrequencyRange
+// refuses for lying outside the range ("440.00000 MHz is outside this radio's range,
+// 433.06 to below 434.785 MHz: it will not be written."); "" for a text it accepts,
+// a blank or no number (the entry rules speak about those) and a radio of another
+// model.
+std::string OutOfRangeRemark(const RadioImage& image, std::string_view frequencyText);
+
 // The VFO window's three groups of model-restricted controls.
 enum class ModelControlGroup {
     TxPowerAndQuickRepeater, // A

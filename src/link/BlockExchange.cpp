@@ -2,6 +2,7 @@
 
 #include "link/AnswerJudgement.h"
 #include "link/Framing.h"
+#include "link/TransferOutcome.h"
 
 #include <utility>
 
@@ -33,11 +34,12 @@ LinkResult Exchange(LinkSession& session, ExchangeKind kind, const std::string& 
     return {judged.Fault, sent, {}};
 }
 
-// "Read/Write Error", with the cause below it when the device went away.
-LinkResult Failed(LinkServices& services, LinkResult result)
+// "Read/Write Error", with the device, the cause and the place below it.
+LinkResult Failed(LinkSession& session, LinkResult result)
 {
-    services.messages.notify(ReadWriteErrorMessage, MessageIcon::Exclamation,
-                             result.Fault == LinkFault::DeviceGone ? DescribeLinkResult(result) : std::string());
+    const std::string device = session.Services.port.deviceName(session.ComNumber);
+    session.Services.messages.notify(ReadWriteErrorMessage, MessageIcon::Exclamation,
+                                     ExchangeFailureDetail(result, device));
     return result;
 }
 
@@ -56,11 +58,11 @@ LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target)
         services.port.close();
     if (!services.port.open(number)) {
         link.OpenPortNumber = NoPortOpen;
-        services.messages.notify(CantOpenPortMessage, MessageIcon::Exclamation);
         const std::string name = session.PortName.empty()
                                      ? "COM" + std::to_string(number) + " (" + services.port.deviceName(number) + ")"
                                      : session.PortName;
         link.PortProblem = name + ": " + services.port.errorText();
+        services.messages.notify(CantOpenPortMessage, MessageIcon::Exclamation, link.PortProblem);
         services.progress.showProgress(target, link.PortProblem);
         return {LinkFault::PortNotOpened, {}, link.PortProblem};
     }
@@ -72,7 +74,7 @@ LinkResult TryReadBlock(LinkSession& session, std::uint16_t address, std::string
     std::string payload;
     LinkResult result = Exchange(session, ExchangeKind::Read, ReadCommand(address), payload);
     if (!result.ok())
-        return Failed(session.Services, result);
+        return Failed(session, result);
     // Digits in lowercase are read as their uppercase selves, and handed on so, like
     // every block text of the program.
     for (char& c : payload)
@@ -86,7 +88,7 @@ LinkResult TryWriteBlock(LinkSession& session, const std::string& command)
     std::string payload;
     LinkResult result = Exchange(session, ExchangeKind::Write, command, payload);
     if (!result.ok())
-        return Failed(session.Services, result);
+        return Failed(session, result);
     return result;
 }
 

@@ -14,6 +14,19 @@ namespace kvr27 {
 
 namespace {
 
+// Below the left-out message: which channels, numbered as the channel list's "No"
+// column, and the range they are outside ("Channels 4, 17 are outside this radio's
+// range, 433.06 to below 434.785 MHz, and were not written.").
+std::string LeftOutDetail(const RadioImage& image, const std::vector<int>& channels)
+{
+    std::string numbers;
+    for (int n : channels)
+        numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
+    const bool one = channels.size() == 1;
+    return (one ? "Channel " : "Channels ") + numbers + (one ? " is" : " are") + " outside this radio's range, "
+           + TransmitRangeText(image) + (one ? ", and was not written." : ", and were not written.");
+}
+
 // Reads the identity block and takes the radio's model code into the image.
 LinkResult ReadModelCode(RadioImage& image, LinkSession& session)
 {
@@ -197,14 +210,14 @@ LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget
     MessageSink& messages = session.Services.messages;
     ChannelTable& channels = image.Channels;
     std::array<bool, ChannelTable::Count> enabledBefore{};
-    int leftOut = 0;
+    std::vector<int> leftOut;
     for (int n = 0; n < ChannelTable::Count; ++n) {
         ChannelRecord& channel = channels.at(n);
         enabledBefore[static_cast<std::size_t>(n)] = channel.Enabled;
         if (channel.Enabled && !channel.IsPmr() &&
             CheckFrequencyRange(image, FormatFrequency(channel.Frequency), false, false, messages) != 0) {
             channel.Enabled = false;
-            ++leftOut;
+            leftOut.push_back(n);
         }
     }
     image.Vfo.CurrentChannel = 0;
@@ -218,9 +231,9 @@ LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget
     for (int n = 0; n < ChannelTable::Count; ++n)
         channels.at(n).Enabled = enabledBefore[static_cast<std::size_t>(n)];
     if (record)
-        record->LeftOut = leftOut;
-    if (leftOut > 0)
-        messages.ask(LeftOutMessage);
+        record->LeftOut = static_cast<int>(leftOut.size());
+    if (!leftOut.empty())
+        messages.ask(LeftOutMessage, LeftOutDetail(image, leftOut));
     return result;
 }
 

@@ -6,6 +6,8 @@
 #include "link/LinkState.h"
 #include "link/MemoryMap.h"
 
+#include <filesystem>
+
 namespace kvr27 {
 
 namespace {
@@ -94,6 +96,15 @@ std::string OutcomeWords(const TransferOutcome& outcome)
 
 } // namespace
 
+std::string ExchangeFailureDetail(const LinkResult& result, const std::string& device)
+{
+    if (result.Fault == LinkFault::DeviceGone)
+        return DescribeLinkResult(result);
+    TransferOutcome outcome;
+    outcome.Result = result;
+    return device + ": " + Cause(outcome);
+}
+
 std::string LeftOutNote(int count)
 {
     return std::to_string(count) + (count == 1 ? " channel" : " channels") + " left out: outside the radio's range";
@@ -105,15 +116,18 @@ std::string TransferNote(const TransferOutcome& outcome)
     return outcome.LeftOut > 0 ? words + "; " + LeftOutNote(outcome.LeftOut) : words;
 }
 
-std::string CommandNote(const LinkState& link)
+std::string CommandNote(const LinkState& link, NoteFiles files)
 {
     std::string note = link.LastTransfer ? TransferNote(*link.LastTransfer) : std::string();
-    const auto add = [&note](const std::string& what, const std::string& file) {
-        if (!file.empty())
-            note += (note.empty() ? "" : "; ") + what + file;
+    const auto add = [&note](const std::string& what, const std::string& text) {
+        if (!text.empty())
+            note += (note.empty() ? "" : "; ") + what + text;
     };
-    add("backup: ", link.BackupFile);
-    add("trace: ", link.TraceFile);
+    const auto named = [files](const std::string& file) {
+        return files == NoteFiles::NamesOnly ? std::filesystem::path(file).filename().string() : file;
+    };
+    add("backup: ", named(link.BackupFile));
+    add("trace: ", named(link.TraceFile));
     add("trace not saved: ", link.TraceProblem);
     return note;
 }

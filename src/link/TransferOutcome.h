@@ -29,11 +29,20 @@ struct LinkState;
 // many channels a write left out for being outside the radio's range.
 std::string TransferNote(const TransferOutcome& outcome);
 
+// What the "Read/Write Error" box says below its text: the device, what failed and
+// where ("/dev/ttyUSB0: no answer from the radio at block 07F0h"; "the device
+// /dev/ttyUSB0 is gone").
+std::string ExchangeFailureDetail(const LinkResult& result, const std::string& device);
+
 // "2 channels left out: outside the radio's range".
 std::string LeftOutNote(int count);
 
+// How a note names the files a command left: by their whole paths, or by their
+// names only (a window's note, whose tooltip holds the whole one).
+enum class NoteFiles { WholePaths, NamesOnly };
+
 // The note after a command: TransferNote of its outcome (nothing when no transfer
 // ran), then the backup and the trace it left, or why the trace was not saved.
-std::string CommandNote(const LinkState& link);
+std::string CommandNote(const LinkState& link, NoteFiles files = NoteFiles::WholePaths);
 
 } // namespace kvr27

@@ -57,10 +57,12 @@ void QtMessageSink::notify(const std::string& text, MessageIcon icon, const std:
     box.exec();
 }
 
-bool QtMessageSink::ask(const std::string& text)
+bool QtMessageSink::ask(const std::string& text, const std::string& detail)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(MessageTitle(image_.ModelName)),
                     DisplayText(text), QMessageBox::Ok | QMessageBox::Cancel, DialogParent());
+    if (!detail.empty())
+        box.setInformativeText(DisplayText(detail));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     FitTitle(box);

@@ -14,7 +14,7 @@ public:
 
     void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
                 const std::string& detail = {}) override;
-    bool ask(const std::string& text) override;
+    bool ask(const std::string& text, const std::string& detail = {}) override;
 
 private:
     const RadioImage& image_;

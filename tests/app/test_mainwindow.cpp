@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -153,9 +154,12 @@ private slots:
             shown << QString::fromStdString(text);
         QCOMPARE(shown, (message.isEmpty() ? QStringList{OverwriteQuestion} : QStringList{OverwriteQuestion, message}));
         const QString backups = QDir(shell.dir.path()).filePath("backups");
-        QVERIFY2(window.StatusBar1->noteText().startsWith(
-                     QString(note).replace("BACKUPS", backups).replace("DATA", shell.dir.path())),
-                 qPrintable(window.StatusBar1->noteText()));
+        // The note names the files; its tooltip has their whole paths.
+        const QString tip = window.findChild<QLabel*>("StatusBar1_Note")->toolTip();
+        const QString whole = QString(note).replace("BACKUPS", backups).replace("DATA", shell.dir.path());
+        QVERIFY2(window.StatusBar1->noteText().startsWith(QString(note).remove("BACKUPS/").remove("DATA/traces/"))
+                     && (tip.isEmpty() ? note : tip).startsWith(whole),
+                 qPrintable(window.StatusBar1->noteText() + " | " + tip));
         QCOMPARE(QDir(backups).entryList(QDir::Files).size(), backup ? 1 : 0);
     }
 

@@ -4,6 +4,7 @@
 #include "LinkRig.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/frmMemSub.h"
+#include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmVfo.h"
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
@@ -159,15 +160,16 @@ private slots:
 
     // Cancel, the close box and Escape drop the edits without the leave rules of the
     // box left (no word about a value thrown away): a later write sends the image's
-    // values. OK runs them first and stores the rounded value.
+    // values. OK, and Enter in a box, run them first and store the rounded value.
     void leavingTheWindow_data()
     {
-        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape, 3 OK
+        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape, 3 OK, 4 Enter
         QTest::addColumn<Texts>("shown");
         QTest::newRow("Cancel") << 0 << Texts{};
         QTest::newRow("close box") << 1 << Texts{};
         QTest::newRow("Escape") << 2 << Texts{};
         QTest::newRow("OK") << 3 << Texts{RoundedMessage};
+        QTest::newRow("Enter") << 4 << Texts{RoundedMessage};
     }
     void leavingTheWindow()
     {
@@ -178,17 +180,19 @@ private slots:
         Click(vfo.window, "optBeep_1");
         TypeInto(vfo.box("txtFrequency"), "435.000019");
         QCOMPARE(vfo.box("txtFrequency")->text(), "435.00001"); // nine characters at most
+        QCOMPARE(vfo.window.findChild<app::TransferStatusBar*>()->remark(),
+                 "435.00001 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will not be written.");
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         if (how == 0 || how == 3)
             Click(vfo.window, how == 0 ? "Command1_3" : "Command1_2");
         else if (how == 1)
             vfo.window.close();
         else
-            QTest::keyClick(vfo.box("txtFrequency"), Qt::Key_Escape);
+            QTest::keyClick(vfo.box("txtFrequency"), how == 2 ? Qt::Key_Escape : Qt::Key_Return);
         QTEST(rig.messages.texts(), "shown");
-        QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how == 3));
-        QCOMPARE(int(rig.state.Image.Vfo.Frequency), how == 3 ? 43500000 : 43400000);
-        if (how == 3)
+        QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how >= 3));
+        QCOMPARE(int(rig.state.Image.Vfo.Frequency), how >= 3 ? 43500000 : 43400000);
+        if (how >= 3)
             return;
         if (how == 0)
             QCOMPARE(vfo.window.statusText(), "");
@@ -320,6 +324,7 @@ private slots:
     {
         Rig rig;
         rig.state.Image.Channels.at(6).Enabled = true;
+        rig.state.Image.Channels.at(6).Frequency = 44000000; // outside the KV-R27PA's range
         MemWindow mem(rig);
         Activate(mem.window);
         QTableView* grid = mem.window.MSFlexGrid1;
@@ -333,6 +338,8 @@ private slots:
             Activate(dialog);
             auto* frequency = Find<QLineEdit>(dialog, "txtFrequency");
             if (opened.size() == 2) {
+                TypeInto(frequency, "440.00000");
+                opened << Find<QLabel>(dialog, "lblRange")->text();
                 TypeInto(frequency, "434.00001");
                 return Click(dialog, "Command1_1");
             }
@@ -349,7 +356,13 @@ private slots:
         QTRY_COMPARE(grid->rowAt(grid->viewport()->height() - 1), 16);
         QVERIFY(grid->visualRect(mem.at(17, 0)).bottom() >= grid->viewport()->height());
         mem.doubleClick(17, 0);
-        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16"}));
+        const QString outside = "440.00000 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will "
+                                "not be written.";
+        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16", outside}));
+        // The row the write would leave out is marked, the reason in its tooltip.
+        QCOMPARE((QList<QVariant>{mem.at(7, 1).data(Qt::ToolTipRole), mem.at(3, 1).data(Qt::ToolTipRole), mem.at(7, 1)
+                                  .data(Qt::BackgroundRole).isValid(), mem.at(3, 1).data(Qt::BackgroundRole)}),
+                 (QList<QVariant>{outside, {}, true, {}}));
         QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
         QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
         mem.window.close();
@@ -362,7 +375,8 @@ private slots:
         rig.messages.shown.clear();
         rig.messages.answers = {true};
         Click(mem.window, "Command1_1");
-        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, ReadWriteErrorMessage}));
+        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, ReadWriteErrorMessage,
+                                              "The thing besides the range is not written in."}));
         QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
     }
 };

@@ -188,7 +188,8 @@ void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, Lin
         PropertyFailed(std::string(ok ? "accepted" : "refused") + " the answer \"" + answer + "\"");
     if (!ok) {
         Require(digits == untouched, "failed read changed the digits");
-        Require(messages.shown == std::vector<test::ShownMessage>{{ReadWriteErrorMessage, MessageIcon::Exclamation}},
+        Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage
+                    && messages.shown[0].icon == MessageIcon::Exclamation,
                 "failed read: not exactly one \"Read/Write Error\"");
         return;
     }
@@ -217,7 +218,8 @@ void CheckWrite(Operation operation, AnswerPort& port, LinkSession& session, tes
     if (ok)
         Require(messages.shown.empty(), "write with a message");
     else
-        Require(messages.shown == std::vector<test::ShownMessage>{{ReadWriteErrorMessage, MessageIcon::Exclamation}},
+        Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage
+                    && messages.shown[0].icon == MessageIcon::Exclamation,
                 "failed write: not exactly one \"Read/Write Error\"");
 }
 

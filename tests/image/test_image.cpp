@@ -29,6 +29,7 @@ struct RangeCase {
     bool showRange, showModel;
     int result;
     const char* message; // "": none
+    const char* range = ""; // the range the windows name where the text is typed; "": no remark
 };
 
 using TextBox = std::string VfoForm::*;
@@ -186,26 +187,30 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Image.Channels.at(100));
     }
 
-    // The transmit ranges by model and radio code, with or without their messages.
+    // The transmit ranges by model and radio code, with or without their messages, and
+    // the windows' remark on a frequency outside them.
     void checkFrequencyRange_data()
     {
         QTest::addColumn<RangeCase>("c");
         const char* lpd = "Enter from 433.06 to 434.785 or less only.";
         const char* wide = "Enter from 420 to 474 or less only.";
         const char* mismatch = "The selected and actual models are different.";
+        const char* pa = "433.06 to below 434.785";
+        const char* wider = "420 to below 474";
         QTest::newRow("PA 6 low edge") << RangeCase{"KV-R27PA", 6, "433.06", true, true, 0, ""};
-        QTest::newRow("PA 6 below low") << RangeCase{"KV-R27PA", 6, "433.05995", true, true, -1, lpd};
+        QTest::newRow("PA 6 below low") << RangeCase{"KV-R27PA", 6, "433.05995", true, true, -1, lpd, pa};
         QTest::newRow("PA 6 just below high") << RangeCase{"KV-R27PA", 6, "434.78", true, true, 0, ""};
-        QTest::newRow("PA 8 high is out") << RangeCase{"KV-R27PA", 8, "434.785", true, true, -1, lpd};
-        QTest::newRow("PA 8 quiet") << RangeCase{"KV-R27PA", 8, "434.785", false, false, -1, ""};
+        QTest::newRow("PA 8 high is out") << RangeCase{"KV-R27PA", 8, "434.785", true, true, -1, lpd, pa};
+        QTest::newRow("PA 8 quiet") << RangeCase{"KV-R27PA", 8, "434.785", false, false, -1, "", pa};
         QTest::newRow("PA 7 low edge") << RangeCase{"KV-R27PA", 7, "420", true, true, 0, ""};
-        QTest::newRow("PA 9 high is out") << RangeCase{"KV-R27PA", 9, "474", true, true, -1, wide};
-        QTest::newRow("Z 4 below low") << RangeCase{"KV-R27Z", 4, "419.99", true, true, -1, wide};
+        QTest::newRow("PA 9 high is out") << RangeCase{"KV-R27PA", 9, "474", true, true, -1, wide, wider};
+        QTest::newRow("Z 4 below low") << RangeCase{"KV-R27Z", 4, "419.99", true, true, -1, wide, wider};
         QTest::newRow("Z 5 just below high") << RangeCase{"KV-R27Z", 5, "473.99375", true, true, 0, ""};
         QTest::newRow("X 2 low edge") << RangeCase{"KV-R27X", 2, "430", true, true, 0, ""};
         QTest::newRow("X 2 high is out")
-            << RangeCase{"KV-R27X", 2, "440", true, true, -1, "Enter from 430 to 440 or less only."};
-        QTest::newRow("X 3 is wide") << RangeCase{"KV-R27X", 3, "474", true, true, -1, wide};
+            << RangeCase{"KV-R27X", 2, "440", true, true, -1, "Enter from 430 to 440 or less only.",
+                                                                "430 to below 440"};
+        QTest::newRow("X 3 is wide") << RangeCase{"KV-R27X", 3, "474", true, true, -1, wide, wider};
         QTest::newRow("Z with code 2 speaks") << RangeCase{"KV-R27Z", 2, "445", true, true, -2, mismatch};
         QTest::newRow("Z with code 2 range flag only") << RangeCase{"KV-R27Z", 2, "445", true, false, -2, ""};
         QTest::newRow("PA with code 10") << RangeCase{"KV-R27PA", 10, "434", true, true, -2, mismatch};
@@ -224,6 +229,8 @@ private slots:
         QCOMPARE(CheckFrequencyRange(image, c.text, c.showRange, c.showModel, messages), c.result);
         QCOMPARE(messages.texts(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         QCOMPARE(image.ModelCode, c.code);
+        const QString remark = QString("%1 MHz is outside this radio's range, %2 MHz: it will not be written.");
+        QCOMPARE(QString::fromStdString(OutOfRangeRemark(image, c.text)), *c.range ? remark.arg(c.text, c.range) : "");
     }
 
     // The seven packed bytes through the VFO window and back: what the option groups

@@ -421,8 +421,7 @@ private slots:
         rig.radio.setFault(fault, answeredNormally, "0AB");
 
         QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Main), std::string("-1"));
-        const ShownMessage readWriteError{"Read/Write Error", MessageIcon::Exclamation, false};
-        QCOMPARE(rig.messages.shown, std::vector<ShownMessage>{readWriteError});
+        QCOMPARE(rig.messages.texts(), Texts{"Read/Write Error"});
         QCOMPARE(rig.state.Image.ModelCode, expected.ModelCode);
         QCOMPARE(rig.state.Image.Vfo, expected.Vfo);
         QCOMPARE(rig.state.Image.Channels, expected.Channels);
@@ -455,7 +454,9 @@ private slots:
         QVERIFY(channels == before);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 7);
         QCOMPARE(rig.messages.shown, (std::vector<ShownMessage>{
-                                         {"The thing besides the range is not written in.", MessageIcon::None, true}}));
+                                         {"The thing besides the range is not written in.", MessageIcon::None, true,
+                                          "Channel 4 is outside this radio's range, 433.06 to below 434.785 MHz, and "
+                                          "was not written."}}));
         QCOMPARE(TransferNote(*rig.state.Link.LastTransfer),
                  std::string("Write complete; 1 channel left out: outside the radio's range"));
     }

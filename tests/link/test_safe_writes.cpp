@@ -152,7 +152,9 @@ private slots:
             rig->radio.setFault(fault, static_cast<int>(rig->readCount) + goodExchanges);
             command(rig->state, rig->services);
         }
-        QCOMPARE(verified.messages.shown,
+        std::vector<ShownMessage> shown = verified.messages.shown;
+        shown.back().detail.clear(); // a failed read-back's place is in the note too
+        QCOMPARE(shown,
                  (std::vector<ShownMessage>{{OverwriteQuestion, MessageIcon::None, true},
                                             {message.toStdString(), MessageIcon::Exclamation, false}}));
         QTEST(QString::fromStdString(verified.note()), "note");

@@ -3,6 +3,7 @@
 #include "core/Dialogs.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
+#include "platform/TitleWidth.h"
 #include "support/RecordingMessageSink.h"
 
 #include <QFileDialog>
@@ -22,14 +23,15 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("icon"); // -1: a question
         QTest::addColumn<QString>("press");
-        QTest::addColumn<QString>("seen"); // title | text | icon | buttons
+        QTest::addColumn<QString>("seen"); // title | text | icon | buttons | detail | the whole title fits
         QTest::addColumn<bool>("answer");
         QTest::newRow("before a model, critical")
-            << "" << int(kvr27::MessageIcon::Critical) << "OK" << "KV-R27 Clone Utility|a\nb|3|OK" << true;
+            << "" << int(kvr27::MessageIcon::Critical) << "OK" << "KV-R27 Clone Utility|a\nb|3|OK|c\nd|1" << true;
         QTest::newRow("exclamation") << "KV-R27PA" << int(kvr27::MessageIcon::Exclamation) << "OK"
-                                     << "KV-R27PA Clone Utility|a\nb|2|OK" << true;
-        QTest::newRow("question, OK") << "KV-R27X" << -1 << "OK" << "KV-R27X Clone Utility|a\nb|0|Cancel OK" << true;
-        QTest::newRow("question, Escape") << "KV-R27X" << -1 << "Escape" << "KV-R27X Clone Utility|a\nb|0|Cancel OK"
+                                     << "KV-R27PA Clone Utility|a\nb|2|OK|c\nd|1" << true;
+        QTest::newRow("question, OK") << "KV-R27PA(PMR only)" << -1 << "OK"
+                                      << "KV-R27PA(PMR only) Clone Utility|a\nb|0|Cancel OK|c\nd|1" << true;
+        QTest::newRow("question, Escape") << "KV-R27X" << -1 << "Escape" << "KV-R27X Clone Utility|a\nb|0|Cancel OK|c\nd|1"
                                           << false;
     }
     void messageBox()
@@ -50,14 +52,16 @@ private slots:
             for (QAbstractButton* button : box->buttons())
                 buttons << button->text().remove('&');
             buttons.sort();
-            shown = QString("%1|%2|%3|%4").arg(box->windowTitle(), box->text()).arg(box->icon()).arg(buttons.join(' '));
+            shown = QString("%1|%2|%3|%4|%5|%6").arg(box->windowTitle(), box->text()).arg(box->icon())
+                        .arg(buttons.join(' '), box->informativeText()).arg(box->width() >= kvr27::TitleBarWidth(*box));
             if (press == "Escape")
                 QTest::keyClick(box, Qt::Key_Escape);
             for (QAbstractButton* button : box->buttons())
                 if (button->text().remove('&') == press)
                     button->click();
         });
-        const bool result = icon < 0 ? sink.ask("a\rb") : (sink.notify("a\r\nb", kvr27::MessageIcon(icon)), true);
+        const bool result =
+            icon < 0 ? sink.ask("a\rb", "c\rd") : (sink.notify("a\r\nb", kvr27::MessageIcon(icon), "c\rd"), true);
         QCOMPARE(shown, seen);
         QCOMPARE(result, answer);
     }

@@ -7,9 +7,9 @@ void RecordingMessageSink::notify(const std::string& text, MessageIcon icon, con
     shown.push_back({text, icon, false, detail});
 }
 
-bool RecordingMessageSink::ask(const std::string& text)
+bool RecordingMessageSink::ask(const std::string& text, const std::string& detail)
 {
-    shown.push_back({text, MessageIcon::None, true});
+    shown.push_back({text, MessageIcon::None, true, detail});
     if (answers.empty())
         return true;
     bool answer = answers.front();

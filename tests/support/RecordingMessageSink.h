@@ -21,7 +21,7 @@ class RecordingMessageSink : public MessageSink {
 public:
     void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
                 const std::string& detail = {}) override;
-    bool ask(const std::string& text) override;
+    bool ask(const std::string& text, const std::string& detail = {}) override;
 
     std::vector<ShownMessage> shown;
     std::deque<bool> answers; // next answers to questions; true = OK

@@ -50,9 +50,9 @@ void CliMessages::release(Held what)
     held_.clear();
 }
 
-bool CliMessages::ask(const std::string& text)
+bool CliMessages::ask(const std::string& text, const std::string& detail)
 {
-    Err(streams_) << BoxText(text) << '\n';
+    Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n';
     if (yes_)
         return true;
     if (!streams_.inIsTerminal)

@@ -37,7 +37,7 @@ public:
     CliMessages(CliStreams& streams, bool yes) : streams_(streams), yes_(yes) {}
     void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
                 const std::string& detail = {}) override;
-    bool ask(const std::string& text) override;
+    bool ask(const std::string& text, const std::string& detail = {}) override;
     // The last notice's text on one line ("\r" as a blank), for the closing error.
     const std::string& lastNotice() const { return lastNotice_; }
 

@@ -28,7 +28,7 @@ namespace {
 class SilentMessages : public kvr27::MessageSink {
 public:
     void notify(const std::string&, kvr27::MessageIcon, const std::string&) override {}
-    bool ask(const std::string&) override { return true; }
+    bool ask(const std::string&, const std::string&) override { return true; }
 };
 
 } // namespace

@@ -13,6 +13,10 @@ namespace {
 
 // The disabled look's text colour: the system's scroll-bar grey.
 const QColor DisabledText(0x80, 0x80, 0x80);
+// The background of a frequency the write would leave out.
+const QColor OutOfRangeBackground(0xff, 0xd5, 0x9e);
+// The column of the frequency ("Frequency(ch)").
+constexpr std::size_t FrequencyColumn = 1;
 
 } // namespace
 
@@ -39,6 +43,7 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
     if (row >= shownText_.size() || col >= shownText_[row].size())
         return {};
     const bool disabledLook = col > 0 && shownLook_[row] == RowLook::Disabled;
+    const bool outOfRange = col == FrequencyColumn && !shownRemark_[row].empty();
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole: return ToQString(shownText_[row][col]);
@@ -57,7 +62,9 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (index.column() == 0)
             return QApplication::palette().button();
-        return {};
+        return outOfRange ? QVariant(OutOfRangeBackground) : QVariant();
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: return outOfRange ? ToQString(shownRemark_[row]) : QVariant();
     default: return {};
     }
 }
@@ -83,10 +90,11 @@ void ChannelGridModel::refresh()
     int last = 0;
     for (int row = 0; row < ChannelGrid::Rows; ++row) {
         const auto r = static_cast<std::size_t>(row);
-        if (shownText_[r] == grid_.Text[r] && shownLook_[r] == grid_.Look[r])
+        if (shownText_[r] == grid_.Text[r] && shownLook_[r] == grid_.Look[r] && shownRemark_[r] == grid_.Remark[r])
             continue;
         shownText_[r] = grid_.Text[r];
         shownLook_[r] = grid_.Look[r];
+        shownRemark_[r] = grid_.Remark[r];
         if (row == 0) {
             emit headerDataChanged(Qt::Horizontal, 0, ChannelGrid::Cols - 1);
             continue;

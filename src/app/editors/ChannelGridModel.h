@@ -1,7 +1,8 @@
 #pragma once
 // The channel grid state (AppState::Grid) as a table model for MSFlexGrid1: model
 // row r is grid row r + 1, the header row gives the column headers, column 0 ("No")
-// is fixed and not selectable, and each row shows its look. The model shows what it
+// is fixed and not selectable, and each row shows its look; a frequency the write
+// would leave out has its own background and its remark as the tooltip. The model shows what it
 // was last told (refresh), so the view only ever sees announced changes.
 #include "image/ChannelGrid.h"
 
@@ -31,6 +32,7 @@ private:
     // What the view shows: the grid state at the last refresh.
     decltype(ChannelGrid::Text) shownText_{};
     decltype(ChannelGrid::Look) shownLook_{};
+    decltype(ChannelGrid::Remark) shownRemark_{};
 };
 
 } // namespace kvr27::app

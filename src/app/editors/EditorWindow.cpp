@@ -82,6 +82,8 @@ void EditorWindow::Command1_Click(int index)
     if (transfer) {
         link.beginCommand();
         statusBar_->beginTransfer(link, index == 0 ? TransferKind::Read : TransferKind::Write);
+    } else {
+        statusBar_->clearNote();
     }
     if (index >= 0 && index < static_cast<int>(commands_.size()))
         FocusForCommand(commands_[static_cast<std::size_t>(index)]);

@@ -11,8 +11,9 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
-void ElidedLabel::setFullText(const QString& text)
+void ElidedLabel::setFullText(const QString& text, const QString& whole)
 {
+    whole_ = whole == text ? QString() : whole;
     setText(text);
     updateToolTip();
 }
@@ -79,7 +80,7 @@ void ElidedLabel::resizeEvent(QResizeEvent* event)
 void ElidedLabel::updateToolTip()
 {
     const bool cut = fontMetrics().horizontalAdvance(text()) > contentsRect().width();
-    setToolTip(cut ? text() : QString());
+    setToolTip(!whole_.isEmpty() ? whole_ : cut ? text() : QString());
     const int lines = std::max(1, static_cast<int>(shownLines(contentsRect().width()).size()));
     if (lines != linesShown_) {
         linesShown_ = lines;

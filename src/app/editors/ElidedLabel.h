@@ -2,7 +2,8 @@
 // A label that never asks for the width of its text: a text longer than the label
 // is wrapped at spaces onto at most maxLines lines (one unless set), the last
 // shortened with an ellipsis where needed; a text that does not fit on one line is
-// whole in the tooltip. text() stays the whole text.
+// whole in the tooltip, as is a longer form of the text given with it. text() stays
+// the text given.
 #include <QLabel>
 
 namespace kvr27::app {
@@ -13,8 +14,9 @@ class ElidedLabel : public QLabel {
 public:
     explicit ElidedLabel(QWidget* parent = nullptr);
 
-    // Shows `text` (shortened where needed).
-    void setFullText(const QString& text);
+    // Shows `text` (shortened where needed); `whole`, when it says more (whole paths
+    // where the text has file names), is the tooltip.
+    void setFullText(const QString& text, const QString& whole = {});
     // How many lines a long text may take (the label grows that high while it does).
     void setMaxLines(int lines);
     // The lines shown at `width` pixels.
@@ -30,6 +32,7 @@ protected:
 private:
     void updateToolTip();
 
+    QString whole_;
     int maxLines_ = 1;
     int linesShown_ = 1;
 };

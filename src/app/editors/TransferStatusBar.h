@@ -1,8 +1,9 @@
 #pragma once
-// The status bar of every window that runs transfers: the status text (its one
-// panel, shortened with an ellipsis when long), a short-lived note of how the last
-// transfer ended (wrapped onto a second line when long), and, while a transfer runs, a progress bar with a Cancel button
-// that only reads offer.
+// The status bar of every window that runs transfers, as lines that wrap rather
+// than widen the window: while a transfer runs, a progress bar that shows the
+// progress text itself, with a Cancel button (Escape) that only reads offer; the
+// status text; a remark about the window's values; and the note of how the last
+// command ended, which stays until the next command after a failure.
 #include "link/LinkState.h"
 
 #include <QStatusBar>
@@ -19,7 +20,7 @@ class TransferStatusBar : public QStatusBar {
     Q_OBJECT
 
 public:
-    // How long a note stays.
+    // How long the note of a command that did not fail stays.
     static constexpr int NoteMilliseconds = 10000;
     // The disabled Cancel's tooltip during a write.
     static constexpr const char* WriteNotCancellable =
@@ -27,23 +28,32 @@ public:
 
     explicit TransferStatusBar(QWidget* parent);
 
-    // The status text; a progress text ("... 33%") also moves the progress bar and
-    // shows it with the Cancel button.
+    // The status text. During a transfer a progress text ("... 33%") is shown in the
+    // progress bar, which it moves.
     void setText(const QString& text);
     QString text() const;
 
-    // A transfer command of `kind` starts on `link`: Cancel (enabled for reads) asks
-    // the read to stop through link.CancelRequested.
+    // A standing remark about a value in the window ("" for none).
+    void setRemark(const QString& text);
+    QString remark() const;
+
+    // A transfer command of `kind` starts on `link`: the last note goes, and Cancel
+    // (enabled for reads, also by Escape) asks the read to stop through
+    // link.CancelRequested.
     void beginTransfer(LinkState& link, TransferKind kind);
     // The command has ended: the progress bar and Cancel go, its note (CommandNote:
-    // the outcome if a transfer ran, the backup and trace files) shows for
-    // NoteMilliseconds.
+    // the outcome if a transfer ran, the backup and trace files by name, the whole
+    // paths in the tooltip) shows, for NoteMilliseconds unless the transfer failed.
     void endTransfer(const LinkState& link);
-    // The note's text ("" when none is shown).
+    // Another command starts: the note goes.
+    void clearNote();
+    // The note as shown ("" when none is shown).
     QString noteText() const;
 
 private:
+    QString text_;
     ElidedLabel* panel_;
+    ElidedLabel* remark_;
     ElidedLabel* note_;
     QWidget* progressArea_;
     QProgressBar* progress_;

@@ -216,6 +216,12 @@ bool frmMem::eventFilter(QObject* watched, QEvent* event)
     return EditorWindow::eventFilter(watched, event);
 }
 
+void frmMem::showEvent(QShowEvent* event)
+{
+    EditorWindow::showEvent(event);
+    MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+}
+
 void frmMem::showRowMenu(const QPoint& position)
 {
     if (context_.State.TransferRunning || !MSFlexGrid1->indexAt(position).isValid())

@@ -46,6 +46,8 @@ protected:
     void closedByCloseBox() override;
     // Enter and F2 on a row open the channel dialog, as a double-click does.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The grid takes the focus, on the current row, so arrows and Enter work at once.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The context menu of a row: the channel dialog, "Enable" and "disable".

@@ -56,9 +56,18 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent)
     bold.setBold(true);
     channel->setFont(bold);
 
+    // What the write would do with the frequency, said while it is typed.
+    lblRange = new QLabel(this);
+    lblRange->setObjectName(QStringLiteral("lblRange"));
+    lblRange->setWordWrap(true);
+    QPalette palette = lblRange->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x8a, 0x4b, 0x00));
+    lblRange->setPalette(palette);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(channel);
     layout->addLayout(frames);
+    layout->addWidget(lblRange);
     layout->addSpacing(Twips(this, 240));
     layout->addLayout(buttons);
     render();
@@ -67,6 +76,8 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent)
 void frmMemSub::render()
 {
     binding_.show(editor_.form());
+    lblRange->setText(QString::fromStdString(editor_.rangeRemark()));
+    lblRange->setVisible(!lblRange->text().isEmpty());
 }
 
 void frmMemSub::Command1_Click(int index)

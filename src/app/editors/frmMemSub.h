@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QLabel;
 class QPushButton;
 
 namespace kvr27::app {
@@ -26,6 +27,9 @@ public:
     void Command1_Click(int index);
 
     std::array<QPushButton*, 2> Command1{};
+    // Says when the write would leave the channel out for its frequency; hidden
+    // otherwise.
+    QLabel* lblRange = nullptr;
 
 private:
     void render();

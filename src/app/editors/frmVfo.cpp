@@ -163,6 +163,7 @@ void frmVfo::load()
 void frmVfo::render()
 {
     binding_.show(context_.State.Vfo);
+    statusBar()->setRemark(QString::fromStdString(editor_.rangeRemark()));
 }
 
 QWidget* frmVfo::entryControls()
