@@ -181,6 +181,8 @@ private slots:
         rig.state.ComIndex = 4;
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Editor), -1);
         QCOMPARE(rig.state.Link.OpenPortNumber, 255);
+        QCOMPARE(rig.progress.shown.back(),
+                 std::make_pair(ProgressTarget::Editor, std::string("COM5 (emulated COM5): No such file or directory")));
         rig.port.missingPorts.clear();
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
         QCOMPARE(rig.state.Link.PortProblem, std::string());
