@@ -172,7 +172,7 @@ private slots:
         }
         QCOMPARE(state.Grid.Row, 1);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Image.Channels.at(100));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Grid.TextMatrix(101, 0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Grid.SetTextMatrix(101, 0, "x"));
     }
 
     // The transmit ranges by model and radio code, with or without their messages.
