@@ -4,6 +4,7 @@
 // write, the questions and flags, and every fault of the radio.
 #include "LinkRig.h"
 #include "core/Questions.h"
+#include "editors/VfoEditor.h"
 #include "link/DataMenuCommands.h"
 #include "link/Framing.h"
 #include "link/Link.h"
@@ -293,6 +294,12 @@ private slots:
         QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion, "Read/Write Error"}));
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
         QVERIFY(!rig.state.Image.SettingsChanged && !rig.state.Image.VfoChanged);
+
+        // Read Setting in the VFO window shows what was read.
+        rig.radio.setFault(Fault::None);
+        rig.state.Vfo.txtFrequency = "434.55555";
+        VfoEditor(rig.state, rig.messages).readClicked(rig.services);
+        QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
     }
 
     // Cancel on the question before a read (edits would be lost) or a write sends
@@ -459,15 +466,15 @@ private slots:
             if (tick == 2)
                 rig.state.Vfo.txtFrequency = "440.00000";
         };
-        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string("0"));
+        VfoEditor(rig.state, rig.messages).writeClicked(rig.services);
         QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r",
                                               "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
                                               "QZ~F0710W63030000002A080827FFFFFFFFFFFFFF\r",
                                               "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
         QCOMPARE(rig.state.Image.Vfo.BatteryBeepSquelch, 0x63);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 5);
-        QCOMPARE(rig.progress.shown.back(),
-                 std::make_pair(ProgressTarget::Editor, std::string("Vfo mode Write       100%")));
+        QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Vfo mode Write       100%"));
+        QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, std::string()));
     }
 
     // An empty box stops the VFO write before the port is opened; the memory is

@@ -38,11 +38,6 @@ QStringList TracedLines(LinkRig& rig, const Command& command, const QTemporaryDi
     return QString::fromStdString(ReadFileText(rig.state.Link.TraceFile)).split('\n', Qt::SkipEmptyParts);
 }
 
-Command Transfer(std::string (*transfer)(AppState&, LinkServices&, ProgressTarget))
-{
-    return [transfer](AppState& state, LinkServices& link) { (void)transfer(state, link, ProgressTarget::Main); };
-}
-
 } // namespace
 
 class TestTrace : public QObject {
@@ -97,7 +92,8 @@ private slots:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("answeredNormally");
         QTest::addColumn<QString>("line");
-        const Command readVfo = Transfer(ReadVfoMode), writeMemory = Transfer(WriteMemoryMode);
+        const Command readVfo = [](AppState& s, LinkServices& l) { (void)ReadVfoMode(s, l, ProgressTarget::Main); };
+        const Command writeMemory = [](AppState& s, LinkServices& l) { (void)WriteMemoryMode(s, l, ProgressTarget::Main); };
         QTest::newRow("silence") << readVfo << Fault::Silence << 0 << R"(100 ms | QZ~F07F0R\r |  | 0 | no answer)";
         QTest::newRow("short") << readVfo << Fault::ShortAnswer << 0
                                << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r | 45 | wrong length)";

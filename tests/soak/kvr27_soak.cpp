@@ -156,7 +156,6 @@ std::unique_ptr<ThreadRadio> PlugInRadio(const Memory& memory, int comIndex)
 
 struct Figures {
     int commands = 0;
-    int transfers = 0;
     int failedCommands = 0;
     int problems = 0;
     // Per fault: injected, and of these the answers the program rightly took as valid.
@@ -246,7 +245,6 @@ int main(int argc, char** argv)
 
         const bool failed = Failed(state);
         ++figures.commands;
-        figures.transfers += static_cast<int>(kind == CommandKind::ReadAll || kind == CommandKind::WriteAll) + 1;
         figures.failedCommands += failed ? 1 : 0;
         auto& [injected, taken] = figures.byFault[FaultName(fault)];
         ++injected;
@@ -271,7 +269,7 @@ int main(int argc, char** argv)
         }
     }
 
-    std::cout << "\n" << figures.commands << " commands (" << figures.transfers << " transfers), "
+    std::cout << "\n" << figures.commands << " commands, "
               << figures.failedCommands << " failed, " << figures.portSwitches
               << " radios plugged in again after a hang-up, "
               << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count() << " s\n";
