@@ -13,6 +13,7 @@
 #include "link/MemoryMap.h"
 #include "support/RecordingMessageSink.h"
 
+#include <cctype>
 #include <cstdio>
 
 using namespace kvr27;
@@ -72,7 +73,6 @@ public:
 
 bool IsUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 bool IsHex(char c) { return IsUpperHex(c) || (c >= 'a' && c <= 'f'); }
-char Upper(char c) { return c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The read of 16 bytes at `address` as it goes on the wire.
 std::string ExpectedReadCommand(unsigned address)
@@ -168,7 +168,7 @@ void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, Lin
     Require(messages.shown.empty(), "read with a message");
     Require(digits.size() == 32, "read gave other than 32 digits");
     for (std::size_t i = 0; i < digits.size(); ++i)
-        Require(IsUpperHex(digits[i]) && digits[i] == Upper(payload[i]), "read digits not the payload in uppercase");
+        Require(IsUpperHex(digits[i]) && digits[i] == std::toupper(static_cast<unsigned char>(payload[i])), "read digits not the payload in uppercase");
     CheckCodecs(operation, address, digits);
 }
 
