@@ -22,34 +22,33 @@ using test::OpenTopLevel;
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void secondCopyIsRefused()
+    // A second copy is refused while the first runs; a lock left behind by a copy
+    // that no longer runs does not block the next start.
+    void singleInstance_data()
     {
-        Program program;
-        SingleInstanceLock running(program.lockPath());
-        QVERIFY(running.tryAcquire());
-        SingleInstanceLock second(program.lockPath());
-        frmSplash splash(program.context());
-        QVERIFY(!splash.start(second) && !splash.isVisible());
-        QCOMPARE(program.messages.shown,
-                 (std::vector<test::ShownMessage>{{AlreadyRunningMessage, MessageIcon::Critical, false}}));
-    }
-
-    // A lock left behind by a copy that no longer runs does not block the next start.
-    void leftoverLockIsTakenOver_data()
-    {
-        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("content"); // of the lock file; null: held by a running copy
+        QTest::newRow("running") << QByteArray();
         QTest::newRow("holder ended")
             << QByteArray("2147483000\nkvr27-clone\n") + QSysInfo::machineHostName().toUtf8() + "\n";
         QTest::newRow("half written") << QByteArray("12");
     }
-    void leftoverLockIsTakenOver()
+    void singleInstance()
     {
         QFETCH(QByteArray, content);
         Program program;
-        test::WriteFileText(program.lockPath().toStdString(), content.toStdString());
-        SingleInstanceLock lock(program.lockPath());
-        QVERIFY(lock.tryAcquire());
+        SingleInstanceLock running(program.lockPath());
+        if (content.isNull())
+            QVERIFY(running.tryAcquire());
+        else
+            test::WriteFileText(program.lockPath().toStdString(), content.toStdString());
+        SingleInstanceLock next(program.lockPath());
+        frmSplash splash(program.context());
+        QCOMPARE(splash.start(next), !content.isNull());
+        QCOMPARE(splash.isVisible(), !content.isNull());
         QVERIFY(!SingleInstanceLock(program.lockPath()).tryAcquire());
+        using Shown = std::vector<test::ShownMessage>;
+        const Shown refused{{AlreadyRunningMessage, MessageIcon::Critical, false}};
+        QCOMPARE(program.messages.shown, content.isNull() ? refused : Shown{});
     }
 
     // The program's event loop ends when its only window goes: a key on the splash

@@ -34,50 +34,42 @@ struct Started {
     }
 };
 
-// The VFO window loaded over a KV-R27PA's stored values (frequency 434.00000,
-// offset 0.60000, PMR channel 1, squelch 7, step 12.5 kHz).
-struct VfoStarted : Started {
-    VfoStarted() { editor.load(); }
-    VfoEditor editor{state, sink};
-};
-
 } // namespace
 
 class EditorStateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Leaving the step box rounds all three frequency boxes, each with its own text;
-    // a box that loses the focus uses the plain one.
-    void vfoRoundingTexts()
+    // Lists mark the window only when they differ from the stored code, options
+    // always; Cancel drops the mark and OK turns it into changed settings. Leaving
+    // the step box rounds all three frequency boxes, each with its own text; a box
+    // that loses the focus uses the plain one.
+    void vfoChangeMarksAndRounding()
     {
-        VfoStarted vfo;
-        vfo.editor.listSelected(VfoList::Step, 0);
-        vfo.editor.textChanged(VfoText::Frequency, "446.00625");
-        vfo.editor.textChanged(VfoText::ShiftFreq, "0.60625");
-        vfo.editor.textChanged(VfoText::RptShiftFreq, "1.00625");
-        vfo.editor.stepLostFocus();
-        vfo.editor.listSelected(VfoList::Step, 1);
-        vfo.editor.lostFocus(VfoText::Frequency);
+        Started vfo; // a KV-R27PA: step 12.5 kHz
+        VfoEditor editor{vfo.state, vfo.sink};
+        editor.load();
+        editor.listSelected(VfoList::Step, 3); // the stored step
+        QVERIFY(!vfo.state.Image.VfoChanged);
+        editor.listSelected(VfoList::Step, 0);
+        QVERIFY(vfo.state.Image.VfoChanged && editor.cancelClicked() && !vfo.state.Image.VfoChanged);
+        editor.optionSelected(VfoOption::Beep, 0); // options are not compared
+        QVERIFY(vfo.state.Image.VfoChanged && editor.okClicked());
+        QVERIFY(vfo.state.Image.SettingsChanged && !vfo.state.Image.VfoChanged);
+
+        editor.load();
+        editor.listSelected(VfoList::Step, 0);
+        editor.textChanged(VfoText::Frequency, "446.00625");
+        editor.textChanged(VfoText::ShiftFreq, "0.60625");
+        editor.textChanged(VfoText::RptShiftFreq, "1.00625");
+        editor.stepLostFocus();
+        editor.listSelected(VfoList::Step, 1);
+        editor.lostFocus(VfoText::Frequency);
         QCOMPARE(vfo.sink.texts(), (Texts{RoundedFrequencyMessage, RoundedOffsetMessage,
                                           RoundedRepeaterOffsetMessage, RoundedMessage}));
         const VfoForm& form = vfo.state.Vfo;
         QCOMPARE(QStringList({form.txtFrequency.c_str(), form.txtShiftFreq.c_str(), form.txtRptShiftFreq.c_str()}),
                  QStringList({"446.00000", "0.60500", "1.00500"}));
-    }
-
-    // Lists mark the window only when they differ from the stored code, options
-    // always; Cancel drops the mark and OK turns it into changed settings.
-    void vfoChangeMarks()
-    {
-        VfoStarted vfo;
-        vfo.editor.listSelected(VfoList::Step, 3); // the stored step
-        QVERIFY(!vfo.state.Image.VfoChanged);
-        vfo.editor.listSelected(VfoList::Step, 0);
-        QVERIFY(vfo.state.Image.VfoChanged && vfo.editor.cancelClicked() && !vfo.state.Image.VfoChanged);
-        vfo.editor.optionSelected(VfoOption::Beep, 0); // options are not compared
-        QVERIFY(vfo.state.Image.VfoChanged && vfo.editor.okClicked());
-        QVERIFY(vfo.state.Image.SettingsChanged && !vfo.state.Image.VfoChanged);
     }
 
     // The commands change nothing on empty rows; "Exit" makes the lowest enabled

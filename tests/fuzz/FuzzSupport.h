@@ -123,6 +123,15 @@ inline const std::array<AppState, ModelOptions>& StartStates()
     return states;
 }
 
+// Runs `check` on the input, held in a file, from the start-up state of every model.
+inline void CheckEveryModel(const std::uint8_t* data, std::size_t size,
+                            void (*check)(const AppState& start, InputFile& file, std::string_view input))
+{
+    static InputFile file;
+    for (const AppState& start : StartStates())
+        check(start, file, {reinterpret_cast<const char*>(data), size});
+}
+
 // A file command refused its input: the state is as it was and "File reading
 // error." was shown once.
 inline void RequireCleanRefusal(const AppState& state, const AppState& start,

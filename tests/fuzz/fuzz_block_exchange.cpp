@@ -13,6 +13,7 @@
 #include "link/MemoryMap.h"
 #include "support/RecordingMessageSink.h"
 
+#include <cctype>
 #include <cstdio>
 
 using namespace kvr27;
@@ -72,7 +73,6 @@ public:
 
 bool IsUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 bool IsHex(char c) { return IsUpperHex(c) || (c >= 'a' && c <= 'f'); }
-char Upper(char c) { return c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The read of 16 bytes at `address` as it goes on the wire.
 std::string ExpectedReadCommand(unsigned address)
@@ -82,78 +82,51 @@ std::string ExpectedReadCommand(unsigned address)
     return text;
 }
 
-// Bytes `first`..`last` of two blocks' digits are the same.
-void RequireBytes(const std::string& decoded, const std::string& encoded, std::size_t first, std::size_t last,
-                  std::string_view what)
-{
-    if (decoded.substr(2 * first, 2 * (last - first + 1)) != encoded.substr(2 * first, 2 * (last - first + 1)))
-        PropertyFailed(std::string(what) + ": read " + decoded + ", encoded " + encoded);
-}
-
-// Bytes from `first` on carry no field: FF when written.
-void RequireUnfilled(const std::string& encoded, std::size_t first, std::string_view what)
-{
-    if (encoded.substr(2 * first) != std::string(2 * (BlockSize - first), 'F'))
-        PropertyFailed(std::string(what) + ": bytes without a field not FF in " + encoded);
-}
-
 enum Operation {
     ReadChannel, ReadVfo1, ReadVfo2, ReadVfo3, ReadBitmap, ReadIdentity, WriteBlock, WriteCurrentChannel, Operations
 };
 
-// What the memory map makes of a block that was read: every byte a field fills
-// comes back when the decoded values are encoded.
-void CheckCodecs(Operation operation, const std::string& digits)
+// What the memory map makes of a block that was read: decoded and encoded again,
+// every byte a field fills comes back, and the bytes that carry no field are FF.
+void CheckCodecs(Operation operation, std::uint16_t address, const std::string& digits)
 {
+    ChannelRecord record;
+    VfoSettings vfo;
+    ChannelTable channels;
+    std::string encoded;
+    std::size_t filled = 0; // bytes 0 .. filled - 1 carry fields
     switch (operation) {
-    case ReadChannel: {
-        ChannelRecord record;
+    case ReadChannel:
         DecodeChannelBlock(digits, record);
-        const std::string encoded = EncodeChannelBlock(record);
-        RequireBytes(digits, encoded, 0, 12, "channel block");
-        RequireUnfilled(encoded, 13, "channel block");
+        encoded = EncodeChannelBlock(record), filled = 13;
         break;
-    }
-    case ReadVfo1: {
-        VfoSettings vfo;
+    case ReadVfo1:
         DecodeVfoBlock1(digits, vfo);
-        const std::string encoded = EncodeVfoBlock1(vfo);
-        RequireBytes(digits, encoded, 0, 11, "VFO block 700h");
-        RequireUnfilled(encoded, 12, "VFO block 700h");
+        encoded = EncodeVfoBlock1(vfo), filled = 12;
         break;
-    }
-    case ReadVfo2: {
-        VfoSettings vfo;
+    case ReadVfo2:
         DecodeVfoBlock2(digits, vfo);
-        const std::string encoded = EncodeVfoBlock2(vfo, DecodeCurrentChannel(digits));
-        RequireBytes(digits, encoded, 0, 8, "VFO block 710h");
-        RequireUnfilled(encoded, 9, "VFO block 710h");
+        encoded = EncodeVfoBlock2(vfo, DecodeCurrentChannel(digits)), filled = 9;
         break;
-    }
-    case ReadVfo3: {
-        VfoSettings vfo;
+    case ReadVfo3:
         DecodeVfoBlock3(digits, vfo);
-        const std::string encoded = EncodeVfoBlock3(vfo);
-        RequireBytes(digits, encoded, 0, 5, "VFO block 730h");
-        RequireUnfilled(encoded, 6, "VFO block 730h");
+        encoded = EncodeVfoBlock3(vfo), filled = 6;
         break;
-    }
-    case ReadBitmap: {
-        ChannelTable channels;
+    case ReadBitmap:
         DecodeChannelBitmap(digits, channels);
-        const std::string encoded = EncodeChannelBitmap(channels);
-        RequireBytes(digits, encoded, 0, 11, "channel bitmap");
+        encoded = EncodeChannelBitmap(channels), filled = 13;
         // Byte 72Ch: channels 96 to 99 in the high digit, the low one 0 on writing.
-        if (encoded[24] != digits[24] || encoded[25] != '0')
-            PropertyFailed("channel bitmap byte 72Ch: read " + digits + ", encoded " + encoded);
-        RequireUnfilled(encoded, 13, "channel bitmap");
+        Require(encoded[24] == digits[24] && encoded[25] == '0', "channel bitmap byte 72Ch");
+        encoded[25] = digits[25];
         break;
-    }
     case ReadIdentity:
         Require(DecodeModelCode(digits) == std::stoul(digits.substr(12, 2), nullptr, 16), "model code at 7F6h");
-        break;
-    default: break;
+        return;
+    default: return;
     }
+    if (encoded.substr(0, 2 * filled) != digits.substr(0, 2 * filled) ||
+        encoded.substr(2 * filled) != std::string(2 * (BlockSize - filled), 'F'))
+        PropertyFailed("block " + ExpectedReadCommand(address).substr(4, 4) + "h: read " + digits + ", encoded " + encoded);
 }
 
 std::uint16_t AddressOf(Operation operation, std::uint8_t argument)
@@ -196,8 +169,8 @@ void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, Lin
     Require(messages.shown.empty(), "read with a message");
     Require(digits.size() == 32, "read gave other than 32 digits");
     for (std::size_t i = 0; i < digits.size(); ++i)
-        Require(IsUpperHex(digits[i]) && digits[i] == Upper(payload[i]), "read digits not the payload in uppercase");
-    CheckCodecs(operation, digits);
+        Require(IsUpperHex(digits[i]) && digits[i] == std::toupper(static_cast<unsigned char>(payload[i])), "read digits not the payload in uppercase");
+    CheckCodecs(operation, address, digits);
 }
 
 void CheckWrite(Operation operation, AnswerPort& port, LinkSession& session, test::RecordingMessageSink& messages,

@@ -4,11 +4,8 @@
 // grid of a model without PMR channels does not show), and the same export.
 #include "FuzzSupport.h"
 #include "files/ChannelCsv.h"
-#include "files/FileMenuCommands.h"
 #include "image/ModelRules.h"
 #include "support/RecordingMessageSink.h"
-
-#include <array>
 
 using namespace kvr27;
 using namespace kvr27::fuzz;
@@ -45,9 +42,6 @@ void CheckModel(const AppState& start, InputFile& file, std::string_view input)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static InputFile file;
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    for (const AppState& start : StartStates())
-        CheckModel(start, file, input);
+    CheckEveryModel(data, size, CheckModel);
     return 0;
 }

@@ -2,10 +2,7 @@
 // "File reading error." once and changes nothing; a file taken in saves back to a
 // text that loads to the same image, with no load rule replacing anything.
 #include "FuzzSupport.h"
-#include "files/FileMenuCommands.h"
 #include "support/RecordingMessageSink.h"
-
-#include <array>
 
 using namespace kvr27;
 using namespace kvr27::fuzz;
@@ -42,9 +39,6 @@ void CheckModel(const AppState& start, InputFile& file, std::string_view input)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static InputFile file;
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    for (const AppState& start : StartStates())
-        CheckModel(start, file, input);
+    CheckEveryModel(data, size, CheckModel);
     return 0;
 }

@@ -4,6 +4,7 @@
 // write, the questions and flags, and every fault of the radio.
 #include "LinkRig.h"
 #include "core/Questions.h"
+#include "editors/VfoEditor.h"
 #include "link/DataMenuCommands.h"
 #include "link/Framing.h"
 #include "link/Link.h"
@@ -75,24 +76,12 @@ private slots:
 
     // Channel n's block lies at 16 x n; 100 is the end of the channel blocks, and
     // an index outside 0..100 has no address (-1: no address, not FFF0h).
-    void channelBlockAddress_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("address");
-        QTest::newRow("first") << 0 << 0x000;
-        QTest::newRow("last") << 99 << 0x630;
-        QTest::newRow("end") << 100 << 0x640;
-        QTest::newRow("negative") << -1 << -1;
-        QTest::newRow("beyond the end") << 101 << -1;
-    }
     void channelBlockAddress()
     {
-        QFETCH(int, index);
-        QFETCH(int, address);
-        if (address < 0)
+        QCOMPARE((QList<int>{ChannelBlockAddress(0), ChannelBlockAddress(99), ChannelBlockAddress(100)}),
+                 (QList<int>{0x000, 0x630, 0x640}));
+        for (int index : {-1, 101})
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, ChannelBlockAddress(index));
-        else
-            QCOMPARE(ChannelBlockAddress(index), address);
     }
 
     // The VFO blocks with every field at its address: 700h Frequency, 704h ShiftFreq,
@@ -141,37 +130,36 @@ private slots:
         QVERIFY(decoded == channels);
     }
 
-    // A write takes an answer of 2 or 3 characters that does not begin with "ERR",
-    // whatever else it holds, after one wait. (Refused writes: faultMatrix.)
-    void writeAnswerIsNotExamined()
+    // One exchange, after one wait: a write takes an answer of 2 or 3 characters
+    // that does not begin with "ERR", whatever else it holds (refused writes:
+    // faultMatrix); digits that come in lowercase are handed on in uppercase, as
+    // every block text; characters that come late are discarded by the next exchange.
+    void singleExchange_data()
     {
-        for (const char* answer : {"ER", "ERO"}) {
-            LinkRig rig;
-            rig.radio.setFault(Fault::Payload, 0, answer);
-            QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
-            QCOMPARE(WriteBlock(rig.state, rig.services, CurrentChannelCommand(7)), std::string("0"));
-            QCOMPARE(rig.port.ticks, 1);
-            QVERIFY(rig.messages.shown.empty());
-        }
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("payload");
+        QTest::addColumn<int>("address"); // -1: a write of the current channel
+        QTest::addColumn<QString>("result");
+        QTest::newRow("write answered ER") << Fault::Payload << "ER" << -1 << "0";
+        QTest::newRow("write answered ERO") << Fault::Payload << "ERO" << -1 << "0";
+        QTest::newRow("lowercase digits") << Fault::Payload << "0000000000000000000000000000000a" << 0x720
+                                          << "0000000000000000000000000000000A";
+        QTest::newRow("late answer") << Fault::Delay << "" << 0x7F0 << QString(LinkFailure);
     }
-
-    // Digits that come in lowercase are handed on in uppercase, as every block text.
-    void readDigitsInUppercase()
+    void singleExchange()
     {
+        QFETCH(Fault, fault);
+        QFETCH(QString, payload);
+        QFETCH(int, address);
         LinkRig rig;
-        rig.radio.setFault(Fault::Payload, 0, "0000000000000000000000000000000a");
+        rig.radio.setFault(fault, 0, payload.toStdString());
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
-        QCOMPARE(ReadBlock(rig.state, rig.services, 0x720), std::string("0000000000000000000000000000000A"));
-        QVERIFY(rig.messages.shown.empty());
-    }
-
-    void lateCharactersAreDiscardedByTheNextExchange()
-    {
-        LinkRig rig;
-        rig.radio.setFault(Fault::Delay);
-        OpenComPort(rig.state, rig.services, ProgressTarget::Main);
-        QCOMPARE(ReadBlock(rig.state, rig.services, 0x7F0), std::string(LinkFailure));
-        QVERIFY(rig.port.bytesAvailable() > 0);
+        const std::string result = address < 0 ? WriteBlock(rig.state, rig.services, CurrentChannelCommand(7))
+                                                : ReadBlock(rig.state, rig.services, std::uint16_t(address));
+        QTEST(QString::fromStdString(result), "result");
+        const bool late = fault == Fault::Delay;
+        QCOMPARE((QList<int>{rig.port.ticks, rig.port.bytesAvailable() > 0, int(rig.messages.shown.size())}),
+                 (QList<int>{1, late, late}));
         rig.radio.setFault(Fault::None);
         QCOMPARE(ReadBlock(rig.state, rig.services, 0x7F0).size(), 32u);
     }
@@ -194,6 +182,8 @@ private slots:
         rig.state.ComIndex = 4;
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Editor), -1);
         QCOMPARE(rig.state.Link.OpenPortNumber, 255);
+        QCOMPARE(rig.progress.shown.back(),
+                 std::make_pair(ProgressTarget::Editor, std::string("COM5 (emulated COM5): No such file or directory")));
         rig.port.missingPorts.clear();
         QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
         QCOMPARE(rig.state.Link.PortProblem, std::string());
@@ -238,13 +228,14 @@ private slots:
         QCOMPARE(QString::fromStdString(SerialDeviceName(2, lookup)), c.device);
     }
 
-    // The assignments file as a user or an older copy may have left it.
+    // The assignments file as a user or an older copy may have left it; as the
+    // program writes it, it comes back the same.
     void portAssignmentsText_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("devices"); // COM1 .. COM5
-        QTest::newRow("written") << "COM1=/dev/ttyUSB0\r\nCOM3=/dev/ttyACM0\r\n"
-                                 << QStringList{"/dev/ttyUSB0", "", "/dev/ttyACM0", "", ""};
+        QTest::newRow("written") << "COM1=/dev/ttyUSB0\r\nCOM5=/dev/pts/2\r\n"
+                                 << QStringList{"/dev/ttyUSB0", "", "", "", "/dev/pts/2"};
         QTest::newRow("blanks, LF") << " COM2 = /dev/serial/by-id/usb-X 1 \nCOM5=\tCOM9\n"
                                     << QStringList{"", "/dev/serial/by-id/usb-X 1", "", "", "COM9"};
         QTest::newRow("later wins") << "COM4=/dev/a\nCOM4=/dev/b" << QStringList{"", "", "", "/dev/b", ""};
@@ -261,15 +252,11 @@ private slots:
         for (const std::string& device : parsed)
             shown << QString::fromStdString(device);
         QCOMPARE(shown, devices);
+        if (text.endsWith("\r\n"))
+            QCOMPARE(QString::fromStdString(FormatPortAssignments(parsed)), text);
     }
 
-    void portAssignmentsWritten()
-    {
-        QCOMPARE(FormatPortAssignments({"", "/dev/ttyUSB3", "", "", "/dev/pts/2"}),
-                 std::string("COM2=/dev/ttyUSB3\r\nCOM5=/dev/pts/2\r\n"));
-    }
-
-    void readAllBringsTheRadioIntoTheImage()
+    void readAll()
     {
         LinkRig rig(OptionPA, 8);
         LoadKnownRadio(rig);
@@ -278,12 +265,8 @@ private slots:
 
         ReadAllCommand(rig.state, rig.services);
 
+        // (The commands on the wire: test_trace.)
         QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
-        const Texts& sent = rig.radio.commands();
-        QCOMPARE(sent.size(), 4u + 103u);
-        QCOMPARE(Texts(sent.begin(), sent.begin() + 6), (Texts{"QZ~F07F0R\r", "QZ~F0700R\r", "QZ~F0710R\r",
-                                                              "QZ~F0730R\r", "QZ~F07F0R\r", "QZ~F0000R\r"}));
-        QCOMPARE(Texts(sent.end() - 3, sent.end()), (Texts{"QZ~F0630R\r", "QZ~F0720R\r", "QZ~F0710R\r"}));
         const RadioImage& image = rig.state.Image;
         QCOMPARE((QList<int>{image.ModelCode, image.Vfo.Frequency, image.Vfo.CurrentChannel, image.Vfo.ExtraBytes[4],
                              image.Channels.at(5).Frequency, image.Channels.at(7).Step}),
@@ -300,6 +283,23 @@ private slots:
         QCOMPARE(rig.progress.shown[0].second, std::string("Vfo mode read       33%"));
         QCOMPARE(rig.progress.shown[3].second, std::string("Memory mode read       1%"));
         QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Main, std::string()));
+
+        // After a failed read the windows show the unchanged image and the flags are
+        // clear; a failed VFO read skips the memory read.
+        rig.radio.setFault(Fault::Silence, 107 + 2);
+        rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = true;
+        rig.state.Vfo.txtFrequency = "434.55555";
+        ReadAllCommand(rig.state, rig.services);
+        QCOMPARE(rig.radio.commands().size(), 107u + 3u);
+        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion, "Read/Write Error"}));
+        QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
+        QVERIFY(!rig.state.Image.SettingsChanged && !rig.state.Image.VfoChanged);
+
+        // Read Setting in the VFO window shows what was read.
+        rig.radio.setFault(Fault::None);
+        rig.state.Vfo.txtFrequency = "434.55555";
+        VfoEditor(rig.state, rig.messages).readClicked(rig.services);
+        QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
     }
 
     // Cancel on the question before a read (edits would be lost) or a write sends
@@ -328,21 +328,6 @@ private slots:
         QCOMPARE(rig.port.opens, 0);
         QVERIFY(rig.state.Image.SettingsChanged && rig.state.Image.VfoChanged && rig.state.Image.ChannelsChanged);
         QCOMPARE(rig.state.Vfo.txtSquelch, std::string("7"));
-    }
-
-    // After a failed read the windows show the unchanged image and the flags are
-    // clear; a failed VFO read skips the memory read.
-    void failedReadAllStillClearsTheFlags()
-    {
-        LinkRig rig(OptionPA, 8);
-        rig.radio.setFault(Fault::Silence, 2);
-        rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = true;
-        rig.state.Vfo.txtFrequency = "434.55555";
-        ReadAllCommand(rig.state, rig.services);
-        QCOMPARE(rig.radio.commands().size(), 3u);
-        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, "Read/Write Error"}));
-        QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.00000"));
-        QVERIFY(!rig.state.Image.SettingsChanged && !rig.state.Image.VfoChanged);
     }
 
     // Which codes belong to which model: checkFrequencyRange in test_image; here,
@@ -461,11 +446,20 @@ private slots:
                  std::string("Write complete; 1 channel left out: outside the radio's range"));
     }
 
-    // The VFO blocks go out as the VFO window showed them when the write began (440
-    // MHz typed while 710h is read, after the range check, is not sent), with the
+    // The frequency is checked against the model once the radio is identified. The
+    // VFO blocks go out as the VFO window showed them when the write began (440 MHz
+    // typed while 710h is read, after the range check, is not sent), with the
     // radio's own byte at 715h.
-    void vfoWriteSendsTheFormAndKeepsTheRadiosCurrentChannel()
+    void vfoWrite()
     {
+        LinkRig refused(OptionPA, 6);
+        refused.state.Vfo.txtFrequency = "440.00000";
+        const VfoSettings before = refused.state.Image.Vfo;
+        QCOMPARE(WriteVfoMode(refused.state, refused.services, ProgressTarget::Editor), std::string("-1"));
+        QCOMPARE(refused.messages.texts(), Texts{"Enter from 433.06 to 434.785 or less only."});
+        QCOMPARE(refused.radio.commands().size(), 1u);
+        QVERIFY(refused.state.Vfo.txtFrequency.empty() && refused.state.Image.Vfo == before);
+
         LinkRig rig(OptionPA, 6);
         rig.putBlock(0x710, "00002A00002A00000000000000000000");
         rig.state.Image.Vfo.CurrentChannel = 5;
@@ -474,28 +468,15 @@ private slots:
             if (tick == 2)
                 rig.state.Vfo.txtFrequency = "440.00000";
         };
-        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string("0"));
+        VfoEditor(rig.state, rig.messages).writeClicked(rig.services);
         QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r",
                                               "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
                                               "QZ~F0710W63030000002A080827FFFFFFFFFFFFFF\r",
                                               "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
         QCOMPARE(rig.state.Image.Vfo.BatteryBeepSquelch, 0x63);
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 5);
-        QCOMPARE(rig.progress.shown.back(),
-                 std::make_pair(ProgressTarget::Editor, std::string("Vfo mode Write       100%")));
-    }
-
-    // The frequency is checked against the model once the radio is identified.
-    void vfoWriteRefusesAFrequencyOutOfRange()
-    {
-        LinkRig rig(OptionPA, 6);
-        rig.state.Vfo.txtFrequency = "440.00000";
-        const VfoSettings before = rig.state.Image.Vfo;
-        QCOMPARE(WriteVfoMode(rig.state, rig.services, ProgressTarget::Editor), std::string("-1"));
-        QCOMPARE(rig.messages.texts(), Texts{"Enter from 433.06 to 434.785 or less only."});
-        QCOMPARE(rig.radio.commands().size(), 1u);
-        QCOMPARE(rig.state.Vfo.txtFrequency, std::string());
-        QCOMPARE(rig.state.Image.Vfo, before);
+        QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Vfo mode Write       100%"));
+        QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, std::string()));
     }
 
     // An empty box stops the VFO write before the port is opened; the memory is

@@ -168,9 +168,8 @@ private slots:
     void writeBacksUpTheRadioFirst()
     {
         WriteRig rig(BackupOnly);
-        LinkRig known(0, 6);
-        LoadKnownRadio(known);
-        ReadAllCommand(known.state, known.services);
+        const RadioImage known = rig.state.Image; // as read from the radio
+        const Texts readAll = rig.radio.commands();
         // Edits not yet written: the radio still holds the known settings.
         rig.state.Image.Channels.at(40).Frequency = 43310000;
         rig.state.Image.Vfo.Frequency = 43300000;
@@ -180,7 +179,7 @@ private slots:
         WriteAllCommand(rig.state, rig.services);
 
         const Texts sent = rig.writeCommands();
-        QCOMPARE(Texts(sent.begin(), sent.begin() + 107), Texts(known.radio.commands()));
+        QCOMPARE(Texts(sent.begin(), sent.begin() + 107), readAll);
         QCOMPARE(sent[107], std::string("QZ~F07F0R\r")); // the write's own identification
         QCOMPARE(rig.messages.texts(), Texts{OverwriteQuestion});
         const std::filesystem::path backups = std::filesystem::path(rig.folder.path().toStdString()) / "backups";
@@ -193,12 +192,12 @@ private slots:
         AppState loaded;
         StartWithModel(loaded, 0);
         QVERIFY(LoadCloneFile(loaded, file, rig.messages));
-        QCOMPARE(loaded.Image.Vfo, known.state.Image.Vfo);
+        QCOMPARE(loaded.Image.Vfo, known.Vfo);
         // Every channel the radio holds comes back as read; an erased slot (all FF)
         // takes the clone file's load rules, as in any clone file, and stays disabled.
         for (int n = 0; n < ChannelTable::Count; ++n) {
-            const ChannelRecord& read = known.state.Image.Channels.at(n);
-            const bool erased = known.block(ChannelBlockAddress(n)) == std::string(32, 'F');
+            const ChannelRecord& read = known.Channels.at(n);
+            const bool erased = rig.block(ChannelBlockAddress(n)) == std::string(32, 'F');
             QVERIFY2(erased ? !loaded.Image.Channels.at(n).Enabled && !read.Enabled
                             : loaded.Image.Channels.at(n) == read,
                      qPrintable(QString::number(n)));

@@ -28,8 +28,6 @@ TraceClock TickingClock()
     return [now = std::chrono::milliseconds(5000)]() mutable { return now += std::chrono::milliseconds(100); };
 }
 
-QStringList Lines(const std::string& text) { return QString::fromStdString(text).split('\n', Qt::SkipEmptyParts); }
-
 // Runs `command` traced into a data folder of its own; the trace's lines.
 QStringList TracedLines(LinkRig& rig, const Command& command, const QTemporaryDir& folder)
 {
@@ -37,12 +35,7 @@ QStringList TracedLines(LinkRig& rig, const Command& command, const QTemporaryDi
     rig.state.DataFolder = folder.path().toStdString();
     rig.state.Link.beginCommand();
     RunTracedCommand(rig.state, rig.services, [&](LinkServices& link) { command(rig.state, link); }, TickingClock());
-    return Lines(ReadFileText(rig.state.Link.TraceFile));
-}
-
-Command Transfer(std::string (*transfer)(AppState&, LinkServices&, ProgressTarget))
-{
-    return [transfer](AppState& state, LinkServices& link) { (void)transfer(state, link, ProgressTarget::Main); };
+    return QString::fromStdString(ReadFileText(rig.state.Link.TraceFile)).split('\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -52,7 +45,8 @@ class TestTrace : public QObject {
 
 private slots:
     // Identity, the three VFO blocks, identity again, the 100 channels, the bitmap
-    // and 710h for the current channel: 107 lines, one file in traces/.
+    // and 710h for the current channel: 107 lines, one file in traces/; then a trace
+    // that cannot be saved.
     void readAllTrace()
     {
         LinkRig rig;
@@ -78,6 +72,16 @@ private slots:
         QVERIFY(QRegularExpression(R"(^trace-\d{4}-\d\d-\d\d-\d{6}\.txt$)").match(files[0]).hasMatch());
         QCOMPARE(QString::fromStdString(CommandNote(rig.state.Link)),
                  "Read complete; trace: " + folder.filePath("traces/" + files[0]));
+
+        // A trace that cannot be saved is named in the note and leaves the transfer's
+        // outcome alone (the naming of the files is that of every dated file).
+        WriteFileText(folder.filePath("file").toStdString(), "not a folder");
+        rig.state.DataFolder = folder.filePath("file").toStdString();
+        rig.state.Link.beginCommand();
+        RunTracedCommand(rig.state, rig.services,
+                         [&](LinkServices& link) { (void)ReadVfoMode(rig.state, link, ProgressTarget::Main); });
+        QCOMPARE(CommandNote(rig.state.Link),
+                 "Read complete; trace not saved: " + rig.state.DataFolder.string() + "/traces: Not a directory");
     }
 
     // The last line of a transfer that a fault ends (or that ends well): the
@@ -88,7 +92,8 @@ private slots:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("answeredNormally");
         QTest::addColumn<QString>("line");
-        const Command readVfo = Transfer(ReadVfoMode), writeMemory = Transfer(WriteMemoryMode);
+        const Command readVfo = [](AppState& s, LinkServices& l) { (void)ReadVfoMode(s, l, ProgressTarget::Main); };
+        const Command writeMemory = [](AppState& s, LinkServices& l) { (void)WriteMemoryMode(s, l, ProgressTarget::Main); };
         QTest::newRow("silence") << readVfo << Fault::Silence << 0 << R"(100 ms | QZ~F07F0R\r |  | 0 | no answer)";
         QTest::newRow("short") << readVfo << Fault::ShortAnswer << 0
                                << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r | 45 | wrong length)";
@@ -154,35 +159,10 @@ private slots:
     }
 
     // Escapes that keep a line one line and show every byte.
-    void escapes_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("CR LF") << QByteArray("OK\r\n") << R"(OK\r\n)";
-        QTest::newRow("backslash") << QByteArray("a\\b") << R"(a\\b)";
-        QTest::newRow("other control bytes") << QByteArray("\x00\x1B\t\x7F", 4) << R"(\x00\x1B\t\x7F)";
-        QTest::newRow("beyond ASCII") << QByteArray("\xC3\xA9") << R"(\xC3\xA9)";
-    }
     void escapes()
     {
-        QFETCH(QByteArray, text);
-        QTEST(QString::fromStdString(EscapeControls(text.toStdString())), "shown");
-    }
-
-    // A trace that cannot be saved is named in the note and leaves the transfer's
-    // outcome alone (the naming of the files is that of every dated file).
-    void traceNotSaved()
-    {
-        QTemporaryDir folder;
-        LinkRig rig;
-        WriteFileText(folder.filePath("file").toStdString(), "not a folder");
-        rig.state.Safeguards.TraceExchanges = true;
-        rig.state.DataFolder = folder.filePath("file").toStdString();
-        rig.state.Link.beginCommand();
-        RunTracedCommand(rig.state, rig.services,
-                         [&](LinkServices& link) { (void)ReadVfoMode(rig.state, link, ProgressTarget::Main); });
-        QCOMPARE(CommandNote(rig.state.Link),
-                 "Read complete; trace not saved: " + rig.state.DataFolder.string() + "/traces: Not a directory");
+        QCOMPARE(QString::fromStdString(EscapeControls(std::string("OK\r\n a\\b \x00\x1B\t\x7F \xC3\xA9", 16))),
+                 R"(OK\r\n a\\b \x00\x1B\t\x7F \xC3\xA9)");
     }
 };
 

@@ -4,6 +4,7 @@
 #include "link/BlockExchange.h"
 #include "link/MemoryMap.h"
 
+#include <array>
 #include <cstdio>
 #include <set>
 
@@ -35,27 +36,18 @@ bool RestEqual(const RadioImage& a, const RadioImage& b)
     return a.ModelName == b.ModelName && a.Defaults == b.Defaults && a.Vfo.ExtraBytes == b.Vfo.ExtraBytes;
 }
 
-std::string BlockDigits(const Memory& memory, std::size_t address)
-{
-    static constexpr char Digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = address; i < address + BlockSize; ++i) {
-        text += Digits[memory.at(i) >> 4];
-        text += Digits[memory.at(i) & 0xF];
-    }
-    return text;
-}
-
 // The image as the radio's memory gives it: what a whole read brings in.
 RadioImage DecodeMemory(const Memory& memory, RadioImage image)
 {
-    DecodeVfoBlock1(BlockDigits(memory, VfoBlock1Address), image.Vfo);
-    DecodeVfoBlock2(BlockDigits(memory, VfoBlock2Address), image.Vfo);
-    DecodeVfoBlock3(BlockDigits(memory, VfoBlock3Address), image.Vfo);
+    sim::RadioEmulator radio;
+    radio.memory() = memory;
+    DecodeVfoBlock1(radio.blockDigits(VfoBlock1Address), image.Vfo);
+    DecodeVfoBlock2(radio.blockDigits(VfoBlock2Address), image.Vfo);
+    DecodeVfoBlock3(radio.blockDigits(VfoBlock3Address), image.Vfo);
     for (int n = 0; n < ChannelTable::Count; ++n)
-        DecodeChannelBlock(BlockDigits(memory, ChannelBlockAddress(n)), image.Channels.at(n));
-    DecodeChannelBitmap(BlockDigits(memory, ChannelBitmapAddress), image.Channels);
-    image.Vfo.CurrentChannel = DecodeCurrentChannel(BlockDigits(memory, VfoBlock2Address));
+        DecodeChannelBlock(radio.blockDigits(ChannelBlockAddress(n)), image.Channels.at(n));
+    DecodeChannelBitmap(radio.blockDigits(ChannelBitmapAddress), image.Channels);
+    image.Vfo.CurrentChannel = DecodeCurrentChannel(radio.blockDigits(VfoBlock2Address));
     return image;
 }
 
@@ -172,21 +164,12 @@ void CheckWriteImage(const CommandRun& run, bool failed, std::vector<std::string
 
 std::string_view CommandName(CommandKind kind)
 {
-    switch (kind) {
-    case CommandKind::ReadAll: return "Read > All";
-    case CommandKind::ReadVfo: return "Read > Vfo Mode";
-    case CommandKind::ReadMemory: return "Read > Memory Mode";
-    case CommandKind::WriteAll: return "Write > All";
-    case CommandKind::WriteVfo: return "Write > Vfo Mode";
-    case CommandKind::WriteMemory: return "Write > Memory Mode";
-    }
-    return "?";
+    static constexpr std::array<std::string_view, 6> Names = {
+        "Read > All", "Read > Vfo Mode", "Read > Memory Mode", "Write > All", "Write > Vfo Mode", "Write > Memory Mode"};
+    return Names[static_cast<std::size_t>(kind)];
 }
 
-bool IsRead(CommandKind kind)
-{
-    return kind == CommandKind::ReadAll || kind == CommandKind::ReadVfo || kind == CommandKind::ReadMemory;
-}
+bool IsRead(CommandKind kind) { return kind <= CommandKind::ReadMemory; }
 
 bool Failed(const AppState& after) { return after.Link.LastTransfer && !after.Link.LastTransfer->Result.ok(); }
 
