@@ -1,8 +1,8 @@
 // Load, save, import and export of a full image (every channel in use), each timed
 // over many runs through the files the program reads and writes; prints the median
 // time of one run of each.
-#include "core/AppState.h"
-#include "files/FileMenuCommands.h"
+#include "commands/AppState.h"
+#include "commands/FileMenuCommands.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,8 +3,8 @@
 // the emulator sending at the line rate, and Write > All without and with the
 // read-back. Prints the time per exchange beside the protocol's floor of one 100 ms
 // tick, and the CPU time used while waiting.
-#include "core/AppState.h"
-#include "link/Transfers.h"
+#include "commands/AppState.h"
+#include "commands/Transfers.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Static analysis of the core (src/core, src/image, src/link, src/editors,
-# src/files): clang-tidy with the checks of .clang-tidy, then cppcheck. Exits
+# Static analysis of the Qt-free layers (src/core, src/image, src/link, src/editors,
+# src/files, src/commands): clang-tidy with the checks of .clang-tidy, then cppcheck. Exits
 # non-zero on any finding of either.
 #
 #   bash scripts/static-analysis.sh [BUILD_FOLDER]
@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-core_folders=(src/core src/image src/link src/editors src/files)
+core_folders=(src/core src/image src/link src/editors src/files src/commands)
 
 if [ ! -f "$build/compile_commands.json" ]; then
     cmake -S . -B "$build" >/dev/null

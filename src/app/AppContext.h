@@ -1,7 +1,7 @@
 #pragma once
 // What every window of the program is given: the process-wide state, the message
 // boxes, the file and printer dialogs, and where setup.ini lives.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "core/Dialogs.h"
 #include "core/MessageSink.h"
 #include "link/Port.h"

@@ -1,6 +1,6 @@
 #include "files/SettingsDifferences.h"
 
-#include "editors/VfoEditor.h"
+#include "editors/VfoFields.h"
 #include "files/CloneFile.h"
 #include "image/ChannelGrid.h"
 

@@ -1,6 +1,6 @@
 #include "files/SettingsReport.h"
 
-#include "editors/VfoEditor.h"
+#include "editors/VfoFields.h"
 #include "image/Labels.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The kvr27 tool on files, called in-process: check, show, diff,
 // and bad input (one-line error, non-zero exit, no output file).
 #include "CliRun.h"
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "files/CloneFile.h"
 #include "support/FileText.h"
 

@@ -9,8 +9,8 @@
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
-#include "link/DataMenuCommands.h"
-#include "link/Link.h"
+#include "commands/DataMenuCommands.h"
+#include "commands/Link.h"
 
 #include <QClipboard>
 #include <QGroupBox>

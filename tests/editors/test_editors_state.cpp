@@ -1,9 +1,9 @@
 // The editors' rules on the form states: rounding and change marks of the VFO
 // window, OK and Cancel, the grid's commands, and the channel dialog.
-#include "core/AppState.h"
-#include "editors/ChannelDialogEditor.h"
-#include "editors/ChannelGridEditor.h"
-#include "editors/VfoEditor.h"
+#include "commands/AppState.h"
+#include "commands/ChannelDialogEditor.h"
+#include "commands/ChannelGridEditor.h"
+#include "commands/VfoEditor.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
 #include "support/RecordingMessageSink.h"

@@ -1,6 +1,6 @@
 // The clone file and the channel CSV: hand-written lines through the load and import
 // rules, the files that are refused, and the exact text written.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "files/ChannelCsv.h"
 #include "files/CloneFile.h"
 #include "image/Startup.h"

@@ -3,9 +3,9 @@
 // (so that libFuzzer keeps the input as a crash), comparisons of whole program
 // states that name what differs, and the fuzz input as a file the file commands
 // can open.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "files/CloneFile.h"
-#include "files/FileMenuCommands.h"
+#include "commands/FileMenuCommands.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // The radio image: frequency texts, label tables, start-up values and model rules,
 // and the codecs between the image and the form states of the VFO window, the
 // channel grid and the channel dialog.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "image/ChannelDialogForm.h"
 #include "image/FrequencyText.h"
 #include "image/Labels.h"

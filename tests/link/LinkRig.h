@@ -3,7 +3,7 @@
 // and progress texts.
 #include "EmulatedPort.h"
 #include "RadioEmulator.h"
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "link/LinkServices.h"
 #include "support/RecordingMessageSink.h"
 

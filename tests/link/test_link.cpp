@@ -4,15 +4,15 @@
 // write, the questions and flags, and every fault of the radio.
 #include "LinkRig.h"
 #include "core/Questions.h"
-#include "editors/VfoEditor.h"
-#include "link/DataMenuCommands.h"
+#include "commands/VfoEditor.h"
+#include "commands/DataMenuCommands.h"
 #include "link/Framing.h"
-#include "link/Link.h"
+#include "commands/Link.h"
 #include "link/MemoryMap.h"
 #include "link/PortAssignments.h"
 #include "link/SerialDeviceName.h"
 #include "link/TransferOutcome.h"
-#include "link/Transfers.h"
+#include "commands/Transfers.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 // what they give in-process (where test_transfers checks them byte by byte).
 #include "LinkRig.h"
 #include "MemoryImageFile.h"
-#include "link/DataMenuCommands.h"
+#include "commands/DataMenuCommands.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 

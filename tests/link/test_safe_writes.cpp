@@ -5,12 +5,12 @@
 #include "LinkRig.h"
 #include "core/FileAccess.h"
 #include "core/Questions.h"
-#include "files/FileMenuCommands.h"
+#include "commands/FileMenuCommands.h"
 #include "link/BlockExchange.h"
-#include "link/DataMenuCommands.h"
+#include "commands/DataMenuCommands.h"
 #include "link/MemoryMap.h"
-#include "link/RadioBackup.h"
-#include "link/Transfers.h"
+#include "commands/RadioBackup.h"
+#include "commands/Transfers.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -2,9 +2,9 @@
 // the verdict of every kind of answer, a trace that changes nothing on the wire,
 // and where the trace file goes.
 #include "LinkRig.h"
-#include "link/DataMenuCommands.h"
-#include "link/TracedCommand.h"
-#include "link/Transfers.h"
+#include "commands/DataMenuCommands.h"
+#include "commands/TracedCommand.h"
+#include "commands/Transfers.h"
 #include "support/FileText.h"
 
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 // per failed transfer, a radio changed only in the blocks a write reached, the port
 // still open on the chosen COM number.
 #include "RadioEmulator.h"
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "support/RecordingMessageSink.h"
 
 #include <string>

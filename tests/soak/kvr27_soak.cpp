@@ -18,7 +18,7 @@
 #include "image/ChannelGrid.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
-#include "link/DataMenuCommands.h"
+#include "commands/DataMenuCommands.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 

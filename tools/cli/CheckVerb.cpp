@@ -2,7 +2,7 @@
 // rules replaced; optionally saves the loaded image.
 #include "CliJob.h"
 #include "CliVerb.h"
-#include "files/FileMenuCommands.h"
+#include "commands/FileMenuCommands.h"
 
 #include <ostream>
 

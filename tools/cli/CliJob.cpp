@@ -1,6 +1,6 @@
 #include "CliJob.h"
 
-#include "files/FileMenuCommands.h"
+#include "commands/FileMenuCommands.h"
 #include "image/ModelRules.h"
 
 namespace kvr27::cli {

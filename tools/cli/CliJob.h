@@ -5,7 +5,7 @@
 // error on failure.
 #include "CliArgs.h"
 #include "CliContext.h"
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "files/CloneFile.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 // Export(Mem Setting).
 #include "CliJob.h"
 #include "CliVerb.h"
-#include "files/FileMenuCommands.h"
+#include "commands/FileMenuCommands.h"
 
 namespace kvr27::cli {
 

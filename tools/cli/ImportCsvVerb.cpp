@@ -2,7 +2,7 @@
 // and Save.
 #include "CliJob.h"
 #include "CliVerb.h"
-#include "files/FileMenuCommands.h"
+#include "commands/FileMenuCommands.h"
 
 namespace kvr27::cli {
 

@@ -2,7 +2,7 @@
 // documentation's pictures of the printed pages:
 //   kvr27-report-shots OUT.pdf
 // US Letter, portrait, with no margins of the printer's own.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "files/SettingsReport.h"
 #include "image/ChannelGrid.h"
 #include "platform/QtReportPrinter.h"

@@ -1,7 +1,7 @@
 #pragma once
 // What the editor windows are given: the program state, the message boxes, and the
 // main window's port and wait for their own transfers.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "core/MessageSink.h"
 #include "link/Port.h"
 #include "link/Waiter.h"

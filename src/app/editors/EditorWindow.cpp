@@ -2,7 +2,7 @@
 
 #include "app/editors/EditorWidgets.h"
 #include "app/editors/TransferStatusBar.h"
-#include "link/TracedCommand.h"
+#include "commands/TracedCommand.h"
 
 #include <QPushButton>
 #include <QStatusBar>

@@ -5,7 +5,7 @@
 // "Enable" and "disable". Modal over the main window, hidden by
 // "Exit" and kept for the next opening.
 #include "app/editors/EditorWindow.h"
-#include "editors/ChannelGridEditor.h"
+#include "commands/ChannelGridEditor.h"
 
 #include <array>
 #include <functional>

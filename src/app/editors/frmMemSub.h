@@ -3,7 +3,7 @@
 // controls' events to it. Created on the grid's double-click, loaded afresh each
 // time, modal over the channel grid and destroyed on closing.
 #include "app/editors/FormBinding.h"
-#include "editors/ChannelDialogEditor.h"
+#include "commands/ChannelDialogEditor.h"
 
 #include <QDialog>
 

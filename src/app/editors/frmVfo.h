@@ -5,7 +5,7 @@
 // frames scroll, while the buttons and the status bar stay in sight.
 #include "app/editors/EditorWindow.h"
 #include "app/editors/FormBinding.h"
-#include "editors/VfoEditor.h"
+#include "commands/VfoEditor.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
-#include "link/RadioBackup.h"
+#include "commands/RadioBackup.h"
 
 #include "core/DatedFiles.h"
 #include "core/Questions.h"
 #include "files/CloneFile.h"
 #include "link/ImageTransfers.h"
-#include "link/Link.h"
+#include "commands/Link.h"
 
 #include <cctype>
 

@@ -3,7 +3,7 @@
 // (the model check included) into an image of its own, and kept as a clone file in
 // the user's backups folder, so a write that goes wrong can be undone with File >
 // Load and Write > All.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "core/DatedFiles.h"
 #include "link/LinkServices.h"
 

@@ -4,7 +4,7 @@
 // bar and marks a transfer as running while it lasts. They run the transfers of
 // ImageTransfers on AppState::Image with COM option ComIndex + 1, and keep how they
 // ended in AppState::Link.LastTransfer.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "link/ImageTransfers.h"
 #include "link/LinkServices.h"
 

@@ -1,12 +1,12 @@
-#include "link/DataMenuCommands.h"
+#include "commands/DataMenuCommands.h"
 
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
-#include "link/Link.h"
-#include "link/RadioBackup.h"
-#include "link/TransferScope.h"
-#include "link/Transfers.h"
+#include "commands/Link.h"
+#include "commands/RadioBackup.h"
+#include "commands/TransferScope.h"
+#include "commands/Transfers.h"
 
 namespace kvr27 {
 

@@ -1,7 +1,7 @@
-#include "link/Transfers.h"
+#include "commands/Transfers.h"
 
-#include "link/Link.h"
-#include "link/TransferScope.h"
+#include "commands/Link.h"
+#include "commands/TransferScope.h"
 
 namespace kvr27 {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Marks a transfer as running for as long as the scope lives, so that every window
 // refuses commands while the link waits for the radio. Scopes may nest.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 
 namespace kvr27 {
 

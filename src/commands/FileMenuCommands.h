@@ -6,7 +6,7 @@
 // cannot be taken in (its detail names the line and the reason), a message naming
 // the file and the system's reason for a file that cannot be read or written. A failed command changes nothing: not the image,
 // the editors, SettingsChanged, nor the file on disk.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "core/Dialogs.h"
 #include "core/MessageSink.h"
 #include "files/CloneFile.h"

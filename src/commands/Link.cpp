@@ -1,4 +1,4 @@
-#include "link/Link.h"
+#include "commands/Link.h"
 
 namespace kvr27 {
 

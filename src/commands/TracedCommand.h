@@ -2,7 +2,7 @@
 // A transfer command of the windows, traced when the user asked for it (Data >
 // Exchange Trace): the command runs on a port that records its exchanges, and the
 // trace is saved as one file per command in <data folder>/traces.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "link/ExchangeTrace.h"
 #include "link/LinkServices.h"
 

@@ -3,10 +3,10 @@
 // lists and option groups update the VFO form state (AppState::Vfo) and VfoChanged;
 // OK and Cancel decide about the radio image. The Qt window shows the form state and
 // forwards its widgets' events here.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "core/MessageSink.h"
 #include "editors/EntryRules.h"
-#include "editors/FormFields.h"
+#include "editors/VfoFields.h"
 #include "image/VfoForm.h"
 #include "link/LinkServices.h"
 
@@ -16,27 +16,6 @@
 
 namespace kvr27 {
 
-// The window's five text boxes.
-enum class VfoText { Frequency, ShiftFreq, RptShiftFreq, PmrFreq, Squelch };
-// The window's eight drop-down lists.
-enum class VfoList { TxTone, RxTone, PmrTone, Step, CallTone, Tot, Apo, RptTone };
-// The window's sixteen option groups.
-enum class VfoOption {
-    KeyLock, TxPower, ToneSet, Battery, Beep, Bs, Bell, Stb,
-    Shift, Bclo, Skip, Scan, Epo, Lamp, RptShift, RptTone,
-};
-
-// The caption of the frame that holds the Quick Repeater Access Mode's controls.
-inline constexpr std::string_view RepeaterFrameCaption = "Quick Repeater Access Mode";
-
-// The text boxes, lists and option groups, in the order of their enums, with the
-// captions the window shows.
-extern const std::array<TextBoxField<VfoForm>, 5> VfoTextBoxes;
-extern const std::array<ListField<VfoForm>, 8> VfoListBoxes;
-extern const std::array<OptionField<VfoForm>, 16> VfoOptionGroups;
-
-// Controls created disabled: the scan skip group shows the radio's setting only.
-extern const std::array<std::string_view, 3> VfoReadOnlyControls;
 
 class VfoEditor {
 public:

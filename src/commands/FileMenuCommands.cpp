@@ -1,4 +1,4 @@
-#include "files/FileMenuCommands.h"
+#include "commands/FileMenuCommands.h"
 
 #include "core/FileAccess.h"
 #include "core/Questions.h"

@@ -1,4 +1,4 @@
-#include "editors/ChannelDialogEditor.h"
+#include "commands/ChannelDialogEditor.h"
 
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"

@@ -3,7 +3,7 @@
 // the enable and disable commands, "Exit" and the close box, acting on
 // AppState::Grid and the radio image. The Qt window shows the grid state and
 // forwards its events here.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "link/LinkServices.h"
 
 namespace kvr27 {

@@ -1,4 +1,4 @@
-#include "core/AppState.h"
+#include "commands/AppState.h"
 
 #include "image/ModelRules.h"
 #include "image/Startup.h"

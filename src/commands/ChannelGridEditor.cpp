@@ -1,11 +1,11 @@
-#include "editors/ChannelGridEditor.h"
+#include "commands/ChannelGridEditor.h"
 
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
-#include "link/Link.h"
-#include "link/RadioBackup.h"
-#include "link/TransferScope.h"
-#include "link/Transfers.h"
+#include "commands/Link.h"
+#include "commands/RadioBackup.h"
+#include "commands/TransferScope.h"
+#include "commands/Transfers.h"
 
 namespace kvr27 {
 

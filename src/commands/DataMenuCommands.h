@@ -4,7 +4,7 @@
 // lasts (the window disables its commands around the call and re-renders after it),
 // shows progress in the main window's status bar and clears it at the end (or
 // leaves there why the port could not be opened).
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "link/LinkServices.h"
 
 namespace kvr27 {

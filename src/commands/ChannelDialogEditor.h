@@ -3,7 +3,7 @@
 // current row (with the mode the model forces), the events of its boxes, lists and
 // options, and OK with its blank-field test. The Qt dialog shows form() and forwards
 // its widgets' events here.
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "core/MessageSink.h"
 #include "editors/FormFields.h"
 #include "image/ChannelDialogForm.h"

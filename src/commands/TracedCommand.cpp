@@ -1,4 +1,4 @@
-#include "link/TracedCommand.h"
+#include "commands/TracedCommand.h"
 
 #include "core/DatedFiles.h"
 

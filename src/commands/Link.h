@@ -1,7 +1,7 @@
 #pragma once
 // The link operations with the program's result codes, over AppState (the windows'
 // form of BlockExchange).
-#include "core/AppState.h"
+#include "commands/AppState.h"
 #include "link/BlockExchange.h"
 
 #include <cstdint>
