@@ -4,7 +4,7 @@
 // read-back. Prints the time per exchange beside the protocol's floor of one 100 ms
 // tick, and the CPU time used while waiting.
 #include "commands/AppState.h"
-#include "commands/Transfers.h"
+#include "commands/RadioCommands.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 
@@ -47,22 +47,26 @@ double CpuSeconds()
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-bool Measure(const char* name, std::string (*transfer)(AppState&, LinkServices&, ProgressTarget), AppState& state,
-             LinkServices& services, CountingWaiter& waiter)
+// Times one command: a read, or a write whose question is taken as answered.
+bool Measure(const char* name, bool write, RadioParts parts, AppState& state, LinkServices& services,
+             CountingWaiter& waiter)
 {
     waiter.ticks = 0;
     const double cpuBefore = CpuSeconds();
     QElapsedTimer timer;
     timer.start();
-    const std::string result = transfer(state, services, ProgressTarget::Main);
+    RadioCommandOptions options;
+    options.Confirmed = true;
+    const bool ok = (write ? WriteRadioCommand(state, services, parts, options)
+                           : ReadRadioCommand(state, services, parts, options)).ok();
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     const double cpu = CpuSeconds() - cpuBefore;
     const double perExchange = seconds * 1000.0 / waiter.ticks;
     std::printf("%-16s %3d exchanges  %6.2f s  %7.2f ms/exchange  floor %.0f ms  %+5.2f %%  CPU %4.2f %% of a core  %s\n",
                 name, waiter.ticks, seconds, perExchange, static_cast<double>(QtWaiter::TickMilliseconds),
                 (perExchange / QtWaiter::TickMilliseconds - 1.0) * 100.0, cpu / seconds * 100.0,
-                result == "0" ? "ok" : "FAILED");
-    return result == "0";
+                ok ? "ok" : "FAILED");
+    return ok;
 }
 
 } // namespace
@@ -90,17 +94,11 @@ int main(int argc, char** argv)
     NoProgress progress;
     LinkServices services{port, waiter, messages, progress};
     state.Safeguards = {false, false, false};
-    const bool written = Measure("memory write", WriteMemoryMode, state, services, waiter);
-    const bool read = Measure("memory read", ReadMemoryMode, state, services, waiter);
-    // Write > All: the VFO write, then the memory write.
-    const auto writeAll = [](AppState& s, LinkServices& l, ProgressTarget t) {
-        const std::string vfo = WriteVfoMode(s, l, t);
-        const std::string memory = WriteMemoryMode(s, l, t);
-        return vfo == "0" ? memory : vfo;
-    };
-    const bool all = Measure("write all", writeAll, state, services, waiter);
+    const bool written = Measure("memory write", true, RadioParts::Memory, state, services, waiter);
+    const bool read = Measure("memory read", false, RadioParts::Memory, state, services, waiter);
+    const bool all = Measure("write all", true, RadioParts::All, state, services, waiter);
     state.Safeguards.VerifyAfterWrite = true;
-    const bool verified = Measure("write all+verify", writeAll, state, services, waiter);
+    const bool verified = Measure("write all+verify", true, RadioParts::All, state, services, waiter);
     simulator.terminate();
     simulator.waitForFinished();
     return written && read && all && verified ? 0 : 1;

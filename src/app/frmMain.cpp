@@ -10,9 +10,7 @@
 #include "core/SetupIni.h"
 #include "commands/FileMenuCommands.h"
 #include "files/SettingsReport.h"
-#include "commands/DataMenuCommands.h"
-#include "commands/TracedCommand.h"
-#include "commands/Transfers.h"
+#include "commands/RadioCommands.h"
 #include "platform/QtPort.h"
 #include "platform/QtReportPrinter.h"
 #include "platform/QtWaiter.h"
@@ -310,12 +308,12 @@ void frmMain::ClosePortIfOpen()
     context_.State.Link.OpenPortNumber = NoPortOpen;
 }
 
-void frmMain::mnuEepReadAll_Click() { RunTransferCommand(ReadAllCommand, TransferKind::Read); }
-void frmMain::mnuEepReadVfo_Click() { RunTransferCommand(ReadVfoCommand, TransferKind::Read); }
-void frmMain::mnuEepReadMem_Click() { RunTransferCommand(ReadMemoryCommand, TransferKind::Read); }
-void frmMain::mnuEepWriteAll_Click() { RunTransferCommand(WriteAllCommand, TransferKind::Write); }
-void frmMain::mnuEepWriteVfo_Click() { RunTransferCommand(WriteVfoCommand, TransferKind::Write); }
-void frmMain::mnuEepWriteMem_Click() { RunTransferCommand(WriteMemoryCommand, TransferKind::Write); }
+void frmMain::mnuEepReadAll_Click() { RunTransferCommand(RadioParts::All, TransferKind::Read); }
+void frmMain::mnuEepReadVfo_Click() { RunTransferCommand(RadioParts::Vfo, TransferKind::Read); }
+void frmMain::mnuEepReadMem_Click() { RunTransferCommand(RadioParts::Memory, TransferKind::Read); }
+void frmMain::mnuEepWriteAll_Click() { RunTransferCommand(RadioParts::All, TransferKind::Write); }
+void frmMain::mnuEepWriteVfo_Click() { RunTransferCommand(RadioParts::Vfo, TransferKind::Write); }
+void frmMain::mnuEepWriteMem_Click() { RunTransferCommand(RadioParts::Memory, TransferKind::Write); }
 
 void frmMain::mnuPort_Click()
 {
@@ -330,18 +328,17 @@ void frmMain::mnuPort_Click()
     ShowPortDevices();
 }
 
-void frmMain::RunTransferCommand(void (*command)(AppState&, LinkServices&), TransferKind kind)
+void frmMain::RunTransferCommand(RadioParts parts, TransferKind kind)
 {
     if (context_.State.TransferRunning)
         return;
     LinkServices services{*port_, *waiter_, context_.Messages, *this};
-    LinkState& link = context_.State.Link;
-    link.beginCommand();
-    StatusBar1->beginTransfer(link, kind);
+    StatusBar1->beginTransfer(context_.State.Link, kind);
     setCommandsEnabled(false);
-    RunTracedCommand(context_.State, services, [&](LinkServices& link) { command(context_.State, link); });
+    const CommandReport report = kind == TransferKind::Read ? ReadRadioCommand(context_.State, services, parts)
+                                                            : WriteRadioCommand(context_.State, services, parts);
     setCommandsEnabled(true);
-    StatusBar1->endTransfer(link);
+    StatusBar1->endTransfer(report);
 }
 
 void frmMain::mnuFileLode_Click() { RunFileCommand(LoadCommand); }

@@ -5,7 +5,9 @@
 #include "app/AppContext.h"
 #include "app/editors/EditorContext.h"
 #include "core/Questions.h"
+#include "link/ImageTransfers.h"
 #include "link/LinkServices.h"
+#include "link/TransferOutcome.h"
 
 #include <QMainWindow>
 
@@ -127,7 +129,7 @@ private:
     void ShowPortDevices();
     void ClosePortIfOpen();
     // Runs a Data menu command with every command of the window refused meanwhile.
-    void RunTransferCommand(void (*command)(AppState&, LinkServices&), TransferKind kind);
+    void RunTransferCommand(RadioParts parts, TransferKind kind);
     // Runs a File menu command with every command of the window refused meanwhile.
     void RunFileCommand(void (*command)(AppState&, MessageSink&, Dialogs&));
     // Enables or disables the menus, the buttons and the COM options together.

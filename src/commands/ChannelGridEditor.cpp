@@ -1,11 +1,8 @@
 #include "commands/ChannelGridEditor.h"
 
+#include "commands/RadioCommands.h"
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
-#include "commands/Link.h"
-#include "commands/RadioBackup.h"
-#include "commands/TransferScope.h"
-#include "commands/Transfers.h"
 
 namespace kvr27 {
 
@@ -17,38 +14,18 @@ void ChannelGridEditor::load()
     RefreshChannelGrid(state_.Image, state_.Grid);
 }
 
-void ChannelGridEditor::readClicked(LinkServices& link)
+CommandReport ChannelGridEditor::readClicked(LinkServices& link)
 {
     if (state_.TransferRunning)
-        return;
-    if ((state_.Image.SettingsChanged || state_.Image.ChannelsChanged) && !link.messages.ask(SettingsChangedQuestion))
-        return;
-    const RadioImage before = state_.Image;
-    {
-        TransferScope running(state_);
-        if (ReadMemoryMode(state_, link, ProgressTarget::Editor) == std::string(LinkSuccess))
-            RefreshChannelGrid(state_.Image, state_.Grid);
-    }
-    if (state_.Link.cancelled()) {
-        state_.Image = before;
-        link.progress.showProgress(ProgressTarget::Editor, "");
-        return;
-    }
-    link.progress.showProgress(ProgressTarget::Editor, "");
-    state_.Image.ChannelsChanged = false;
-    state_.Image.SettingsChanged = false;
+        return DeclinedReport();
+    return ReadRadioCommand(state_, link, RadioParts::Memory, EditorCommandOptions());
 }
 
-void ChannelGridEditor::writeClicked(LinkServices& link)
+CommandReport ChannelGridEditor::writeClicked(LinkServices& link)
 {
     if (state_.TransferRunning)
-        return;
-    {
-        TransferScope running(state_);
-        if (ConfirmWrite(state_, link, ProgressTarget::Editor))
-            WriteMemoryMode(state_, link, ProgressTarget::Editor);
-    }
-    link.progress.showProgress(ProgressTarget::Editor, "");
+        return DeclinedReport();
+    return WriteRadioCommand(state_, link, RadioParts::Memory, EditorCommandOptions());
 }
 
 void ChannelGridEditor::rowSelected(int row)
@@ -117,14 +94,7 @@ void ChannelGridEditor::disableAllClicked()
 
 void ChannelGridEditor::setCurrentChannel()
 {
-    int current = 0;
-    for (int index = 0; index < ChannelTable::Count; ++index) {
-        if (state_.Image.Channels.at(index).Enabled) {
-            current = index + 1;
-            break;
-        }
-    }
-    state_.Image.Vfo.CurrentChannel = static_cast<std::uint8_t>(current);
+    state_.Image.Vfo.CurrentChannel = state_.Image.Channels.firstEnabledNumber();
 }
 
 void ChannelGridEditor::exitClicked()

@@ -4,6 +4,7 @@
 // AppState::Grid and the radio image. The Qt window shows the grid state and
 // forwards its events here.
 #include "commands/AppState.h"
+#include "commands/CommandReport.h"
 #include "link/LinkServices.h"
 
 namespace kvr27 {
@@ -22,10 +23,10 @@ public:
     // happens), reads the channels from the radio and, on success, refreshes the
     // grid; the change flags are cleared either way and the status text emptied. A read the
     // user cancelled leaves the image, the form and the flags as they were.
-    void readClicked(LinkServices& link);
+    CommandReport readClicked(LinkServices& link);
     // "Write Memories": after the overwrite question, writes the channels; the
     // change flags stay as they are.
-    void writeClicked(LinkServices& link);
+    CommandReport writeClicked(LinkServices& link);
 
     // "Enable" / "disable": the current row's channel, when its "Frequency(ch)" cell
     // is not empty.

@@ -19,18 +19,19 @@ enum class CommandEnd {
 };
 
 // One message box as the command showed it.
-struct ShownMessage {
+struct CommandMessage {
     std::string Text;
     MessageIcon Icon = MessageIcon::None;
     std::string Detail;
     bool Question = false;
     bool Answer = false; // a question's answer: true for OK
-    bool operator==(const ShownMessage&) const = default;
+    bool operator==(const CommandMessage&) const = default;
 };
 
 // The files a command left ("" for none), and why its trace was not saved.
 struct CommandFiles {
     std::string Backup; // the radio's contents before a write
+    std::string BackupProblem; // why no backup could be made, when none was
     std::string Trace;  // every exchange of the command
     std::string TraceProblem;
     std::string Output; // the file it saved or exported
@@ -38,7 +39,7 @@ struct CommandFiles {
 
 struct [[nodiscard]] CommandReport {
     CommandEnd End = CommandEnd::Done;
-    std::vector<ShownMessage> Messages;
+    std::vector<CommandMessage> Messages;
     // How its transfers ended: the first failure, else the last success; nothing
     // when no transfer ran.
     std::optional<TransferOutcome> Transfer;
@@ -48,6 +49,15 @@ struct [[nodiscard]] CommandReport {
 
     bool ok() const { return End == CommandEnd::Done; }
 };
+
+// The report of a command that ended before it began: the user said Cancel, or a
+// transfer was running.
+inline CommandReport DeclinedReport()
+{
+    CommandReport report;
+    report.End = CommandEnd::Declined;
+    return report;
+}
 
 // Passes every message on to the user and keeps it in a report, in order.
 class ReportingMessageSink : public MessageSink {

@@ -1,10 +1,8 @@
 #include "commands/RadioBackup.h"
 
-#include "core/DatedFiles.h"
-#include "core/Questions.h"
+#include "core/FileAccess.h"
 #include "files/CloneFile.h"
 #include "link/ImageTransfers.h"
-#include "commands/Link.h"
 
 #include <cctype>
 
@@ -35,41 +33,33 @@ SavedFile SaveRadioBackup(const RadioImage& image, const std::filesystem::path& 
                          KeptBackups);
 }
 
-bool ConfirmWrite(AppState& state, LinkServices& services, ProgressTarget target)
+std::string RadioBackupResult::problem() const
 {
-    if (!services.messages.ask(OverwriteQuestion))
-        return false;
-    if (!state.Safeguards.BackupBeforeWrite)
-        return true;
-    if (state.DataFolder.empty()) {
-        services.messages.notify(std::string(BackupFailedMessage) + "\rThe program knows no folder for backups.",
-                                 MessageIcon::Exclamation);
-        return false;
-    }
-    RadioImage radio = state.Image;
+    if (!Read.ok())
+        return "The radio could not be read: " + DescribeLinkResult(Read);
+    return "The backup could not be saved: " + Saved.Problem;
+}
+
+RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, ProgressTarget target,
+                              const std::filesystem::path& file, const std::filesystem::path& folder)
+{
+    RadioBackupResult result;
+    RadioImage radio = image;
     radio.SettingsChanged = radio.VfoChanged = radio.ChannelsChanged = false;
-    // The read's own messages stay unshown: a failure is told once, below, with why.
     SilentMessageSink quiet;
-    LinkServices reading{services.port, services.waiter, quiet, services.progress};
-    LinkSession session = SessionOf(state, reading);
-    LinkResult read = ReadVfoSettings(radio, session, target);
-    if (read.ok())
-        read = ReadChannels(radio, session, target);
-    std::string problem;
-    if (read.ok()) {
-        const SavedFile saved = SaveRadioBackup(radio, BackupFolder(state.DataFolder), std::chrono::system_clock::now());
-        if (saved.ok()) {
-            state.Link.BackupFile = saved.File.string();
-            return true;
-        }
-        problem = "The backup could not be saved: " + saved.Problem;
-    } else {
-        problem = "The radio could not be read: " + DescribeLinkResult(read);
-        state.Link.LastTransfer =
-            TransferOutcome{TransferKind::Backup, read, services.port.deviceName(session.ComNumber), radio.ModelCode};
+    LinkServices reading{session.Services.port, session.Services.waiter, quiet, session.Services.progress};
+    LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName};
+    result.Read = ReadRadio(radio, quietSession, RadioParts::All, target);
+    result.RadioModelCode = radio.ModelCode;
+    if (!result.Read.ok())
+        return result;
+    if (!file.empty()) {
+        const FileResult written = ReplaceFileAtomically(file, CloneFileText(radio));
+        result.Saved = {file, written.ok() ? std::string() : file.string() + ": " + written.Reason};
+        return result;
     }
-    services.messages.notify(std::string(BackupFailedMessage) + "\r" + problem, MessageIcon::Exclamation);
-    return false;
+    result.Saved = SaveRadioBackup(radio, folder, std::chrono::system_clock::now());
+    return result;
 }
 
 } // namespace kvr27

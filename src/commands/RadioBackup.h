@@ -3,9 +3,9 @@
 // (the model check included) into an image of its own, and kept as a clone file in
 // the user's backups folder, so a write that goes wrong can be undone with File >
 // Load and Write > All.
-#include "commands/AppState.h"
 #include "core/DatedFiles.h"
-#include "link/LinkServices.h"
+#include "image/RadioImage.h"
+#include "link/BlockExchange.h"
 
 #include <chrono>
 #include <filesystem>
@@ -27,12 +27,23 @@ std::filesystem::path BackupFolder(const std::filesystem::path& dataFolder);
 SavedFile SaveRadioBackup(const RadioImage& image, const std::filesystem::path& folder,
                           std::chrono::system_clock::time_point now);
 
-// Before a write: the overwrite question, then, when Safeguards.BackupBeforeWrite is
-// set, the backup of the radio in BackupFolder(DataFolder). AppState's image, forms
-// and flags are not touched; the file goes to Link.BackupFile. True when the write
-// may go on. A failed backup shows one message, BackupFailedMessage with the
-// reason (the read's own messages are not shown), and keeps the read's outcome as a
-// Backup.
-bool ConfirmWrite(AppState& state, LinkServices& services, ProgressTarget target);
+// How a backup ended: the read's result, then where the file went or why it was
+// not saved.
+struct [[nodiscard]] RadioBackupResult {
+    LinkResult Read;
+    SavedFile Saved;
+    std::uint8_t RadioModelCode = 0; // the code the radio reported
+
+    bool ok() const { return Read.ok() && Saved.ok(); }
+    // Why there is no backup, for BackupFailedMessage's second line.
+    std::string problem() const;
+};
+
+// Reads the whole radio into a copy of `image` with its change flags cleared (the
+// image itself is not touched) and saves it as `file`, or, when `file` is empty,
+// as a dated backup in `folder`. The read shows no messages of its own: the caller
+// tells a failure once, with problem().
+RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, ProgressTarget target,
+                              const std::filesystem::path& file, const std::filesystem::path& folder);
 
 } // namespace kvr27

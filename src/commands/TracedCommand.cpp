@@ -1,6 +1,7 @@
 #include "commands/TracedCommand.h"
 
 #include "core/DatedFiles.h"
+#include "core/FileAccess.h"
 
 #include <chrono>
 
@@ -16,20 +17,28 @@ std::filesystem::path SaveTraceFile(const std::filesystem::path& folder, const s
     return saved.File;
 }
 
-void RunTracedCommand(AppState& state, LinkServices& services, const std::function<void(LinkServices&)>& command,
-                      TraceClock clock)
+CommandTrace::CommandTrace(Port& port, bool on, TraceClock clock)
+    : port_(port), began_(LocalTime(std::chrono::system_clock::now())),
+      tracing_(on ? std::make_unique<TracingPort>(port, std::move(clock)) : nullptr)
 {
-    if (!state.Safeguards.TraceExchanges) {
-        command(services);
+}
+
+Port& CommandTrace::port() { return tracing_ ? static_cast<Port&>(*tracing_) : port_; }
+
+void CommandTrace::save(const std::filesystem::path& file, const std::filesystem::path& folder, CommandFiles& files)
+{
+    if (!tracing_)
+        return;
+    tracing_->finish();
+    if (file.empty()) {
+        files.Trace = SaveTraceFile(folder, began_, tracing_->text(), files.TraceProblem).string();
         return;
     }
-    const std::tm began = LocalTime(std::chrono::system_clock::now());
-    TracingPort port(services.port, std::move(clock));
-    LinkServices traced{port, services.waiter, services.messages, services.progress};
-    command(traced);
-    port.finish();
-    LinkState& link = state.Link;
-    link.TraceFile = SaveTraceFile(state.DataFolder / "traces", began, port.text(), link.TraceProblem).string();
+    const FileResult saved = ReplaceFileAtomically(file.string(), tracing_->text());
+    if (saved.ok())
+        files.Trace = file.string();
+    else
+        files.TraceProblem = file.string() + ": " + saved.Reason;
 }
 
 } // namespace kvr27

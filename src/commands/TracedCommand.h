@@ -1,14 +1,13 @@
 #pragma once
-// A transfer command of the windows, traced when the user asked for it (Data >
-// Exchange Trace): the command runs on a port that records its exchanges, and the
-// trace is saved as one file per command in <data folder>/traces.
-#include "commands/AppState.h"
+// The trace of one transfer command (Data > Exchange Trace, kvr27 --trace): the
+// command's exchanges go through a port that records them, and the trace is saved
+// as one file when the command ends, whether its transfers succeeded or not.
+#include "commands/CommandReport.h"
 #include "link/ExchangeTrace.h"
-#include "link/LinkServices.h"
 
 #include <ctime>
 #include <filesystem>
-#include <functional>
+#include <memory>
 #include <string>
 
 namespace kvr27 {
@@ -25,12 +24,20 @@ inline constexpr int KeptTraces = 50;
 std::filesystem::path SaveTraceFile(const std::filesystem::path& folder, const std::tm& when, const std::string& text,
                                     std::string& problem);
 
-// Runs `command` with `services`. With state.Safeguards.TraceExchanges on, the
-// command's port is a TracingPort over services.port, and the trace is saved
-// afterwards, whether the transfer succeeded or not, in state.DataFolder /
-// "traces"; LinkState::TraceFile names it, or LinkState::TraceProblem says why it
-// was not saved (the transfer's own outcome stays as it was).
-void RunTracedCommand(AppState& state, LinkServices& services, const std::function<void(LinkServices&)>& command,
-                      TraceClock clock = SteadyTraceClock());
+class CommandTrace {
+public:
+    // Records the exchanges on `port` when `on`; otherwise port() is `port` itself.
+    CommandTrace(Port& port, bool on, TraceClock clock);
+    Port& port();
+    // Saves the trace, when one was kept, as `file`, or when `file` is empty as a
+    // dated file in `folder`; the file goes to files.Trace, or why not (naming the
+    // file) to files.TraceProblem.
+    void save(const std::filesystem::path& file, const std::filesystem::path& folder, CommandFiles& files);
+
+private:
+    Port& port_;
+    std::tm began_;
+    std::unique_ptr<TracingPort> tracing_;
+};
 
 } // namespace kvr27

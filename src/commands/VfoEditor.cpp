@@ -1,13 +1,10 @@
 #include "commands/VfoEditor.h"
 
+#include "commands/RadioCommands.h"
 #include "core/Questions.h"
 #include "image/FrequencyText.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
-#include "commands/Link.h"
-#include "commands/RadioBackup.h"
-#include "commands/TransferScope.h"
-#include "commands/Transfers.h"
 
 namespace kvr27 {
 
@@ -108,38 +105,18 @@ void VfoEditor::optionSelected(VfoOption group, int index)
     state_.Image.VfoChanged = true;
 }
 
-void VfoEditor::readClicked(LinkServices& link)
+CommandReport VfoEditor::readClicked(LinkServices& link)
 {
     if (state_.TransferRunning)
-        return;
-    if ((state_.Image.SettingsChanged || state_.Image.VfoChanged) && !messages_.ask(SettingsChangedQuestion))
-        return;
-    const RadioImage before = state_.Image;
-    {
-        TransferScope running(state_);
-        if (ReadVfoMode(state_, link, ProgressTarget::Editor) == std::string(LinkSuccess))
-            FillVfoWindow(state_.Image, state_.Vfo, messages_);
-    }
-    if (state_.Link.cancelled()) {
-        state_.Image = before;
-        link.progress.showProgress(ProgressTarget::Editor, "");
-        return;
-    }
-    state_.Image.VfoChanged = false;
-    state_.Image.SettingsChanged = false;
-    link.progress.showProgress(ProgressTarget::Editor, "");
+        return DeclinedReport();
+    return ReadRadioCommand(state_, link, RadioParts::Vfo, EditorCommandOptions());
 }
 
-void VfoEditor::writeClicked(LinkServices& link)
+CommandReport VfoEditor::writeClicked(LinkServices& link)
 {
     if (state_.TransferRunning)
-        return;
-    {
-        TransferScope running(state_);
-        if (ConfirmWrite(state_, link, ProgressTarget::Editor))
-            WriteVfoMode(state_, link, ProgressTarget::Editor);
-    }
-    link.progress.showProgress(ProgressTarget::Editor, "");
+        return DeclinedReport();
+    return WriteRadioCommand(state_, link, RadioParts::Vfo, EditorCommandOptions());
 }
 
 std::string VfoEditor::rangeRemark() const

@@ -4,6 +4,7 @@
 // OK and Cancel decide about the radio image. The Qt window shows the form state and
 // forwards its widgets' events here.
 #include "commands/AppState.h"
+#include "commands/CommandReport.h"
 #include "core/MessageSink.h"
 #include "editors/EntryRules.h"
 #include "editors/VfoFields.h"
@@ -43,10 +44,10 @@ public:
     // reads the VFO settings from the radio and, on success, refills the form; the
     // change flags are cleared either way and the status text emptied. A read the
     // user cancelled leaves the image, the form and the flags as they were.
-    void readClicked(LinkServices& link);
+    CommandReport readClicked(LinkServices& link);
     // "Write Setting": after the overwrite question, writes the window's values;
     // the change flags stay as they are.
-    void writeClicked(LinkServices& link);
+    CommandReport writeClicked(LinkServices& link);
 
     // What to say about the frequency when the write would refuse it for lying
     // outside the radio's range (OutOfRangeRemark); "" otherwise.

@@ -25,4 +25,13 @@ const ChannelRecord& ChannelTable::at(int index) const
     return records_[static_cast<std::size_t>(index)];
 }
 
+std::uint8_t ChannelTable::firstEnabledNumber() const
+{
+    for (std::size_t n = 0; n < records_.size(); ++n) {
+        if (records_[n].Enabled)
+            return static_cast<std::uint8_t>(n + 1);
+    }
+    return 0;
+}
+
 } // namespace kvr27

@@ -57,6 +57,10 @@ public:
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
 
+    // The radio's current channel after a write of this table: the lowest enabled
+    // channel's number (1 to 100), or 0 when none is enabled.
+    std::uint8_t firstEnabledNumber() const;
+
     bool operator==(const ChannelTable&) const = default;
 
 private:

@@ -62,14 +62,6 @@ LinkResult ReadStep(LinkSession& session, std::uint16_t address, std::string& di
 
 constexpr std::array<int, 3> VfoPercents = {33, 66, 100};
 
-bool AnyVfoBoxEmpty(const VfoForm& form)
-{
-    return form.txtFrequency.empty() || form.txtRptShiftFreq.empty() || form.txtShiftFreq.empty() ||
-           form.txtPmrFreq.empty() || form.txtSquelch.empty();
-}
-
-LinkResult Refused(LinkFault fault) { return {fault, {}, {}}; }
-
 // Writes one block and, once the radio has acknowledged it, notes it in `record`.
 LinkResult SendBlock(LinkSession& session, std::uint16_t address, const std::string& digits, WriteRecord* record)
 {
@@ -159,40 +151,40 @@ LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget 
     return result;
 }
 
-LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target,
-                            WriteRecord* record)
+LinkResult ReadRadio(RadioImage& image, LinkSession& session, RadioParts parts, ProgressTarget target)
 {
-    MessageSink& messages = session.Services.messages;
-    // The values checked are the values sent: text typed while an exchange waits
-    // reaches `form`, not this copy.
-    const VfoForm values = form;
-    if (AnyVfoBoxEmpty(values)) {
-        messages.notify(EditingIncompleteMessage);
-        return Refused(LinkFault::FormRefused);
-    }
+    LinkResult result;
+    if (HasVfo(parts))
+        result = ReadVfoSettings(image, session, target);
+    if (result.ok() && HasMemory(parts))
+        result = ReadChannels(image, session, target);
+    return result;
+}
+
+LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSession& session,
+                            ProgressTarget target, WriteRecord* record)
+{
     LinkResult result = OpenLinkPort(session, target);
     if (result.ok())
         result = ReadModelCode(image, session);
     if (!result.ok())
         return result;
-    const int range = CheckFrequencyRange(image, values.txtFrequency, true, true, messages);
-    if (range == -1)
-        form.txtFrequency.clear();
-    if (range == -1)
-        return Refused(LinkFault::OutOfRange);
-    if (range != 0)
+    switch (CheckFrequencyRange(image, FormatFrequency(values.Frequency), true, true, session.Services.messages)) {
+    case 0:
+        break;
+    case -1:
+        return {LinkFault::OutOfRange, {}, {}};
+    default:
         return {LinkFault::ModelMismatch, {}, ReportedModel(image.ModelCode)};
+    }
     std::string block2;
     if (!(result = TryReadBlock(session, VfoBlock2Address, block2)).ok())
         return result;
-    const std::uint8_t radioCurrentChannel = DecodeCurrentChannel(block2);
-    if (CollectVfoWindow(image, values, messages) != 0)
-        return Refused(LinkFault::FormRefused);
-    const VfoSettings& vfo = image.Vfo;
+    image.Vfo = values;
     const std::array<SentBlock, 3> blocks = {{
-        {VfoBlock1Address, EncodeVfoBlock1(vfo)},
-        {VfoBlock2Address, EncodeVfoBlock2(vfo, radioCurrentChannel)},
-        {VfoBlock3Address, EncodeVfoBlock3(vfo)},
+        {VfoBlock1Address, EncodeVfoBlock1(values)},
+        {VfoBlock2Address, EncodeVfoBlock2(values, DecodeCurrentChannel(block2))},
+        {VfoBlock3Address, EncodeVfoBlock3(values)},
     }};
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         if (!(result = SendBlock(session, blocks[i].Address, blocks[i].Digits, record)).ok())
@@ -220,18 +212,12 @@ LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget
             leftOut.push_back(n);
         }
     }
-    image.Vfo.CurrentChannel = 0;
-    for (int n = 0; n < ChannelTable::Count; ++n) {
-        if (channels.at(n).Enabled) {
-            image.Vfo.CurrentChannel = static_cast<std::uint8_t>(n + 1);
-            break;
-        }
-    }
+    image.Vfo.CurrentChannel = channels.firstEnabledNumber();
     result = SendChannels(image, session, target, record);
     for (int n = 0; n < ChannelTable::Count; ++n)
         channels.at(n).Enabled = enabledBefore[static_cast<std::size_t>(n)];
     if (record)
-        record->LeftOut = static_cast<int>(leftOut.size());
+        record->LeftOut = leftOut;
     if (!leftOut.empty())
         messages.ask(LeftOutMessage, LeftOutDetail(image, leftOut));
     return result;

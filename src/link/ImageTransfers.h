@@ -1,7 +1,7 @@
 #pragma once
-// The four transfers between the radio and a radio image, for any caller (the
-// windows through Transfers, the command-line tool directly). Each shows its
-// messages and its progress through the session's services and says how it ended.
+// The transfers between the radio and a radio image. They work on data only (an
+// image, the settings to write) and say how they ended; each shows its messages and
+// its progress through the session's services. The commands build on them.
 #include "image/RadioImage.h"
 #include "image/VfoForm.h"
 #include "link/BlockExchange.h"
@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27 {
 
@@ -33,26 +34,35 @@ LinkResult ReadVfoSettings(RadioImage& image, LinkSession& session, ProgressTarg
 // channel table, all or nothing; only ModelCode changes on failure.
 LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget target);
 
+// Which parts of the radio a command reads or writes: Read/Write > Vfo Mode,
+// Memory Mode, All.
+enum class RadioParts { Vfo, Memory, All };
+inline bool HasVfo(RadioParts parts) { return parts != RadioParts::Memory; }
+inline bool HasMemory(RadioParts parts) { return parts != RadioParts::Vfo; }
+
+// Reads the VFO settings, then the channels, of `parts`; the channels are not read
+// when the VFO read failed. The result of the first read that failed, or success.
+LinkResult ReadRadio(RadioImage& image, LinkSession& session, RadioParts parts, ProgressTarget target);
+
 // What a write did besides its exchanges: the writes the radio acknowledged (for
-// VerifyWrittenBlocks) and the number of channels left out for their frequency.
+// VerifyWrittenBlocks) and the channels (0 to 99) left out for their frequency.
 struct WriteRecord {
     SentBlocks Sent;
-    int LeftOut = 0;
+    std::vector<int> LeftOut;
 };
 
-// Writes the VFO form's values as they stand when the write begins (the window's
-// events go on during the exchanges, so later changes to `form` are not sent):
-// "Editing incomplete. Check blank columns." for a blank box; the range check of
-// its frequency (one outside the range is emptied in `form`); then the values are
-// collected into the image's VfoSettings (CollectVfoWindow) and sent with the
-// radio's own current channel byte (715h). Each write the radio acknowledged is
-// added to `record` when given; the same holds for WriteChannels.
-LinkResult WriteVfoSettings(RadioImage& image, VfoForm& form, LinkSession& session, ProgressTarget target,
-                            WriteRecord* record = nullptr);
+// Writes `values`, the VFO settings collected from the VFO window before the
+// command's first exchange: the range check of their frequency against the radio's
+// model code (OutOfRange after the range's message), then the three VFO blocks
+// with the radio's own current channel byte (715h). `values` become the image's
+// VfoSettings once the radio has been identified and checked. Each write the radio
+// acknowledged is added to `record` when given; the same holds for WriteChannels.
+LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSession& session,
+                            ProgressTarget target, WriteRecord* record = nullptr);
 
 // Writes the bitmap, every enabled channel and the current channel. Channels whose
 // frequency is outside the model's range are left out of this write (and stay
-// enabled in the image), followed by LeftOutMessage; `record` counts them.
+// enabled in the image), followed by LeftOutMessage; `record` lists them.
 // CurrentChannel becomes the first channel written, or 0.
 LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target,
                          WriteRecord* record = nullptr);

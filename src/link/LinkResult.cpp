@@ -22,7 +22,7 @@ std::string DescribeLinkResult(const LinkResult& result)
         return result.Detail.empty() ? "the radio is of another model than the one chosen"
                                      : "the radio reports " + result.Detail + ", another model than the one chosen";
     case LinkFault::FormRefused:
-        return "the VFO values were refused (blank or not a number)";
+        return result.Detail.empty() ? "the VFO values were refused (blank or not a number)" : result.Detail;
     case LinkFault::OutOfRange:
         return "the VFO frequency is outside the model's transmit range";
     case LinkFault::Cancelled:

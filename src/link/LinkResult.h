@@ -24,7 +24,8 @@ struct [[nodiscard]] LinkResult {
     LinkFault Fault = LinkFault::None;
     std::string Exchange; // the command of the failed exchange, without its carriage return
     // PortNotOpened: "COMn (device): reason"; ModelMismatch: the model the radio
-    // reports (ReportedModel); VerifyMismatch: what differs; DeviceGone: the device.
+    // reports (ReportedModel); VerifyMismatch: what differs; DeviceGone: the device;
+    // FormRefused: the message that said why.
     std::string Detail;
 
     bool ok() const { return Fault == LinkFault::None; }

@@ -3,10 +3,8 @@
 #include "image/ModelRules.h"
 #include "link/Framing.h"
 #include "link/HexText.h"
-#include "link/LinkState.h"
 #include "link/MemoryMap.h"
 
-#include <filesystem>
 
 namespace kvr27 {
 
@@ -114,22 +112,6 @@ std::string TransferNote(const TransferOutcome& outcome)
 {
     const std::string words = OutcomeWords(outcome);
     return outcome.LeftOut > 0 ? words + "; " + LeftOutNote(outcome.LeftOut) : words;
-}
-
-std::string CommandNote(const LinkState& link, NoteFiles files)
-{
-    std::string note = link.LastTransfer ? TransferNote(*link.LastTransfer) : std::string();
-    const auto add = [&note](const std::string& what, const std::string& text) {
-        if (!text.empty())
-            note += (note.empty() ? "" : "; ") + what + text;
-    };
-    const auto named = [files](const std::string& file) {
-        return files == NoteFiles::NamesOnly ? std::filesystem::path(file).filename().string() : file;
-    };
-    add("backup: ", named(link.BackupFile));
-    add("trace: ", named(link.TraceFile));
-    add("trace not saved: ", link.TraceProblem);
-    return note;
 }
 
 } // namespace kvr27

@@ -22,8 +22,6 @@ struct TransferOutcome {
     int LeftOut = 0;                 // channels a memory write left out for their frequency
 };
 
-struct LinkState;
-
 // The note in plain words: "Read complete", "Write complete", "Read cancelled", or
 // what failed: the device, the block or channel of the exchange and why; then how
 // many channels a write left out for being outside the radio's range.
@@ -36,13 +34,5 @@ std::string ExchangeFailureDetail(const LinkResult& result, const std::string& d
 
 // "2 channels left out: outside the radio's range".
 std::string LeftOutNote(int count);
-
-// How a note names the files a command left: by their whole paths, or by their
-// names only (a window's note, whose tooltip holds the whole one).
-enum class NoteFiles { WholePaths, NamesOnly };
-
-// The note after a command: TransferNote of its outcome (nothing when no transfer
-// ran), then the backup and the trace it left, or why the trace was not saved.
-std::string CommandNote(const LinkState& link, NoteFiles files = NoteFiles::WholePaths);
 
 } // namespace kvr27

@@ -9,8 +9,6 @@
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
-#include "commands/DataMenuCommands.h"
-#include "commands/Link.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -198,7 +196,7 @@ private slots:
             QCOMPARE(vfo.window.statusText(), "");
 
         rig.messages.answers = {true};
-        WriteVfoCommand(rig.state, rig.services);
+        (void)rig.run(test::WriteVfo);
         // 434.00000 MHz, offset 0.60000; squelch 7 with beeper and battery saving on.
         QCOMPARE(rig.writes(), (Texts{"QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
                                       "QZ~F0710W670300000000080827FFFFFFFFFFFFFF\r",

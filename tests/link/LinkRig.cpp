@@ -4,6 +4,16 @@
 
 namespace kvr27::test {
 
+CommandReport RunCommand(DataCommand command, AppState& state, LinkServices& services, bool confirmed,
+                         ProgressTarget target)
+{
+    RadioCommandOptions options;
+    options.Target = target;
+    options.Confirmed = confirmed;
+    return command.Write ? WriteRadioCommand(state, services, command.Parts, options)
+                         : ReadRadioCommand(state, services, command.Parts, options);
+}
+
 LinkRig::LinkRig(int option, std::uint8_t radioCode) : radio(radioCode)
 {
     StartWithModel(state, option);

@@ -4,6 +4,8 @@
 #include "EmulatedPort.h"
 #include "RadioEmulator.h"
 #include "commands/AppState.h"
+#include "commands/RadioCommands.h"
+#include "link/BlockExchange.h"
 #include "link/LinkServices.h"
 #include "support/RecordingMessageSink.h"
 
@@ -26,6 +28,20 @@ public:
 // (verify, backup, trace); the tests of the safeguards switch them on.
 inline constexpr TransferSafeguards NoSafeguards{false, false, false};
 
+// A command of the Data menu: Read or Write > All, Vfo Mode or Memory Mode.
+struct DataCommand {
+    bool Write = false;
+    RadioParts Parts = RadioParts::All;
+};
+inline constexpr DataCommand ReadAll{false, RadioParts::All}, ReadVfo{false, RadioParts::Vfo},
+    ReadMemory{false, RadioParts::Memory}, WriteAll{true, RadioParts::All}, WriteVfo{true, RadioParts::Vfo},
+    WriteMemory{true, RadioParts::Memory};
+
+// Runs `command` as the main window does; with `confirmed` a write does not ask
+// the overwrite question (as kvr27 --yes), so only its transfer shows messages.
+CommandReport RunCommand(DataCommand command, AppState& state, LinkServices& services, bool confirmed = false,
+                         ProgressTarget target = ProgressTarget::Main);
+
 struct LinkRig {
     // The start-up state of the model of start window option `option`, and a radio
     // reporting `radioCode`, without safeguards.
@@ -37,6 +53,13 @@ struct LinkRig {
     std::string block(std::uint16_t address) const;
     // Write commands the radio received (reads left out).
     std::vector<std::string> writes() const;
+    // The link session of the chosen COM option, for single exchanges.
+    LinkSession session() { return {services, state.Link, state.ComIndex + 1}; }
+    // RunCommand on this rig.
+    CommandReport run(DataCommand command, bool confirmed = false, ProgressTarget target = ProgressTarget::Main)
+    {
+        return RunCommand(command, state, services, confirmed, target);
+    }
 
     AppState state;
     sim::RadioEmulator radio;

@@ -5,14 +5,11 @@
 #include "LinkRig.h"
 #include "core/Questions.h"
 #include "commands/VfoEditor.h"
-#include "commands/DataMenuCommands.h"
 #include "link/Framing.h"
-#include "commands/Link.h"
 #include "link/MemoryMap.h"
 #include "link/PortAssignments.h"
 #include "link/SerialDeviceName.h"
 #include "link/TransferOutcome.h"
-#include "commands/Transfers.h"
 
 #include <QtTest>
 
@@ -22,8 +19,6 @@ using namespace kvr27;
 using namespace kvr27::test;
 using sim::Fault;
 using Texts = std::vector<std::string>;
-using TransferFunction = std::function<std::string(AppState&, LinkServices&, ProgressTarget)>;
-using Command = std::function<void(AppState&, LinkServices&)>;
 
 namespace {
 struct ChannelCase {
@@ -43,8 +38,7 @@ constexpr int OptionPA = 0, OptionX = 2, OptionPmrOnly = 3;
 Q_DECLARE_METATYPE(ChannelCase)
 Q_DECLARE_METATYPE(DeviceCase)
 Q_DECLARE_METATYPE(Fault)
-Q_DECLARE_METATYPE(TransferFunction)
-Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(DataCommand)
 
 class TestLink : public QObject {
     Q_OBJECT
@@ -140,11 +134,11 @@ private slots:
         QTest::addColumn<QString>("payload");
         QTest::addColumn<int>("address"); // -1: a write of the current channel
         QTest::addColumn<QString>("result");
-        QTest::newRow("write answered ER") << Fault::Payload << "ER" << -1 << "0";
-        QTest::newRow("write answered ERO") << Fault::Payload << "ERO" << -1 << "0";
+        QTest::newRow("write answered ER") << Fault::Payload << "ER" << -1 << "acknowledged";
+        QTest::newRow("write answered ERO") << Fault::Payload << "ERO" << -1 << "acknowledged";
         QTest::newRow("lowercase digits") << Fault::Payload << "0000000000000000000000000000000a" << 0x720
                                           << "0000000000000000000000000000000A";
-        QTest::newRow("late answer") << Fault::Delay << "" << 0x7F0 << QString(LinkFailure);
+        QTest::newRow("late answer") << Fault::Delay << "" << 0x7F0 << "failed";
     }
     void singleExchange()
     {
@@ -153,15 +147,17 @@ private slots:
         QFETCH(int, address);
         LinkRig rig;
         rig.radio.setFault(fault, 0, payload.toStdString());
-        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
-        const std::string result = address < 0 ? WriteBlock(rig.state, rig.services, CurrentChannelCommand(7))
-                                                : ReadBlock(rig.state, rig.services, std::uint16_t(address));
-        QTEST(QString::fromStdString(result), "result");
+        LinkSession session = rig.session();
+        QVERIFY(OpenLinkPort(session, ProgressTarget::Main).ok());
+        std::string digits = "acknowledged";
+        const LinkResult result = address < 0 ? TryWriteBlock(session, CurrentChannelCommand(7))
+                                              : TryReadBlock(session, std::uint16_t(address), digits);
+        QTEST(QString::fromStdString(result.ok() ? digits : "failed"), "result");
         const bool late = fault == Fault::Delay;
         QCOMPARE((QList<int>{rig.port.ticks, rig.port.bytesAvailable() > 0, int(rig.messages.shown.size())}),
                  (QList<int>{1, late, late}));
         rig.radio.setFault(Fault::None);
-        QCOMPARE(ReadBlock(rig.state, rig.services, 0x7F0).size(), 32u);
+        QVERIFY(TryReadBlock(session, 0x7F0, digits).ok() && digits.size() == 32u);
     }
 
     // An open port is kept while its COM option stays; another option closes it
@@ -171,32 +167,32 @@ private slots:
     void openingAndSwitchingPorts()
     {
         LinkRig rig;
-        rig.state.ComIndex = 1;
-        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
-        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
-        rig.state.ComIndex = 3;
-        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
+        const auto open = [&rig](int comIndex, ProgressTarget target = ProgressTarget::Main) {
+            rig.state.ComIndex = comIndex;
+            LinkSession session = rig.session();
+            return OpenLinkPort(session, target).ok();
+        };
+        QVERIFY(open(1) && open(1) && open(3));
         QCOMPARE((QList<int>{rig.port.opens, rig.port.closes, rig.port.openPort(), rig.state.Link.OpenPortNumber}),
                  (QList<int>{2, 1, 4, 4}));
         rig.port.missingPorts = {5};
-        rig.state.ComIndex = 4;
-        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Editor), -1);
+        QVERIFY(!open(4, ProgressTarget::Editor));
         QCOMPARE(rig.state.Link.OpenPortNumber, 255);
         QCOMPARE(rig.progress.shown.back(),
                  std::make_pair(ProgressTarget::Editor, std::string("COM5 (emulated COM5): No such file or directory")));
         rig.port.missingPorts.clear();
-        QCOMPARE(OpenComPort(rig.state, rig.services, ProgressTarget::Main), 1);
+        QVERIFY(open(4));
         QCOMPARE(rig.state.Link.PortProblem, std::string());
 
         rig.port.onTick = [&](int) { rig.port.unplugged = true; }; // after the identity block
-        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("-1"));
+        const CommandReport gone = rig.run(ReadVfo);
         QCOMPARE(rig.messages.shown.back(), (ShownMessage{"Read/Write Error", MessageIcon::Exclamation, false,
                                                           "the device emulated COM5 is gone"}));
-        QCOMPARE(TransferNote(*rig.state.Link.LastTransfer),
+        QCOMPARE(TransferNote(*gone.Transfer),
                  std::string("Read failed on emulated COM5: the device is gone at block 0700h"));
         QVERIFY(!rig.port.isOpen() && rig.state.Link.OpenPortNumber == NoPortOpen);
         rig.port.onTick = {}, rig.port.unplugged = false;
-        QCOMPARE(ReadVfoMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
+        QVERIFY(rig.run(ReadVfo).ok());
     }
 
     void serialDeviceNames_data()
@@ -263,7 +259,7 @@ private slots:
         rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = rig.state.Image.ChannelsChanged = true;
         rig.state.Image.Vfo.ExtraBytes[4] = 7;
 
-        ReadAllCommand(rig.state, rig.services);
+        (void)rig.run(ReadAll);
 
         // (The commands on the wire: test_trace.)
         QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
@@ -289,7 +285,7 @@ private slots:
         rig.radio.setFault(Fault::Silence, 107 + 2);
         rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = true;
         rig.state.Vfo.txtFrequency = "434.55555";
-        ReadAllCommand(rig.state, rig.services);
+        (void)rig.run(ReadAll);
         QCOMPARE(rig.radio.commands().size(), 107u + 3u);
         QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion, "Read/Write Error"}));
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
@@ -298,7 +294,7 @@ private slots:
         // Read Setting in the VFO window shows what was read.
         rig.radio.setFault(Fault::None);
         rig.state.Vfo.txtFrequency = "434.55555";
-        VfoEditor(rig.state, rig.messages).readClicked(rig.services);
+        (void)VfoEditor(rig.state, rig.messages).readClicked(rig.services);
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
     }
 
@@ -306,24 +302,24 @@ private slots:
     // nothing and changes nothing.
     void cancelSendsNothing_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<DataCommand>("command");
         QTest::addColumn<QString>("question");
-        QTest::newRow("Read > All") << Command(ReadAllCommand) << SettingsChangedQuestion;
-        QTest::newRow("Read > Vfo Mode") << Command(ReadVfoCommand) << SettingsChangedQuestion;
-        QTest::newRow("Read > Memory Mode") << Command(ReadMemoryCommand) << SettingsChangedQuestion;
-        QTest::newRow("Write > All") << Command(WriteAllCommand) << OverwriteQuestion;
-        QTest::newRow("Write > Vfo Mode") << Command(WriteVfoCommand) << OverwriteQuestion;
-        QTest::newRow("Write > Memory Mode") << Command(WriteMemoryCommand) << OverwriteQuestion;
+        QTest::newRow("Read > All") << ReadAll << SettingsChangedQuestion;
+        QTest::newRow("Read > Vfo Mode") << ReadVfo << SettingsChangedQuestion;
+        QTest::newRow("Read > Memory Mode") << ReadMemory << SettingsChangedQuestion;
+        QTest::newRow("Write > All") << WriteAll << OverwriteQuestion;
+        QTest::newRow("Write > Vfo Mode") << WriteVfo << OverwriteQuestion;
+        QTest::newRow("Write > Memory Mode") << WriteMemory << OverwriteQuestion;
     }
     void cancelSendsNothing()
     {
-        QFETCH(Command, command);
+        QFETCH(DataCommand, command);
         QFETCH(QString, question);
         LinkRig rig(OptionPA, 8);
         rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = rig.state.Image.ChannelsChanged = true;
         rig.state.Vfo.txtSquelch = "7";
         rig.messages.answers = {false};
-        command(rig.state, rig.services);
+        QCOMPARE(rig.run(command).End, CommandEnd::Declined);
         QCOMPARE(rig.messages.texts(), Texts{question.toStdString()});
         QCOMPARE(rig.port.opens, 0);
         QVERIFY(rig.state.Image.SettingsChanged && rig.state.Image.VfoChanged && rig.state.Image.ChannelsChanged);
@@ -346,10 +342,10 @@ private slots:
         QFETCH(int, option);
         QFETCH(int, radioCode);
         QFETCH(bool, accepted);
-        for (auto transfer : {ReadVfoMode, ReadMemoryMode, WriteVfoMode, WriteMemoryMode}) {
+        for (DataCommand transfer : {ReadVfo, ReadMemory, WriteVfo, WriteMemory}) {
             LinkRig rig(option, static_cast<std::uint8_t>(radioCode));
             const RadioImage before = rig.state.Image;
-            QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Editor), std::string(accepted ? "0" : "-1"));
+            QCOMPARE(rig.run(transfer, true, ProgressTarget::Editor).ok(), accepted);
             if (!accepted) {
                 // The notice names the code the image took from the radio.
                 QVERIFY((rig.messages.shown == std::vector<ShownMessage>{{"The selected and actual models are different.",
@@ -367,7 +363,7 @@ private slots:
     // for writes, at a write.
     void faultMatrix_data()
     {
-        QTest::addColumn<TransferFunction>("transfer");
+        QTest::addColumn<DataCommand>("transfer");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("answeredNormally");
         const std::vector<std::pair<const char*, Fault>> faults = {
@@ -376,11 +372,11 @@ private slots:
             {"hang-up", Fault::HangUp},  {"17 characters, not ERR", Fault::Payload}};
         // Exchanges answered before each fault, in the order above. A write's
         // answer is not examined, so a long, non-hex or odd answer fails a read.
-        const std::vector<std::tuple<const char*, TransferFunction, std::vector<int>>> transfers = {
-            {"ReadVfoMode", ReadVfoMode, {0, 2, 3, 2, 3, 0, 2, 2}},
-            {"ReadMemoryMode", ReadMemoryMode, {51, 0, 1, 101, 102, 51, 0, 60}},
-            {"WriteVfoMode", WriteVfoMode, {3, 4, 0, 3, 1, 4, 0, 1}},
-            {"WriteMemoryMode", WriteMemoryMode, {1, 3, 0, 4, 0, 1, 3, 0}},
+        const std::vector<std::tuple<const char*, DataCommand, std::vector<int>>> transfers = {
+            {"ReadVfoMode", ReadVfo, {0, 2, 3, 2, 3, 0, 2, 2}},
+            {"ReadMemoryMode", ReadMemory, {51, 0, 1, 101, 102, 51, 0, 60}},
+            {"WriteVfoMode", WriteVfo, {3, 4, 0, 3, 1, 4, 0, 1}},
+            {"WriteMemoryMode", WriteMemory, {1, 3, 0, 4, 0, 1, 3, 0}},
         };
         for (const auto& [name, transfer, positions] : transfers) {
             for (std::size_t i = 0; i < faults.size(); ++i)
@@ -390,7 +386,7 @@ private slots:
     }
     void faultMatrix()
     {
-        QFETCH(TransferFunction, transfer);
+        QFETCH(DataCommand, transfer);
         QFETCH(Fault, fault);
         QFETCH(int, answeredNormally);
         LinkRig rig(OptionPA, 8);
@@ -405,16 +401,16 @@ private slots:
             expected.ModelCode = 8;
         rig.radio.setFault(fault, answeredNormally, "0AB");
 
-        QCOMPARE(transfer(rig.state, rig.services, ProgressTarget::Main), std::string("-1"));
+        QCOMPARE(rig.run(transfer, true).End, CommandEnd::Failed);
         QCOMPARE(rig.messages.texts(), Texts{"Read/Write Error"});
         QCOMPARE(rig.state.Image.ModelCode, expected.ModelCode);
         QCOMPARE(rig.state.Image.Vfo, expected.Vfo);
         QCOMPARE(rig.state.Image.Channels, expected.Channels);
         QVERIFY(rig.port.isOpen() && !rig.state.TransferRunning);
         QCOMPARE(static_cast<int>(rig.radio.commands().size()), answeredNormally + 1);
-        // Progress stays at the last block that came through.
+        // Progress stops at the last block that came through.
         if (QByteArray(QTest::currentDataTag()).startsWith("ReadMemoryMode, silence"))
-            QCOMPARE(rig.progress.last(), std::string("Memory mode read       50%"));
+            QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode read       50%"));
     }
 
     // Channel 5 (index 4) holds an LPD frequency outside the model's range: left
@@ -432,7 +428,8 @@ private slots:
             channels.at(n).Enabled = true;
         const ChannelTable before = channels;
 
-        QCOMPARE(WriteMemoryMode(rig.state, rig.services, ProgressTarget::Main), std::string("0"));
+        const CommandReport report = rig.run(WriteMemory, true);
+        QVERIFY(report.ok());
         QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0720W02400000000000000000000000FFFFFF\r",
                                               "QZ~F0060W02963B400000EA600808270403FFFFFF\r",
                                               "QZ~F0090W010000000000EA600808270803FFFFFF\r", "QZ~F0715OW07\r"}));
@@ -442,7 +439,7 @@ private slots:
                                          {"The thing besides the range is not written in.", MessageIcon::None, true,
                                           "Channel 4 is outside this radio's range, 433.06 to below 434.785 MHz, and "
                                           "was not written."}}));
-        QCOMPARE(TransferNote(*rig.state.Link.LastTransfer),
+        QCOMPARE(TransferNote(*report.Transfer),
                  std::string("Write complete; 1 channel left out: outside the radio's range"));
     }
 
@@ -455,7 +452,7 @@ private slots:
         LinkRig refused(OptionPA, 6);
         refused.state.Vfo.txtFrequency = "440.00000";
         const VfoSettings before = refused.state.Image.Vfo;
-        QCOMPARE(WriteVfoMode(refused.state, refused.services, ProgressTarget::Editor), std::string("-1"));
+        QCOMPARE(refused.run(WriteVfo, true, ProgressTarget::Editor).Transfer->Result.Fault, LinkFault::OutOfRange);
         QCOMPARE(refused.messages.texts(), Texts{"Enter from 433.06 to 434.785 or less only."});
         QCOMPARE(refused.radio.commands().size(), 1u);
         QVERIFY(refused.state.Vfo.txtFrequency.empty() && refused.state.Image.Vfo == before);
@@ -468,7 +465,7 @@ private slots:
             if (tick == 2)
                 rig.state.Vfo.txtFrequency = "440.00000";
         };
-        VfoEditor(rig.state, rig.messages).writeClicked(rig.services);
+        (void)VfoEditor(rig.state, rig.messages).writeClicked(rig.services);
         QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r",
                                               "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
                                               "QZ~F0710W63030000002A080827FFFFFFFFFFFFFF\r",
@@ -488,7 +485,7 @@ private slots:
         rig.state.Vfo.txtSquelch.clear();
         rig.state.Image.SettingsChanged = true;
         rig.state.Image.Vfo.CurrentChannel = 12;
-        WriteAllCommand(rig.state, rig.services);
+        (void)rig.run(WriteAll);
         QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, "Editing incomplete. Check blank columns."}));
         QCOMPARE(rig.radio.commands(),
                  (Texts{"QZ~F07F0R\r", "QZ~F0720W00000000000000000000000000FFFFFF\r", "QZ~F0715OW00\r"}));

@@ -7,10 +7,9 @@
 #include "core/Questions.h"
 #include "commands/FileMenuCommands.h"
 #include "link/BlockExchange.h"
-#include "commands/DataMenuCommands.h"
+#include "commands/CommandNote.h"
 #include "link/MemoryMap.h"
 #include "commands/RadioBackup.h"
-#include "commands/Transfers.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,10 +21,9 @@ using namespace kvr27;
 using namespace kvr27::test;
 using sim::Fault;
 using Texts = std::vector<std::string>;
-using Command = void (*)(AppState&, LinkServices&);
 
 Q_DECLARE_METATYPE(Fault)
-Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(DataCommand)
 Q_DECLARE_METATYPE(Texts)
 
 namespace {
@@ -35,19 +33,21 @@ struct WriteRig : LinkRig {
     explicit WriteRig(TransferSafeguards safeguards) : LinkRig(0, 6)
     {
         LoadKnownRadio(*this);
-        ReadAllCommand(state, services);
+        (void)run(ReadAll);
         state.Safeguards = safeguards;
         state.DataFolder = folder.path().toStdString();
         messages.shown.clear();
-        state.Link.beginCommand();
         readCount = radio.commands().size();
     }
     // The commands of the write, without the read that set the rig up.
     Texts writeCommands() const { return Texts(radio.commands().begin() + readCount, radio.commands().end()); }
-    std::string note() const { return CommandNote(state.Link); }
+    // Runs a write command as the Data menu does, keeping its report.
+    void write(DataCommand command) { report = run(command); }
+    std::string note() const { return CommandNote(report); }
 
     QTemporaryDir folder;
     std::size_t readCount = 0;
+    CommandReport report;
 };
 
 constexpr TransferSafeguards VerifyOnly{true, false, false};
@@ -78,23 +78,23 @@ private slots:
     // back with its block 710h).
     void readBackAddsOneReadPerWrittenBlock_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<DataCommand>("command");
         QTest::addColumn<Texts>("vfoReads");
         QTest::addColumn<Texts>("memoryReads");
         const Texts vfo{"QZ~F0700R\r", "QZ~F0710R\r", "QZ~F0730R\r"};
         const Texts memory{"QZ~F0720R\r", "QZ~F0000R\r", "QZ~F0050R\r", "QZ~F0280R\r", "QZ~F0710R\r"};
-        QTest::newRow("Write > All") << Command(WriteAllCommand) << vfo << memory;
-        QTest::newRow("Write > Vfo Mode") << Command(WriteVfoCommand) << vfo << Texts{};
-        QTest::newRow("Write > Memory Mode") << Command(WriteMemoryCommand) << Texts{} << memory;
+        QTest::newRow("Write > All") << WriteAll << vfo << memory;
+        QTest::newRow("Write > Vfo Mode") << WriteVfo << vfo << Texts{};
+        QTest::newRow("Write > Memory Mode") << WriteMemory << Texts{} << memory;
     }
     void readBackAddsOneReadPerWrittenBlock()
     {
-        QFETCH(Command, command);
+        QFETCH(DataCommand, command);
         QFETCH(Texts, vfoReads);
         QFETCH(Texts, memoryReads);
         WriteRig plain(NoSafeguards), verified(VerifyOnly);
-        command(plain.state, plain.services);
-        command(verified.state, verified.services);
+        plain.write(command);
+        verified.write(command);
 
         Texts expected = plain.writeCommands();
         // The VFO write ends after its three block writes; the memory write with 715h.
@@ -115,42 +115,42 @@ private slots:
     // Without the read-back the same write reports success.
     void readBackFindsWhatTheRadioDidNotStore_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<DataCommand>("command");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("goodExchanges");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("note");
         const QString differs = "The radio does not hold what was written:\r";
         // Exchanges of a VFO write: identity, 0710h, then the writes 0700h, 0710h, 0730h.
-        QTest::newRow("VFO block") << Command(WriteVfoCommand) << Fault::WrongStore << 2
+        QTest::newRow("VFO block") << WriteVfo << Fault::WrongStore << 2
                                    << differs + "VFO block 0700h, byte 0700h written 02h, read back 03h."
                                    << "Verify failed on emulated COM1: VFO block 0700h, byte 0700h written 02h, "
                                       "read back 03h";
         // Of a memory write: identity, bitmap, channels 0, 5 and 40, then 715h.
-        QTest::newRow("channel 5") << Command(WriteMemoryCommand) << Fault::WrongStore << 3
+        QTest::newRow("channel 5") << WriteMemory << Fault::WrongStore << 3
                                    << differs + "channel 5, byte 0050h written 02h, read back 03h."
                                    << "Verify failed on emulated COM1: channel 5, byte 0050h written 02h, read back 03h";
         QTest::newRow("current channel")
-            << Command(WriteMemoryCommand) << Fault::WrongStore << 5
+            << WriteMemory << Fault::WrongStore << 5
             << differs + "the current channel, byte 0715h written 01h, read back 00h."
             << "Verify failed on emulated COM1: the current channel, byte 0715h written 01h, read back 00h";
-        QTest::newRow("silent read-back") << Command(WriteVfoCommand) << Fault::Silence << 5 << ReadWriteErrorMessage
+        QTest::newRow("silent read-back") << WriteVfo << Fault::Silence << 5 << ReadWriteErrorMessage
                                           << "Write not verified on emulated COM1: no answer from the radio at "
                                              "block 0700h";
         QTest::newRow("non-hex read-back")
-            << Command(WriteVfoCommand) << Fault::NonHex << 5 << ReadWriteErrorMessage
+            << WriteVfo << Fault::NonHex << 5 << ReadWriteErrorMessage
             << "Write not verified on emulated COM1: an answer that is not hexadecimal at block 0700h";
     }
     void readBackFindsWhatTheRadioDidNotStore()
     {
-        QFETCH(Command, command);
+        QFETCH(DataCommand, command);
         QFETCH(Fault, fault);
         QFETCH(int, goodExchanges);
         QFETCH(QString, message);
         WriteRig verified(VerifyOnly), plain(NoSafeguards);
         for (WriteRig* rig : {&verified, &plain}) {
             rig->radio.setFault(fault, static_cast<int>(rig->readCount) + goodExchanges);
-            command(rig->state, rig->services);
+            rig->write(command);
         }
         std::vector<ShownMessage> shown = verified.messages.shown;
         shown.back().detail.clear(); // a failed read-back's place is in the note too
@@ -176,7 +176,7 @@ private slots:
         rig.state.Image.SettingsChanged = true;
         const RadioImage before = rig.state.Image;
 
-        WriteAllCommand(rig.state, rig.services);
+        rig.write(WriteAll);
 
         const Texts sent = rig.writeCommands();
         QCOMPARE(Texts(sent.begin(), sent.begin() + 107), readAll);
@@ -236,7 +236,7 @@ private slots:
         }
         const std::array<std::uint8_t, 2048> memoryBefore = rig.radio.memory();
 
-        WriteAllCommand(rig.state, rig.services);
+        rig.write(WriteAll);
 
         QVERIFY(rig.radio.memory() == memoryBefore);
         for (const std::string& command : rig.writeCommands())

@@ -2,23 +2,18 @@
 // the verdict of every kind of answer, a trace that changes nothing on the wire,
 // and where the trace file goes.
 #include "LinkRig.h"
-#include "commands/DataMenuCommands.h"
-#include "commands/TracedCommand.h"
-#include "commands/Transfers.h"
+#include "commands/CommandNote.h"
 #include "support/FileText.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
-
 using namespace kvr27;
 using namespace kvr27::test;
 using sim::Fault;
-using Command = std::function<void(AppState&, LinkServices&)>;
 
 Q_DECLARE_METATYPE(Fault)
-Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(DataCommand)
 
 namespace {
 
@@ -28,14 +23,23 @@ TraceClock TickingClock()
     return [now = std::chrono::milliseconds(5000)]() mutable { return now += std::chrono::milliseconds(100); };
 }
 
-// Runs `command` traced into a data folder of its own; the trace's lines.
-QStringList TracedLines(LinkRig& rig, const Command& command, const QTemporaryDir& folder)
+// Runs `command` traced into the data folder `folder` (a write without its
+// question), with the ticking clock.
+CommandReport RunTraced(LinkRig& rig, DataCommand command, const QString& folder)
 {
     rig.state.Safeguards.TraceExchanges = true;
-    rig.state.DataFolder = folder.path().toStdString();
-    rig.state.Link.beginCommand();
-    RunTracedCommand(rig.state, rig.services, [&](LinkServices& link) { command(rig.state, link); }, TickingClock());
-    return QString::fromStdString(ReadFileText(rig.state.Link.TraceFile)).split('\n', Qt::SkipEmptyParts);
+    rig.state.DataFolder = folder.toStdString();
+    RadioCommandOptions options;
+    options.Confirmed = true;
+    options.Clock = TickingClock();
+    return command.Write ? WriteRadioCommand(rig.state, rig.services, command.Parts, options)
+                         : ReadRadioCommand(rig.state, rig.services, command.Parts, options);
+}
+
+// The lines of the trace that a command left.
+QStringList TracedLines(const CommandReport& report)
+{
+    return QString::fromStdString(ReadFileText(report.Files.Trace)).split('\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -52,7 +56,8 @@ private slots:
         LinkRig rig;
         LoadKnownRadio(rig);
         QTemporaryDir folder;
-        const QStringList lines = TracedLines(rig, ReadAllCommand, folder);
+        const CommandReport report = RunTraced(rig, ReadAll, folder.path());
+        const QStringList lines = TracedLines(report);
 
         QStringList commands;
         for (const QString& line : lines)
@@ -70,55 +75,49 @@ private slots:
         const QStringList files = QDir(folder.filePath("traces")).entryList(QDir::Files);
         QCOMPARE(files.size(), 1);
         QVERIFY(QRegularExpression(R"(^trace-\d{4}-\d\d-\d\d-\d{6}\.txt$)").match(files[0]).hasMatch());
-        QCOMPARE(QString::fromStdString(CommandNote(rig.state.Link)),
+        QCOMPARE(QString::fromStdString(CommandNote(report)),
                  "Read complete; trace: " + folder.filePath("traces/" + files[0]));
 
         // A trace that cannot be saved is named in the note and leaves the transfer's
         // outcome alone (the naming of the files is that of every dated file).
         WriteFileText(folder.filePath("file").toStdString(), "not a folder");
-        rig.state.DataFolder = folder.filePath("file").toStdString();
-        rig.state.Link.beginCommand();
-        RunTracedCommand(rig.state, rig.services,
-                         [&](LinkServices& link) { (void)ReadVfoMode(rig.state, link, ProgressTarget::Main); });
-        QCOMPARE(CommandNote(rig.state.Link),
-                 "Read complete; trace not saved: " + rig.state.DataFolder.string() + "/traces: Not a directory");
+        QCOMPARE(CommandNote(RunTraced(rig, ReadVfo, folder.filePath("file"))),
+                 "Read complete; trace not saved: " + folder.filePath("file").toStdString() + "/traces: Not a directory");
     }
 
     // The last line of a transfer that a fault ends (or that ends well): the
     // answer as it came, carriage returns visible, its count and the verdict.
     void verdicts_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<DataCommand>("command");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("answeredNormally");
         QTest::addColumn<QString>("line");
-        const Command readVfo = [](AppState& s, LinkServices& l) { (void)ReadVfoMode(s, l, ProgressTarget::Main); };
-        const Command writeMemory = [](AppState& s, LinkServices& l) { (void)WriteMemoryMode(s, l, ProgressTarget::Main); };
-        QTest::newRow("silence") << readVfo << Fault::Silence << 0 << R"(100 ms | QZ~F07F0R\r |  | 0 | no answer)";
-        QTest::newRow("short") << readVfo << Fault::ShortAnswer << 0
+        QTest::newRow("silence") << ReadVfo << Fault::Silence << 0 << R"(100 ms | QZ~F07F0R\r |  | 0 | no answer)";
+        QTest::newRow("short") << ReadVfo << Fault::ShortAnswer << 0
                                << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r | 45 | wrong length)";
-        QTest::newRow("long") << readVfo << Fault::LongAnswer << 0
+        QTest::newRow("long") << ReadVfo << Fault::LongAnswer << 0
                               << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r\n\n | 47 | wrong length)";
-        QTest::newRow("ERR") << readVfo << Fault::Error << 0 << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nERR\r\n | 17 | ERR)";
-        QTest::newRow("non-hex") << readVfo << Fault::NonHex << 0
+        QTest::newRow("ERR") << ReadVfo << Fault::Error << 0 << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nERR\r\n | 17 | ERR)";
+        QTest::newRow("non-hex") << ReadVfo << Fault::NonHex << 0
                                  << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFGFFFFFF06FFFFFFFFFFFFFFFFFF\r\n | 46 | not hexadecimal)";
-        QTest::newRow("late answer") << readVfo << Fault::Delay << 1
+        QTest::newRow("late answer") << ReadVfo << Fault::Delay << 1
                                      << R"(200 ms | QZ~F0700R\r | QZ~F0700R\r\r\nFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF\r\n | 10 | no answer)";
-        QTest::newRow("write refused") << writeMemory << Fault::Error << 1
+        QTest::newRow("write refused") << WriteMemory << Fault::Error << 1
                                        << R"(200 ms | QZ~F0720W00000000000000000000000000FFFFFF\r | )"
                                           R"(QZ~F0720W00000000000000000000000000FFFFFF\r\r\nERR\r\n | 49 | ERR)";
-        QTest::newRow("write acknowledged") << writeMemory << Fault::None << 0
+        QTest::newRow("write acknowledged") << WriteMemory << Fault::None << 0
                                             << R"(300 ms | QZ~F0715OW00\r | QZ~F0715OW00\r\r\nOK\r\n | 19 | acknowledgement)";
     }
     void verdicts()
     {
-        QFETCH(Command, command);
+        QFETCH(DataCommand, command);
         QFETCH(Fault, fault);
         QFETCH(int, answeredNormally);
         LinkRig rig;
         rig.radio.setFault(fault, answeredNormally);
         QTemporaryDir folder;
-        const QStringList lines = TracedLines(rig, command, folder);
+        const QStringList lines = TracedLines(RunTraced(rig, command, folder.path()));
         QCOMPARE(lines.size(), static_cast<int>(rig.radio.commands().size()));
         QTEST(lines.last(), "line");
     }
@@ -127,15 +126,15 @@ private slots:
     // and the transfer ends the same; with it off no trace is kept.
     void nothingChangesOnTheWire_data()
     {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<DataCommand>("command");
         QTest::addColumn<Fault>("fault");
-        QTest::newRow("Read > All") << Command(ReadAllCommand) << Fault::None;
-        QTest::newRow("Write > All") << Command(WriteAllCommand) << Fault::None;
-        QTest::newRow("Read > All, late answers") << Command(ReadAllCommand) << Fault::Delay;
+        QTest::newRow("Read > All") << ReadAll << Fault::None;
+        QTest::newRow("Write > All") << WriteAll << Fault::None;
+        QTest::newRow("Read > All, late answers") << ReadAll << Fault::Delay;
     }
     void nothingChangesOnTheWire()
     {
-        QFETCH(Command, command);
+        QFETCH(DataCommand, command);
         QFETCH(Fault, fault);
         std::vector<std::string> received[2];
         std::string notes[2];
@@ -147,11 +146,10 @@ private slots:
             rig.state.Safeguards.TraceExchanges = traced;
             QTemporaryDir folder;
             rig.state.DataFolder = folder.path().toStdString();
-            rig.state.Link.beginCommand();
-            RunTracedCommand(rig.state, rig.services, [&](LinkServices& link) { command(rig.state, link); });
+            const CommandReport report = rig.run(command);
             received[traced] = rig.radio.commands();
             QCOMPARE(QDir(folder.filePath("traces")).exists(), traced);
-            notes[traced] = rig.state.Link.LastTransfer ? TransferNote(*rig.state.Link.LastTransfer) : "";
+            notes[traced] = report.Transfer ? TransferNote(*report.Transfer) : "";
         }
         QVERIFY(received[false].size() > 3);
         QCOMPARE(received[true], received[false]);

@@ -171,12 +171,12 @@ std::string_view CommandName(CommandKind kind)
 
 bool IsRead(CommandKind kind) { return kind <= CommandKind::ReadMemory; }
 
-bool Failed(const AppState& after) { return after.Link.LastTransfer && !after.Link.LastTransfer->Result.ok(); }
+bool Failed(const CommandReport& report) { return report.Transfer && !report.Transfer->Result.ok(); }
 
 std::vector<std::string> CheckCommand(const CommandRun& run)
 {
     std::vector<std::string> faults;
-    const bool failed = Failed(run.After);
+    const bool failed = run.Failed;
     if (failed != run.FaultExpectedToFail)
         faults.push_back(failed ? "failed where the in-process radio with the same fault succeeds"
                                 : "succeeded where the in-process radio with the same fault fails");

@@ -5,6 +5,7 @@
 // still open on the chosen COM number.
 #include "RadioEmulator.h"
 #include "commands/AppState.h"
+#include "commands/CommandReport.h"
 #include "support/RecordingMessageSink.h"
 
 #include <string>
@@ -34,10 +35,11 @@ struct CommandRun {
     std::vector<std::string> Received;  // commands the radio received during the command
     std::vector<test::ShownMessage> Shown; // messages and questions during the command
     bool PortOpen = false;
+    bool Failed = false; // the command ended in failure
 };
 
 // Whether the command ended in failure (its first failed transfer is kept).
-bool Failed(const AppState& after);
+bool Failed(const CommandReport& report);
 
 // The faults found, each a line of plain words; none when all is well.
 std::vector<std::string> CheckCommand(const CommandRun& run);

@@ -18,7 +18,6 @@
 #include "image/ChannelGrid.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
-#include "commands/DataMenuCommands.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 
@@ -87,11 +86,11 @@ std::optional<Options> ParseOptions(const QStringList& args)
     return options;
 }
 
-void RunCommand(CommandKind kind, AppState& state, LinkServices& services)
+CommandReport RunCommand(CommandKind kind, AppState& state, LinkServices& services)
 {
-    static constexpr std::array<void (*)(AppState&, LinkServices&), 6> Commands = {
-        ReadAllCommand, ReadVfoCommand, ReadMemoryCommand, WriteAllCommand, WriteVfoCommand, WriteMemoryCommand};
-    Commands[static_cast<std::size_t>(kind)](state, services);
+    static constexpr std::array<test::DataCommand, 6> Commands = {test::ReadAll,  test::ReadVfo,  test::ReadMemory,
+                                                                  test::WriteAll, test::WriteVfo, test::WriteMemory};
+    return test::RunCommand(Commands[static_cast<std::size_t>(kind)], state, services);
 }
 
 // The same command on the in-process radio: its exchanges, the state and memory it
@@ -111,8 +110,8 @@ InProcessRun RunInProcess(CommandKind kind, const AppState& state, const Memory&
     rig.state.Link = LinkState{};
     rig.radio.memory() = memory;
     rig.radio.setFault(fault, after, payload);
-    RunCommand(kind, rig.state, rig.services);
-    return {rig.radio.commands().size(), rig.state, rig.radio.memory(), Failed(rig.state)};
+    const bool failed = Failed(RunCommand(kind, rig.state, rig.services));
+    return {rig.radio.commands().size(), rig.state, rig.radio.memory(), failed};
 }
 
 // A payload no read takes for data (never 32 hex digits), some of which a write
@@ -206,7 +205,6 @@ int main(int argc, char** argv)
             RefreshChannelGrid(state.Image, state.Grid);
         }
         state.Image.SettingsChanged = std::bernoulli_distribution(0.5)(random);
-        state.Link.beginCommand();
 
         CommandRun run;
         run.Kind = kind;
@@ -232,7 +230,7 @@ int main(int argc, char** argv)
         emulator.setFault(fault, static_cast<int>(received) + position, payload);
         const auto began = Clock::now();
         radio->start();
-        RunCommand(kind, state, services);
+        const CommandReport report = RunCommand(kind, state, services);
         radio->stop(fault == Fault::Delay ? SettleAfterDelay : std::chrono::milliseconds(0));
         const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began);
 
@@ -241,9 +239,10 @@ int main(int argc, char** argv)
         run.Received.assign(emulator.commands().begin() + static_cast<std::ptrdiff_t>(received), emulator.commands().end());
         run.Shown.assign(messages.shown.begin() + static_cast<std::ptrdiff_t>(shown), messages.shown.end());
         run.PortOpen = port.isOpen();
+        run.Failed = Failed(report);
         const std::vector<std::string> problems = CheckCommand(run);
 
-        const bool failed = Failed(state);
+        const bool failed = run.Failed;
         ++figures.commands;
         figures.failedCommands += failed ? 1 : 0;
         auto& [injected, taken] = figures.byFault[FaultName(fault)];

@@ -1,8 +1,5 @@
 #include "CliRadio.h"
 
-#include "core/FileAccess.h"
-#include "image/VfoCodec.h"
-#include "link/ImageTransfers.h"
 #include "platform/UserConfigFolder.h"
 
 #include <utility>
@@ -33,37 +30,47 @@ std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
 }
 
 CliRadio::CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job, std::string portName)
-    : job_(job), port_(std::move(lookup)), traceFile_(job.args.value("--trace")),
-      trace_(traceFile_ ? std::make_unique<TracingPort>(port_) : nullptr),
-      services_{trace_ ? static_cast<Port&>(*trace_) : port_, waiter_, job.messages, job.progress},
-      session_{services_, state_, comNumber, std::move(portName)}
+    : job_(job), port_(std::move(lookup)), services_{port_, waiter_, job.messages, job.progress},
+      comNumber_(comNumber), portName_(std::move(portName))
 {
 }
 
-int CliRadio::finish(int code)
+RadioCommandOptions CliRadio::prepare(AppState& state)
 {
-    if (!traceFile_)
+    const CliArgs& args = job_.args;
+    state.ComIndex = comNumber_ - 1;
+    RadioCommandOptions options;
+    options.PortName = portName_;
+    options.TraceFile = args.value("--trace").value_or("");
+    options.BackupFile = args.value("--backup").value_or("");
+    state.Safeguards.TraceExchanges = !options.TraceFile.empty();
+    state.Safeguards.BackupBeforeWrite = !options.BackupFile.empty();
+    state.Safeguards.VerifyAfterWrite = !args.has("--no-verify");
+    // --yes is the answer: the question is neither asked nor shown.
+    options.Confirmed = args.has("--yes");
+    return options;
+}
+
+CommandReport CliRadio::read(AppState& state, RadioParts parts)
+{
+    CommandReport report = ReadRadioCommand(state, services_, parts, prepare(state));
+    job_.progress.finish();
+    return report;
+}
+
+CommandReport CliRadio::write(AppState& state, RadioParts parts)
+{
+    CommandReport report = WriteRadioCommand(state, services_, parts, prepare(state));
+    job_.progress.finish();
+    return report;
+}
+
+int CliRadio::finish(const CommandReport& report, int code)
+{
+    if (report.Files.TraceProblem.empty())
         return code;
-    const std::string file = *std::exchange(traceFile_, std::nullopt);
-    trace_->finish();
-    const FileResult saved = ReplaceFileAtomically(file, trace_->text());
-    if (saved.ok())
-        return code;
-    job_.fail("trace not saved: " + file + ": " + saved.Reason);
+    job_.fail("trace not saved: " + report.Files.TraceProblem);
     return code == ExitOk ? ExitFailure : code;
-}
-
-CliRadio::~CliRadio() { finish(ExitOk); }
-
-LinkResult ReadWholeRadio(AppState& state, CliRadio& radio, CliJob& job)
-{
-    LinkResult result = ReadVfoSettings(state.Image, radio.session(), ProgressTarget::Main);
-    if (result.ok())
-        result = ReadChannels(state.Image, radio.session(), ProgressTarget::Main);
-    job.progress.finish();
-    if (result.ok())
-        FillVfoWindow(state.Image, state.Vfo, job.messages);
-    return result;
 }
 
 } // namespace kvr27::cli

@@ -19,10 +19,10 @@ int RunRead(const CliArgs& args, CliStreams& streams)
     const auto radio = CliRadio::Open(job);
     if (!radio)
         return job.failureCode;
-    const LinkResult result = ReadWholeRadio(state, *radio, job);
-    if (!result.ok())
-        return radio->finish(job.fail("read failed: " + DescribeLinkResult(result)));
-    return radio->finish(job.save(state, *output) ? ExitOk : job.failureCode);
+    const CommandReport report = radio->read(state, RadioParts::All);
+    if (!report.ok())
+        return radio->finish(report, job.fail("read failed: " + DescribeLinkResult(report.Transfer->Result)));
+    return radio->finish(report, job.save(state, *output) ? ExitOk : job.failureCode);
 }
 
 } // namespace

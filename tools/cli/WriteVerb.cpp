@@ -2,87 +2,55 @@
 // Memory Mode, optionally after a backup read of the radio.
 #include "CliRadio.h"
 #include "CliVerb.h"
-#include "core/Questions.h"
-#include "link/ImageTransfers.h"
 #include "link/TransferOutcome.h"
 
 namespace kvr27::cli {
 
 namespace {
 
-int WriteToRadio(CliJob& job, AppState& state, CliRadio& radio, bool vfo, bool memory);
+// What went wrong, in the one closing line.
+std::string FailureText(const CommandReport& report)
+{
+    if (!report.Transfer || report.Transfer->Kind == TransferKind::Backup) {
+        return report.Transfer ? "backup read failed, nothing written: " + DescribeLinkResult(report.Transfer->Result)
+                               : "cannot write the backup file: " + report.Files.BackupProblem;
+    }
+    const LinkResult& result = report.Transfer->Result;
+    if (report.Transfer->Kind == TransferKind::Write)
+        return "write failed: " + DescribeLinkResult(result);
+    return result.Fault == LinkFault::VerifyMismatch
+               ? "verify failed: the radio does not hold what was written: " + result.Detail
+               : "written, but not verified: " + DescribeLinkResult(result);
+}
 
 int RunWrite(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "write");
     if (args.has("--vfo") && args.has("--memory"))
         return job.usage("--vfo and --memory exclude each other");
-    const bool vfo = !args.has("--memory");
-    const bool memory = !args.has("--vfo");
+    const RadioParts parts = args.has("--vfo") ? RadioParts::Vfo : args.has("--memory") ? RadioParts::Memory
+                                                                                          : RadioParts::All;
     AppState state;
     if (!job.startAndLoad(state, args.files[0]))
         return job.failureCode;
     const auto radio = CliRadio::Open(job);
     if (!radio)
         return job.failureCode;
-    return radio->finish(WriteToRadio(job, state, *radio, vfo, memory));
-}
-
-// The write itself, on an opened radio: the question, the backup, the writes and
-// their read-back.
-int WriteToRadio(CliJob& job, AppState& state, CliRadio& radio, bool vfo, bool memory)
-{
-    const CliArgs& args = job.args;
-    CliStreams& streams = job.streams;
-    // --yes is the answer: the question is neither asked nor shown.
-    if (!args.has("--yes") && !job.messages.ask(OverwriteQuestion))
-        return job.fail(streams.inIsTerminal ? "write cancelled"
-                                             : "write refused: not confirmed (--yes) and standard input is no terminal");
-    if (const auto backupFile = args.value("--backup")) {
-        AppState backup;
-        job.startModel(backup);
-        const LinkResult read = ReadWholeRadio(backup, radio, job);
-        if (!read.ok())
-            return job.fail("backup read failed, nothing written: " + DescribeLinkResult(read));
-        if (!job.save(backup, *backupFile, "backup"))
-            return job.failureCode;
+    const CommandReport report = radio->write(state, parts);
+    if (!report.LeftOut.empty())
+        streams.out << LeftOutNote(static_cast<int>(report.LeftOut.size())) << '\n';
+    switch (report.End) {
+    case CommandEnd::Done:
+        return radio->finish(report, ExitOk);
+    case CommandEnd::Declined:
+    case CommandEnd::Cancelled:
+        return radio->finish(report, job.fail(streams.inIsTerminal ? "write cancelled"
+                                                                   : "write refused: not confirmed (--yes) and "
+                                                                     "standard input is no terminal"));
+    case CommandEnd::Failed:
+        break;
     }
-    // As Write > All, the memory write runs whatever the VFO write gave; the first
-    // failure is the one reported. Each write is read back unless --no-verify.
-    const bool verify = !args.has("--no-verify");
-    LinkResult result;
-    LinkResult verified;
-    int leftOut = 0;
-    const auto readBack = [&](const LinkResult& written, const WriteRecord& record) {
-        leftOut += record.LeftOut;
-        if (verify && written.ok() && verified.ok())
-            verified = VerifyWrittenBlocks(record.Sent, radio.session(), ProgressTarget::Main);
-    };
-    if (vfo) {
-        WriteRecord record;
-        result = WriteVfoSettings(state.Image, state.Vfo, radio.session(), ProgressTarget::Main, &record);
-        readBack(result, record);
-    }
-    if (memory) {
-        WriteRecord record;
-        LinkResult channels = WriteChannels(state.Image, radio.session(), ProgressTarget::Main, &record);
-        readBack(channels, record);
-        if (result.ok())
-            result = std::move(channels);
-    }
-    job.progress.finish();
-    if (leftOut > 0)
-        streams.out << LeftOutNote(leftOut) << '\n';
-    if (!result.ok())
-        return job.fail("write failed: " +
-                        (result.Fault == LinkFault::FormRefused && !job.messages.lastNotice().empty()
-                             ? job.messages.lastNotice()
-                             : DescribeLinkResult(result)));
-    if (!verified.ok())
-        return job.fail(verified.Fault == LinkFault::VerifyMismatch
-                            ? "verify failed: the radio does not hold what was written: " + verified.Detail
-                            : "written, but not verified: " + DescribeLinkResult(verified));
-    return ExitOk;
+    return radio->finish(report, job.fail(FailureText(report)));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "app/editors/EditorWidgets.h"
 #include "app/editors/TransferStatusBar.h"
-#include "commands/TracedCommand.h"
 
 #include <QPushButton>
 #include <QStatusBar>
@@ -78,10 +77,8 @@ void EditorWindow::Command1_Click(int index)
     if (context_.State.TransferRunning)
         return;
     const bool transfer = index == 0 || index == 1;
-    LinkState& link = context_.State.Link;
     if (transfer) {
-        link.beginCommand();
-        statusBar_->beginTransfer(link, index == 0 ? TransferKind::Read : TransferKind::Write);
+        statusBar_->beginTransfer(context_.State.Link, index == 0 ? TransferKind::Read : TransferKind::Write);
     } else {
         statusBar_->clearNote();
     }
@@ -90,14 +87,11 @@ void EditorWindow::Command1_Click(int index)
     if (transfer)
         entryControls()->setEnabled(false);
     setCommandsEnabled(false);
-    if (transfer)
-        RunTracedCommand(context_.State, link_, [&](LinkServices& link) { runCommand(index, link); });
-    else
-        runCommand(index, link_);
+    const std::optional<CommandReport> report = runCommand(index, link_);
     setCommandsEnabled(true);
     if (transfer) {
         entryControls()->setEnabled(true);
-        statusBar_->endTransfer(link);
+        statusBar_->endTransfer(report ? *report : DeclinedReport());
     }
 }
 

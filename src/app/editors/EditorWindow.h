@@ -4,10 +4,12 @@
 // status bar for the progress of their transfers, and their command buttons.
 #include "app/editors/EditorContext.h"
 #include "app/editors/EditorWidgets.h"
+#include "commands/CommandReport.h"
 #include "link/LinkServices.h"
 
 #include <QDialog>
 
+#include <optional>
 #include <vector>
 
 class QPushButton;
@@ -60,8 +62,9 @@ protected:
     TransferStatusBar* statusBar();
     // Makes the button Command1_<index>.
     QPushButton* addCommand(int index, const char* caption, CommandKind kind = CommandKind::TakesEdits);
-    // The command of button `index`; the transfers (0 and 1) go through `link`.
-    virtual void runCommand(int index, LinkServices& link) = 0;
+    // The command of button `index`; the transfers (0 and 1) go through `link` and
+    // give their report.
+    virtual std::optional<CommandReport> runCommand(int index, LinkServices& link) = 0;
 
     EditorContext context_;
     LinkServices link_;

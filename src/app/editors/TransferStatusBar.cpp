@@ -1,6 +1,7 @@
 #include "app/editors/TransferStatusBar.h"
 
 #include "app/editors/ElidedLabel.h"
+#include "commands/CommandNote.h"
 #include "link/ImageTransfers.h"
 #include "link/TransferOutcome.h"
 
@@ -135,19 +136,19 @@ void TransferStatusBar::beginTransfer(LinkState& link, TransferKind kind)
     cancel_->setToolTip(read ? QString() : QString::fromLatin1(WriteNotCancellable));
 }
 
-void TransferStatusBar::endTransfer(const LinkState& link)
+void TransferStatusBar::endTransfer(const CommandReport& report)
 {
     running_ = false;
     link_ = nullptr;
     progressArea_->setVisible(false);
-    const QString note = QString::fromStdString(CommandNote(link, NoteFiles::NamesOnly));
+    const QString note = QString::fromStdString(CommandNote(report, NoteFiles::NamesOnly));
     // A status text that the note says already (the port's problem) is not said twice.
     ShowLine(panel_, !text_.isEmpty() && note.contains(text_) ? QString() : text_);
     if (note.isEmpty())
         return;
-    ShowLine(note_, note, QString::fromStdString(CommandNote(link)));
-    const bool ok = !link.LastTransfer || link.LastTransfer->Result.ok()
-                    || link.LastTransfer->Result.Fault == LinkFault::Cancelled;
+    ShowLine(note_, note, QString::fromStdString(CommandNote(report)));
+    const bool ok = !report.Transfer || report.Transfer->Result.ok()
+                    || report.Transfer->Result.Fault == LinkFault::Cancelled;
     SetTextColour(note_, ok ? QColor(0x1b, 0x5e, 0x20) : QColor(0xb7, 0x1c, 0x1c));
     // A failure's note holds its cause: it stays until the next command.
     if (ok)

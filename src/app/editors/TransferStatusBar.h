@@ -4,6 +4,7 @@
 // progress text itself, with a Cancel button (Escape) that only reads offer; the
 // status text; a remark about the window's values; and the note of how the last
 // command ended, which stays until the next command after a failure.
+#include "commands/CommandReport.h"
 #include "link/LinkState.h"
 
 #include <QStatusBar>
@@ -41,10 +42,11 @@ public:
     // (enabled for reads, also by Escape) asks the read to stop through
     // link.CancelRequested.
     void beginTransfer(LinkState& link, TransferKind kind);
-    // The command has ended: the progress bar and Cancel go, its note (CommandNote:
-    // the outcome if a transfer ran, the backup and trace files by name, the whole
-    // paths in the tooltip) shows, for NoteMilliseconds unless the transfer failed.
-    void endTransfer(const LinkState& link);
+    // The command has ended: the progress bar and Cancel go, its note (CommandNote
+    // of its report: the outcome if a transfer ran, the backup and trace files by
+    // name, the whole paths in the tooltip) shows, for NoteMilliseconds unless the
+    // transfer failed.
+    void endTransfer(const CommandReport& report);
     // Another command starts: the note goes.
     void clearNote();
     // The note as shown ("" when none is shown).

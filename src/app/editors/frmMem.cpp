@@ -160,11 +160,12 @@ QWidget* frmMem::entryControls()
     return MSFlexGrid1;
 }
 
-void frmMem::runCommand(int index, LinkServices& link)
+std::optional<CommandReport> frmMem::runCommand(int index, LinkServices& link)
 {
+    std::optional<CommandReport> report;
     switch (index) {
-    case 0: editor_.readClicked(link); break;
-    case 1: editor_.writeClicked(link); break;
+    case 0: report = editor_.readClicked(link); break;
+    case 1: report = editor_.writeClicked(link); break;
     case 2: editor_.enableClicked(); break;
     case 3: editor_.enableAllClicked(); break;
     case 4: editor_.disableClicked(); break;
@@ -175,6 +176,7 @@ void frmMem::runCommand(int index, LinkServices& link)
     render();
     if (index == 6)
         done(Accepted);
+    return report;
 }
 
 void frmMem::MSFlexGrid1_DblClick()

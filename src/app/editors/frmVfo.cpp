@@ -171,12 +171,13 @@ QWidget* frmVfo::entryControls()
     return scroll_->widget();
 }
 
-void frmVfo::runCommand(int index, LinkServices& link)
+std::optional<CommandReport> frmVfo::runCommand(int index, LinkServices& link)
 {
     bool hide = false;
+    std::optional<CommandReport> report;
     switch (index) {
-    case 0: editor_.readClicked(link); break;
-    case 1: editor_.writeClicked(link); break;
+    case 0: report = editor_.readClicked(link); break;
+    case 1: report = editor_.writeClicked(link); break;
     case 2: hide = editor_.okClicked(); break;
     case 3: hide = editor_.cancelClicked(); break;
     default: break;
@@ -188,6 +189,7 @@ void frmVfo::runCommand(int index, LinkServices& link)
     render();
     if (hide)
         done(index == 2 ? Accepted : Rejected);
+    return report;
 }
 
 void frmVfo::closedByCloseBox()

@@ -1,0 +1,23 @@
+#include "commands/CommandNote.h"
+
+#include <filesystem>
+
+namespace kvr27 {
+
+std::string CommandNote(const CommandReport& report, NoteFiles files)
+{
+    std::string note = report.Transfer ? TransferNote(*report.Transfer) : std::string();
+    const auto add = [&note](const std::string& what, const std::string& text) {
+        if (!text.empty())
+            note += (note.empty() ? "" : "; ") + what + text;
+    };
+    const auto named = [files](const std::string& file) {
+        return files == NoteFiles::NamesOnly ? std::filesystem::path(file).filename().string() : file;
+    };
+    add("backup: ", named(report.Files.Backup));
+    add("trace: ", named(report.Files.Trace));
+    add("trace not saved: ", report.Files.TraceProblem);
+    return note;
+}
+
+} // namespace kvr27

@@ -1,0 +1,178 @@
+#include "commands/RadioCommands.h"
+
+#include "commands/RadioBackup.h"
+#include "commands/TracedCommand.h"
+#include "commands/TransferScope.h"
+#include "core/Questions.h"
+#include "image/ChannelGrid.h"
+#include "image/VfoCodec.h"
+#include "link/WriteVerification.h"
+
+namespace kvr27 {
+
+namespace {
+
+// One run of a transfer command: the services with the report's messages and the
+// trace's port, the link session, and the report it fills.
+struct RadioCommandRun {
+    RadioCommandRun(AppState& state, LinkServices& services, const RadioCommandOptions& options)
+        : state_(state), services_(services), options_(options), messages(services.messages, report),
+          trace_(services.port, state.Safeguards.TraceExchanges, options.Clock),
+          link_{trace_.port(), services.waiter, messages, services.progress},
+          session{link_, state.Link, state.ComIndex + 1, options.PortName}, running_(state)
+    {
+        state.Link.CancelRequested = false;
+        state.Link.PortProblem.clear();
+    }
+
+    bool editor() const { return options_.Target == ProgressTarget::Editor; }
+
+    // Keeps how a transfer ended: a failure earlier in the command stays, and the
+    // channels a write left out add up.
+    void keep(TransferKind kind, const LinkResult& result, bool verified = false, std::uint8_t radioCode = 0)
+    {
+        std::optional<TransferOutcome>& last = report.Transfer;
+        if (!last || last->Result.ok())
+            last = TransferOutcome{kind, result, services_.port.deviceName(session.ComNumber),
+                                   radioCode ? radioCode : state_.Image.ModelCode, verified};
+        last->LeftOut = static_cast<int>(report.LeftOut.size());
+    }
+
+    // The backup before a write; false after BackupFailedMessage.
+    bool backUp()
+    {
+        std::string problem = "The program knows no folder for backups.";
+        if (!options_.BackupFile.empty() || !state_.DataFolder.empty()) {
+            const RadioBackupResult backup = BackUpRadio(state_.Image, session, options_.Target, options_.BackupFile,
+                                                         BackupFolder(state_.DataFolder));
+            if (backup.ok()) {
+                report.Files.Backup = backup.Saved.File.string();
+                return true;
+            }
+            if (!backup.Read.ok())
+                keep(TransferKind::Backup, backup.Read, false, backup.RadioModelCode);
+            problem = backup.problem();
+        }
+        report.Files.BackupProblem = problem;
+        messages.notify(std::string(BackupFailedMessage) + "\r" + problem, MessageIcon::Exclamation);
+        return false;
+    }
+
+    // A finished write, read back when the user wants it verified: a difference or a
+    // read-back that could not finish makes the write count as failed.
+    void readBack(const LinkResult& result, const WriteRecord& record)
+    {
+        report.LeftOut.insert(report.LeftOut.end(), record.LeftOut.begin(), record.LeftOut.end());
+        if (!result.ok() || !state_.Safeguards.VerifyAfterWrite)
+            return keep(TransferKind::Write, result);
+        const LinkResult verify = VerifyWrittenBlocks(record.Sent, session, options_.Target);
+        keep(verify.ok() ? TransferKind::Write : TransferKind::Verify, verify, verify.ok());
+    }
+
+    // The VFO settings as `form` held them when the command began.
+    void writeVfo(const VfoForm& form)
+    {
+        RadioImage collected = state_.Image;
+        const std::size_t shown = report.Messages.size();
+        if (CollectVfoWindow(collected, form, messages) != 0)
+            return keep(TransferKind::Write, {LinkFault::FormRefused, {},
+                                              report.Messages.size() > shown ? report.Messages.back().Text : ""});
+        WriteRecord record;
+        const LinkResult result = WriteVfoSettings(state_.Image, collected.Vfo, session, options_.Target, &record);
+        if (result.Fault == LinkFault::OutOfRange)
+            state_.Vfo.txtFrequency.clear();
+        readBack(result, record);
+    }
+
+    void writeMemory()
+    {
+        WriteRecord record;
+        const LinkResult result = WriteChannels(state_.Image, session, options_.Target, &record);
+        readBack(result, record);
+    }
+
+    // The status text the command leaves, and its trace saved.
+    CommandReport finish(CommandEnd end)
+    {
+        services_.progress.showProgress(options_.Target, editor() ? std::string() : state_.Link.PortProblem);
+        trace_.save(options_.TraceFile, state_.DataFolder / "traces", report.Files);
+        report.End = end;
+        return std::move(report);
+    }
+
+    CommandEnd transferEnd() const
+    {
+        return report.Transfer && !report.Transfer->Result.ok() ? CommandEnd::Failed : CommandEnd::Done;
+    }
+
+    // In this order: each is made from those before it.
+    AppState& state_;
+    LinkServices& services_;
+    const RadioCommandOptions& options_;
+    CommandReport report;
+    ReportingMessageSink messages;
+    CommandTrace trace_;
+    LinkServices link_;
+    LinkSession session;
+    TransferScope running_;
+};
+
+} // namespace
+
+RadioCommandOptions EditorCommandOptions()
+{
+    RadioCommandOptions options;
+    options.Target = ProgressTarget::Editor;
+    return options;
+}
+
+CommandReport ReadRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
+                               const RadioCommandOptions& options)
+{
+    RadioCommandRun run(state, services, options);
+    RadioImage& image = state.Image;
+    const bool editor = run.editor();
+    const bool ownFlag = parts == RadioParts::Vfo ? image.VfoChanged : image.ChannelsChanged;
+    if ((image.SettingsChanged || (editor && ownFlag)) && !run.messages.ask(SettingsChangedQuestion))
+        return run.finish(CommandEnd::Declined);
+    const RadioImage before = image;
+    const LinkResult result = ReadRadio(image, run.session, parts, options.Target);
+    run.keep(TransferKind::Read, result);
+    if (result.Fault == LinkFault::Cancelled) {
+        image = before;
+        return run.finish(CommandEnd::Cancelled);
+    }
+    // An editor keeps what the user typed when its read fails.
+    if (!editor || result.ok()) {
+        if (HasVfo(parts))
+            FillVfoWindow(image, state.Vfo, run.messages);
+        if (HasMemory(parts))
+            RefreshChannelGrid(image, state.Grid);
+    }
+    image.SettingsChanged = false;
+    if (!editor || HasVfo(parts))
+        image.VfoChanged = false;
+    if (!editor || HasMemory(parts))
+        image.ChannelsChanged = false;
+    return run.finish(run.transferEnd());
+}
+
+CommandReport WriteRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
+                                const RadioCommandOptions& options)
+{
+    // The values the VFO write sends: what the user types while the command waits
+    // for the radio reaches the form, not this copy.
+    const VfoForm form = state.Vfo;
+    RadioCommandRun run(state, services, options);
+    if (!options.Confirmed && !run.messages.ask(OverwriteQuestion))
+        return run.finish(CommandEnd::Declined);
+    if (state.Safeguards.BackupBeforeWrite && !run.backUp())
+        return run.finish(CommandEnd::Failed);
+    if (HasVfo(parts))
+        run.writeVfo(form);
+    if (HasMemory(parts))
+        run.writeMemory();
+    return run.finish(run.transferEnd());
+}
+
+} // namespace kvr27
