@@ -9,7 +9,7 @@
 #include "image/VfoCodec.h"
 #include "core/SetupIni.h"
 #include "commands/FileMenuCommands.h"
-#include "files/SettingsReport.h"
+#include "commands/ReportPages.h"
 #include "commands/DataMenuCommands.h"
 #include "commands/TracedCommand.h"
 #include "commands/Transfers.h"
@@ -281,9 +281,7 @@ void frmMain::mnuPrint_Click()
         // A printer that cannot start prints nothing, in silence, like a Cancel.
         QtReportPrinter printer(*context_.ReportPrinter);
         printer.applySetup(*setup);
-        const AppState& state = context_.State;
-        printer.print(SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, printer.pageLines(),
-                                          setup->copies));
+        printer.print(ReportPages(context_.State, printer.pageLines(), setup->copies));
     }
     Command1Enabled(true);
 }
@@ -349,13 +347,14 @@ void frmMain::mnuFileSave_Click() { RunFileCommand(SaveCommand); }
 void frmMain::mnuFileImport_Click() { RunFileCommand(ImportCommand); }
 void frmMain::mnuFileExport_Click() { RunFileCommand(ExportCommand); }
 
-void frmMain::RunFileCommand(void (*command)(AppState&, MessageSink&, Dialogs&))
+void frmMain::RunFileCommand(CommandReport (*command)(AppState&, MessageSink&, Dialogs&))
 {
     if (context_.State.TransferRunning)
         return;
     StatusBar1->clearNote();
     setCommandsEnabled(false);
-    command(context_.State, context_.Messages, context_.FileDialogs);
+    // The messages have told the user all the report says.
+    static_cast<void>(command(context_.State, context_.Messages, context_.FileDialogs));
     setCommandsEnabled(true);
 }
 

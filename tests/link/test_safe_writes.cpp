@@ -152,10 +152,10 @@ private slots:
             rig->radio.setFault(fault, static_cast<int>(rig->readCount) + goodExchanges);
             command(rig->state, rig->services);
         }
-        std::vector<ShownMessage> shown = verified.messages.shown;
+        std::vector<test::ShownMessage> shown = verified.messages.shown;
         shown.back().detail.clear(); // a failed read-back's place is in the note too
         QCOMPARE(shown,
-                 (std::vector<ShownMessage>{{OverwriteQuestion, MessageIcon::None, true},
+                 (std::vector<test::ShownMessage>{{OverwriteQuestion, MessageIcon::None, true},
                                             {message.toStdString(), MessageIcon::Exclamation, false}}));
         QTEST(QString::fromStdString(verified.note()), "note");
         QCOMPARE(plain.messages.texts(), Texts{OverwriteQuestion});
@@ -191,7 +191,7 @@ private slots:
 
         AppState loaded;
         StartWithModel(loaded, 0);
-        QVERIFY(LoadCloneFile(loaded, file, rig.messages));
+        QVERIFY(LoadCloneFile(loaded, file, rig.messages).ok());
         QCOMPARE(loaded.Image.Vfo, known.Vfo);
         // Every channel the radio holds comes back as read; an erased slot (all FF)
         // takes the clone file's load rules, as in any clone file, and stays disabled.

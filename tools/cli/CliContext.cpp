@@ -10,13 +10,15 @@ namespace kvr27::cli {
 
 namespace {
 
-std::string BoxText(std::string text)
-{
-    std::replace(text.begin(), text.end(), '\r', '\n');
-    return text;
-}
-
 constexpr int BarWidth = 30;
+
+// The text, then its detail, with `lineBreak` for each "\r".
+std::string Shown(const std::string& text, const std::string& detail, char lineBreak)
+{
+    std::string shown = detail.empty() ? text : text + " " + detail;
+    std::replace(shown.begin(), shown.end(), '\r', lineBreak);
+    return shown;
+}
 
 } // namespace
 
@@ -29,30 +31,19 @@ std::ostream& Err(CliStreams& streams)
     return streams.err;
 }
 
+std::string MessageLines(const std::string& text, const std::string& detail) { return Shown(text, detail, '\n'); }
+
+std::string MessageLine(const std::string& text, const std::string& detail) { return Shown(text, detail, ' '); }
+
 void CliMessages::notify(const std::string& text, MessageIcon, const std::string& detail)
 {
-    lastNotice_ = detail.empty() ? text : text + " " + detail;
-    std::replace(lastNotice_.begin(), lastNotice_.end(), '\r', ' ');
-    if (holding_)
-        held_.push_back(BoxText(detail.empty() ? text : text + " " + detail));
-    else
-        Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n' << std::flush;
-}
-
-void CliMessages::release(Held what)
-{
-    holding_ = false;
-    if (what == Held::DropAll || (what == Held::DropLast && !held_.empty()))
-        held_.resize(what == Held::DropAll ? 0 : held_.size() - 1);
-    for (const std::string& text : held_)
-        Err(streams_) << text << '\n';
-    streams_.err << std::flush;
-    held_.clear();
+    lastNotice_ = MessageLine(text, detail);
+    Err(streams_) << MessageLines(text, detail) << '\n' << std::flush;
 }
 
 bool CliMessages::ask(const std::string& text, const std::string& detail)
 {
-    Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n';
+    Err(streams_) << MessageLines(text, detail) << '\n';
     if (yes_)
         return true;
     if (!streams_.inIsTerminal)
