@@ -37,6 +37,22 @@ std::optional<std::string> ReadChosenFile(const std::string& name, MessageSink& 
     return text;
 }
 
+// The file's content as `parse` takes it in, or nothing after "File reading error."
+// with the line and the reason of its first fault, or the file's own reason.
+template <class Content, class Parse>
+std::optional<Content> ReadContent(const std::string& name, MessageSink& messages, Parse parse)
+{
+    const auto text = ReadChosenFile(name, messages);
+    if (!text)
+        return std::nullopt;
+    Content content;
+    if (const FileContentCheck check = parse(*text, content); !check.ok()) {
+        messages.notify(FileReadingErrorMessage, MessageIcon::None, check.detail());
+        return std::nullopt;
+    }
+    return content;
+}
+
 // Replaces the file with `text`: Done with the file as the output, or Failed after
 // a message with the file's name and the reason.
 CommandReport WriteChosenFile(const std::string& name, const std::string& text, MessageSink& messages)
@@ -149,17 +165,14 @@ LoadReport LoadCloneFile(AppState& state, const std::string& name, MessageSink& 
 {
     LoadReport report;
     ReportingMessageSink shown(messages, report);
-    const auto text = ReadChosenFile(name, shown);
-    if (!text)
-        return Failed(report);
-    CloneFileContent content;
     std::vector<CloneFileReplacement> replaced;
-    if (const FileContentCheck check = ParseCloneFile(*text, state.Image.Defaults, content, &replaced); !check.ok()) {
-        shown.notify(FileReadingErrorMessage, MessageIcon::None, check.detail());
+    const auto content = ReadContent<CloneFileContent>(name, shown, [&](const std::string& text, auto& read) {
+        return ParseCloneFile(text, state.Image.Defaults, read, &replaced);
+    });
+    if (!content)
         return Failed(report);
-    }
-    state.Image.Vfo = content.Vfo;
-    state.Image.Channels = content.Channels;
+    state.Image.Vfo = content->Vfo;
+    state.Image.Channels = content->Channels;
     FillFromFile(state, shown, replaced);
     RefreshChannelGrid(state.Image, state.Grid);
     state.Image.SettingsChanged = false;
@@ -179,16 +192,12 @@ CommandReport ImportChannelCsv(AppState& state, const std::string& name, Message
 {
     CommandReport report;
     ReportingMessageSink shown(messages, report);
-    const auto text = ReadChosenFile(name, shown);
-    if (!text)
+    const auto content = ReadContent<ChannelCsvContent>(
+        name, shown, [&](const std::string& text, auto& read) { return ParseChannelCsv(text, state.Image, read); });
+    if (!content)
         return Failed(report);
-    ChannelCsvContent content;
-    if (const FileContentCheck check = ParseChannelCsv(*text, state.Image, content); !check.ok()) {
-        shown.notify(FileReadingErrorMessage, MessageIcon::None, check.detail());
-        return Failed(report);
-    }
-    state.Image.Channels = content.Channels;
-    state.Image.Vfo.CurrentChannel = content.CurrentChannel;
+    state.Image.Channels = content->Channels;
+    state.Image.Vfo.CurrentChannel = content->CurrentChannel;
     RefreshChannelGrid(state.Image, state.Grid);
     // The imported channels are neither saved nor written yet.
     state.Image.SettingsChanged = true;

@@ -13,9 +13,7 @@ int RunCheck(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "check");
     AppState state;
-    if (!job.startModel(state))
-        return job.failureCode;
-    const auto replaced = job.loadReplaced(state, args.files[0]);
+    const auto replaced = job.startAndLoadReplaced(state, args.files[0]);
     if (!replaced)
         return job.failureCode;
     std::size_t refused = 0;

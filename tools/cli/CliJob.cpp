@@ -38,8 +38,11 @@ bool CliJob::load(AppState& state, const std::string& file)
     return printReport(LoadCloneFile(state, file, quiet), "cannot load " + file);
 }
 
-std::optional<std::vector<CloneFileReplacement>> CliJob::loadReplaced(AppState& state, const std::string& file)
+std::optional<std::vector<CloneFileReplacement>> CliJob::startAndLoadReplaced(AppState& state,
+                                                                           const std::string& file)
 {
+    if (!startModel(state))
+        return std::nullopt;
     LoadReport loaded = LoadCloneFile(state, file, quiet);
     // After a load, the only messages are the VFO window's refusals, which the caller lists.
     if (loaded.ok())

@@ -29,13 +29,13 @@ public:
     bool startModel(AppState& state, std::string_view fallback = {});
     // Loads a clone file into `state` as Load does.
     [[nodiscard]] bool load(AppState& state, const std::string& file);
-    // Loads as load() does and gives the values a load rule replaced or the VFO
-    // window refused, for the caller to report (so they are not told on standard
-    // error as well); nothing when the file was not loaded.
-    [[nodiscard]] std::optional<std::vector<CloneFileReplacement>> loadReplaced(AppState& state,
-                                                                                const std::string& file);
     // startModel, then load.
     [[nodiscard]] bool startAndLoad(AppState& state, const std::string& file, std::string_view fallback = {});
+    // startModel, then a load that gives the values a load rule replaced or the VFO
+    // window refused, for the caller to report (so they are not told on standard
+    // error as well); nothing when the file was not loaded.
+    [[nodiscard]] std::optional<std::vector<CloneFileReplacement>> startAndLoadReplaced(AppState& state,
+                                                                                        const std::string& file);
     // The value of -o, or nothing after the one-line error of a bad command line.
     std::optional<std::string> output();
     // Saves the image as Save does (atomically); `what` names the file in the error.

@@ -18,9 +18,7 @@ int RunShow(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "show");
     AppState state;
-    if (!job.startModel(state))
-        return job.failureCode;
-    const auto replaced = job.loadReplaced(state, args.files[0]);
+    const auto replaced = job.startAndLoadReplaced(state, args.files[0]);
     if (!replaced)
         return job.failureCode;
     // A value the VFO window refuses leaves its box, and so the report's entry, empty.
