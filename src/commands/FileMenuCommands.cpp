@@ -24,29 +24,19 @@ Report Failed(Report& report)
     return report;
 }
 
-// The file's whole text, or nothing after "File reading error." with the file and
-// the reason (a missing file, a device, a file far too large) below it.
-std::optional<std::string> ReadChosenFile(const std::string& name, MessageSink& messages)
-{
-    std::string text;
-    const FileResult result = ReadWholeFile(name, text);
-    if (!result.ok()) {
-        messages.notify(FileReadingErrorMessage, MessageIcon::None, name + ": " + result.Reason);
-        return std::nullopt;
-    }
-    return text;
-}
-
 // The file's content as `parse` takes it in, or nothing after "File reading error."
-// with the line and the reason of its first fault, or the file's own reason.
+// with the line and the reason of the content's first fault, or with the file and
+// the reason it was not read (a missing file, a device, a file far too large).
 template <class Content, class Parse>
 std::optional<Content> ReadContent(const std::string& name, MessageSink& messages, Parse parse)
 {
-    const auto text = ReadChosenFile(name, messages);
-    if (!text)
+    std::string text;
+    if (const FileResult result = ReadWholeFile(name, text); !result.ok()) {
+        messages.notify(FileReadingErrorMessage, MessageIcon::None, name + ": " + result.Reason);
         return std::nullopt;
+    }
     Content content;
-    if (const FileContentCheck check = parse(*text, content); !check.ok()) {
+    if (const FileContentCheck check = parse(text, content); !check.ok()) {
         messages.notify(FileReadingErrorMessage, MessageIcon::None, check.detail());
         return std::nullopt;
     }
