@@ -9,8 +9,8 @@
 #include "image/VfoCodec.h"
 #include "core/SetupIni.h"
 #include "commands/FileMenuCommands.h"
-#include "files/SettingsReport.h"
 #include "commands/RadioCommands.h"
+#include "commands/ReportPages.h"
 #include "platform/QtPort.h"
 #include "platform/QtReportPrinter.h"
 #include "platform/QtWaiter.h"
@@ -279,9 +279,7 @@ void frmMain::mnuPrint_Click()
         // A printer that cannot start prints nothing, in silence, like a Cancel.
         QtReportPrinter printer(*context_.ReportPrinter);
         printer.applySetup(*setup);
-        const AppState& state = context_.State;
-        printer.print(SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, printer.pageLines(),
-                                          setup->copies));
+        printer.print(ReportPages(context_.State, printer.pageLines(), setup->copies));
     }
     Command1Enabled(true);
 }
@@ -346,13 +344,14 @@ void frmMain::mnuFileSave_Click() { RunFileCommand(SaveCommand); }
 void frmMain::mnuFileImport_Click() { RunFileCommand(ImportCommand); }
 void frmMain::mnuFileExport_Click() { RunFileCommand(ExportCommand); }
 
-void frmMain::RunFileCommand(void (*command)(AppState&, MessageSink&, Dialogs&))
+void frmMain::RunFileCommand(CommandReport (*command)(AppState&, MessageSink&, Dialogs&))
 {
     if (context_.State.TransferRunning)
         return;
     StatusBar1->clearNote();
     setCommandsEnabled(false);
-    command(context_.State, context_.Messages, context_.FileDialogs);
+    // The messages have told the user all the report says.
+    static_cast<void>(command(context_.State, context_.Messages, context_.FileDialogs));
     setCommandsEnabled(true);
 }
 

@@ -4,6 +4,7 @@
 // ends the program.
 #include "app/AppContext.h"
 #include "app/editors/EditorContext.h"
+#include "commands/CommandReport.h"
 #include "core/Questions.h"
 #include "link/ImageTransfers.h"
 #include "link/LinkServices.h"
@@ -131,7 +132,7 @@ private:
     // Runs a Data menu command with every command of the window refused meanwhile.
     void RunTransferCommand(RadioParts parts, TransferKind kind);
     // Runs a File menu command with every command of the window refused meanwhile.
-    void RunFileCommand(void (*command)(AppState&, MessageSink&, Dialogs&));
+    void RunFileCommand(CommandReport (*command)(AppState&, MessageSink&, Dialogs&));
     // Enables or disables the menus, the buttons and the COM options together.
     void setCommandsEnabled(bool enabled);
     // What the editor windows work with.

@@ -9,34 +9,53 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace kvr27 {
 
 namespace {
 
-// The file's whole text, or nothing after "File reading error." with the file and
-// the reason (a missing file, a device, a file far too large) below it.
-std::optional<std::string> ReadChosenFile(const std::string& name, MessageSink& messages)
+// The report, ended as Failed after its message.
+template <class Report>
+Report Failed(Report& report)
+{
+    report.End = CommandEnd::Failed;
+    return report;
+}
+
+// The file's content as `parse` takes it in, or nothing after "File reading error."
+// with the line and the reason of the content's first fault, or with the file and
+// the reason it was not read (a missing file, a device, a file far too large).
+template <class Content, class Parse>
+std::optional<Content> ReadContent(const std::string& name, MessageSink& messages, Parse parse)
 {
     std::string text;
-    const FileResult result = ReadWholeFile(name, text);
-    if (!result.ok()) {
+    if (const FileResult result = ReadWholeFile(name, text); !result.ok()) {
         messages.notify(FileReadingErrorMessage, MessageIcon::None, name + ": " + result.Reason);
         return std::nullopt;
     }
-    return text;
+    Content content;
+    if (const FileContentCheck check = parse(text, content); !check.ok()) {
+        messages.notify(FileReadingErrorMessage, MessageIcon::None, check.detail());
+        return std::nullopt;
+    }
+    return content;
 }
 
-bool WriteChosenFile(const std::string& name, const std::string& text, MessageSink& messages)
+// Replaces the file with `text`: Done with the file as the output, or Failed after
+// a message with the file's name and the reason.
+CommandReport WriteChosenFile(const std::string& name, const std::string& text, MessageSink& messages)
 {
+    CommandReport report;
+    ReportingMessageSink shown(messages, report);
     const FileResult result = ReplaceFileAtomically(name, text);
     if (!result.ok()) {
-        messages.notify("The file \"" + name + "\" could not be written, and was left as it was.\r" + result.Reason +
-                        ".");
-        return false;
+        shown.notify("The file \"" + name + "\" could not be written, and was left as it was.\r" + result.Reason + ".");
+        return Failed(report);
     }
-    return true;
+    report.Files.Output = name;
+    return report;
 }
 
 // The boxes of the VFO window that show a value of the clone file, and the file's
@@ -60,8 +79,8 @@ public:
 };
 
 // Fills the VFO window from a loaded file. A value its box refuses (the box is left
-// empty) is told with its line and field, and added to `refused` when given.
-void FillFromFile(AppState& state, MessageSink& messages, std::vector<CloneFileReplacement>* refused)
+// empty) is told with its line and field, and added to `refused` in line order.
+void FillFromFile(AppState& state, MessageSink& messages, std::vector<CloneFileReplacement>& refused)
 {
     HeldNotices held;
     FillVfoWindow(state.Image, state.Vfo, held);
@@ -77,13 +96,10 @@ void FillFromFile(AppState& state, MessageSink& messages, std::vector<CloneFileR
             messages.notify(message, MessageIcon::None,
                             "Line " + std::to_string(entry.Field.Line) + ": " + entry.Field.Name + " " + entry.Text +
                                 " cannot be shown in the VFO window.");
-            if (refused) {
-                const std::int64_t value = std::stoll(entry.Text);
-                const auto place = std::find_if(refused->begin(), refused->end(), [&entry](const auto& r) {
-                    return r.Field.Line > entry.Field.Line;
-                });
-                refused->insert(place, {entry.Field, value, value, message});
-            }
+            const std::int64_t value = std::stoll(entry.Text);
+            const auto place = std::find_if(refused.begin(), refused.end(),
+                                            [&entry](const auto& r) { return r.Field.Line > entry.Field.Line; });
+            refused.insert(place, {entry.Field, value, value, message});
         }
     }
     // Anything else the fill said (nothing today) is passed on as it was.
@@ -97,84 +113,114 @@ bool MayReplaceSettings(const AppState& state, MessageSink& messages)
     return !state.Image.SettingsChanged || messages.ask(SettingsChangedQuestion);
 }
 
+// The command on the chosen file, its report after the messages of the question and
+// the dialog (`asked`); Declined when no file was chosen.
+using NamedFileCommand = std::function<CommandReport(const std::string& name)>;
+CommandReport OnChosenFile(CommandReport asked, const std::optional<std::string>& name,
+                           const NamedFileCommand& command)
+{
+    if (!name) {
+        asked.End = CommandEnd::Declined;
+        return asked;
+    }
+    CommandReport done = command(*name);
+    done.Messages.insert(done.Messages.begin(), asked.Messages.begin(), asked.Messages.end());
+    return done;
+}
+
+// Load and Import: the SettingsChanged question, the open dialog, the command.
+CommandReport OnFileToOpen(const AppState& state, MessageSink& messages, Dialogs& dialogs, const char* filter,
+                           const NamedFileCommand& command)
+{
+    CommandReport asked;
+    ReportingMessageSink shown(messages, asked);
+    const auto name = MayReplaceSettings(state, shown) ? dialogs.openFile(filter) : std::nullopt;
+    return OnChosenFile(asked, name, command);
+}
+
+// Save and Export: the save dialog (with its question before a name it completed
+// replaces a file), the command.
+CommandReport OnFileToSave(MessageSink& messages, Dialogs& dialogs, const char* filter,
+                           const NamedFileCommand& command)
+{
+    CommandReport asked;
+    ReportingMessageSink shown(messages, asked);
+    const auto name = dialogs.saveFile(filter, shown);
+    return OnChosenFile(asked, name, command);
+}
+
 } // namespace
 
-bool LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages,
-                   std::vector<CloneFileReplacement>* replaced)
+LoadReport LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages)
 {
-    const auto text = ReadChosenFile(name, messages);
-    if (!text)
-        return false;
-    CloneFileContent content;
-    if (const FileContentCheck check = ParseCloneFile(*text, state.Image.Defaults, content, replaced); !check.ok()) {
-        messages.notify(FileReadingErrorMessage, MessageIcon::None, check.detail());
-        return false;
-    }
-    state.Image.Vfo = content.Vfo;
-    state.Image.Channels = content.Channels;
-    FillFromFile(state, messages, replaced);
+    LoadReport report;
+    ReportingMessageSink shown(messages, report);
+    std::vector<CloneFileReplacement> replaced;
+    const auto content = ReadContent<CloneFileContent>(name, shown, [&](const std::string& text, auto& read) {
+        return ParseCloneFile(text, state.Image.Defaults, read, &replaced);
+    });
+    if (!content)
+        return Failed(report);
+    state.Image.Vfo = content->Vfo;
+    state.Image.Channels = content->Channels;
+    FillFromFile(state, shown, replaced);
     RefreshChannelGrid(state.Image, state.Grid);
     state.Image.SettingsChanged = false;
-    return true;
+    report.Replaced = std::move(replaced);
+    return report;
 }
 
-bool SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages)
+CommandReport SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages)
 {
-    if (!WriteChosenFile(name, CloneFileText(state.Image), messages))
-        return false;
-    state.Image.SettingsChanged = false;
-    return true;
+    CommandReport report = WriteChosenFile(name, CloneFileText(state.Image), messages);
+    if (report.ok())
+        state.Image.SettingsChanged = false;
+    return report;
 }
 
-bool ImportChannelCsv(AppState& state, const std::string& name, MessageSink& messages)
+CommandReport ImportChannelCsv(AppState& state, const std::string& name, MessageSink& messages)
 {
-    const auto text = ReadChosenFile(name, messages);
-    if (!text)
-        return false;
-    ChannelCsvContent content;
-    if (const FileContentCheck check = ParseChannelCsv(*text, state.Image, content); !check.ok()) {
-        messages.notify(FileReadingErrorMessage, MessageIcon::None, check.detail());
-        return false;
-    }
-    state.Image.Channels = content.Channels;
-    state.Image.Vfo.CurrentChannel = content.CurrentChannel;
+    CommandReport report;
+    ReportingMessageSink shown(messages, report);
+    const auto content = ReadContent<ChannelCsvContent>(
+        name, shown, [&](const std::string& text, auto& read) { return ParseChannelCsv(text, state.Image, read); });
+    if (!content)
+        return Failed(report);
+    state.Image.Channels = content->Channels;
+    state.Image.Vfo.CurrentChannel = content->CurrentChannel;
     RefreshChannelGrid(state.Image, state.Grid);
     // The imported channels are neither saved nor written yet.
     state.Image.SettingsChanged = true;
-    return true;
+    return report;
 }
 
-bool ExportChannelCsv(const AppState& state, const std::string& name, MessageSink& messages)
+CommandReport ExportChannelCsv(const AppState& state, const std::string& name, MessageSink& messages)
 {
     return WriteChosenFile(name, ChannelCsvText(state.Image, state.Grid), messages);
 }
 
-void LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
+CommandReport LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
-    if (!MayReplaceSettings(state, messages))
-        return;
-    if (const auto name = dialogs.openFile(CloneFileFilter))
-        LoadCloneFile(state, *name, messages);
+    return OnFileToOpen(state, messages, dialogs, CloneFileFilter,
+                        [&](const std::string& name) -> CommandReport { return LoadCloneFile(state, name, messages); });
 }
 
-void SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
+CommandReport SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
-    if (const auto name = dialogs.saveFile(CloneFileFilter, messages))
-        SaveCloneFile(state, *name, messages);
+    return OnFileToSave(messages, dialogs, CloneFileFilter,
+                        [&](const std::string& name) { return SaveCloneFile(state, name, messages); });
 }
 
-void ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
+CommandReport ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
-    if (!MayReplaceSettings(state, messages))
-        return;
-    if (const auto name = dialogs.openFile(ChannelCsvFilter))
-        ImportChannelCsv(state, *name, messages);
+    return OnFileToOpen(state, messages, dialogs, ChannelCsvFilter,
+                        [&](const std::string& name) { return ImportChannelCsv(state, name, messages); });
 }
 
-void ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
+CommandReport ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
-    if (const auto name = dialogs.saveFile(ChannelCsvFilter, messages))
-        ExportChannelCsv(state, *name, messages);
+    return OnFileToSave(messages, dialogs, ChannelCsvFilter,
+                        [&](const std::string& name) { return ExportChannelCsv(state, name, messages); });
 }
 
 } // namespace kvr27

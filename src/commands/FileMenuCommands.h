@@ -5,8 +5,11 @@
 // once and tells the user what went wrong: "File reading error." for content that
 // cannot be taken in (its detail names the line and the reason), a message naming
 // the file and the system's reason for a file that cannot be read or written. A failed command changes nothing: not the image,
-// the editors, SettingsChanged, nor the file on disk.
+// the editors, SettingsChanged, nor the file on disk. Each returns its report:
+// Declined after Cancel in the question or the dialog, Failed after its message,
+// else Done; the messages in their order; the file saved or exported as Files.Output.
 #include "commands/AppState.h"
+#include "commands/CommandReport.h"
 #include "core/Dialogs.h"
 #include "core/MessageSink.h"
 #include "files/CloneFile.h"
@@ -25,23 +28,26 @@ inline constexpr const char* ChannelCsvFilter = "CSV Files (*.csv)|*.csv|";
 // refills the VFO form and the channel grid, and clears SettingsChanged; Import
 // replaces the channels and the current channel, refreshes the grid and sets
 // SettingsChanged (the imported channels are neither saved nor written).
-void LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
-void ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+CommandReport LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+CommandReport ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 
 // Save writes the image and clears SettingsChanged; Export writes the channel grid's
 // texts and changes nothing. Both replace the chosen file atomically.
-void SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
-void ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+CommandReport SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+CommandReport ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
+
+// A load's report with each value a load rule replaced, and each the VFO window
+// refuses (its message as the Refusal), in line order.
+struct [[nodiscard]] LoadReport : CommandReport {
+    std::vector<CloneFileReplacement> Replaced;
+};
 
 // The four commands on a named file, without the question and the dialog (for the
-// command-line tool, and the commands' own work): true when the command did its
-// work, false after its message. "File reading error." carries where and why as
-// its detail. Load adds each value a load rule replaced, and each the VFO window
-// refuses, to `replaced` when it is given, in line order.
-bool LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages,
-                   std::vector<CloneFileReplacement>* replaced = nullptr);
-bool SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages);
-bool ImportChannelCsv(AppState& state, const std::string& name, MessageSink& messages);
-bool ExportChannelCsv(const AppState& state, const std::string& name, MessageSink& messages);
+// command-line tool, and the commands' own work): Done, or Failed after its
+// message. "File reading error." carries where and why as its detail.
+LoadReport LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages);
+CommandReport SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages);
+CommandReport ImportChannelCsv(AppState& state, const std::string& name, MessageSink& messages);
+CommandReport ExportChannelCsv(const AppState& state, const std::string& name, MessageSink& messages);
 
 } // namespace kvr27

@@ -191,7 +191,7 @@ private slots:
 
         AppState loaded;
         StartWithModel(loaded, 0);
-        QVERIFY(LoadCloneFile(loaded, file, rig.messages));
+        QVERIFY(LoadCloneFile(loaded, file, rig.messages).ok());
         QCOMPARE(loaded.Image.Vfo, known.Vfo);
         // Every channel the radio holds comes back as read; an erased slot (all FF)
         // takes the clone file's load rules, as in any clone file, and stays disabled.

@@ -2,7 +2,6 @@
 // rules replaced; optionally saves the loaded image.
 #include "CliJob.h"
 #include "CliVerb.h"
-#include "commands/FileMenuCommands.h"
 
 #include <ostream>
 
@@ -14,17 +13,15 @@ int RunCheck(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "check");
     AppState state;
-    if (!job.startModel(state))
-        return job.failureCode;
-    std::vector<CloneFileReplacement> replaced;
-    if (!job.load(state, args.files[0], &replaced))
+    const auto replaced = job.startAndLoadReplaced(state, args.files[0]);
+    if (!replaced)
         return job.failureCode;
     std::size_t refused = 0;
-    for (const CloneFileReplacement& r : replaced) {
+    for (const CloneFileReplacement& r : *replaced) {
         streams.out << ReplacementText(r) << '\n';
         refused += r.Refusal.empty() ? 0 : 1;
     }
-    streams.out << replaced.size() - refused << " value(s) replaced\n";
+    streams.out << replaced->size() - refused << " value(s) replaced\n";
     if (refused > 0)
         streams.out << refused << " value(s) refused by the VFO window\n";
     const auto output = args.value("-o");

@@ -10,9 +10,8 @@ std::optional<std::string> CliArgs::value(std::string_view option) const
     return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
 }
 
-std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
-                                    const std::vector<std::string_view>& valueOptions,
-                                    const std::vector<std::string_view>& flagOptions, std::string& error)
+ParsedCliArgs ParseCliArgs(const std::vector<std::string>& args, const std::vector<std::string_view>& valueOptions,
+                           const std::vector<std::string_view>& flagOptions)
 {
     const auto listed = [](const std::vector<std::string_view>& list, std::string_view arg) {
         return std::find(list.begin(), list.end(), arg) != list.end();
@@ -23,22 +22,17 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
         if (arg == "--help" || listed(flagOptions, arg)) {
             parsed.flags.insert(arg);
         } else if (listed(valueOptions, arg)) {
-            if (i + 1 == args.size()) {
-                error = "option " + arg + " needs a value";
-                return std::nullopt;
-            }
-            if (!parsed.values.emplace(arg, args[++i]).second) {
-                error = "option " + arg + " given twice";
-                return std::nullopt;
-            }
+            if (i + 1 == args.size())
+                return {std::nullopt, "option " + arg + " needs a value"};
+            if (!parsed.values.emplace(arg, args[++i]).second)
+                return {std::nullopt, "option " + arg + " given twice"};
         } else if (arg.size() > 1 && arg.starts_with('-')) {
-            error = "unknown option " + arg;
-            return std::nullopt;
+            return {std::nullopt, "unknown option " + arg};
         } else {
             parsed.files.push_back(arg);
         }
     }
-    return parsed;
+    return {std::move(parsed), {}};
 }
 
 } // namespace kvr27::cli

@@ -20,12 +20,16 @@ struct CliArgs {
     bool has(std::string_view flag) const { return flags.contains(flag); }
 };
 
+// A command line split, or why it is refused.
+struct [[nodiscard]] ParsedCliArgs {
+    std::optional<CliArgs> Args;
+    std::string Error; // empty when Args holds the command line
+};
+
 // Splits `args` (after the subcommand's name). `valueOptions` take the next
-// argument ("-o FILE"); `flagOptions` take none; "--help" is always a flag. Fails,
-// with the reason in `error`, on an unknown option, a missing value or an option
-// given twice.
-std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
-                                    const std::vector<std::string_view>& valueOptions,
-                                    const std::vector<std::string_view>& flagOptions, std::string& error);
+// argument ("-o FILE"); `flagOptions` take none; "--help" is always a flag. Refuses
+// an unknown option, a missing value and an option given twice.
+ParsedCliArgs ParseCliArgs(const std::vector<std::string>& args, const std::vector<std::string_view>& valueOptions,
+                           const std::vector<std::string_view>& flagOptions);
 
 } // namespace kvr27::cli

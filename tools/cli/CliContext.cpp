@@ -10,13 +10,15 @@ namespace kvr27::cli {
 
 namespace {
 
-std::string BoxText(std::string text)
-{
-    std::replace(text.begin(), text.end(), '\r', '\n');
-    return text;
-}
-
 constexpr int BarWidth = 30;
+
+// The text, then its detail, with `lineBreak` for each "\r".
+std::string Shown(const std::string& text, const std::string& detail, char lineBreak)
+{
+    std::string shown = detail.empty() ? text : text + " " + detail;
+    std::replace(shown.begin(), shown.end(), '\r', lineBreak);
+    return shown;
+}
 
 } // namespace
 
@@ -29,30 +31,18 @@ std::ostream& Err(CliStreams& streams)
     return streams.err;
 }
 
+std::string MessageLines(const std::string& text, const std::string& detail) { return Shown(text, detail, '\n'); }
+
+std::string MessageLine(const std::string& text, const std::string& detail) { return Shown(text, detail, ' '); }
+
 void CliMessages::notify(const std::string& text, MessageIcon, const std::string& detail)
 {
-    lastNotice_ = detail.empty() ? text : text + " " + detail;
-    std::replace(lastNotice_.begin(), lastNotice_.end(), '\r', ' ');
-    if (holding_)
-        held_.push_back(BoxText(detail.empty() ? text : text + " " + detail));
-    else
-        Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n' << std::flush;
-}
-
-void CliMessages::release(Held what)
-{
-    holding_ = false;
-    if (what == Held::DropAll || (what == Held::DropLast && !held_.empty()))
-        held_.resize(what == Held::DropAll ? 0 : held_.size() - 1);
-    for (const std::string& text : held_)
-        Err(streams_) << text << '\n';
-    streams_.err << std::flush;
-    held_.clear();
+    Err(streams_) << MessageLines(text, detail) << '\n' << std::flush;
 }
 
 bool CliMessages::ask(const std::string& text, const std::string& detail)
 {
-    Err(streams_) << BoxText(detail.empty() ? text : text + " " + detail) << '\n';
+    Err(streams_) << MessageLines(text, detail) << '\n';
     if (yes_)
         return true;
     if (!streams_.inIsTerminal)
@@ -65,9 +55,12 @@ bool CliMessages::ask(const std::string& text, const std::string& detail)
 
 void CliProgress::showProgress(ProgressTarget, const std::string& text)
 {
-    if (!streams_.errIsTerminal || text.empty())
+    // A status text that is no progress (the port's problem at a command's end) is
+    // left to the closing error line, which names it.
+    const std::optional<int> shown = ProgressPercent(text);
+    if (!streams_.errIsTerminal || !shown)
         return;
-    const int percent = std::clamp(ProgressPercent(text).value_or(0), 0, 100);
+    const int percent = std::clamp(*shown, 0, 100);
     const int filled = percent * BarWidth / 100;
     streams_.err << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
                  << std::string(static_cast<std::size_t>(BarWidth - filled), ' ') << "] " << text << "\x1b[K"

@@ -8,7 +8,6 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kvr27::cli {
 
@@ -38,25 +37,18 @@ public:
     void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
                 const std::string& detail = {}) override;
     bool ask(const std::string& text, const std::string& detail = {}) override;
-    // The last notice's text on one line ("\r" as a blank), for the closing error.
-    const std::string& lastNotice() const { return lastNotice_; }
-
-    // What becomes of the notices held back since hold().
-    enum class Held { Print, DropLast, DropAll };
-    // Keeps notices back until release(), so that a failure's notice can go into
-    // the one closing error line instead of a line of its own.
-    void hold() { holding_ = true; }
-    void release(Held what);
 
 private:
     CliStreams& streams_;
     bool yes_;
-    std::string lastNotice_;
-    bool holding_ = false;
-    std::vector<std::string> held_;
 };
 
-// The status bar's progress texts as a bar with the text on standard error, drawn
+// A message as standard error shows it: its text ("\r" as a line break) and its
+// detail after it; as one line ("\r" as a blank), for the closing error.
+std::string MessageLines(const std::string& text, const std::string& detail);
+std::string MessageLine(const std::string& text, const std::string& detail);
+
+// The status bar's progress texts ("... 33%") as a bar with the text on standard error, drawn
 // only when standard error is a terminal. finish() ends the bar's line (so does
 // any other text written through this context).
 class CliProgress : public ProgressSink {

@@ -33,26 +33,38 @@ bool CliJob::startModel(AppState& state, std::string_view fallback)
     return false;
 }
 
-bool CliJob::load(AppState& state, const std::string& file, std::vector<CloneFileReplacement>* replaced)
+bool CliJob::load(AppState& state, const std::string& file)
 {
-    messages.hold();
-    const bool loaded = LoadCloneFile(state, file, messages, replaced);
-    // After a load, the only notices are the VFO window's refusals.
-    messages.release(!loaded ? CliMessages::Held::DropLast
-                             : (replaced ? CliMessages::Held::DropAll : CliMessages::Held::Print));
-    if (!loaded)
-        fail("cannot load " + file, true);
-    return loaded;
+    return printReport(LoadCloneFile(state, file, quiet), "cannot load " + file);
 }
 
-bool CliJob::fileStep(const std::function<bool()>& command, std::string_view failure)
+std::optional<std::vector<CloneFileReplacement>> CliJob::startAndLoadReplaced(AppState& state,
+                                                                           const std::string& file)
 {
-    messages.hold();
-    const bool done = command();
-    messages.release(done ? CliMessages::Held::Print : CliMessages::Held::DropLast);
-    if (!done)
-        fail(failure, true);
-    return done;
+    if (!startModel(state))
+        return std::nullopt;
+    LoadReport loaded = LoadCloneFile(state, file, quiet);
+    // After a load, the only messages are the VFO window's refusals, which the caller lists.
+    if (loaded.ok())
+        return std::move(loaded.Replaced);
+    static_cast<void>(printReport(loaded, "cannot load " + file));
+    return std::nullopt;
+}
+
+bool CliJob::printReport(const CommandReport& report, std::string_view failure)
+{
+    std::vector<CommandMessage> told = report.Messages;
+    std::string error(failure);
+    if (!report.ok() && !told.empty()) {
+        error += ": " + MessageLine(told.back().Text, told.back().Detail);
+        told.pop_back();
+    }
+    for (const CommandMessage& message : told)
+        Err(streams) << MessageLines(message.Text, message.Detail) << '\n';
+    streams.err << std::flush;
+    if (!report.ok())
+        fail(error);
+    return report.ok();
 }
 
 bool CliJob::startAndLoad(AppState& state, const std::string& file, std::string_view fallback)
@@ -70,8 +82,7 @@ std::optional<std::string> CliJob::output()
 
 bool CliJob::save(AppState& state, const std::string& file, std::string_view what)
 {
-    return fileStep([&] { return SaveCloneFile(state, file, messages); },
-                    "cannot write the " + std::string(what) + " file");
+    return printReport(SaveCloneFile(state, file, quiet), "cannot write the " + std::string(what) + " file");
 }
 
 int CliJob::usage(std::string_view text)
@@ -80,11 +91,10 @@ int CliJob::usage(std::string_view text)
     return fail(text);
 }
 
-int CliJob::fail(std::string_view text, bool withNotice)
+int CliJob::fail(std::string_view text)
 {
     progress.finish();
-    Fail(streams, verb, withNotice && !messages.lastNotice().empty() ? std::string(text) + ": " + messages.lastNotice()
-                                                                     : std::string(text));
+    Fail(streams, verb, text);
     return failureCode;
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 // One run of a subcommand: its arguments, streams, message sink and progress
 // display, and the steps most subcommands share (the model's start-up state, a
-// clone file loaded or saved as the File menu does it), each ending in a one-line
-// error on failure.
+// clone file loaded or saved as the File menu does it, a file command's report
+// printed), each ending in a one-line error on failure.
 #include "CliArgs.h"
 #include "CliContext.h"
 #include "commands/AppState.h"
+#include "commands/CommandReport.h"
 #include "files/CloneFile.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,32 +20,42 @@ class CliJob {
 public:
     CliJob(const CliArgs& args, CliStreams& streams, std::string_view verb);
 
+    // Each step below writes its one-line error when it fails and says whether the
+    // subcommand goes on.
+
     // Starts `state` for the model --model names (`fallback` when it is not given;
     // without a fallback --model is required), as the start window's OK does. A
     // missing or unknown model is a bad command line.
     bool startModel(AppState& state, std::string_view fallback = {});
-    // Loads a clone file into `state` as Load does. With `replaced` the caller
-    // reports the values a load rule replaced or the VFO window refused (see
-    // LoadCloneFile), so they are not told on standard error as well.
-    bool load(AppState& state, const std::string& file, std::vector<CloneFileReplacement>* replaced = nullptr);
+    // Loads a clone file into `state` as Load does.
+    [[nodiscard]] bool load(AppState& state, const std::string& file);
     // startModel, then load.
-    bool startAndLoad(AppState& state, const std::string& file, std::string_view fallback = {});
+    [[nodiscard]] bool startAndLoad(AppState& state, const std::string& file, std::string_view fallback = {});
+    // startModel, then a load that gives the values a load rule replaced or the VFO
+    // window refused, for the caller to report (so they are not told on standard
+    // error as well); nothing when the file was not loaded.
+    [[nodiscard]] std::optional<std::vector<CloneFileReplacement>> startAndLoadReplaced(AppState& state,
+                                                                                        const std::string& file);
     // The value of -o, or nothing after the one-line error of a bad command line.
     std::optional<std::string> output();
     // Saves the image as Save does (atomically); `what` names the file in the error.
-    bool save(AppState& state, const std::string& file, std::string_view what = "output");
+    [[nodiscard]] bool save(AppState& state, const std::string& file, std::string_view what = "output");
+    // Prints a file command's report: its messages on their own lines, but when the
+    // command failed, its last message goes into the one error line
+    // "<failure>: <message>".
+    [[nodiscard]] bool printReport(const CommandReport& report, std::string_view failure);
     // Writes the one-line error of a bad command line; the run then ends with ExitUsage.
     int usage(std::string_view text);
-    // Writes the one-line error, naming the last notice when `withNotice`.
-    int fail(std::string_view text, bool withNotice = false);
-    // Runs a file command with its notices held back: on failure its last notice
-    // goes into the one error line "<failure>: <notice>", not on a line of its own.
-    bool fileStep(const std::function<bool()>& command, std::string_view failure);
+    // Writes the one-line error.
+    int fail(std::string_view text);
 
     const CliArgs& args;
     CliStreams& streams;
     std::string_view verb;
     CliMessages messages;
+    // Where the file commands tell the user what went wrong: their reports keep it
+    // and printReport prints it.
+    SilentMessageSink quiet;
     CliProgress progress;
     int failureCode = ExitFailure;
 };

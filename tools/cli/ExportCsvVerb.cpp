@@ -17,7 +17,7 @@ int RunExportCsv(const CliArgs& args, CliStreams& streams)
     AppState state;
     if (!job.startAndLoad(state, args.files[0]))
         return job.failureCode;
-    return job.fileStep([&] { return ExportChannelCsv(state, *output, job.messages); }, "cannot write the output file")
+    return job.printReport(ExportChannelCsv(state, *output, job.quiet), "cannot write the output file")
                ? ExitOk
                : job.failureCode;
 }

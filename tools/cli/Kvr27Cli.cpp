@@ -41,8 +41,8 @@ int RunKvr27(const std::vector<std::string>& args, CliStreams& streams)
     for (const CliVerb* verb : Verbs) {
         if (verb->Name != args[0])
             continue;
-        std::string error;
-        const auto parsed = ParseCliArgs({args.begin() + 1, args.end()}, verb->Values, verb->Flags, error);
+        const auto [parsed, refusal] = ParseCliArgs({args.begin() + 1, args.end()}, verb->Values, verb->Flags);
+        std::string error = refusal;
         if (parsed && parsed->has("--help")) {
             streams.out << verb->Help;
             return ExitOk;

@@ -2,7 +2,7 @@
 // (one character per report column, one text line per report line).
 #include "CliJob.h"
 #include "CliVerb.h"
-#include "files/SettingsReport.h"
+#include "commands/ReportPages.h"
 
 #include <algorithm>
 #include <ostream>
@@ -18,15 +18,15 @@ int RunShow(const CliArgs& args, CliStreams& streams)
 {
     CliJob job(args, streams, "show");
     AppState state;
-    std::vector<CloneFileReplacement> replaced;
-    if (!job.startModel(state) || !job.load(state, args.files[0], &replaced))
+    const auto replaced = job.startAndLoadReplaced(state, args.files[0]);
+    if (!replaced)
         return job.failureCode;
     // A value the VFO window refuses leaves its box, and so the report's entry, empty.
-    for (const CloneFileReplacement& r : replaced) {
+    for (const CloneFileReplacement& r : *replaced) {
         if (!r.Refusal.empty())
             return job.fail("cannot show " + args.files[0] + ": " + ReplacementText(r));
     }
-    for (const ReportPage& page : SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, TextPageLines, 1)) {
+    for (const ReportPage& page : ReportPages(state, TextPageLines, 1)) {
         int lastLine = 0;
         for (const PrintText& text : page)
             lastLine = std::max(lastLine, text.Line);

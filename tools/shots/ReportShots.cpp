@@ -3,7 +3,7 @@
 //   kvr27-report-shots OUT.pdf
 // US Letter, portrait, with no margins of the printer's own.
 #include "commands/AppState.h"
-#include "files/SettingsReport.h"
+#include "commands/ReportPages.h"
 #include "image/ChannelGrid.h"
 #include "platform/QtReportPrinter.h"
 
@@ -48,7 +48,6 @@ int main(int argc, char** argv)
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     kvr27::QtReportPrinter report(printer);
     report.applySetup({});
-    const bool printed =
-        report.print(kvr27::SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, report.pageLines(), 1));
+    const bool printed = report.print(kvr27::ReportPages(state, report.pageLines(), 1));
     return printed ? 0 : 1;
 }

@@ -1,0 +1,14 @@
+#pragma once
+// Print's report of the program's settings: the VFO window's form, the channel
+// grid's texts and the channels in use, laid out as SettingsReportPages does.
+#include "commands/AppState.h"
+#include "files/SettingsReport.h"
+
+#include <vector>
+
+namespace kvr27 {
+
+// The report's pages for `copies` copies on pages of `pageLines` lines.
+std::vector<ReportPage> ReportPages(const AppState& state, int pageLines, int copies);
+
+} // namespace kvr27
