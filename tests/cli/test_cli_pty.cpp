@@ -5,6 +5,11 @@
 #include "CliRun.h"
 #include "DemoRadio.h"
 #include "MemoryImageFile.h"
+#include "app/frmMain.h"
+#include "app/ShellFixture.h"
+#include "commands/FileMenuCommands.h"
+#include "platform/QtPort.h"
+#include "platform/QtWaiter.h"
 #include "support/FileText.h"
 
 #include <QDir>
@@ -64,6 +69,15 @@ private slots:
         QVERIFY(QDir::setCurrent(dir_.path()));
     }
 
+    // The commands of a trace file, one per exchange, in order.
+    static QStringList TracedCommands(const QString& file)
+    {
+        QStringList commands;
+        for (const QString& line : QString::fromStdString(ReadFileText(file.toStdString())).split('\n', Qt::SkipEmptyParts))
+            commands << line.section(" | ", 1, 1);
+        return commands;
+    }
+
     // A failed row leaves its radio running; the next row starts its own.
     void cleanup()
     {
@@ -88,6 +102,48 @@ private slots:
         const CliOutcome write = RunCli(radioArgs("write") << "radio.r27" << "--yes");
         QCOMPARE(write.err, std::string()); // --yes answers the question unasked
         QCOMPARE(write.code, 0);
+        QVERIFY(stopRadio() == memory_);
+    }
+
+    // kvr27 write and the main window's Write > All send the same commands for the
+    // same clone file with the same safeguards (read-back and trace): both run the
+    // one write command. radio.r27 is the file the first test read.
+    void toolAndWindowSendTheSame()
+    {
+        startRadio();
+        QVERIFY(RunCli(radioArgs("write") << "radio.r27" << "--yes" << "--trace" << "tool.txt").code == 0);
+
+        ShellFixture shell;
+        shell.state.Safeguards = {true, false, true};
+        StartWithModel(shell.state, 0);
+        QVERIFY(LoadCloneFile(shell.state, "radio.r27", shell.messages).ok());
+        SerialDeviceLookup lookup;
+        lookup.environment = [device = device_.toStdString()](const std::string&) { return device; };
+        lookup.exists = [](const std::string&) { return true; };
+        QtPort port(lookup);
+        QtWaiter waiter;
+        AppContext context = shell.context();
+        context.LinkPort = &port;
+        context.LinkWaiter = &waiter;
+        frmMain window(context);
+        shell.messages.answers = {true};
+        window.mnuEepWriteAll_Click();
+        const QStringList traces = QDir(shell.dir.filePath("traces")).entryList(QDir::Files);
+        QCOMPARE(traces.size(), 1);
+        const QStringList commands = TracedCommands("tool.txt");
+        QCOMPARE(TracedCommands(shell.dir.filePath("traces/" + traces[0])), commands);
+        // The VFO blocks, their read-back; the bitmap, the five channels in use,
+        // the current channel, their read-back (715h through 710h).
+        QCOMPARE(commands, (QStringList{
+            R"(QZ~F07F0R\r)", R"(QZ~F0710R\r)", R"(QZ~F0700W02963B400000EA6040000000FFFFFFFF\r)",
+            R"(QZ~F0710W670300000001080827FFFFFFFFFFFFFF\r)", R"(QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r)",
+            R"(QZ~F0700R\r)", R"(QZ~F0710R\r)", R"(QZ~F0730R\r)",
+            R"(QZ~F07F0R\r)", R"(QZ~F0720WF8000000000000000000000000FFFFFF\r)",
+            R"(QZ~F0000W0294D1EC0000EA600808270403FFFFFF\r)", R"(QZ~F0010W029577F0000000000C0C279603FFFFFF\r)",
+            R"(QZ~F0020W02963B400000EA600814274500FFFFFF\r)", R"(QZ~F0030W02000000000000000808048801FFFFFF\r)",
+            R"(QZ~F0040W07000000000000000808270801FFFFFF\r)", R"(QZ~F0715OW01\r)",
+            R"(QZ~F0720R\r)", R"(QZ~F0000R\r)", R"(QZ~F0010R\r)", R"(QZ~F0020R\r)", R"(QZ~F0030R\r)",
+            R"(QZ~F0040R\r)", R"(QZ~F0710R\r)"}));
         QVERIFY(stopRadio() == memory_);
     }
 
@@ -163,5 +219,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliPty)
+QTEST_MAIN(TestCliPty)
 #include "test_cli_pty.moc"
