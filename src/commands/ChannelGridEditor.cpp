@@ -1,6 +1,5 @@
 #include "commands/ChannelGridEditor.h"
 
-#include "commands/RadioCommands.h"
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
 
@@ -12,20 +11,6 @@ void ChannelGridEditor::load()
 {
     SetupChannelGrid(state_.Grid, state_.Image.ModelName);
     RefreshChannelGrid(state_.Image, state_.Grid);
-}
-
-CommandReport ChannelGridEditor::readClicked(LinkServices& link)
-{
-    if (state_.TransferRunning)
-        return DeclinedReport();
-    return ReadRadioCommand(state_, link, RadioParts::Memory, EditorCommandOptions());
-}
-
-CommandReport ChannelGridEditor::writeClicked(LinkServices& link)
-{
-    if (state_.TransferRunning)
-        return DeclinedReport();
-    return WriteRadioCommand(state_, link, RadioParts::Memory, EditorCommandOptions());
 }
 
 void ChannelGridEditor::rowSelected(int row)

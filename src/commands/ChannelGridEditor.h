@@ -4,8 +4,6 @@
 // AppState::Grid and the radio image. The Qt window shows the grid state and
 // forwards its events here.
 #include "commands/AppState.h"
-#include "commands/CommandReport.h"
-#include "link/LinkServices.h"
 
 namespace kvr27 {
 
@@ -18,15 +16,6 @@ public:
     void load();
     // The user made `row` (1..100) the current row.
     void rowSelected(int row);
-
-    // "Read Memories": after the changed-settings question (Cancel: nothing
-    // happens), reads the channels from the radio and, on success, refreshes the
-    // grid; the change flags are cleared either way and the status text emptied. A read the
-    // user cancelled leaves the image, the form and the flags as they were.
-    CommandReport readClicked(LinkServices& link);
-    // "Write Memories": after the overwrite question, writes the channels; the
-    // change flags stay as they are.
-    CommandReport writeClicked(LinkServices& link);
 
     // "Enable" / "disable": the current row's channel, when its "Frequency(ch)" cell
     // is not empty.

@@ -2,28 +2,34 @@
 
 #include "commands/RadioBackup.h"
 #include "commands/TracedCommand.h"
-#include "commands/TransferScope.h"
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
 #include "link/WriteVerification.h"
+
+#include <utility>
 
 namespace kvr27 {
 
 namespace {
 
 // One run of a transfer command: the services with the report's messages and the
-// trace's port, the link session, and the report it fills.
+// trace's port, the link session, and the report it fills. While it lasts a transfer
+// is running, so every window refuses its commands while the link waits.
 struct RadioCommandRun {
     RadioCommandRun(AppState& state, LinkServices& services, const RadioCommandOptions& options)
         : state_(state), services_(services), options_(options), messages(services.messages, report),
           trace_(services.port, state.Safeguards.TraceExchanges, options.Clock),
           link_{trace_.port(), services.waiter, messages, services.progress},
-          session{link_, state.Link, state.ComIndex + 1, options.PortName}, running_(state)
+          session{link_, state.Link, state.ComIndex + 1, options.PortName},
+          runningBefore_(std::exchange(state.TransferRunning, true))
     {
         state.Link.CancelRequested = false;
         state.Link.PortProblem.clear();
     }
+    ~RadioCommandRun() { state_.TransferRunning = runningBefore_; }
+    RadioCommandRun(const RadioCommandRun&) = delete;
+    RadioCommandRun& operator=(const RadioCommandRun&) = delete;
 
     bool editor() const { return options_.Target == ProgressTarget::Editor; }
 
@@ -114,7 +120,7 @@ struct RadioCommandRun {
     CommandTrace trace_;
     LinkServices link_;
     LinkSession session;
-    TransferScope running_;
+    bool runningBefore_;
 };
 
 } // namespace

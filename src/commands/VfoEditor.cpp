@@ -1,6 +1,5 @@
 #include "commands/VfoEditor.h"
 
-#include "commands/RadioCommands.h"
 #include "core/Questions.h"
 #include "image/FrequencyText.h"
 #include "image/ModelRules.h"
@@ -103,20 +102,6 @@ void VfoEditor::optionSelected(VfoOption group, int index)
 {
     state_.Vfo.*(VfoOptionGroups[static_cast<std::size_t>(group)].Field) = index;
     state_.Image.VfoChanged = true;
-}
-
-CommandReport VfoEditor::readClicked(LinkServices& link)
-{
-    if (state_.TransferRunning)
-        return DeclinedReport();
-    return ReadRadioCommand(state_, link, RadioParts::Vfo, EditorCommandOptions());
-}
-
-CommandReport VfoEditor::writeClicked(LinkServices& link)
-{
-    if (state_.TransferRunning)
-        return DeclinedReport();
-    return WriteRadioCommand(state_, link, RadioParts::Vfo, EditorCommandOptions());
 }
 
 std::string VfoEditor::rangeRemark() const

@@ -4,19 +4,16 @@
 // OK and Cancel decide about the radio image. The Qt window shows the form state and
 // forwards its widgets' events here.
 #include "commands/AppState.h"
-#include "commands/CommandReport.h"
 #include "core/MessageSink.h"
 #include "editors/EntryRules.h"
 #include "editors/VfoFields.h"
 #include "image/VfoForm.h"
-#include "link/LinkServices.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
 namespace kvr27 {
-
 
 class VfoEditor {
 public:
@@ -39,15 +36,6 @@ public:
     void listSelected(VfoList list, int index);
     // An option became selected: marks the window changed.
     void optionSelected(VfoOption group, int index);
-
-    // "Read Setting": after the changed-settings question (Cancel: nothing happens),
-    // reads the VFO settings from the radio and, on success, refills the form; the
-    // change flags are cleared either way and the status text emptied. A read the
-    // user cancelled leaves the image, the form and the flags as they were.
-    CommandReport readClicked(LinkServices& link);
-    // "Write Setting": after the overwrite question, writes the window's values;
-    // the change flags stay as they are.
-    CommandReport writeClicked(LinkServices& link);
 
     // What to say about the frequency when the write would refuse it for lying
     // outside the radio's range (OutOfRangeRemark); "" otherwise.

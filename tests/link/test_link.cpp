@@ -4,7 +4,6 @@
 // write, the questions and flags, and every fault of the radio.
 #include "LinkRig.h"
 #include "core/Questions.h"
-#include "commands/VfoEditor.h"
 #include "link/Framing.h"
 #include "link/MemoryMap.h"
 #include "link/PortAssignments.h"
@@ -294,7 +293,7 @@ private slots:
         // Read Setting in the VFO window shows what was read.
         rig.radio.setFault(Fault::None);
         rig.state.Vfo.txtFrequency = "434.55555";
-        (void)VfoEditor(rig.state, rig.messages).readClicked(rig.services);
+        (void)rig.run(ReadVfo, false, ProgressTarget::Editor);
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
     }
 
@@ -465,7 +464,7 @@ private slots:
             if (tick == 2)
                 rig.state.Vfo.txtFrequency = "440.00000";
         };
-        (void)VfoEditor(rig.state, rig.messages).writeClicked(rig.services);
+        (void)rig.run(WriteVfo, false, ProgressTarget::Editor);
         QCOMPARE(rig.radio.commands(), (Texts{"QZ~F07F0R\r", "QZ~F0710R\r",
                                               "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
                                               "QZ~F0710W63030000002A080827FFFFFFFFFFFFFF\r",

@@ -2,15 +2,17 @@
 
 #include "app/editors/EditorWidgets.h"
 #include "app/editors/TransferStatusBar.h"
+#include "commands/RadioCommands.h"
 
 #include <QPushButton>
 #include <QStatusBar>
 
 namespace kvr27::app {
 
-EditorWindow::EditorWindow(const EditorContext& context, const char* titleSuffix, QWidget* parent)
+EditorWindow::EditorWindow(const EditorContext& context, const char* titleSuffix, RadioParts parts,
+                           QWidget* parent)
     : QDialog(parent), context_(context), link_{context.LinkPort, context.LinkWaiter, context.Messages, *this},
-      titleSuffix_(titleSuffix)
+      titleSuffix_(titleSuffix), parts_(parts)
 {
 }
 
@@ -87,11 +89,15 @@ void EditorWindow::Command1_Click(int index)
     if (transfer)
         entryControls()->setEnabled(false);
     setCommandsEnabled(false);
-    const std::optional<CommandReport> report = runCommand(index, link_);
+    AppState& state = context_.State;
+    const CommandReport report = index == 0   ? ReadRadioCommand(state, link_, parts_, EditorCommandOptions())
+                                 : index == 1 ? WriteRadioCommand(state, link_, parts_, EditorCommandOptions())
+                                              : DeclinedReport();
+    runCommand(index);
     setCommandsEnabled(true);
     if (transfer) {
         entryControls()->setEnabled(true);
-        statusBar_->endTransfer(report ? *report : DeclinedReport());
+        statusBar_->endTransfer(report);
     }
 }
 

@@ -5,11 +5,11 @@
 #include "app/editors/EditorContext.h"
 #include "app/editors/EditorWidgets.h"
 #include "commands/CommandReport.h"
+#include "link/ImageTransfers.h"
 #include "link/LinkServices.h"
 
 #include <QDialog>
 
-#include <optional>
 #include <vector>
 
 class QPushButton;
@@ -46,8 +46,9 @@ public:
     void reject() final;
 
 protected:
-    // `titleSuffix` follows the model name in the window's title.
-    EditorWindow(const EditorContext& context, const char* titleSuffix, QWidget* parent);
+    // `titleSuffix` follows the model name in the window's title; `parts` are what
+    // its Read and Write buttons transfer.
+    EditorWindow(const EditorContext& context, const char* titleSuffix, RadioParts parts, QWidget* parent);
 
     // The window's load: its rules' start state.
     virtual void load() = 0;
@@ -62,9 +63,8 @@ protected:
     TransferStatusBar* statusBar();
     // Makes the button Command1_<index>.
     QPushButton* addCommand(int index, const char* caption, CommandKind kind = CommandKind::TakesEdits);
-    // The command of button `index`; the transfers (0 and 1) go through `link` and
-    // give their report.
-    virtual std::optional<CommandReport> runCommand(int index, LinkServices& link) = 0;
+    // The window's part of button `index` (after the transfer of buttons 0 and 1).
+    virtual void runCommand(int index) = 0;
 
     EditorContext context_;
     LinkServices link_;
@@ -74,6 +74,7 @@ private:
     void setCommandsEnabled(bool enabled);
 
     const char* titleSuffix_;
+    RadioParts parts_;
     TransferStatusBar* statusBar_ = nullptr;
     std::vector<QPushButton*> commands_;
     bool loadPending_ = true;

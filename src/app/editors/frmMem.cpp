@@ -51,7 +51,7 @@ constexpr int VisibleRows = 16;
 } // namespace
 
 frmMem::frmMem(const EditorContext& context, QWidget* parent)
-    : EditorWindow(context, " Clone Utility(Memory Mode)", parent), editor_(context.State),
+    : EditorWindow(context, " Clone Utility(Memory Mode)", RadioParts::Memory, parent), editor_(context.State),
       dialogRunner_([](frmMemSub& dialog) { dialog.exec(); }),
       rowMenuRunner_([](QMenu& menu, const QPoint& at) { menu.exec(at); })
 {
@@ -160,12 +160,9 @@ QWidget* frmMem::entryControls()
     return MSFlexGrid1;
 }
 
-std::optional<CommandReport> frmMem::runCommand(int index, LinkServices& link)
+void frmMem::runCommand(int index)
 {
-    std::optional<CommandReport> report;
     switch (index) {
-    case 0: report = editor_.readClicked(link); break;
-    case 1: report = editor_.writeClicked(link); break;
     case 2: editor_.enableClicked(); break;
     case 3: editor_.enableAllClicked(); break;
     case 4: editor_.disableClicked(); break;
@@ -176,7 +173,6 @@ std::optional<CommandReport> frmMem::runCommand(int index, LinkServices& link)
     render();
     if (index == 6)
         done(Accepted);
-    return report;
 }
 
 void frmMem::MSFlexGrid1_DblClick()

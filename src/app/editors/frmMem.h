@@ -41,7 +41,7 @@ protected:
     void load() override;
     void render() override;
     QWidget* entryControls() override;
-    std::optional<CommandReport> runCommand(int index, LinkServices& link) override;
+    void runCommand(int index) override;
     // The close box: the current channel is recomputed.
     void closedByCloseBox() override;
     // Enter and F2 on a row open the channel dialog, as a double-click does.

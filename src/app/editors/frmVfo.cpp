@@ -47,7 +47,7 @@ QLabel* MakeHeading(QWidget* parent, const char* name, const char* text)
 } // namespace
 
 frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
-    : EditorWindow(context, " Clone Utility(Vfo Mode)", parent), editor_(context.State, context.Messages),
+    : EditorWindow(context, " Clone Utility(Vfo Mode)", RadioParts::Vfo, parent), editor_(context.State, context.Messages),
       binding_(editor_, [this] { render(); })
 {
     setObjectName(QStringLiteral("frmVfo"));
@@ -171,13 +171,10 @@ QWidget* frmVfo::entryControls()
     return scroll_->widget();
 }
 
-std::optional<CommandReport> frmVfo::runCommand(int index, LinkServices& link)
+void frmVfo::runCommand(int index)
 {
     bool hide = false;
-    std::optional<CommandReport> report;
     switch (index) {
-    case 0: report = editor_.readClicked(link); break;
-    case 1: report = editor_.writeClicked(link); break;
     case 2: hide = editor_.okClicked(); break;
     case 3: hide = editor_.cancelClicked(); break;
     default: break;
@@ -189,7 +186,6 @@ std::optional<CommandReport> frmVfo::runCommand(int index, LinkServices& link)
     render();
     if (hide)
         done(index == 2 ? Accepted : Rejected);
-    return report;
 }
 
 void frmVfo::closedByCloseBox()

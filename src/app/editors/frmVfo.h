@@ -26,7 +26,7 @@ protected:
     void load() override;
     void render() override;
     QWidget* entryControls() override;
-    std::optional<CommandReport> runCommand(int index, LinkServices& link) override;
+    void runCommand(int index) override;
     void closedByCloseBox() override;
     void showEvent(QShowEvent* event) override;
 
