@@ -80,7 +80,7 @@ struct RadioCommandRun {
     {
         RadioImage collected = state_.Image;
         const std::size_t shown = report.Messages.size();
-        if (CollectVfoWindow(collected, form, messages) != 0)
+        if (CollectVfoWindow(collected, form, messages) != FormVerdict::Taken)
             return keep(TransferKind::Write, {LinkFault::FormRefused, {},
                                               report.Messages.size() > shown ? report.Messages.back().Text : ""});
         WriteRecord record;
