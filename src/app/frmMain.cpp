@@ -293,7 +293,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         return;
     }
     // A folder that cannot be written to keeps the old choice; the program ends anyway.
-    WriteSetupIni(context_.SetupIniPath, context_.State.ComIndex);
+    (void)WriteSetupIni(context_.SetupIniPath, context_.State.ComIndex);
     ClosePortIfOpen();
     event->accept();
     QApplication::quit();

@@ -119,9 +119,9 @@ void frmPort::accept()
         assignments[i] = cboAssigned[i]->currentText().trimmed().toStdString();
     std::error_code ignored; // a folder that cannot be made fails the write below
     std::filesystem::create_directories(assignmentsFile_.parent_path(), ignored);
-    if (!WritePortAssignments(assignmentsFile_, assignments)) {
+    if (const FileResult saved = WritePortAssignments(assignmentsFile_, assignments); !saved.ok()) {
         messages_.notify("The port choice could not be saved in " + assignmentsFile_.string() + ".",
-                         MessageIcon::Critical);
+                         MessageIcon::Critical, saved.Reason);
         return;
     }
     QDialog::accept();

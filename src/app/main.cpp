@@ -14,6 +14,7 @@
 
 #include <cstring>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -44,9 +45,9 @@ const char* const Help =
     "\n"
     "kvr27 does the same without windows; kvr27-sim answers like a radio.\n";
 
-// Answers --help and --version before any window (or display) is needed; the exit
-// status, or -1 to start the windows.
-int AnswerInfoOptions(int argc, char* argv[])
+// Answers --help and --version before any window (or display) is needed: the exit
+// status, or none to start the windows.
+std::optional<int> AnswerInfoOptions(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
@@ -58,15 +59,15 @@ int AnswerInfoOptions(int argc, char* argv[])
             return 0;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (const int status = AnswerInfoOptions(argc, argv); status >= 0)
-        return status;
+    if (const std::optional<int> status = AnswerInfoOptions(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvr27-clone"));
     QApplication::setWindowIcon(QIcon(kvr27::RadioPicture()));

@@ -109,7 +109,7 @@ bool ChannelDialogEditor::okClicked()
         messages_.notify(EditingIncompleteMessage);
         return false;
     }
-    return StoreChannelDialog(state_.Image, state_.Grid, form_, messages_);
+    return StoreChannelDialog(state_.Image, state_.Grid, form_, messages_) == FormVerdict::Taken;
 }
 
 } // namespace kvr27

@@ -79,10 +79,10 @@ struct RadioCommandRun {
     void writeVfo(const VfoForm& form)
     {
         RadioImage collected = state_.Image;
-        const std::size_t shown = report.Messages.size();
-        if (CollectVfoWindow(collected, form, messages) != 0)
+        if (const FormVerdict taken = CollectVfoWindow(collected, form, messages); taken != FormVerdict::Taken)
             return keep(TransferKind::Write, {LinkFault::FormRefused, {},
-                                              report.Messages.size() > shown ? report.Messages.back().Text : ""});
+                                              taken == FormVerdict::BlankBox ? EditingIncompleteMessage
+                                                                             : NotANumberMessage});
         WriteRecord record;
         const LinkResult result = WriteVfoSettings(state_.Image, collected.Vfo, session, options_.Target, &record);
         if (result.Fault == LinkFault::OutOfRange)

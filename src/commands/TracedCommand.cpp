@@ -9,12 +9,9 @@ namespace kvr27 {
 
 std::string TraceFileName(const std::tm& when) { return DatedFileName("trace", when, ".txt"); }
 
-std::filesystem::path SaveTraceFile(const std::filesystem::path& folder, const std::tm& when, const std::string& text,
-                                    std::string& problem)
+SavedFile SaveTraceFile(const std::filesystem::path& folder, const std::tm& when, const std::string& text)
 {
-    SavedFile saved = SaveDatedFile(folder, "trace", when, ".txt", text, KeptTraces);
-    problem = saved.Problem;
-    return saved.File;
+    return SaveDatedFile(folder, "trace", when, ".txt", text, KeptTraces);
 }
 
 CommandTrace::CommandTrace(Port& port, bool on, TraceClock clock)
@@ -31,7 +28,9 @@ void CommandTrace::save(const std::filesystem::path& file, const std::filesystem
         return;
     tracing_->finish();
     if (file.empty()) {
-        files.Trace = SaveTraceFile(folder, began_, tracing_->text(), files.TraceProblem).string();
+        const SavedFile saved = SaveTraceFile(folder, began_, tracing_->text());
+        files.Trace = saved.File.string();
+        files.TraceProblem = saved.Problem;
         return;
     }
     const FileResult saved = ReplaceFileAtomically(file.string(), tracing_->text());

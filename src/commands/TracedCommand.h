@@ -3,6 +3,7 @@
 // command's exchanges go through a port that records them, and the trace is saved
 // as one file when the command ends, whether its transfers succeeded or not.
 #include "commands/CommandReport.h"
+#include "core/DatedFiles.h"
 #include "link/ExchangeTrace.h"
 
 #include <ctime>
@@ -20,9 +21,8 @@ inline constexpr int KeptTraces = 50;
 
 // Saves `text` atomically as a new file in `folder` (made when missing), named
 // after `when`, with "-2", "-3" ... before ".txt" when that name is taken; the
-// KeptTraces newest traces stay. The file's path, or "" and the reason in `problem`.
-std::filesystem::path SaveTraceFile(const std::filesystem::path& folder, const std::tm& when, const std::string& text,
-                                    std::string& problem);
+// KeptTraces newest traces stay.
+SavedFile SaveTraceFile(const std::filesystem::path& folder, const std::tm& when, const std::string& text);
 
 class CommandTrace {
 public:

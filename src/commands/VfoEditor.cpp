@@ -113,7 +113,7 @@ bool VfoEditor::okClicked()
 {
     if (state_.TransferRunning)
         return false;
-    if (CollectVfoWindow(state_.Image, state_.Vfo, messages_) != 0)
+    if (CollectVfoWindow(state_.Image, state_.Vfo, messages_) != FormVerdict::Taken)
         return false;
     if (state_.Image.VfoChanged) {
         state_.Image.VfoChanged = false;

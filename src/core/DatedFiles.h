@@ -11,7 +11,7 @@
 namespace kvr27 {
 
 // Where a dated file went, or why none was saved.
-struct SavedFile {
+struct [[nodiscard]] SavedFile {
     std::filesystem::path File;
     std::string Problem; // the folder or file and the system's reason; "" when saved
 

@@ -22,24 +22,20 @@ bool HasWritePermission(fs::perms mode)
     return (mode & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) != fs::perms::none;
 }
 
-// The file a save must replace: `file` itself, or where its chain of links ends
-// (which need not exist yet).
-std::optional<fs::path> FinalTarget(const fs::path& file, FileResult& failure)
+// The file a save must replace, into `target`: `file` itself, or where its chain of
+// links ends (which need not exist yet).
+FileResult FinalTarget(const fs::path& file, fs::path& target)
 {
-    fs::path target = file;
+    target = file;
     for (int followed = 0;; ++followed) {
         std::error_code error;
         if (!fs::is_symlink(fs::symlink_status(target, error)))
-            return target;
-        if (followed == MaxLinksFollowed) {
-            failure = Failure(FileResult::Step::Open, ELOOP);
-            return std::nullopt;
-        }
+            return {};
+        if (followed == MaxLinksFollowed)
+            return Failure(FileResult::Step::Open, ELOOP);
         const fs::path next = fs::read_symlink(target, error);
-        if (error) {
-            failure = {FileResult::Step::Open, error.message()};
-            return std::nullopt;
-        }
+        if (error)
+            return {FileResult::Step::Open, error.message()};
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
 }
@@ -87,25 +83,24 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
 {
     if (file.empty())
         return {FileResult::Step::Open, "No file name given"};
-    FileResult failure;
-    const std::optional<fs::path> target = FinalTarget(file, failure);
-    if (!target)
-        return failure;
+    fs::path target;
+    if (FileResult found = FinalTarget(file, target); !found.ok())
+        return found;
 
     std::error_code error;
-    const fs::file_status status = fs::status(*target, error);
+    const fs::file_status status = fs::status(target, error);
     std::optional<fs::perms> mode;
     if (fs::exists(status)) {
         if (auto refusal = FileRefusal(status.type(), 0))
             return {FileResult::Step::Open, std::move(*refusal)};
         if (!HasWritePermission(status.permissions()))
             return {FileResult::Step::Open, "The file is read-only"};
-        if (!detail::SystemAllowsWriting(*target))
+        if (!detail::SystemAllowsWriting(target))
             return Failure(FileResult::Step::Open, EACCES);
         mode = status.permissions() & fs::perms::all;
     }
 
-    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     fs::path temporary;
     const auto discard = [&temporary](FileResult result) {
         std::error_code ignored;
@@ -113,10 +108,10 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
             fs::remove(temporary, ignored);
         return result;
     };
-    const FileResult written = detail::WriteNewFile(folder, target->filename().string(), content, mode, temporary);
+    const FileResult written = detail::WriteNewFile(folder, target.filename().string(), content, mode, temporary);
     if (!written.ok())
         return discard(written);
-    fs::rename(temporary, *target, error);
+    fs::rename(temporary, target, error);
     if (error)
         return discard({FileResult::Step::Replace, error.message()});
     detail::SyncFolder(folder);

@@ -19,12 +19,12 @@ int ReadSetupIni(const std::filesystem::path& file)
     return 0;
 }
 
-bool WriteSetupIni(const std::filesystem::path& file, int comIndex)
+FileResult WriteSetupIni(const std::filesystem::path& file, int comIndex)
 {
     if (comIndex < 0 || comIndex > 4)
-        return false;
+        return {FileResult::Step::Write, "no COM option " + std::to_string(comIndex + 1)};
     const std::string content{static_cast<char>('1' + comIndex), '\r', '\n'};
-    return ReplaceFileAtomically(file, content).ok();
+    return ReplaceFileAtomically(file, content);
 }
 
 bool IsInstalledProgramFolder(const std::filesystem::path& programFolder,

@@ -1,6 +1,8 @@
 #pragma once
 // setup.ini: one line, the COM port number 1 to 5, CR LF. It lives in the user's
 // configuration folder, or beside a program that is not installed (a portable copy).
+#include "core/FileAccess.h"
+
 #include <filesystem>
 
 namespace kvr27 {
@@ -11,8 +13,9 @@ int ReadSetupIni(const std::filesystem::path& file);
 
 // Writes the number (index + 1) and CR LF. The file is replaced atomically (written
 // beside it, then renamed over it), so an interrupted write never leaves a broken
-// file. Returns false when it could not be written; the old file is then untouched.
-bool WriteSetupIni(const std::filesystem::path& file, int comIndex);
+// file. When it could not be written, the old file is untouched; an index outside
+// 0..4 writes nothing.
+FileResult WriteSetupIni(const std::filesystem::path& file, int comIndex);
 
 // The file name of setup.ini in a folder.
 inline constexpr const char* SetupIniName = "setup.ini";

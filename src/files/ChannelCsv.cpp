@@ -77,8 +77,8 @@ std::vector<std::string_view> SplitFields(std::string_view line)
 template <typename Table>
 std::uint8_t LabelCode(const Table& table, std::string_view text, std::uint8_t fallback)
 {
-    const int index = LabelIndex(table, text);
-    return index >= 0 ? static_cast<std::uint8_t>(index) : fallback;
+    const std::optional<int> index = LabelIndex(table, text);
+    return index ? static_cast<std::uint8_t>(*index) : fallback;
 }
 
 // Whether the "mode" field names a channel the model holds: "--" (no mode, as

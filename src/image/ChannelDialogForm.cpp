@@ -98,7 +98,8 @@ void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, Channel
     FilterField(FieldKind::PmrChannel, form.txtPmrFreq, messages);
 }
 
-bool StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialogForm& form, MessageSink& messages)
+FormVerdict StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialogForm& form,
+                               MessageSink& messages)
 {
     const int index = grid.Row - 1;
     ChannelRecord record = image.Channels.at(index);
@@ -117,7 +118,7 @@ bool StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialo
     std::optional<std::int32_t> shiftFreq = ParseFrequency(form.txtShiftFreq);
     if (!frequency || !shiftFreq) {
         messages.notify(NotANumberMessage);
-        return false;
+        return FormVerdict::NotANumber;
     }
 
     record.Frequency = *frequency;
@@ -140,7 +141,7 @@ bool StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialo
     SelectChannelRow(grid, grid.Row);
     image.ChannelsChanged = true;
     image.SettingsChanged = true;
-    return true;
+    return FormVerdict::Taken;
 }
 
 } // namespace kvr27

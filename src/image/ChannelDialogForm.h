@@ -4,6 +4,7 @@
 #include "core/MessageSink.h"
 #include "image/ChannelGrid.h"
 #include "image/FormControls.h"
+#include "image/FormVerdict.h"
 #include "image/RadioImage.h"
 
 #include <string>
@@ -51,7 +52,8 @@ void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, Channel
 // sets ChannelsChanged and SettingsChanged. The dual-band model stores the chosen
 // mode; its PMR-only variant marks every channel PMR. A frequency, offset or PMR channel text
 // that is no number or does not fit its field is refused with NotANumberMessage and
-// nothing is stored; the result is then false.
-bool StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialogForm& form, MessageSink& messages);
+// nothing is stored (NotANumber).
+FormVerdict StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const ChannelDialogForm& form,
+                               MessageSink& messages);
 
 } // namespace kvr27

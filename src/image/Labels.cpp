@@ -32,12 +32,12 @@ std::string_view LabelAt(LabelTable table, unsigned code)
     return code < table.size() ? table[code] : UnknownLabel;
 }
 
-int LabelIndex(LabelTable table, std::string_view text)
+std::optional<int> LabelIndex(LabelTable table, std::string_view text)
 {
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i] == text)
             return static_cast<int>(i);
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace kvr27

@@ -3,6 +3,7 @@
 // tuning step. A stored code is an index into its table.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -30,7 +31,7 @@ inline constexpr std::string_view UnknownLabel = "?";
 // The table's entry at `code`, or UnknownLabel when the code lies outside it.
 std::string_view LabelAt(LabelTable table, unsigned code);
 
-// Index of the first entry equal to `text`, or -1.
-int LabelIndex(LabelTable table, std::string_view text);
+// Index of the first entry equal to `text`; none when no entry is.
+std::optional<int> LabelIndex(LabelTable table, std::string_view text);
 
 } // namespace kvr27

@@ -83,28 +83,28 @@ std::string LimitText(std::int32_t units)
 
 } // namespace
 
-int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
-                        bool showModelMessage, MessageSink& messages)
+RangeVerdict CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
+                                 bool showModelMessage, MessageSink& messages)
 {
     const std::string_view model = image.ModelName;
     if (model != ModelPA && model != ModelZ && model != ModelX)
-        return 0;
+        return RangeVerdict::InRange;
 
     const TransmitRange* row = RangeRowOf(image);
     if (!row) {
         if (showRangeMessage && showModelMessage)
             messages.notify(ModelMismatchMessage, MessageIcon::None, ModelMismatchDetail(image.ModelCode));
-        return -2;
+        return RangeVerdict::OtherModel;
     }
 
     // The frequency is taken at the radio's resolution of 10 Hz; a text that is no
     // number is treated like a frequency outside the range.
     auto units = ParseFrequency(frequencyText);
     if (units && *units >= row->Low && *units < row->High)
-        return 0;
+        return RangeVerdict::InRange;
     if (showRangeMessage)
         messages.notify(row->Message);
-    return -1;
+    return RangeVerdict::OutsideRange;
 }
 
 std::string TransmitRangeText(const RadioImage& image)
@@ -116,7 +116,8 @@ std::string TransmitRangeText(const RadioImage& image)
 std::string OutOfRangeRemark(const RadioImage& image, std::string_view frequencyText)
 {
     SilentMessageSink silent;
-    if (!ParseFrequency(frequencyText) || CheckFrequencyRange(image, frequencyText, false, false, silent) != -1)
+    if (!ParseFrequency(frequencyText)
+        || CheckFrequencyRange(image, frequencyText, false, false, silent) != RangeVerdict::OutsideRange)
         return {};
     return std::string(frequencyText) + " MHz is outside this radio's range, " + TransmitRangeText(image)
            + ": it will not be written.";

@@ -61,11 +61,16 @@ struct TransmitRange {
 };
 extern const std::array<TransmitRange, 5> TransmitRanges;
 
-// Checks a transmit frequency text (MHz) against the model's range. Returns 0 when
-// accepted (always for the two sub-variants and unknown models), -2 when ModelCode
-// does not belong to ModelName (ModelMismatchMessage when both flags are true), -1
-// when outside the range or not a number (the row's message when showRangeMessage).
-int CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
+// What the range check found.
+enum class [[nodiscard]] RangeVerdict {
+    InRange,      // accepted (always for the two sub-variants and unknown models)
+    OutsideRange, // outside the model's range, or not a number
+    OtherModel,   // ModelCode does not belong to ModelName
+};
+// Checks a transmit frequency text (MHz) against the model's range. OtherModel
+// shows ModelMismatchMessage when both flags are true, OutsideRange the row's
+// message when showRangeMessage.
+RangeVerdict CheckFrequencyRange(const RadioImage& image, std::string_view frequencyText, bool showRangeMessage,
                         bool showModelMessage, MessageSink& messages);
 
 // The transmit range of the image's model and code in words ("433.06 to below

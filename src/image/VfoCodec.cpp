@@ -110,12 +110,12 @@ void FillVfoWindow(RadioImage& image, VfoForm& form, MessageSink& messages)
     SetModelControls(image, form, image.ModelCode == 7 || image.ModelCode == 9);
 }
 
-int CollectVfoWindow(RadioImage& image, const VfoForm& form, MessageSink& messages)
+FormVerdict CollectVfoWindow(RadioImage& image, const VfoForm& form, MessageSink& messages)
 {
     if (form.txtFrequency.empty() || form.txtRptShiftFreq.empty() || form.txtShiftFreq.empty() ||
         form.txtPmrFreq.empty() || form.txtSquelch.empty()) {
         messages.notify(EditingIncompleteMessage);
-        return -1;
+        return FormVerdict::BlankBox;
     }
 
     // Every text is converted before anything is stored, so that a text the image
@@ -127,7 +127,7 @@ int CollectVfoWindow(RadioImage& image, const VfoForm& form, MessageSink& messag
     std::optional<unsigned> squelch = ParseSmallNumber(form.txtSquelch, Bits::Squelch.get(0xFF));
     if (!frequency || !shiftFreq || !rptShiftFreq || !pmrChannel || !squelch) {
         messages.notify(NotANumberMessage);
-        return -1;
+        return FormVerdict::NotANumber;
     }
 
     VfoSettings vfo = image.Vfo;
@@ -179,7 +179,7 @@ int CollectVfoWindow(RadioImage& image, const VfoForm& form, MessageSink& messag
     vfo.RptFlags = b;
 
     image.Vfo = vfo;
-    return 0;
+    return FormVerdict::Taken;
 }
 
 } // namespace kvr27

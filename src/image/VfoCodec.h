@@ -1,6 +1,7 @@
 #pragma once
 // The two codecs between the VFO settings and the VFO window's form state.
 #include "core/MessageSink.h"
+#include "image/FormVerdict.h"
 #include "image/RadioImage.h"
 #include "image/VfoForm.h"
 
@@ -21,10 +22,9 @@ void FillVfoWindow(RadioImage& image, VfoForm& form, MessageSink& messages);
 inline constexpr const char* NotANumberMessage = "The value is not a valid number. Check the entry columns.";
 inline constexpr const char* EditingIncompleteMessage = "Editing incomplete. Check blank columns.";
 
-// Takes the form's values into the VFO settings. Returns 0 when they were taken;
-// -1 when a text box is empty ("Editing incomplete. Check blank columns.") or holds
-// a text that is no number or does not fit its field (NotANumberMessage). On -1
-// nothing at all is stored.
-int CollectVfoWindow(RadioImage& image, const VfoForm& form, MessageSink& messages);
+// Takes the form's values into the VFO settings. A text box that is empty
+// (EditingIncompleteMessage) or holds a text that is no number or does not fit its
+// field (NotANumberMessage) is refused with its message, and nothing is stored.
+FormVerdict CollectVfoWindow(RadioImage& image, const VfoForm& form, MessageSink& messages);
 
 } // namespace kvr27

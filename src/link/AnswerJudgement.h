@@ -17,7 +17,7 @@ enum class ExchangeKind { Read, Write };
 // The kind of exchange a command opens: a read command ("QZ~F0005R\r") or a write.
 ExchangeKind ExchangeKindOf(std::string_view command);
 
-struct AnswerJudgement {
+struct [[nodiscard]] AnswerJudgement {
     LinkFault Fault = LinkFault::None; // None, NoAnswer, WrongLength, ErrorAnswer or NotHexadecimal
     std::string Payload;               // the data digits or the acknowledgement, on success
 };

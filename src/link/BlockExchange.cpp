@@ -56,12 +56,12 @@ LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target)
     link.OpenPortNumber = static_cast<std::uint8_t>(number);
     if (services.port.isOpen())
         services.port.close();
-    if (!services.port.open(number)) {
+    if (const PortOpening opening = services.port.open(number); !opening.ok()) {
         link.OpenPortNumber = NoPortOpen;
         const std::string name = session.PortName.empty()
                                      ? "COM" + std::to_string(number) + " (" + services.port.deviceName(number) + ")"
                                      : session.PortName;
-        link.PortProblem = name + ": " + services.port.errorText();
+        link.PortProblem = name + ": " + opening.Reason;
         services.messages.notify(CantOpenPortMessage, MessageIcon::Exclamation, link.PortProblem);
         services.progress.showProgress(target, link.PortProblem);
         return {LinkFault::PortNotOpened, {}, link.PortProblem};

@@ -41,14 +41,13 @@ class TracingPort : public Port {
 public:
     TracingPort(Port& port, TraceClock clock = SteadyTraceClock());
 
-    bool open(int portNumber) override { return port_.open(portNumber); }
+    PortOpening open(int portNumber) override { return port_.open(portNumber); }
     void close() override { port_.close(); }
     bool isOpen() const override { return port_.isOpen(); }
     void write(const std::string& text) override;
     std::size_t bytesAvailable() override;
     std::string readAll() override;
     std::string deviceName(int portNumber) const override { return port_.deviceName(portNumber); }
-    std::string errorText() const override { return port_.errorText(); }
 
     const std::vector<TracedExchange>& exchanges() const { return exchanges_; }
 

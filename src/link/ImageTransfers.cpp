@@ -170,9 +170,9 @@ LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSe
     if (!result.ok())
         return result;
     switch (CheckFrequencyRange(image, FormatFrequency(values.Frequency), true, true, session.Services.messages)) {
-    case 0:
+    case RangeVerdict::InRange:
         break;
-    case -1:
+    case RangeVerdict::OutsideRange:
         return {LinkFault::OutOfRange, {}, {}};
     default:
         return {LinkFault::ModelMismatch, {}, ReportedModel(image.ModelCode)};
@@ -206,8 +206,9 @@ LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget
     for (int n = 0; n < ChannelTable::Count; ++n) {
         ChannelRecord& channel = channels.at(n);
         enabledBefore[static_cast<std::size_t>(n)] = channel.Enabled;
-        if (channel.Enabled && !channel.IsPmr() &&
-            CheckFrequencyRange(image, FormatFrequency(channel.Frequency), false, false, messages) != 0) {
+        if (channel.Enabled && !channel.IsPmr()
+            && CheckFrequencyRange(image, FormatFrequency(channel.Frequency), false, false, messages)
+                   != RangeVerdict::InRange) {
             channel.Enabled = false;
             leftOut.push_back(n);
         }

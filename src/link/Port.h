@@ -6,15 +6,22 @@
 
 namespace kvr27 {
 
+// How opening a port ended: open, or the system's reason why not.
+struct [[nodiscard]] PortOpening {
+    bool Opened = true;
+    std::string Reason; // "No such file or directory", "Permission denied"; "" when open
+    bool ok() const { return Opened; }
+};
+
 class Port {
 public:
     virtual ~Port() = default;
-    // Opens COM port `portNumber` (1..5); false when it cannot be opened.
-    virtual bool open(int portNumber) = 0;
+    // Opens COM port `portNumber` (1..5).
+    virtual PortOpening open(int portNumber) = 0;
     virtual void close() = 0;
     // Whether the port is open. A port whose device goes away while it is open
-    // (unplugged, hung up, a write the system refuses) closes itself, and
-    // errorText() then says why; opening it again reaches the device once it is back.
+    // (unplugged, hung up, a write the system refuses) closes itself; opening it
+    // again reaches the device once it is back.
     virtual bool isOpen() const = 0;
     // Sends the characters as they are.
     virtual void write(const std::string& text) = 0;
@@ -24,8 +31,6 @@ public:
     virtual std::string readAll() = 0;
     // The device that COM port `portNumber` stands for, for the user's eyes.
     virtual std::string deviceName(int portNumber) const = 0;
-    // The system's reason why the last open failed, or why the device was lost.
-    virtual std::string errorText() const = 0;
 };
 
 } // namespace kvr27

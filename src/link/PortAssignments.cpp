@@ -52,9 +52,9 @@ PortAssignments ReadPortAssignments(const std::filesystem::path& file)
     return ParsePortAssignments(text);
 }
 
-bool WritePortAssignments(const std::filesystem::path& file, const PortAssignments& assignments)
+FileResult WritePortAssignments(const std::filesystem::path& file, const PortAssignments& assignments)
 {
-    return ReplaceFileAtomically(file, FormatPortAssignments(assignments)).ok();
+    return ReplaceFileAtomically(file, FormatPortAssignments(assignments));
 }
 
 } // namespace kvr27

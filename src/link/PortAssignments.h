@@ -2,6 +2,8 @@
 // The user's choice of device for each COM option, kept in a small text file in the
 // user's configuration folder: one line "COMn=device" per assigned option, CR LF.
 // Read by the program and by the command-line tool, so both open the same device.
+#include "core/FileAccess.h"
+
 #include <array>
 #include <filesystem>
 #include <string>
@@ -26,7 +28,7 @@ std::string FormatPortAssignments(const PortAssignments& assignments);
 // The assignments in the file; none when it is missing or cannot be read.
 PortAssignments ReadPortAssignments(const std::filesystem::path& file);
 
-// Replaces the file atomically; false (the old file untouched) when it cannot be written.
-bool WritePortAssignments(const std::filesystem::path& file, const PortAssignments& assignments);
+// Replaces the file atomically; when it cannot be written the old file is untouched.
+FileResult WritePortAssignments(const std::filesystem::path& file, const PortAssignments& assignments);
 
 } // namespace kvr27

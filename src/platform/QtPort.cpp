@@ -30,22 +30,20 @@ void QtPort::deviceLost(QSerialPort::SerialPortError error)
     if (!serial_.isOpen() ||
         (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError))
         return;
-    error_ = serial_.errorString();
     serial_.close();
     serial_.clearError();
 }
 
-bool QtPort::open(int portNumber)
+PortOpening QtPort::open(int portNumber)
 {
     serial_.setPortName(QString::fromStdString(deviceName(portNumber)));
     SetRadioLine(serial_);
     if (!serial_.open(QIODevice::ReadWrite)) {
-        error_ = serial_.errorString();
+        const std::string reason = serial_.errorString().toStdString();
         serial_.clearError();
-        return false;
+        return {false, reason};
     }
-    error_.clear();
-    return true;
+    return {};
 }
 
 void QtPort::close() { serial_.close(); }
@@ -87,7 +85,5 @@ std::string QtPort::readAll()
 }
 
 std::string QtPort::deviceName(int portNumber) const { return SerialDeviceName(portNumber, lookup_); }
-
-std::string QtPort::errorText() const { return error_.toStdString(); }
 
 } // namespace kvr27

@@ -5,7 +5,6 @@
 #include "link/SerialDeviceName.h"
 
 #include <QSerialPort>
-#include <QString>
 
 namespace kvr27 {
 
@@ -13,26 +12,24 @@ class QtPort : public Port {
 public:
     explicit QtPort(SerialDeviceLookup lookup);
 
-    bool open(int portNumber) override;
+    PortOpening open(int portNumber) override;
     void close() override;
     bool isOpen() const override;
     void write(const std::string& text) override;
     std::size_t bytesAvailable() override;
     std::string readAll() override;
     std::string deviceName(int portNumber) const override;
-    std::string errorText() const override;
 
 private:
     // Moves what the system has received into the port's buffer, so a count or a
     // flush sees every character that has arrived.
     void takeReceived();
     // The device went away (a resource, read or write error of an open port): the
-    // port keeps why and closes, so the next open reaches the device anew.
+    // port closes, so the next open reaches the device anew.
     void deviceLost(QSerialPort::SerialPortError error);
 
     SerialDeviceLookup lookup_;
     QSerialPort serial_;
-    QString error_;
 };
 
 } // namespace kvr27

@@ -29,7 +29,7 @@ public:
         : received_(std::move(waiting)), answer_(std::move(answer)), late_(std::move(late))
     {
     }
-    bool open(int) override { return true; }
+    PortOpening open(int) override { return {}; }
     void close() override {}
     bool isOpen() const override { return true; }
     void write(const std::string& text) override
@@ -50,7 +50,6 @@ public:
         return taken;
     }
     std::string deviceName(int) const override { return "fuzz"; }
-    std::string errorText() const override { return {}; }
 
     std::string written;
 

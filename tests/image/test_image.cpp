@@ -27,7 +27,7 @@ struct RangeCase {
     int code;
     const char* text;
     bool showRange, showModel;
-    int result;
+    RangeVerdict result;
     const char* message; // "": none
     const char* range = ""; // the range the windows name where the text is typed; "": no remark
 };
@@ -181,32 +181,32 @@ private slots:
     void checkFrequencyRange_data()
     {
         QTest::addColumn<RangeCase>("c");
+        using enum RangeVerdict;
         const char* lpd = "Enter from 433.06 to 434.785 or less only.";
         const char* wide = "Enter from 420 to 474 or less only.";
         const char* mismatch = "The selected and actual models are different.";
         const char* pa = "433.06 to below 434.785";
         const char* wider = "420 to below 474";
-        QTest::newRow("PA 6 low edge") << RangeCase{"KV-R27PA", 6, "433.06", true, true, 0, ""};
-        QTest::newRow("PA 6 below low") << RangeCase{"KV-R27PA", 6, "433.05995", true, true, -1, lpd, pa};
-        QTest::newRow("PA 6 just below high") << RangeCase{"KV-R27PA", 6, "434.78", true, true, 0, ""};
-        QTest::newRow("PA 8 high is out") << RangeCase{"KV-R27PA", 8, "434.785", true, true, -1, lpd, pa};
-        QTest::newRow("PA 8 quiet") << RangeCase{"KV-R27PA", 8, "434.785", false, false, -1, "", pa};
-        QTest::newRow("PA 7 low edge") << RangeCase{"KV-R27PA", 7, "420", true, true, 0, ""};
-        QTest::newRow("PA 9 high is out") << RangeCase{"KV-R27PA", 9, "474", true, true, -1, wide, wider};
-        QTest::newRow("Z 4 below low") << RangeCase{"KV-R27Z", 4, "419.99", true, true, -1, wide, wider};
-        QTest::newRow("Z 5 just below high") << RangeCase{"KV-R27Z", 5, "473.99375", true, true, 0, ""};
-        QTest::newRow("X 2 low edge") << RangeCase{"KV-R27X", 2, "430", true, true, 0, ""};
+        QTest::newRow("PA 6 low edge") << RangeCase{"KV-R27PA", 6, "433.06", true, true, InRange, ""};
+        QTest::newRow("PA 6 below low") << RangeCase{"KV-R27PA", 6, "433.05995", true, true, OutsideRange, lpd, pa};
+        QTest::newRow("PA 8 high is out") << RangeCase{"KV-R27PA", 8, "434.785", true, true, OutsideRange, lpd, pa};
+        QTest::newRow("PA 8 quiet") << RangeCase{"KV-R27PA", 8, "434.785", false, false, OutsideRange, "", pa};
+        QTest::newRow("PA 7 low edge") << RangeCase{"KV-R27PA", 7, "420", true, true, InRange, ""};
+        QTest::newRow("PA 9 high is out") << RangeCase{"KV-R27PA", 9, "474", true, true, OutsideRange, wide, wider};
+        QTest::newRow("Z 4 below low") << RangeCase{"KV-R27Z", 4, "419.99", true, true, OutsideRange, wide, wider};
+        QTest::newRow("Z 5 just below high") << RangeCase{"KV-R27Z", 5, "473.99375", true, true, InRange, ""};
+        QTest::newRow("X 2 low edge") << RangeCase{"KV-R27X", 2, "430", true, true, InRange, ""};
         QTest::newRow("X 2 high is out")
-            << RangeCase{"KV-R27X", 2, "440", true, true, -1, "Enter from 430 to 440 or less only.",
+            << RangeCase{"KV-R27X", 2, "440", true, true, OutsideRange, "Enter from 430 to 440 or less only.",
                                                                 "430 to below 440"};
-        QTest::newRow("X 3 is wide") << RangeCase{"KV-R27X", 3, "474", true, true, -1, wide, wider};
-        QTest::newRow("Z with code 2 speaks") << RangeCase{"KV-R27Z", 2, "445", true, true, -2, mismatch};
-        QTest::newRow("Z with code 2 range flag only") << RangeCase{"KV-R27Z", 2, "445", true, false, -2, ""};
-        QTest::newRow("PA with code 10") << RangeCase{"KV-R27PA", 10, "434", true, true, -2, mismatch};
-        QTest::newRow("LPD only any code") << RangeCase{"KV-R27PA(LPD only)", 3, "1000", true, true, 0, ""};
-        QTest::newRow("PMR only any text") << RangeCase{"KV-R27PA(PMR only)", 0, ".", true, true, 0, ""};
-        QTest::newRow("not a number is out") << RangeCase{"KV-R27PA", 6, ".", true, true, -1, lpd};
-        QTest::newRow("case matters") << RangeCase{"kv-r27pa", 99, "1", true, true, 0, ""};
+        QTest::newRow("X 3 is wide") << RangeCase{"KV-R27X", 3, "474", true, true, OutsideRange, wide, wider};
+        QTest::newRow("Z with code 2 speaks") << RangeCase{"KV-R27Z", 2, "445", true, true, OtherModel, mismatch};
+        QTest::newRow("Z with code 2 range flag only") << RangeCase{"KV-R27Z", 2, "445", true, false, OtherModel, ""};
+        QTest::newRow("PA with code 10") << RangeCase{"KV-R27PA", 10, "434", true, true, OtherModel, mismatch};
+        QTest::newRow("LPD only any code") << RangeCase{"KV-R27PA(LPD only)", 3, "1000", true, true, InRange, ""};
+        QTest::newRow("PMR only any text") << RangeCase{"KV-R27PA(PMR only)", 0, ".", true, true, InRange, ""};
+        QTest::newRow("not a number is out") << RangeCase{"KV-R27PA", 6, ".", true, true, OutsideRange, lpd};
+        QTest::newRow("case matters") << RangeCase{"kv-r27pa", 99, "1", true, true, InRange, ""};
     }
     void checkFrequencyRange()
     {
@@ -260,7 +260,7 @@ private slots:
                              f.optBclo, f.CboCallTone, f.cboTot, f.optSkip, f.optScan, f.cboApo, f.optEpo, f.optLamp,
                              f.optRptShift, f.optRptTone}),
                  shown);
-        QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, quiet), 0);
+        QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, quiet), FormVerdict::Taken);
         QList<int> after;
         for (auto field : PackedBytes)
             after << state.Image.Vfo.*field;
@@ -306,7 +306,8 @@ private slots:
         state.Vfo.*box = text.toStdString();
         const VfoSettings before = state.Image.Vfo;
         RecordingMessageSink messages;
-        QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages), -1);
+        const FormVerdict refusal = message == EditingIncompleteMessage ? FormVerdict::BlankBox : FormVerdict::NotANumber;
+        QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages), refusal);
         QVERIFY(messages.shown == std::vector<test::ShownMessage>{{message.toStdString()}});
         QVERIFY(state.Image.Vfo == before);
     }
@@ -365,7 +366,7 @@ private slots:
                  (QList<int>{3, 39, 0, 1, 1, 0, 0}));
         QVERIFY(form.Enabled.isEnabled("Frame1_0") && !form.Enabled.isEnabled("Frame1_7"));
         QVERIFY(!form.Enabled.isEnabled("Label1_2") && !form.Enabled.isEnabled("txtPmrFreq"));
-        QVERIFY(StoreChannelDialog(state.Image, state.Grid, form, quiet));
+        QCOMPARE(StoreChannelDialog(state.Image, state.Grid, form, quiet), FormVerdict::Taken);
         QVERIFY(state.Image.Channels.at(0) == (ChannelRecord{43400000, 60000, 8, 8, 39, 0x04, 3, true}));
         QVERIFY(state.Image.ChannelsChanged && state.Image.SettingsChanged);
         QCOMPARE(state.Grid.TextMatrix(1, 1), std::string("434.00000"));
@@ -410,7 +411,7 @@ private slots:
         form.optToneSet = 2;
         form.txtFrequency = "434";
         form.txtPmrFreq = "8";
-        QVERIFY(StoreChannelDialog(state.Image, state.Grid, form, quiet));
+        QCOMPARE(StoreChannelDialog(state.Image, state.Grid, form, quiet), FormVerdict::Taken);
         const ChannelRecord& channel = state.Image.Channels.at(9);
         QCOMPARE((QList<int>{channel.ChannelFlags, channel.Frequency}), stored);
     }

@@ -44,7 +44,7 @@ ThreadRadio::ThreadRadio(const sim::RadioEmulator::Memory& memory, std::chrono::
 
 ThreadRadio::~ThreadRadio() { stop(); }
 
-bool ThreadRadio::open(std::string& error) { return pty_.open(error); }
+PortOpening ThreadRadio::open() { return pty_.open(); }
 
 void ThreadRadio::start()
 {

@@ -20,8 +20,8 @@ public:
     ThreadRadio(const ThreadRadio&) = delete;
     ThreadRadio& operator=(const ThreadRadio&) = delete;
 
-    // Creates the pseudo-terminal; false with the system's reason in `error`.
-    bool open(std::string& error);
+    // Creates the pseudo-terminal, or says why not.
+    PortOpening open();
     // The device the program opens.
     const std::string& device() const { return pty_.devicePath(); }
 

@@ -144,9 +144,8 @@ std::uint8_t RandomModelCode(Random& random, std::string_view modelName)
 std::unique_ptr<ThreadRadio> PlugInRadio(const Memory& memory, int comIndex)
 {
     auto radio = std::make_unique<ThreadRadio>(memory, LateBy);
-    std::string error;
-    if (!radio->open(error)) {
-        std::cerr << "cannot make a pseudo-terminal: " << error << '\n';
+    if (const PortOpening opened = radio->open(); !opened.ok()) {
+        std::cerr << "cannot make a pseudo-terminal: " << opened.Reason << '\n';
         std::exit(2);
     }
     qputenv(("KVR27_COM" + std::to_string(comIndex + 1)).c_str(), QByteArray::fromStdString(radio->device()));

@@ -2,15 +2,13 @@
 
 namespace kvr27::sim {
 
-bool EmulatedPort::open(int portNumber)
+PortOpening EmulatedPort::open(int portNumber)
 {
-    if (isOpen() || unplugged || missingPorts.contains(portNumber)) {
-        errorText_ = "No such file or directory";
-        return false;
-    }
+    if (isOpen() || unplugged || missingPorts.contains(portNumber))
+        return {false, "No such file or directory"};
     ++opens;
     openPort_ = portNumber;
-    return true;
+    return {};
 }
 
 void EmulatedPort::close()
@@ -28,7 +26,6 @@ void EmulatedPort::write(const std::string& text)
     if (!isOpen())
         return;
     if (unplugged) {
-        errorText_ = "Input/output error";
         openPort_ = 0;
         received_.clear();
         late_.clear();

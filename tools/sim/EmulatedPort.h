@@ -16,14 +16,13 @@ class EmulatedPort : public Port, public Waiter {
 public:
     explicit EmulatedPort(RadioEmulator& radio) : radio_(radio) {}
 
-    bool open(int portNumber) override;
+    PortOpening open(int portNumber) override;
     void close() override;
     bool isOpen() const override { return openPort_ != 0; }
     void write(const std::string& text) override;
     std::size_t bytesAvailable() override;
     std::string readAll() override;
     std::string deviceName(int portNumber) const override;
-    std::string errorText() const override { return errorText_; }
 
     // Counts the tick, then runs onTick with the ticks so far (counted from 1): what
     // the user does while the program waits for the radio.
@@ -51,7 +50,6 @@ private:
     int openPort_ = 0;
     std::string received_;
     std::string late_;
-    std::string errorText_;
 };
 
 } // namespace kvr27::sim

@@ -23,7 +23,7 @@ struct Outgoing {
     Clock::time_point due;
 };
 
-std::string SystemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+PortOpening SystemError(const char* what) { return {false, std::string(what) + ": " + std::strerror(errno)}; }
 
 } // namespace
 
@@ -40,30 +40,24 @@ PtyRadio::~PtyRadio()
         ::close(master_);
 }
 
-bool PtyRadio::open(std::string& error)
+PortOpening PtyRadio::open()
 {
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
-    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
-        error = SystemError("posix_openpt");
-        return false;
-    }
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
+        return SystemError("posix_openpt");
     const char* name = ptsname(master_);
-    if (!name) {
-        error = SystemError("ptsname");
-        return false;
-    }
+    if (!name)
+        return SystemError("ptsname");
     devicePath_ = name;
     slave_ = ::open(name, O_RDWR | O_NOCTTY);
-    if (slave_ < 0) {
-        error = SystemError(name);
-        return false;
-    }
+    if (slave_ < 0)
+        return SystemError(name);
     termios raw{};
     if (tcgetattr(slave_, &raw) == 0) {
         cfmakeraw(&raw);
         tcsetattr(slave_, TCSANOW, &raw);
     }
-    return true;
+    return {};
 }
 
 void PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask)

@@ -3,6 +3,7 @@
 // device as its serial port. What the radio sends can be paced at the line rate of
 // 9600 baud (about 1.04 ms a character).
 #include "RadioEmulator.h"
+#include "link/Port.h"
 
 #include <chrono>
 #include <csignal>
@@ -17,8 +18,8 @@ public:
     PtyRadio(const PtyRadio&) = delete;
     PtyRadio& operator=(const PtyRadio&) = delete;
 
-    // Creates the pty; false with the system's reason in `error`.
-    bool open(std::string& error);
+    // Creates the pty, or says why not.
+    PortOpening open();
     // The device the program opens, e.g. /dev/pts/3.
     const std::string& devicePath() const { return devicePath_; }
 

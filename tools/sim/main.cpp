@@ -68,8 +68,8 @@ int main(int argc, char** argv)
     sigdelset(&waitMask, SIGHUP);
 
     PtyRadio pty(radio, options->pace, std::chrono::milliseconds(options->delayMs));
-    if (!pty.open(error)) {
-        std::cerr << error << '\n';
+    if (const kvr27::PortOpening opened = pty.open(); !opened.ok()) {
+        std::cerr << opened.Reason << '\n';
         return 1;
     }
     if (!options->linkPath.empty()) {
