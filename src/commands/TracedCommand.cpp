@@ -7,13 +7,6 @@
 
 namespace kvr27 {
 
-std::string TraceFileName(const std::tm& when) { return DatedFileName("trace", when, ".txt"); }
-
-SavedFile SaveTraceFile(const std::filesystem::path& folder, const std::tm& when, const std::string& text)
-{
-    return SaveDatedFile(folder, "trace", when, ".txt", text, KeptTraces);
-}
-
 CommandTrace::CommandTrace(Port& port, bool on, TraceClock clock)
     : port_(port), began_(LocalTime(std::chrono::system_clock::now())),
       tracing_(on ? std::make_unique<TracingPort>(port, std::move(clock)) : nullptr)
@@ -28,7 +21,7 @@ void CommandTrace::save(const std::filesystem::path& file, const std::filesystem
         return;
     tracing_->finish();
     if (file.empty()) {
-        const SavedFile saved = SaveTraceFile(folder, began_, tracing_->text());
+        const SavedFile saved = SaveDatedFile(folder, "trace", began_, ".txt", tracing_->text(), KeptTraces);
         files.Trace = saved.File.string();
         files.TraceProblem = saved.Problem;
         return;

@@ -13,16 +13,8 @@
 
 namespace kvr27 {
 
-// The name of a trace made at local time `when`: "trace-2026-12-07-101530.txt".
-std::string TraceFileName(const std::tm& when);
-
 // How many traces the folder keeps; the oldest go first.
 inline constexpr int KeptTraces = 50;
-
-// Saves `text` atomically as a new file in `folder` (made when missing), named
-// after `when`, with "-2", "-3" ... before ".txt" when that name is taken; the
-// KeptTraces newest traces stay.
-SavedFile SaveTraceFile(const std::filesystem::path& folder, const std::tm& when, const std::string& text);
 
 class CommandTrace {
 public:
@@ -30,8 +22,9 @@ public:
     CommandTrace(Port& port, bool on, TraceClock clock);
     Port& port();
     // Saves the trace, when one was kept, as `file`, or when `file` is empty as a
-    // dated file in `folder`; the file goes to files.Trace, or why not (naming the
-    // file) to files.TraceProblem.
+    // new dated file in `folder` ("trace-2026-12-07-101530.txt", made atomically,
+    // "-2" ... for a second one in the same second; the KeptTraces newest stay); the
+    // file goes to files.Trace, or why not (naming the file) to files.TraceProblem.
     void save(const std::filesystem::path& file, const std::filesystem::path& folder, CommandFiles& files);
 
 private:
