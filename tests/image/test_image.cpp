@@ -1,10 +1,14 @@
-// The radio image: frequency texts, label tables, start-up values and model rules,
-// and the codecs between the image and the form states of the VFO window, the
-// channel grid and the channel dialog.
+// The radio image: frequency texts, start-up values (and the demo radio of
+// kvr27-sim --model), model rules, and the codecs between the image and the form
+// states of the VFO window, the channel grid and the channel dialog.
+#include "DemoRadio.h"
+#include "SimOptions.h"
 #include "commands/AppState.h"
+#include "files/CloneFile.h"
 #include "image/ChannelDialogForm.h"
 #include "image/FrequencyText.h"
 #include "image/ModelRules.h"
+#include "image/Startup.h"
 #include "image/VfoCodec.h"
 #include "support/FileText.h"
 #include "support/RecordingMessageSink.h"
@@ -103,6 +107,19 @@ private slots:
 
         QCOMPARE(QString::fromStdString(state.Image.ModelName), c.model);
         QCOMPARE(int(state.Image.ModelCode), c.code);
+        // kvr27-sim --model takes the same name; its demo radio reports the same code,
+        // and its channels pass every load rule of the clone file unchanged.
+        std::string error;
+        const int demoOption = c.option > 3 ? 4 : c.option;
+        const auto options = sim::ParseSimOptions({"--model", c.model.toStdString()}, error);
+        QVERIFY(options && options->model == demoOption);
+        QCOMPARE(int(sim::DemoMemory(demoOption).at(0x7F6)), c.code);
+        RadioImage demo;
+        InitialiseRadioImage(demo, demoOption);
+        sim::AddDemoChannels(demo);
+        CloneFileContent content;
+        std::vector<CloneFileReplacement> replaced;
+        QVERIFY(ParseCloneFile(CloneFileText(demo), demo.Defaults, content, &replaced).ok() && replaced.empty());
         QVERIFY(state.Image.Vfo == vfo);
         QVERIFY(state.Image.Defaults == (VfoDefaults{c.frequency, 0x40, 8, 8, 39, 1, c.shift, 0x67, step, bclo, 0, 0,
                                                      500000, 8, rpt}));
@@ -120,6 +137,16 @@ private slots:
         QCOMPARE(state.Grid.Row, 1);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Image.Channels.at(100));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Grid.SetTextMatrix(101, 0, "x"));
+    }
+
+    // Names kvr27-sim refuses: the start window's caption, another case.
+    void simRefusesOtherNames()
+    {
+        std::string error;
+        for (const std::string name : {"KV-R27 PA", "kv-r27pa"}) {
+            QVERIFY(!sim::ParseSimOptions({"--model", name}, error));
+            QCOMPARE(error, "unknown model: " + name);
+        }
     }
 
     // The transmit ranges by model and radio code, with or without their messages, and
