@@ -38,6 +38,15 @@ AppState StartedAs(int option)
     return state;
 }
 
+// The numbers of a data file's field, decimal or 0x hexadecimal, split at blanks.
+QList<int> Numbers(const QString& field)
+{
+    QList<int> numbers;
+    for (const QString& number : field.split(' ', Qt::SkipEmptyParts))
+        numbers << number.toInt(nullptr, 0);
+    return numbers;
+}
+
 // The packed bytes of the VFO settings, in their order.
 const std::array<std::uint8_t VfoSettings::*, 7> PackedBytes = {
     &VfoSettings::LockPowerTone, &VfoSettings::BatteryBeepSquelch, &VfoSettings::BellShiftStep,
@@ -153,38 +162,27 @@ private slots:
     // the windows' remark on a frequency outside them.
     void checkFrequencyRange_data()
     {
-        for (const char* column : {"model", "code", "text", "showRange", "showModel", "verdict", "message", "range"})
-            QTest::addColumn<QString>(column);
-        for (const QStringList& row : test::DataRows("image.txt", "range")) {
-            QTestData& data = QTest::newRow(qPrintable(row[0]));
-            for (const QString& field : row.mid(1))
-                data << field;
-        }
+        QTest::addColumn<QStringList>("f"); // model, code, text, show range, show model, verdict, message, range
+        for (const QStringList& row : test::DataRows("image.txt", "range"))
+            QTest::newRow(qPrintable(row[0])) << row.mid(1);
     }
     void checkFrequencyRange()
     {
-        QFETCH(QString, model);
-        QFETCH(QString, code);
-        QFETCH(QString, text);
-        QFETCH(QString, verdict);
-        QFETCH(QString, message);
-        QFETCH(QString, range);
+        QFETCH(QStringList, f);
         RadioImage image;
-        image.ModelName = model.toStdString();
-        image.ModelCode = static_cast<std::uint8_t>(code.toInt());
+        image.ModelName = f[0].toStdString();
+        image.ModelCode = static_cast<std::uint8_t>(f[1].toInt());
         RecordingMessageSink messages;
-        QFETCH(QString, showRange);
-        QFETCH(QString, showModel);
         const std::map<QString, RangeVerdict> verdicts = {{"InRange", RangeVerdict::InRange},
             {"OutsideRange", RangeVerdict::OutsideRange}, {"OtherModel", RangeVerdict::OtherModel}};
-        const RangeVerdict expected = verdicts.at(verdict);
-        QCOMPARE(CheckFrequencyRange(image, text.toStdString(), showRange == "1", showModel == "1", messages), expected);
+        const RangeVerdict expected = verdicts.at(f[5]);
+        QCOMPARE(CheckFrequencyRange(image, f[2].toStdString(), f[3] == "1", f[4] == "1", messages), expected);
         QCOMPARE(CodeBelongsToModel(image.ModelName, image.ModelCode), expected != RangeVerdict::OtherModel);
-        QCOMPARE(messages.texts(), message.isEmpty() ? std::vector<std::string>{} : std::vector{message.toStdString()});
-        QCOMPARE(image.ModelCode, code.toInt());
+        QCOMPARE(messages.texts(), f[6].isEmpty() ? std::vector<std::string>{} : std::vector{f[6].toStdString()});
+        QCOMPARE(image.ModelCode, f[1].toInt());
         const QString remark = QString("%1 MHz is outside this radio's range, %2 MHz: it will not be written.");
-        QCOMPARE(QString::fromStdString(OutOfRangeRemark(image, text.toStdString())),
-                 range.isEmpty() ? "" : remark.arg(text, range));
+        QCOMPARE(QString::fromStdString(OutOfRangeRemark(image, f[2].toStdString())),
+                 f[7].isEmpty() ? "" : remark.arg(f[2], f[7]));
     }
 
     // The seven packed bytes through the VFO window and back: what the option groups
@@ -194,21 +192,10 @@ private slots:
     void packedBytes_data()
     {
         QTest::addColumn<QList<int>>("bytes");
-        // optKeyLock, optTxPower, optToneSet; optBattery, optBeep, optBs, squelch;
-        // optBell, optStb, optShift, cboStep; optBclo, CboCallTone, cboTot; optSkip,
-        // optScan, cboApo; optEpo, optLamp; optRptShift, optRptTone.
         QTest::addColumn<QList<int>>("shown");
         QTest::addColumn<QList<int>>("collected");
-        QTest::newRow("bits set") << QList<int>{0xC1, 0x67, 0xD8, 0xB5, 0xC2, 0xA0, 0x50}
-                                  << QList<int>{0, 1, 1, 0, 0, 0, 7, 0, 0, 1, 8, 0, 3, 5, 0, 1, 2, 0, 2, 1, 0}
-                                  << QList<int>{0xC1, 0x67, 0xD8, 0xB5, 0x42, 0xA0, 0x50};
-        QTest::newRow("bits clear") << QList<int>{0x02, 0x94, 0x20, 0x4F, 0x04, 0x10, 0x20}
-                                    << QList<int>{1, 0, 2, 1, 1, 1, 20, 1, 1, 2, 0, 1, 4, 15, 1, 0, 4, 1, 1, 2, 1}
-                                    << QList<int>{0x02, 0x94, 0x20, 0x4F, 0x04, 0x10, 0x20};
-        QTest::newRow("codes without an option") << QList<int>{0x03, 0x00, 0x3F, 0x7F, 0x07, 0x30, 0x30}
-                                                 << QList<int>{1, 0, 0, 0, 1, 1, 0, 1, 1, 0, 15, 1, 7, 15, 1, 0, 7,
-                                                               1, 0, 2, 1}
-                                                 << QList<int>{0x00, 0x00, 0x0F, 0x7F, 0x07, 0x00, 0x20};
+        for (const QStringList& row : test::DataRows("image.txt", "packed"))
+            QTest::newRow(qPrintable(row[0])) << Numbers(row[1]) << Numbers(row[2]) << Numbers(row[3]);
     }
     void packedBytes()
     {
@@ -250,11 +237,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
         const QString blank = EditingIncompleteMessage;
-        QTest::newRow("empty frequency") << &VfoForm::txtFrequency << "" << blank;
-        QTest::newRow("empty offset") << &VfoForm::txtShiftFreq << "" << blank;
-        QTest::newRow("empty repeater offset") << &VfoForm::txtRptShiftFreq << "" << blank;
-        QTest::newRow("empty PMR channel") << &VfoForm::txtPmrFreq << "" << blank;
-        QTest::newRow("empty squelch") << &VfoForm::txtSquelch << "" << blank;
+        int empty = 0; // frequency, offset, repeater offset, PMR channel, squelch
+        for (TextBox box : {&VfoForm::txtFrequency, &VfoForm::txtShiftFreq, &VfoForm::txtRptShiftFreq,
+                            &VfoForm::txtPmrFreq, &VfoForm::txtSquelch})
+            QTest::addRow("empty box %d", ++empty) << box << "" << blank;
         QTest::newRow("repeater offset past 32 bits")
             << &VfoForm::txtRptShiftFreq << "21474.83648" << NotANumberMessage;
         QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256" << NotANumberMessage;
@@ -291,9 +277,7 @@ private slots:
         QFETCH(QString, model);
         QFETCH(QString, record);
         QFETCH(QString, texts);
-        QList<int> f;
-        for (const QString& number : record.split(' '))
-            f << number.toInt(nullptr, 0);
+        const QList<int> f = Numbers(record);
         AppState state = StartedAs(0);
         state.Image.ModelName = model.toStdString();
         SetupChannelGrid(state.Grid, state.Image.ModelName);
