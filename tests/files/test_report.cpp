@@ -14,14 +14,23 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <numeric>
 #include <set>
 
 using namespace kvr27;
 
 namespace {
 
-// The dual-band model with the given channels (1..100) enabled.
+// Channels 1..100 written as "2-3 10-53 60 99".
+std::vector<int> Channels(const QString& runs)
+{
+    std::vector<int> channels;
+    for (const QString& run : runs.split(' '))
+        for (int channel = run.section('-', 0, 0).toInt(); channel <= run.section('-', -1).toInt(); ++channel)
+            channels.push_back(channel);
+    return channels;
+}
+
+// The dual-band model with the given channels enabled.
 AppState WithChannels(const std::vector<int>& enabled)
 {
     AppState state;
@@ -30,13 +39,6 @@ AppState WithChannels(const std::vector<int>& enabled)
         state.Image.Channels.at(channel - 1).Enabled = true;
     RefreshChannelGrid(state.Image, state.Grid);
     return state;
-}
-
-std::vector<int> AllChannels()
-{
-    std::vector<int> all(100);
-    std::iota(all.begin(), all.end(), 1);
-    return all;
 }
 
 // Dialogs that note whether the main window's buttons were enabled while the
@@ -120,29 +122,14 @@ private slots:
 
     }
 
-    // Where the channels stand: the first page from line 20, the continuation page
-    // with channel r on line r - L (L the last channel looked at), further pages for
-    // what does not fit, every enabled channel once and nothing beyond a page.
+    // Every enabled channel once, where the data file says, nothing beyond a page.
     void channelPages_data()
     {
         QTest::addColumn<std::vector<int>>("enabled");
         QTest::addColumn<int>("pageLines");
-        QTest::addColumn<QStringList>("places"); // page:line:No, the last one on the last page
-        std::vector<int> gaps = {2, 3};
-        for (int channel = 10; channel <= 53; ++channel)
-            gaps.push_back(channel);
-        gaps.insert(gaps.end(), {60, 99});
-        const std::vector<int> all = AllChannels();
-        QTest::newRow("gaps") << gaps << 66 << QStringList{"0:20:1", "0:22:9", "0:65:52", "1:7:59", "1:46:98"};
-        QTest::newRow("first page ends at 100") << std::vector<int>(all.begin() + 54, all.end())
-                                                << 66 << QStringList{"0:20:54", "0:65:99"};
-        QTest::newRow("first page holds all") << std::vector<int>(all.begin(), all.begin() + 46) << 66
-                                              << QStringList{"0:65:45"};
-        std::vector<int> far(all.begin(), all.begin() + 25);
-        far.push_back(99);
-        QTest::newRow("no empty page between") << far << 45 << QStringList{"0:44:24", "1:1:98"};
-        QTest::newRow("all, 45 lines") << all << 45
-                                       << QStringList{"0:44:24", "1:1:25", "1:44:68", "2:1:69", "2:31:99"};
+        QTest::addColumn<QStringList>("places");
+        for (const QStringList& row : test::DataRows("report.txt", "pages"))
+            QTest::newRow(qPrintable(row[0])) << Channels(row[1]) << row[2].toInt() << row[3].split(' ');
     }
     void channelPages()
     {
@@ -174,7 +161,7 @@ private slots:
     void printToPdf()
     {
         test::ShellFixture shell;
-        shell.state = WithChannels(AllChannels());
+        shell.state = WithChannels(Channels("1-100"));
         WatchingDialogs dialogs;
         QPrinter printer(QPrinter::HighResolution);
         const QString pdf = shell.dir.filePath("report.pdf");
