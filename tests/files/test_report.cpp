@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "app/ShellFixture.h"
 #include "files/SettingsReport.h"
+#include "support/FileText.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,14 +14,23 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <numeric>
 #include <set>
 
 using namespace kvr27;
 
 namespace {
 
-// The dual-band model with the given channels (1..100) enabled.
+// Channels 1..100 written as "2-3 10-53 60 99".
+std::vector<int> Channels(const QString& runs)
+{
+    std::vector<int> channels;
+    for (const QString& run : runs.split(' '))
+        for (int channel = run.section('-', 0, 0).toInt(); channel <= run.section('-', -1).toInt(); ++channel)
+            channels.push_back(channel);
+    return channels;
+}
+
+// The dual-band model with the given channels enabled.
 AppState WithChannels(const std::vector<int>& enabled)
 {
     AppState state;
@@ -29,13 +39,6 @@ AppState WithChannels(const std::vector<int>& enabled)
         state.Image.Channels.at(channel - 1).Enabled = true;
     RefreshChannelGrid(state.Image, state.Grid);
     return state;
-}
-
-std::vector<int> AllChannels()
-{
-    std::vector<int> all(100);
-    std::iota(all.begin(), all.end(), 1);
-    return all;
 }
 
 // Dialogs that note whether the main window's buttons were enabled while the
@@ -112,45 +115,21 @@ private slots:
         const auto pages = SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, 66, 1);
         for (const PrintText& text : pages.at(0))
             placed << QString("%1,%2 %3").arg(text.Line).arg(text.Column).arg(QString::fromStdString(text.Text));
-        QCOMPARE(placed, (QStringList{
-            "0,1 [VFO Setting]", "1,1 Frequency = 434.5", "1,40 Key Lock = On", "2,1 Squelch Level = 0",
-            "2,40 Tone setting = TSQ", "3,1 TX tone freq (Encode) = 100.0Hz", "3,40 RX tone freq (Decode) = ?",
-            "4,1 Transmission Output Level = Low", "4,40 Ch No (PMR) = 1", "5,1 Tone frequency (PMR) = ?",
-            "6,1 Tuning step = ?", "6,40 Shift direction = -", "7,1 Offset frequency = 5.00000",
-            "7,40 Beeper = Off", "8,1 Call tone (Tone burst) = ?", "8,40 TOT = ?", "9,1 APO = ?",
-            "9,40 Battery saving = Off", "10,1 Bell = Off", "10,40 Stand-by-beep = Off", "11,1 BCLO = Off",
-            "11,40 Scan = Busy", "12,1 Scan skip = Off", "12,40 External terminal control = Off", "13,1 Lamp = On",
-            "13,40 Battery type = Li-io", "14,1 Shift direction = +", "14,40 Offset frequency = 5.00000",
-            "15,1 Tone setting = Off", "15,40 Tone frequency = 250.3Hz", "18,1 [Memory mode]",
-            "19,1 No", "19,5 Frequency(ch)", "19,19 Step", "19,26 Shift", "19,33 Shift Freq", "19,45 Bclo",
-            "19,51 Skip", "19,57 Tone", "19,63 TxTone", "19,71 RxTone", "19,79 PmrTone", "19,88 mode",
-            "20,1 4", "20,5 433.07500", "20,19 12.5KHz", "20,27 +", "20,33 0.60000", "20,45 On", "20,51 Off",
-            "20,57 TSQ", "20,63 88.5Hz", "20,71 88.5Hz", "20,79 7", "20,88 LPD"}));
+        QStringList expected;
+        for (const QStringList& row : test::DataRows("report.txt", "first"))
+            expected << row[0];
+        QCOMPARE(placed, expected);
+
     }
 
-    // Where the channels stand: the first page from line 20, the continuation page
-    // with channel r on line r - L (L the last channel looked at), further pages for
-    // what does not fit, every enabled channel once and nothing beyond a page.
+    // Every enabled channel once, where the data file says, nothing beyond a page.
     void channelPages_data()
     {
         QTest::addColumn<std::vector<int>>("enabled");
         QTest::addColumn<int>("pageLines");
-        QTest::addColumn<QStringList>("places"); // page:line:No, the last one on the last page
-        std::vector<int> gaps = {2, 3};
-        for (int channel = 10; channel <= 53; ++channel)
-            gaps.push_back(channel);
-        gaps.insert(gaps.end(), {60, 99});
-        const std::vector<int> all = AllChannels();
-        QTest::newRow("gaps") << gaps << 66 << QStringList{"0:20:1", "0:22:9", "0:65:52", "1:7:59", "1:46:98"};
-        QTest::newRow("first page ends at 100") << std::vector<int>(all.begin() + 54, all.end())
-                                                << 66 << QStringList{"0:20:54", "0:65:99"};
-        QTest::newRow("first page holds all") << std::vector<int>(all.begin(), all.begin() + 46) << 66
-                                              << QStringList{"0:65:45"};
-        std::vector<int> far(all.begin(), all.begin() + 25);
-        far.push_back(99);
-        QTest::newRow("no empty page between") << far << 45 << QStringList{"0:44:24", "1:1:98"};
-        QTest::newRow("all, 45 lines") << all << 45
-                                       << QStringList{"0:44:24", "1:1:25", "1:44:68", "2:1:69", "2:31:99"};
+        QTest::addColumn<QStringList>("places");
+        for (const QStringList& row : test::DataRows("report.txt", "pages"))
+            QTest::newRow(qPrintable(row[0])) << Channels(row[1]) << row[2].toInt() << row[3].split(' ');
     }
     void channelPages()
     {
@@ -182,7 +161,7 @@ private slots:
     void printToPdf()
     {
         test::ShellFixture shell;
-        shell.state = WithChannels(AllChannels());
+        shell.state = WithChannels(Channels("1-100"));
         WatchingDialogs dialogs;
         QPrinter printer(QPrinter::HighResolution);
         const QString pdf = shell.dir.filePath("report.pdf");

@@ -1,12 +1,16 @@
-// The radio image: frequency texts, label tables, start-up values and model rules,
-// and the codecs between the image and the form states of the VFO window, the
-// channel grid and the channel dialog.
+// The radio image: frequency texts, start-up values (and the demo radio of
+// kvr27-sim --model), model rules, and the codecs between the image and the form
+// states of the VFO window, the channel grid and the channel dialog.
+#include "DemoRadio.h"
+#include "SimOptions.h"
 #include "commands/AppState.h"
+#include "files/CloneFile.h"
 #include "image/ChannelDialogForm.h"
 #include "image/FrequencyText.h"
-#include "image/Labels.h"
 #include "image/ModelRules.h"
+#include "image/Startup.h"
 #include "image/VfoCodec.h"
+#include "support/FileText.h"
 #include "support/RecordingMessageSink.h"
 
 #include <QtTest>
@@ -22,16 +26,6 @@ struct StartCase {
     int code, frequency, shift, step, bcloCallTot, rptFlags;
 };
 
-struct RangeCase {
-    const char* model;
-    int code;
-    const char* text;
-    bool showRange, showModel;
-    RangeVerdict result;
-    const char* message; // "": none
-    const char* range = ""; // the range the windows name where the text is typed; "": no remark
-};
-
 using TextBox = std::string VfoForm::*;
 
 // Fills whose values all pass the boxes' filters.
@@ -44,20 +38,13 @@ AppState StartedAs(int option)
     return state;
 }
 
-QString Joined(LabelTable table)
+// The numbers of a data file's field, decimal or 0x hexadecimal, split at blanks.
+QList<int> Numbers(const QString& field)
 {
-    QStringList texts;
-    for (std::string_view text : table)
-        texts << QString::fromUtf8(text.data(), qsizetype(text.size()));
-    return texts.join(' ');
-}
-
-// The fields VfoDefaults shares with VfoSettings, in the order of VfoDefaults.
-QList<qint64> SharedFields(const auto& s)
-{
-    return {s.Frequency,     s.LockPowerTone, s.TxTone,       s.RxTone,  s.PmrTone,
-            s.PmrChannel,    s.ShiftFreq,     s.BatteryBeepSquelch, s.BellShiftStep, s.BcloCallTot,
-            s.SkipScanApo,   s.EpoLamp,       s.RptShiftFreq, s.RptTone, s.RptFlags};
+    QList<int> numbers;
+    for (const QString& number : field.split(' ', Qt::SkipEmptyParts))
+        numbers << number.toInt(nullptr, 0);
+    return numbers;
 }
 
 // The packed bytes of the VFO settings, in their order.
@@ -69,9 +56,7 @@ const std::array<std::uint8_t VfoSettings::*, 7> PackedBytes = {
 } // namespace
 
 Q_DECLARE_METATYPE(StartCase)
-Q_DECLARE_METATYPE(RangeCase)
 Q_DECLARE_METATYPE(TextBox)
-Q_DECLARE_METATYPE(ChannelRecord)
 
 class TestImage : public QObject {
     Q_OBJECT
@@ -84,17 +69,12 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint64>("factor");
         QTest::addColumn<QVariant>("units"); // none: refused
-        QTest::newRow("trailing point") << "5." << qint64(100000) << QVariant(500000);
-        QTest::newRow("leading point") << ".5" << qint64(100000) << QVariant(50000);
-        QTest::newRow("half rounds to even, down") << "0.000005" << qint64(100000) << QVariant(0);
-        QTest::newRow("half rounds to even, up") << "0.000015" << qint64(100000) << QVariant(2);
-        QTest::newRow("above half rounds up") << "0.0000050001" << qint64(100000) << QVariant(1);
-        QTest::newRow("below half rounds down") << "433.0000049999999999999999" << qint64(100000) << QVariant(43300000);
-        QTest::newRow("negative half to even") << "-0.000025" << qint64(100000) << QVariant(-2);
-        QTest::newRow("offset shown") << "0.60000" << qint64(100000) << QVariant(60000);
-        QTest::newRow("odd step shown") << "446.00625" << qint64(100000) << QVariant(44600625);
-        QTest::newRow("negative shown") << "-1.00000" << qint64(100000) << QVariant(-100000);
-        QTest::newRow("int32 min shown") << "-21474.83648" << qint64(100000) << QVariant(int(-2147483648LL));
+        const std::pair<const char*, int> shown[] = {
+            {"5.", 500000}, {".5", 50000}, {"0.000005", 0} /* half to even, down */, {"0.000015", 2} /* up */,
+            {"0.0000050001", 1}, {"433.0000049999999999999999", 43300000}, {"-0.000025", -2}, {"0.60000", 60000},
+            {"446.00625", 44600625}, {"-1.00000", -100000}, {"-21474.83648", int(-2147483648LL)}};
+        for (auto [text, units] : shown)
+            QTest::addRow("%s", text) << QString(text) << qint64(100000) << QVariant(units);
         for (const char* text : {"21474.83648", "21474.836475", "123456789012345678901234567890", "", "446.0.1",
                                  " 434", "4e2", "-"})
             QTest::addRow("refused: \"%s\"", text) << QString(text) << qint64(100000) << QVariant();
@@ -110,28 +90,6 @@ private slots:
         QCOMPARE(result ? QVariant(*result) : QVariant(), units);
         if (result && text.indexOf('.') == text.size() - 6)
             QCOMPARE(QString::fromStdString(FormatFrequency(*result)), text);
-    }
-
-    // The texts the windows, the grid and the channel files show for each code.
-    void labelTables()
-    {
-        QStringList raster;
-        for (int units : StepRaster)
-            raster << QString::number(units);
-        QCOMPARE((QStringList{Joined(StepLabels), Joined(ShiftLabels), Joined(ToneSetLabels), Joined(OnOffLabels),
-                              Joined(ModeLabels), Joined(CallToneLabels), Joined(ApoLabels), raster.join(' ')}),
-                 (QStringList{"5KHz 6.25KHz 10KHz 12.5KHz 15KHz 20KHz 25KHz 30KHz 50KHz", "None + -", "None T TSQ",
-                              "On Off", "LPD PMR", "ALT 1000Hz 1450Hz 1750Hz 2100Hz", "Off 30min 60min 90min 120min",
-                              "500 625 500 625 500 500 500 500 500"}));
-        QCOMPARE(Joined(ToneLabels),
-                 "67.0Hz 69.3Hz 71.9Hz 74.4Hz 77.0Hz 79.7Hz 82.5Hz 85.4Hz 88.5Hz 91.5Hz 94.8Hz 97.4Hz 100.0Hz "
-                 "103.5Hz 107.2Hz 110.9Hz 114.8Hz 118.8Hz 123.0Hz 127.3Hz 131.8Hz 136.5Hz 141.3Hz 146.2Hz 151.4Hz "
-                 "156.7Hz 162.2Hz 167.9Hz 173.8Hz 179.9Hz 186.2Hz 192.8Hz 203.5Hz 210.7Hz 218.1Hz 225.7Hz 233.6Hz "
-                 "241.8Hz 250.3Hz");
-        QCOMPARE(Joined(PmrToneLabels), "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 "
-                                        "29 30 31 32 33 34 35 36 37 38 39 Off");
-        QCOMPARE(Joined(TotLabels), "Off 30sec 60sec 90sec 120sec 150sec 180sec 210sec 240sec 270sec 300sec 330sec "
-                                    "360sec 390sec 420sec 450sec");
     }
 
     // The start window's OK: every VFO field and every channel of the model, the
@@ -158,8 +116,22 @@ private slots:
 
         QCOMPARE(QString::fromStdString(state.Image.ModelName), c.model);
         QCOMPARE(int(state.Image.ModelCode), c.code);
+        // kvr27-sim --model takes the same name; its demo radio reports the same code,
+        // and its channels pass every load rule of the clone file unchanged.
+        std::string error;
+        const int demoOption = c.option > 3 ? 4 : c.option;
+        const auto options = sim::ParseSimOptions({"--model", c.model.toStdString()}, error);
+        QVERIFY(options && options->model == demoOption);
+        QCOMPARE(int(sim::DemoMemory(demoOption).at(0x7F6)), c.code);
+        RadioImage demo;
+        InitialiseRadioImage(demo, demoOption);
+        sim::AddDemoChannels(demo);
+        CloneFileContent content;
+        std::vector<CloneFileReplacement> replaced;
+        QVERIFY(ParseCloneFile(CloneFileText(demo), demo.Defaults, content, &replaced).ok() && replaced.empty());
         QVERIFY(state.Image.Vfo == vfo);
-        QCOMPARE(SharedFields(state.Image.Defaults), SharedFields(vfo));
+        QVERIFY(state.Image.Defaults == (VfoDefaults{c.frequency, 0x40, 8, 8, 39, 1, c.shift, 0x67, step, bclo, 0, 0,
+                                                     500000, 8, rpt}));
         QVERIFY(!state.Image.SettingsChanged && !state.Image.VfoChanged);
         const bool pmrColumns = c.option == 0 || c.option == 3;
         const QString last = pmrColumns ? "" : "--";
@@ -176,50 +148,41 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Grid.SetTextMatrix(101, 0, "x"));
     }
 
+    // Names kvr27-sim refuses: the start window's caption, another case.
+    void simRefusesOtherNames()
+    {
+        std::string error;
+        for (const std::string name : {"KV-R27 PA", "kv-r27pa"}) {
+            QVERIFY(!sim::ParseSimOptions({"--model", name}, error));
+            QCOMPARE(error, "unknown model: " + name);
+        }
+    }
+
     // The transmit ranges by model and radio code, with or without their messages, and
     // the windows' remark on a frequency outside them.
     void checkFrequencyRange_data()
     {
-        QTest::addColumn<RangeCase>("c");
-        using enum RangeVerdict;
-        const char* lpd = "Enter from 433.06 to 434.785 or less only.";
-        const char* wide = "Enter from 420 to 474 or less only.";
-        const char* mismatch = "The selected and actual models are different.";
-        const char* pa = "433.06 to below 434.785";
-        const char* wider = "420 to below 474";
-        QTest::newRow("PA 6 low edge") << RangeCase{"KV-R27PA", 6, "433.06", true, true, InRange, ""};
-        QTest::newRow("PA 6 below low") << RangeCase{"KV-R27PA", 6, "433.05995", true, true, OutsideRange, lpd, pa};
-        QTest::newRow("PA 8 high is out") << RangeCase{"KV-R27PA", 8, "434.785", true, true, OutsideRange, lpd, pa};
-        QTest::newRow("PA 8 quiet") << RangeCase{"KV-R27PA", 8, "434.785", false, false, OutsideRange, "", pa};
-        QTest::newRow("PA 7 low edge") << RangeCase{"KV-R27PA", 7, "420", true, true, InRange, ""};
-        QTest::newRow("PA 9 high is out") << RangeCase{"KV-R27PA", 9, "474", true, true, OutsideRange, wide, wider};
-        QTest::newRow("Z 4 below low") << RangeCase{"KV-R27Z", 4, "419.99", true, true, OutsideRange, wide, wider};
-        QTest::newRow("Z 5 just below high") << RangeCase{"KV-R27Z", 5, "473.99375", true, true, InRange, ""};
-        QTest::newRow("X 2 low edge") << RangeCase{"KV-R27X", 2, "430", true, true, InRange, ""};
-        QTest::newRow("X 2 high is out")
-            << RangeCase{"KV-R27X", 2, "440", true, true, OutsideRange, "Enter from 430 to 440 or less only.",
-                                                                "430 to below 440"};
-        QTest::newRow("X 3 is wide") << RangeCase{"KV-R27X", 3, "474", true, true, OutsideRange, wide, wider};
-        QTest::newRow("Z with code 2 speaks") << RangeCase{"KV-R27Z", 2, "445", true, true, OtherModel, mismatch};
-        QTest::newRow("Z with code 2 range flag only") << RangeCase{"KV-R27Z", 2, "445", true, false, OtherModel, ""};
-        QTest::newRow("PA with code 10") << RangeCase{"KV-R27PA", 10, "434", true, true, OtherModel, mismatch};
-        QTest::newRow("LPD only any code") << RangeCase{"KV-R27PA(LPD only)", 3, "1000", true, true, InRange, ""};
-        QTest::newRow("PMR only any text") << RangeCase{"KV-R27PA(PMR only)", 0, ".", true, true, InRange, ""};
-        QTest::newRow("not a number is out") << RangeCase{"KV-R27PA", 6, ".", true, true, OutsideRange, lpd};
-        QTest::newRow("case matters") << RangeCase{"kv-r27pa", 99, "1", true, true, InRange, ""};
+        QTest::addColumn<QStringList>("f"); // model, code, text, show range, show model, verdict, message, range
+        for (const QStringList& row : test::DataRows("image.txt", "range"))
+            QTest::newRow(qPrintable(row[0])) << row.mid(1);
     }
     void checkFrequencyRange()
     {
-        QFETCH(RangeCase, c);
+        QFETCH(QStringList, f);
         RadioImage image;
-        image.ModelName = c.model;
-        image.ModelCode = static_cast<std::uint8_t>(c.code);
+        image.ModelName = f[0].toStdString();
+        image.ModelCode = static_cast<std::uint8_t>(f[1].toInt());
         RecordingMessageSink messages;
-        QCOMPARE(CheckFrequencyRange(image, c.text, c.showRange, c.showModel, messages), c.result);
-        QCOMPARE(messages.texts(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-        QCOMPARE(image.ModelCode, c.code);
+        const std::map<QString, RangeVerdict> verdicts = {{"InRange", RangeVerdict::InRange},
+            {"OutsideRange", RangeVerdict::OutsideRange}, {"OtherModel", RangeVerdict::OtherModel}};
+        const RangeVerdict expected = verdicts.at(f[5]);
+        QCOMPARE(CheckFrequencyRange(image, f[2].toStdString(), f[3] == "1", f[4] == "1", messages), expected);
+        QCOMPARE(CodeBelongsToModel(image.ModelName, image.ModelCode), expected != RangeVerdict::OtherModel);
+        QCOMPARE(messages.texts(), f[6].isEmpty() ? std::vector<std::string>{} : std::vector{f[6].toStdString()});
+        QCOMPARE(image.ModelCode, f[1].toInt());
         const QString remark = QString("%1 MHz is outside this radio's range, %2 MHz: it will not be written.");
-        QCOMPARE(QString::fromStdString(OutOfRangeRemark(image, c.text)), *c.range ? remark.arg(c.text, c.range) : "");
+        QCOMPARE(QString::fromStdString(OutOfRangeRemark(image, f[2].toStdString())),
+                 f[7].isEmpty() ? "" : remark.arg(f[2], f[7]));
     }
 
     // The seven packed bytes through the VFO window and back: what the option groups
@@ -229,21 +192,10 @@ private slots:
     void packedBytes_data()
     {
         QTest::addColumn<QList<int>>("bytes");
-        // optKeyLock, optTxPower, optToneSet; optBattery, optBeep, optBs, squelch;
-        // optBell, optStb, optShift, cboStep; optBclo, CboCallTone, cboTot; optSkip,
-        // optScan, cboApo; optEpo, optLamp; optRptShift, optRptTone.
         QTest::addColumn<QList<int>>("shown");
         QTest::addColumn<QList<int>>("collected");
-        QTest::newRow("bits set") << QList<int>{0xC1, 0x67, 0xD8, 0xB5, 0xC2, 0xA0, 0x50}
-                                  << QList<int>{0, 1, 1, 0, 0, 0, 7, 0, 0, 1, 8, 0, 3, 5, 0, 1, 2, 0, 2, 1, 0}
-                                  << QList<int>{0xC1, 0x67, 0xD8, 0xB5, 0x42, 0xA0, 0x50};
-        QTest::newRow("bits clear") << QList<int>{0x02, 0x94, 0x20, 0x4F, 0x04, 0x10, 0x20}
-                                    << QList<int>{1, 0, 2, 1, 1, 1, 20, 1, 1, 2, 0, 1, 4, 15, 1, 0, 4, 1, 1, 2, 1}
-                                    << QList<int>{0x02, 0x94, 0x20, 0x4F, 0x04, 0x10, 0x20};
-        QTest::newRow("codes without an option") << QList<int>{0x03, 0x00, 0x3F, 0x7F, 0x07, 0x30, 0x30}
-                                                 << QList<int>{1, 0, 0, 0, 1, 1, 0, 1, 1, 0, 15, 1, 7, 15, 1, 0, 7,
-                                                               1, 0, 2, 1}
-                                                 << QList<int>{0x00, 0x00, 0x0F, 0x7F, 0x07, 0x00, 0x20};
+        for (const QStringList& row : test::DataRows("image.txt", "packed"))
+            QTest::newRow(qPrintable(row[0])) << Numbers(row[1]) << Numbers(row[2]) << Numbers(row[3]);
     }
     void packedBytes()
     {
@@ -285,11 +237,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
         const QString blank = EditingIncompleteMessage;
-        QTest::newRow("empty frequency") << &VfoForm::txtFrequency << "" << blank;
-        QTest::newRow("empty offset") << &VfoForm::txtShiftFreq << "" << blank;
-        QTest::newRow("empty repeater offset") << &VfoForm::txtRptShiftFreq << "" << blank;
-        QTest::newRow("empty PMR channel") << &VfoForm::txtPmrFreq << "" << blank;
-        QTest::newRow("empty squelch") << &VfoForm::txtSquelch << "" << blank;
+        int empty = 0; // frequency, offset, repeater offset, PMR channel, squelch
+        for (TextBox box : {&VfoForm::txtFrequency, &VfoForm::txtShiftFreq, &VfoForm::txtRptShiftFreq,
+                            &VfoForm::txtPmrFreq, &VfoForm::txtSquelch})
+            QTest::addRow("empty box %d", ++empty) << box << "" << blank;
         QTest::newRow("repeater offset past 32 bits")
             << &VfoForm::txtRptShiftFreq << "21474.83648" << NotANumberMessage;
         QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256" << NotANumberMessage;
@@ -316,38 +267,27 @@ private slots:
     void gridRowTexts_data()
     {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<ChannelRecord>("record");
+        QTest::addColumn<QString>("record");
         QTest::addColumn<QString>("texts");
-        QTest::newRow("PA PMR channel 3") << "KV-R27PA" << ChannelRecord{0x03000000, 60000, 8, 8, 2, 0x08, 0, true}
-                                          << "3|5KHz|None|0.60000|Off|Off|None|88.5Hz|88.5Hz|3|PMR";
-        QTest::newRow("PA LPD") << "KV-R27PA" << ChannelRecord{43400000, 60000, 0, 8, 39, 0x04, 0x13, true}
-                                << "434.00000|12.5KHz|None|0.60000|Off|Off|None|67.0Hz|88.5Hz|Off|LPD";
-        QTest::newRow("PA no mode is LPD") << "KV-R27PA" << ChannelRecord{43306476, 60000, 38, 8, 0, 0xC0, 2, true}
-                                           << "433.06476|10KHz|None|0.60000|On|On|None|250.3Hz|88.5Hz|1|LPD";
-        QTest::newRow("PMR only PMR channel 3") << "KV-R27PA(PMR only)" << ChannelRecord{0x03000000, 0, 8, 8, 4, 0x08, 0, true}
-                                                << "3|5KHz|None|0.00000|Off|Off|None|88.5Hz|88.5Hz|5|PMR";
-        QTest::newRow("Z skip only") << "KV-R27Z" << ChannelRecord{44500000, 60000, 8, 8, 0, 0x52, 8, true}
-                                     << "445.00000|50KHz|+|0.60000|Off|On|TSQ|88.5Hz|88.5Hz|--|--";
-        QTest::newRow("X PMR flag shows MHz") << "KV-R27X" << ChannelRecord{0x03000000, 60000, 8, 8, 0, 0x88, 0, true}
-                                              << "503.31648|5KHz|None|0.60000|On|Off|None|88.5Hz|88.5Hz|--|--";
-        QTest::newRow("codes outside the tables")
-            << "KV-R27PA" << ChannelRecord{43400000, 60000, 39, 8, 40, 0x37, 9, true}
-            << "434.00000|?|?|0.60000|Off|Off|?|?|88.5Hz|?|LPD";
+        for (const QStringList& row : test::DataRows("image.txt", "grid"))
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
     }
     void gridRowTexts()
     {
         QFETCH(QString, model);
-        QFETCH(ChannelRecord, record);
+        QFETCH(QString, record);
         QFETCH(QString, texts);
+        const QList<int> f = Numbers(record);
         AppState state = StartedAs(0);
         state.Image.ModelName = model.toStdString();
         SetupChannelGrid(state.Grid, state.Image.ModelName);
-        state.Image.Channels.at(41) = record;
+        state.Image.Channels.at(41) = {f[0], f[1], std::uint8_t(f[2]), std::uint8_t(f[3]), std::uint8_t(f[4]),
+                                       std::uint8_t(f[5]), std::uint8_t(f[6]), f[7] == 1};
         RefreshChannelGrid(state.Image, state.Grid);
         QStringList shown;
         for (int col = 1; col <= 11; ++col)
             shown << QString::fromStdString(state.Grid.TextMatrix(42, col));
-        QCOMPARE(shown.join('|'), texts);
+        QCOMPARE(shown.join('/'), texts);
     }
 
     // On an empty channel the dialog shows the defaults and stores them; on a PMR

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include <QStringList>
+
 namespace kvr27::test {
 
 inline std::string ReadFileText(const std::filesystem::path& file)
@@ -18,6 +20,20 @@ inline std::string ReadFileText(const std::filesystem::path& file)
 inline void WriteFileText(const std::filesystem::path& file, const std::string& content)
 {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+}
+
+// The rows of tests/data/`file` whose first field is `kind`, split at "|", without
+// that field; "\r\n" in a field stands for a line end.
+inline QList<QStringList> DataRows(const char* file, const QString& kind)
+{
+    QList<QStringList> rows;
+    const std::string text = ReadFileText(std::filesystem::path(KVR27_TEST_DATA) / file);
+    for (QString line : QString::fromStdString(text).split('\n'))
+        if (line.startsWith(kind + '|'))
+            rows << line.replace("\\r\\n", "\r\n").split('|').mid(1);
+    if (rows.isEmpty())
+        qFatal("No %s rows in %s", qPrintable(kind), file);
+    return rows;
 }
 
 } // namespace kvr27::test

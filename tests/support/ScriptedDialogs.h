@@ -12,7 +12,7 @@ namespace kvr27::test {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    std::optional<PrintSetup> printSetup() override;
+    std::optional<PrintSetup> printSetup() override { return takeNext(printAnswers); }
 
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
@@ -21,8 +21,29 @@ public:
     std::vector<std::string> namesOffered;
 
 protected:
-    std::optional<std::string> chooseFileToOpen(const std::string& filter, const std::string& offeredName) override;
-    std::optional<std::string> chooseFileToSave(const std::string& filter, const std::string& offeredName) override;
+    std::optional<std::string> chooseFileToOpen(const std::string& filter, const std::string& offeredName) override
+    {
+        filtersAsked.push_back(filter);
+        namesOffered.push_back(offeredName);
+        return takeNext(openAnswers);
+    }
+    std::optional<std::string> chooseFileToSave(const std::string& filter, const std::string& offeredName) override
+    {
+        filtersAsked.push_back(filter);
+        namesOffered.push_back(offeredName);
+        return takeNext(saveAnswers);
+    }
+
+private:
+    template <typename T>
+    static std::optional<T> takeNext(std::deque<std::optional<T>>& answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 } // namespace kvr27::test
