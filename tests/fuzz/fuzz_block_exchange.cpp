@@ -15,6 +15,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <utility>
 
 using namespace kvr27;
 using namespace kvr27::fuzz;
@@ -22,8 +23,9 @@ using namespace kvr27::fuzz;
 namespace {
 
 // A port whose radio gives the same answer to any command; characters may wait
-// before the command, and more may come between the count and the taking.
-class AnswerPort : public Port {
+// before the command, and more may come between the count and the taking. Waiting
+// takes no time and progress goes nowhere.
+class AnswerPort : public Port, public Waiter, public ProgressSink {
 public:
     AnswerPort(std::string waiting, std::string answer, std::string late)
         : received_(std::move(waiting)), answer_(std::move(answer)), late_(std::move(late))
@@ -41,33 +43,20 @@ public:
     std::size_t bytesAvailable() override { return received_.size(); }
     std::string readAll() override
     {
-        std::string taken = std::move(received_);
-        received_.clear();
-        if (answered_) {
-            taken += late_;
-            late_.clear();
-        }
+        std::string taken = std::exchange(received_, {});
+        if (answered_)
+            taken += std::exchange(late_, {});
         return taken;
     }
     std::string deviceName(int) const override { return "fuzz"; }
+    void waitTick() override {}
+    void showProgress(ProgressTarget, const std::string&) override {}
 
     std::string written;
 
 private:
-    std::string received_;
-    std::string answer_;
-    std::string late_;
+    std::string received_, answer_, late_;
     bool answered_ = false;
-};
-
-class NoWait : public Waiter {
-public:
-    void waitTick() override {}
-};
-
-class NoProgress : public ProgressSink {
-public:
-    void showProgress(ProgressTarget, const std::string&) override {}
 };
 
 bool IsUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
@@ -79,6 +68,14 @@ std::string ExpectedReadCommand(unsigned address)
     char text[16];
     std::snprintf(text, sizeof text, "QZ~F%04XR\r", address);
     return text;
+}
+
+// A failed exchange says so once.
+void RequireOneError(const test::RecordingMessageSink& messages)
+{
+    Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage &&
+                messages.shown[0].icon == MessageIcon::Exclamation,
+            "failed exchange: not exactly one \"Read/Write Error\"");
 }
 
 enum Operation {
@@ -160,9 +157,7 @@ void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, Lin
         PropertyFailed(std::string(ok ? "accepted" : "refused") + " the answer \"" + answer + "\"");
     if (!ok) {
         Require(digits == untouched, "failed read changed the digits");
-        Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage
-                    && messages.shown[0].icon == MessageIcon::Exclamation,
-                "failed read: not exactly one \"Read/Write Error\"");
+        RequireOneError(messages);
         return;
     }
     Require(messages.shown.empty(), "read with a message");
@@ -190,9 +185,7 @@ void CheckWrite(Operation operation, AnswerPort& port, LinkSession& session, tes
     if (ok)
         Require(messages.shown.empty(), "write with a message");
     else
-        Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage
-                    && messages.shown[0].icon == MessageIcon::Exclamation,
-                "failed write: not exactly one \"Read/Write Error\"");
+        RequireOneError(messages);
 }
 
 } // namespace
@@ -211,10 +204,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string late = rest.substr(rest.size() - lateLength);
 
     AnswerPort port(waiting, answer, late);
-    NoWait waiter;
     test::RecordingMessageSink messages;
-    NoProgress progress;
-    LinkServices services{port, waiter, messages, progress};
+    LinkServices services{port, port, messages, port};
     LinkState link;
     LinkSession session{services, link, 1};
     if (operation == WriteBlock || operation == WriteCurrentChannel)

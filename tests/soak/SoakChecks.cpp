@@ -3,9 +3,10 @@
 #include "image/ModelRules.h"
 #include "link/BlockExchange.h"
 #include "link/MemoryMap.h"
+#include "support/ImageDifference.h"
 
-#include <array>
 #include <cstdio>
+#include <optional>
 #include <set>
 
 namespace kvr27::soak {
@@ -14,26 +15,17 @@ namespace {
 
 using Memory = sim::RadioEmulator::Memory;
 
-// The VFO settings a VFO read fills: all but the current channel.
+// What a VFO read fills (the VFO settings but the current channel) and what a
+// memory read fills (the channels and the current channel).
 VfoSettings VfoPart(const RadioImage& image)
 {
     VfoSettings vfo = image.Vfo;
     vfo.CurrentChannel = 0;
     return vfo;
 }
-
-// What a memory read fills: the channels and the current channel.
-struct ChannelPart {
-    ChannelTable Channels;
-    std::uint8_t CurrentChannel = 0;
-    bool operator==(const ChannelPart&) const = default;
-};
-ChannelPart ChannelsOf(const RadioImage& image) { return {image.Channels, image.Vfo.CurrentChannel}; }
-
-// What no transfer changes.
-bool RestEqual(const RadioImage& a, const RadioImage& b)
+std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image)
 {
-    return a.ModelName == b.ModelName && a.Defaults == b.Defaults && a.Vfo.ExtraBytes == b.Vfo.ExtraBytes;
+    return {image.Channels, image.Vfo.CurrentChannel};
 }
 
 // The image as the radio's memory gives it: what a whole read brings in.
@@ -55,63 +47,50 @@ RadioImage DecodeMemory(const Memory& memory, RadioImage image)
 // name none.
 std::optional<std::size_t> WrittenBlock(const std::string& command)
 {
-    if (command.size() < 10 || command.compare(0, 4, "QZ~F") != 0 || command[8] == 'R')
-        return std::nullopt;
     unsigned address = 0;
-    if (std::sscanf(command.substr(4, 4).c_str(), "%4x", &address) != 1)
+    if (command.size() < 10 || command.compare(0, 4, "QZ~F") != 0 || command[8] == 'R' ||
+        std::sscanf(command.substr(4, 4).c_str(), "%4x", &address) != 1)
         return std::nullopt;
     return address & ~0xFu;
 }
 
-// Old, new, both (they agree) or neither: which image a part of the result is.
-enum class Source { Old, New, Both, Mixed };
+// Whether a part of the result is the earlier image's, the whole run's (both when
+// they agree), or neither: mixed.
+struct Source {
+    bool old, whole;
+    bool mixed() const { return !old && !whole; }
+};
 template <typename T>
 Source SourceOf(const T& actual, const T& old, const T& whole)
 {
-    const bool isOld = actual == old, isNew = actual == whole;
-    return isOld && isNew ? Source::Both : isOld ? Source::Old : isNew ? Source::New : Source::Mixed;
-}
-bool IsOld(Source s) { return s == Source::Old || s == Source::Both; }
-bool IsNew(Source s) { return s == Source::New || s == Source::Both; }
-
-std::size_t NoticeCount(const CommandRun& run)
-{
-    std::size_t count = 0;
-    for (const auto& shown : run.Shown)
-        count += shown.question ? 0 : 1;
-    return count;
+    return {actual == old, actual == whole};
 }
 
-std::size_t TransfersOf(CommandKind kind) { return kind == CommandKind::ReadAll || kind == CommandKind::WriteAll ? 2 : 1; }
-
-void CheckReadImage(const CommandRun& run, bool failed, std::vector<std::string>& faults)
+void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
 {
     const RadioImage& after = run.After.Image;
     const Source vfo = SourceOf(VfoPart(after), VfoPart(run.Before.Image), VfoPart(run.Success.Image));
-    const Source channels = SourceOf(ChannelsOf(after), ChannelsOf(run.Before.Image), ChannelsOf(run.Success.Image));
-    if (vfo == Source::Mixed)
+    const Source channels = SourceOf(ChannelPart(after), ChannelPart(run.Before.Image), ChannelPart(run.Success.Image));
+    if (vfo.mixed())
         faults.push_back("VFO settings are neither the earlier ones nor the radio's");
-    if (channels == Source::Mixed)
+    if (channels.mixed())
         faults.push_back("channels are neither the earlier ones nor the radio's");
     const bool readsVfo = run.Kind != CommandKind::ReadMemory, readsChannels = run.Kind != CommandKind::ReadVfo;
-    if (!readsVfo && !IsOld(vfo))
+    if (!readsVfo && !vfo.old)
         faults.push_back("a memory read changed the VFO settings");
-    if (!readsChannels && !IsOld(channels))
+    if (!readsChannels && !channels.old)
         faults.push_back("a VFO read changed the channels");
-    if (!failed && ((readsVfo && !IsNew(vfo)) || (readsChannels && !IsNew(channels))))
-        faults.push_back("a successful read did not bring the radio's settings");
+    if (run.Failed && readsChannels && !channels.old)
+        faults.push_back("a failed read changed the channels");
     // The VFO read is the first four exchanges of Read > All: failing there, it
     // skips the memory read and leaves everything as it was.
-    const bool vfoReadFailed = failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4);
-    if (failed && readsChannels && !IsOld(channels))
-        faults.push_back("a failed read changed the channels");
-    if (vfoReadFailed && !IsOld(vfo))
+    if (run.Failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4) && !vfo.old)
         faults.push_back("a failed VFO read changed the VFO settings");
     // Independently of the in-process run: a whole read is the radio's memory decoded.
     const RadioImage decoded = DecodeMemory(run.MemoryAfter, after);
-    if (!failed && readsVfo && VfoPart(decoded) != VfoPart(after))
+    if (!run.Failed && readsVfo && VfoPart(decoded) != VfoPart(after))
         faults.push_back("VFO settings differ from the radio's memory");
-    if (!failed && readsChannels && ChannelsOf(decoded) != ChannelsOf(after))
+    if (!run.Failed && readsChannels && ChannelPart(decoded) != ChannelPart(after))
         faults.push_back("channels differ from the radio's memory");
     if (after.SettingsChanged || after.VfoChanged || after.ChannelsChanged)
         faults.push_back("a change flag is still set after the read");
@@ -119,16 +98,12 @@ void CheckReadImage(const CommandRun& run, bool failed, std::vector<std::string>
         faults.push_back("a read changed the radio's memory");
 }
 
-void CheckWriteImage(const CommandRun& run, bool failed, std::vector<std::string>& faults)
+void CheckWrite(const CommandRun& run, std::vector<std::string>& faults)
 {
-    const RadioImage& after = run.After.Image;
-    const RadioImage& before = run.Before.Image;
-    if (!failed && !(after.Vfo == run.Success.Image.Vfo && after.Channels == run.Success.Image.Channels))
-        faults.push_back("the image after a successful write is not what the write gives");
-    if (SourceOf(VfoPart(after), VfoPart(before), VfoPart(run.Success.Image)) == Source::Mixed)
+    const RadioImage &after = run.After.Image, &before = run.Before.Image, &whole = run.Success.Image;
+    if (SourceOf(VfoPart(after), VfoPart(before), VfoPart(whole)).mixed())
         faults.push_back("VFO settings are neither the earlier ones nor the written ones");
-    if (SourceOf(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, run.Success.Image.Vfo.CurrentChannel) ==
-        Source::Mixed)
+    if (SourceOf(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel).mixed())
         faults.push_back("the current channel is neither the earlier one nor the written one");
     if (after.Channels != before.Channels)
         faults.push_back("a write changed the channel table");
@@ -145,58 +120,53 @@ void CheckWriteImage(const CommandRun& run, bool failed, std::vector<std::string
     }
     for (std::size_t i = 0; i < run.MemoryAfter.size(); ++i) {
         const std::uint8_t now = run.MemoryAfter[i];
+        char where[80];
         if (now == run.MemoryBefore[i])
             continue;
-        char where[80];
-        if (!reached.contains(i & ~std::size_t{0xF})) {
+        if (!reached.contains(i & ~std::size_t{0xF}))
             std::snprintf(where, sizeof where, "the radio's byte %03zXh changed without a write to its block", i);
-            faults.push_back(where);
-        } else if (now != run.MemorySuccess[i]) {
+        else if (now != run.MemorySuccess[i])
             std::snprintf(where, sizeof where, "the radio's byte %03zXh holds %02X, neither old nor written", i, now);
-            faults.push_back(where);
-        }
+        else
+            continue;
+        faults.push_back(where);
     }
-    if (!failed && run.MemoryAfter != run.MemorySuccess)
+    if (!run.Failed && run.MemoryAfter != run.MemorySuccess)
         faults.push_back("the radio after a successful write differs from the whole write");
 }
 
 } // namespace
 
-std::string_view CommandName(CommandKind kind)
-{
-    static constexpr std::array<std::string_view, 6> Names = {
-        "Read > All", "Read > Vfo Mode", "Read > Memory Mode", "Write > All", "Write > Vfo Mode", "Write > Memory Mode"};
-    return Names[static_cast<std::size_t>(kind)];
-}
-
-bool IsRead(CommandKind kind) { return kind <= CommandKind::ReadMemory; }
-
-bool Failed(const CommandReport& report) { return report.Transfer && !report.Transfer->Result.ok(); }
-
 std::vector<std::string> CheckCommand(const CommandRun& run)
 {
     std::vector<std::string> faults;
-    const bool failed = run.Failed;
-    if (failed != run.FaultExpectedToFail)
-        faults.push_back(failed ? "failed where the in-process radio with the same fault succeeds"
-                                : "succeeded where the in-process radio with the same fault fails");
-    const std::size_t notices = NoticeCount(run);
-    if (failed ? notices == 0 || notices > TransfersOf(run.Kind) : notices != 0)
-        faults.push_back(std::to_string(notices) + " messages for a command that " + (failed ? "failed" : "succeeded"));
+    if (run.Failed != run.FaultExpectedToFail)
+        faults.push_back(run.Failed ? "failed where the in-process radio with the same fault succeeds"
+                                    : "succeeded where the in-process radio with the same fault fails");
+    std::size_t notices = 0;
+    for (const auto& shown : run.Shown)
+        notices += shown.question ? 0 : 1;
+    const std::size_t transfers = run.Kind == CommandKind::ReadAll || run.Kind == CommandKind::WriteAll ? 2 : 1;
+    if (run.Failed ? notices == 0 || notices > transfers : notices != 0)
+        faults.push_back(std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
     for (const auto& shown : run.Shown) {
         if (!shown.question && shown.text != ReadWriteErrorMessage && shown.text != ModelMismatchMessage)
             faults.push_back("unexpected message: " + shown.text);
     }
-    const RadioImage& after = run.After.Image;
-    if (!RestEqual(after, run.Before.Image))
+    const RadioImage &after = run.After.Image, &before = run.Before.Image;
+    if (after.ModelName != before.ModelName || !(after.Defaults == before.Defaults) ||
+        after.Vfo.ExtraBytes != before.Vfo.ExtraBytes)
         faults.push_back("the model, the defaults or the extra bytes changed");
-    const std::uint8_t radioCode = run.MemoryAfter[ModelCodeAddress];
-    if (after.ModelCode != run.Before.Image.ModelCode && after.ModelCode != radioCode)
+    if (after.ModelCode != before.ModelCode && after.ModelCode != run.MemoryAfter[ModelCodeAddress])
         faults.push_back("the model code is neither the earlier one nor the radio's");
+    if (const std::string difference = test::ImageDifference(after, run.Success.Image); !run.Failed && !difference.empty())
+        faults.push_back((IsRead(run.Kind) ? "a successful read did not bring the radio's settings: "
+                                           : "the image after a successful write is not what the write gives: ") +
+                         difference);
     if (IsRead(run.Kind))
-        CheckReadImage(run, failed, faults);
+        CheckRead(run, faults);
     else
-        CheckWriteImage(run, failed, faults);
+        CheckWrite(run, faults);
     if (!run.PortOpen || run.After.Link.OpenPortNumber != run.After.ComIndex + 1)
         faults.push_back("the port is not open on COM" + std::to_string(run.After.ComIndex + 1));
     return faults;

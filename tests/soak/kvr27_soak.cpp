@@ -12,9 +12,9 @@
 // must close the old port and open the new one.
 #include "DemoRadio.h"
 #include "LinkRig.h"
+#include "PtyRadio.h"
 #include "RandomRadio.h"
 #include "SoakChecks.h"
-#include "ThreadRadio.h"
 #include "image/ChannelGrid.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
@@ -23,13 +23,17 @@
 
 #include <QCoreApplication>
 
+#include <pthread.h>
+
 #include <array>
 #include <chrono>
-#include <cstdlib>
+#include <csignal>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 using namespace kvr27;
 using namespace kvr27::soak;
@@ -42,31 +46,83 @@ namespace {
 constexpr auto LateBy = std::chrono::milliseconds(150);
 // Long enough for a late answer to reach the line before the radio stops.
 constexpr auto SettleAfterDelay = std::chrono::milliseconds(350);
-// The share of commands run without a fault.
-constexpr double NoFaultShare = 0.2;
-
-struct Options {
-    std::optional<int> count;
-    std::optional<int> seconds;
-    std::uint64_t seed = 0;
-    int model = 0;
-};
 
 constexpr std::array<Fault, 8> Faults = {Fault::Silence, Fault::ShortAnswer, Fault::LongAnswer, Fault::Error,
                                          Fault::Payload, Fault::NonHex,      Fault::Delay,      Fault::HangUp};
-
 // In the order of sim::Fault; a wrong store is a radio fault the read-back reports, not soaked.
-const char* FaultName(Fault fault)
-{
-    static constexpr std::array<const char*, 10> Names = {"none",   "silence", "short",  "long",   "err",
-                                                          "payload", "nonhex", "delay", "hangup", "wrongstore"};
-    return Names[static_cast<std::size_t>(fault)];
-}
+constexpr std::array<const char*, 10> FaultNames = {"none",    "silence", "short", "long",   "err",
+                                                    "payload", "nonhex",  "delay", "hangup", "wrongstore"};
+constexpr std::array<test::DataCommand, 6> Commands = {test::ReadAll,  test::ReadVfo,  test::ReadMemory,
+                                                       test::WriteAll, test::WriteVfo, test::WriteMemory};
+constexpr std::array<const char*, 6> CommandNames = {"Read > All",  "Read > Vfo Mode",  "Read > Memory Mode",
+                                                     "Write > All", "Write > Vfo Mode", "Write > Memory Mode"};
+
+// The stop signal of the radio thread's wait is blocked in every thread, so it is
+// only taken inside PtyRadio's wait (which unblocks it); its handler sets the flag
+// PtyRadio checks.
+volatile std::sig_atomic_t StopRequested = 0;
+sigset_t WaitMask;
+
+// A new radio with `memory` on a new pseudo-terminal reached through COM option
+// `comIndex`, answered by a thread of this process while a command runs. Between
+// commands the thread is stopped, so the soak can look at the radio and switch its
+// fault without sharing anything with a running thread.
+class ThreadRadio {
+public:
+    ThreadRadio(const Memory& memory, int comIndex) : pty_(radio, true, LateBy)
+    {
+        static std::once_flag once;
+        std::call_once(once, [] {
+            struct sigaction action {};
+            action.sa_handler = [](int) { StopRequested = 1; };
+            sigaction(SIGUSR1, &action, nullptr);
+            sigset_t stop;
+            sigemptyset(&stop);
+            sigaddset(&stop, SIGUSR1);
+            pthread_sigmask(SIG_BLOCK, &stop, &WaitMask);
+            sigdelset(&WaitMask, SIGUSR1);
+        });
+        radio.memory() = memory;
+        if (const PortOpening opened = pty_.open(); !opened.ok()) {
+            std::cerr << "cannot make a pseudo-terminal: " << opened.Reason << '\n';
+            std::exit(2);
+        }
+        qputenv(("KVR27_COM" + std::to_string(comIndex + 1)).c_str(), QByteArray::fromStdString(pty_.devicePath()));
+    }
+    ~ThreadRadio() { stop(); }
+
+    void start()
+    {
+        StopRequested = 0;
+        thread_ = std::thread([this] { pty_.run(StopRequested, WaitMask); });
+    }
+    // Keeps answering for `settle` more (so late characters reach the line), then
+    // stops. A radio that hung up has stopped on its own.
+    void stop(std::chrono::milliseconds settle = {})
+    {
+        if (!thread_.joinable())
+            return;
+        std::this_thread::sleep_for(settle);
+        pthread_kill(thread_.native_handle(), SIGUSR1);
+        thread_.join();
+    }
+
+    sim::RadioEmulator radio; // touch it only while the thread is stopped
+
+private:
+    sim::PtyRadio pty_;
+    std::thread thread_;
+};
+
+struct Options {
+    std::optional<int> count, seconds;
+    std::uint64_t seed = std::random_device{}();
+    int model = 0;
+};
 
 std::optional<Options> ParseOptions(const QStringList& args)
 {
     Options options;
-    options.seed = std::random_device{}();
     bool ok = args.size() % 2 == 1;
     for (int i = 1; ok && i + 1 < args.size(); i += 2) {
         const QString& value = args[i + 1];
@@ -86,32 +142,24 @@ std::optional<Options> ParseOptions(const QStringList& args)
     return options;
 }
 
-CommandReport RunCommand(CommandKind kind, AppState& state, LinkServices& services)
-{
-    static constexpr std::array<test::DataCommand, 6> Commands = {test::ReadAll,  test::ReadVfo,  test::ReadMemory,
-                                                                  test::WriteAll, test::WriteVfo, test::WriteMemory};
-    return test::RunCommand(Commands[static_cast<std::size_t>(kind)], state, services);
-}
+bool Failed(const CommandReport& report) { return report.Transfer && !report.Transfer->Result.ok(); }
 
-// The same command on the in-process radio: its exchanges, the state and memory it
-// leaves, whether it failed.
-struct InProcessRun {
-    std::size_t exchanges = 0;
-    AppState state;
-    Memory memory{};
-    bool failed = false;
-};
-
-InProcessRun RunInProcess(CommandKind kind, const AppState& state, const Memory& memory, Fault fault, int after,
-                          const std::string& payload)
+// The same command on the in-process radio: its exchanges, and the state and memory
+// it leaves in `run` (as the whole run without a fault); whether it failed.
+bool RunInProcess(CommandRun& run, Fault fault, int after, const std::string& payload, std::size_t* exchanges)
 {
     test::LinkRig rig;
-    rig.state = state;
+    rig.state = run.Before;
     rig.state.Link = LinkState{};
-    rig.radio.memory() = memory;
+    rig.radio.memory() = run.MemoryBefore;
     rig.radio.setFault(fault, after, payload);
-    const bool failed = Failed(RunCommand(kind, rig.state, rig.services));
-    return {rig.radio.commands().size(), rig.state, rig.radio.memory(), failed};
+    const bool failed = Failed(rig.run(Commands[static_cast<std::size_t>(run.Kind)]));
+    if (exchanges) {
+        *exchanges = rig.radio.commands().size();
+        run.Success = rig.state;
+        run.MemorySuccess = rig.radio.memory();
+    }
+    return failed;
 }
 
 // A payload no read takes for data (never 32 hex digits), some of which a write
@@ -120,10 +168,9 @@ std::string RandomPayload(Random& random)
 {
     static constexpr std::string_view Characters = "0123456789ABCDEFERR OKok\r\nxyz~";
     static constexpr std::array<int, 10> Lengths = {0, 1, 2, 2, 3, 3, 4, 31, 33, 36};
-    const int length = Lengths[std::uniform_int_distribution<std::size_t>(0, Lengths.size() - 1)(random)];
     std::string text;
-    for (int i = 0; i < length; ++i)
-        text += Characters[std::uniform_int_distribution<std::size_t>(0, Characters.size() - 1)(random)];
+    for (int i = Lengths[static_cast<std::size_t>(Between(random, 0, 9))]; i > 0; --i)
+        text += Characters[static_cast<std::size_t>(Between(random, 0, static_cast<int>(Characters.size()) - 1))];
     return text;
 }
 
@@ -136,30 +183,8 @@ std::uint8_t RandomModelCode(Random& random, std::string_view modelName)
     }
     if (codes.empty())
         return StartupModelForOption(0).ModelCode;
-    return codes[std::uniform_int_distribution<std::size_t>(0, codes.size() - 1)(random)];
+    return codes[static_cast<std::size_t>(Between(random, 0, static_cast<int>(codes.size()) - 1))];
 }
-
-// A new radio with `memory` on a new pseudo-terminal, reached through COM option
-// `comIndex`.
-std::unique_ptr<ThreadRadio> PlugInRadio(const Memory& memory, int comIndex)
-{
-    auto radio = std::make_unique<ThreadRadio>(memory, LateBy);
-    if (const PortOpening opened = radio->open(); !opened.ok()) {
-        std::cerr << "cannot make a pseudo-terminal: " << opened.Reason << '\n';
-        std::exit(2);
-    }
-    qputenv(("KVR27_COM" + std::to_string(comIndex + 1)).c_str(), QByteArray::fromStdString(radio->device()));
-    return radio;
-}
-
-struct Figures {
-    int commands = 0;
-    int failedCommands = 0;
-    int problems = 0;
-    // Per fault: injected, and of these the answers the program rightly took as valid.
-    std::map<std::string, std::pair<int, int>> byFault;
-    int portSwitches = 0;
-};
 
 } // namespace
 
@@ -179,8 +204,8 @@ int main(int argc, char** argv)
     // Writes are read back, as in the program; the backup read before a write is
     // left out (it is a Read > All, soaked as such, and would triple each write).
     state.Safeguards = {true, false, false};
-    std::uint8_t modelCode = RandomModelCode(random, state.Image.ModelName);
-    auto radio = PlugInRadio(sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode)), 0);
+    const std::uint8_t modelCode = RandomModelCode(random, state.Image.ModelName);
+    auto radio = std::make_unique<ThreadRadio>(sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode)), 0);
 
     QtPort port{SystemSerialDeviceLookup({})};
     QtWaiter waiter;
@@ -188,48 +213,46 @@ int main(int argc, char** argv)
     test::RecordingProgress progress;
     LinkServices services{port, waiter, messages, progress};
 
-    Figures figures;
+    int commands = 0, failedCommands = 0, problemCount = 0, portSwitches = 0;
+    // Per fault: injected, and of these the answers the program rightly took as valid.
+    std::map<std::string, std::pair<int, int>> byFault;
     const auto start = Clock::now();
-    while (options->count ? figures.commands < *options->count
-                          : Clock::now() - start < std::chrono::seconds(*options->seconds)) {
-        const auto kind = static_cast<CommandKind>(std::uniform_int_distribution<int>(0, 5)(random));
-        sim::RadioEmulator& emulator = radio->radio();
+    while (options->count ? commands < *options->count : Clock::now() - start < std::chrono::seconds(*options->seconds)) {
+        CommandRun run;
+        run.Kind = static_cast<CommandKind>(Between(random, 0, 5));
+        sim::RadioEmulator& emulator = radio->radio;
         // Reads meet new radio contents, writes new edits, so both really change something.
-        if (IsRead(kind) && std::bernoulli_distribution(0.8)(random))
+        if (IsRead(run.Kind) && Chance(random, 0.8))
             emulator.memory() = sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode));
-        if (!IsRead(kind)) {
+        if (!IsRead(run.Kind)) {
             EditImage(random, state.Image);
             test::RecordingMessageSink silent;
             FillVfoWindow(state.Image, state.Vfo, silent);
             RefreshChannelGrid(state.Image, state.Grid);
         }
-        state.Image.SettingsChanged = std::bernoulli_distribution(0.5)(random);
-
-        CommandRun run;
-        run.Kind = kind;
+        state.Image.SettingsChanged = Chance(random, 0.5);
         run.Before = state;
         run.MemoryBefore = emulator.memory();
-        const InProcessRun whole = RunInProcess(kind, state, run.MemoryBefore, Fault::None, 0, {});
-        run.Success = whole.state;
-        run.MemorySuccess = whole.memory;
+        std::size_t exchanges = 0;
+        RunInProcess(run, Fault::None, 0, {}, &exchanges);
 
+        // A fault at a random exchange of four commands in five.
         Fault fault = Fault::None;
         int position = 0;
         std::string payload;
-        if (!std::bernoulli_distribution(NoFaultShare)(random) && whole.exchanges > 0) {
-            fault = Faults[std::uniform_int_distribution<std::size_t>(0, Faults.size() - 1)(random)];
-            position = std::uniform_int_distribution<int>(0, static_cast<int>(whole.exchanges) - 1)(random);
+        if (!Chance(random, 0.2) && exchanges > 0) {
+            fault = Faults[static_cast<std::size_t>(Between(random, 0, Faults.size() - 1))];
+            position = Between(random, 0, static_cast<int>(exchanges) - 1);
             if (fault == Fault::Payload)
                 payload = RandomPayload(random);
         }
-        run.FaultExpectedToFail = RunInProcess(kind, state, run.MemoryBefore, fault, position, payload).failed;
+        run.FaultExpectedToFail = RunInProcess(run, fault, position, payload, nullptr);
 
-        const std::size_t received = emulator.commands().size();
-        const std::size_t shown = messages.shown.size();
+        const std::size_t received = emulator.commands().size(), shown = messages.shown.size();
         emulator.setFault(fault, static_cast<int>(received) + position, payload);
         const auto began = Clock::now();
         radio->start();
-        const CommandReport report = RunCommand(kind, state, services);
+        const CommandReport report = test::RunCommand(Commands[static_cast<std::size_t>(run.Kind)], state, services);
         radio->stop(fault == Fault::Delay ? SettleAfterDelay : std::chrono::milliseconds(0));
         const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began);
 
@@ -241,40 +264,38 @@ int main(int argc, char** argv)
         run.Failed = Failed(report);
         const std::vector<std::string> problems = CheckCommand(run);
 
-        const bool failed = run.Failed;
-        ++figures.commands;
-        figures.failedCommands += failed ? 1 : 0;
-        auto& [injected, taken] = figures.byFault[FaultName(fault)];
+        ++commands;
+        failedCommands += run.Failed ? 1 : 0;
+        auto& [injected, taken] = byFault[FaultNames[static_cast<std::size_t>(fault)]];
         ++injected;
-        taken += fault != Fault::None && !failed ? 1 : 0;
-        figures.problems += static_cast<int>(problems.size());
-        std::cout << figures.commands << ". " << CommandName(kind) << ", fault " << FaultName(fault);
+        taken += fault != Fault::None && !run.Failed ? 1 : 0;
+        problemCount += static_cast<int>(problems.size());
+        std::cout << commands << ". " << CommandNames[static_cast<std::size_t>(run.Kind)] << ", fault "
+                  << FaultNames[static_cast<std::size_t>(fault)];
         if (fault != Fault::None)
-            std::cout << " after " << position << " of " << whole.exchanges << " exchanges";
+            std::cout << " after " << position << " of " << exchanges << " exchanges";
         if (fault == Fault::Payload)
             std::cout << " (\"" << QByteArray::fromStdString(payload).toPercentEncoding().toStdString() << "\")";
-        std::cout << ": " << (failed ? "failed" : "ok") << ", " << run.Received.size() << " exchanges, "
+        std::cout << ": " << (run.Failed ? "failed" : "ok") << ", " << run.Received.size() << " exchanges, "
                   << took.count() << " ms" << (problems.empty() ? "" : "  <-- FAULT") << std::endl;
         for (const std::string& problem : problems)
             std::cout << "    " << problem << std::endl;
 
         if (emulator.hungUp()) {
             // Plugged in again, behind the other COM option.
-            const Memory memory = emulator.memory();
             state.ComIndex = 1 - state.ComIndex;
-            radio = PlugInRadio(memory, state.ComIndex);
-            ++figures.portSwitches;
+            radio = std::make_unique<ThreadRadio>(emulator.memory(), state.ComIndex);
+            ++portSwitches;
         }
     }
 
-    std::cout << "\n" << figures.commands << " commands, "
-              << figures.failedCommands << " failed, " << figures.portSwitches
+    std::cout << "\n" << commands << " commands, " << failedCommands << " failed, " << portSwitches
               << " radios plugged in again after a hang-up, "
               << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count() << " s\n";
     std::cout << "faults (of which the program rightly took the answer as valid):";
-    for (const auto& [name, counts] : figures.byFault)
+    for (const auto& [name, counts] : byFault)
         std::cout << ' ' << name << ' ' << counts.first << " (" << counts.second << ')';
-    std::cout << "\nseed " << options->seed << ": " << figures.problems
-              << (figures.problems == 0 ? " problems: no lost or mixed image" : " problems") << std::endl;
-    return figures.problems == 0 ? 0 : 1;
+    std::cout << "\nseed " << options->seed << ": " << problemCount
+              << (problemCount == 0 ? " problems: no lost or mixed image" : " problems") << std::endl;
+    return problemCount == 0 ? 0 : 1;
 }
