@@ -33,37 +33,24 @@ inline void Require(bool holds, std::string_view what)
 using test::ImageDifference;
 using test::StateDifference;
 
-// A file in memory holding the fuzz input, opened by name like any other file.
-class InputFile {
-public:
-    InputFile() : fd_(memfd_create("kvr27-fuzz-input", 0)), name_("/proc/self/fd/" + std::to_string(fd_))
-    {
-        Require(fd_ >= 0, "memfd_create");
-    }
-    ~InputFile() { close(fd_); }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    // Replaces the file's content; returns its name.
-    const std::string& hold(std::string_view content)
-    {
-        Require(ftruncate(fd_, 0) == 0, "ftruncate");
-        Require(pwrite(fd_, content.data(), content.size(), 0) == static_cast<ssize_t>(content.size()), "pwrite");
-        return name_;
-    }
-
-private:
-    int fd_;
-    std::string name_;
-};
+// Puts `content` into a file in memory, opened by name like any other file; returns
+// the name.
+inline const std::string& HoldInFile(std::string_view content)
+{
+    static const int fd = memfd_create("kvr27-fuzz-input", 0);
+    static const std::string name = "/proc/self/fd/" + std::to_string(fd);
+    Require(fd >= 0 && ftruncate(fd, 0) == 0 &&
+                pwrite(fd, content.data(), content.size(), 0) == static_cast<ssize_t>(content.size()),
+            "input file");
+    return name;
+}
 
 // Runs `check` on the input, held in a file, from the start-up state of each of the
 // five start window options, with unsaved changes so a load or an import has a flag
 // to clear.
 inline void CheckEveryModel(const std::uint8_t* data, std::size_t size,
-                            void (*check)(const AppState& start, InputFile& file, std::string_view input))
+                            void (*check)(const AppState& start, std::string_view input))
 {
-    static InputFile file;
     static const auto starts = [] {
         std::array<AppState, 5> made;
         for (int option = 0; option < 5; ++option) {
@@ -73,7 +60,7 @@ inline void CheckEveryModel(const std::uint8_t* data, std::size_t size,
         return made;
     }();
     for (const AppState& start : starts)
-        check(start, file, {reinterpret_cast<const char*>(data), size});
+        check(start, {reinterpret_cast<const char*>(data), size});
 }
 
 // A file command refused its input: the state is as it was and "File reading

@@ -1,7 +1,7 @@
 // kvr27-soak: a long series of Data menu commands through the program's own serial
 // port code (QtPort, QtWaiter) against the radio emulator on a pseudo-terminal,
 // with a fault of the radio at a random exchange of most commands. After each
-// command it checks what must hold whatever the radio did (SoakChecks) and prints
+// command it checks what must hold whatever the radio did (CheckCommand) and prints
 // a line; at the end the figures. The seed is printed so a failure can be replayed.
 //
 //   kvr27-soak [--count N | --seconds S] [--seed N] [--model OPTION]
@@ -13,11 +13,14 @@
 #include "DemoRadio.h"
 #include "LinkRig.h"
 #include "PtyRadio.h"
-#include "RandomRadio.h"
-#include "SoakChecks.h"
 #include "image/ChannelGrid.h"
+#include "image/Labels.h"
 #include "image/ModelRules.h"
+#include "image/Startup.h"
 #include "image/VfoCodec.h"
+#include "link/BlockExchange.h"
+#include "link/MemoryMap.h"
+#include "support/ImageDifference.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 
@@ -28,20 +31,303 @@
 #include <array>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <random>
+#include <set>
 #include <thread>
 
 using namespace kvr27;
-using namespace kvr27::soak;
 using sim::Fault;
 using Memory = sim::RadioEmulator::Memory;
 using Clock = std::chrono::steady_clock;
+using Random = std::mt19937_64;
 
 namespace {
+
+int Between(Random& random, int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+bool Chance(Random& random, double p) { return std::bernoulli_distribution(p)(random); }
+
+// Random but valid radio contents: settings the program's windows take without a
+// word (frequencies inside the radio's transmit range, squelch 0 to 20, PMR channel
+// 1 to 8, codes inside their lists), random channels of the model's kinds with some
+// of them disabled, and random edits of an image before a write.
+
+std::uint8_t Code(Random& random, std::size_t values)
+{
+    return static_cast<std::uint8_t>(Between(random, 0, static_cast<int>(values) - 1));
+}
+
+// A frequency on the 6.25 kHz raster inside the transmit range of the radio's code
+// (10 Hz units, high exclusive); the sub-variants, which have none, stay on LPD.
+std::int32_t FrequencyIn(Random& random, const RadioImage& image)
+{
+    std::pair<std::int32_t, std::int32_t> range{43306000, 43478500};
+    for (const TransmitRange& row : TransmitRanges) {
+        if (row.ModelName == image.ModelName && (row.Codes[0] == image.ModelCode || row.Codes[1] == image.ModelCode))
+            range = {row.Low, row.High};
+    }
+    return range.first + 625 * Between(random, 0, (range.second - range.first - 1) / 625);
+}
+
+// An offset of 0 to 99.995 MHz on the 5 kHz raster.
+std::int32_t Offset(Random& random) { return 500 * Between(random, 0, 19999); }
+
+// A bit group of a settings byte and the number of values the windows take for it.
+struct Group {
+    std::uint8_t& byte;
+    BitField field;
+    std::size_t values;
+};
+
+void RandomVfo(Random& random, RadioImage& image)
+{
+    VfoSettings& v = image.Vfo;
+    v.Frequency = FrequencyIn(random, image);
+    v.ShiftFreq = Offset(random);
+    v.RptShiftFreq = Offset(random);
+    v.VfoReserved1 = Code(random, 256);
+    v.VfoReserved2 = Code(random, 256);
+    v.TxTone = Code(random, ToneLabels.size());
+    v.RxTone = Code(random, ToneLabels.size());
+    v.RptTone = Code(random, ToneLabels.size());
+    v.PmrTone = Code(random, PmrToneLabels.size());
+    v.PmrChannel = static_cast<std::uint8_t>(Between(random, 1, 8));
+    v.LockPowerTone = v.BatteryBeepSquelch = v.BellShiftStep = v.BcloCallTot = v.SkipScanApo = v.EpoLamp = v.RptFlags = 0;
+    const Group groups[] = {
+        {v.LockPowerTone, Bits::KeyLock, 2}, {v.LockPowerTone, Bits::LowPower, 2},
+        {v.LockPowerTone, Bits::ToneSet, ToneSetLabels.size()}, {v.BatteryBeepSquelch, Bits::Squelch, 21},
+        {v.BatteryBeepSquelch, Bits::BatteryType, 2}, {v.BatteryBeepSquelch, Bits::Beep, 2},
+        {v.BatteryBeepSquelch, Bits::BatterySave, 2}, {v.BellShiftStep, Bits::Shift, ShiftLabels.size()},
+        {v.BellShiftStep, Bits::Step, StepLabels.size()}, {v.BellShiftStep, Bits::Bell, 2},
+        {v.BellShiftStep, Bits::StandbyBeep, 2}, {v.BcloCallTot, Bits::Bclo, 2},
+        {v.BcloCallTot, Bits::CallTone, CallToneLabels.size()}, {v.BcloCallTot, Bits::Tot, TotLabels.size()},
+        {v.SkipScanApo, Bits::ScanSkip, 2}, {v.SkipScanApo, Bits::ScanMode, 2},
+        {v.SkipScanApo, Bits::Apo, ApoLabels.size()}, {v.EpoLamp, Bits::Epo, 2}, {v.EpoLamp, Bits::Lamp, 3},
+        {v.RptFlags, Bits::RptToneOn, 2}, {v.RptFlags, Bits::RptShift, 3}};
+    for (const Group& group : groups)
+        group.byte = group.field.put(group.byte, Code(random, group.values));
+}
+
+// A channel of the kinds the model holds: LPD or PMR on the dual-band radio, PMR
+// only on the PMR variant, frequencies elsewhere.
+ChannelRecord RandomChannel(Random& random, const RadioImage& image)
+{
+    ChannelRecord c;
+    const bool dualBand = IsDualBandModel(image.ModelName);
+    const bool pmr = image.ModelName == ModelPAPmrOnly || (dualBand && Chance(random, 0.3));
+    const std::uint8_t mode = image.ModelName == ModelPAPmrOnly ? ModePmrFlag : !dualBand ? 0 : pmr ? ModePmrFlag : ModeLpdFlag;
+    c.Frequency = pmr ? Between(random, 1, 8) * PmrChannelUnit : FrequencyIn(random, image);
+    c.ShiftFreq = pmr ? 0 : Offset(random);
+    c.TxTone = Code(random, ToneLabels.size());
+    c.RxTone = Code(random, ToneLabels.size());
+    c.PmrTone = Code(random, PmrToneLabels.size());
+    c.ChannelFlags = Bits::ChannelShift.put(Bits::ChannelToneSet.put(mode, Code(random, 3)), Code(random, 3));
+    c.ChannelFlags = Bits::ChannelBclo.put(Bits::ChannelSkip.put(c.ChannelFlags, Code(random, 2)), Code(random, 2));
+    c.Step = Code(random, StepLabels.size());
+    c.Enabled = Chance(random, 0.4);
+    return c;
+}
+
+// The image of a radio of start window option `option` reporting `modelCode`, with
+// random VFO settings and channels; CurrentChannel is the first enabled channel + 1.
+RadioImage RandomRadioImage(Random& random, int option, std::uint8_t modelCode)
+{
+    RadioImage image;
+    InitialiseRadioImage(image, option);
+    image.ModelCode = modelCode;
+    RandomVfo(random, image);
+    image.Vfo.CurrentChannel = 0;
+    for (int n = ChannelTable::Count - 1; n >= 0; --n) {
+        image.Channels.at(n) = RandomChannel(random, image);
+        if (image.Channels.at(n).Enabled)
+            image.Vfo.CurrentChannel = static_cast<std::uint8_t>(n + 1);
+    }
+    return image;
+}
+
+// Changes a few channels and sometimes the VFO settings, as a user would in the
+// editors; now and then a channel outside the transmit range, which a memory write
+// leaves out.
+void EditImage(Random& random, RadioImage& image)
+{
+    if (Chance(random, 0.5))
+        RandomVfo(random, image);
+    for (int i = Between(random, 1, 12); i > 0; --i) {
+        ChannelRecord& channel = image.Channels.at(Between(random, 0, ChannelTable::Count - 1));
+        if (Chance(random, 0.5))
+            channel = RandomChannel(random, image);
+        else
+            channel.Enabled = !channel.Enabled;
+    }
+    if (Chance(random, 0.15)) {
+        // Above every model's range: the memory write leaves it out.
+        ChannelRecord& channel = image.Channels.at(Between(random, 0, ChannelTable::Count - 1));
+        channel = RandomChannel(random, image);
+        channel.ChannelFlags = static_cast<std::uint8_t>(channel.ChannelFlags & ~0x0Cu);
+        if (IsDualBandModel(image.ModelName))
+            channel.ChannelFlags |= ModeLpdFlag;
+        channel.Frequency = 48000000;
+        channel.Enabled = true;
+    }
+    image.SettingsChanged = true;
+}
+
+enum class CommandKind { ReadAll, ReadVfo, ReadMemory, WriteAll, WriteVfo, WriteMemory };
+inline bool IsRead(CommandKind kind) { return kind <= CommandKind::ReadMemory; }
+
+// One command: the state and the radio before it, what the same command gives on
+// the in-process radio without a fault (the whole success) and with the same fault,
+// and what the program and the radio on the pseudo-terminal hold after it.
+struct CommandRun {
+    CommandKind Kind = CommandKind::ReadAll;
+    AppState Before, Success, After;
+    sim::RadioEmulator::Memory MemoryBefore{}, MemorySuccess{}, MemoryAfter{};
+    bool FaultExpectedToFail = false;      // the in-process run with the same fault failed
+    std::vector<std::string> Received;     // commands the radio received during the command
+    std::vector<test::ShownMessage> Shown; // messages and questions during the command
+    bool PortOpen = false;
+    bool Failed = false; // the command ended in failure
+};
+
+// What a VFO read fills (the VFO settings but the current channel) and what a
+// memory read fills (the channels and the current channel).
+VfoSettings VfoPart(const RadioImage& image)
+{
+    VfoSettings vfo = image.Vfo;
+    vfo.CurrentChannel = 0;
+    return vfo;
+}
+std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image)
+{
+    return {image.Channels, image.Vfo.CurrentChannel};
+}
+
+// The block a write command names ("QZ~F0715OW.." names the block at 710h); reads
+// name none.
+std::optional<std::size_t> WrittenBlock(const std::string& command)
+{
+    unsigned address = 0;
+    if (command.size() < 10 || command.compare(0, 4, "QZ~F") != 0 || command[8] == 'R' ||
+        std::sscanf(command.substr(4, 4).c_str(), "%4x", &address) != 1)
+        return std::nullopt;
+    return address & ~0xFu;
+}
+
+// Whether a part of the result is the earlier image's, the whole run's (both when
+// they agree), or neither: mixed.
+struct Source {
+    bool old, whole;
+    bool mixed() const { return !old && !whole; }
+};
+template <typename T>
+Source SourceOf(const T& actual, const T& old, const T& whole)
+{
+    return {actual == old, actual == whole};
+}
+
+// A read: each part it reads wholly the earlier one or the radio's, the rest kept.
+void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
+{
+    const RadioImage& after = run.After.Image;
+    const Source vfo = SourceOf(VfoPart(after), VfoPart(run.Before.Image), VfoPart(run.Success.Image));
+    const Source channels = SourceOf(ChannelPart(after), ChannelPart(run.Before.Image), ChannelPart(run.Success.Image));
+    if (vfo.mixed())
+        faults.push_back("VFO settings are neither the earlier ones nor the radio's");
+    if (channels.mixed())
+        faults.push_back("channels are neither the earlier ones nor the radio's");
+    const bool readsVfo = run.Kind != CommandKind::ReadMemory, readsChannels = run.Kind != CommandKind::ReadVfo;
+    // The VFO read is the first four exchanges of Read > All: failing there, it
+    // skips the memory read and leaves everything as it was.
+    if (!vfo.old && (!readsVfo || (run.Failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4))))
+        faults.push_back(readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
+    if (!channels.old && (!readsChannels || run.Failed))
+        faults.push_back(readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
+    if (after.SettingsChanged || after.VfoChanged || after.ChannelsChanged)
+        faults.push_back("a change flag is still set after the read");
+    if (run.MemoryAfter != run.MemoryBefore)
+        faults.push_back("a read changed the radio's memory");
+}
+
+// A write: the VFO settings and the current channel wholly the earlier or the
+// written ones, the channels and change flags kept; the radio changed only in
+// blocks whose write command it received, each byte as it was or as written.
+void CheckWrite(const CommandRun& run, std::vector<std::string>& faults)
+{
+    const RadioImage &after = run.After.Image, &before = run.Before.Image, &whole = run.Success.Image;
+    if (SourceOf(VfoPart(after), VfoPart(before), VfoPart(whole)).mixed())
+        faults.push_back("VFO settings are neither the earlier ones nor the written ones");
+    if (SourceOf(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel).mixed())
+        faults.push_back("the current channel is neither the earlier one nor the written one");
+    if (after.Channels != before.Channels)
+        faults.push_back("a write changed the channel table");
+    if (after.SettingsChanged != before.SettingsChanged || after.VfoChanged != before.VfoChanged ||
+        after.ChannelsChanged != before.ChannelsChanged)
+        faults.push_back("a write changed a change flag");
+    std::set<std::size_t> reached;
+    for (const std::string& command : run.Received) {
+        if (auto block = WrittenBlock(command))
+            reached.insert(*block);
+    }
+    for (std::size_t i = 0; i < run.MemoryAfter.size(); ++i) {
+        const std::uint8_t now = run.MemoryAfter[i];
+        char where[80];
+        if (now == run.MemoryBefore[i])
+            continue;
+        if (!reached.contains(i & ~std::size_t{0xF}))
+            std::snprintf(where, sizeof where, "the radio's byte %03zXh changed without a write to its block", i);
+        else if (now != run.MemorySuccess[i])
+            std::snprintf(where, sizeof where, "the radio's byte %03zXh holds %02X, neither old nor written", i, now);
+        else
+            continue;
+        faults.push_back(where);
+    }
+    if (!run.Failed && run.MemoryAfter != run.MemorySuccess)
+        faults.push_back("the radio after a successful write differs from the whole write");
+}
+
+// What must hold after every command, whatever fault the radio showed: an image
+// wholly the radio's or wholly the earlier one, one message per failed transfer, a
+// radio changed only in the blocks a write reached, the port still open on the
+// chosen COM number. The faults found, each a line of plain words.
+std::vector<std::string> CheckCommand(const CommandRun& run)
+{
+    std::vector<std::string> faults;
+    if (run.Failed != run.FaultExpectedToFail)
+        faults.push_back(run.Failed ? "failed where the in-process radio with the same fault succeeds"
+                                    : "succeeded where the in-process radio with the same fault fails");
+    std::size_t notices = 0;
+    for (const auto& shown : run.Shown)
+        notices += shown.question ? 0 : 1;
+    const std::size_t transfers = run.Kind == CommandKind::ReadAll || run.Kind == CommandKind::WriteAll ? 2 : 1;
+    if (run.Failed ? notices == 0 || notices > transfers : notices != 0)
+        faults.push_back(std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
+    for (const auto& shown : run.Shown) {
+        if (!shown.question && shown.text != ReadWriteErrorMessage && shown.text != ModelMismatchMessage)
+            faults.push_back("unexpected message: " + shown.text);
+    }
+    const RadioImage &after = run.After.Image, &before = run.Before.Image;
+    if (after.ModelName != before.ModelName || !(after.Defaults == before.Defaults) ||
+        after.Vfo.ExtraBytes != before.Vfo.ExtraBytes)
+        faults.push_back("the model, the defaults or the extra bytes changed");
+    if (after.ModelCode != before.ModelCode && after.ModelCode != run.MemoryAfter[ModelCodeAddress])
+        faults.push_back("the model code is neither the earlier one nor the radio's");
+    if (const std::string difference = test::ImageDifference(after, run.Success.Image); !run.Failed && !difference.empty())
+        faults.push_back((IsRead(run.Kind) ? "a successful read did not bring the radio's settings: "
+                                           : "the image after a successful write is not what the write gives: ") +
+                         difference);
+    if (IsRead(run.Kind))
+        CheckRead(run, faults);
+    else
+        CheckWrite(run, faults);
+    if (!run.PortOpen || run.After.Link.OpenPortNumber != run.After.ComIndex + 1)
+        faults.push_back("the port is not open on COM" + std::to_string(run.After.ComIndex + 1));
+    return faults;
+}
 
 constexpr auto LateBy = std::chrono::milliseconds(150);
 // Long enough for a late answer to reach the line before the radio stops.

@@ -36,12 +36,9 @@ inline std::string StateDifference(const AppState& a, const AppState& b)
         return "image: " + image;
     if (!(a.Vfo == b.Vfo))
         return "VFO form";
-    for (int row = 0; a.Grid.Text != b.Grid.Text && row < ChannelGrid::Rows; ++row) {
-        for (int col = 0; col < ChannelGrid::Cols; ++col) {
-            if (a.Grid.TextMatrix(row, col) != b.Grid.TextMatrix(row, col))
-                return "grid cell " + std::to_string(row) + "," + std::to_string(col) + " \"" +
-                       a.Grid.TextMatrix(row, col) + "\" / \"" + b.Grid.TextMatrix(row, col) + "\"";
-        }
+    for (int row = 0; row < ChannelGrid::Rows; ++row) {
+        if (a.Grid.Text[row] != b.Grid.Text[row])
+            return "grid row " + std::to_string(row);
     }
     if (a.Grid.Look != b.Grid.Look || a.Grid.Row != b.Grid.Row || a.Grid.Col != b.Grid.Col ||
         a.Grid.ColSel != b.Grid.ColSel || a.Grid.Visible != b.Grid.Visible)
