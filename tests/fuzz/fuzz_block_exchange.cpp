@@ -59,45 +59,37 @@ enum Operation { ReadChannel, ReadVfo1, ReadVfo2, ReadVfo3, ReadBitmap, ReadIden
 constexpr std::uint16_t ReadAddresses[] = {0, VfoBlock1Address, VfoBlock2Address, VfoBlock3Address,
                                            ChannelBitmapAddress, IdentityBlockAddress};
 
-// What the memory map makes of a block that was read: decoded and encoded again,
-// every byte a field fills comes back, and the bytes that carry no field are FF.
-void CheckCodecs(Operation operation, const std::string& digits)
+// What the memory map makes of a block that was read, per read operation: decoded
+// and encoded again, and the bytes 0 .. Filled - 1 that its fields fill.
+using Digits = const std::string&;
+struct Codec {
+    std::string (*RoundTrip)(Digits);
+    std::size_t Filled;
+};
+const Codec Codecs[] = {
+    {[](Digits d) { ChannelRecord r; DecodeChannelBlock(d, r); return EncodeChannelBlock(r); }, 13},
+    {[](Digits d) { VfoSettings v; DecodeVfoBlock1(d, v); return EncodeVfoBlock1(v); }, 12},
+    {[](Digits d) { VfoSettings v; DecodeVfoBlock2(d, v); return EncodeVfoBlock2(v, DecodeCurrentChannel(d)); }, 9},
+    {[](Digits d) { VfoSettings v; DecodeVfoBlock3(d, v); return EncodeVfoBlock3(v); }, 6},
+    {[](Digits d) { ChannelTable t; DecodeChannelBitmap(d, t); return EncodeChannelBitmap(t); }, 13},
+};
+
+// Every byte a field fills comes back and the bytes that carry no field are FF;
+// in the identity block the model code is byte 7F6h.
+void CheckCodecs(Operation operation, std::string digits)
 {
-    ChannelRecord record;
-    VfoSettings vfo;
-    ChannelTable channels;
-    std::string encoded;
-    std::size_t filled = 0; // bytes 0 .. filled - 1 carry fields
-    switch (operation) {
-    case ReadChannel:
-        DecodeChannelBlock(digits, record);
-        encoded = EncodeChannelBlock(record), filled = 13;
-        break;
-    case ReadVfo1:
-        DecodeVfoBlock1(digits, vfo);
-        encoded = EncodeVfoBlock1(vfo), filled = 12;
-        break;
-    case ReadVfo2:
-        DecodeVfoBlock2(digits, vfo);
-        encoded = EncodeVfoBlock2(vfo, DecodeCurrentChannel(digits)), filled = 9;
-        break;
-    case ReadVfo3:
-        DecodeVfoBlock3(digits, vfo);
-        encoded = EncodeVfoBlock3(vfo), filled = 6;
-        break;
-    case ReadBitmap:
-        DecodeChannelBitmap(digits, channels);
-        encoded = EncodeChannelBitmap(channels), filled = 13;
-        // Byte 72Ch: channels 96 to 99 in the high digit, the low one 0 on writing.
-        Require(encoded[24] == digits[24] && encoded[25] == '0', "channel bitmap byte 72Ch");
-        encoded[25] = digits[25];
-        break;
-    default:
+    if (operation == ReadIdentity) {
         Require(DecodeModelCode(digits) == std::stoul(digits.substr(12, 2), nullptr, 16), "model code at 7F6h");
         return;
     }
-    if (encoded.substr(0, 2 * filled) != digits.substr(0, 2 * filled) ||
-        encoded.substr(2 * filled) != std::string(2 * (BlockSize - filled), 'F'))
+    const auto [roundTrip, filled] = Codecs[operation];
+    const std::string encoded = roundTrip(digits);
+    if (operation == ReadBitmap) {
+        // Byte 72Ch: channels 96 to 99 in the high digit, the low one 0 on writing.
+        Require(encoded[25] == '0', "channel bitmap byte 72Ch");
+        digits[25] = '0';
+    }
+    if (encoded != digits.substr(0, 2 * filled) + std::string(2 * (BlockSize - filled), 'F'))
         PropertyFailed("block of operation " + std::to_string(operation) + ": read " + digits + ", encoded " + encoded);
 }
 
