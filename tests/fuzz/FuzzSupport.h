@@ -1,11 +1,9 @@
 #pragma once
 // What the fuzz targets share: a check that stops the run with the broken property
-// (so that libFuzzer keeps the input as a crash), comparisons of whole program
-// states that name what differs, and the fuzz input as a file the file commands
-// can open.
-#include "commands/AppState.h"
-#include "files/CloneFile.h"
+// (so that libFuzzer keeps the input as a crash) and the fuzz input as a file the
+// file commands can open.
 #include "commands/FileMenuCommands.h"
+#include "support/ImageDifference.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -32,104 +30,37 @@ inline void Require(bool holds, std::string_view what)
     if (!holds)
         PropertyFailed(what);
 }
+using test::ImageDifference;
+using test::StateDifference;
 
-// The first difference between two images ("" when they are equal): the model, a
-// line of their clone files (every VFO value and channel field, by name), the
-// defaults or a change flag.
-inline std::string ImageDifference(const RadioImage& a, const RadioImage& b)
+// Puts `content` into a file in memory, opened by name like any other file; returns
+// the name.
+inline const std::string& HoldInFile(std::string_view content)
 {
-    if (a.ModelName == b.ModelName && a.ModelCode == b.ModelCode && a.Vfo == b.Vfo && a.Channels == b.Channels &&
-        a.Defaults == b.Defaults && a.SettingsChanged == b.SettingsChanged && a.VfoChanged == b.VfoChanged &&
-        a.ChannelsChanged == b.ChannelsChanged)
-        return {};
-    if (a.ModelName != b.ModelName)
-        return "ModelName " + a.ModelName + " / " + b.ModelName;
-    if (a.ModelCode != b.ModelCode)
-        return "ModelCode " + std::to_string(a.ModelCode) + " / " + std::to_string(b.ModelCode);
-    const auto linesA = CloneFileEntries(a);
-    const auto linesB = CloneFileEntries(b);
-    for (std::size_t i = 0; i < linesA.size(); ++i) {
-        if (linesA[i].Text != linesB[i].Text)
-            return "line " + std::to_string(i + 1) + " (channel " + std::to_string(linesA[i].Field.Channel) + ", " +
-                   linesA[i].Field.Name + ") " + linesA[i].Text + " / " + linesB[i].Text;
-    }
-    if (!(a.Defaults == b.Defaults))
-        return "Defaults";
-    if (a.SettingsChanged != b.SettingsChanged || a.VfoChanged != b.VfoChanged || a.ChannelsChanged != b.ChannelsChanged)
-        return "change flags";
-    return {};
+    static const int fd = memfd_create("kvr27-fuzz-input", 0);
+    static const std::string name = "/proc/self/fd/" + std::to_string(fd);
+    Require(fd >= 0 && ftruncate(fd, 0) == 0 &&
+                pwrite(fd, content.data(), content.size(), 0) == static_cast<ssize_t>(content.size()),
+            "input file");
+    return name;
 }
 
-// The first difference between two program states in what a file command may
-// change: the image, the VFO window's form and the channel grid.
-inline std::string StateDifference(const AppState& a, const AppState& b)
+// Runs `check` on the input, held in a file, from the start-up state of each of the
+// five start window options, with unsaved changes so a load or an import has a flag
+// to clear.
+inline void CheckEveryModel(const std::uint8_t* data, std::size_t size,
+                            void (*check)(const AppState& start, std::string_view input))
 {
-    if (std::string image = ImageDifference(a.Image, b.Image); !image.empty())
-        return "image: " + image;
-    if (!(a.Vfo == b.Vfo))
-        return "VFO form";
-    for (int row = 0; a.Grid.Text != b.Grid.Text && row < ChannelGrid::Rows; ++row) {
-        for (int col = 0; col < ChannelGrid::Cols; ++col) {
-            if (a.Grid.TextMatrix(row, col) != b.Grid.TextMatrix(row, col))
-                return "grid cell " + std::to_string(row) + "," + std::to_string(col) + " \"" +
-                       a.Grid.TextMatrix(row, col) + "\" / \"" + b.Grid.TextMatrix(row, col) + "\"";
-        }
-    }
-    if (a.Grid.Look != b.Grid.Look || a.Grid.Row != b.Grid.Row || a.Grid.Col != b.Grid.Col ||
-        a.Grid.ColSel != b.Grid.ColSel || a.Grid.Visible != b.Grid.Visible)
-        return "grid looks or selection";
-    return {};
-}
-
-// A file in memory holding the fuzz input, opened by name like any other file.
-class InputFile {
-public:
-    InputFile() : fd_(memfd_create("kvr27-fuzz-input", 0)), name_("/proc/self/fd/" + std::to_string(fd_))
-    {
-        Require(fd_ >= 0, "memfd_create");
-    }
-    ~InputFile() { close(fd_); }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    // Replaces the file's content; returns its name.
-    const std::string& hold(std::string_view content)
-    {
-        Require(ftruncate(fd_, 0) == 0, "ftruncate");
-        Require(pwrite(fd_, content.data(), content.size(), 0) == static_cast<ssize_t>(content.size()), "pwrite");
-        return name_;
-    }
-
-private:
-    int fd_;
-    std::string name_;
-};
-
-// The five start window options, each with its model's start-up state.
-inline constexpr int ModelOptions = 5;
-
-// The start-up states of the five options, with unsaved changes so that a load or
-// an import has a flag to clear.
-inline const std::array<AppState, ModelOptions>& StartStates()
-{
-    static const auto states = [] {
-        std::array<AppState, ModelOptions> made;
-        for (int option = 0; option < ModelOptions; ++option) {
-            StartWithModel(made[option], option);
-            made[option].Image.SettingsChanged = true;
+    static const auto starts = [] {
+        std::array<AppState, 5> made;
+        for (int option = 0; option < 5; ++option) {
+            StartWithModel(made[static_cast<std::size_t>(option)], option);
+            made[static_cast<std::size_t>(option)].Image.SettingsChanged = true;
         }
         return made;
     }();
-    return states;
-}
-
-// Runs `check` on the input, held in a file, from the start-up state of every model.
-inline void CheckEveryModel(const std::uint8_t* data, std::size_t size,
-                            void (*check)(const AppState& start, InputFile& file, std::string_view input))
-{
-    static InputFile file;
-    for (const AppState& start : StartStates())
-        check(start, file, {reinterpret_cast<const char*>(data), size});
+    for (const AppState& start : starts)
+        check(start, {reinterpret_cast<const char*>(data), size});
 }
 
 // A file command refused its input: the state is as it was and "File reading

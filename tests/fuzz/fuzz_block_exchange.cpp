@@ -9,12 +9,13 @@
 // waiting ones first, the answer, the late ones last.
 #include "FuzzSupport.h"
 #include "link/BlockExchange.h"
-#include "link/Framing.h"
 #include "link/MemoryMap.h"
 #include "support/RecordingMessageSink.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <utility>
 
 using namespace kvr27;
 using namespace kvr27::fuzz;
@@ -22,8 +23,9 @@ using namespace kvr27::fuzz;
 namespace {
 
 // A port whose radio gives the same answer to any command; characters may wait
-// before the command, and more may come between the count and the taking.
-class AnswerPort : public Port {
+// before the command, and more may come between the count and the taking. Waiting
+// takes no time and progress goes nowhere.
+class AnswerPort : public Port, public Waiter, public ProgressSink {
 public:
     AnswerPort(std::string waiting, std::string answer, std::string late)
         : received_(std::move(waiting)), answer_(std::move(answer)), late_(std::move(late))
@@ -39,160 +41,56 @@ public:
         answered_ = true;
     }
     std::size_t bytesAvailable() override { return received_.size(); }
-    std::string readAll() override
-    {
-        std::string taken = std::move(received_);
-        received_.clear();
-        if (answered_) {
-            taken += late_;
-            late_.clear();
-        }
-        return taken;
-    }
+    std::string readAll() override { return std::exchange(received_, {}) + (answered_ ? std::exchange(late_, {}) : ""); }
     std::string deviceName(int) const override { return "fuzz"; }
+    void waitTick() override {}
+    void showProgress(ProgressTarget, const std::string&) override {}
 
     std::string written;
 
 private:
-    std::string received_;
-    std::string answer_;
-    std::string late_;
+    std::string received_, answer_, late_;
     bool answered_ = false;
 };
 
-class NoWait : public Waiter {
-public:
-    void waitTick() override {}
+// The operations: reads of a channel block (the argument's), the three VFO blocks,
+// the channel bitmap and the identity block; a block write; the current channel's.
+enum Operation { ReadChannel, ReadVfo1, ReadVfo2, ReadVfo3, ReadBitmap, ReadIdentity, WriteBlock, WriteCurrent };
+constexpr std::uint16_t ReadAddresses[] = {0, VfoBlock1Address, VfoBlock2Address, VfoBlock3Address,
+                                           ChannelBitmapAddress, IdentityBlockAddress};
+
+// What the memory map makes of a block that was read, per read operation: decoded
+// and encoded again, and the bytes 0 .. Filled - 1 that its fields fill.
+using Digits = const std::string&;
+struct Codec {
+    std::string (*RoundTrip)(Digits);
+    std::size_t Filled;
+};
+const Codec Codecs[] = {
+    {[](Digits d) { ChannelRecord r; DecodeChannelBlock(d, r); return EncodeChannelBlock(r); }, 13},
+    {[](Digits d) { VfoSettings v; DecodeVfoBlock1(d, v); return EncodeVfoBlock1(v); }, 12},
+    {[](Digits d) { VfoSettings v; DecodeVfoBlock2(d, v); return EncodeVfoBlock2(v, DecodeCurrentChannel(d)); }, 9},
+    {[](Digits d) { VfoSettings v; DecodeVfoBlock3(d, v); return EncodeVfoBlock3(v); }, 6},
+    {[](Digits d) { ChannelTable t; DecodeChannelBitmap(d, t); return EncodeChannelBitmap(t); }, 13},
 };
 
-class NoProgress : public ProgressSink {
-public:
-    void showProgress(ProgressTarget, const std::string&) override {}
-};
-
-bool IsUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
-bool IsHex(char c) { return IsUpperHex(c) || (c >= 'a' && c <= 'f'); }
-
-// The read of 16 bytes at `address` as it goes on the wire.
-std::string ExpectedReadCommand(unsigned address)
+// Every byte a field fills comes back and the bytes that carry no field are FF;
+// in the identity block the model code is byte 7F6h.
+void CheckCodecs(Operation operation, std::string digits)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "QZ~F%04XR\r", address);
-    return text;
-}
-
-enum Operation {
-    ReadChannel, ReadVfo1, ReadVfo2, ReadVfo3, ReadBitmap, ReadIdentity, WriteBlock, WriteCurrentChannel, Operations
-};
-
-// What the memory map makes of a block that was read: decoded and encoded again,
-// every byte a field fills comes back, and the bytes that carry no field are FF.
-void CheckCodecs(Operation operation, std::uint16_t address, const std::string& digits)
-{
-    ChannelRecord record;
-    VfoSettings vfo;
-    ChannelTable channels;
-    std::string encoded;
-    std::size_t filled = 0; // bytes 0 .. filled - 1 carry fields
-    switch (operation) {
-    case ReadChannel:
-        DecodeChannelBlock(digits, record);
-        encoded = EncodeChannelBlock(record), filled = 13;
-        break;
-    case ReadVfo1:
-        DecodeVfoBlock1(digits, vfo);
-        encoded = EncodeVfoBlock1(vfo), filled = 12;
-        break;
-    case ReadVfo2:
-        DecodeVfoBlock2(digits, vfo);
-        encoded = EncodeVfoBlock2(vfo, DecodeCurrentChannel(digits)), filled = 9;
-        break;
-    case ReadVfo3:
-        DecodeVfoBlock3(digits, vfo);
-        encoded = EncodeVfoBlock3(vfo), filled = 6;
-        break;
-    case ReadBitmap:
-        DecodeChannelBitmap(digits, channels);
-        encoded = EncodeChannelBitmap(channels), filled = 13;
-        // Byte 72Ch: channels 96 to 99 in the high digit, the low one 0 on writing.
-        Require(encoded[24] == digits[24] && encoded[25] == '0', "channel bitmap byte 72Ch");
-        encoded[25] = digits[25];
-        break;
-    case ReadIdentity:
+    if (operation == ReadIdentity) {
         Require(DecodeModelCode(digits) == std::stoul(digits.substr(12, 2), nullptr, 16), "model code at 7F6h");
         return;
-    default: return;
     }
-    if (encoded.substr(0, 2 * filled) != digits.substr(0, 2 * filled) ||
-        encoded.substr(2 * filled) != std::string(2 * (BlockSize - filled), 'F'))
-        PropertyFailed("block " + ExpectedReadCommand(address).substr(4, 4) + "h: read " + digits + ", encoded " + encoded);
-}
-
-std::uint16_t AddressOf(Operation operation, std::uint8_t argument)
-{
-    switch (operation) {
-    case ReadChannel: return ChannelBlockAddress(argument % ChannelTable::Count);
-    case ReadVfo1: return VfoBlock1Address;
-    case ReadVfo2: return VfoBlock2Address;
-    case ReadVfo3: return VfoBlock3Address;
-    case ReadBitmap: return ChannelBitmapAddress;
-    default: return IdentityBlockAddress;
+    const auto [roundTrip, filled] = Codecs[operation];
+    const std::string encoded = roundTrip(digits);
+    if (operation == ReadBitmap) {
+        // Byte 72Ch: channels 96 to 99 in the high digit, the low one 0 on writing.
+        Require(encoded[25] == '0', "channel bitmap byte 72Ch");
+        digits[25] = '0';
     }
-}
-
-void CheckRead(Operation operation, std::uint8_t argument, AnswerPort& port, LinkSession& session,
-               test::RecordingMessageSink& messages, const std::string& answer)
-{
-    const std::uint16_t address = AddressOf(operation, argument);
-    const std::string command = ExpectedReadCommand(address);
-    const std::size_t echo = command.size();
-    // Echo, 2 characters, 32 hex digits not beginning with "ERR", 2 characters.
-    const std::string payload = answer.size() == echo + 36 ? answer.substr(echo + 2, 32) : std::string();
-    bool data = !payload.empty();
-    for (char c : payload)
-        data = data && IsHex(c);
-
-    const std::string untouched = "untouched";
-    std::string digits = untouched;
-    const bool ok = TryReadBlock(session, address, digits).ok();
-    Require(port.written == command, "read command on the wire");
-    if (ok != data)
-        PropertyFailed(std::string(ok ? "accepted" : "refused") + " the answer \"" + answer + "\"");
-    if (!ok) {
-        Require(digits == untouched, "failed read changed the digits");
-        Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage
-                    && messages.shown[0].icon == MessageIcon::Exclamation,
-                "failed read: not exactly one \"Read/Write Error\"");
-        return;
-    }
-    Require(messages.shown.empty(), "read with a message");
-    Require(digits.size() == 32, "read gave other than 32 digits");
-    for (std::size_t i = 0; i < digits.size(); ++i)
-        Require(IsUpperHex(digits[i]) && digits[i] == std::toupper(static_cast<unsigned char>(payload[i])), "read digits not the payload in uppercase");
-    CheckCodecs(operation, address, digits);
-}
-
-void CheckWrite(Operation operation, AnswerPort& port, LinkSession& session, test::RecordingMessageSink& messages,
-                const std::string& answer)
-{
-    const std::string command = operation == WriteBlock
-                                    ? "QZ~F0700W0123456789ABCDEF0123456789ABCDEF\r"
-                                    : "QZ~F0715OW2A\r";
-    const std::size_t echo = command.size();
-    // Echo, 2 characters, a payload of 2 (not examined) or of 3 that is not "ERR", 2
-    // characters.
-    const bool acknowledged =
-        answer.size() == echo + 6 || (answer.size() == echo + 7 && answer.compare(echo + 2, 3, "ERR") != 0);
-    const bool ok = TryWriteBlock(session, command).ok();
-    Require(port.written == command, "write command on the wire");
-    if (ok != acknowledged)
-        PropertyFailed(std::string(ok ? "accepted" : "refused") + " the write answer \"" + answer + "\"");
-    if (ok)
-        Require(messages.shown.empty(), "write with a message");
-    else
-        Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage
-                    && messages.shown[0].icon == MessageIcon::Exclamation,
-                "failed write: not exactly one \"Read/Write Error\"");
+    if (encoded != digits.substr(0, 2 * filled) + std::string(2 * (BlockSize - filled), 'F'))
+        PropertyFailed("block of operation " + std::to_string(operation) + ": read " + digits + ", encoded " + encoded);
 }
 
 } // namespace
@@ -201,25 +99,51 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 4)
         return 0;
-    const auto operation = static_cast<Operation>(data[0] % Operations);
-    const std::uint8_t argument = data[1];
-    std::string rest(reinterpret_cast<const char*>(data + 4), size - 4);
-    const std::size_t waitingLength = std::min<std::size_t>(data[2] % 64, rest.size());
-    const std::size_t lateLength = std::min<std::size_t>(data[3] % 64, rest.size() - waitingLength);
-    const std::string waiting = rest.substr(0, waitingLength);
-    const std::string answer = rest.substr(waitingLength, rest.size() - waitingLength - lateLength);
-    const std::string late = rest.substr(rest.size() - lateLength);
-
-    AnswerPort port(waiting, answer, late);
-    NoWait waiter;
+    const auto operation = static_cast<Operation>(data[0] % 8);
+    const std::string rest(reinterpret_cast<const char*>(data + 4), size - 4);
+    const std::size_t waiting = std::min<std::size_t>(data[2] % 64, rest.size());
+    const std::size_t late = std::min<std::size_t>(data[3] % 64, rest.size() - waiting);
+    const std::string answer = rest.substr(waiting, rest.size() - waiting - late);
+    AnswerPort port(rest.substr(0, waiting), answer, rest.substr(rest.size() - late));
     test::RecordingMessageSink messages;
-    NoProgress progress;
-    LinkServices services{port, waiter, messages, progress};
+    LinkServices services{port, port, messages, port};
     LinkState link;
     LinkSession session{services, link, 1};
-    if (operation == WriteBlock || operation == WriteCurrentChannel)
-        CheckWrite(operation, port, session, messages, answer);
-    else
-        CheckRead(operation, argument, port, session, messages, answer);
+
+    const bool write = operation >= WriteBlock;
+    const std::uint16_t address =
+        operation == ReadChannel ? ChannelBlockAddress(data[1] % ChannelTable::Count) : ReadAddresses[operation % 6];
+    char readCommand[16];
+    std::snprintf(readCommand, sizeof readCommand, "QZ~F%04XR\r", address);
+    const std::string command = !write                    ? readCommand
+                                : operation == WriteBlock ? "QZ~F0700W0123456789ABCDEF0123456789ABCDEF\r"
+                                                          : "QZ~F0715OW2A\r";
+    // A read takes the echo, 2 characters, 32 hex digits and 2 characters; a write the
+    // echo, 2 characters, a payload of 2 (not examined) or of 3 that is not "ERR", and
+    // 2 characters.
+    const std::size_t echo = command.size();
+    std::string payload = answer.size() == echo + 36 ? answer.substr(echo + 2, 32) : "";
+    const bool valid = write ? answer.size() == echo + 6 || (answer.size() == echo + 7 && answer.compare(echo + 2, 3, "ERR") != 0)
+                             : !payload.empty() && std::ranges::all_of(payload, [](unsigned char c) { return std::isxdigit(c); });
+
+    std::string digits = "untouched";
+    const bool ok = write ? TryWriteBlock(session, command).ok() : TryReadBlock(session, address, digits).ok();
+    Require(port.written == command, "command on the wire");
+    if (ok != valid)
+        PropertyFailed(std::string(ok ? "accepted" : "refused") + " the answer \"" + answer + "\"");
+    if (!ok) {
+        Require(digits == "untouched", "failed read changed the digits");
+        Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage &&
+                    messages.shown[0].icon == MessageIcon::Exclamation,
+                "failed exchange: not exactly one \"Read/Write Error\"");
+        return 0;
+    }
+    Require(messages.shown.empty(), "exchange with a message");
+    if (write)
+        return 0;
+    for (char& c : payload)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    Require(digits == payload, "read digits not the payload in uppercase");
+    CheckCodecs(operation, digits);
     return 0;
 }

@@ -12,11 +12,11 @@ using namespace kvr27::fuzz;
 
 namespace {
 
-void CheckModel(const AppState& start, InputFile& file, std::string_view input)
+void CheckModel(const AppState& start, std::string_view input)
 {
     AppState state = start;
     test::RecordingMessageSink messages;
-    if (!ImportChannelCsv(state, file.hold(input), messages).ok()) {
+    if (!ImportChannelCsv(state, HoldInFile(input), messages).ok()) {
         RequireCleanRefusal(state, start, messages.texts());
         return;
     }
@@ -26,7 +26,7 @@ void CheckModel(const AppState& start, InputFile& file, std::string_view input)
     const std::string exported = ChannelCsvText(state.Image, state.Grid);
     AppState again = state;
     test::RecordingMessageSink againMessages;
-    Require(ImportChannelCsv(again, file.hold(exported), againMessages).ok(), "exported file refused");
+    Require(ImportChannelCsv(again, HoldInFile(exported), againMessages).ok(), "exported file refused");
     // A model without PMR channels shows "--" for PmrTone, which imports as the default.
     RadioImage expected = state.Image;
     if (!HasPmrChannels(expected.ModelName)) {

@@ -9,11 +9,11 @@ using namespace kvr27::fuzz;
 
 namespace {
 
-void CheckModel(const AppState& start, InputFile& file, std::string_view input)
+void CheckModel(const AppState& start, std::string_view input)
 {
     AppState state = start;
     test::RecordingMessageSink messages;
-    if (!LoadCloneFile(state, file.hold(input), messages).ok()) {
+    if (!LoadCloneFile(state, HoldInFile(input), messages).ok()) {
         RequireCleanRefusal(state, start, messages.texts());
         return;
     }
@@ -22,7 +22,7 @@ void CheckModel(const AppState& start, InputFile& file, std::string_view input)
     const std::string saved = CloneFileText(state.Image);
     AppState reloaded = start;
     test::RecordingMessageSink again;
-    Require(LoadCloneFile(reloaded, file.hold(saved), again).ok(), "saved file refused");
+    Require(LoadCloneFile(reloaded, HoldInFile(saved), again).ok(), "saved file refused");
     if (std::string difference = StateDifference(reloaded, state); !difference.empty())
         PropertyFailed("saved file loads to another state: " + difference);
 

@@ -27,40 +27,27 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // is no number or its count does not fit 32 bits.
 std::optional<std::optional<std::int32_t>> ExpectedCount(std::string_view text)
 {
-    bool negative = false;
-    if (!text.empty() && text.front() == '-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    __int128 number = 0;
-    int digits = 0, fractionDigits = 0, points = 0;
+    const bool negative = text.starts_with('-');
+    text.remove_prefix(negative ? 1 : 0);
+    __int128 number = 0, scale = 1;
+    int digits = 0, points = 0;
     for (char c : text) {
-        if (c == '.') {
-            ++points;
-        } else if (IsDigit(c)) {
-            if (++digits > 30)
-                return std::nullopt;
-            number = number * 10 + (c - '0');
-            fractionDigits += points;
-        } else {
+        if (c != '.' && !IsDigit(c))
             return std::optional<std::int32_t>{};
-        }
+        if (c == '.' && ++points)
+            continue;
+        if (++digits > 30)
+            return std::nullopt;
+        number = number * 10 + (c - '0');
+        scale *= points > 0 ? 10 : 1;
     }
-    if (points > 1 || digits == 0)
+    __int128 count = number * 100000 / scale;
+    const __int128 rest = number * 100000 % scale;
+    count += 2 * rest > scale || (2 * rest == scale && count % 2 == 1) ? 1 : 0;
+    count = negative ? -count : count;
+    if (points > 1 || digits == 0 || count < INT32_MIN || count > INT32_MAX)
         return std::optional<std::int32_t>{};
-    __int128 scale = 1;
-    for (int i = 0; i < fractionDigits; ++i)
-        scale *= 10;
-    const __int128 scaled = number * 100000;
-    __int128 count = scaled / scale;
-    const __int128 rest = scaled % scale;
-    if (2 * rest > scale || (2 * rest == scale && count % 2 == 1))
-        ++count;
-    if (negative)
-        count = -count;
-    if (count < INT32_MIN || count > INT32_MAX)
-        return std::optional<std::int32_t>{};
-    return std::optional<std::int32_t>{static_cast<std::int32_t>(count)};
+    return static_cast<std::int32_t>(count);
 }
 
 void CheckFrequencyText(std::string_view text)
@@ -82,35 +69,19 @@ void CheckFrequencyText(std::string_view text)
 // first offending character, none when there is none.
 std::optional<std::string_view> ExpectedFilterMessage(FieldKind kind, std::string_view text)
 {
-    if (text.empty())
-        return std::nullopt;
-    switch (kind) {
-    case FieldKind::Frequency:
-    case FieldKind::Offset: {
-        bool point = false;
-        for (char c : text) {
-            if (!IsDigit(c) && c != '.')
-                return DigitsOnlyMessage;
-            if (c == '.' && point)
-                return TooManyPointsMessage;
-            point = point || c == '.';
-        }
-        return std::nullopt;
+    if (kind == FieldKind::PmrChannel && !text.empty() && (text.size() != 1 || text[0] < '1' || text[0] > '8'))
+        return PmrChannelDigitMessage;
+    unsigned points = 0, value = 0;
+    for (char c : text) {
+        points += c == '.' ? 1 : 0;
+        if (!IsDigit(c) && (c != '.' || kind == FieldKind::Squelch))
+            return DigitsOnlyMessage;
+        if (points > 1)
+            return TooManyPointsMessage;
+        value = std::min(1000u, value * 10 + static_cast<unsigned>(c - '0'));
     }
-    case FieldKind::PmrChannel:
-        if (text.size() != 1 || text.front() < '1' || text.front() > '8')
-            return PmrChannelDigitMessage;
-        return std::nullopt;
-    case FieldKind::Squelch: {
-        unsigned value = 0;
-        for (char c : text) {
-            if (!IsDigit(c))
-                return DigitsOnlyMessage;
-            value = std::min(1000u, value * 10 + static_cast<unsigned>(c - '0'));
-        }
-        return value > MaxSquelch ? std::optional<std::string_view>{SquelchLimitMessage} : std::nullopt;
-    }
-    }
+    if (kind == FieldKind::Squelch && value > MaxSquelch)
+        return SquelchLimitMessage;
     return std::nullopt;
 }
 
@@ -131,37 +102,31 @@ void CheckFilter(FieldKind kind, std::string_view text)
                 "a refused text was not emptied after its one message");
 }
 
-// The raster rule on a text the filter let through.
+// The raster rule on a text the filter let through: a PMR channel or squelch text,
+// an empty one and any without a step of the list stay; a frequency or offset on the
+// raster stays, one off it is rounded down to the raster point below, once.
 void CheckRaster(FieldKind kind, std::string_view text, int stepIndex)
 {
     const auto repair = RasterRepair(kind, text, stepIndex, RoundedMessage);
-    if (kind != FieldKind::Frequency && kind != FieldKind::Offset) {
-        Require(!repair, "the raster rule changed a PMR channel or squelch text");
-        return;
-    }
     const auto count = ParseFrequency(text);
     const bool onList = stepIndex >= 0 && stepIndex < static_cast<int>(StepRaster.size());
-    if (!repair) {
-        // The text stays: empty, no step, or a count on the raster.
-        if (text.empty() || !onList)
-            return;
-        Require(count && *count % StepRaster[static_cast<std::size_t>(stepIndex)] == 0, "an off-raster text stayed");
-        Require(kind != FieldKind::Offset || *count <= 9999500, "an offset above 99.995 stayed");
-        return;
-    }
-    if (repair->Text.empty()) {
+    const std::int32_t raster = onList ? StepRaster[static_cast<std::size_t>(stepIndex)] : 1;
+    if (kind != FieldKind::Frequency && kind != FieldKind::Offset) {
+        Require(!repair, "the raster rule changed a PMR channel or squelch text");
+    } else if (!repair) {
+        Require(text.empty() || !onList || (count && *count % raster == 0), "an off-raster text stayed");
+        Require(text.empty() || !onList || kind != FieldKind::Offset || *count <= 9999500, "an offset above 99.995 stayed");
+    } else if (repair->Text.empty()) {
         Require(repair->Message == NotANumberMessage || repair->Message == OffsetLimitMessage,
                 "a text emptied with another message");
-        return;
+    } else {
+        Require(onList && count && repair->Message == RoundedMessage && !FilterMessage(kind, repair->Text),
+                "a text rounded without a step or a count, with another message, or to one the filter refuses");
+        const auto rounded = ParseFrequency(repair->Text);
+        Require(rounded && *rounded % raster == 0 && *rounded <= *count && *count - *rounded < raster,
+                "a rounded text not the raster point below the count");
+        Require(!RasterRepair(kind, repair->Text, stepIndex, RoundedMessage), "a rounded text rounded again");
     }
-    Require(onList && count, "a text rounded without a step or a count");
-    Require(repair->Message == RoundedMessage, "a rounded text with another message");
-    Require(!FilterMessage(kind, repair->Text), "a rounded text the filter refuses");
-    const auto rounded = ParseFrequency(repair->Text);
-    const std::int32_t raster = StepRaster[static_cast<std::size_t>(stepIndex)];
-    Require(rounded && *rounded % raster == 0 && *rounded <= *count && *count - *rounded < raster,
-            "a rounded text not the raster point below the count");
-    Require(!RasterRepair(kind, repair->Text, stepIndex, RoundedMessage), "a rounded text rounded again");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // kvr27-soak: a long series of Data menu commands through the program's own serial
 // port code (QtPort, QtWaiter) against the radio emulator on a pseudo-terminal,
 // with a fault of the radio at a random exchange of most commands. After each
-// command it checks what must hold whatever the radio did (SoakChecks) and prints
+// command it checks what must hold whatever the radio did (CheckCommand) and prints
 // a line; at the end the figures. The seed is printed so a failure can be replayed.
 //
 //   kvr27-soak [--count N | --seconds S] [--seed N] [--model OPTION]
@@ -12,61 +12,403 @@
 // must close the old port and open the new one.
 #include "DemoRadio.h"
 #include "LinkRig.h"
-#include "RandomRadio.h"
-#include "SoakChecks.h"
-#include "ThreadRadio.h"
+#include "PtyRadio.h"
 #include "image/ChannelGrid.h"
+#include "image/Labels.h"
 #include "image/ModelRules.h"
+#include "image/Startup.h"
 #include "image/VfoCodec.h"
+#include "link/BlockExchange.h"
+#include "link/MemoryMap.h"
+#include "support/ImageDifference.h"
 #include "platform/QtPort.h"
 #include "platform/QtWaiter.h"
 
 #include <QCoreApplication>
 
+#include <pthread.h>
+
 #include <array>
 #include <chrono>
-#include <cstdlib>
+#include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <random>
+#include <set>
+#include <thread>
 
 using namespace kvr27;
-using namespace kvr27::soak;
 using sim::Fault;
 using Memory = sim::RadioEmulator::Memory;
 using Clock = std::chrono::steady_clock;
+using Random = std::mt19937_64;
 
 namespace {
+
+int Between(Random& random, int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+bool Chance(Random& random, double p) { return std::bernoulli_distribution(p)(random); }
+
+// Random but valid radio contents: settings the program's windows take without a
+// word (frequencies inside the radio's transmit range, squelch 0 to 20, PMR channel
+// 1 to 8, codes inside their lists), random channels of the model's kinds with some
+// of them disabled, and random edits of an image before a write.
+
+std::uint8_t Code(Random& random, std::size_t values)
+{
+    return static_cast<std::uint8_t>(Between(random, 0, static_cast<int>(values) - 1));
+}
+
+// A frequency on the 6.25 kHz raster inside the transmit range of the radio's code
+// (10 Hz units, high exclusive); the sub-variants, which have none, stay on LPD.
+std::int32_t FrequencyIn(Random& random, const RadioImage& image)
+{
+    std::pair<std::int32_t, std::int32_t> range{43306000, 43478500};
+    for (const TransmitRange& row : TransmitRanges) {
+        if (row.ModelName == image.ModelName && (row.Codes[0] == image.ModelCode || row.Codes[1] == image.ModelCode))
+            range = {row.Low, row.High};
+    }
+    return range.first + 625 * Between(random, 0, (range.second - range.first - 1) / 625);
+}
+
+// An offset of 0 to 99.995 MHz on the 5 kHz raster.
+std::int32_t Offset(Random& random) { return 500 * Between(random, 0, 19999); }
+
+// A bit group of a settings byte and the number of values the windows take for it.
+struct Group {
+    std::uint8_t& byte;
+    BitField field;
+    std::size_t values;
+};
+
+void RandomVfo(Random& random, RadioImage& image)
+{
+    VfoSettings& v = image.Vfo;
+    v.Frequency = FrequencyIn(random, image);
+    v.ShiftFreq = Offset(random);
+    v.RptShiftFreq = Offset(random);
+    v.VfoReserved1 = Code(random, 256);
+    v.VfoReserved2 = Code(random, 256);
+    v.TxTone = Code(random, ToneLabels.size());
+    v.RxTone = Code(random, ToneLabels.size());
+    v.RptTone = Code(random, ToneLabels.size());
+    v.PmrTone = Code(random, PmrToneLabels.size());
+    v.PmrChannel = static_cast<std::uint8_t>(Between(random, 1, 8));
+    v.LockPowerTone = v.BatteryBeepSquelch = v.BellShiftStep = v.BcloCallTot = v.SkipScanApo = v.EpoLamp = v.RptFlags = 0;
+    const Group groups[] = {
+        {v.LockPowerTone, Bits::KeyLock, 2}, {v.LockPowerTone, Bits::LowPower, 2},
+        {v.LockPowerTone, Bits::ToneSet, ToneSetLabels.size()}, {v.BatteryBeepSquelch, Bits::Squelch, 21},
+        {v.BatteryBeepSquelch, Bits::BatteryType, 2}, {v.BatteryBeepSquelch, Bits::Beep, 2},
+        {v.BatteryBeepSquelch, Bits::BatterySave, 2}, {v.BellShiftStep, Bits::Shift, ShiftLabels.size()},
+        {v.BellShiftStep, Bits::Step, StepLabels.size()}, {v.BellShiftStep, Bits::Bell, 2},
+        {v.BellShiftStep, Bits::StandbyBeep, 2}, {v.BcloCallTot, Bits::Bclo, 2},
+        {v.BcloCallTot, Bits::CallTone, CallToneLabels.size()}, {v.BcloCallTot, Bits::Tot, TotLabels.size()},
+        {v.SkipScanApo, Bits::ScanSkip, 2}, {v.SkipScanApo, Bits::ScanMode, 2},
+        {v.SkipScanApo, Bits::Apo, ApoLabels.size()}, {v.EpoLamp, Bits::Epo, 2}, {v.EpoLamp, Bits::Lamp, 3},
+        {v.RptFlags, Bits::RptToneOn, 2}, {v.RptFlags, Bits::RptShift, 3}};
+    for (const Group& group : groups)
+        group.byte = group.field.put(group.byte, Code(random, group.values));
+}
+
+// A channel of the kinds the model holds: LPD or PMR on the dual-band radio, PMR
+// only on the PMR variant, frequencies elsewhere.
+ChannelRecord RandomChannel(Random& random, const RadioImage& image)
+{
+    ChannelRecord c;
+    const bool dualBand = IsDualBandModel(image.ModelName);
+    const bool pmr = image.ModelName == ModelPAPmrOnly || (dualBand && Chance(random, 0.3));
+    const std::uint8_t mode = image.ModelName == ModelPAPmrOnly ? ModePmrFlag : !dualBand ? 0 : pmr ? ModePmrFlag : ModeLpdFlag;
+    c.Frequency = pmr ? Between(random, 1, 8) * PmrChannelUnit : FrequencyIn(random, image);
+    c.ShiftFreq = pmr ? 0 : Offset(random);
+    c.TxTone = Code(random, ToneLabels.size());
+    c.RxTone = Code(random, ToneLabels.size());
+    c.PmrTone = Code(random, PmrToneLabels.size());
+    c.ChannelFlags = Bits::ChannelShift.put(Bits::ChannelToneSet.put(mode, Code(random, 3)), Code(random, 3));
+    c.ChannelFlags = Bits::ChannelBclo.put(Bits::ChannelSkip.put(c.ChannelFlags, Code(random, 2)), Code(random, 2));
+    c.Step = Code(random, StepLabels.size());
+    c.Enabled = Chance(random, 0.4);
+    return c;
+}
+
+// The image of a radio of start window option `option` reporting `modelCode`, with
+// random VFO settings and channels; CurrentChannel is the first enabled channel + 1.
+RadioImage RandomRadioImage(Random& random, int option, std::uint8_t modelCode)
+{
+    RadioImage image;
+    InitialiseRadioImage(image, option);
+    image.ModelCode = modelCode;
+    RandomVfo(random, image);
+    image.Vfo.CurrentChannel = 0;
+    for (int n = ChannelTable::Count - 1; n >= 0; --n) {
+        image.Channels.at(n) = RandomChannel(random, image);
+        if (image.Channels.at(n).Enabled)
+            image.Vfo.CurrentChannel = static_cast<std::uint8_t>(n + 1);
+    }
+    return image;
+}
+
+// Changes a few channels and sometimes the VFO settings, as a user would in the
+// editors; now and then a channel outside the transmit range, which a memory write
+// leaves out.
+void EditImage(Random& random, RadioImage& image)
+{
+    if (Chance(random, 0.5))
+        RandomVfo(random, image);
+    for (int i = Between(random, 1, 12); i > 0; --i) {
+        ChannelRecord& channel = image.Channels.at(Between(random, 0, ChannelTable::Count - 1));
+        if (Chance(random, 0.5))
+            channel = RandomChannel(random, image);
+        else
+            channel.Enabled = !channel.Enabled;
+    }
+    if (Chance(random, 0.15)) {
+        // Above every model's range: the memory write leaves it out.
+        ChannelRecord& channel = image.Channels.at(Between(random, 0, ChannelTable::Count - 1));
+        channel = RandomChannel(random, image);
+        channel.ChannelFlags = static_cast<std::uint8_t>(channel.ChannelFlags & ~0x0Cu);
+        if (IsDualBandModel(image.ModelName))
+            channel.ChannelFlags |= ModeLpdFlag;
+        channel.Frequency = 48000000;
+        channel.Enabled = true;
+    }
+    image.SettingsChanged = true;
+}
+
+enum class CommandKind { ReadAll, ReadVfo, ReadMemory, WriteAll, WriteVfo, WriteMemory };
+inline bool IsRead(CommandKind kind) { return kind <= CommandKind::ReadMemory; }
+
+// One command: the state and the radio before it, what the same command gives on
+// the in-process radio without a fault (the whole success) and with the same fault,
+// and what the program and the radio on the pseudo-terminal hold after it.
+struct CommandRun {
+    CommandKind Kind = CommandKind::ReadAll;
+    AppState Before, Success, After;
+    sim::RadioEmulator::Memory MemoryBefore{}, MemorySuccess{}, MemoryAfter{};
+    bool FaultExpectedToFail = false;      // the in-process run with the same fault failed
+    std::vector<std::string> Received;     // commands the radio received during the command
+    std::vector<test::ShownMessage> Shown; // messages and questions during the command
+    bool PortOpen = false;
+    bool Failed = false; // the command ended in failure
+};
+
+// What a VFO read fills (the VFO settings but the current channel) and what a
+// memory read fills (the channels and the current channel).
+VfoSettings VfoPart(const RadioImage& image)
+{
+    VfoSettings vfo = image.Vfo;
+    vfo.CurrentChannel = 0;
+    return vfo;
+}
+std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image)
+{
+    return {image.Channels, image.Vfo.CurrentChannel};
+}
+
+// The block a write command names ("QZ~F0715OW.." names the block at 710h); reads
+// name none.
+std::optional<std::size_t> WrittenBlock(const std::string& command)
+{
+    unsigned address = 0;
+    if (command.size() < 10 || command.compare(0, 4, "QZ~F") != 0 || command[8] == 'R' ||
+        std::sscanf(command.substr(4, 4).c_str(), "%4x", &address) != 1)
+        return std::nullopt;
+    return address & ~0xFu;
+}
+
+// Whether a part of the result is the earlier image's, the whole run's (both when
+// they agree), or neither: mixed.
+struct Source {
+    bool old, whole;
+    bool mixed() const { return !old && !whole; }
+};
+template <typename T>
+Source SourceOf(const T& actual, const T& old, const T& whole)
+{
+    return {actual == old, actual == whole};
+}
+
+// A read: each part it reads wholly the earlier one or the radio's, the rest kept.
+void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
+{
+    const RadioImage& after = run.After.Image;
+    const Source vfo = SourceOf(VfoPart(after), VfoPart(run.Before.Image), VfoPart(run.Success.Image));
+    const Source channels = SourceOf(ChannelPart(after), ChannelPart(run.Before.Image), ChannelPart(run.Success.Image));
+    if (vfo.mixed())
+        faults.push_back("VFO settings are neither the earlier ones nor the radio's");
+    if (channels.mixed())
+        faults.push_back("channels are neither the earlier ones nor the radio's");
+    const bool readsVfo = run.Kind != CommandKind::ReadMemory, readsChannels = run.Kind != CommandKind::ReadVfo;
+    // The VFO read is the first four exchanges of Read > All: failing there, it
+    // skips the memory read and leaves everything as it was.
+    if (!vfo.old && (!readsVfo || (run.Failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4))))
+        faults.push_back(readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
+    if (!channels.old && (!readsChannels || run.Failed))
+        faults.push_back(readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
+    if (after.SettingsChanged || after.VfoChanged || after.ChannelsChanged)
+        faults.push_back("a change flag is still set after the read");
+    if (run.MemoryAfter != run.MemoryBefore)
+        faults.push_back("a read changed the radio's memory");
+}
+
+// A write: the VFO settings and the current channel wholly the earlier or the
+// written ones, the channels and change flags kept; the radio changed only in
+// blocks whose write command it received, each byte as it was or as written.
+void CheckWrite(const CommandRun& run, std::vector<std::string>& faults)
+{
+    const RadioImage &after = run.After.Image, &before = run.Before.Image, &whole = run.Success.Image;
+    if (SourceOf(VfoPart(after), VfoPart(before), VfoPart(whole)).mixed())
+        faults.push_back("VFO settings are neither the earlier ones nor the written ones");
+    if (SourceOf(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel).mixed())
+        faults.push_back("the current channel is neither the earlier one nor the written one");
+    if (after.Channels != before.Channels)
+        faults.push_back("a write changed the channel table");
+    if (after.SettingsChanged != before.SettingsChanged || after.VfoChanged != before.VfoChanged ||
+        after.ChannelsChanged != before.ChannelsChanged)
+        faults.push_back("a write changed a change flag");
+    std::set<std::size_t> reached;
+    for (const std::string& command : run.Received) {
+        if (auto block = WrittenBlock(command))
+            reached.insert(*block);
+    }
+    for (std::size_t i = 0; i < run.MemoryAfter.size(); ++i) {
+        const std::uint8_t now = run.MemoryAfter[i];
+        char where[80];
+        if (now == run.MemoryBefore[i])
+            continue;
+        if (!reached.contains(i & ~std::size_t{0xF}))
+            std::snprintf(where, sizeof where, "the radio's byte %03zXh changed without a write to its block", i);
+        else if (now != run.MemorySuccess[i])
+            std::snprintf(where, sizeof where, "the radio's byte %03zXh holds %02X, neither old nor written", i, now);
+        else
+            continue;
+        faults.push_back(where);
+    }
+    if (!run.Failed && run.MemoryAfter != run.MemorySuccess)
+        faults.push_back("the radio after a successful write differs from the whole write");
+}
+
+// What must hold after every command, whatever fault the radio showed: an image
+// wholly the radio's or wholly the earlier one, one message per failed transfer, a
+// radio changed only in the blocks a write reached, the port still open on the
+// chosen COM number. The faults found, each a line of plain words.
+std::vector<std::string> CheckCommand(const CommandRun& run)
+{
+    std::vector<std::string> faults;
+    if (run.Failed != run.FaultExpectedToFail)
+        faults.push_back(run.Failed ? "failed where the in-process radio with the same fault succeeds"
+                                    : "succeeded where the in-process radio with the same fault fails");
+    std::size_t notices = 0;
+    for (const auto& shown : run.Shown)
+        notices += shown.question ? 0 : 1;
+    const std::size_t transfers = run.Kind == CommandKind::ReadAll || run.Kind == CommandKind::WriteAll ? 2 : 1;
+    if (run.Failed ? notices == 0 || notices > transfers : notices != 0)
+        faults.push_back(std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
+    for (const auto& shown : run.Shown) {
+        if (!shown.question && shown.text != ReadWriteErrorMessage && shown.text != ModelMismatchMessage)
+            faults.push_back("unexpected message: " + shown.text);
+    }
+    const RadioImage &after = run.After.Image, &before = run.Before.Image;
+    if (after.ModelName != before.ModelName || !(after.Defaults == before.Defaults) ||
+        after.Vfo.ExtraBytes != before.Vfo.ExtraBytes)
+        faults.push_back("the model, the defaults or the extra bytes changed");
+    if (after.ModelCode != before.ModelCode && after.ModelCode != run.MemoryAfter[ModelCodeAddress])
+        faults.push_back("the model code is neither the earlier one nor the radio's");
+    if (const std::string difference = test::ImageDifference(after, run.Success.Image); !run.Failed && !difference.empty())
+        faults.push_back((IsRead(run.Kind) ? "a successful read did not bring the radio's settings: "
+                                           : "the image after a successful write is not what the write gives: ") +
+                         difference);
+    if (IsRead(run.Kind))
+        CheckRead(run, faults);
+    else
+        CheckWrite(run, faults);
+    if (!run.PortOpen || run.After.Link.OpenPortNumber != run.After.ComIndex + 1)
+        faults.push_back("the port is not open on COM" + std::to_string(run.After.ComIndex + 1));
+    return faults;
+}
 
 constexpr auto LateBy = std::chrono::milliseconds(150);
 // Long enough for a late answer to reach the line before the radio stops.
 constexpr auto SettleAfterDelay = std::chrono::milliseconds(350);
-// The share of commands run without a fault.
-constexpr double NoFaultShare = 0.2;
-
-struct Options {
-    std::optional<int> count;
-    std::optional<int> seconds;
-    std::uint64_t seed = 0;
-    int model = 0;
-};
 
 constexpr std::array<Fault, 8> Faults = {Fault::Silence, Fault::ShortAnswer, Fault::LongAnswer, Fault::Error,
                                          Fault::Payload, Fault::NonHex,      Fault::Delay,      Fault::HangUp};
-
 // In the order of sim::Fault; a wrong store is a radio fault the read-back reports, not soaked.
-const char* FaultName(Fault fault)
-{
-    static constexpr std::array<const char*, 10> Names = {"none",   "silence", "short",  "long",   "err",
-                                                          "payload", "nonhex", "delay", "hangup", "wrongstore"};
-    return Names[static_cast<std::size_t>(fault)];
-}
+constexpr std::array<const char*, 10> FaultNames = {"none",    "silence", "short", "long",   "err",
+                                                    "payload", "nonhex",  "delay", "hangup", "wrongstore"};
+constexpr std::array<test::DataCommand, 6> Commands = {test::ReadAll,  test::ReadVfo,  test::ReadMemory,
+                                                       test::WriteAll, test::WriteVfo, test::WriteMemory};
+constexpr std::array<const char*, 6> CommandNames = {"Read > All",  "Read > Vfo Mode",  "Read > Memory Mode",
+                                                     "Write > All", "Write > Vfo Mode", "Write > Memory Mode"};
+
+// The stop signal of the radio thread's wait is blocked in every thread, so it is
+// only taken inside PtyRadio's wait (which unblocks it); its handler sets the flag
+// PtyRadio checks.
+volatile std::sig_atomic_t StopRequested = 0;
+sigset_t WaitMask;
+
+// A new radio with `memory` on a new pseudo-terminal reached through COM option
+// `comIndex`, answered by a thread of this process while a command runs. Between
+// commands the thread is stopped, so the soak can look at the radio and switch its
+// fault without sharing anything with a running thread.
+class ThreadRadio {
+public:
+    ThreadRadio(const Memory& memory, int comIndex) : pty_(radio, true, LateBy)
+    {
+        static std::once_flag once;
+        std::call_once(once, [] {
+            struct sigaction action {};
+            action.sa_handler = [](int) { StopRequested = 1; };
+            sigaction(SIGUSR1, &action, nullptr);
+            sigset_t stop;
+            sigemptyset(&stop);
+            sigaddset(&stop, SIGUSR1);
+            pthread_sigmask(SIG_BLOCK, &stop, &WaitMask);
+            sigdelset(&WaitMask, SIGUSR1);
+        });
+        radio.memory() = memory;
+        if (const PortOpening opened = pty_.open(); !opened.ok()) {
+            std::cerr << "cannot make a pseudo-terminal: " << opened.Reason << '\n';
+            std::exit(2);
+        }
+        qputenv(("KVR27_COM" + std::to_string(comIndex + 1)).c_str(), QByteArray::fromStdString(pty_.devicePath()));
+    }
+    ~ThreadRadio() { stop(); }
+
+    void start()
+    {
+        StopRequested = 0;
+        thread_ = std::thread([this] { pty_.run(StopRequested, WaitMask); });
+    }
+    // Keeps answering for `settle` more (so late characters reach the line), then
+    // stops. A radio that hung up has stopped on its own.
+    void stop(std::chrono::milliseconds settle = {})
+    {
+        if (!thread_.joinable())
+            return;
+        std::this_thread::sleep_for(settle);
+        pthread_kill(thread_.native_handle(), SIGUSR1);
+        thread_.join();
+    }
+
+    sim::RadioEmulator radio; // touch it only while the thread is stopped
+
+private:
+    sim::PtyRadio pty_;
+    std::thread thread_;
+};
+
+struct Options {
+    std::optional<int> count, seconds;
+    std::uint64_t seed = std::random_device{}();
+    int model = 0;
+};
 
 std::optional<Options> ParseOptions(const QStringList& args)
 {
     Options options;
-    options.seed = std::random_device{}();
     bool ok = args.size() % 2 == 1;
     for (int i = 1; ok && i + 1 < args.size(); i += 2) {
         const QString& value = args[i + 1];
@@ -86,32 +428,24 @@ std::optional<Options> ParseOptions(const QStringList& args)
     return options;
 }
 
-CommandReport RunCommand(CommandKind kind, AppState& state, LinkServices& services)
-{
-    static constexpr std::array<test::DataCommand, 6> Commands = {test::ReadAll,  test::ReadVfo,  test::ReadMemory,
-                                                                  test::WriteAll, test::WriteVfo, test::WriteMemory};
-    return test::RunCommand(Commands[static_cast<std::size_t>(kind)], state, services);
-}
+bool Failed(const CommandReport& report) { return report.Transfer && !report.Transfer->Result.ok(); }
 
-// The same command on the in-process radio: its exchanges, the state and memory it
-// leaves, whether it failed.
-struct InProcessRun {
-    std::size_t exchanges = 0;
-    AppState state;
-    Memory memory{};
-    bool failed = false;
-};
-
-InProcessRun RunInProcess(CommandKind kind, const AppState& state, const Memory& memory, Fault fault, int after,
-                          const std::string& payload)
+// The same command on the in-process radio: its exchanges, and the state and memory
+// it leaves in `run` (as the whole run without a fault); whether it failed.
+bool RunInProcess(CommandRun& run, Fault fault, int after, const std::string& payload, std::size_t* exchanges)
 {
     test::LinkRig rig;
-    rig.state = state;
+    rig.state = run.Before;
     rig.state.Link = LinkState{};
-    rig.radio.memory() = memory;
+    rig.radio.memory() = run.MemoryBefore;
     rig.radio.setFault(fault, after, payload);
-    const bool failed = Failed(RunCommand(kind, rig.state, rig.services));
-    return {rig.radio.commands().size(), rig.state, rig.radio.memory(), failed};
+    const bool failed = Failed(rig.run(Commands[static_cast<std::size_t>(run.Kind)]));
+    if (exchanges) {
+        *exchanges = rig.radio.commands().size();
+        run.Success = rig.state;
+        run.MemorySuccess = rig.radio.memory();
+    }
+    return failed;
 }
 
 // A payload no read takes for data (never 32 hex digits), some of which a write
@@ -120,10 +454,9 @@ std::string RandomPayload(Random& random)
 {
     static constexpr std::string_view Characters = "0123456789ABCDEFERR OKok\r\nxyz~";
     static constexpr std::array<int, 10> Lengths = {0, 1, 2, 2, 3, 3, 4, 31, 33, 36};
-    const int length = Lengths[std::uniform_int_distribution<std::size_t>(0, Lengths.size() - 1)(random)];
     std::string text;
-    for (int i = 0; i < length; ++i)
-        text += Characters[std::uniform_int_distribution<std::size_t>(0, Characters.size() - 1)(random)];
+    for (int i = Lengths[static_cast<std::size_t>(Between(random, 0, 9))]; i > 0; --i)
+        text += Characters[static_cast<std::size_t>(Between(random, 0, static_cast<int>(Characters.size()) - 1))];
     return text;
 }
 
@@ -136,30 +469,8 @@ std::uint8_t RandomModelCode(Random& random, std::string_view modelName)
     }
     if (codes.empty())
         return StartupModelForOption(0).ModelCode;
-    return codes[std::uniform_int_distribution<std::size_t>(0, codes.size() - 1)(random)];
+    return codes[static_cast<std::size_t>(Between(random, 0, static_cast<int>(codes.size()) - 1))];
 }
-
-// A new radio with `memory` on a new pseudo-terminal, reached through COM option
-// `comIndex`.
-std::unique_ptr<ThreadRadio> PlugInRadio(const Memory& memory, int comIndex)
-{
-    auto radio = std::make_unique<ThreadRadio>(memory, LateBy);
-    if (const PortOpening opened = radio->open(); !opened.ok()) {
-        std::cerr << "cannot make a pseudo-terminal: " << opened.Reason << '\n';
-        std::exit(2);
-    }
-    qputenv(("KVR27_COM" + std::to_string(comIndex + 1)).c_str(), QByteArray::fromStdString(radio->device()));
-    return radio;
-}
-
-struct Figures {
-    int commands = 0;
-    int failedCommands = 0;
-    int problems = 0;
-    // Per fault: injected, and of these the answers the program rightly took as valid.
-    std::map<std::string, std::pair<int, int>> byFault;
-    int portSwitches = 0;
-};
 
 } // namespace
 
@@ -179,8 +490,8 @@ int main(int argc, char** argv)
     // Writes are read back, as in the program; the backup read before a write is
     // left out (it is a Read > All, soaked as such, and would triple each write).
     state.Safeguards = {true, false, false};
-    std::uint8_t modelCode = RandomModelCode(random, state.Image.ModelName);
-    auto radio = PlugInRadio(sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode)), 0);
+    const std::uint8_t modelCode = RandomModelCode(random, state.Image.ModelName);
+    auto radio = std::make_unique<ThreadRadio>(sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode)), 0);
 
     QtPort port{SystemSerialDeviceLookup({})};
     QtWaiter waiter;
@@ -188,48 +499,46 @@ int main(int argc, char** argv)
     test::RecordingProgress progress;
     LinkServices services{port, waiter, messages, progress};
 
-    Figures figures;
+    int commands = 0, failedCommands = 0, problemCount = 0, portSwitches = 0;
+    // Per fault: injected, and of these the answers the program rightly took as valid.
+    std::map<std::string, std::pair<int, int>> byFault;
     const auto start = Clock::now();
-    while (options->count ? figures.commands < *options->count
-                          : Clock::now() - start < std::chrono::seconds(*options->seconds)) {
-        const auto kind = static_cast<CommandKind>(std::uniform_int_distribution<int>(0, 5)(random));
-        sim::RadioEmulator& emulator = radio->radio();
+    while (options->count ? commands < *options->count : Clock::now() - start < std::chrono::seconds(*options->seconds)) {
+        CommandRun run;
+        run.Kind = static_cast<CommandKind>(Between(random, 0, 5));
+        sim::RadioEmulator& emulator = radio->radio;
         // Reads meet new radio contents, writes new edits, so both really change something.
-        if (IsRead(kind) && std::bernoulli_distribution(0.8)(random))
+        if (IsRead(run.Kind) && Chance(random, 0.8))
             emulator.memory() = sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode));
-        if (!IsRead(kind)) {
+        if (!IsRead(run.Kind)) {
             EditImage(random, state.Image);
             test::RecordingMessageSink silent;
             FillVfoWindow(state.Image, state.Vfo, silent);
             RefreshChannelGrid(state.Image, state.Grid);
         }
-        state.Image.SettingsChanged = std::bernoulli_distribution(0.5)(random);
-
-        CommandRun run;
-        run.Kind = kind;
+        state.Image.SettingsChanged = Chance(random, 0.5);
         run.Before = state;
         run.MemoryBefore = emulator.memory();
-        const InProcessRun whole = RunInProcess(kind, state, run.MemoryBefore, Fault::None, 0, {});
-        run.Success = whole.state;
-        run.MemorySuccess = whole.memory;
+        std::size_t exchanges = 0;
+        RunInProcess(run, Fault::None, 0, {}, &exchanges);
 
+        // A fault at a random exchange of four commands in five.
         Fault fault = Fault::None;
         int position = 0;
         std::string payload;
-        if (!std::bernoulli_distribution(NoFaultShare)(random) && whole.exchanges > 0) {
-            fault = Faults[std::uniform_int_distribution<std::size_t>(0, Faults.size() - 1)(random)];
-            position = std::uniform_int_distribution<int>(0, static_cast<int>(whole.exchanges) - 1)(random);
+        if (!Chance(random, 0.2) && exchanges > 0) {
+            fault = Faults[static_cast<std::size_t>(Between(random, 0, Faults.size() - 1))];
+            position = Between(random, 0, static_cast<int>(exchanges) - 1);
             if (fault == Fault::Payload)
                 payload = RandomPayload(random);
         }
-        run.FaultExpectedToFail = RunInProcess(kind, state, run.MemoryBefore, fault, position, payload).failed;
+        run.FaultExpectedToFail = RunInProcess(run, fault, position, payload, nullptr);
 
-        const std::size_t received = emulator.commands().size();
-        const std::size_t shown = messages.shown.size();
+        const std::size_t received = emulator.commands().size(), shown = messages.shown.size();
         emulator.setFault(fault, static_cast<int>(received) + position, payload);
         const auto began = Clock::now();
         radio->start();
-        const CommandReport report = RunCommand(kind, state, services);
+        const CommandReport report = test::RunCommand(Commands[static_cast<std::size_t>(run.Kind)], state, services);
         radio->stop(fault == Fault::Delay ? SettleAfterDelay : std::chrono::milliseconds(0));
         const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began);
 
@@ -241,40 +550,38 @@ int main(int argc, char** argv)
         run.Failed = Failed(report);
         const std::vector<std::string> problems = CheckCommand(run);
 
-        const bool failed = run.Failed;
-        ++figures.commands;
-        figures.failedCommands += failed ? 1 : 0;
-        auto& [injected, taken] = figures.byFault[FaultName(fault)];
+        ++commands;
+        failedCommands += run.Failed ? 1 : 0;
+        auto& [injected, taken] = byFault[FaultNames[static_cast<std::size_t>(fault)]];
         ++injected;
-        taken += fault != Fault::None && !failed ? 1 : 0;
-        figures.problems += static_cast<int>(problems.size());
-        std::cout << figures.commands << ". " << CommandName(kind) << ", fault " << FaultName(fault);
+        taken += fault != Fault::None && !run.Failed ? 1 : 0;
+        problemCount += static_cast<int>(problems.size());
+        std::cout << commands << ". " << CommandNames[static_cast<std::size_t>(run.Kind)] << ", fault "
+                  << FaultNames[static_cast<std::size_t>(fault)];
         if (fault != Fault::None)
-            std::cout << " after " << position << " of " << whole.exchanges << " exchanges";
+            std::cout << " after " << position << " of " << exchanges << " exchanges";
         if (fault == Fault::Payload)
             std::cout << " (\"" << QByteArray::fromStdString(payload).toPercentEncoding().toStdString() << "\")";
-        std::cout << ": " << (failed ? "failed" : "ok") << ", " << run.Received.size() << " exchanges, "
+        std::cout << ": " << (run.Failed ? "failed" : "ok") << ", " << run.Received.size() << " exchanges, "
                   << took.count() << " ms" << (problems.empty() ? "" : "  <-- FAULT") << std::endl;
         for (const std::string& problem : problems)
             std::cout << "    " << problem << std::endl;
 
         if (emulator.hungUp()) {
             // Plugged in again, behind the other COM option.
-            const Memory memory = emulator.memory();
             state.ComIndex = 1 - state.ComIndex;
-            radio = PlugInRadio(memory, state.ComIndex);
-            ++figures.portSwitches;
+            radio = std::make_unique<ThreadRadio>(emulator.memory(), state.ComIndex);
+            ++portSwitches;
         }
     }
 
-    std::cout << "\n" << figures.commands << " commands, "
-              << figures.failedCommands << " failed, " << figures.portSwitches
+    std::cout << "\n" << commands << " commands, " << failedCommands << " failed, " << portSwitches
               << " radios plugged in again after a hang-up, "
               << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count() << " s\n";
     std::cout << "faults (of which the program rightly took the answer as valid):";
-    for (const auto& [name, counts] : figures.byFault)
+    for (const auto& [name, counts] : byFault)
         std::cout << ' ' << name << ' ' << counts.first << " (" << counts.second << ')';
-    std::cout << "\nseed " << options->seed << ": " << figures.problems
-              << (figures.problems == 0 ? " problems: no lost or mixed image" : " problems") << std::endl;
-    return figures.problems == 0 ? 0 : 1;
+    std::cout << "\nseed " << options->seed << ": " << problemCount
+              << (problemCount == 0 ? " problems: no lost or mixed image" : " problems") << std::endl;
+    return problemCount == 0 ? 0 : 1;
 }
