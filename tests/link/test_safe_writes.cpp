@@ -150,59 +150,6 @@ private slots:
             QCOMPARE(guarded.progress.shown.end()[-2].second, std::string("Verify       100%"));
     }
 
-    // A radio that acknowledges a write but keeps another byte: the read-back names
-    // the place, the address and both values, and the write counts as failed. A
-    // read-back that cannot finish is a failed read, and the write stays unverified.
-    // Without the read-back the same write reports success.
-    void readBackFindsWhatTheRadioDidNotStore_data()
-    {
-        QTest::addColumn<DataCommand>("command");
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<int>("goodExchanges");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("note");
-        const QString differs = "The radio does not hold what was written:\r";
-        // Exchanges of a VFO write: identity, 0710h, then the writes 0700h, 0710h, 0730h.
-        QTest::newRow("VFO block") << WriteVfo << Fault::WrongStore << 2
-                                   << differs + "VFO block 0700h, byte 0700h written 02h, read back 03h."
-                                   << "Verify failed on emulated COM1: VFO block 0700h, byte 0700h written 02h, "
-                                      "read back 03h";
-        // Of a memory write: identity, bitmap, channels 0, 5 and 40, then 715h.
-        QTest::newRow("channel 5") << WriteMemory << Fault::WrongStore << 3
-                                   << differs + "channel 5, byte 0050h written 02h, read back 03h."
-                                   << "Verify failed on emulated COM1: channel 5, byte 0050h written 02h, read back 03h";
-        QTest::newRow("current channel")
-            << WriteMemory << Fault::WrongStore << 5
-            << differs + "the current channel, byte 0715h written 01h, read back 00h."
-            << "Verify failed on emulated COM1: the current channel, byte 0715h written 01h, read back 00h";
-        QTest::newRow("silent read-back") << WriteVfo << Fault::Silence << 5 << ReadWriteErrorMessage
-                                          << "Write not verified on emulated COM1: no answer from the radio at "
-                                             "block 0700h";
-        QTest::newRow("non-hex read-back")
-            << WriteVfo << Fault::NonHex << 5 << ReadWriteErrorMessage
-            << "Write not verified on emulated COM1: an answer that is not hexadecimal at block 0700h";
-    }
-    void readBackFindsWhatTheRadioDidNotStore()
-    {
-        QFETCH(DataCommand, command);
-        QFETCH(Fault, fault);
-        QFETCH(int, goodExchanges);
-        QFETCH(QString, message);
-        WriteRig verified(VerifyOnly), plain(NoSafeguards);
-        for (WriteRig* rig : {&verified, &plain}) {
-            rig->radio.setFault(fault, static_cast<int>(rig->readCount) + goodExchanges);
-            rig->write(command);
-        }
-        std::vector<ShownMessage> shown = verified.messages.shown;
-        shown.back().detail.clear(); // a failed read-back's place is in the note too
-        QCOMPARE(shown,
-                 (std::vector<ShownMessage>{{OverwriteQuestion, MessageIcon::None, true},
-                                            {message.toStdString(), MessageIcon::Exclamation, false}}));
-        QTEST(QString::fromStdString(verified.note()), "note");
-        QCOMPARE(plain.messages.texts(), Texts{OverwriteQuestion});
-        QCOMPARE(plain.note(), std::string("Write complete"));
-    }
-
     // Write > All first reads the whole radio (107 exchanges, as Read > All) into a
     // backup that loads to exactly what the radio held; the program's image is not
     // touched by it.
@@ -245,52 +192,81 @@ private slots:
         }
     }
 
-    // When the backup cannot be made, the user is told why and nothing is written.
-    void failedBackupWritesNothing_data()
+    // A safeguard that finds a fault fails the write and says why. A radio that
+    // acknowledges a write but keeps another byte: the read-back names the place,
+    // the address and both values (without it the same write reports success); a
+    // read-back that cannot finish is a failed read, and the write stays unverified.
+    // When the backup cannot be made (the radio cannot be read, or the data folder
+    // is a file), nothing is written.
+    void safeguardFindsAFault_data()
     {
+        QTest::addColumn<DataCommand>("command");
+        QTest::addColumn<TransferSafeguards>("safeguards");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("goodExchanges");
-        QTest::addColumn<bool>("folderUnwritable");
-        QTest::addColumn<Texts>("messages");
+        QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("note");
+        const QString differs = "The radio does not hold what was written:\r";
+        // Exchanges of a VFO write: identity, 0710h, then the writes 0700h, 0710h, 0730h.
+        QTest::newRow("VFO block") << WriteVfo << VerifyOnly << Fault::WrongStore << 2
+                                   << differs + "VFO block 0700h, byte 0700h written 02h, read back 03h."
+                                   << "Verify failed on emulated COM1: VFO block 0700h, byte 0700h written 02h, "
+                                      "read back 03h";
+        // Of a memory write: identity, bitmap, channels 0, 5 and 40, then 715h.
+        QTest::newRow("channel 5") << WriteMemory << VerifyOnly << Fault::WrongStore << 3
+                                   << differs + "channel 5, byte 0050h written 02h, read back 03h."
+                                   << "Verify failed on emulated COM1: channel 5, byte 0050h written 02h, read back 03h";
+        QTest::newRow("current channel")
+            << WriteMemory << VerifyOnly << Fault::WrongStore << 5
+            << differs + "the current channel, byte 0715h written 01h, read back 00h."
+            << "Verify failed on emulated COM1: the current channel, byte 0715h written 01h, read back 00h";
+        QTest::newRow("silent read-back") << WriteVfo << VerifyOnly << Fault::Silence << 5 << ReadWriteErrorMessage
+                                          << "Write not verified on emulated COM1: no answer from the radio at "
+                                             "block 0700h";
+        QTest::newRow("non-hex read-back")
+            << WriteVfo << VerifyOnly << Fault::NonHex << 5 << ReadWriteErrorMessage
+            << "Write not verified on emulated COM1: an answer that is not hexadecimal at block 0700h";
         QTest::newRow("backup read fails")
-            << Fault::Silence << 2 << false
-            << Texts{OverwriteQuestion,
-                     "No backup of the radio could be made, so nothing was written.\r"
-                     "The radio could not be read: no answer to QZ~F0710R"}
+            << WriteAll << BackupOnly << Fault::Silence << 2
+            << "No backup of the radio could be made, so nothing was written.\r"
+               "The radio could not be read: no answer to QZ~F0710R"
             << "Backup failed on emulated COM1: no answer from the radio at block 0710h";
-        QTest::newRow("backup cannot be saved") << Fault::None << 0 << true
-                                                << Texts{OverwriteQuestion, "(save)"} << "";
+        QTest::newRow("backup cannot be saved") << WriteAll << BackupOnly << Fault::None << -1
+                                                << "No backup of the radio could be made, so nothing was written.\r"
+                                                   "The backup could not be saved: DATA/file/backups" << "";
     }
-    void failedBackupWritesNothing()
+    void safeguardFindsAFault()
     {
+        QFETCH(DataCommand, command);
+        QFETCH(TransferSafeguards, safeguards);
         QFETCH(Fault, fault);
         QFETCH(int, goodExchanges);
-        QFETCH(bool, folderUnwritable);
-        QFETCH(Texts, messages);
-        WriteRig rig(BackupOnly);
-        rig.radio.setFault(fault, static_cast<int>(rig.readCount) + goodExchanges);
-        if (folderUnwritable) {
-            // The data folder is a file, so no backups folder can be made in it.
-            rig.state.DataFolder /= "file";
-            QVERIFY(ReplaceFileAtomically(rig.state.DataFolder, "x").ok());
+        QFETCH(QString, message);
+        WriteRig guarded(safeguards), plain(NoSafeguards);
+        if (goodExchanges < 0) {
+            guarded.state.DataFolder /= "file";
+            QVERIFY(ReplaceFileAtomically(guarded.state.DataFolder, "x").ok());
         }
-        const std::array<std::uint8_t, 2048> memoryBefore = rig.radio.memory();
-
-        rig.write(WriteAll);
-
-        QVERIFY(rig.radio.memory() == memoryBefore);
-        for (const std::string& command : rig.writeCommands())
-            QVERIFY2(command.find('W') == std::string::npos, command.c_str());
-        Texts shown = rig.messages.texts();
-        if (folderUnwritable) {
-            const std::string start = "No backup of the radio could be made, so nothing was written.\r"
-                                      "The backup could not be saved: " + (rig.state.DataFolder / "backups").string();
-            QVERIFY2(shown.back().starts_with(start), shown.back().c_str());
-            shown.back() = "(save)";
+        const std::array<std::uint8_t, 2048> memoryBefore = guarded.radio.memory();
+        for (WriteRig* rig : {&guarded, &plain}) {
+            rig->radio.setFault(fault, static_cast<int>(rig->readCount) + goodExchanges);
+            rig->write(command);
         }
-        QCOMPARE(shown, messages);
-        QTEST(QString::fromStdString(rig.note()), "note");
+        Texts shown = guarded.messages.texts();
+        QCOMPARE(shown.size(), 2u);
+        QCOMPARE(shown[0], std::string(OverwriteQuestion));
+        if (message.contains("DATA")) // followed by the system's reason
+            shown[1].resize(std::min(shown[1].size(), std::size_t(message.size() - 4 + guarded.folder.path().size())));
+        QCOMPARE(QString::fromStdString(shown[1]), message.replace("DATA", guarded.folder.path()));
+        QTEST(QString::fromStdString(guarded.note()), "note");
+        if (safeguards.BackupBeforeWrite) {
+            QVERIFY(guarded.radio.memory() == memoryBefore);
+            for (const std::string& sent : guarded.writeCommands())
+                QVERIFY2(sent.find('W') == std::string::npos, sent.c_str());
+        } else {
+            QCOMPARE(plain.messages.texts(), Texts{OverwriteQuestion});
+            QCOMPARE(plain.note(), std::string("Write complete"));
+        }
     }
 
     // The folder keeps the twenty newest backups; a second one within a second gets
