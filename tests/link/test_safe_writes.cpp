@@ -255,6 +255,7 @@ private slots:
         Texts shown = guarded.messages.texts();
         QCOMPARE(shown.size(), 2u);
         QCOMPARE(shown[0], std::string(OverwriteQuestion));
+        QCOMPARE(guarded.messages.shown[1].icon, MessageIcon::Exclamation);
         if (message.contains("DATA")) // followed by the system's reason
             shown[1].resize(std::min(shown[1].size(), std::size_t(message.size() - 4 + guarded.folder.path().size())));
         QCOMPARE(QString::fromStdString(shown[1]), message.replace("DATA", guarded.folder.path()));
