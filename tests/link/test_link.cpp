@@ -260,7 +260,7 @@ private slots:
 
         (void)rig.run(ReadAll);
 
-        // (The commands on the wire: test_trace.)
+        // (The commands on the wire: test_safe_writes, readAllTrace.)
         QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
         const RadioImage& image = rig.state.Image;
         QCOMPARE((QList<int>{image.ModelCode, image.Vfo.Frequency, image.Vfo.CurrentChannel, image.Vfo.ExtraBytes[4],
