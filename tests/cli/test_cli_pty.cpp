@@ -1,7 +1,8 @@
-// kvr27 read and write end to end through the serial port against kvr27-sim on a
-// pseudo-terminal: a read then write leaves the radio as it was (a read for another
-// model is refused); a failed backup read or a silent radio leaves no output file and
-// the radio untouched.
+// kvr27 and the main window end to end through the serial port (QtPort, QtWaiter)
+// against kvr27-sim on a pseudo-terminal: a read then write leaves the radio as it
+// was (a read for another model is refused); the window reads what the tool read and
+// writes what the tool writes, also after the radio's device went away and came
+// back; a failed transfer leaves no output file and the radio untouched.
 #include "CliRun.h"
 #include "DemoRadio.h"
 #include "MemoryImageFile.h"
@@ -13,6 +14,7 @@
 #include "support/FileText.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -26,7 +28,7 @@ class TestCliPty : public QObject {
 
     QTemporaryDir dir_;
     QProcess simulator_;
-    QString device_;
+    const QString device_ = dir_.filePath("radio.tty"); // a link to the radio's pty
     const sim::RadioEmulator::Memory memory_ = sim::DemoMemory(0);
 
     // Starts kvr27-sim on `memory_` with the given extra arguments.
@@ -34,12 +36,12 @@ class TestCliPty : public QObject {
     {
         QVERIFY(sim::SaveMemoryImage("radio.bin", memory_));
         simulator_.setProgram(QStringLiteral(KVR27_SIM_PATH));
-        simulator_.setArguments(QStringList{"--image", "radio.bin", "--dump", "after.bin", "--no-pace"} + extra);
+        simulator_.setArguments(QStringList{"--image", "radio.bin", "--dump", "after.bin", "--no-pace", "--link",
+                                            device_} + extra);
         simulator_.start();
         QVERIFY(simulator_.waitForStarted());
         QVERIFY(simulator_.waitForReadyRead(5000));
-        device_ = QString::fromUtf8(simulator_.readLine().trimmed());
-        QVERIFY(device_.startsWith("/dev/"));
+        QVERIFY(simulator_.readLine().startsWith("/dev/"));
     }
     sim::RadioEmulator::Memory stopRadio()
     {
@@ -49,34 +51,21 @@ class TestCliPty : public QObject {
         return sim::LoadMemoryImage("after.bin").value_or(sim::RadioEmulator::Memory{});
     }
     QStringList radioArgs(const char* verb) { return {verb, "--model", "KV-R27PA", "--port", device_}; }
-    // The lines of trace.txt, each without its time and answer: command, count, verdict.
-    static QStringList TraceLines()
+    // The given fields of each line of a trace file (1 command, 3 count, 4 verdict).
+    static QStringList TraceLines(const QString& file, const QList<int>& fields)
     {
-        QFile trace("trace.txt");
-        if (!trace.open(QIODevice::ReadOnly))
-            return {"(no trace)"};
         QStringList lines;
-        for (const QString& line : QString::fromLatin1(trace.readAll()).split('\n', Qt::SkipEmptyParts)) {
-            const QStringList fields = line.split(" | ");
-            lines << (fields.size() == 5 ? QStringList{fields[1], fields[3], fields[4]}.join(" | ") : line);
+        for (const QString& line : QString::fromStdString(ReadFileText(file.toStdString())).split('\n', Qt::SkipEmptyParts)) {
+            QStringList kept;
+            for (int field : fields)
+                kept << line.section(" | ", field, field);
+            lines << kept.join(" | ");
         }
         return lines;
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir::setCurrent(dir_.path()));
-    }
-
-    // The commands of a trace file, one per exchange, in order.
-    static QStringList TracedCommands(const QString& file)
-    {
-        QStringList commands;
-        for (const QString& line : QString::fromStdString(ReadFileText(file.toStdString())).split('\n', Qt::SkipEmptyParts))
-            commands << line.section(" | ", 1, 1);
-        return commands;
-    }
+    void initTestCase() { QVERIFY(QDir::setCurrent(dir_.path())); }
 
     // A failed row leaves its radio running; the next row starts its own.
     void cleanup()
@@ -105,18 +94,22 @@ private slots:
         QVERIFY(stopRadio() == memory_);
     }
 
-    // kvr27 write and the main window's Write > All send the same commands for the
-    // same clone file with the same safeguards (read-back and trace): both run the
-    // one write command. radio.r27 is the file the first test read.
+    // The main window's Read > All gives what kvr27 read (radio.r27, above), one
+    // tick of QtWaiter per exchange. Then the radio's device goes away (its pty
+    // closes, as when the cable is pulled out) and comes back at the same name
+    // while the window's events run: the port closes itself, and Write > All opens
+    // it afresh and sends what kvr27 write sends for radio.r27 with the same
+    // safeguards (read-back and trace).
     void toolAndWindowSendTheSame()
     {
         startRadio();
         QVERIFY(RunCli(radioArgs("write") << "radio.r27" << "--yes" << "--trace" << "tool.txt").code == 0);
 
         ShellFixture shell;
-        shell.state.Safeguards = {true, false, true};
         StartWithModel(shell.state, 0);
-        QVERIFY(LoadCloneFile(shell.state, "radio.r27", shell.messages).ok());
+        AppState fromFile;
+        StartWithModel(fromFile, 0);
+        QVERIFY(LoadCloneFile(fromFile, "radio.r27", shell.messages).ok());
         SerialDeviceLookup lookup;
         lookup.environment = [device = device_.toStdString()](const std::string&) { return device; };
         lookup.exists = [](const std::string&) { return true; };
@@ -126,24 +119,26 @@ private slots:
         context.LinkPort = &port;
         context.LinkWaiter = &waiter;
         frmMain window(context);
+        QElapsedTimer timer;
+        timer.start();
+        window.mnuEepReadAll_Click();
+        QVERIFY(timer.elapsed() >= 107 * QtWaiter::TickMilliseconds);
+        QVERIFY(shell.messages.shown.empty() && port.isOpen());
+        QVERIFY(shell.state.Image.Vfo == fromFile.Image.Vfo && shell.state.Image.Channels == fromFile.Image.Channels);
+
+        QVERIFY(stopRadio() == memory_);
+        startRadio();
+        QTRY_VERIFY(!port.isOpen());
+        shell.state.Safeguards = {true, false, true};
         shell.messages.answers = {true};
         window.mnuEepWriteAll_Click();
         const QStringList traces = QDir(shell.dir.filePath("traces")).entryList(QDir::Files);
         QCOMPARE(traces.size(), 1);
-        const QStringList commands = TracedCommands("tool.txt");
-        QCOMPARE(TracedCommands(shell.dir.filePath("traces/" + traces[0])), commands);
+        const QStringList commands = TraceLines("tool.txt", {1});
+        QCOMPARE(TraceLines(shell.dir.filePath("traces/" + traces[0]), {1}), commands);
         // The VFO blocks, their read-back; the bitmap, the five channels in use,
         // the current channel, their read-back (715h through 710h).
-        QCOMPARE(commands, (QStringList{
-            R"(QZ~F07F0R\r)", R"(QZ~F0710R\r)", R"(QZ~F0700W02963B400000EA6040000000FFFFFFFF\r)",
-            R"(QZ~F0710W670300000001080827FFFFFFFFFFFFFF\r)", R"(QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r)",
-            R"(QZ~F0700R\r)", R"(QZ~F0710R\r)", R"(QZ~F0730R\r)",
-            R"(QZ~F07F0R\r)", R"(QZ~F0720WF8000000000000000000000000FFFFFF\r)",
-            R"(QZ~F0000W0294D1EC0000EA600808270403FFFFFF\r)", R"(QZ~F0010W029577F0000000000C0C279603FFFFFF\r)",
-            R"(QZ~F0020W02963B400000EA600814274500FFFFFF\r)", R"(QZ~F0030W02000000000000000808048801FFFFFF\r)",
-            R"(QZ~F0040W07000000000000000808270801FFFFFF\r)", R"(QZ~F0715OW01\r)",
-            R"(QZ~F0720R\r)", R"(QZ~F0000R\r)", R"(QZ~F0010R\r)", R"(QZ~F0020R\r)", R"(QZ~F0030R\r)",
-            R"(QZ~F0040R\r)", R"(QZ~F0710R\r)"}));
+        QCOMPARE(commands.join('\n') + '\n', QString::fromStdString(ReadFileText(KVR27_TEST_DATA "/write-all-verified.txt")));
         QVERIFY(stopRadio() == memory_);
     }
 
@@ -169,8 +164,8 @@ private slots:
         QTest::newRow("radio gone") << QStringList{"--fault", "hangup", "--fault-after", "3"}
                                     << QStringList{"read", "-o", "out.r27"} << 4 << R"(QZ~F0730R\r | 0 | no answer)"
                                     << "kvr27 read: read failed: the device DEVICE is gone";
-        QTest::newRow("trace into a folder") << QStringList{} << QStringList{"read", "-o", "traced.r27"} << 1
-                                             << "(no trace)" << "kvr27 read: trace not saved: .: Is a directory";
+        QTest::newRow("trace into a folder") << QStringList{} << QStringList{"read", "-o", "traced.r27"} << 0
+                                             << "" << "kvr27 read: trace not saved: .: Is a directory";
     }
     void failuresLeaveNoFile()
     {
@@ -185,8 +180,9 @@ private slots:
         QCOMPARE(run.code, 1);
         QCOMPARE(QString::fromStdString(run.lastErrLine()), error.replace("DEVICE", device_));
         QCOMPARE(QDir().entryList({"out.r27*"}, QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(TraceLines().size(), lines);
-        QTEST(TraceLines().last(), "last");
+        const QStringList traced = TraceLines("trace.txt", {1, 3, 4});
+        QCOMPARE(traced.size(), lines);
+        QTEST(traced.value(lines - 1), "last");
         QCOMPARE(QFile::exists("traced.r27"), fault.isEmpty());
         QVERIFY(stopRadio() == memory_);
     }

@@ -260,7 +260,7 @@ private slots:
 
         (void)rig.run(ReadAll);
 
-        // (The commands on the wire: test_trace.)
+        // (The commands on the wire: test_safe_writes, readAllTrace.)
         QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
         const RadioImage& image = rig.state.Image;
         QCOMPARE((QList<int>{image.ModelCode, image.Vfo.Frequency, image.Vfo.CurrentChannel, image.Vfo.ExtraBytes[4],
@@ -298,16 +298,12 @@ private slots:
     }
 
     // Cancel on the question before a read (edits would be lost) or a write sends
-    // nothing and changes nothing.
+    // nothing and changes nothing (every part asks the same question).
     void cancelSendsNothing_data()
     {
         QTest::addColumn<DataCommand>("command");
         QTest::addColumn<QString>("question");
         QTest::newRow("Read > All") << ReadAll << SettingsChangedQuestion;
-        QTest::newRow("Read > Vfo Mode") << ReadVfo << SettingsChangedQuestion;
-        QTest::newRow("Read > Memory Mode") << ReadMemory << SettingsChangedQuestion;
-        QTest::newRow("Write > All") << WriteAll << OverwriteQuestion;
-        QTest::newRow("Write > Vfo Mode") << WriteVfo << OverwriteQuestion;
         QTest::newRow("Write > Memory Mode") << WriteMemory << OverwriteQuestion;
     }
     void cancelSendsNothing()

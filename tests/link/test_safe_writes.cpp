@@ -1,7 +1,9 @@
-// The safeguards around writes against the emulated radio: the read-back after a
-// write (one read per written block, a difference named, a read-back that fails),
-// the backup of the radio before a write (what it holds, nothing written when it
-// fails) and the twenty backups kept.
+// The safeguards around the transfers against the emulated radio: the read-back
+// after a write (one read per written block, a difference named, a read-back that
+// fails), the backup of the radio before a write (what it holds, nothing written
+// when it fails, the twenty backups kept) and the exchange trace (line by line, the
+// verdict of every kind of answer, where its file goes); none of them changes what
+// the transfer itself sends.
 #include "LinkRig.h"
 #include "core/FileAccess.h"
 #include "core/Questions.h"
@@ -10,6 +12,7 @@
 #include "commands/CommandNote.h"
 #include "link/MemoryMap.h"
 #include "commands/RadioBackup.h"
+#include "support/FileText.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,6 +28,7 @@ using Texts = std::vector<std::string>;
 Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(DataCommand)
 Q_DECLARE_METATYPE(Texts)
+Q_DECLARE_METATYPE(TransferSafeguards)
 
 namespace {
 
@@ -52,6 +56,7 @@ struct WriteRig : LinkRig {
 
 constexpr TransferSafeguards VerifyOnly{true, false, false};
 constexpr TransferSafeguards BackupOnly{false, true, false};
+constexpr TransferSafeguards TraceOnly{false, false, true};
 
 std::vector<std::string> FileNames(const std::filesystem::path& folder)
 {
@@ -60,6 +65,20 @@ std::vector<std::string> FileNames(const std::filesystem::path& folder)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Runs `command` traced into the data folder `folder` (a write without its
+// question), with a clock 100 ms further on at each reading: the n-th command goes
+// out at n x 100 ms.
+CommandReport RunTraced(LinkRig& rig, DataCommand command, const QString& folder)
+{
+    rig.state.Safeguards = TraceOnly;
+    rig.state.DataFolder = folder.toStdString();
+    RadioCommandOptions options;
+    options.Confirmed = true;
+    options.Clock = [now = std::chrono::milliseconds(5000)]() mutable { return now += std::chrono::milliseconds(100); };
+    return command.Write ? WriteRadioCommand(rig.state, rig.services, command.Parts, options)
+                         : ReadRadioCommand(rig.state, rig.services, command.Parts, options);
 }
 
 } // namespace
@@ -73,93 +92,62 @@ private slots:
         tzset();
     }
 
-    // The write's own exchanges stay as they are; the read-back follows each
-    // transfer with one read per written block (the one-byte write at 715h is read
-    // back with its block 710h).
-    void readBackAddsOneReadPerWrittenBlock_data()
+    // A transfer sends the same with or without a safeguard and ends the same: the
+    // read-back only adds one read per written block after each transfer (the
+    // one-byte write at 715h is read back with its block 710h); the trace adds
+    // nothing, also when answers come late.
+    void safeguardsAddOnlyTheirReads_data()
     {
         QTest::addColumn<DataCommand>("command");
+        QTest::addColumn<TransferSafeguards>("safeguards");
+        QTest::addColumn<Fault>("fault");
         QTest::addColumn<Texts>("vfoReads");
         QTest::addColumn<Texts>("memoryReads");
+        QTest::addColumn<QString>("note");
         const Texts vfo{"QZ~F0700R\r", "QZ~F0710R\r", "QZ~F0730R\r"};
         const Texts memory{"QZ~F0720R\r", "QZ~F0000R\r", "QZ~F0050R\r", "QZ~F0280R\r", "QZ~F0710R\r"};
-        QTest::newRow("Write > All") << WriteAll << vfo << memory;
-        QTest::newRow("Write > Vfo Mode") << WriteVfo << vfo << Texts{};
-        QTest::newRow("Write > Memory Mode") << WriteMemory << Texts{} << memory;
+        QTest::newRow("verified Write > All") << WriteAll << VerifyOnly << Fault::None << vfo << memory
+                                              << "Write complete and verified";
+        QTest::newRow("verified Write > Vfo Mode") << WriteVfo << VerifyOnly << Fault::None << vfo << Texts{}
+                                                   << "Write complete and verified";
+        QTest::newRow("verified Write > Memory Mode") << WriteMemory << VerifyOnly << Fault::None << Texts{} << memory
+                                                      << "Write complete and verified";
+        QTest::newRow("traced Read > All") << ReadAll << TraceOnly << Fault::None << Texts{} << Texts{}
+                                           << "Read complete";
+        QTest::newRow("traced Write > All") << WriteAll << TraceOnly << Fault::None << Texts{} << Texts{}
+                                            << "Write complete";
+        QTest::newRow("traced Read > All, late answers")
+            << ReadAll << TraceOnly << Fault::Delay << Texts{} << Texts{}
+            << "Read failed on emulated COM1: no answer from the radio at block 0730h";
     }
-    void readBackAddsOneReadPerWrittenBlock()
+    void safeguardsAddOnlyTheirReads()
     {
         QFETCH(DataCommand, command);
+        QFETCH(TransferSafeguards, safeguards);
+        QFETCH(Fault, fault);
         QFETCH(Texts, vfoReads);
         QFETCH(Texts, memoryReads);
-        WriteRig plain(NoSafeguards), verified(VerifyOnly);
-        plain.write(command);
-        verified.write(command);
-
+        WriteRig plain(NoSafeguards), guarded(safeguards);
+        for (WriteRig* rig : {&plain, &guarded}) {
+            rig->radio.setFault(fault, static_cast<int>(rig->readCount) + 3);
+            rig->messages.answers = {true};
+            rig->write(command);
+            QCOMPARE(QDir(rig->folder.filePath("traces")).exists(), rig == &guarded && safeguards.TraceExchanges);
+        }
         Texts expected = plain.writeCommands();
+        QVERIFY(expected.size() > 3);
         // The VFO write ends after its three block writes; the memory write with 715h.
         const auto vfoEnd = std::find(expected.begin(), expected.end(), "QZ~F0730W0007A1200560FFFFFFFFFFFFFFFFFFFF\r");
         if (!vfoReads.empty())
             expected.insert(vfoEnd + 1, vfoReads.begin(), vfoReads.end());
         expected.insert(expected.end(), memoryReads.begin(), memoryReads.end());
-        QCOMPARE(verified.writeCommands(), expected);
-        QCOMPARE(verified.messages.texts(), Texts{OverwriteQuestion});
-        QCOMPARE(verified.note(), std::string("Write complete and verified"));
-        QCOMPARE(plain.note(), std::string("Write complete"));
-        QCOMPARE(verified.progress.shown.end()[-2].second, std::string("Verify       100%"));
-    }
-
-    // A radio that acknowledges a write but keeps another byte: the read-back names
-    // the place, the address and both values, and the write counts as failed. A
-    // read-back that cannot finish is a failed read, and the write stays unverified.
-    // Without the read-back the same write reports success.
-    void readBackFindsWhatTheRadioDidNotStore_data()
-    {
-        QTest::addColumn<DataCommand>("command");
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<int>("goodExchanges");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("note");
-        const QString differs = "The radio does not hold what was written:\r";
-        // Exchanges of a VFO write: identity, 0710h, then the writes 0700h, 0710h, 0730h.
-        QTest::newRow("VFO block") << WriteVfo << Fault::WrongStore << 2
-                                   << differs + "VFO block 0700h, byte 0700h written 02h, read back 03h."
-                                   << "Verify failed on emulated COM1: VFO block 0700h, byte 0700h written 02h, "
-                                      "read back 03h";
-        // Of a memory write: identity, bitmap, channels 0, 5 and 40, then 715h.
-        QTest::newRow("channel 5") << WriteMemory << Fault::WrongStore << 3
-                                   << differs + "channel 5, byte 0050h written 02h, read back 03h."
-                                   << "Verify failed on emulated COM1: channel 5, byte 0050h written 02h, read back 03h";
-        QTest::newRow("current channel")
-            << WriteMemory << Fault::WrongStore << 5
-            << differs + "the current channel, byte 0715h written 01h, read back 00h."
-            << "Verify failed on emulated COM1: the current channel, byte 0715h written 01h, read back 00h";
-        QTest::newRow("silent read-back") << WriteVfo << Fault::Silence << 5 << ReadWriteErrorMessage
-                                          << "Write not verified on emulated COM1: no answer from the radio at "
-                                             "block 0700h";
-        QTest::newRow("non-hex read-back")
-            << WriteVfo << Fault::NonHex << 5 << ReadWriteErrorMessage
-            << "Write not verified on emulated COM1: an answer that is not hexadecimal at block 0700h";
-    }
-    void readBackFindsWhatTheRadioDidNotStore()
-    {
-        QFETCH(DataCommand, command);
-        QFETCH(Fault, fault);
-        QFETCH(int, goodExchanges);
-        QFETCH(QString, message);
-        WriteRig verified(VerifyOnly), plain(NoSafeguards);
-        for (WriteRig* rig : {&verified, &plain}) {
-            rig->radio.setFault(fault, static_cast<int>(rig->readCount) + goodExchanges);
-            rig->write(command);
-        }
-        std::vector<ShownMessage> shown = verified.messages.shown;
-        shown.back().detail.clear(); // a failed read-back's place is in the note too
-        QCOMPARE(shown,
-                 (std::vector<ShownMessage>{{OverwriteQuestion, MessageIcon::None, true},
-                                            {message.toStdString(), MessageIcon::Exclamation, false}}));
-        QTEST(QString::fromStdString(verified.note()), "note");
-        QCOMPARE(plain.messages.texts(), Texts{OverwriteQuestion});
-        QCOMPARE(plain.note(), std::string("Write complete"));
+        QCOMPARE(guarded.writeCommands(), expected);
+        QCOMPARE(guarded.messages.texts(), plain.messages.texts());
+        QFETCH(QString, note);
+        QCOMPARE(QString::fromStdString(TransferNote(*guarded.report.Transfer)), note);
+        QCOMPARE(QString::fromStdString(TransferNote(*plain.report.Transfer)), note.remove(" and verified"));
+        if (safeguards.VerifyAfterWrite)
+            QCOMPARE(guarded.progress.shown.end()[-2].second, std::string("Verify       100%"));
     }
 
     // Write > All first reads the whole radio (107 exchanges, as Read > All) into a
@@ -204,52 +192,82 @@ private slots:
         }
     }
 
-    // When the backup cannot be made, the user is told why and nothing is written.
-    void failedBackupWritesNothing_data()
+    // A safeguard that finds a fault fails the write and says why. A radio that
+    // acknowledges a write but keeps another byte: the read-back names the place,
+    // the address and both values (without it the same write reports success); a
+    // read-back that cannot finish is a failed read, and the write stays unverified.
+    // When the backup cannot be made (the radio cannot be read, or the data folder
+    // is a file), nothing is written.
+    void safeguardFindsAFault_data()
     {
+        QTest::addColumn<DataCommand>("command");
+        QTest::addColumn<TransferSafeguards>("safeguards");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("goodExchanges");
-        QTest::addColumn<bool>("folderUnwritable");
-        QTest::addColumn<Texts>("messages");
+        QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("note");
+        const QString differs = "The radio does not hold what was written:\r";
+        // Exchanges of a VFO write: identity, 0710h, then the writes 0700h, 0710h, 0730h.
+        QTest::newRow("VFO block") << WriteVfo << VerifyOnly << Fault::WrongStore << 2
+                                   << differs + "VFO block 0700h, byte 0700h written 02h, read back 03h."
+                                   << "Verify failed on emulated COM1: VFO block 0700h, byte 0700h written 02h, "
+                                      "read back 03h";
+        // Of a memory write: identity, bitmap, channels 0, 5 and 40, then 715h.
+        QTest::newRow("channel 5") << WriteMemory << VerifyOnly << Fault::WrongStore << 3
+                                   << differs + "channel 5, byte 0050h written 02h, read back 03h."
+                                   << "Verify failed on emulated COM1: channel 5, byte 0050h written 02h, read back 03h";
+        QTest::newRow("current channel")
+            << WriteMemory << VerifyOnly << Fault::WrongStore << 5
+            << differs + "the current channel, byte 0715h written 01h, read back 00h."
+            << "Verify failed on emulated COM1: the current channel, byte 0715h written 01h, read back 00h";
+        QTest::newRow("silent read-back") << WriteVfo << VerifyOnly << Fault::Silence << 5 << ReadWriteErrorMessage
+                                          << "Write not verified on emulated COM1: no answer from the radio at "
+                                             "block 0700h";
+        QTest::newRow("non-hex read-back")
+            << WriteVfo << VerifyOnly << Fault::NonHex << 5 << ReadWriteErrorMessage
+            << "Write not verified on emulated COM1: an answer that is not hexadecimal at block 0700h";
         QTest::newRow("backup read fails")
-            << Fault::Silence << 2 << false
-            << Texts{OverwriteQuestion,
-                     "No backup of the radio could be made, so nothing was written.\r"
-                     "The radio could not be read: no answer to QZ~F0710R"}
+            << WriteAll << BackupOnly << Fault::Silence << 2
+            << "No backup of the radio could be made, so nothing was written.\r"
+               "The radio could not be read: no answer to QZ~F0710R"
             << "Backup failed on emulated COM1: no answer from the radio at block 0710h";
-        QTest::newRow("backup cannot be saved") << Fault::None << 0 << true
-                                                << Texts{OverwriteQuestion, "(save)"} << "";
+        QTest::newRow("backup cannot be saved") << WriteAll << BackupOnly << Fault::None << -1
+                                                << "No backup of the radio could be made, so nothing was written.\r"
+                                                   "The backup could not be saved: DATA/file/backups" << "";
     }
-    void failedBackupWritesNothing()
+    void safeguardFindsAFault()
     {
+        QFETCH(DataCommand, command);
+        QFETCH(TransferSafeguards, safeguards);
         QFETCH(Fault, fault);
         QFETCH(int, goodExchanges);
-        QFETCH(bool, folderUnwritable);
-        QFETCH(Texts, messages);
-        WriteRig rig(BackupOnly);
-        rig.radio.setFault(fault, static_cast<int>(rig.readCount) + goodExchanges);
-        if (folderUnwritable) {
-            // The data folder is a file, so no backups folder can be made in it.
-            rig.state.DataFolder /= "file";
-            QVERIFY(ReplaceFileAtomically(rig.state.DataFolder, "x").ok());
+        QFETCH(QString, message);
+        WriteRig guarded(safeguards), plain(NoSafeguards);
+        if (goodExchanges < 0) {
+            guarded.state.DataFolder /= "file";
+            QVERIFY(ReplaceFileAtomically(guarded.state.DataFolder, "x").ok());
         }
-        const std::array<std::uint8_t, 2048> memoryBefore = rig.radio.memory();
-
-        rig.write(WriteAll);
-
-        QVERIFY(rig.radio.memory() == memoryBefore);
-        for (const std::string& command : rig.writeCommands())
-            QVERIFY2(command.find('W') == std::string::npos, command.c_str());
-        Texts shown = rig.messages.texts();
-        if (folderUnwritable) {
-            const std::string start = "No backup of the radio could be made, so nothing was written.\r"
-                                      "The backup could not be saved: " + (rig.state.DataFolder / "backups").string();
-            QVERIFY2(shown.back().starts_with(start), shown.back().c_str());
-            shown.back() = "(save)";
+        const std::array<std::uint8_t, 2048> memoryBefore = guarded.radio.memory();
+        for (WriteRig* rig : {&guarded, &plain}) {
+            rig->radio.setFault(fault, static_cast<int>(rig->readCount) + goodExchanges);
+            rig->write(command);
         }
-        QCOMPARE(shown, messages);
-        QTEST(QString::fromStdString(rig.note()), "note");
+        Texts shown = guarded.messages.texts();
+        QCOMPARE(shown.size(), 2u);
+        QCOMPARE(shown[0], std::string(OverwriteQuestion));
+        QCOMPARE(guarded.messages.shown[1].icon, MessageIcon::Exclamation);
+        if (message.contains("DATA")) // followed by the system's reason
+            shown[1].resize(std::min(shown[1].size(), std::size_t(message.size() - 4 + guarded.folder.path().size())));
+        QCOMPARE(QString::fromStdString(shown[1]), message.replace("DATA", guarded.folder.path()));
+        QTEST(QString::fromStdString(guarded.note()), "note");
+        if (safeguards.BackupBeforeWrite) {
+            QVERIFY(guarded.radio.memory() == memoryBefore);
+            for (const std::string& sent : guarded.writeCommands())
+                QVERIFY2(sent.find('W') == std::string::npos, sent.c_str());
+        } else {
+            QCOMPARE(plain.messages.texts(), Texts{OverwriteQuestion});
+            QCOMPARE(plain.note(), std::string("Write complete"));
+        }
     }
 
     // The folder keeps the twenty newest backups; a second one within a second gets
@@ -277,7 +295,75 @@ private slots:
         QCOMPARE(Texts(names.end() - 3, names.end()),
                  (Texts{"KV-R27Z-2026-12-07.r27", "my radio.r27", "notes.txt"}));
     }
+
+    // Identity, the three VFO blocks, identity again, the 100 channels, the bitmap
+    // and 710h for the current channel: 107 lines, one file in traces/; then a trace
+    // that cannot be saved.
+    void readAllTrace()
+    {
+        LinkRig rig;
+        LoadKnownRadio(rig);
+        QTemporaryDir folder;
+        const CommandReport report = RunTraced(rig, ReadAll, folder.path());
+        QCOMPARE(ReadFileText(report.Files.Trace), ReadFileText(KVR27_TEST_DATA "/read-all.trace"));
+        const QStringList files = QDir(folder.filePath("traces")).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QVERIFY(QRegularExpression(R"(^trace-\d{4}-\d\d-\d\d-\d{6}\.txt$)").match(files[0]).hasMatch());
+        QCOMPARE(QString::fromStdString(CommandNote(report)),
+                 "Read complete; trace: " + folder.filePath("traces/" + files[0]));
+
+        // A trace that cannot be saved is named in the note and leaves the transfer's
+        // outcome alone (the naming of the files is that of every dated file).
+        WriteFileText(folder.filePath("file").toStdString(), "not a folder");
+        QCOMPARE(CommandNote(RunTraced(rig, ReadVfo, folder.filePath("file"))),
+                 "Read complete; trace not saved: " + folder.filePath("file").toStdString() + "/traces: Not a directory");
+    }
+
+    // The last line of a transfer that a fault ends (or that ends well): the
+    // answer as it came, carriage returns visible, its count and the verdict.
+    void verdicts_data()
+    {
+        QTest::addColumn<DataCommand>("command");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("answeredNormally");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("silence") << ReadVfo << Fault::Silence << 0 << R"(100 ms | QZ~F07F0R\r |  | 0 | no answer)";
+        QTest::newRow("short") << ReadVfo << Fault::ShortAnswer << 0
+                               << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r | 45 | wrong length)";
+        QTest::newRow("long") << ReadVfo << Fault::LongAnswer << 0
+                              << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r\n\n | 47 | wrong length)";
+        QTest::newRow("ERR") << ReadVfo << Fault::Error << 0 << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nERR\r\n | 17 | ERR)";
+        QTest::newRow("non-hex") << ReadVfo << Fault::NonHex << 0
+                                 << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFGFFFFFF06FFFFFFFFFFFFFFFFFF\r\n | 46 | not hexadecimal)";
+        QTest::newRow("late answer") << ReadVfo << Fault::Delay << 1
+                                     << R"(200 ms | QZ~F0700R\r | QZ~F0700R\r\r\nFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF\r\n | 10 | no answer)";
+        QTest::newRow("write refused") << WriteMemory << Fault::Error << 1
+                                       << R"(200 ms | QZ~F0720W00000000000000000000000000FFFFFF\r | )"
+                                          R"(QZ~F0720W00000000000000000000000000FFFFFF\r\r\nERR\r\n | 49 | ERR)";
+        QTest::newRow("write acknowledged") << WriteMemory << Fault::None << 0
+                                            << R"(300 ms | QZ~F0715OW00\r | QZ~F0715OW00\r\r\nOK\r\n | 19 | acknowledgement)";
+    }
+    void verdicts()
+    {
+        QFETCH(DataCommand, command);
+        QFETCH(Fault, fault);
+        QFETCH(int, answeredNormally);
+        LinkRig rig;
+        rig.radio.setFault(fault, answeredNormally);
+        QTemporaryDir folder;
+        const QStringList lines = QString::fromStdString(ReadFileText(RunTraced(rig, command, folder.path()).Files.Trace))
+                                      .split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), static_cast<int>(rig.radio.commands().size()));
+        QTEST(lines.last(), "line");
+    }
+
+    // Escapes that keep a line one line and show every byte.
+    void escapes()
+    {
+        QCOMPARE(QString::fromStdString(EscapeControls(std::string("OK\r\n a\\b \x00\x1B\t\x7F \xC3\xA9", 16))),
+                 R"(OK\r\n a\\b \x00\x1B\t\x7F \xC3\xA9)");
+    }
 };
 
-QTEST_APPLESS_MAIN(TestSafeWrites)
+QTEST_GUILESS_MAIN(TestSafeWrites)
 #include "test_safe_writes.moc"
