@@ -55,6 +55,18 @@ void Click(const QWidget& window, const char* name)
     QTest::mouseClick(Find<QAbstractButton>(window, name), Qt::LeftButton);
 }
 
+// Chooses the step list's entry by keys, as a user does; -1 leaves it alone.
+void ChooseStep(QWidget& window, int index)
+{
+    auto* steps = Find<QComboBox>(window, "cboStep");
+    if (index < 0)
+        return;
+    Focus(steps);
+    QTest::keyClick(steps, Qt::Key_Home);
+    for (int down = 0; down < index; ++down)
+        QTest::keyClick(steps, Qt::Key_Down);
+}
+
 // Shows a window and makes it the active one, so that it takes the focus.
 void Activate(QWidget& window)
 {
@@ -120,20 +132,79 @@ struct MemWindow {
 class EditorWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Boxes the window has just filled (twice) take no more than their length from
-    // typing, a paste cut to what fits.
-    void typingStopsAtTheLength()
+    // A text pasted into a box (or typed, once filled twice), then the box left by
+    // Tab: the filter on the change and the length limit, then the raster rule and
+    // the limits on leaving.
+    void pastedThenLeft_data()
     {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("step"); // the step list's index
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // the text afterwards
+        QTest::addColumn<QString>("message");  // empty: no message
+        const QString F = "txtFrequency", O = "txtShiftFreq", P = "txtPmrFreq", S = "txtSquelch";
+        const QString rounded = RoundedMessage;
+        QTest::newRow("frequency second point") << F << 0 << "446.0.1" << "" << TooManyPointsMessage;
+        QTest::newRow("first offender decides: point") << F << 0 << "4..x" << "" << TooManyPointsMessage;
+        QTest::newRow("frequency minus") << F << 0 << "-1" << "" << DigitsOnlyMessage;
+        QTest::newRow("pmr 0") << P << 0 << "0" << "" << PmrChannelDigitMessage;
+        QTest::newRow("pmr 9") << P << 0 << "9" << "" << PmrChannelDigitMessage;
+        QTest::newRow("pmr 8 never rounds") << P << 0 << "8" << "8" << "";
+        QTest::newRow("squelch 20") << S << 0 << "20" << "20" << "";
+        QTest::newRow("squelch 21") << S << 0 << "21" << "" << SquelchLimitMessage;
+        QTest::newRow("squelch 1a") << S << 0 << "1a" << "" << DigitsOnlyMessage;
+        QTest::newRow("squelch typed, cut to 2") << S << 0 << "typed 123" << "12" << "";
+        QTest::newRow("offset cut to 8") << O << 0 << "1.234567890" << "1.23000" << rounded;
+        QTest::newRow("6.25 kHz on its raster") << F << 1 << "446.00625" << "446.00625" << "";
+        QTest::newRow("6.25 kHz off the 5 kHz raster") << F << 0 << "446.00625" << "446.00500" << rounded;
+        QTest::newRow("5 kHz off the 6.25 kHz raster") << F << 1 << "446.00500" << "446.00000" << rounded;
+        QTest::newRow("trailing point rounds") << F << 0 << "434.001" << "434.00000" << rounded;
+        QTest::newRow("lone point is emptied") << F << 0 << "." << "" << NotANumberMessage;
+        QTest::newRow("no step selected: no raster") << F << -1 << "446.00123" << "446.00123" << "";
+        QTest::newRow("offset 99.995 stays") << O << 0 << "99.995" << "99.995" << "";
+        QTest::newRow("offset 99.995 on 12.5 kHz") << O << 3 << "99.995" << "99.99375" << rounded;
+        QTest::newRow("offset 99.996") << O << 0 << "99.996" << "" << OffsetLimitMessage;
+        QTest::newRow("offset 98.9999") << O << 0 << "98.9999" << "98.99500" << rounded;
+    }
+    void pastedThenLeft()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, step);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
         Rig rig;
+        if (step < 0)
+            rig.state.Image.Vfo.BellShiftStep |= 0x0F; // a step code the list lacks
         VfoWindow vfo(rig);
         vfo.open();
-        TypeInto(vfo.box("txtSquelch"), "123");
-        QGuiApplication::clipboard()->setText("1.234567890");
-        Focus(vfo.box("txtShiftFreq"));
-        vfo.box("txtShiftFreq")->paste();
-        QCOMPARE((QStringList{vfo.box("txtSquelch")->text(), vfo.box("txtShiftFreq")->text()}),
-                 (QStringList{"12", "1.234567"}));
-        QVERIFY(rig.messages.shown.empty());
+        ChooseStep(vfo.window, step);
+        if (text.startsWith("typed "))
+            TypeInto(vfo.box(box), text.mid(6));
+        else {
+            QGuiApplication::clipboard()->setText(text);
+            Focus(vfo.box(box));
+            vfo.box(box)->paste();
+        }
+        QTest::keyClick(vfo.box(box), Qt::Key_Tab);
+        QCOMPARE(vfo.box(box)->text(), expected);
+        QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
+    }
+
+    // Leaving the step list rounds all three frequency boxes, each with its own message.
+    void leavingTheStepRoundsAll()
+    {
+        Rig rig(1); // a KV-R27Z: the repeater offset can be edited
+        VfoWindow vfo(rig);
+        ChooseStep(vfo.window, 1); // 6.25 kHz
+        const QStringList boxes{"txtFrequency", "txtShiftFreq", "txtRptShiftFreq"};
+        for (const QString& box : boxes)
+            TypeInto(vfo.box(box), box == "txtFrequency" ? "446.00625" : box == "txtShiftFreq" ? "0.60625" : "1.00625");
+        ChooseStep(vfo.window, 0); // 5 kHz
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(rig.messages.texts(), (Texts{RoundedFrequencyMessage, RoundedOffsetMessage, RoundedRepeaterOffsetMessage}));
+        QCOMPARE((QStringList{vfo.box(boxes[0])->text(), vfo.box(boxes[1])->text(), vfo.box(boxes[2])->text()}),
+                 (QStringList{"446.00500", "0.60500", "1.00500"}));
     }
 
     // The window opens with the focus on the frequency, its whole text selected so
@@ -266,34 +337,41 @@ private slots:
         QCOMPARE(seen, disabled);
     }
 
-    // The write buttons back the radio up first and leave a trace, as the Data
-    // menu's writes do. While a transfer runs (the backup read, the write, the
+    // A changed step makes "Read Setting" ask first; the read refills the form. The
+    // write buttons back the radio up first and leave a trace, as the Data menu's
+    // writes do. While a transfer runs (the read, the backup read, the write, the
     // read-back) the entry controls take nothing: 440 MHz typed into the frequency
-    // box at each wait is lost and the radio gets 434 MHz as the box showed it; keys
-    // on the grid do not move its row.
-    void writeButtonsBackUpAndTakeNothingTypedMeanwhile()
+    // box at each wait is lost and the radio gets 434.1 MHz as the box showed it;
+    // keys on the grid do not move its row.
+    void transfersRefillAndTakeNothingTypedMeanwhile()
     {
         Rig rig;
         QTemporaryDir data;
         rig.state.DataFolder = data.path().toStdString();
         rig.state.Safeguards = {true, true, true};
+        rig.putBlock(0x700, "029662500000EA6040000000FFFFFFFF"); // 434.10000 MHz
         VfoWindow vfo(rig);
         QLineEdit* frequency = vfo.box("txtFrequency");
         rig.port.onTick = [&](int) {
             QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(frequency, "440.00000");
         };
+        ChooseStep(vfo.window, 1);
+        Click(vfo.window, "Command1_0");
+        QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
+        QCOMPARE((QStringList{frequency->text(), Find<QComboBox>(vfo.window, "cboStep")->currentText()}), (QStringList{"434.10000", "5KHz"}));
         Click(vfo.window, "Command1_1");
-        QCOMPARE(rig.port.ticks, 107 + 5 + 3);
-        QCOMPARE(frequency->text(), "434.00000");
-        QCOMPARE(rig.writes().front(), "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r");
+        QCOMPARE(rig.port.ticks, 4 + 107 + 5 + 3);
+        QCOMPARE(frequency->text(), "434.10000");
+        QCOMPARE(rig.writes().front(), "QZ~F0700W029662500000EA6040000000FFFFFFFF\r");
 
         MemWindow mem(rig);
         rig.port.onTick = [&](int) { QTest::keyClick(mem.window.MSFlexGrid1, Qt::Key_Down); };
         Click(mem.window, "Command1_1");
         QCOMPARE(rig.state.Grid.Row, 1);
-        for (const char* folder : {"backups", "traces"})
-            QCOMPARE(QDir(data.filePath(folder)).entryList(QDir::Files).size(), 2);
+        QCOMPARE((QList<qsizetype>{QDir(data.filePath("backups")).entryList(QDir::Files).size(),
+                                   QDir(data.filePath("traces")).entryList(QDir::Files).size()}),
+                 (QList<qsizetype>{2, 3})); // the read leaves a trace too
     }
 
     // The VFO window opens at one size however it was left (Cancel, the close box,

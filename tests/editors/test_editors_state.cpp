@@ -1,9 +1,7 @@
-// The editors' rules on the form states: rounding and change marks of the VFO
-// window, OK and Cancel, the grid's commands, and the channel dialog.
+// The editors' rules on the form states: the grid's commands and the channel dialog.
 #include "commands/AppState.h"
 #include "commands/ChannelDialogEditor.h"
 #include "commands/ChannelGridEditor.h"
-#include "commands/VfoEditor.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
 #include "support/RecordingMessageSink.h"
@@ -40,38 +38,6 @@ class EditorStateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Lists mark the window only when they differ from the stored code, options
-    // always; Cancel drops the mark and OK turns it into changed settings. Leaving
-    // the step box rounds all three frequency boxes, each with its own text; a box
-    // that loses the focus uses the plain one.
-    void vfoChangeMarksAndRounding()
-    {
-        Started vfo; // a KV-R27PA: step 12.5 kHz
-        VfoEditor editor{vfo.state, vfo.sink};
-        editor.load();
-        editor.listSelected(VfoList::Step, 3); // the stored step
-        QVERIFY(!vfo.state.Image.VfoChanged);
-        editor.listSelected(VfoList::Step, 0);
-        QVERIFY(vfo.state.Image.VfoChanged && editor.cancelClicked() && !vfo.state.Image.VfoChanged);
-        editor.optionSelected(VfoOption::Beep, 0); // options are not compared
-        QVERIFY(vfo.state.Image.VfoChanged && editor.okClicked());
-        QVERIFY(vfo.state.Image.SettingsChanged && !vfo.state.Image.VfoChanged);
-
-        editor.load();
-        editor.listSelected(VfoList::Step, 0);
-        editor.textChanged(VfoText::Frequency, "446.00625");
-        editor.textChanged(VfoText::ShiftFreq, "0.60625");
-        editor.textChanged(VfoText::RptShiftFreq, "1.00625");
-        editor.stepLostFocus();
-        editor.listSelected(VfoList::Step, 1);
-        editor.lostFocus(VfoText::Frequency);
-        QCOMPARE(vfo.sink.texts(), (Texts{RoundedFrequencyMessage, RoundedOffsetMessage,
-                                          RoundedRepeaterOffsetMessage, RoundedMessage}));
-        const VfoForm& form = vfo.state.Vfo;
-        QCOMPARE(QStringList({form.txtFrequency.c_str(), form.txtShiftFreq.c_str(), form.txtRptShiftFreq.c_str()}),
-                 QStringList({"446.00000", "0.60500", "1.00500"}));
-    }
-
     // The commands change nothing on empty rows; "Exit" makes the lowest enabled
     // channel the current one, the close box does so keeping the flags.
     void gridCommands()
