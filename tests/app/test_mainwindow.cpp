@@ -335,51 +335,6 @@ private slots:
                  (QList<int>{cancelAt, before.ModelCode, 1, before.VfoChanged, before.ChannelsChanged, 0, 0}));
     }
 
-    // The grid opens with the focus on its current row: arrows to a row, then Enter,
-    // the keypad's Enter or F2, open the dialog on that row, beside it, where Enter
-    // is OK. The row menu offers its three commands and "disable" turns the
-    // row off.
-    void gridByKeyboardAndMouse()
-    {
-        Shell shell;
-        shell.state.Image.Channels.at(2).Enabled = true;
-        std::unique_ptr<app::frmMem> window(Open<app::frmMem>(shell));
-        Activate(*window);
-        QTableView* grid = window->MSFlexGrid1;
-        QStringList seen;
-        window->setDialogRunner([&](app::frmMemSub& dialog) {
-            const QRect cell = grid->visualRect(grid->model()->index(shell.state.Grid.Row - 1, 1));
-            const QRect row(grid->viewport()->mapToGlobal(cell.topLeft()), cell.size());
-            seen << dialog.findChild<QLabel*>("lblChannel")->text()
-                        + (dialog.frameGeometry().intersects(row) ? " over its row" : "");
-            if (seen.size() == 3) { // Enter in a box is OK, after the box's raster rule
-                dialog.open();
-                Activate(dialog);
-                auto* box = dialog.findChild<QLineEdit*>("txtFrequency");
-                box->selectAll();
-                QTest::keyClicks(box, "434.00001");
-                QTest::keyClick(box, Qt::Key_Return);
-                seen << QString("%1 %2").arg(dialog.result()).arg(shell.state.Image.Channels.at(2).Frequency);
-            }
-        });
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter, Qt::Key_F2}) {
-            QTest::keyClick(QApplication::focusWidget(), key);
-            QTest::qWait(10);
-        }
-        QCOMPARE(seen, (QStringList{"Channel 1", "Channel 3", "Channel 3", "1 43400000"}));
-        QStringList offered;
-        window->setRowMenuRunner([&](QMenu& menu, const QPoint&) {
-            for (QAction* action : menu.actions()) offered << action->text();
-            menu.actions().at(2)->trigger();
-        });
-        const QRect cell = grid->visualRect(grid->model()->index(2, 1));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        QTRY_COMPARE(shell.state.Grid.Row, 3);
-        emit grid->customContextMenuRequested(cell.center());
-        QCOMPARE(offered, (QStringList{"Edit Channel...", "Enable", "disable"}));
-        QVERIFY(!shell.state.Image.Channels.at(2).Enabled);
-    }
-
     // A device assigned in the port window is the one the main window opens, also
     // after a restart (a new window reading the settings again); KVR27_COMn goes first.
     void assignedPortIsOpened()

@@ -6,6 +6,8 @@
 #include "app/editors/frmMemSub.h"
 #include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmVfo.h"
+#include "commands/ChannelDialogEditor.h"
+#include "commands/ChannelGridEditor.h"
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
@@ -17,6 +19,7 @@
 #include <QScrollBar>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QDir>
@@ -391,11 +394,58 @@ private slots:
         }
     }
 
-    // Gestures on rows that are not the current one: a click on a "No" cell selects its
-    // row; a double-click opens the dialog on its row (also on the last row, partly
-    // shown), whose step box rounds when left and whose Cancel after an off-raster
-    // frequency says nothing and stores nothing.
-    // The close box recomputes the current channel; a write that fails keeps it.
+    // The channel dialog by model and mode: the blank-field test follows the mode.
+    void dialogModesAndBlankFields_data()
+    {
+        QTest::addColumn<int>("option"); // 0 KV-R27PA, 1 KV-R27Z, 4 LPD only
+        QTest::addColumn<int>("mode"); // the mode chosen; -1: the model offers no choice
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QString>("pmr");
+        QTest::addColumn<QString>("message"); // empty: stored
+
+        const QString blank = EditingIncompleteMessage;
+        QTest::newRow("PA LPD no frequency") << 0 << 0 << "" << "0.60000" << "1" << blank;
+        QTest::newRow("PA LPD no pmr channel") << 0 << 0 << "434.00000" << "0.60000" << "" << "";
+        QTest::newRow("PA PMR no frequency") << 0 << 1 << "" << "0.60000" << "3" << "";
+        QTest::newRow("PA PMR no pmr channel") << 0 << 1 << "434.00000" << "0.60000" << "" << blank;
+        QTest::newRow("PA PMR no offset") << 0 << 1 << "434.00000" << "" << "3" << blank;
+        QTest::newRow("Z no frequency") << 1 << -1 << "" << "0.60000" << "1" << blank;
+        QTest::newRow("LPD only no offset") << 4 << -1 << "434.00000" << "" << "1" << blank;
+    }
+
+    void dialogModesAndBlankFields()
+    {
+        QFETCH(int, option);
+        QFETCH(int, mode);
+        QFETCH(QString, frequency);
+        QFETCH(QString, offset);
+        QFETCH(QString, pmr);
+        QFETCH(QString, message);
+        Rig rig(option);
+        const ChannelTable before = rig.state.Image.Channels;
+        ChannelGridEditor(rig.state).rowSelected(3);
+        ChannelDialogEditor dialog(rig.state, rig.messages);
+        if (mode >= 0)
+            dialog.optionSelected(DialogOption::Model, mode);
+        dialog.textChanged(DialogText::Frequency, frequency.toStdString());
+        dialog.textChanged(DialogText::ShiftFreq, offset.toStdString());
+        dialog.textChanged(DialogText::PmrFreq, pmr.toStdString());
+        const bool closed = dialog.okClicked();
+        QCOMPARE(closed, message.isEmpty());
+        QVERIFY(rig.state.Image.ChannelsChanged == closed && (rig.state.Image.Channels == before) != closed);
+        QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
+    }
+
+    // The grid opens with the focus on its current row: arrows to a row, then Enter,
+    // the keypad's Enter or F2, open the dialog on that row, beside it, where Enter
+    // is OK after the box's raster rule. Gestures on rows that are not the current
+    // one: a click on a "No" cell selects its row; a double-click opens the dialog on
+    // its row (also on the last row, partly shown), whose step box rounds when left
+    // and whose Cancel after an off-raster frequency says nothing and stores nothing.
+    // The row menu offers its three commands. The close box recomputes the current
+    // channel; a write that fails keeps it; "Enable" on an empty row changes nothing
+    // and "Exit" turns the grid's changes into changed settings.
     void gridGestures()
     {
         Rig rig;
@@ -404,28 +454,40 @@ private slots:
         MemWindow mem(rig);
         Activate(mem.window);
         QTableView* grid = mem.window.MSFlexGrid1;
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.at(7, 0)).center());
-        QTRY_VERIFY(grid->selectionModel()->isSelected(mem.at(7, 1)) && grid->selectionModel()->isSelected(mem.at(7, 11)));
-        QCOMPARE(rig.state.Grid.Row, 7);
-
         QStringList opened;
         mem.window.setDialogRunner([&](app::frmMemSub& dialog) {
-            opened << Find<QLabel>(dialog, "lblChannel")->text();
+            const QRect cell = grid->visualRect(mem.at(rig.state.Grid.Row, 1));
+            opened << Find<QLabel>(dialog, "lblChannel")->text()
+                          + (dialog.frameGeometry().intersects({grid->viewport()->mapToGlobal(cell.topLeft()), cell.size()})
+                                 ? " over its row" : "");
+            if (opened.size() < 3)
+                return;
+            dialog.open();
             Activate(dialog);
             auto* frequency = Find<QLineEdit>(dialog, "txtFrequency");
-            if (opened.size() == 2) {
+            if (opened.size() == 3) {
+                TypeInto(frequency, "434.00001");
+                QTest::keyClick(frequency, Qt::Key_Return);
+                opened << QString("%1 %2").arg(dialog.result()).arg(rig.state.Image.Channels.at(3).Frequency);
+            } else if (opened.size() == 6) {
                 TypeInto(frequency, "440.00000");
                 opened << Find<QLabel>(dialog, "lblRange")->text();
                 TypeInto(frequency, "434.00001");
-                return Click(dialog, "Command1_1");
+                Click(dialog, "Command1_1");
+            } else {
+                TypeInto(frequency, "434.00625"); // on the 12.5 kHz raster
+                ChooseStep(dialog, 0);            // 5 kHz
+                Focus(Find<QLineEdit>(dialog, "txtShiftFreq"));
+                Click(dialog, "Command1_0");
             }
-            TypeInto(frequency, "434.00625"); // on the 12.5 kHz raster
-            auto* step = Find<QComboBox>(dialog, "cboStep");
-            Focus(step);
-            QTest::keyClick(step, Qt::Key_Home); // 5 kHz
-            Focus(Find<QLineEdit>(dialog, "txtShiftFreq"));
-            Click(dialog, "Command1_0");
         });
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter, Qt::Key_F2}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QTest::qWait(10);
+        }
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.at(7, 0)).center());
+        QTRY_VERIFY(grid->selectionModel()->isSelected(mem.at(7, 1)) && grid->selectionModel()->isSelected(mem.at(7, 11)));
+        QCOMPARE(rig.state.Grid.Row, 7);
         mem.doubleClick(3, 1);
         QCOMPARE(mem.at(3, 1).data().toString(), "434.00500");
         mem.window.resize(mem.window.width(), mem.window.height() + 10); // the last row partly shown
@@ -434,16 +496,30 @@ private slots:
         mem.doubleClick(17, 0);
         const QString outside = "440.00000 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will "
                                 "not be written.";
-        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16", outside}));
+        QCOMPARE(opened, (QStringList{"Channel 1", "Channel 3", "Channel 3", "1 43400000", "Channel 2", "Channel 16",
+                                      outside}));
         // The row the write would leave out is marked, the reason in its tooltip.
         QCOMPARE((QList<QVariant>{mem.at(7, 1).data(Qt::ToolTipRole), mem.at(3, 1).data(Qt::ToolTipRole), mem.at(7, 1)
                                   .data(Qt::BackgroundRole).isValid(), mem.at(3, 1).data(Qt::BackgroundRole)}),
                  (QList<QVariant>{outside, {}, true, {}}));
-        QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
+        QCOMPARE(rig.messages.texts(), (Texts{RoundedMessage, RoundedFrequencyMessage}));
         QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
+        QStringList offered;
+        mem.window.setRowMenuRunner([&](QMenu& menu, const QPoint&) {
+            for (QAction* action : menu.actions())
+                offered << action->text();
+            menu.actions().at(2)->trigger();
+        });
+        const QRect cell = grid->visualRect(mem.at(3, 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTRY_COMPARE(rig.state.Grid.Row, 3);
+        emit grid->customContextMenuRequested(cell.center());
+        QCOMPARE(offered, (QStringList{"Edit Channel...", "Enable", "disable"}));
+        QVERIFY(!rig.state.Image.Channels.at(2).Enabled);
+        rig.state.Image.SettingsChanged = false;
         mem.window.close();
-        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
-        QVERIFY(rig.state.Image.ChannelsChanged);
+        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 4);
+        QVERIFY(rig.state.Image.ChannelsChanged && !rig.state.Image.SettingsChanged);
 
         rig.state.Image.Vfo.CurrentChannel = 0;
         mem.open();
@@ -453,7 +529,17 @@ private slots:
         Click(mem.window, "Command1_1");
         QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, ReadWriteErrorMessage,
                                               "The thing besides the range is not written in."}));
-        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
+        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 4);
+        const ChannelTable before = rig.state.Image.Channels;
+        rig.state.Image.ChannelsChanged = false;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.at(10, 1)).center());
+        QTRY_COMPARE(rig.state.Grid.Row, 10);
+        Click(mem.window, "Command1_2");
+        QVERIFY(rig.state.Image.Channels == before && !rig.state.Image.ChannelsChanged);
+        rig.state.Image.ChannelsChanged = true;
+        rig.state.Image.SettingsChanged = false;
+        Click(mem.window, "Command1_6");
+        QVERIFY(!mem.window.isVisible() && rig.state.Image.SettingsChanged && !rig.state.Image.ChannelsChanged);
     }
 };
 
