@@ -284,7 +284,7 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("message");
         QTest::newRow("squelch 25") << "txtSquelch" << SquelchLimitMessage;
-        QTest::newRow("PMR channel 9") << "txtPmrFreq" << PmrChannelDigitMessage;
+        QTest::newRow("PMR channel 12") << "txtPmrFreq" << PmrChannelDigitMessage;
         QTest::newRow("negative frequency") << "txtFrequency" << DigitsOnlyMessage;
     }
     void filledValuesPassTheFilters()
@@ -294,7 +294,7 @@ private slots:
         Rig rig;
         VfoSettings& stored = rig.state.Image.Vfo;
         stored.BatteryBeepSquelch = box == "txtSquelch" ? 0x79 : stored.BatteryBeepSquelch;
-        stored.PmrChannel = box == "txtPmrFreq" ? 9 : stored.PmrChannel;
+        stored.PmrChannel = box == "txtPmrFreq" ? 12 : stored.PmrChannel;
         stored.Frequency = box == "txtFrequency" ? -43400000 : stored.Frequency;
         const VfoSettings before = stored;
         VfoWindow vfo(rig);
