@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(program.messages.shown, content.isNull() ? refused : Shown{});
     }
 
-    // The program's event loop ends when its only window goes: a key on the splash
+    // The splash stays 2 s. The program's event loop ends when its only window goes: a key on the splash
     // (before the start window shows), or the start window's close box or Escape.
     void programEndsWithItsOnlyWindow_data()
     {
@@ -140,6 +140,7 @@ private slots:
         SingleInstanceLock lock(program.lockPath());
         frmSplash splash(program.context());
         QVERIFY(splash.start(lock));
+        QCOMPARE(splash.Timer1->interval(), 2000);
         if (startWindowShown)
             splash.Timer1_Timer();
         QTimer::singleShot(0, &splash, [&] {

@@ -157,7 +157,8 @@ private slots:
         QTest::newRow("squelch 21") << S << 0 << "21" << "" << SquelchLimitMessage;
         QTest::newRow("squelch 1a") << S << 0 << "1a" << "" << DigitsOnlyMessage;
         QTest::newRow("squelch typed, cut to 2") << S << 0 << "typed 123" << "12" << "";
-        QTest::newRow("offset cut to 8") << O << 0 << "1.234567890" << "1.23000" << rounded;
+        QTest::newRow("offset cut to 8") << O << -1 << "1.234567890" << "1.234567" << "";
+        QTest::newRow("pmr cut to 1") << P << 0 << "12" << "1" << "";
         QTest::newRow("6.25 kHz on its raster") << F << 1 << "446.00625" << "446.00625" << "";
         QTest::newRow("6.25 kHz off the 5 kHz raster") << F << 0 << "446.00625" << "446.00500" << rounded;
         QTest::newRow("5 kHz off the 6.25 kHz raster") << F << 1 << "446.00500" << "446.00000" << rounded;
