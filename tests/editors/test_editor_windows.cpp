@@ -341,7 +341,7 @@ private slots:
         QCOMPARE(seen, disabled);
     }
 
-    // A changed step makes "Read Setting" ask first; the read refills the form. The
+    // A changed option or step makes "Read Setting" ask first; the read refills the form. The
     // write buttons back the radio up first and leave a trace, as the Data menu's
     // writes do. While a transfer runs (the read, the backup read, the write, the
     // read-back) the entry controls take nothing: 440 MHz typed into the frequency
@@ -360,12 +360,14 @@ private slots:
             QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(frequency, "440.00000");
         };
+        Click(vfo.window, "optBeep_1"); // an option marks the window whatever it chose
+        Click(vfo.window, "Command1_0");
         ChooseStep(vfo.window, 1);
         Click(vfo.window, "Command1_0");
-        QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
+        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion}));
         QCOMPARE((QStringList{frequency->text(), Find<QComboBox>(vfo.window, "cboStep")->currentText()}), (QStringList{"434.10000", "5KHz"}));
         Click(vfo.window, "Command1_1");
-        QCOMPARE(rig.port.ticks, 4 + 107 + 5 + 3);
+        QCOMPARE(rig.port.ticks, 4 + 4 + 107 + 5 + 3);
         QCOMPARE(frequency->text(), "434.10000");
         QCOMPARE(rig.writes().front(), "QZ~F0700W029662500000EA6040000000FFFFFFFF\r");
 
@@ -375,7 +377,7 @@ private slots:
         QCOMPARE(rig.state.Grid.Row, 1);
         QCOMPARE((QList<qsizetype>{QDir(data.filePath("backups")).entryList(QDir::Files).size(),
                                    QDir(data.filePath("traces")).entryList(QDir::Files).size()}),
-                 (QList<qsizetype>{2, 3})); // the read leaves a trace too
+                 (QList<qsizetype>{2, 4})); // the reads leave a trace too
     }
 
     // The VFO window opens at one size however it was left (Cancel, the close box,
