@@ -300,6 +300,9 @@ private slots:
         const VfoSettings before = stored;
         VfoWindow vfo(rig);
         QCOMPARE(vfo.box(box)->text(), "");
+        Focus(vfo.box(box)); // passing through the emptied box changes nothing
+        QTest::keyClick(vfo.box(box), Qt::Key_Tab);
+        QVERIFY(!rig.state.Image.VfoChanged);
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         Click(vfo.window, "Command1_2");
         QCOMPARE(rig.messages.texts(), (Texts{message.toStdString(), EditingIncompleteMessage}));
@@ -447,8 +450,8 @@ private slots:
     // its row (also on the last row, partly shown), whose step box rounds when left
     // and whose Cancel after an off-raster frequency says nothing and stores nothing.
     // The row menu offers its three commands. The close box recomputes the current
-    // channel; a write that fails keeps it; "Enable" on an empty row changes nothing
-    // and "Exit" turns the grid's changes into changed settings.
+    // channel; a write that fails keeps it; "Enable" on an empty row and "Enable All"
+    // change nothing, and "Exit" turns the grid's changes into changed settings.
     void gridGestures()
     {
         Rig rig;
@@ -539,6 +542,8 @@ private slots:
         QTRY_COMPARE(rig.state.Grid.Row, 10);
         Click(mem.window, "Command1_2");
         QVERIFY(rig.state.Image.Channels == before && !rig.state.Image.ChannelsChanged);
+        Click(mem.window, "Command1_3"); // "Enable All": no row shown empty is turned on
+        QVERIFY(rig.state.Image.Channels == before);
         rig.state.Image.ChannelsChanged = true;
         rig.state.Image.SettingsChanged = false;
         Click(mem.window, "Command1_6");
