@@ -6,6 +6,8 @@
 #include "app/editors/frmMemSub.h"
 #include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmVfo.h"
+#include "commands/ChannelDialogEditor.h"
+#include "commands/ChannelGridEditor.h"
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
@@ -17,6 +19,7 @@
 #include <QScrollBar>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QDir>
@@ -53,6 +56,18 @@ void TypeInto(QLineEdit* box, const QString& text)
 void Click(const QWidget& window, const char* name)
 {
     QTest::mouseClick(Find<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+// Chooses the step list's entry by keys, as a user does; -1 leaves it alone.
+void ChooseStep(QWidget& window, int index)
+{
+    auto* steps = Find<QComboBox>(window, "cboStep");
+    if (index < 0)
+        return;
+    Focus(steps);
+    QTest::keyClick(steps, Qt::Key_Home);
+    for (int down = 0; down < index; ++down)
+        QTest::keyClick(steps, Qt::Key_Down);
 }
 
 // Shows a window and makes it the active one, so that it takes the focus.
@@ -120,20 +135,80 @@ struct MemWindow {
 class EditorWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Boxes the window has just filled (twice) take no more than their length from
-    // typing, a paste cut to what fits.
-    void typingStopsAtTheLength()
+    // A text pasted into a box (or typed, once filled twice), then the box left by
+    // Tab: the filter on the change and the length limit, then the raster rule and
+    // the limits on leaving.
+    void pastedThenLeft_data()
     {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("step"); // the step list's index
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // the text afterwards
+        QTest::addColumn<QString>("message");  // empty: no message
+        const QString F = "txtFrequency", O = "txtShiftFreq", P = "txtPmrFreq", S = "txtSquelch";
+        const QString rounded = RoundedMessage;
+        QTest::newRow("frequency second point") << F << 0 << "446.0.1" << "" << TooManyPointsMessage;
+        QTest::newRow("first offender decides: point") << F << 0 << "4..x" << "" << TooManyPointsMessage;
+        QTest::newRow("frequency minus") << F << 0 << "-1" << "" << DigitsOnlyMessage;
+        QTest::newRow("pmr 0") << P << 0 << "0" << "" << PmrChannelDigitMessage;
+        QTest::newRow("pmr 9") << P << 0 << "9" << "" << PmrChannelDigitMessage;
+        QTest::newRow("pmr 8 never rounds") << P << 0 << "8" << "8" << "";
+        QTest::newRow("squelch 20") << S << 0 << "20" << "20" << "";
+        QTest::newRow("squelch 21") << S << 0 << "21" << "" << SquelchLimitMessage;
+        QTest::newRow("squelch 1a") << S << 0 << "1a" << "" << DigitsOnlyMessage;
+        QTest::newRow("squelch typed, cut to 2") << S << 0 << "typed 123" << "12" << "";
+        QTest::newRow("offset cut to 8") << O << -1 << "1.234567890" << "1.234567" << "";
+        QTest::newRow("pmr cut to 1") << P << 0 << "12" << "1" << "";
+        QTest::newRow("6.25 kHz on its raster") << F << 1 << "446.00625" << "446.00625" << "";
+        QTest::newRow("6.25 kHz off the 5 kHz raster") << F << 0 << "446.00625" << "446.00500" << rounded;
+        QTest::newRow("5 kHz off the 6.25 kHz raster") << F << 1 << "446.00500" << "446.00000" << rounded;
+        QTest::newRow("trailing point rounds") << F << 0 << "434.001" << "434.00000" << rounded;
+        QTest::newRow("lone point is emptied") << F << 0 << "." << "" << NotANumberMessage;
+        QTest::newRow("no step selected: no raster") << F << -1 << "446.00123" << "446.00123" << "";
+        QTest::newRow("offset 99.995 stays") << O << 0 << "99.995" << "99.995" << "";
+        QTest::newRow("offset 99.995 on 12.5 kHz") << O << 3 << "99.995" << "99.99375" << rounded;
+        QTest::newRow("offset 99.996") << O << 0 << "99.996" << "" << OffsetLimitMessage;
+        QTest::newRow("offset 98.9999") << O << 0 << "98.9999" << "98.99500" << rounded;
+    }
+    void pastedThenLeft()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, step);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
         Rig rig;
+        if (step < 0)
+            rig.state.Image.Vfo.BellShiftStep |= 0x0F; // a step code the list lacks
         VfoWindow vfo(rig);
         vfo.open();
-        TypeInto(vfo.box("txtSquelch"), "123");
-        QGuiApplication::clipboard()->setText("1.234567890");
-        Focus(vfo.box("txtShiftFreq"));
-        vfo.box("txtShiftFreq")->paste();
-        QCOMPARE((QStringList{vfo.box("txtSquelch")->text(), vfo.box("txtShiftFreq")->text()}),
-                 (QStringList{"12", "1.234567"}));
-        QVERIFY(rig.messages.shown.empty());
+        ChooseStep(vfo.window, step);
+        if (text.startsWith("typed "))
+            TypeInto(vfo.box(box), text.mid(6));
+        else {
+            QGuiApplication::clipboard()->setText(text);
+            Focus(vfo.box(box));
+            vfo.box(box)->paste();
+        }
+        QTest::keyClick(vfo.box(box), Qt::Key_Tab);
+        QCOMPARE(vfo.box(box)->text(), expected);
+        QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
+    }
+
+    // Leaving the step list rounds all three frequency boxes, each with its own message.
+    void leavingTheStepRoundsAll()
+    {
+        Rig rig(1); // a KV-R27Z: the repeater offset can be edited
+        VfoWindow vfo(rig);
+        ChooseStep(vfo.window, 1); // 6.25 kHz
+        const QStringList boxes{"txtFrequency", "txtShiftFreq", "txtRptShiftFreq"};
+        for (const QString& box : boxes)
+            TypeInto(vfo.box(box), box == "txtFrequency" ? "446.00625" : box == "txtShiftFreq" ? "0.60625" : "1.00625");
+        ChooseStep(vfo.window, 0); // 5 kHz
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(rig.messages.texts(), (Texts{RoundedFrequencyMessage, RoundedOffsetMessage, RoundedRepeaterOffsetMessage}));
+        QCOMPARE((QStringList{vfo.box(boxes[0])->text(), vfo.box(boxes[1])->text(), vfo.box(boxes[2])->text()}),
+                 (QStringList{"446.00500", "0.60500", "1.00500"}));
     }
 
     // The window opens with the focus on the frequency, its whole text selected so
@@ -192,8 +267,8 @@ private slots:
         QCOMPARE(int(rig.state.Image.Vfo.Frequency), how >= 3 ? 43500000 : 43400000);
         if (how >= 3)
             return;
-        if (how == 0)
-            QCOMPARE(vfo.window.statusText(), "");
+        if (how == 0) // Cancel also empties the status line and drops the window's change mark
+            QVERIFY(vfo.window.statusText().isEmpty() && !rig.state.Image.VfoChanged);
 
         rig.messages.answers = {true};
         (void)rig.run(test::WriteVfo);
@@ -210,7 +285,7 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("message");
         QTest::newRow("squelch 25") << "txtSquelch" << SquelchLimitMessage;
-        QTest::newRow("PMR channel 9") << "txtPmrFreq" << PmrChannelDigitMessage;
+        QTest::newRow("PMR channel 12") << "txtPmrFreq" << PmrChannelDigitMessage;
         QTest::newRow("negative frequency") << "txtFrequency" << DigitsOnlyMessage;
     }
     void filledValuesPassTheFilters()
@@ -220,11 +295,14 @@ private slots:
         Rig rig;
         VfoSettings& stored = rig.state.Image.Vfo;
         stored.BatteryBeepSquelch = box == "txtSquelch" ? 0x79 : stored.BatteryBeepSquelch;
-        stored.PmrChannel = box == "txtPmrFreq" ? 9 : stored.PmrChannel;
+        stored.PmrChannel = box == "txtPmrFreq" ? 12 : stored.PmrChannel;
         stored.Frequency = box == "txtFrequency" ? -43400000 : stored.Frequency;
         const VfoSettings before = stored;
         VfoWindow vfo(rig);
         QCOMPARE(vfo.box(box)->text(), "");
+        Focus(vfo.box(box)); // passing through the emptied box changes nothing
+        QTest::keyClick(vfo.box(box), Qt::Key_Tab);
+        QVERIFY(!rig.state.Image.VfoChanged);
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         Click(vfo.window, "Command1_2");
         QCOMPARE(rig.messages.texts(), (Texts{message.toStdString(), EditingIncompleteMessage}));
@@ -266,34 +344,43 @@ private slots:
         QCOMPARE(seen, disabled);
     }
 
-    // The write buttons back the radio up first and leave a trace, as the Data
-    // menu's writes do. While a transfer runs (the backup read, the write, the
+    // A changed option or step makes "Read Setting" ask first; the read refills the form. The
+    // write buttons back the radio up first and leave a trace, as the Data menu's
+    // writes do. While a transfer runs (the read, the backup read, the write, the
     // read-back) the entry controls take nothing: 440 MHz typed into the frequency
-    // box at each wait is lost and the radio gets 434 MHz as the box showed it; keys
-    // on the grid do not move its row.
-    void writeButtonsBackUpAndTakeNothingTypedMeanwhile()
+    // box at each wait is lost and the radio gets 434.1 MHz as the box showed it;
+    // keys on the grid do not move its row.
+    void transfersRefillAndTakeNothingTypedMeanwhile()
     {
         Rig rig;
         QTemporaryDir data;
         rig.state.DataFolder = data.path().toStdString();
         rig.state.Safeguards = {true, true, true};
+        rig.putBlock(0x700, "029662500000EA6040000000FFFFFFFF"); // 434.10000 MHz
         VfoWindow vfo(rig);
         QLineEdit* frequency = vfo.box("txtFrequency");
         rig.port.onTick = [&](int) {
             QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(frequency, "440.00000");
         };
+        Click(vfo.window, "optBeep_1"); // an option marks the window whatever it chose
+        Click(vfo.window, "Command1_0");
+        ChooseStep(vfo.window, 1);
+        Click(vfo.window, "Command1_0");
+        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion}));
+        QCOMPARE((QStringList{frequency->text(), Find<QComboBox>(vfo.window, "cboStep")->currentText()}), (QStringList{"434.10000", "5KHz"}));
         Click(vfo.window, "Command1_1");
-        QCOMPARE(rig.port.ticks, 107 + 5 + 3);
-        QCOMPARE(frequency->text(), "434.00000");
-        QCOMPARE(rig.writes().front(), "QZ~F0700W02963B400000EA6040000000FFFFFFFF\r");
+        QCOMPARE(rig.port.ticks, 4 + 4 + 107 + 5 + 3);
+        QCOMPARE(frequency->text(), "434.10000");
+        QCOMPARE(rig.writes().front(), "QZ~F0700W029662500000EA6040000000FFFFFFFF\r");
 
         MemWindow mem(rig);
         rig.port.onTick = [&](int) { QTest::keyClick(mem.window.MSFlexGrid1, Qt::Key_Down); };
         Click(mem.window, "Command1_1");
         QCOMPARE(rig.state.Grid.Row, 1);
-        for (const char* folder : {"backups", "traces"})
-            QCOMPARE(QDir(data.filePath(folder)).entryList(QDir::Files).size(), 2);
+        QCOMPARE((QList<qsizetype>{QDir(data.filePath("backups")).entryList(QDir::Files).size(),
+                                   QDir(data.filePath("traces")).entryList(QDir::Files).size()}),
+                 (QList<qsizetype>{2, 4})); // the reads leave a trace too
     }
 
     // The VFO window opens at one size however it was left (Cancel, the close box,
@@ -313,11 +400,58 @@ private slots:
         }
     }
 
-    // Gestures on rows that are not the current one: a click on a "No" cell selects its
-    // row; a double-click opens the dialog on its row (also on the last row, partly
-    // shown), whose step box rounds when left and whose Cancel after an off-raster
-    // frequency says nothing and stores nothing.
-    // The close box recomputes the current channel; a write that fails keeps it.
+    // The channel dialog by model and mode: the blank-field test follows the mode.
+    void dialogModesAndBlankFields_data()
+    {
+        QTest::addColumn<int>("option"); // 0 KV-R27PA, 1 KV-R27Z, 4 LPD only
+        QTest::addColumn<int>("mode"); // the mode chosen; -1: the model offers no choice
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QString>("pmr");
+        QTest::addColumn<QString>("message"); // empty: stored
+
+        const QString blank = EditingIncompleteMessage;
+        QTest::newRow("PA LPD no frequency") << 0 << 0 << "" << "0.60000" << "1" << blank;
+        QTest::newRow("PA LPD no pmr channel") << 0 << 0 << "434.00000" << "0.60000" << "" << "";
+        QTest::newRow("PA PMR no frequency") << 0 << 1 << "" << "0.60000" << "3" << "";
+        QTest::newRow("PA PMR no pmr channel") << 0 << 1 << "434.00000" << "0.60000" << "" << blank;
+        QTest::newRow("PA PMR no offset") << 0 << 1 << "434.00000" << "" << "3" << blank;
+        QTest::newRow("Z no frequency") << 1 << -1 << "" << "0.60000" << "1" << blank;
+        QTest::newRow("LPD only no offset") << 4 << -1 << "434.00000" << "" << "1" << blank;
+    }
+
+    void dialogModesAndBlankFields()
+    {
+        QFETCH(int, option);
+        QFETCH(int, mode);
+        QFETCH(QString, frequency);
+        QFETCH(QString, offset);
+        QFETCH(QString, pmr);
+        QFETCH(QString, message);
+        Rig rig(option);
+        const ChannelTable before = rig.state.Image.Channels;
+        ChannelGridEditor(rig.state).rowSelected(3);
+        ChannelDialogEditor dialog(rig.state, rig.messages);
+        if (mode >= 0)
+            dialog.optionSelected(DialogOption::Model, mode);
+        dialog.textChanged(DialogText::Frequency, frequency.toStdString());
+        dialog.textChanged(DialogText::ShiftFreq, offset.toStdString());
+        dialog.textChanged(DialogText::PmrFreq, pmr.toStdString());
+        const bool closed = dialog.okClicked();
+        QCOMPARE(closed, message.isEmpty());
+        QVERIFY(rig.state.Image.ChannelsChanged == closed && (rig.state.Image.Channels == before) != closed);
+        QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
+    }
+
+    // The grid opens with the focus on its current row: arrows to a row, then Enter,
+    // the keypad's Enter or F2, open the dialog on that row, beside it, where Enter
+    // is OK after the box's raster rule. Gestures on rows that are not the current
+    // one: a click on a "No" cell selects its row; a double-click opens the dialog on
+    // its row (also on the last row, partly shown), whose step box rounds when left
+    // and whose Cancel after an off-raster frequency says nothing and stores nothing.
+    // The row menu offers its three commands. The close box recomputes the current
+    // channel; a write that fails keeps it; "Enable" on an empty row and "Enable All"
+    // change nothing, and "Exit" turns the grid's changes into changed settings.
     void gridGestures()
     {
         Rig rig;
@@ -326,28 +460,40 @@ private slots:
         MemWindow mem(rig);
         Activate(mem.window);
         QTableView* grid = mem.window.MSFlexGrid1;
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.at(7, 0)).center());
-        QTRY_VERIFY(grid->selectionModel()->isSelected(mem.at(7, 1)) && grid->selectionModel()->isSelected(mem.at(7, 11)));
-        QCOMPARE(rig.state.Grid.Row, 7);
-
         QStringList opened;
         mem.window.setDialogRunner([&](app::frmMemSub& dialog) {
-            opened << Find<QLabel>(dialog, "lblChannel")->text();
+            const QRect cell = grid->visualRect(mem.at(rig.state.Grid.Row, 1));
+            opened << Find<QLabel>(dialog, "lblChannel")->text()
+                          + (dialog.frameGeometry().intersects({grid->viewport()->mapToGlobal(cell.topLeft()), cell.size()})
+                                 ? " over its row" : "");
+            if (opened.size() < 3)
+                return;
+            dialog.open();
             Activate(dialog);
             auto* frequency = Find<QLineEdit>(dialog, "txtFrequency");
-            if (opened.size() == 2) {
+            if (opened.size() == 3) {
+                TypeInto(frequency, "434.00001");
+                QTest::keyClick(frequency, Qt::Key_Return);
+                opened << QString("%1 %2").arg(dialog.result()).arg(rig.state.Image.Channels.at(3).Frequency);
+            } else if (opened.size() == 6) {
                 TypeInto(frequency, "440.00000");
                 opened << Find<QLabel>(dialog, "lblRange")->text();
                 TypeInto(frequency, "434.00001");
-                return Click(dialog, "Command1_1");
+                Click(dialog, "Command1_1");
+            } else {
+                TypeInto(frequency, "434.00625"); // on the 12.5 kHz raster
+                ChooseStep(dialog, 0);            // 5 kHz
+                Focus(Find<QLineEdit>(dialog, "txtShiftFreq"));
+                Click(dialog, "Command1_0");
             }
-            TypeInto(frequency, "434.00625"); // on the 12.5 kHz raster
-            auto* step = Find<QComboBox>(dialog, "cboStep");
-            Focus(step);
-            QTest::keyClick(step, Qt::Key_Home); // 5 kHz
-            Focus(Find<QLineEdit>(dialog, "txtShiftFreq"));
-            Click(dialog, "Command1_0");
         });
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter, Qt::Key_F2}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QTest::qWait(10);
+        }
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.at(7, 0)).center());
+        QTRY_VERIFY(grid->selectionModel()->isSelected(mem.at(7, 1)) && grid->selectionModel()->isSelected(mem.at(7, 11)));
+        QCOMPARE(rig.state.Grid.Row, 7);
         mem.doubleClick(3, 1);
         QCOMPARE(mem.at(3, 1).data().toString(), "434.00500");
         mem.window.resize(mem.window.width(), mem.window.height() + 10); // the last row partly shown
@@ -356,16 +502,30 @@ private slots:
         mem.doubleClick(17, 0);
         const QString outside = "440.00000 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will "
                                 "not be written.";
-        QCOMPARE(opened, (QStringList{"Channel 2", "Channel 16", outside}));
+        QCOMPARE(opened, (QStringList{"Channel 1", "Channel 3", "Channel 3", "1 43400000", "Channel 2", "Channel 16",
+                                      outside}));
         // The row the write would leave out is marked, the reason in its tooltip.
         QCOMPARE((QList<QVariant>{mem.at(7, 1).data(Qt::ToolTipRole), mem.at(3, 1).data(Qt::ToolTipRole), mem.at(7, 1)
                                   .data(Qt::BackgroundRole).isValid(), mem.at(3, 1).data(Qt::BackgroundRole)}),
                  (QList<QVariant>{outside, {}, true, {}}));
-        QCOMPARE(rig.messages.texts(), Texts{RoundedFrequencyMessage});
+        QCOMPARE(rig.messages.texts(), (Texts{RoundedMessage, RoundedFrequencyMessage}));
         QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
+        QStringList offered;
+        mem.window.setRowMenuRunner([&](QMenu& menu, const QPoint&) {
+            for (QAction* action : menu.actions())
+                offered << action->text();
+            menu.actions().at(2)->trigger();
+        });
+        const QRect cell = grid->visualRect(mem.at(3, 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTRY_COMPARE(rig.state.Grid.Row, 3);
+        emit grid->customContextMenuRequested(cell.center());
+        QCOMPARE(offered, (QStringList{"Edit Channel...", "Enable", "disable"}));
+        QVERIFY(!rig.state.Image.Channels.at(2).Enabled);
+        rig.state.Image.SettingsChanged = false;
         mem.window.close();
-        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
-        QVERIFY(rig.state.Image.ChannelsChanged);
+        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 4);
+        QVERIFY(rig.state.Image.ChannelsChanged && !rig.state.Image.SettingsChanged);
 
         rig.state.Image.Vfo.CurrentChannel = 0;
         mem.open();
@@ -375,7 +535,19 @@ private slots:
         Click(mem.window, "Command1_1");
         QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, ReadWriteErrorMessage,
                                               "The thing besides the range is not written in."}));
-        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 3);
+        QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 4);
+        const ChannelTable before = rig.state.Image.Channels;
+        rig.state.Image.ChannelsChanged = false;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.at(10, 1)).center());
+        QTRY_COMPARE(rig.state.Grid.Row, 10);
+        Click(mem.window, "Command1_2");
+        QVERIFY(rig.state.Image.Channels == before && !rig.state.Image.ChannelsChanged);
+        Click(mem.window, "Command1_3"); // "Enable All": no row shown empty is turned on
+        QVERIFY(rig.state.Image.Channels == before);
+        rig.state.Image.ChannelsChanged = true;
+        rig.state.Image.SettingsChanged = false;
+        Click(mem.window, "Command1_6");
+        QVERIFY(!mem.window.isVisible() && rig.state.Image.SettingsChanged && !rig.state.Image.ChannelsChanged);
     }
 };
 
