@@ -400,7 +400,8 @@ private slots:
         }
     }
 
-    // The channel dialog by model and mode: the blank-field test follows the mode.
+    // The channel dialog by model and mode: the mode option switches the boxes, and
+    // the blank-field test follows the mode.
     void dialogModesAndBlankFields_data()
     {
         QTest::addColumn<int>("option"); // 0 KV-R27PA, 1 KV-R27Z, 4 LPD only
@@ -432,8 +433,12 @@ private slots:
         const ChannelTable before = rig.state.Image.Channels;
         ChannelGridEditor(rig.state).rowSelected(3);
         ChannelDialogEditor dialog(rig.state, rig.messages);
-        if (mode >= 0)
+        if (mode >= 0) {
             dialog.optionSelected(DialogOption::Model, mode);
+            // The mode chosen switches the boxes: the PMR channel's in PMR mode, else the frequency's.
+            QCOMPARE(dialog.form().Enabled.isEnabled("txtPmrFreq"), mode == 1);
+            QCOMPARE(dialog.form().Enabled.isEnabled("txtFrequency"), mode == 0);
+        }
         dialog.textChanged(DialogText::Frequency, frequency.toStdString());
         dialog.textChanged(DialogText::ShiftFreq, offset.toStdString());
         dialog.textChanged(DialogText::PmrFreq, pmr.toStdString());
