@@ -245,6 +245,16 @@ private slots:
         QVERIFY(!offered && !bar->isVisible() && !shell.state.TransferRunning && window->Command1[0]->isEnabled());
         QTest::keyClick(window.get(), Qt::Key_D, Qt::AltModifier);
         QTRY_COMPARE(window->mnuEeprom->isVisible() ? window->mnuEeprom->title() : QString(), QString("&Data"));
+        // The first button opens the channel window, modal over the main window.
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            if (auto* mem = OpenTopLevel<app::frmMem>(); mem && mem->isModal()) {
+                opened = mem->windowTitle();
+                mem->reject();
+            }
+        });
+        window->Command1[0]->click();
+        QCOMPARE(opened, QString("KV-R27Z Clone Utility(Memory Mode)"));
     }
 
     // The note after each way a transfer ends (one row per cause), which stays; the
