@@ -96,7 +96,7 @@ private slots:
         QTEST(Entries(dir.path()), "after");
     }
 
-    // A dated file saved in the second of an earlier one gets "-2"; of the dated
+    // A dated file saved in the second of two earlier ones gets "-3"; of the dated
     // files with its extension only the newest `keep` stay, a same-second pair in
     // its number's order.
     void datedFiles()
@@ -105,14 +105,15 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
         QCOMPARE(QProcess::execute("sh", {"-c", "touch b-2026-12-07-101530.r27 b-2026-12-07-101530-2.r27 "
-                                                "b-2026-12-07-101531.r27 b-2026-12-07-101500.txt notes.r27"}), 0);
+                                                "b-2026-12-07-101531.r27 b-2026-12-07-101531-2.r27 "
+                                                "b-2026-12-07-101500.txt notes.r27"}), 0);
         std::tm when{};
         when.tm_year = 126, when.tm_mon = 11, when.tm_mday = 7, when.tm_hour = 10, when.tm_min = 15, when.tm_sec = 31;
-        const kvr27::SavedFile saved = kvr27::SaveDatedFile(dir.path().toStdString(), "b", when, ".r27", "5\r\n", 3);
-        QCOMPARE(saved.File, fs::path(dir.filePath("b-2026-12-07-101531-2.r27").toStdString()));
+        const kvr27::SavedFile saved = kvr27::SaveDatedFile(dir.path().toStdString(), "b", when, ".r27", "5\r\n", 4);
+        QCOMPARE(saved.File, fs::path(dir.filePath("b-2026-12-07-101531-3.r27").toStdString()));
         QCOMPARE(Entries(dir.path()), (QStringList{"b-2026-12-07-101500.txt:644=", "b-2026-12-07-101530-2.r27:644=",
-                                                   "b-2026-12-07-101531-2.r27:644=5RN", "b-2026-12-07-101531.r27:644=",
-                                                   "notes.r27:644="}));
+                                                   "b-2026-12-07-101531-2.r27:644=", "b-2026-12-07-101531-3.r27:644=5RN",
+                                                   "b-2026-12-07-101531.r27:644=", "notes.r27:644="}));
     }
 
     // The program's folder is made unwritable by putting it under a file, since the
