@@ -30,12 +30,15 @@ Q_DECLARE_METATYPE(TransferSafeguards)
 
 namespace {
 
-// A KV-R27PA image read from the known radio, to be written back with `safeguards`.
+// A KV-R27PA image read from the known radio, to be written back with `safeguards`
+// and one edit: channel 40 at 433.10000 MHz.
 struct WriteRig : LinkRig {
     explicit WriteRig(TransferSafeguards safeguards) : LinkRig(0, 6)
     {
         LoadKnownRadio(*this);
         (void)run(ReadAll);
+        known = state.Image;
+        state.Image.Channels.at(40).Frequency = 43310000;
         state.Safeguards = safeguards;
         state.DataFolder = folder.path().toStdString();
         messages.shown.clear();
@@ -48,6 +51,7 @@ struct WriteRig : LinkRig {
     std::string note() const { return CommandNote(report); }
 
     QTemporaryDir folder;
+    RadioImage known; // as read from the radio
     std::size_t readCount = 0;
     CommandReport report;
 };
@@ -112,6 +116,7 @@ private slots:
         for (DataCommand write : {WriteAll, WriteVfo, WriteMemory})
             QTest::addRow("verified write of part %d", int(write.Parts))
                 << write << VerifyOnly << Fault::None << 0 << "" << "Write complete and verified";
+        QTest::newRow("backup before Write > All") << WriteAll << BackupOnly << Fault::None << 0 << "" << "Write complete";
         QTest::newRow("traced Read > All") << ReadAll << TraceOnly << Fault::None << 0 << ""
                                            << "Read complete";
         QTest::newRow("traced Write > All") << WriteAll << TraceOnly << Fault::None << 0 << ""
@@ -163,7 +168,7 @@ private slots:
             QCOMPARE(QDir(rig->folder.filePath("traces")).exists(), rig == &guarded && safeguards.TraceExchanges);
         }
         const std::string note = guarded.note();
-        QTEST(QString::fromStdString(note.substr(0, note.find("; trace: "))), "note");
+        QTEST(QString::fromStdString(note.substr(0, note.find("; "))), "note"); // the files: readAllTrace
         if (message.isEmpty()) {
             Texts expected = plain.writeCommands();
             QVERIFY(expected.size() > 3);
@@ -174,8 +179,25 @@ private slots:
             if (safeguards.VerifyAfterWrite && command.Parts != RadioParts::Vfo)
                 expected.insert(expected.end(),
                                 {"QZ~F0720R\r", "QZ~F0000R\r", "QZ~F0050R\r", "QZ~F0280R\r", "QZ~F0710R\r"});
+            if (safeguards.BackupBeforeWrite) // first the whole radio, as Read > All
+                expected.insert(expected.begin(), guarded.radio.commands().begin(),
+                                guarded.radio.commands().begin() + std::ptrdiff_t(guarded.readCount));
             QCOMPARE(guarded.writeCommands(), expected);
             QCOMPARE(guarded.messages.texts(), plain.messages.texts());
+            QVERIFY(guarded.state.Image.Vfo == plain.state.Image.Vfo
+                    && guarded.state.Image.Channels == plain.state.Image.Channels);
+            // The backup loads to what the radio held, not the image written.
+            const QStringList backups = QDir(guarded.folder.filePath("backups")).entryList(QDir::Files);
+            QCOMPARE(backups.size(), int(safeguards.BackupBeforeWrite));
+            if (safeguards.BackupBeforeWrite) {
+                AppState loaded;
+                StartWithModel(loaded, 0);
+                QVERIFY(LoadCloneFile(loaded, guarded.folder.filePath("backups/" + backups[0]).toStdString(),
+                                      guarded.messages).ok());
+                QCOMPARE(loaded.Image.Vfo, guarded.known.Vfo);
+                for (int n : {0, 5, 7, 40}) // the channels the radio holds, 7 disabled
+                    QCOMPARE(loaded.Image.Channels.at(n), guarded.known.Channels.at(n));
+            }
             if (safeguards.VerifyAfterWrite)
                 QCOMPARE(guarded.progress.shown.end()[-2].second, std::string("Verify       100%"));
             return;
@@ -192,41 +214,6 @@ private slots:
             for (const std::string& sent : guarded.writeCommands())
                 QVERIFY2(sent.find('W') == std::string::npos, sent.c_str());
         }
-    }
-
-    // Write > All first reads the whole radio (107 exchanges, as Read > All) into a
-    // backup that loads to exactly what the radio held; the program's image is not
-    // touched by it.
-    void writeBacksUpTheRadioFirst()
-    {
-        WriteRig rig(BackupOnly);
-        const RadioImage known = rig.state.Image; // as read from the radio
-        const Texts readAll = rig.radio.commands();
-        // Edits not yet written: the radio still holds the known settings.
-        rig.state.Image.Channels.at(40).Frequency = 43310000;
-        rig.state.Image.Vfo.Frequency = 43300000;
-        rig.state.Image.SettingsChanged = true;
-        const RadioImage before = rig.state.Image;
-
-        rig.write(WriteAll);
-
-        const Texts sent = rig.writeCommands();
-        QCOMPARE(Texts(sent.begin(), sent.begin() + 107), readAll);
-        QCOMPARE(sent[107], std::string("QZ~F07F0R\r")); // the write's own identification
-        QCOMPARE(rig.messages.texts(), Texts{OverwriteQuestion});
-        const std::filesystem::path backups = std::filesystem::path(rig.folder.path().toStdString()) / "backups";
-        QCOMPARE(FileNames(backups).size(), 1u);
-        const std::string file = (backups / FileNames(backups)[0]).string();
-        QCOMPARE(rig.note(), "Write complete; backup: " + file);
-        QCOMPARE(rig.state.Image.Channels, before.Channels);
-        QVERIFY(rig.state.Image.SettingsChanged);
-
-        AppState loaded;
-        StartWithModel(loaded, 0);
-        QVERIFY(LoadCloneFile(loaded, file, rig.messages).ok());
-        QCOMPARE(loaded.Image.Vfo, known.Vfo);
-        for (int n : {0, 5, 7, 40}) // the channels the radio holds, 7 disabled
-            QCOMPARE(loaded.Image.Channels.at(n), known.Channels.at(n));
     }
 
     // The folder keeps the twenty newest backups, named after the model.
