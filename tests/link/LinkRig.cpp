@@ -26,8 +26,6 @@ void LinkRig::putBlock(std::uint16_t address, std::string_view digits)
         throw std::invalid_argument("not a block of uppercase digits: " + std::string(digits));
 }
 
-std::string LinkRig::block(std::uint16_t address) const { return radio.blockDigits(address); }
-
 std::vector<std::string> LinkRig::writes() const
 {
     std::vector<std::string> result;

@@ -19,7 +19,6 @@ namespace kvr27::test {
 class RecordingProgress : public ProgressSink {
 public:
     void showProgress(ProgressTarget target, const std::string& text) override { shown.emplace_back(target, text); }
-    std::string last() const { return shown.empty() ? std::string("(none)") : shown.back().second; }
 
     std::vector<std::pair<ProgressTarget, std::string>> shown;
 };
@@ -49,8 +48,6 @@ struct LinkRig {
 
     // Puts 32 hex digits into the radio's memory at `address`.
     void putBlock(std::uint16_t address, std::string_view digits);
-    // The radio's 16 bytes at `address` as 32 digits.
-    std::string block(std::uint16_t address) const;
     // Write commands the radio received (reads left out).
     std::vector<std::string> writes() const;
     // The link session of the chosen COM option, for single exchanges.

@@ -67,16 +67,6 @@ private slots:
         QCOMPARE(QString::fromStdString(EncodeChannelBlock(c.record)), c.read.left(26) + "FFFFFF");
     }
 
-    // Channel n's block lies at 16 x n; 100 is the end of the channel blocks, and
-    // an index outside 0..100 has no address (-1: no address, not FFF0h).
-    void channelBlockAddress()
-    {
-        QCOMPARE((QList<int>{ChannelBlockAddress(0), ChannelBlockAddress(99), ChannelBlockAddress(100)}),
-                 (QList<int>{0x000, 0x630, 0x640}));
-        for (int index : {-1, 101})
-            QVERIFY_THROWS_EXCEPTION(std::out_of_range, ChannelBlockAddress(index));
-    }
-
     // The VFO blocks with every field at its address: 700h Frequency, 704h ShiftFreq,
     // 708h LockPowerTone, 709h and 70Ah the reserved bytes, 70Bh the 0-based PMR
     // channel; 710h..714h the packed bytes, 715h the current channel, 716h TxTone,
@@ -103,24 +93,19 @@ private slots:
 
     // Channel n is bit 7 - (n mod 8) of byte 720h + n div 8; the four bits behind
     // channel 99 are ignored on reading and 0 on writing; 72Dh..72Fh are FF.
-    void bitmap_data()
-    {
-        QTest::addColumn<QList<int>>("enabled");
-        QTest::addColumn<QString>("block");
-        QTest::newRow("channels 0, 7 and 8") << QList<int>{0, 7, 8} << "81800000000000000000000000FFFFFF";
-        QTest::newRow("channel 99 is bit 4 of 72Ch") << QList<int>{99} << "00000000000000000000000010FFFFFF";
-    }
     void bitmap()
     {
-        QFETCH(QList<int>, enabled);
-        QFETCH(QString, block);
-        ChannelTable channels;
-        for (int n : enabled)
-            channels.at(n).Enabled = true;
-        QCOMPARE(QString::fromStdString(EncodeChannelBitmap(channels)), block);
-        ChannelTable decoded;
-        DecodeChannelBitmap(block.replace(25, 7, "F000000").toStdString(), decoded);
-        QVERIFY(decoded == channels);
+        const std::vector<std::pair<QList<int>, QString>> cases = {
+            {{0, 7, 8}, "81800000000000000000000000FFFFFF"}, {{99}, "00000000000000000000000010FFFFFF"}};
+        for (auto [enabled, block] : cases) {
+            ChannelTable channels;
+            for (int n : enabled)
+                channels.at(n).Enabled = true;
+            QCOMPARE(QString::fromStdString(EncodeChannelBitmap(channels)), block);
+            ChannelTable decoded;
+            DecodeChannelBitmap(block.replace(25, 7, "F000000").toStdString(), decoded);
+            QVERIFY(decoded == channels);
+        }
     }
 
     // One exchange, after one wait: a write takes an answer of 2 or 3 characters
@@ -213,10 +198,9 @@ private slots:
         QFETCH(DeviceCase, c);
         SerialDeviceLookup lookup;
         lookup.windows = c.windows;
-        lookup.environment = [&](const std::string& name) -> std::optional<std::string> {
-            if (c.environment.isEmpty() || name != "KVR27_COM2")
-                return std::nullopt;
-            return c.environment.toStdString();
+        lookup.environment = [&](const std::string& name) {
+            return c.environment.isEmpty() || name != "KVR27_COM2" ? std::nullopt
+                                                                   : std::optional(c.environment.toStdString());
         };
         lookup.exists = [&](const std::string& path) { return c.existing.contains(QString::fromStdString(path)); };
         lookup.assigned = [&](int number) { return number == 2 ? c.assigned.toStdString() : std::string(); };
@@ -251,18 +235,26 @@ private slots:
             QCOMPARE(QString::fromStdString(FormatPortAssignments(parsed)), text);
     }
 
+    // Cancel on the question (edits would be lost) sends nothing and changes
+    // nothing; OK reads the radio, and the editors show what was read.
     void readAll()
     {
         LinkRig rig(OptionPA, 8);
         LoadKnownRadio(rig);
-        rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = rig.state.Image.ChannelsChanged = true;
-        rig.state.Image.Vfo.ExtraBytes[4] = 7;
+        RadioImage& image = rig.state.Image;
+        image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
+        image.Vfo.ExtraBytes[4] = 7;
+        rig.state.Vfo.txtSquelch = "7";
+        rig.messages.answers = {false, true};
+        QCOMPARE(rig.run(ReadAll).End, CommandEnd::Declined);
+        QVERIFY(rig.port.opens == 0 && image.SettingsChanged && image.VfoChanged && image.ChannelsChanged);
+        QCOMPARE(rig.state.Vfo.txtSquelch, std::string("7"));
+        QCOMPARE(rig.progress.shown, (std::vector<std::pair<ProgressTarget, std::string>>{{ProgressTarget::Main, ""}}));
 
         (void)rig.run(ReadAll);
 
         // (The commands on the wire: test_safe_writes, readAllTrace.)
-        QCOMPARE(rig.messages.texts(), Texts{SettingsChangedQuestion});
-        const RadioImage& image = rig.state.Image;
+        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion}));
         QCOMPARE((QList<int>{image.ModelCode, image.Vfo.Frequency, image.Vfo.CurrentChannel, image.Vfo.ExtraBytes[4],
                              image.Channels.at(5).Frequency, image.Channels.at(7).Step}),
                  (QList<int>{8, 43410000, 6, 7, 0x03000000, 5}));
@@ -271,77 +263,38 @@ private slots:
                               image.Channels.at(7).Enabled, image.SettingsChanged, image.VfoChanged,
                               image.ChannelsChanged}),
                  (QList<bool>{true, true, true, false, false, false, false}));
-        // The editors show what was read.
-        QCOMPARE(rig.state.Vfo.txtFrequency + ' ' + rig.state.Grid.TextMatrix(41, 1), "434.10000 434.20000");
+        QCOMPARE(rig.state.Vfo.txtFrequency + ' ' + rig.state.Vfo.txtSquelch + ' ' + rig.state.Grid.TextMatrix(41, 1),
+                 "434.10000 20 434.20000");
         // Progress: three VFO steps, 100 channel steps, then the status is cleared.
-        QCOMPARE(rig.progress.shown.size(), 3u + 100u + 1u);
-        QCOMPARE(rig.progress.shown[0].second, std::string("Vfo mode read       33%"));
-        QCOMPARE(rig.progress.shown[3].second, std::string("Memory mode read       1%"));
+        QCOMPARE(rig.progress.shown.size(), 1u + 3u + 100u + 1u);
+        QCOMPARE(rig.progress.shown[4].second, std::string("Memory mode read       1%"));
         QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Main, std::string()));
 
         // After a failed read the windows show the unchanged image and the flags are
         // clear; a failed VFO read skips the memory read.
         rig.radio.setFault(Fault::Silence, 107 + 2);
-        rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = true;
+        image.SettingsChanged = image.VfoChanged = true;
         rig.state.Vfo.txtFrequency = "434.55555";
         (void)rig.run(ReadAll);
         QCOMPARE(rig.radio.commands().size(), 107u + 3u);
-        QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion, "Read/Write Error"}));
+        QCOMPARE(rig.messages.texts().back(), "Read/Write Error");
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
-        QVERIFY(!rig.state.Image.SettingsChanged && !rig.state.Image.VfoChanged);
-
-        // Read Setting in the VFO window shows what was read.
-        rig.radio.setFault(Fault::None);
-        rig.state.Vfo.txtFrequency = "434.55555";
-        (void)rig.run(ReadVfo, false, ProgressTarget::Editor);
-        QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
-    }
-
-    // Cancel on the question before a read (edits would be lost) or a write sends
-    // nothing and changes nothing (every part asks the same question).
-    void cancelSendsNothing_data()
-    {
-        QTest::addColumn<DataCommand>("command");
-        QTest::addColumn<QString>("question");
-        QTest::newRow("Read > All") << ReadAll << SettingsChangedQuestion;
-        QTest::newRow("Write > Memory Mode") << WriteMemory << OverwriteQuestion;
-    }
-    void cancelSendsNothing()
-    {
-        QFETCH(DataCommand, command);
-        QFETCH(QString, question);
-        LinkRig rig(OptionPA, 8);
-        rig.state.Image.SettingsChanged = rig.state.Image.VfoChanged = rig.state.Image.ChannelsChanged = true;
-        rig.state.Vfo.txtSquelch = "7";
-        rig.messages.answers = {false};
-        QCOMPARE(rig.run(command).End, CommandEnd::Declined);
-        QCOMPARE(rig.messages.texts(), Texts{question.toStdString()});
-        QCOMPARE(rig.port.opens, 0);
-        QVERIFY(rig.state.Image.SettingsChanged && rig.state.Image.VfoChanged && rig.state.Image.ChannelsChanged);
-        QCOMPARE(rig.state.Vfo.txtSquelch, std::string("7"));
+        QVERIFY(!image.SettingsChanged && !image.VfoChanged);
     }
 
     // Which codes belong to which model: checkFrequencyRange in test_image; here,
     // that every transfer applies the check.
-    void modelCheck_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("radioCode");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("KV-R27PA, code 9") << OptionPA << 9 << true;
-        QTest::newRow("KV-R27X, code 4") << OptionX << 4 << false;
-        QTest::newRow("PMR only: no check") << OptionPmrOnly << 4 << true;
-    }
     void modelCheck()
     {
-        QFETCH(int, option);
-        QFETCH(int, radioCode);
-        QFETCH(bool, accepted);
-        for (DataCommand transfer : {ReadVfo, ReadMemory, WriteVfo, WriteMemory}) {
-            LinkRig rig(option, static_cast<std::uint8_t>(radioCode));
-            const RadioImage before = rig.state.Image;
-            QCOMPARE(rig.run(transfer, true, ProgressTarget::Editor).ok(), accepted);
-            if (!accepted) {
+        const std::vector<std::tuple<int, std::uint8_t, bool>> cases = {
+            {OptionPA, 9, true}, {OptionX, 4, false}, {OptionPmrOnly, 4, true}}; // option, radio code, accepted
+        for (const auto& [option, radioCode, accepted] : cases) {
+            for (DataCommand transfer : {ReadVfo, ReadMemory, WriteVfo, WriteMemory}) {
+                LinkRig rig(option, radioCode);
+                const RadioImage before = rig.state.Image;
+                QCOMPARE(rig.run(transfer, true, ProgressTarget::Editor).ok(), accepted);
+                if (accepted)
+                    continue;
                 // The notice names the code the image took from the radio.
                 QVERIFY((rig.messages.shown == std::vector<ShownMessage>{{"The selected and actual models are different.",
                                                                           {}, false, "The radio reports KV-R27Z (code 4)."}}));
@@ -391,16 +344,13 @@ private slots:
         for (int n : {2, 9, 30})
             rig.state.Image.Channels.at(n).Enabled = true;
         rig.state.Image.Vfo.CurrentChannel = 3;
-        RadioImage expected = rig.state.Image;
-        if (answeredNormally > 0)
-            expected.ModelCode = 8;
+        const RadioImage before = rig.state.Image;
         rig.radio.setFault(fault, answeredNormally, "0AB");
 
         QCOMPARE(rig.run(transfer, true).End, CommandEnd::Failed);
         QCOMPARE(rig.messages.texts(), Texts{"Read/Write Error"});
-        QCOMPARE(rig.state.Image.ModelCode, expected.ModelCode);
-        QCOMPARE(rig.state.Image.Vfo, expected.Vfo);
-        QCOMPARE(rig.state.Image.Channels, expected.Channels);
+        QCOMPARE(rig.state.Image.ModelCode, answeredNormally > 0 ? 8 : before.ModelCode);
+        QVERIFY(rig.state.Image.Vfo == before.Vfo && rig.state.Image.Channels == before.Channels);
         QVERIFY(rig.port.isOpen() && !rig.state.TransferRunning);
         QCOMPARE(static_cast<int>(rig.radio.commands().size()), answeredNormally + 1);
         // Progress stops at the last block that came through.
@@ -471,23 +421,26 @@ private slots:
         QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, std::string()));
     }
 
-    // An empty box stops the VFO write before the port is opened; the memory is
-    // written all the same. No channel is enabled: an all-clear bitmap, no channel
-    // block, current channel 00.
+    // Cancel on the question sends nothing. An empty box stops the VFO write before
+    // the port is opened; the memory is written all the same. No channel is
+    // enabled: an all-clear bitmap, no channel block, current channel 00.
     void writeAllWithAnEmptyBoxStillWritesTheMemory()
     {
         LinkRig rig(OptionPA, 6);
         rig.state.Vfo.txtSquelch.clear();
         rig.state.Image.SettingsChanged = true;
         rig.state.Image.Vfo.CurrentChannel = 12;
+        rig.messages.answers = {false, true};
+        QVERIFY(rig.run(WriteAll).End == CommandEnd::Declined && rig.port.opens == 0);
         (void)rig.run(WriteAll);
-        QCOMPARE(rig.messages.texts(), (Texts{OverwriteQuestion, "Editing incomplete. Check blank columns."}));
+        QCOMPARE(rig.messages.texts(),
+                 (Texts{OverwriteQuestion, OverwriteQuestion, "Editing incomplete. Check blank columns."}));
         QCOMPARE(rig.radio.commands(),
                  (Texts{"QZ~F07F0R\r", "QZ~F0720W00000000000000000000000000FFFFFF\r", "QZ~F0715OW00\r"}));
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 0);
         QVERIFY(rig.state.Image.SettingsChanged);
         QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode write       100%"));
-        QCOMPARE(rig.progress.last(), std::string());
+        QCOMPARE(rig.progress.shown.back().second, std::string());
     }
 };
 
