@@ -195,11 +195,24 @@ private slots:
         QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
     }
 
-    // Leaving the step list rounds all three frequency boxes, each with its own message.
-    void leavingTheStepRoundsAll()
+    // Every way into a box selects its whole text, so typing replaces it: the window
+    // opening on it, a click, coming back from another window. Leaving the step list
+    // rounds all three frequency boxes, each with its own message.
+    void focusSelectsAndStepRounds()
     {
         Rig rig(1); // a KV-R27Z: the repeater offset can be edited
         VfoWindow vfo(rig);
+        QCOMPARE(QApplication::focusWidget(), vfo.box("txtFrequency"));
+        QTRY_COMPARE(vfo.box("txtFrequency")->selectedText(), "445.00000");
+        QLineEdit* offset = vfo.box("txtShiftFreq");
+        QTest::mouseClick(offset, Qt::LeftButton);
+        QTRY_COMPARE(offset->selectedText(), "5.00000");
+        offset->deselect();
+        QWidget other;
+        Activate(other);
+        Activate(vfo.window);
+        QTRY_COMPARE(offset->selectedText(), "5.00000");
+
         ChooseStep(vfo.window, 1); // 6.25 kHz
         QStringList boxes{"txtFrequency", "txtShiftFreq", "txtRptShiftFreq"}, typed{"446.00625", "0.60625", "1.00625"};
         for (int box = 0; box < 3; ++box)
@@ -210,24 +223,6 @@ private slots:
         for (QString& box : boxes)
             box = vfo.box(box)->text();
         QCOMPARE(boxes, (QStringList{"446.00500", "0.60500", "1.00500"}));
-    }
-
-    // Every way into a box selects its whole text, so typing replaces it: the window
-    // opening on it, a click, coming back from another window.
-    void everyFocusSelectsTheText()
-    {
-        Rig rig;
-        VfoWindow vfo(rig);
-        QCOMPARE(QApplication::focusWidget(), vfo.box("txtFrequency"));
-        QTRY_COMPARE(vfo.box("txtFrequency")->selectedText(), "434.00000");
-        QLineEdit* offset = vfo.box("txtShiftFreq");
-        QTest::mouseClick(offset, Qt::LeftButton);
-        QTRY_COMPARE(offset->selectedText(), "0.60000");
-        offset->deselect();
-        QWidget other;
-        Activate(other);
-        Activate(vfo.window);
-        QTRY_COMPARE(offset->selectedText(), "0.60000");
     }
 
     // Cancel, the close box and Escape drop the edits without the leave rules of the
