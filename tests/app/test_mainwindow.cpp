@@ -131,6 +131,7 @@ private slots:
         QCOMPARE(splash.Timer1->interval(), 2000);
         if (how > 0)
             splash.Timer1_Timer();
+        QCOMPARE(splash.isVisible(), how == 0); // the start window replaces it
         QTimer::singleShot(0, &splash, [&] {
             QWidget* window = how > 0 ? static_cast<QWidget*>(OpenTopLevel<frmStart>()) : &splash;
             how == 1 ? void(window->close()) : QTest::keyClick(window, how == 0 ? Qt::Key_Space : Qt::Key_Escape);
@@ -239,63 +240,50 @@ private slots:
         QCOMPARE(opened, QString("KV-R27Z Clone Utility(Memory Mode)"));
     }
 
-    // The note after each way a transfer ends (one row per cause), which stays; the
-    // message boxes say what they said.
-    void notes_data()
+    // How a read ends, in the note (and whether it goes by itself) and the messages:
+    // each fault of an exchange, where the note and the message's detail say the
+    // same; Cancel or Escape in each window that reads, which stops the read at once,
+    // silently, the image, the forms and the change flags as before.
+    void readEnds_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QList<int>>("setup"); // fault, after how many exchanges, the radio's model code
+        // The window (0 main, 1 VFO, 2 grid), the radio's fault, after how many
+        // exchanges, its model code, and the exchange at which the user cancels.
+        QTest::addColumn<QList<int>>("setup");
+        QTest::addColumn<QString>("item"); // of the main window
         QTest::addColumn<QStringList>("shown"); // the note, then the messages
-        // An exchange's failure: the note and the message's detail say the same.
-        const auto failed = [](const char* name, const char* item, QList<int> setup, const QString& cause) {
-            QTest::newRow(name) << item << setup
-                                << QStringList{"Read failed on emulated COM1: " + cause,
-                                               "Read/Write Error | emulated COM1: " + cause};
+        const auto failed = [](const char* name, QList<int> setup, const char* item, const QString& cause) {
+            QTest::newRow(name) << setup << item << QStringList{"Read failed on emulated COM1: " + cause,
+                                                                "Read/Write Error | emulated COM1: " + cause};
         };
         using enum sim::Fault;
-        failed("silence", "mnuEepReadVfo", {int(Silence), 0, 8}, "no answer from the radio at block 07F0h");
-        failed("short", "mnuEepReadVfo", {int(ShortAnswer), 1, 8}, "an answer of the wrong length at block 0700h");
-        failed("err", "mnuEepReadMem", {int(Error), 1, 8}, "the radio answered \"ERR\" at channel 0");
-        failed("nonhex", "mnuEepReadMem", {int(NonHex), 6, 8}, "an answer that is not hexadecimal at channel 5");
-        QTest::newRow("other model") << "mnuEepReadVfo" << QList<int>{int(None), 0, 4} << QStringList{
+        failed("silence", {0, int(Silence), 0, 8, 0}, "mnuEepReadVfo", "no answer from the radio at block 07F0h");
+        failed("short", {0, int(ShortAnswer), 1, 8, 0}, "mnuEepReadVfo", "an answer of the wrong length at block 0700h");
+        failed("err", {0, int(Error), 1, 8, 0}, "mnuEepReadMem", "the radio answered \"ERR\" at channel 0");
+        failed("nonhex", {0, int(NonHex), 6, 8, 0}, "mnuEepReadMem", "an answer that is not hexadecimal at channel 5");
+        QTest::newRow("other model") << QList<int>{0, int(None), 0, 4, 0} << "mnuEepReadVfo" << QStringList{
             "Read failed on emulated COM1: the radio reports KV-R27Z (code 4)",
             "The selected and actual models are different. | The radio reports KV-R27Z (code 4)."};
-        QTest::newRow("no port") << "mnuEepReadVfo" << QList<int>{int(None), 0, 0} << QStringList{
+        QTest::newRow("no port") << QList<int>{0, int(None), 0, 0, 0} << "mnuEepReadVfo" << QStringList{
             "Read failed: could not open COM1 (emulated COM1): No such file or directory",
             "Can't open com Port | COM1 (emulated COM1): No such file or directory"};
+        const QStringList cancelled{"Read cancelled (goes)", SettingsChangedQuestion};
+        QTest::newRow("main window, in the memory part, Escape") << QList<int>{0, int(None), 0, 8, 40} << "mnuEepReadAll" << cancelled;
+        QTest::newRow("VFO window, Escape") << QList<int>{1, int(None), 0, 8, 3} << "" << cancelled;
+        QTest::newRow("channel grid, a click on Cancel") << QList<int>{2, int(None), 0, 8, 10} << "" << cancelled;
     }
-    void notes()
+    void readEnds()
     {
-        QFETCH(QString, item);
         QFETCH(QList<int>, setup);
-        Shell shell(static_cast<std::uint8_t>(setup[2]));
-        if (setup[2] == 0)
+        QFETCH(QString, item);
+        const int window = setup[0], cancelAt = setup[4];
+        Shell shell(static_cast<std::uint8_t>(setup[3]));
+        if (setup[3] == 0)
             shell.port.missingPorts = {1};
-        shell.radio.setFault(static_cast<sim::Fault>(setup[0]), setup[1]);
-        frmMain window(shell.linked());
-        window.show();
-        window.findChild<QAction*>(item)->trigger();
-        QTEST(QStringList{NoteOf(window)} + Shown(shell), "shown");
-    }
-
-    // Cancel or Escape in each window that reads: the read stops at once, silently,
-    // and the image, the forms and the change flags are as before.
-    void cancelledReadChangesNothing_data()
-    {
-        QTest::addColumn<int>("window"); // 0 main Read > All, 1 VFO "Read Setting", 2 grid "Read Memories"
-        QTest::addColumn<int>("cancelAt");
-        QTest::newRow("main window, in the memory part, Escape") << 0 << 40;
-        QTest::newRow("VFO window, Escape") << 1 << 3;
-        QTest::newRow("channel grid, a click on Cancel") << 2 << 10;
-    }
-    void cancelledReadChangesNothing()
-    {
-        QFETCH(int, window);
-        QFETCH(int, cancelAt);
-        Shell shell;
+        shell.radio.setFault(static_cast<sim::Fault>(setup[1]), setup[2]);
         RadioImage& image = shell.state.Image;
         image.Channels.at(3).Enabled = true;
-        image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
+        if (cancelAt > 0)
+            image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
         std::unique_ptr<QWidget> shown(window == 0   ? new frmMain(shell.linked())
                                        : window == 1 ? static_cast<QWidget*>(Open<app::frmVfo>(shell))
                                                      : Open<app::frmMem>(shell));
@@ -312,10 +300,10 @@ private slots:
                 window < 2 ? QTest::keyClick(focus, Qt::Key_Escape) : QTest::mouseClick(cancel, Qt::LeftButton);
             QCoreApplication::processEvents();
         };
-        window == 0 ? static_cast<frmMain*>(shown.get())->mnuEepReadAll->trigger()
-                    : shown->findChild<QPushButton*>("Command1_0")->click();
-        QCOMPARE(QStringList{NoteOf(*shown)} + Shown(shell),
-                 (QStringList{"Read cancelled (goes)", SettingsChangedQuestion}));
+        window == 0 ? shown->findChild<QAction*>(item)->trigger() : shown->findChild<QPushButton*>("Command1_0")->click();
+        QTEST(QStringList{NoteOf(*shown)} + Shown(shell), "shown");
+        if (cancelAt == 0)
+            return;
         QVERIFY(shown->isVisible() && image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form
                 && shell.state.Grid.TextMatrix(4, 1) == row4);
         QCOMPARE((QList<int>{int(shell.radio.commands().size()), image.ModelCode, image.SettingsChanged,

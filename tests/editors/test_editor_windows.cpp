@@ -379,6 +379,7 @@ private slots:
         ChooseStep(vfo.window, 1);
         Click(vfo.window, "Command1_0");
         QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion}));
+        QVERIFY(!rig.state.Image.VfoChanged); // the read drops the window's change mark
         QCOMPARE((QStringList{frequency->text(), Find<QComboBox>(vfo.window, "cboStep")->currentText()}), (QStringList{"434.10000", "5KHz"}));
         Click(vfo.window, "Command1_1");
         QCOMPARE(rig.port.ticks, 4 + 4 + 107 + 5 + 3);
