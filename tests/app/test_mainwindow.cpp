@@ -18,19 +18,8 @@
 #include "core/Questions.h"
 #include "support/FileText.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
+#include <QtWidgets>
 #include <QPrinter>
-#include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSysInfo>
-#include <QTableView>
-#include <QTimer>
 #include <QtTest>
 
 using namespace kvr27;

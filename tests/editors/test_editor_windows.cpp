@@ -12,18 +12,7 @@
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
 
-#include <QClipboard>
-#include <QGroupBox>
-#include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QTableView>
-#include <QDir>
-#include <QTemporaryDir>
+#include <QtWidgets>
 #include <QtTest>
 
 using namespace kvr27;
