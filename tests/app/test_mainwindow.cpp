@@ -18,19 +18,8 @@
 #include "core/Questions.h"
 #include "support/FileText.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
+#include <QtWidgets>
 #include <QPrinter>
-#include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSysInfo>
-#include <QTableView>
-#include <QTimer>
 #include <QtTest>
 
 using namespace kvr27;
@@ -94,63 +83,49 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     // A second copy is refused while the first runs; a lock left behind by a copy
-    // that no longer runs does not block the next start.
-    void singleInstance_data()
+    // that no longer runs, or half written, does not block the next start. The
+    // splash stays 2 s, and the program's event loop ends when its only window goes:
+    // a key on the splash (before the start window shows), or the start window's
+    // close box or Escape.
+    void startAndEnd_data()
     {
-        QTest::addColumn<QByteArray>("content"); // of the lock file; null: held by a running copy
-        QTest::newRow("running") << QByteArray();
-        QTest::newRow("holder ended")
-            << QByteArray("2147483000\nkvr27-clone\n") + QSysInfo::machineHostName().toUtf8() + "\n";
-        QTest::newRow("half written") << QByteArray("12");
+        QTest::addColumn<QByteArray>("lock"); // null: held by a running copy; empty: none
+        QTest::addColumn<int>("how"); // 0 a key on the splash, 1 the start window's close box, 2 Escape in it
+        const QByteArray ended = "2147483000\nkvr27-clone\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+        QTest::newRow("running") << QByteArray() << 0;
+        QTest::newRow("holder ended, key on the splash") << ended << 0;
+        QTest::newRow("half written, start window's close box") << QByteArray("12") << 1;
+        QTest::newRow("no lock, Escape in the start window") << QByteArray("") << 2;
     }
-    void singleInstance()
+    void startAndEnd()
     {
-        QFETCH(QByteArray, content);
-        test::ShellFixture program;
-        SingleInstanceLock running(program.lockPath());
-        if (content.isNull())
-            QVERIFY(running.tryAcquire());
-        else
-            test::WriteFileText(program.lockPath().toStdString(), content.toStdString());
-        SingleInstanceLock next(program.lockPath());
-        frmSplash splash(program.context());
-        QCOMPARE(splash.start(next), !content.isNull());
-        QCOMPARE(splash.isVisible(), !content.isNull());
-        QVERIFY(!SingleInstanceLock(program.lockPath()).tryAcquire());
-        using Shown = std::vector<test::ShownMessage>;
-        const Shown refused{{AlreadyRunningMessage, MessageIcon::Critical, false}};
-        QCOMPARE(program.messages.shown, content.isNull() ? refused : Shown{});
-    }
-
-    // The splash stays 2 s. The program's event loop ends when its only window goes: a key on the splash
-    // (before the start window shows), or the start window's close box or Escape.
-    void programEndsWithItsOnlyWindow_data()
-    {
-        QTest::addColumn<bool>("startWindowShown");
-        QTest::addColumn<int>("how"); // 0 a key, 1 the close box, 2 Escape
-        QTest::newRow("key on the splash") << false << 0;
-        QTest::newRow("start window's close box") << true << 1;
-        QTest::newRow("Escape in the start window") << true << 2;
-    }
-    void programEndsWithItsOnlyWindow()
-    {
-        QFETCH(bool, startWindowShown);
+        QFETCH(QByteArray, lock);
         QFETCH(int, how);
         test::ShellFixture program;
-        SingleInstanceLock lock(program.lockPath());
+        SingleInstanceLock running(program.lockPath());
+        if (lock.isNull())
+            QVERIFY(running.tryAcquire());
+        else if (!lock.isEmpty())
+            test::WriteFileText(program.lockPath().toStdString(), lock.toStdString());
+        SingleInstanceLock next(program.lockPath());
         frmSplash splash(program.context());
-        QVERIFY(splash.start(lock));
+        QCOMPARE(splash.start(next), !lock.isNull());
+        QCOMPARE(splash.isVisible(), !lock.isNull());
+        QVERIFY(!SingleInstanceLock(program.lockPath()).tryAcquire());
+        using Shown = std::vector<test::ShownMessage>;
+        QCOMPARE(program.messages.shown,
+                 (lock.isNull() ? Shown{{AlreadyRunningMessage, MessageIcon::Critical, false}} : Shown{}));
+        if (lock.isNull())
+            return;
         QCOMPARE(splash.Timer1->interval(), 2000);
-        if (startWindowShown)
+        if (how > 0)
             splash.Timer1_Timer();
+        QCOMPARE(splash.isVisible(), how == 0); // the start window replaces it
         QTimer::singleShot(0, &splash, [&] {
-            QWidget* window = startWindowShown ? static_cast<QWidget*>(OpenTopLevel<frmStart>()) : &splash;
-            if (how == 1)
-                window->close();
-            else
-                QTest::keyClick(window, how == 0 ? Qt::Key_Space : Qt::Key_Escape);
+            QWidget* window = how > 0 ? static_cast<QWidget*>(OpenTopLevel<frmStart>()) : &splash;
+            how == 1 ? void(window->close()) : QTest::keyClick(window, how == 0 ? Qt::Key_Space : Qt::Key_Escape);
         });
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // still running
+        QTimer::singleShot(5000, &splash, [] { QCoreApplication::exit(1); }); // still running
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!splash.isVisible() && !splash.Timer1->isActive());
         QVERIFY(!OpenTopLevel<frmStart>() && !OpenTopLevel<frmMain>());
@@ -169,26 +144,23 @@ private slots:
         QTest::addColumn<QList<int>>("counts"); // exchanges, files asked, printer asked, status emptied
         // First message, Cancel's tooltip, the note, the last progress (and whether Cancel was offered).
         QTest::addColumn<QStringList>("texts");
-        const QStringList none{"", "", "", ""};
-        const QString noCancel = "A write cannot be cancelled: the radio would be left half written.";
-        QTest::newRow("Load") << "Ctrl+O" << QList<int>{0, 1, 0, 0} << none;
-        QTest::newRow("Save") << "Ctrl+S" << QList<int>{0, 1, 0, 0} << none;
-        QTest::newRow("Print") << "Ctrl+P" << QList<int>{0, 0, 1, 0} << none;
-        QTest::newRow("Read > All") << "Ctrl+R" << QList<int>{107, 0, 0, 1}
-                                    << QStringList{"", "", "Read complete (goes)", "Memory mode read       100%+Cancel"};
-        QTest::newRow("Read > Vfo Mode") << "mnuEepReadVfo" << QList<int>{4, 0, 0, 1}
-                                         << QStringList{"", "", "Read complete (goes)", "Vfo mode read       66%+Cancel"};
-        QTest::newRow("Read > Memory Mode") << "mnuEepReadMem" << QList<int>{103, 0, 0, 1}
-                                            << QStringList{"", "", "Read complete (goes)", "Memory mode read       100%+Cancel"};
-        QTest::newRow("Write > All") << "Ctrl+Shift+W" << QList<int>{8, 0, 0, 1}
-                                     << QStringList{OverwriteQuestion, noCancel, "Write complete (goes)",
-                                                    "Memory mode write       100%"};
-        QTest::newRow("Write > Vfo Mode") << "mnuEepWriteVfo" << QList<int>{5, 0, 0, 1}
-                                          << QStringList{OverwriteQuestion, noCancel, "Write complete (goes)",
-                                                         "Vfo mode Write       66%"};
-        QTest::newRow("Write > Memory Mode") << "mnuEepWriteMem" << QList<int>{3, 0, 0, 1}
-                                             << QStringList{OverwriteQuestion, noCancel, "Write complete (goes)",
-                                                            "Memory mode write       100%"};
+        const auto row = [](const char* name, const char* keys, QList<int> counts, QStringList texts = {"", "", "", ""}) {
+            QTest::newRow(name) << QString(keys) << counts << texts;
+        };
+        const auto read = [](const QString& last) { return QStringList{"", "", "Read complete (goes)", last + "+Cancel"}; };
+        const auto write = [](const QString& last) {
+            return QStringList{OverwriteQuestion, "A write cannot be cancelled: the radio would be left half written.",
+                               "Write complete (goes)", last};
+        };
+        row("Load", "Ctrl+O", {0, 1, 0, 0});
+        row("Save", "Ctrl+S", {0, 1, 0, 0});
+        row("Print", "Ctrl+P", {0, 0, 1, 0});
+        row("Read > All", "Ctrl+R", {107, 0, 0, 1}, read("Memory mode read       100%"));
+        row("Read > Vfo Mode", "mnuEepReadVfo", {4, 0, 0, 1}, read("Vfo mode read       66%"));
+        row("Read > Memory Mode", "mnuEepReadMem", {103, 0, 0, 1}, read("Memory mode read       100%"));
+        row("Write > All", "Ctrl+Shift+W", {8, 0, 0, 1}, write("Memory mode write       100%"));
+        row("Write > Vfo Mode", "mnuEepWriteVfo", {5, 0, 0, 1}, write("Vfo mode Write       66%"));
+        row("Write > Memory Mode", "mnuEepWriteMem", {3, 0, 0, 1}, write("Memory mode write       100%"));
     }
     void mainWindowByKeyboard()
     {
@@ -257,67 +229,50 @@ private slots:
         QCOMPARE(opened, QString("KV-R27Z Clone Utility(Memory Mode)"));
     }
 
-    // The note after each way a transfer ends (one row per cause), which stays; the
-    // message boxes say what they said.
-    void notes_data()
+    // How a read ends, in the note (and whether it goes by itself) and the messages:
+    // each fault of an exchange, where the note and the message's detail say the
+    // same; Cancel or Escape in each window that reads, which stops the read at once,
+    // silently, the image, the forms and the change flags as before.
+    void readEnds_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QList<int>>("setup"); // fault, after how many exchanges, the radio's model code
+        // The window (0 main, 1 VFO, 2 grid), the radio's fault, after how many
+        // exchanges, its model code, and the exchange at which the user cancels.
+        QTest::addColumn<QList<int>>("setup");
+        QTest::addColumn<QString>("item"); // of the main window
         QTest::addColumn<QStringList>("shown"); // the note, then the messages
-        // An exchange's failure: the note and the message's detail say the same.
-        const auto failed = [](const QString& cause) {
-            return QStringList{"Read failed on emulated COM1: " + cause, "Read/Write Error | emulated COM1: " + cause};
+        const auto failed = [](const char* name, QList<int> setup, const char* item, const QString& cause) {
+            QTest::newRow(name) << setup << item << QStringList{"Read failed on emulated COM1: " + cause,
+                                                                "Read/Write Error | emulated COM1: " + cause};
         };
         using enum sim::Fault;
-        QTest::newRow("silence") << "mnuEepReadVfo" << QList<int>{int(Silence), 0, 8}
-                                 << failed("no answer from the radio at block 07F0h");
-        QTest::newRow("short") << "mnuEepReadVfo" << QList<int>{int(ShortAnswer), 1, 8}
-                               << failed("an answer of the wrong length at block 0700h");
-        QTest::newRow("err") << "mnuEepReadMem" << QList<int>{int(Error), 1, 8}
-                             << failed("the radio answered \"ERR\" at channel 0");
-        QTest::newRow("nonhex") << "mnuEepReadMem" << QList<int>{int(NonHex), 6, 8}
-                                << failed("an answer that is not hexadecimal at channel 5");
-        QTest::newRow("other model") << "mnuEepReadVfo" << QList<int>{int(None), 0, 4} << QStringList{
+        failed("silence", {0, int(Silence), 0, 8, 0}, "mnuEepReadVfo", "no answer from the radio at block 07F0h");
+        failed("short", {0, int(ShortAnswer), 1, 8, 0}, "mnuEepReadVfo", "an answer of the wrong length at block 0700h");
+        failed("err", {0, int(Error), 1, 8, 0}, "mnuEepReadMem", "the radio answered \"ERR\" at channel 0");
+        failed("nonhex", {0, int(NonHex), 6, 8, 0}, "mnuEepReadMem", "an answer that is not hexadecimal at channel 5");
+        QTest::newRow("other model") << QList<int>{0, int(None), 0, 4, 0} << "mnuEepReadVfo" << QStringList{
             "Read failed on emulated COM1: the radio reports KV-R27Z (code 4)",
             "The selected and actual models are different. | The radio reports KV-R27Z (code 4)."};
-        QTest::newRow("no port") << "mnuEepReadVfo" << QList<int>{int(None), 0, 0} << QStringList{
+        QTest::newRow("no port") << QList<int>{0, int(None), 0, 0, 0} << "mnuEepReadVfo" << QStringList{
             "Read failed: could not open COM1 (emulated COM1): No such file or directory",
             "Can't open com Port | COM1 (emulated COM1): No such file or directory"};
+        const QStringList cancelled{"Read cancelled (goes)", SettingsChangedQuestion};
+        QTest::newRow("main window, in the memory part, Escape") << QList<int>{0, int(None), 0, 8, 40} << "mnuEepReadAll" << cancelled;
+        QTest::newRow("VFO window, Escape") << QList<int>{1, int(None), 0, 8, 3} << "" << cancelled;
+        QTest::newRow("channel grid, a click on Cancel") << QList<int>{2, int(None), 0, 8, 10} << "" << cancelled;
     }
-    void notes()
+    void readEnds()
     {
-        QFETCH(QString, item);
         QFETCH(QList<int>, setup);
-        Shell shell(static_cast<std::uint8_t>(setup[2]));
-        if (setup[2] == 0)
+        QFETCH(QString, item);
+        const int window = setup[0], cancelAt = setup[4];
+        Shell shell(static_cast<std::uint8_t>(setup[3]));
+        if (setup[3] == 0)
             shell.port.missingPorts = {1};
-        shell.radio.setFault(static_cast<sim::Fault>(setup[0]), setup[1]);
-        frmMain window(shell.linked());
-        window.show();
-        window.findChild<QAction*>(item)->trigger();
-        QTEST(QStringList{NoteOf(window)} + Shown(shell), "shown");
-    }
-
-    // Cancel or Escape in each window that reads: the read stops at once, silently,
-    // and the image, the forms and the change flags are as before.
-    void cancelledReadChangesNothing_data()
-    {
-        QTest::addColumn<int>("window"); // 0 main Read > All, 1 VFO "Read Setting", 2 grid "Read Memories"
-        QTest::addColumn<int>("cancelAt");
-        QTest::addColumn<bool>("escape"); // else a click on Cancel
-        QTest::newRow("main window, in the memory part, Escape") << 0 << 40 << true;
-        QTest::newRow("VFO window, Escape") << 1 << 3 << true;
-        QTest::newRow("channel grid, Cancel") << 2 << 10 << false;
-    }
-    void cancelledReadChangesNothing()
-    {
-        QFETCH(int, window);
-        QFETCH(int, cancelAt);
-        QFETCH(bool, escape);
-        Shell shell;
+        shell.radio.setFault(static_cast<sim::Fault>(setup[1]), setup[2]);
         RadioImage& image = shell.state.Image;
         image.Channels.at(3).Enabled = true;
-        image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
+        if (cancelAt > 0)
+            image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
         std::unique_ptr<QWidget> shown(window == 0   ? new frmMain(shell.linked())
                                        : window == 1 ? static_cast<QWidget*>(Open<app::frmVfo>(shell))
                                                      : Open<app::frmMem>(shell));
@@ -331,15 +286,14 @@ private slots:
         shell.port.onTick = [&](int tick) {
             QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : shown.get();
             if (tick == cancelAt)
-                escape ? QTest::keyClick(focus, Qt::Key_Escape) : QTest::mouseClick(cancel, Qt::LeftButton);
+                window < 2 ? QTest::keyClick(focus, Qt::Key_Escape) : QTest::mouseClick(cancel, Qt::LeftButton);
             QCoreApplication::processEvents();
         };
-        window == 0 ? static_cast<frmMain*>(shown.get())->mnuEepReadAll->trigger()
-                    : shown->findChild<QPushButton*>("Command1_0")->click();
-        QCOMPARE(QStringList{NoteOf(*shown)} + Shown(shell),
-                 (QStringList{"Read cancelled (goes)", SettingsChangedQuestion}));
-        QVERIFY(shown->isVisible());
-        QVERIFY(image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form
+        window == 0 ? shown->findChild<QAction*>(item)->trigger() : shown->findChild<QPushButton*>("Command1_0")->click();
+        QTEST(QStringList{NoteOf(*shown)} + Shown(shell), "shown");
+        if (cancelAt == 0)
+            return;
+        QVERIFY(shown->isVisible() && image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form
                 && shell.state.Grid.TextMatrix(4, 1) == row4);
         QCOMPARE((QList<int>{int(shell.radio.commands().size()), image.ModelCode, image.SettingsChanged,
                              image.VfoChanged, image.ChannelsChanged, cancel->isVisible(), shell.state.TransferRunning}),
@@ -420,10 +374,8 @@ private slots:
         shell.radio.setFault(sim::Fault::WrongStore, backup ? 107 + 2 : 2);
         window.mnuEepWriteMem->trigger();
 
-        QStringList shown;
-        for (const std::string& text : shell.messages.texts())
-            shown << QString::fromStdString(text);
-        QCOMPARE(shown, (message.isEmpty() ? QStringList{OverwriteQuestion} : QStringList{OverwriteQuestion, message}));
+        using Texts = std::vector<std::string>;
+        QCOMPARE(shell.messages.texts(), (message.isEmpty() ? Texts{OverwriteQuestion} : Texts{OverwriteQuestion, message.toStdString()}));
         const QString backups = QDir(shell.dir.path()).filePath("backups");
         // The note names the files; its tooltip has their whole paths.
         const QString tip = window.findChild<QLabel*>("StatusBar1_Note")->toolTip();
@@ -439,23 +391,18 @@ private slots:
     // choice and closes the port.
     void closeWindow_data()
     {
-        QTest::addColumn<bool>("settingsChanged");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("transferRunning");
+        QTest::addColumn<QList<bool>>("setup"); // settings changed, the answer, a transfer running
         QTest::addColumn<bool>("closes");
-        QTest::newRow("changed, OK") << true << true << false << true;
-        QTest::newRow("changed, Cancel") << true << false << false << false;
-        QTest::newRow("during a transfer") << false << true << true << false;
+        QTest::newRow("changed, OK") << QList<bool>{true, true, false} << true;
+        QTest::newRow("changed, Cancel") << QList<bool>{true, false, false} << false;
+        QTest::newRow("during a transfer") << QList<bool>{false, true, true} << false;
     }
     void closeWindow()
     {
-        QFETCH(bool, settingsChanged);
-        QFETCH(bool, answer);
-        QFETCH(bool, transferRunning);
+        QFETCH(QList<bool>, setup);
         QFETCH(bool, closes);
         Shell shell;
-        AppContext context = shell.linked();
-        frmMain window(context);
+        frmMain window(shell.linked());
         window.show();
         window.mnuEepReadVfo_Click();
         window.Command2->click();
@@ -463,16 +410,15 @@ private slots:
         window.mnuEepReadVfo_Click();
         window.findChild<QRadioButton*>("Option1_3")->click();
         QCOMPARE(shell.state.ComIndex, 3);
-        shell.state.Image.SettingsChanged = settingsChanged;
-        shell.state.TransferRunning = transferRunning;
-        shell.messages.answers = {answer};
+        std::tie(shell.state.Image.SettingsChanged, shell.state.TransferRunning) = std::tuple(setup[0], setup[2]);
+        shell.messages.answers = {setup[1]};
 
         QCOMPARE(window.close(), closes);
         QVERIFY(window.isVisible() != closes && shell.port.isOpen() != closes);
         QCOMPARE(test::ReadFileText(shell.setupIni()), std::string(closes ? "4\r\n" : ""));
         QCOMPARE(shell.state.Link.OpenPortNumber, closes ? NoPortOpen : 1);
         const std::vector<test::ShownMessage> asked{{SettingsChangedQuestion, MessageIcon::None, true}};
-        QCOMPARE(shell.messages.shown, settingsChanged && !transferRunning ? asked : decltype(asked){});
+        QCOMPARE(shell.messages.shown, setup[0] && !setup[2] ? asked : decltype(asked){});
     }
 };
 

@@ -12,18 +12,7 @@
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
 
-#include <QClipboard>
-#include <QGroupBox>
-#include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QTableView>
-#include <QDir>
-#include <QTemporaryDir>
+#include <QtWidgets>
 #include <QtTest>
 
 using namespace kvr27;
@@ -195,40 +184,34 @@ private slots:
         QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
     }
 
-    // Leaving the step list rounds all three frequency boxes, each with its own message.
-    void leavingTheStepRoundsAll()
+    // Every way into a box selects its whole text, so typing replaces it: the window
+    // opening on it, a click, coming back from another window. Leaving the step list
+    // rounds all three frequency boxes, each with its own message.
+    void focusSelectsAndStepRounds()
     {
         Rig rig(1); // a KV-R27Z: the repeater offset can be edited
         VfoWindow vfo(rig);
-        ChooseStep(vfo.window, 1); // 6.25 kHz
-        const QStringList boxes{"txtFrequency", "txtShiftFreq", "txtRptShiftFreq"};
-        for (const QString& box : boxes)
-            TypeInto(vfo.box(box), box == "txtFrequency" ? "446.00625" : box == "txtShiftFreq" ? "0.60625" : "1.00625");
-        ChooseStep(vfo.window, 0); // 5 kHz
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(rig.messages.texts(), (Texts{RoundedFrequencyMessage, RoundedOffsetMessage, RoundedRepeaterOffsetMessage}));
-        QCOMPARE((QStringList{vfo.box(boxes[0])->text(), vfo.box(boxes[1])->text(), vfo.box(boxes[2])->text()}),
-                 (QStringList{"446.00500", "0.60500", "1.00500"}));
-    }
-
-    // The window opens with the focus on the frequency, its whole text selected so
-    // that typing replaces it.
-    // Every way into a box selects its whole text, so typing replaces it: the window
-    // opening on it, a click, coming back from another window.
-    void everyFocusSelectsTheText()
-    {
-        Rig rig;
-        VfoWindow vfo(rig);
         QCOMPARE(QApplication::focusWidget(), vfo.box("txtFrequency"));
-        QTRY_COMPARE(vfo.box("txtFrequency")->selectedText(), "434.00000");
+        QTRY_COMPARE(vfo.box("txtFrequency")->selectedText(), "445.00000");
         QLineEdit* offset = vfo.box("txtShiftFreq");
         QTest::mouseClick(offset, Qt::LeftButton);
-        QTRY_COMPARE(offset->selectedText(), "0.60000");
+        QTRY_COMPARE(offset->selectedText(), "5.00000");
         offset->deselect();
         QWidget other;
         Activate(other);
         Activate(vfo.window);
-        QTRY_COMPARE(offset->selectedText(), "0.60000");
+        QTRY_COMPARE(offset->selectedText(), "5.00000");
+
+        ChooseStep(vfo.window, 1); // 6.25 kHz
+        QStringList boxes{"txtFrequency", "txtShiftFreq", "txtRptShiftFreq"}, typed{"446.00625", "0.60625", "1.00625"};
+        for (int box = 0; box < 3; ++box)
+            TypeInto(vfo.box(boxes[box]), typed[box]);
+        ChooseStep(vfo.window, 0); // 5 kHz
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(rig.messages.texts(), (Texts{RoundedFrequencyMessage, RoundedOffsetMessage, RoundedRepeaterOffsetMessage}));
+        for (QString& box : boxes)
+            box = vfo.box(box)->text();
+        QCOMPARE(boxes, (QStringList{"446.00500", "0.60500", "1.00500"}));
     }
 
     // Cancel, the close box and Escape drop the edits without the leave rules of the
@@ -265,17 +248,34 @@ private slots:
         QTEST(rig.messages.texts(), "shown");
         QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how >= 3));
         QCOMPARE(int(rig.state.Image.Vfo.Frequency), how >= 3 ? 43500000 : 43400000);
-        if (how >= 3)
-            return;
         if (how == 0) // Cancel also empties the status line and drops the window's change mark
             QVERIFY(vfo.window.statusText().isEmpty() && !rig.state.Image.VfoChanged);
+        if (how < 3) {
+            rig.messages.answers = {true};
+            (void)rig.run(test::WriteVfo);
+            // 434.00000 MHz, offset 0.60000; squelch 7 with beeper and battery saving on.
+            QCOMPARE(rig.writes(), (Texts{"QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
+                                          "QZ~F0710W670300000000080827FFFFFFFFFFFFFF\r",
+                                          "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
+        }
+    }
 
-        rig.messages.answers = {true};
-        (void)rig.run(test::WriteVfo);
-        // 434.00000 MHz, offset 0.60000; squelch 7 with beeper and battery saving on.
-        QCOMPARE(rig.writes(), (Texts{"QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
-                                      "QZ~F0710W670300000000080827FFFFFFFFFFFFFF\r",
-                                      "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
+    // The VFO window opens at one size however it was left (Cancel, the close box,
+    // OK): the whole window, without a scroll bar, the status bar below the buttons.
+    void vfoWindowOpensWhole()
+    {
+        Rig rig;
+        VfoWindow vfo(rig);
+        const QSize first = vfo.window.size();
+        for (const char* leave : {"Command1_3", "close", "Command1_2", "Command1_3"}) {
+            qstrcmp(leave, "close") == 0 ? void(vfo.window.close()) : Click(vfo.window, leave);
+            QVERIFY(!vfo.window.isVisible());
+            vfo.open();
+            const QRect status = vfo.window.findChild<app::TransferStatusBar*>()->geometry();
+            QCOMPARE(vfo.window.size(), first);
+            QVERIFY(!Find<QScrollArea>(vfo.window, "VfoScroll")->verticalScrollBar()->isVisible());
+            QVERIFY(vfo.window.rect().contains(status) && status.top() > vfo.window.Command1[3]->geometry().bottom());
+        }
     }
 
     // A value the radio holds that its box refuses is shown with the box's message and
@@ -368,6 +368,7 @@ private slots:
         ChooseStep(vfo.window, 1);
         Click(vfo.window, "Command1_0");
         QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion}));
+        QVERIFY(!rig.state.Image.VfoChanged); // the read drops the window's change mark
         QCOMPARE((QStringList{frequency->text(), Find<QComboBox>(vfo.window, "cboStep")->currentText()}), (QStringList{"434.10000", "5KHz"}));
         Click(vfo.window, "Command1_1");
         QCOMPARE(rig.port.ticks, 4 + 4 + 107 + 5 + 3);
@@ -383,52 +384,29 @@ private slots:
                  (QList<qsizetype>{2, 4})); // the reads leave a trace too
     }
 
-    // The VFO window opens at one size however it was left (Cancel, the close box,
-    // OK): the whole window, without a scroll bar, on a screen high enough for it.
-    void vfoWindowOpensWhole()
-    {
-        Rig rig;
-        VfoWindow vfo(rig);
-        const QSize first = vfo.window.size();
-        const QScrollBar* bar = Find<QScrollArea>(vfo.window, "VfoScroll")->verticalScrollBar();
-        for (const char* leave : {"Command1_3", "close", "Command1_2", "Command1_3"}) {
-            qstrcmp(leave, "close") == 0 ? void(vfo.window.close()) : Click(vfo.window, leave);
-            QVERIFY(!vfo.window.isVisible());
-            vfo.open();
-            QCOMPARE(vfo.window.size(), first);
-            QVERIFY(!bar->isVisible() && vfo.window.rect().contains(vfo.window.Command1[3]->geometry()));
-        }
-    }
-
     // The channel dialog by model and mode: the mode option switches the boxes, and
     // the blank-field test follows the mode.
     void dialogModesAndBlankFields_data()
     {
         QTest::addColumn<int>("option"); // 0 KV-R27PA, 1 KV-R27Z, 4 LPD only
         QTest::addColumn<int>("mode"); // the mode chosen; -1: the model offers no choice
-        QTest::addColumn<QString>("frequency");
-        QTest::addColumn<QString>("offset");
-        QTest::addColumn<QString>("pmr");
-        QTest::addColumn<QString>("message"); // empty: stored
-
-        const QString blank = EditingIncompleteMessage;
-        QTest::newRow("PA LPD no frequency") << 0 << 0 << "" << "0.60000" << "1" << blank;
-        QTest::newRow("PA LPD no pmr channel") << 0 << 0 << "434.00000" << "0.60000" << "" << "";
-        QTest::newRow("PA PMR no frequency") << 0 << 1 << "" << "0.60000" << "3" << "";
-        QTest::newRow("PA PMR no pmr channel") << 0 << 1 << "434.00000" << "0.60000" << "" << blank;
-        QTest::newRow("PA PMR no offset") << 0 << 1 << "434.00000" << "" << "3" << blank;
-        QTest::newRow("Z no frequency") << 1 << -1 << "" << "0.60000" << "1" << blank;
-        QTest::newRow("LPD only no offset") << 4 << -1 << "434.00000" << "" << "1" << blank;
+        QTest::addColumn<QStringList>("texts"); // frequency, offset, PMR channel
+        QTest::addColumn<bool>("stored"); // else refused as incomplete
+        const QString f = "434.00000", o = "0.60000";
+        QTest::newRow("PA LPD no frequency") << 0 << 0 << QStringList{"", o, "1"} << false;
+        QTest::newRow("PA LPD no pmr channel") << 0 << 0 << QStringList{f, o, ""} << true;
+        QTest::newRow("PA PMR no frequency") << 0 << 1 << QStringList{"", o, "3"} << true;
+        QTest::newRow("PA PMR no pmr channel") << 0 << 1 << QStringList{f, o, ""} << false;
+        QTest::newRow("PA PMR no offset") << 0 << 1 << QStringList{f, "", "3"} << false;
+        QTest::newRow("Z no frequency") << 1 << -1 << QStringList{"", o, "1"} << false;
+        QTest::newRow("LPD only no offset") << 4 << -1 << QStringList{f, "", "1"} << false;
     }
-
     void dialogModesAndBlankFields()
     {
         QFETCH(int, option);
         QFETCH(int, mode);
-        QFETCH(QString, frequency);
-        QFETCH(QString, offset);
-        QFETCH(QString, pmr);
-        QFETCH(QString, message);
+        QFETCH(QStringList, texts);
+        QFETCH(bool, stored);
         Rig rig(option);
         const ChannelTable before = rig.state.Image.Channels;
         ChannelGridEditor(rig.state).rowSelected(3);
@@ -436,16 +414,14 @@ private slots:
         if (mode >= 0) {
             dialog.optionSelected(DialogOption::Model, mode);
             // The mode chosen switches the boxes: the PMR channel's in PMR mode, else the frequency's.
-            QCOMPARE(dialog.form().Enabled.isEnabled("txtPmrFreq"), mode == 1);
-            QCOMPARE(dialog.form().Enabled.isEnabled("txtFrequency"), mode == 0);
+            QCOMPARE((QList<bool>{dialog.form().Enabled.isEnabled("txtPmrFreq"), dialog.form().Enabled.isEnabled("txtFrequency")}),
+                     (QList<bool>{mode == 1, mode == 0}));
         }
-        dialog.textChanged(DialogText::Frequency, frequency.toStdString());
-        dialog.textChanged(DialogText::ShiftFreq, offset.toStdString());
-        dialog.textChanged(DialogText::PmrFreq, pmr.toStdString());
-        const bool closed = dialog.okClicked();
-        QCOMPARE(closed, message.isEmpty());
-        QVERIFY(rig.state.Image.ChannelsChanged == closed && (rig.state.Image.Channels == before) != closed);
-        QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
+        for (DialogText box : {DialogText::Frequency, DialogText::ShiftFreq, DialogText::PmrFreq})
+            dialog.textChanged(box, texts.takeFirst().toStdString());
+        QCOMPARE(dialog.okClicked(), stored);
+        QVERIFY(rig.state.Image.ChannelsChanged == stored && (rig.state.Image.Channels == before) != stored);
+        QCOMPARE(rig.messages.texts(), stored ? Texts{} : Texts{EditingIncompleteMessage});
     }
 
     // The grid opens with the focus on its current row: arrows to a row, then Enter,
@@ -527,6 +503,10 @@ private slots:
         emit grid->customContextMenuRequested(cell.center());
         QCOMPARE(offered, (QStringList{"Edit Channel...", "Enable", "disable"}));
         QVERIFY(!rig.state.Image.Channels.at(2).Enabled);
+        rig.state.Image.Channels.at(2).Frequency = 43310000; // "Enable" shows the row as the image holds it
+        Click(mem.window, "Command1_2");
+        QCOMPARE(mem.at(3, 1).data().toString(), "433.10000");
+        emit grid->customContextMenuRequested(cell.center());
         rig.state.Image.SettingsChanged = false;
         mem.window.close();
         QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 4);

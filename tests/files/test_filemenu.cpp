@@ -20,23 +20,14 @@ using namespace kvr27;
 
 namespace {
 
-// Dialogs that note whether the menu or the buttons were enabled while a file was chosen.
-struct WatchingDialogs : test::ScriptedDialogs {
-    std::optional<std::string> chooseFileToOpen(const std::string& f, const std::string& n) override { note(); return ScriptedDialogs::chooseFileToOpen(f, n); }
-    std::optional<std::string> chooseFileToSave(const std::string& f, const std::string& n) override { note(); return ScriptedDialogs::chooseFileToSave(f, n); }
-    void note() { enabledMeanwhile |= window->menuBar()->isEnabled() || window->Command1[0]->isEnabled(); }
-    frmMain* window = nullptr;
-    bool enabledMeanwhile = false;
-};
-
+// The main window over a KV-R27PA state; notes whether its menu or buttons were
+// enabled while a file was chosen.
 struct Shell : test::ShellFixture {
-    WatchingDialogs watching;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<frmMain> window = (StartWithModel(state, 0), std::make_unique<frmMain>(context()));
+    bool enabledMeanwhile = false;
     Shell()
     {
-        StartWithModel(state, 0);
-        window = std::make_unique<frmMain>(AppContext{state, messages, watching, setupIni()});
-        watching.window = window.get();
+        dialogs.onChoose = [this] { enabledMeanwhile |= window->menuBar()->isEnabled() || window->Command1[0]->isEnabled(); };
     }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
 };
@@ -52,11 +43,11 @@ private slots:
         shell.state.TransferRunning = true; // every item refused
         for (QAction* item : {shell.window->mnuFileLode, shell.window->mnuFileSave, shell.window->mnuFileImport, shell.window->mnuFileExport})
             item->trigger();
-        QVERIFY(shell.watching.filtersAsked.empty() && shell.messages.shown.empty());
+        QVERIFY(shell.dialogs.filtersAsked.empty() && shell.messages.shown.empty());
         shell.state.TransferRunning = false;
         shell.state.Image.Channels.at(4) = {43312500, 60000, 0, 0, 0, 0x04, 0, true};
         shell.state.Image.SettingsChanged = true;
-        shell.watching.saveAnswers = {shell.path("radio.r27")};
+        shell.dialogs.saveAnswers = {shell.path("radio.r27")};
         shell.window->mnuFileSave->trigger();
         QVERIFY(!shell.state.Image.SettingsChanged);
         const std::string saved = test::ReadFileText(shell.path("radio.r27"));
@@ -65,15 +56,14 @@ private slots:
         // A write that fails on a full disk leaves the earlier file byte for byte
         // and keeps SettingsChanged.
         shell.state.Image.SettingsChanged = true;
-        shell.watching.saveAnswers = {shell.path("radio.r27")};
-        rlimit saved_limit{};
-        getrlimit(RLIMIT_FSIZE, &saved_limit);
-        rlimit full = saved_limit;
-        full.rlim_cur = 1000;
+        shell.dialogs.saveAnswers = {shell.path("radio.r27")};
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit full{1000, limit.rlim_max};
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &full);
         shell.window->mnuFileSave->trigger();
-        setrlimit(RLIMIT_FSIZE, &saved_limit);
+        setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, oldHandler);
         QCOMPARE(shell.messages.texts(), std::vector<std::string>{"The file \"" + shell.path("radio.r27") +
                                                                   "\" could not be written, and was left as it "
@@ -87,13 +77,12 @@ private slots:
         shell.messages.answers = {false, true};
         shell.window->mnuFileLode->trigger();
         QVERIFY(!shell.state.Image.Channels.at(4).Enabled);
-        shell.watching.openAnswers = {shell.path("radio.r27")};
+        shell.dialogs.openAnswers = {shell.path("radio.r27")};
         shell.window->mnuFileLode->trigger();
-        QVERIFY(shell.state.Image.Channels.at(4).Enabled);
+        QVERIFY(shell.state.Image.Channels.at(4).Enabled && !shell.state.Image.SettingsChanged);
         QCOMPARE(shell.state.Grid.TextMatrix(5, 1), std::string("433.12500"));
-        QVERIFY(!shell.state.Image.SettingsChanged);
         QCOMPARE(shell.messages.texts().back(), std::string(SettingsChangedQuestion));
-        QVERIFY(!shell.watching.enabledMeanwhile);
+        QVERIFY(!shell.enabledMeanwhile);
         QVERIFY(shell.window->menuBar()->isEnabled() && shell.window->Command1[0]->isEnabled());
     }
 
@@ -105,19 +94,19 @@ private slots:
         Shell shell;
         shell.state.Image.Channels.at(0) = {43312500, 60000, 0, 0, 0, 0x04, 0, true};
         RefreshChannelGrid(shell.state.Image, shell.state.Grid);
-        shell.watching.saveAnswers = {shell.path("channels.csv")};
+        shell.dialogs.saveAnswers = {shell.path("channels.csv")};
         shell.window->mnuFileExport->trigger();
         QVERIFY(test::ReadFileText(shell.path("channels.csv")).find("\r\n0,433.12500,5KHz,None,") != std::string::npos);
 
         const std::string edited = " 7 \nheader\n0,4,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,PMR\n";
         test::WriteFileText(shell.path("edited.csv"), edited);
-        shell.watching.openAnswers = {shell.path("edited.csv")};
+        shell.dialogs.openAnswers = {shell.path("edited.csv")};
         shell.window->mnuFileImport->trigger();
         QVERIFY(shell.state.Grid.TextMatrix(1, 1) == "4" && shell.state.Image.SettingsChanged);
         shell.messages.answers = {false};
         shell.window->mnuFileLode->trigger();
 
-        shell.watching.saveAnswers = {shell.path("edited"), shell.path("edited")};
+        shell.dialogs.saveAnswers = {shell.path("edited"), shell.path("edited")};
         shell.window->mnuFileSave->trigger();
         shell.messages.answers = {false};
         shell.window->mnuFileExport->trigger();
@@ -126,8 +115,8 @@ private slots:
         QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion,
                                                                    "The file \"" + shell.path("edited.csv") +
                                                                        "\" already exists.\rDo you want to replace it?"}));
-        QCOMPARE(shell.watching.filtersAsked.back(), "CSV Files (*.csv)|*.csv|");
-        QCOMPARE(shell.watching.namesOffered, (std::vector<std::string>{"", shell.path("channels.csv"),
+        QCOMPARE(shell.dialogs.filtersAsked.back(), "CSV Files (*.csv)|*.csv|");
+        QCOMPARE(shell.dialogs.namesOffered, (std::vector<std::string>{"", shell.path("channels.csv"),
                                                                         shell.path("edited.r27"), shell.path("edited.csv")}));
     }
 
@@ -163,16 +152,14 @@ private slots:
             test::WriteFileText(file, content.toStdString());
         shell.state.Image.SettingsChanged = true;
         const AppState before = shell.state;
-        shell.watching.openAnswers = {file};
+        shell.dialogs.openAnswers = {file};
         shell.window->findChild<QAction*>(item)->trigger();
 
         QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion, "File reading error."}));
         QCOMPARE(shell.messages.shown.back().detail, detail.arg(QString::fromStdString(file)).toStdString());
         QVERIFY(shell.state.Image.Vfo == before.Image.Vfo && shell.state.Image.Channels == before.Image.Channels);
-        QVERIFY(shell.state.Grid.Text == before.Grid.Text && shell.state.Vfo == before.Vfo);
-        QVERIFY(shell.state.Image.SettingsChanged);
+        QVERIFY(shell.state.Grid.Text == before.Grid.Text && shell.state.Vfo == before.Vfo && shell.state.Image.SettingsChanged);
     }
-
 };
 
 QTEST_MAIN(TestFileMenu)

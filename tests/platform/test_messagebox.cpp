@@ -1,18 +1,14 @@
 // The Qt face of the core's seams: message boxes as the user sees them, and the save
 // dialog (its filter, its questions before a file is replaced).
-#include "core/Dialogs.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/TitleWidth.h"
 #include "support/RecordingMessageSink.h"
 
-#include <QFileDialog>
-#include <QPointer>
-#include <QTemporaryDir>
-
 #include <QAbstractButton>
-#include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QtTest>
 
 class TestMessageBox : public QObject {
@@ -39,8 +35,6 @@ private slots:
         QFETCH(QString, model);
         QFETCH(int, icon);
         QFETCH(QString, press);
-        QFETCH(QString, seen);
-        QFETCH(bool, answer);
         kvr27::RadioImage image;
         image.ModelName = model.toStdString();
         kvr27::QtMessageSink sink(image);
@@ -62,8 +56,8 @@ private slots:
         });
         const bool result =
             icon < 0 ? sink.ask("a\rb", "c\rd") : (sink.notify("a\r\nb", kvr27::MessageIcon(icon), "c\rd"), true);
-        QCOMPARE(shown, seen);
-        QCOMPARE(result, answer);
+        QTEST(shown, "seen");
+        QTEST(result, "answer");
     }
 
     // A chosen file that exists is asked about by the dialog itself; a typed name

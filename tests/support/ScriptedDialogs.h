@@ -1,9 +1,11 @@
 #pragma once
 // Dialogs for tests: each call takes the next scripted answer (nothing = Cancel)
-// and records the filter it was asked with and the file name it offered.
+// and records the filter it was asked with and the file name it offered;
+// onChoose, when set, runs while a file dialog would be up.
 #include "core/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,36 +14,33 @@ namespace kvr27::test {
 
 class ScriptedDialogs : public Dialogs {
 public:
+    using Answers = std::deque<std::optional<std::string>>;
     std::optional<PrintSetup> printSetup() override { return takeNext(printAnswers); }
 
-    std::deque<std::optional<std::string>> openAnswers;
-    std::deque<std::optional<std::string>> saveAnswers;
+    Answers openAnswers, saveAnswers;
     std::deque<std::optional<PrintSetup>> printAnswers;
-    std::vector<std::string> filtersAsked;
-    std::vector<std::string> namesOffered;
+    std::vector<std::string> filtersAsked, namesOffered;
+    std::function<void()> onChoose;
 
 protected:
-    std::optional<std::string> chooseFileToOpen(const std::string& filter, const std::string& offeredName) override
-    {
-        filtersAsked.push_back(filter);
-        namesOffered.push_back(offeredName);
-        return takeNext(openAnswers);
-    }
-    std::optional<std::string> chooseFileToSave(const std::string& filter, const std::string& offeredName) override
-    {
-        filtersAsked.push_back(filter);
-        namesOffered.push_back(offeredName);
-        return takeNext(saveAnswers);
-    }
+    std::optional<std::string> chooseFileToOpen(const std::string& f, const std::string& n) override { return choose(f, n, openAnswers); }
+    std::optional<std::string> chooseFileToSave(const std::string& f, const std::string& n) override { return choose(f, n, saveAnswers); }
 
 private:
+    std::optional<std::string> choose(const std::string& filter, const std::string& offeredName, Answers& answers)
+    {
+        filtersAsked.push_back(filter);
+        namesOffered.push_back(offeredName);
+        if (onChoose)
+            onChoose();
+        return takeNext(answers);
+    }
     template <typename T>
     static std::optional<T> takeNext(std::deque<std::optional<T>>& answers)
     {
-        if (answers.empty())
-            return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
+        const std::optional<T> answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
 };
