@@ -159,7 +159,7 @@ private slots:
     // the windows' remark on a frequency outside them.
     void checkFrequencyRange_data()
     {
-        QTest::addColumn<QStringList>("f"); // model, code, text, show range, show model, verdict, message, range
+        QTest::addColumn<QStringList>("f"); // model, code, text, show range, show model, verdict, message, range, detail
         for (const QStringList& row : test::DataRows("image.txt", "range"))
             QTest::newRow(qPrintable(row[0])) << row.mid(1);
     }
@@ -175,7 +175,9 @@ private slots:
         const RangeVerdict expected = verdicts.at(f[5]);
         QCOMPARE(CheckFrequencyRange(image, f[2].toStdString(), f[3] == "1", f[4] == "1", messages), expected);
         QCOMPARE(CodeBelongsToModel(image.ModelName, image.ModelCode), expected != RangeVerdict::OtherModel);
-        QCOMPARE(messages.texts(), f[6].isEmpty() ? std::vector<std::string>{} : std::vector{f[6].toStdString()});
+        QVERIFY(messages.shown == (f[6].isEmpty() ? std::vector<test::ShownMessage>{}
+                                                  : std::vector<test::ShownMessage>{{f[6].toStdString(), MessageIcon::None,
+                                                                                     false, f[8].toStdString()}}));
         QCOMPARE(image.ModelCode, f[1].toInt());
         const QString remark = QString("%1 MHz is outside this radio's range, %2 MHz: it will not be written.");
         QCOMPARE(QString::fromStdString(OutOfRangeRemark(image, f[2].toStdString())),
