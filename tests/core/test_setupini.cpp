@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h> // umask
 
 namespace fs = std::filesystem;
@@ -31,6 +32,20 @@ QStringList Entries(const QString& folder)
 
 } // namespace
 
+// A folder named "taken" where every new name exists already: the program's opens of
+// files in it meet EEXIST, the 1001st ENOSPC; all other opens are the system's.
+extern "C" int open(const char* path, int flags, ...)
+{
+    static int takenTries = 0;
+    if (std::string_view(path).starts_with("taken/"))
+        return errno = ++takenTries > 1000 ? ENOSPC : EEXIST, -1;
+    va_list more;
+    va_start(more, flags);
+    const int fd = openat(AT_FDCWD, path, flags, va_arg(more, mode_t));
+    va_end(more);
+    return fd;
+}
+
 class TestSetupIni : public QObject {
     Q_OBJECT
 private slots:
@@ -38,11 +53,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content"); // null: no file
         QTest::addColumn<int>("comIndex");
-        QTest::newRow("3 selects COM3") << QByteArray("3") << 2;
-        QTest::newRow("5 with CR LF, more lines") << QByteArray("5\r\n2\r\n") << 4;
-        QTest::newRow("0") << QByteArray("0\r\n") << 0;
-        QTest::newRow("6") << QByteArray("6\r\n") << 0;
-        QTest::newRow("two digits") << QByteArray("33\r\n") << 0;
+        for (auto [content, comIndex] : {std::pair{"3", 2}, {"5\r\n2\r\n", 4}, {"0\r\n", 0}, {"6\r\n", 0}, {"33\r\n", 0}})
+            QTest::newRow(qPrintable(QString(content).trimmed())) << QByteArray(content) << comIndex;
         QTest::newRow("missing") << QByteArray() << 0;
     }
     void read()
@@ -79,6 +91,9 @@ private slots:
         QTest::newRow("folder is a file") << "file/setup.ini" << "echo >file"
                                           << "Cannot make a new file in the folder \"%1/file\": Not a directory"
                                           << QStringList{"file:644=N"};
+        QTest::newRow("every new name taken") << "taken/setup.ini" << "mkdir taken"
+                                              << "Cannot make a new file in the folder \"%1/taken\": File exists"
+                                              << QStringList{"taken/"};
         QTest::newRow("empty name") << "" << "echo >.tmp" << "No file name given" << QStringList{".tmp:644=N"};
     }
     void replaceFile()

@@ -52,9 +52,8 @@ private slots:
             lines[row[1].toInt() - 1] = row[2];
             QTest::newRow(qPrintable(row[0])) << Joined(lines) << row[1].toInt() << row[3];
         }
-        QStringList lines = CloneLines();
-        QTest::newRow("830 lines") << Joined(lines.mid(1)) << 1 << "refused";
-        QTest::newRow("832 lines") << Joined(lines << "0") << 1 << "refused";
+        QTest::newRow("830 lines") << Joined(CloneLines().mid(1)) << 1 << "refused";
+        QTest::newRow("832 lines") << Joined(CloneLines() << "0") << 1 << "refused";
         QTest::newRow("an empty line after line 831") << Joined(CloneLines()) + "\r\n" << 1 << "refused";
     }
     // A loaded file saved again gives the same lines, but for the one under test.
@@ -70,8 +69,7 @@ private slots:
         QCOMPARE(ParseCloneFile(file.toStdString(), image.Defaults, content).ok(), kept != "refused");
         if (kept == "refused")
             return;
-        image.Vfo = content.Vfo;
-        image.Channels = content.Channels;
+        image.Vfo = content.Vfo, image.Channels = content.Channels;
         QStringList expected = CloneLines() << "";
         expected[line - 1] = kept;
         QCOMPARE(QString::fromStdString(CloneFileText(image)).split("\r\n"), expected);
@@ -130,15 +128,13 @@ private slots:
                                 "0,433.12500,12.5KHz,-,0.60000,On,On,TSQ,100.0Hz,250.3Hz,Off,LPD\r\n";
         const QByteArray text = QByteArray::fromStdString(ChannelCsvText(state.Image, state.Grid));
         QVERIFY(text.startsWith(head + "1,,50KHz,+,0.00000,Off,Off,T,67.0Hz,67.0Hz,5,PMR\r\n2,,,,,,,,,,,\r\n"));
-        QVERIFY(text.endsWith("\r\n99,,,,,,,,,,,\r\n"));
-        QCOMPARE(text.count('\n'), 102);
+        QVERIFY(text.endsWith("\r\n99,,,,,,,,,,,\r\n") && text.count('\n') == 102);
 
         AppState fresh;
         StartWithModel(fresh, 0);
         ChannelCsvContent content;
         QVERIFY(ParseChannelCsv(text.toStdString(), fresh.Image, content).ok());
-        fresh.Image.Channels = content.Channels;
-        fresh.Image.Vfo.CurrentChannel = content.CurrentChannel;
+        fresh.Image.Channels = content.Channels, fresh.Image.Vfo.CurrentChannel = content.CurrentChannel;
         RefreshChannelGrid(fresh.Image, fresh.Grid);
         QVERIFY(QByteArray::fromStdString(ChannelCsvText(fresh.Image, fresh.Grid)).startsWith(head + "1,,,"));
 

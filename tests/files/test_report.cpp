@@ -46,13 +46,11 @@ AppState WithChannels(const std::vector<int>& enabled)
 struct WatchingDialogs : test::ScriptedDialogs {
     std::optional<PrintSetup> printSetup() override
     {
-        asked = true;
-        buttonsEnabledMeanwhile = window->Command1[0]->isEnabled();
+        asked = true, buttonsEnabledMeanwhile = window->Command1[0]->isEnabled();
         return ScriptedDialogs::printSetup();
     }
     frmMain* window = nullptr;
-    bool asked = false;
-    bool buttonsEnabledMeanwhile = true;
+    bool asked = false, buttonsEnabledMeanwhile = true;
 };
 
 // Every word of the PDF as "page:line:column word", the page inside the report's
@@ -68,23 +66,19 @@ QStringList WordPlaces(const QString& pdf, double& tightest)
     constexpr double margin = 15 / 25.4 * 72;
     QStringList places;
     int page = -1;
-    double lastRight = 1e9;
-    double lastTop = -1;
+    double lastRight = 1e9, lastTop = -1;
     tightest = 1e9;
     for (const auto& match : item.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
         if (match.captured(0).startsWith("<page")) {
             ++page;
             continue;
         }
-        const double left = match.captured(1).toDouble();
-        const double top = match.captured(2).toDouble();
+        const double left = match.captured(1).toDouble(), top = match.captured(2).toDouble();
         if (top == lastTop)
             tightest = std::min(tightest, left - lastRight);
-        lastTop = top;
-        lastRight = match.captured(3).toDouble();
-        const int column = qRound((left - margin) / 6);
-        const int line = qRound((top - margin) / 12);
-        places << QString("%1:%2:%3 %4").arg(page).arg(line).arg(column).arg(match.captured(4));
+        lastTop = top, lastRight = match.captured(3).toDouble();
+        places << QString("%1:%2:%3 %4").arg(page).arg(qRound((top - margin) / 12)).arg(qRound((left - margin) / 6))
+                      .arg(match.captured(4));
     }
     return places;
 }
@@ -101,13 +95,9 @@ private slots:
     {
         AppState state = WithChannels({5});
         state.Vfo = VfoForm{};
-        state.Vfo.txtFrequency = "434.5";
-        state.Vfo.optKeyLock = 0;
-        state.Vfo.optLamp = 1;
-        state.Vfo.optRptShift = 1;
-        state.Vfo.cboTxTone = 12;
-        state.Vfo.cboApo = 9;
-        state.Vfo.cboRptTone = 38;
+        VfoForm& vfo = state.Vfo;
+        vfo.txtFrequency = "434.5", vfo.optKeyLock = 0, vfo.optLamp = 1, vfo.optRptShift = 1;
+        vfo.cboTxTone = 12, vfo.cboApo = 9, vfo.cboRptTone = 38;
         const char* cells[] = {"4", "433.07500", "12.5KHz", "+", "0.60000", "On", "Off", "TSQ", "88.5Hz", "88.5Hz", "7", "LPD"};
         for (int col = 0; col < 12; ++col)
             state.Grid.SetTextMatrix(5, col, cells[col]);
@@ -119,7 +109,6 @@ private slots:
         for (const QStringList& row : test::DataRows("report.txt", "first"))
             expected << row[0];
         QCOMPARE(placed, expected);
-
     }
 
     // Every enabled channel once, where the data file says, nothing beyond a page.
@@ -181,15 +170,12 @@ private slots:
         dialogs.printAnswers = {std::nullopt, PrintSetup{PageOrientation::Landscape, 2}};
         window.mnuPrint->trigger();
         QVERIFY(dialogs.asked);
-        QVERIFY(!QFile::exists(pdf));
-        QVERIFY(window.Command1[0]->isEnabled());
+        QVERIFY(!QFile::exists(pdf) && window.Command1[0]->isEnabled());
 
         printer.setCopyCount(2); // as the printer dialog leaves it
         window.mnuPrint->trigger();
-        QVERIFY(!dialogs.buttonsEnabledMeanwhile);
-        QVERIFY(window.Command1[0]->isEnabled());
-        QCOMPARE(printer.copyCount(), 1);
-        QVERIFY(shell.messages.texts().empty());
+        QVERIFY(!dialogs.buttonsEnabledMeanwhile && window.Command1[0]->isEnabled());
+        QVERIFY(printer.copyCount() == 1 && shell.messages.texts().empty());
         double tightest = 0;
         const QStringList printed = WordPlaces(pdf, tightest);
         for (const char* place : {"0:0:1 [VFO", "0:1:40 Key", "0:19:26 Shift", "0:19:33 Shift", "0:20:27 None",

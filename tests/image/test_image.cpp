@@ -47,6 +47,15 @@ QList<int> Numbers(const QString& field)
     return numbers;
 }
 
+// Columns 0 to 11 of a grid row, "/" between them.
+QString RowText(const ChannelGrid& grid, int row)
+{
+    QStringList texts;
+    for (int col = 0; col < ChannelGrid::Cols; ++col)
+        texts << QString::fromStdString(grid.TextMatrix(row, col));
+    return texts.join('/');
+}
+
 // The packed bytes of the VFO settings, in their order.
 const std::array<std::uint8_t VfoSettings::*, 7> PackedBytes = {
     &VfoSettings::LockPowerTone, &VfoSettings::BatteryBeepSquelch, &VfoSettings::BellShiftStep,
@@ -119,7 +128,7 @@ private slots:
         // kvr27-sim --model takes the same name; its demo radio reports the same code,
         // and its channels pass every load rule of the clone file unchanged.
         std::string error;
-        const int demoOption = c.option > 3 ? 4 : c.option;
+        const int demoOption = std::min(c.option, 4);
         const auto options = sim::ParseSimOptions({"--model", c.model.toStdString()}, error);
         QVERIFY(options && options->model == demoOption);
         QCOMPARE(int(sim::DemoMemory(demoOption).at(0x7F6)), c.code);
@@ -129,40 +138,28 @@ private slots:
         CloneFileContent content;
         std::vector<CloneFileReplacement> replaced;
         QVERIFY(ParseCloneFile(CloneFileText(demo), demo.Defaults, content, &replaced).ok() && replaced.empty());
+        for (const std::string name : {"KV-R27 PA", "kv-r27pa"}) // the start window's caption, another case
+            QVERIFY(!sim::ParseSimOptions({"--model", name}, error) && error == "unknown model: " + name);
         QVERIFY(state.Image.Vfo == vfo);
         QVERIFY(state.Image.Defaults == (VfoDefaults{c.frequency, 0x40, 8, 8, 39, 1, c.shift, 0x67, step, bclo, 0, 0,
                                                      500000, 8, rpt}));
         QVERIFY(!state.Image.SettingsChanged && !state.Image.VfoChanged);
         const bool pmrColumns = c.option == 0 || c.option == 3;
-        const QString last = pmrColumns ? "" : "--";
         QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), pmrColumns ? "PmrTone" : "--");
         for (int row = 1; row <= 100; ++row) {
             QVERIFY(state.Image.Channels.at(row - 1) == (ChannelRecord{c.frequency, c.shift, 8, 8, 39, 0, step, false}));
-            QStringList texts;
-            for (int col = 0; col <= 11; ++col)
-                texts << QString::fromStdString(state.Grid.TextMatrix(row, col));
-            QCOMPARE(texts, QStringList({QString::number(row - 1), "", "", "", "", "", "", "", "", "", last, last}));
+            QCOMPARE(RowText(state.Grid, row), QString::number(row - 1) + "//////////" + (pmrColumns ? "/" : "--/--"));
         }
         QCOMPARE(state.Grid.Row, 1);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Image.Channels.at(100));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.Grid.SetTextMatrix(101, 0, "x"));
     }
 
-    // Names kvr27-sim refuses: the start window's caption, another case.
-    void simRefusesOtherNames()
-    {
-        std::string error;
-        for (const std::string name : {"KV-R27 PA", "kv-r27pa"}) {
-            QVERIFY(!sim::ParseSimOptions({"--model", name}, error));
-            QCOMPARE(error, "unknown model: " + name);
-        }
-    }
-
     // The transmit ranges by model and radio code, with or without their messages, and
     // the windows' remark on a frequency outside them.
     void checkFrequencyRange_data()
     {
-        QTest::addColumn<QStringList>("f"); // model, code, text, show range, show model, verdict, message, range
+        QTest::addColumn<QStringList>("f"); // model, code, text, show range, show model, verdict, message, range, detail
         for (const QStringList& row : test::DataRows("image.txt", "range"))
             QTest::newRow(qPrintable(row[0])) << row.mid(1);
     }
@@ -178,7 +175,9 @@ private slots:
         const RangeVerdict expected = verdicts.at(f[5]);
         QCOMPARE(CheckFrequencyRange(image, f[2].toStdString(), f[3] == "1", f[4] == "1", messages), expected);
         QCOMPARE(CodeBelongsToModel(image.ModelName, image.ModelCode), expected != RangeVerdict::OtherModel);
-        QCOMPARE(messages.texts(), f[6].isEmpty() ? std::vector<std::string>{} : std::vector{f[6].toStdString()});
+        QVERIFY(messages.shown == (f[6].isEmpty() ? std::vector<test::ShownMessage>{}
+                                                  : std::vector<test::ShownMessage>{{f[6].toStdString(), MessageIcon::None,
+                                                                                     false, f[8].toStdString()}}));
         QCOMPARE(image.ModelCode, f[1].toInt());
         const QString remark = QString("%1 MHz is outside this radio's range, %2 MHz: it will not be written.");
         QCOMPARE(QString::fromStdString(OutOfRangeRemark(image, f[2].toStdString())),
@@ -234,36 +233,32 @@ private slots:
     void collectRefuses_data()
     {
         QTest::addColumn<TextBox>("box");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        const QString blank = EditingIncompleteMessage;
+        QTest::addColumn<QString>("text"); // empty: a blank box
         int empty = 0; // frequency, offset, repeater offset, PMR channel, squelch
         for (TextBox box : {&VfoForm::txtFrequency, &VfoForm::txtShiftFreq, &VfoForm::txtRptShiftFreq,
                             &VfoForm::txtPmrFreq, &VfoForm::txtSquelch})
-            QTest::addRow("empty box %d", ++empty) << box << "" << blank;
-        QTest::newRow("repeater offset past 32 bits")
-            << &VfoForm::txtRptShiftFreq << "21474.83648" << NotANumberMessage;
-        QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256" << NotANumberMessage;
-        QTest::newRow("squelch above its five bits") << &VfoForm::txtSquelch << "32" << NotANumberMessage;
+            QTest::addRow("empty box %d", ++empty) << box << "";
+        QTest::newRow("repeater offset past 32 bits") << &VfoForm::txtRptShiftFreq << "21474.83648";
+        QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256";
+        QTest::newRow("squelch above its five bits") << &VfoForm::txtSquelch << "32";
     }
     void collectRefuses()
     {
         QFETCH(TextBox, box);
         QFETCH(QString, text);
-        QFETCH(QString, message);
         AppState state = StartedAs(0);
         state.Vfo.txtSquelch = "3"; // edits that must not be stored either
         state.Vfo.optKeyLock = 0;
         state.Vfo.*box = text.toStdString();
         const VfoSettings before = state.Image.Vfo;
         RecordingMessageSink messages;
-        const FormVerdict refusal = message == EditingIncompleteMessage ? FormVerdict::BlankBox : FormVerdict::NotANumber;
-        QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages), refusal);
-        QVERIFY(messages.shown == std::vector<test::ShownMessage>{{message.toStdString()}});
+        QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages),
+                 text.isEmpty() ? FormVerdict::BlankBox : FormVerdict::NotANumber);
+        QVERIFY(messages.shown == std::vector<test::ShownMessage>{
+                                      {text.isEmpty() ? EditingIncompleteMessage : NotANumberMessage}});
         QVERIFY(state.Image.Vfo == before);
     }
 
-    // Columns 1 to 11 of a grid row, "|" between them.
     void gridRowTexts_data()
     {
         QTest::addColumn<QString>("model");
@@ -284,10 +279,7 @@ private slots:
         state.Image.Channels.at(41) = {f[0], f[1], std::uint8_t(f[2]), std::uint8_t(f[3]), std::uint8_t(f[4]),
                                        std::uint8_t(f[5]), std::uint8_t(f[6]), f[7] == 1};
         RefreshChannelGrid(state.Image, state.Grid);
-        QStringList shown;
-        for (int col = 1; col <= 11; ++col)
-            shown << QString::fromStdString(state.Grid.TextMatrix(42, col));
-        QCOMPARE(shown.join('/'), texts);
+        QCOMPARE(RowText(state.Grid, 42), "41/" + texts);
     }
 
     // On an empty channel the dialog shows the defaults and stores them; on a PMR
@@ -321,40 +313,23 @@ private slots:
         QCOMPARE((QList<int>{pmr.optModel, pmr.cboStep, pmr.optShift, pmr.optToneSet}),
                  (QList<int>{1, 1, NoSelection, NoSelection}));
         QVERIFY(!pmr.Enabled.isEnabled("Frame1_0") && pmr.Enabled.isEnabled("Frame1_11"));
+
+        // Shift + and tone TSQ stored with the mode the dialog allows: flags, frequency.
+        for (auto [option, mode, modeFrameEnabled, flags, frequency] :
+             {std::tuple{0, 0, true, 0x16, 43400000}, {0, 1, true, 0x1A, 0x08000000} /* PMR channel 8 */,
+              {1, 0, false, 0x12, 43400000}, {2, 1, false, 0x12, 43400000} /* the X keeps MHz */}) {
+            AppState other = StartedAs(option);
+            SelectChannelRow(other.Grid, 10);
+            ChannelDialogForm form;
+            LoadChannelDialog(other.Image, other.Grid, form, quiet);
+            form.Enabled.set("Frame1_10", modeFrameEnabled);
+            form.optModel = mode, form.optShift = 1, form.optToneSet = 2, form.txtFrequency = "434", form.txtPmrFreq = "8";
+            QCOMPARE(StoreChannelDialog(other.Image, other.Grid, form, quiet), FormVerdict::Taken);
+            const ChannelRecord& channel = other.Image.Channels.at(9);
+            QCOMPARE((QList<int>{channel.ChannelFlags, channel.Frequency}), (QList<int>{flags, frequency}));
+        }
     }
 
-    // Shift + and tone TSQ stored with the mode the dialog allows: flags, frequency.
-    void dialogStoresFlagsAndPmrChannel_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("modeFrameEnabled");
-        QTest::addColumn<QList<int>>("stored");
-        QTest::newRow("PA LPD + and TSQ") << 0 << 0 << true << QList<int>{0x16, 43400000};
-        QTest::newRow("PA PMR 8") << 0 << 1 << true << QList<int>{0x1A, 0x08000000};
-        QTest::newRow("Z mode frame disabled") << 1 << 0 << false << QList<int>{0x12, 43400000};
-        QTest::newRow("X keeps MHz even with PMR chosen") << 2 << 1 << false << QList<int>{0x12, 43400000};
-    }
-    void dialogStoresFlagsAndPmrChannel()
-    {
-        QFETCH(int, option);
-        QFETCH(int, mode);
-        QFETCH(bool, modeFrameEnabled);
-        QFETCH(QList<int>, stored);
-        AppState state = StartedAs(option);
-        SelectChannelRow(state.Grid, 10);
-        ChannelDialogForm form;
-        LoadChannelDialog(state.Image, state.Grid, form, quiet);
-        form.Enabled.set("Frame1_10", modeFrameEnabled);
-        form.optModel = mode;
-        form.optShift = 1;
-        form.optToneSet = 2;
-        form.txtFrequency = "434";
-        form.txtPmrFreq = "8";
-        QCOMPARE(StoreChannelDialog(state.Image, state.Grid, form, quiet), FormVerdict::Taken);
-        const ChannelRecord& channel = state.Image.Channels.at(9);
-        QCOMPARE((QList<int>{channel.ChannelFlags, channel.Frequency}), stored);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestImage)

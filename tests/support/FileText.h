@@ -2,7 +2,7 @@
 // Whole-file reads and writes for tests that prepare or inspect files, byte for byte.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include <QStringList>
@@ -12,9 +12,7 @@ namespace kvr27::test {
 inline std::string ReadFileText(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void WriteFileText(const std::filesystem::path& file, const std::string& content)

@@ -17,11 +17,10 @@ inline std::string ImageDifference(const RadioImage& a, const RadioImage& b)
         return "model " + a.ModelName + " " + std::to_string(a.ModelCode) + " / " + b.ModelName + " " +
                std::to_string(b.ModelCode);
     const auto linesA = CloneFileEntries(a), linesB = CloneFileEntries(b);
-    for (std::size_t i = 0; i < linesA.size(); ++i) {
+    for (std::size_t i = 0; i < linesA.size(); ++i)
         if (linesA[i].Text != linesB[i].Text)
             return "line " + std::to_string(i + 1) + " (channel " + std::to_string(linesA[i].Field.Channel) + ", " +
                    linesA[i].Field.Name + ") " + linesA[i].Text + " / " + linesB[i].Text;
-    }
     if (!(a.Vfo == b.Vfo) || !(a.Channels == b.Channels) || !(a.Defaults == b.Defaults))
         return "VFO settings, channels or defaults outside the clone file";
     if (a.SettingsChanged != b.SettingsChanged || a.VfoChanged != b.VfoChanged || a.ChannelsChanged != b.ChannelsChanged)
@@ -36,10 +35,9 @@ inline std::string StateDifference(const AppState& a, const AppState& b)
         return "image: " + image;
     if (!(a.Vfo == b.Vfo))
         return "VFO form";
-    for (int row = 0; row < ChannelGrid::Rows; ++row) {
+    for (int row = 0; row < ChannelGrid::Rows; ++row)
         if (a.Grid.Text[row] != b.Grid.Text[row])
             return "grid row " + std::to_string(row);
-    }
     if (a.Grid.Look != b.Grid.Look || a.Grid.Row != b.Grid.Row || a.Grid.Col != b.Grid.Col ||
         a.Grid.ColSel != b.Grid.ColSel || a.Grid.Visible != b.Grid.Visible)
         return "grid looks or selection";

@@ -10,10 +10,9 @@ void RecordingMessageSink::notify(const std::string& text, MessageIcon icon, con
 bool RecordingMessageSink::ask(const std::string& text, const std::string& detail)
 {
     shown.push_back({text, MessageIcon::None, true, detail});
-    if (answers.empty())
-        return true;
-    bool answer = answers.front();
-    answers.pop_front();
+    const bool answer = answers.empty() || answers.front();
+    if (!answers.empty())
+        answers.pop_front();
     return answer;
 }
 
