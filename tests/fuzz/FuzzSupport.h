@@ -5,8 +5,13 @@
 #include "commands/FileMenuCommands.h"
 #include "support/ImageDifference.h"
 
+#ifdef __linux__
 #include <sys/mman.h>
 #include <unistd.h>
+#else
+#include "core/FileAccess.h"
+#include "core/PathText.h"
+#endif
 
 #include <array>
 #include <cstdint>
@@ -35,6 +40,15 @@ using test::StateDifference;
 
 // Puts `content` into a file in memory, opened by name like any other file; returns
 // the name.
+#ifndef __linux__
+// Elsewhere (the replay on Windows) a file in the temporary folder.
+inline const std::string& HoldInFile(std::string_view content)
+{
+    static const std::string name = Utf8FromPath(std::filesystem::temp_directory_path() / "kvr27-fuzz-input");
+    Require(ReplaceFileAtomically(PathFromUtf8(name), content).ok(), "input file");
+    return name;
+}
+#else
 inline const std::string& HoldInFile(std::string_view content)
 {
     static const int fd = memfd_create("kvr27-fuzz-input", 0);
@@ -44,6 +58,7 @@ inline const std::string& HoldInFile(std::string_view content)
             "input file");
     return name;
 }
+#endif
 
 // Runs `check` on the input, held in a file, from the start-up state of each of the
 // five start window options, with unsaved changes so a load or an import has a flag

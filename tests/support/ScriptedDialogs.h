@@ -2,6 +2,7 @@
 // Dialogs for tests: each call takes the next scripted answer (nothing = Cancel)
 // and records the filter it was asked with and the file name it offered.
 #include "core/Dialogs.h"
+#include "core/PathText.h"
 
 #include <deque>
 #include <optional>
@@ -21,20 +22,27 @@ public:
     std::vector<std::string> namesOffered;
 
 protected:
-    std::optional<std::string> chooseFileToOpen(const std::string& filter, const std::string& offeredName) override
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
+                                                          const std::filesystem::path& offeredName) override
     {
-        filtersAsked.push_back(filter);
-        namesOffered.push_back(offeredName);
-        return takeNext(openAnswers);
+        return choose(filter, offeredName, openAnswers);
     }
-    std::optional<std::string> chooseFileToSave(const std::string& filter, const std::string& offeredName) override
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,
+                                                          const std::filesystem::path& offeredName) override
     {
-        filtersAsked.push_back(filter);
-        namesOffered.push_back(offeredName);
-        return takeNext(saveAnswers);
+        return choose(filter, offeredName, saveAnswers);
     }
 
 private:
+    std::optional<std::filesystem::path> choose(const std::string& filter, const std::filesystem::path& offeredName,
+                                                std::deque<std::optional<std::string>>& answers)
+    {
+        filtersAsked.push_back(filter);
+        namesOffered.push_back(Utf8FromPath(offeredName));
+        const auto answer = takeNext(answers);
+        return answer ? std::optional(PathFromUtf8(*answer)) : std::nullopt;
+    }
+
     template <typename T>
     static std::optional<T> takeNext(std::deque<std::optional<T>>& answers)
     {
