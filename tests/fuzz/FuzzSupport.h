@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +28,7 @@ namespace kvr27::fuzz {
 {
     std::fprintf(stderr, "\nproperty failed: %.*s\n", static_cast<int>(what.size()), what.data());
     std::fflush(stderr);
-    __builtin_trap();
+    std::abort();
 }
 
 inline void Require(bool holds, std::string_view what)

@@ -12,21 +12,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <string>
-#include <vector>
 
 using namespace kvr27;
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 namespace {
 
-int passed = 0;
-int failed = 0;
+int passed = 0, failed = 0;
 
-void Check(bool holds, const std::string& what)
+void Check(bool holds, const char* what)
 {
     ++(holds ? passed : failed);
-    std::printf("%s %s\n", holds ? "ok  " : "FAIL", what.c_str());
+    std::printf("%s %s\n", holds ? "ok  " : "FAIL", what);
 }
 
 std::string Read(const fs::path& file)
@@ -35,9 +33,9 @@ std::string Read(const fs::path& file)
     return ReadWholeFile(file, text).ok() ? text : "(unreadable)";
 }
 
-std::vector<std::string> Names(const fs::path& folder)
+Names Listed(const fs::path& folder)
 {
-    std::vector<std::string> names;
+    Names names;
     for (const auto& entry : fs::directory_iterator(folder))
         names.push_back(Utf8FromPath(entry.path().filename()));
     std::sort(names.begin(), names.end());
@@ -51,64 +49,49 @@ int main()
     const fs::path root = fs::temp_directory_path() / ("kvr27-file-check-" + std::to_string(std::time(nullptr)));
     const fs::path user = root / PathFromUtf8("Jos\xC3\xA9");
     fs::create_directories(user);
-    Check(Names(root) == std::vector<std::string>{"Jos\xC3\xA9"}, "the folder's name on disk is \"José\"");
+    Check(Listed(root) == Names{"Jos\xC3\xA9"}, "the folder's name on disk is \"José\"");
 
-    AppState state;
+    AppState state, loaded;
     StartWithModel(state, 0);
+    StartWithModel(loaded, 0);
+    loaded.Image.Channels.at(0).Enabled = !state.Image.Channels.at(0).Enabled;
     test::RecordingMessageSink messages;
     const fs::path clone = user / PathFromUtf8("radio-Jos\xC3\xA9.r27");
     const CommandReport saved = SaveCloneFile(state, clone, messages);
-    Check(saved.ok() && saved.Files.Output == Utf8FromPath(user) + (fs::path::preferred_separator == '/' ? "/" : "\\") +
-                                                 "radio-Jos\xC3\xA9.r27",
+    Check(saved.ok() && saved.Files.Output.ends_with("Jos\xC3\xA9" + std::string(1, fs::path::preferred_separator) +
+                                                     "radio-Jos\xC3\xA9.r27"),
           "save names the file in UTF-8");
-    AppState loaded;
-    StartWithModel(loaded, 0);
-    loaded.Image.Channels.at(0).Enabled = !state.Image.Channels.at(0).Enabled;
     Check(LoadCloneFile(loaded, clone, messages).ok() && loaded.Image.Channels == state.Image.Channels,
           "load reads the saved channels back");
-    const LoadReport missing = LoadCloneFile(loaded, user / "missing.r27", messages);
-    Check(!missing.ok() && messages.shown.back().detail.starts_with(Utf8FromPath(user / "missing.r27") + ": "),
+    Check(!LoadCloneFile(loaded, user / "missing.r27", messages).ok() &&
+              messages.shown.back().detail.starts_with(Utf8FromPath(user / "missing.r27") + ": "),
           "a missing file's message names it in UTF-8");
 
-    const fs::path old = user / "old.txt";
-    Check(ReplaceFileAtomically(old, "old").ok() && ReplaceFileAtomically(old, "new\r\n").ok() &&
-              Read(old) == "new\r\n",
-          "an existing file is replaced");
-    Check(Names(user) == std::vector<std::string>{"old.txt", "radio-Jos\xC3\xA9.r27"}, "no temporary file is left");
+    Check(ReplaceFileAtomically(user / "old.txt", "old").ok() && ReplaceFileAtomically(user / "old.txt", "new").ok() &&
+              Read(user / "old.txt") == "new" && Listed(user) == Names{"old.txt", "radio-Jos\xC3\xA9.r27"},
+          "an existing file is replaced, no temporary file is left");
 
-    const fs::path locked = user / "read-only.r27";
-    Check(ReplaceFileAtomically(locked, "kept").ok(), "a file to make read-only is written");
-    fs::permissions(locked, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(user / "old.txt", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    const FileResult refused = ReplaceFileAtomically(locked, "lost");
-    Check(refused.Failed == FileResult::Step::Open && refused.Reason == "The file is read-only" &&
-              Read(locked) == "kept",
+    const FileResult refused = ReplaceFileAtomically(user / "old.txt", "lost");
+    Check(refused.Reason == "The file is read-only" && Read(user / "old.txt") == "new",
           "a read-only file is refused and kept");
-    fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(user / "old.txt", fs::perms::owner_write, fs::perm_options::add);
 
     std::string content;
-    const FileResult folderRead = ReadWholeFile(user, content);
-    const FileResult folderWrite = ReplaceFileAtomically(user, "x");
-    Check(folderRead.Failed == FileResult::Step::Open && folderWrite.Failed == FileResult::Step::Open &&
-              fs::is_directory(user),
+    Check(ReadWholeFile(user, content).Failed == FileResult::Step::Open &&
+              ReplaceFileAtomically(user, "x").Failed == FileResult::Step::Open && fs::is_directory(user),
           "a folder is neither read nor replaced");
 
     const fs::path ini = user / "config" / SetupIniName;
     fs::create_directories(ini.parent_path());
-    Check(WriteSetupIni(ini, 2).ok() && Read(ini) == "3\r\n" && ReadSetupIni(ini) == 2,
-          "setup.ini in the user's folder");
+    Check(WriteSetupIni(ini, 2).ok() && Read(ini) == "3\r\n" && ReadSetupIni(ini) == 2, "setup.ini in \"José\"");
 
-    const fs::path backups = user / "backups";
     std::tm when{};
     when.tm_year = 126, when.tm_mon = 11, when.tm_mday = 7, when.tm_hour = 10, when.tm_min = 15, when.tm_sec = 30;
-    std::vector<std::string> files;
-    for (const char* text : {"1", "2", "3"}) {
-        const SavedFile dated = SaveDatedFile(backups, "KV-R27PA", when, ".r27", text, 2);
-        files.push_back(dated.ok() ? Utf8FromPath(dated.File.filename()) : dated.Problem);
-    }
-    Check(files == std::vector<std::string>{"KV-R27PA-2026-12-07-101530.r27", "KV-R27PA-2026-12-07-101530-2.r27",
-                                            "KV-R27PA-2026-12-07-101530-3.r27"} &&
-              Names(backups) == std::vector<std::string>(files.begin() + 1, files.end()),
+    for (const char* text : {"1", "2", "3"})
+        static_cast<void>(SaveDatedFile(user / "backups", "KV-R27PA", when, ".r27", text, 2));
+    Check(Listed(user / "backups") == Names{"KV-R27PA-2026-12-07-101530-2.r27", "KV-R27PA-2026-12-07-101530-3.r27"},
           "dated backups: -2, -3 within a second, the newest two kept");
 
     std::error_code ignored;
