@@ -96,7 +96,9 @@ void frmPort::FillPorts()
         anyRefused = anyRefused || !mayOpen;
         const QStringList cells = {device, info.description(), info.manufacturer(), UsbIds(info),
                                    options.join(QStringLiteral(", ")),
-                                   lookup_.windows ? QString() : mayOpen ? QStringLiteral("yes") : QStringLiteral("no")};
+                                   lookup_.windows ? QString()
+                                   : mayOpen       ? QStringLiteral("yes")
+                                                   : QStringLiteral("no")};
         for (int column = 0; column < cells.size(); ++column)
             tblPorts->setItem(row, column, new QTableWidgetItem(cells[column]));
         if (!mayOpen)

@@ -52,7 +52,8 @@ CommandReport WriteChosenFile(const std::filesystem::path& name, const std::stri
     ReportingMessageSink shown(messages, report);
     const FileResult result = ReplaceFileAtomically(name, text);
     if (!result.ok()) {
-        shown.notify("The file \"" + Utf8FromPath(name) + "\" could not be written, and was left as it was.\r" + result.Reason + ".");
+        shown.notify("The file \"" + Utf8FromPath(name) + "\" could not be written, and was left as it was.\r" +
+                     result.Reason + ".");
         return Failed(report);
     }
     report.Files.Output = Utf8FromPath(name);
@@ -203,7 +204,9 @@ CommandReport ExportChannelCsv(const AppState& state, const std::filesystem::pat
 CommandReport LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
     return OnFileToOpen(state, messages, dialogs, CloneFileFilter,
-                        [&](const std::filesystem::path& name) -> CommandReport { return LoadCloneFile(state, name, messages); });
+                        [&](const std::filesystem::path& name) -> CommandReport {
+                            return LoadCloneFile(state, name, messages);
+                        });
 }
 
 CommandReport SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)

@@ -12,14 +12,14 @@ namespace kvr27 {
 // The path a UTF-8 text names ("C:\Users\José\radio.r27", "/home/josé/radio.r27").
 inline std::filesystem::path PathFromUtf8(std::string_view text)
 {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+    return {std::u8string(text.begin(), text.end())};
 }
 
 // The path as UTF-8 text, for messages, reports and the dialogs' texts.
 inline std::string Utf8FromPath(const std::filesystem::path& path)
 {
     const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return {text.begin(), text.end()};
 }
 
 } // namespace kvr27

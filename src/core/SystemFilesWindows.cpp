@@ -142,7 +142,8 @@ FileResult WriteNewFile(const fs::path& folder, const fs::path& name, std::strin
     if (created == INVALID_HANDLE_VALUE) {
         std::error_code ignored;
         return {FileResult::Step::Open, "Cannot make a new file in the folder \"" +
-                                            Utf8FromPath(fs::absolute(folder, ignored)) + "\": " + SystemMessage(error)};
+                                            Utf8FromPath(fs::absolute(folder, ignored)) +
+                                            "\": " + SystemMessage(error)};
     }
     made = file;
     Handle out(created);

@@ -36,7 +36,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, listed);
         const std::optional<PortChoice> choice = ParsePortChoice(text.toStdString(), windows);
-        QTEST(!choice ? "-" : choice->ComNumber ? QString::number(choice->ComNumber) : QString::fromStdString(choice->Device),
+        QTEST(!choice             ? "-"
+              : choice->ComNumber ? QString::number(choice->ComNumber)
+                                  : QString::fromStdString(choice->Device),
               "choice");
         QTEST(SameSerialDevice(text.toStdString(), listed.toStdString(), windows), "same");
     }

@@ -83,7 +83,8 @@ std::optional<std::string> CliJob::output()
 
 bool CliJob::save(AppState& state, const std::string& file, std::string_view what)
 {
-    return printReport(SaveCloneFile(state, PathFromUtf8(file), quiet), "cannot write the " + std::string(what) + " file");
+    return printReport(SaveCloneFile(state, PathFromUtf8(file), quiet),
+                       "cannot write the " + std::string(what) + " file");
 }
 
 int CliJob::usage(std::string_view text)
