@@ -22,8 +22,8 @@ public:
     std::optional<PrintSetup> printSetup() override { return std::nullopt; }
 
 protected:
-    std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override { return file; }
-    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override { return file; }
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string&, const std::filesystem::path&) override { return file; }
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string&, const std::filesystem::path&) override { return file; }
 };
 
 class SilentMessages : public MessageSink {

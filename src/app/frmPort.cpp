@@ -1,5 +1,6 @@
 #include "app/frmPort.h"
 
+#include "core/PathText.h"
 #include "link/PortAssignments.h"
 
 #include <QComboBox>
@@ -87,13 +88,17 @@ void frmPort::FillPorts()
         const QString device = info.systemLocation();
         QStringList options;
         for (int number = 1; number <= 5; ++number)
-            if (QString::fromStdString(SerialDeviceName(number, lookup_)) == device)
+            if (SameSerialDevice(SerialDeviceName(number, lookup_), device.toStdString(), lookup_.windows))
                 options << QStringLiteral("COM%1").arg(number);
-        const bool mayOpen = MayOpen(device);
+        // Windows has no device files to ask and no group to join: a port in use
+        // shows when it is opened.
+        const bool mayOpen = lookup_.windows || MayOpen(device);
         anyRefused = anyRefused || !mayOpen;
         const QStringList cells = {device, info.description(), info.manufacturer(), UsbIds(info),
                                    options.join(QStringLiteral(", ")),
-                                   mayOpen ? QStringLiteral("yes") : QStringLiteral("no")};
+                                   lookup_.windows ? QString()
+                                   : mayOpen       ? QStringLiteral("yes")
+                                                   : QStringLiteral("no")};
         for (int column = 0; column < cells.size(); ++column)
             tblPorts->setItem(row, column, new QTableWidgetItem(cells[column]));
         if (!mayOpen)
@@ -120,7 +125,7 @@ void frmPort::accept()
     std::error_code ignored; // a folder that cannot be made fails the write below
     std::filesystem::create_directories(assignmentsFile_.parent_path(), ignored);
     if (const FileResult saved = WritePortAssignments(assignmentsFile_, assignments); !saved.ok()) {
-        messages_.notify("The port choice could not be saved in " + assignmentsFile_.string() + ".",
+        messages_.notify("The port choice could not be saved in " + Utf8FromPath(assignmentsFile_) + ".",
                          MessageIcon::Critical, saved.Reason);
         return;
     }

@@ -12,9 +12,14 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <optional>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -47,9 +52,21 @@ const char* const Help =
 
 // Answers --help and --version before any window (or display) is needed: the exit
 // status, or none to start the windows.
+// A window program on Windows starts without a console: --help and --version write
+// into the console of the command prompt that started it, where there is one.
+void UseStartingConsole()
+{
+#ifdef _WIN32
+    if (AttachConsole(ATTACH_PARENT_PROCESS) && std::freopen("CONOUT$", "w", stdout))
+        std::cout.clear();
+#endif
+}
+
 std::optional<int> AnswerInfoOptions(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "--version") == 0)
+            UseStartingConsole();
         if (std::strcmp(argv[i], "--help") == 0) {
             std::cout << Help;
             return 0;

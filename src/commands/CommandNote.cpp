@@ -1,6 +1,6 @@
 #include "commands/CommandNote.h"
 
-#include <filesystem>
+#include "core/PathText.h"
 
 namespace kvr27 {
 
@@ -12,7 +12,7 @@ std::string CommandNote(const CommandReport& report, NoteFiles files)
             note += (note.empty() ? "" : "; ") + what + text;
     };
     const auto named = [files](const std::string& file) {
-        return files == NoteFiles::NamesOnly ? std::filesystem::path(file).filename().string() : file;
+        return files == NoteFiles::NamesOnly ? Utf8FromPath(PathFromUtf8(file).filename()) : file;
     };
     add("backup: ", named(report.Files.Backup));
     add("trace: ", named(report.Files.Trace));

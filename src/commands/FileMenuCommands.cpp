@@ -1,6 +1,7 @@
 #include "commands/FileMenuCommands.h"
 
 #include "core/FileAccess.h"
+#include "core/PathText.h"
 #include "core/Questions.h"
 #include "files/ChannelCsv.h"
 #include "files/CloneFile.h"
@@ -28,11 +29,11 @@ Report Failed(Report& report)
 // with the line and the reason of the content's first fault, or with the file and
 // the reason it was not read (a missing file, a device, a file far too large).
 template <class Content, class Parse>
-std::optional<Content> ReadContent(const std::string& name, MessageSink& messages, Parse parse)
+std::optional<Content> ReadContent(const std::filesystem::path& name, MessageSink& messages, Parse parse)
 {
     std::string text;
     if (const FileResult result = ReadWholeFile(name, text); !result.ok()) {
-        messages.notify(FileReadingErrorMessage, MessageIcon::None, name + ": " + result.Reason);
+        messages.notify(FileReadingErrorMessage, MessageIcon::None, Utf8FromPath(name) + ": " + result.Reason);
         return std::nullopt;
     }
     Content content;
@@ -45,16 +46,17 @@ std::optional<Content> ReadContent(const std::string& name, MessageSink& message
 
 // Replaces the file with `text`: Done with the file as the output, or Failed after
 // a message with the file's name and the reason.
-CommandReport WriteChosenFile(const std::string& name, const std::string& text, MessageSink& messages)
+CommandReport WriteChosenFile(const std::filesystem::path& name, const std::string& text, MessageSink& messages)
 {
     CommandReport report;
     ReportingMessageSink shown(messages, report);
     const FileResult result = ReplaceFileAtomically(name, text);
     if (!result.ok()) {
-        shown.notify("The file \"" + name + "\" could not be written, and was left as it was.\r" + result.Reason + ".");
+        shown.notify("The file \"" + Utf8FromPath(name) + "\" could not be written, and was left as it was.\r" +
+                     result.Reason + ".");
         return Failed(report);
     }
-    report.Files.Output = name;
+    report.Files.Output = Utf8FromPath(name);
     return report;
 }
 
@@ -115,8 +117,8 @@ bool MayReplaceSettings(const AppState& state, MessageSink& messages)
 
 // The command on the chosen file, its report after the messages of the question and
 // the dialog (`asked`); Declined when no file was chosen.
-using NamedFileCommand = std::function<CommandReport(const std::string& name)>;
-CommandReport OnChosenFile(CommandReport asked, const std::optional<std::string>& name,
+using NamedFileCommand = std::function<CommandReport(const std::filesystem::path& name)>;
+CommandReport OnChosenFile(CommandReport asked, const std::optional<std::filesystem::path>& name,
                            const NamedFileCommand& command)
 {
     if (!name) {
@@ -151,7 +153,7 @@ CommandReport OnFileToSave(MessageSink& messages, Dialogs& dialogs, const char* 
 
 } // namespace
 
-LoadReport LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages)
+LoadReport LoadCloneFile(AppState& state, const std::filesystem::path& name, MessageSink& messages)
 {
     LoadReport report;
     ReportingMessageSink shown(messages, report);
@@ -170,7 +172,7 @@ LoadReport LoadCloneFile(AppState& state, const std::string& name, MessageSink& 
     return report;
 }
 
-CommandReport SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages)
+CommandReport SaveCloneFile(AppState& state, const std::filesystem::path& name, MessageSink& messages)
 {
     CommandReport report = WriteChosenFile(name, CloneFileText(state.Image), messages);
     if (report.ok())
@@ -178,7 +180,7 @@ CommandReport SaveCloneFile(AppState& state, const std::string& name, MessageSin
     return report;
 }
 
-CommandReport ImportChannelCsv(AppState& state, const std::string& name, MessageSink& messages)
+CommandReport ImportChannelCsv(AppState& state, const std::filesystem::path& name, MessageSink& messages)
 {
     CommandReport report;
     ReportingMessageSink shown(messages, report);
@@ -194,7 +196,7 @@ CommandReport ImportChannelCsv(AppState& state, const std::string& name, Message
     return report;
 }
 
-CommandReport ExportChannelCsv(const AppState& state, const std::string& name, MessageSink& messages)
+CommandReport ExportChannelCsv(const AppState& state, const std::filesystem::path& name, MessageSink& messages)
 {
     return WriteChosenFile(name, ChannelCsvText(state.Image, state.Grid), messages);
 }
@@ -202,25 +204,27 @@ CommandReport ExportChannelCsv(const AppState& state, const std::string& name, M
 CommandReport LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
     return OnFileToOpen(state, messages, dialogs, CloneFileFilter,
-                        [&](const std::string& name) -> CommandReport { return LoadCloneFile(state, name, messages); });
+                        [&](const std::filesystem::path& name) -> CommandReport {
+                            return LoadCloneFile(state, name, messages);
+                        });
 }
 
 CommandReport SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
     return OnFileToSave(messages, dialogs, CloneFileFilter,
-                        [&](const std::string& name) { return SaveCloneFile(state, name, messages); });
+                        [&](const std::filesystem::path& name) { return SaveCloneFile(state, name, messages); });
 }
 
 CommandReport ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
     return OnFileToOpen(state, messages, dialogs, ChannelCsvFilter,
-                        [&](const std::string& name) { return ImportChannelCsv(state, name, messages); });
+                        [&](const std::filesystem::path& name) { return ImportChannelCsv(state, name, messages); });
 }
 
 CommandReport ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
 {
     return OnFileToSave(messages, dialogs, ChannelCsvFilter,
-                        [&](const std::string& name) { return ExportChannelCsv(state, name, messages); });
+                        [&](const std::filesystem::path& name) { return ExportChannelCsv(state, name, messages); });
 }
 
 } // namespace kvr27

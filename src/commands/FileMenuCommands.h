@@ -14,6 +14,7 @@
 #include "core/MessageSink.h"
 #include "files/CloneFile.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,9 +46,9 @@ struct [[nodiscard]] LoadReport : CommandReport {
 // The four commands on a named file, without the question and the dialog (for the
 // command-line tool, and the commands' own work): Done, or Failed after its
 // message. "File reading error." carries where and why as its detail.
-LoadReport LoadCloneFile(AppState& state, const std::string& name, MessageSink& messages);
-CommandReport SaveCloneFile(AppState& state, const std::string& name, MessageSink& messages);
-CommandReport ImportChannelCsv(AppState& state, const std::string& name, MessageSink& messages);
-CommandReport ExportChannelCsv(const AppState& state, const std::string& name, MessageSink& messages);
+LoadReport LoadCloneFile(AppState& state, const std::filesystem::path& name, MessageSink& messages);
+CommandReport SaveCloneFile(AppState& state, const std::filesystem::path& name, MessageSink& messages);
+CommandReport ImportChannelCsv(AppState& state, const std::filesystem::path& name, MessageSink& messages);
+CommandReport ExportChannelCsv(const AppState& state, const std::filesystem::path& name, MessageSink& messages);
 
 } // namespace kvr27

@@ -1,6 +1,7 @@
 #include "commands/RadioBackup.h"
 
 #include "core/FileAccess.h"
+#include "core/PathText.h"
 #include "files/CloneFile.h"
 #include "link/ImageTransfers.h"
 
@@ -55,7 +56,7 @@ RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, Pro
         return result;
     if (!file.empty()) {
         const FileResult written = ReplaceFileAtomically(file, CloneFileText(radio));
-        result.Saved = {file, written.ok() ? std::string() : file.string() + ": " + written.Reason};
+        result.Saved = {file, written.ok() ? std::string() : Utf8FromPath(file) + ": " + written.Reason};
         return result;
     }
     result.Saved = SaveRadioBackup(radio, folder, std::chrono::system_clock::now());

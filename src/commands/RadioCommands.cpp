@@ -2,6 +2,7 @@
 
 #include "commands/RadioBackup.h"
 #include "commands/TracedCommand.h"
+#include "core/PathText.h"
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
@@ -52,7 +53,7 @@ struct RadioCommandRun {
             const RadioBackupResult backup = BackUpRadio(state_.Image, session, options_.Target, options_.BackupFile,
                                                          BackupFolder(state_.DataFolder));
             if (backup.ok()) {
-                report.Files.Backup = backup.Saved.File.string();
+                report.Files.Backup = Utf8FromPath(backup.Saved.File);
                 return true;
             }
             if (!backup.Read.ok())

@@ -2,6 +2,7 @@
 
 #include "core/DatedFiles.h"
 #include "core/FileAccess.h"
+#include "core/PathText.h"
 
 #include <chrono>
 
@@ -22,15 +23,15 @@ void CommandTrace::save(const std::filesystem::path& file, const std::filesystem
     tracing_->finish();
     if (file.empty()) {
         const SavedFile saved = SaveDatedFile(folder, "trace", began_, ".txt", tracing_->text(), KeptTraces);
-        files.Trace = saved.File.string();
+        files.Trace = Utf8FromPath(saved.File);
         files.TraceProblem = saved.Problem;
         return;
     }
-    const FileResult saved = ReplaceFileAtomically(file.string(), tracing_->text());
+    const FileResult saved = ReplaceFileAtomically(file, tracing_->text());
     if (saved.ok())
-        files.Trace = file.string();
+        files.Trace = Utf8FromPath(file);
     else
-        files.TraceProblem = file.string() + ": " + saved.Reason;
+        files.TraceProblem = Utf8FromPath(file) + ": " + saved.Reason;
 }
 
 } // namespace kvr27

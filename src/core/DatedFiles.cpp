@@ -1,6 +1,7 @@
 #include "core/DatedFiles.h"
 
 #include "core/FileAccess.h"
+#include "core/PathText.h"
 
 #include <algorithm>
 #include <array>
@@ -53,7 +54,7 @@ void RemoveOldest(const std::filesystem::path& folder, std::string_view extensio
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         if (!entry.is_regular_file(error))
             continue;
-        if (auto order = DatedOrder(entry.path().filename().string(), extension))
+        if (auto order = DatedOrder(Utf8FromPath(entry.path().filename()), extension))
             files.emplace_back(std::move(*order), entry.path());
     }
     const auto kept = static_cast<std::size_t>(keep);
@@ -93,7 +94,7 @@ SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view ba
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
-        return {{}, folder.string() + ": " + error.message()};
+        return {{}, Utf8FromPath(folder) + ": " + error.message()};
     const std::string name = DatedFileName(base, when, extension);
     const std::string stem = name.substr(0, name.size() - extension.size());
     std::filesystem::path file = folder / name;
@@ -101,7 +102,7 @@ SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view ba
         file = folder / (stem + "-" + std::to_string(number) + std::string(extension));
     const FileResult written = ReplaceFileAtomically(file, content);
     if (!written.ok())
-        return {{}, file.string() + ": " + written.Reason};
+        return {{}, Utf8FromPath(file) + ": " + written.Reason};
     if (keep > 0)
         RemoveOldest(folder, extension, keep);
     return {file, {}};

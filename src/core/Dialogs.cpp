@@ -1,5 +1,7 @@
 #include "core/Dialogs.h"
 
+#include "core/PathText.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -8,12 +10,12 @@ namespace kvr27 {
 namespace {
 
 // The question before a name the dialog did not see replaces a file.
-std::string ReplaceQuestion(const std::string& name)
+std::string ReplaceQuestion(const std::filesystem::path& name)
 {
-    return "The file \"" + name + "\" already exists.\rDo you want to replace it?";
+    return "The file \"" + Utf8FromPath(name) + "\" already exists.\rDo you want to replace it?";
 }
 
-bool Exists(const std::string& name)
+bool Exists(const std::filesystem::path& name)
 {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::symlink_status(name, error));
@@ -49,23 +51,29 @@ std::string NameWithExtension(const std::string& name, std::string_view extensio
     return (hasExtension ? name.substr(0, dot) : name) + "." + std::string(extension);
 }
 
-std::optional<std::string> Dialogs::openFile(const std::string& filter)
+// The path with the extension, as NameWithExtension gives it for the name's text.
+std::filesystem::path PathWithExtension(const std::filesystem::path& name, std::string_view extension, bool replace)
 {
-    auto chosen = chooseFileToOpen(filter, NameWithExtension(lastFileName_, FilterExtension(filter), true));
+    return PathFromUtf8(NameWithExtension(Utf8FromPath(name), extension, replace));
+}
+
+std::optional<std::filesystem::path> Dialogs::openFile(const std::string& filter)
+{
+    auto chosen = chooseFileToOpen(filter, PathWithExtension(lastFileName_, FilterExtension(filter), true));
     if (chosen)
         lastFileName_ = *chosen;
     return chosen;
 }
 
-std::optional<std::string> Dialogs::saveFile(const std::string& filter, MessageSink& messages)
+std::optional<std::filesystem::path> Dialogs::saveFile(const std::string& filter, MessageSink& messages)
 {
     const std::string extension = FilterExtension(filter);
-    const auto chosen = chooseFileToSave(filter, NameWithExtension(lastFileName_, extension, true));
+    const auto chosen = chooseFileToSave(filter, PathWithExtension(lastFileName_, extension, true));
     if (!chosen)
         return std::nullopt;
     // The dialog asked about the name as chosen; a name given the extension here is
     // another file, which it did not ask about.
-    std::string name = NameWithExtension(*chosen, extension, false);
+    std::filesystem::path name = PathWithExtension(*chosen, extension, false);
     if (name != *chosen && Exists(name) && !messages.ask(ReplaceQuestion(name)))
         return std::nullopt;
     lastFileName_ = name;

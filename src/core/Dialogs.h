@@ -3,6 +3,7 @@
 // nothing when the user cancelled.
 #include "core/MessageSink.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,21 +35,23 @@ public:
     // before an existing file is chosen; a name typed without the extension gets it
     // here, and when that names an existing file, `messages` asks before it is
     // taken (Cancel: nothing is chosen).
-    std::optional<std::string> openFile(const std::string& filter);
-    std::optional<std::string> saveFile(const std::string& filter, MessageSink& messages);
+    std::optional<std::filesystem::path> openFile(const std::string& filter);
+    std::optional<std::filesystem::path> saveFile(const std::string& filter, MessageSink& messages);
     // The name the next file dialog offers (empty until a file was chosen).
-    const std::string& lastFileName() const { return lastFileName_; }
+    const std::filesystem::path& lastFileName() const { return lastFileName_; }
 
     virtual std::optional<PrintSetup> printSetup() = 0;
 
 protected:
     // The platform's dialogs, showing `offeredName` as the initial choice; the save
     // dialog asks before it returns the name of an existing file.
-    virtual std::optional<std::string> chooseFileToOpen(const std::string& filter, const std::string& offeredName) = 0;
-    virtual std::optional<std::string> chooseFileToSave(const std::string& filter, const std::string& offeredName) = 0;
+    virtual std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
+                                                                  const std::filesystem::path& offeredName) = 0;
+    virtual std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,
+                                                                  const std::filesystem::path& offeredName) = 0;
 
 private:
-    std::string lastFileName_;
+    std::filesystem::path lastFileName_;
 };
 
 } // namespace kvr27

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 #include <system_error>
 
 namespace kvr27 {
@@ -41,6 +42,17 @@ FileResult FinalTarget(const fs::path& file, fs::path& target)
 }
 
 } // namespace
+
+std::string detail::UniqueNameEnd()
+{
+    static constexpr std::string_view Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, Letters.size() - 1);
+    std::string end(6, ' ');
+    for (char& letter : end)
+        letter = Letters[pick(random)];
+    return end;
+}
 
 std::optional<std::string> FileRefusal(fs::file_type type, std::uintmax_t size)
 {
@@ -108,12 +120,11 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
             fs::remove(temporary, ignored);
         return result;
     };
-    const FileResult written = detail::WriteNewFile(folder, target.filename().string(), content, mode, temporary);
+    const FileResult written = detail::WriteNewFile(folder, target.filename(), content, mode, temporary);
     if (!written.ok())
         return discard(written);
-    fs::rename(temporary, target, error);
-    if (error)
-        return discard({FileResult::Step::Replace, error.message()});
+    if (const FileResult replaced = detail::ReplaceWith(temporary, target); !replaced.ok())
+        return discard(replaced);
     detail::SyncFolder(folder);
     return {};
 }

@@ -1,11 +1,13 @@
 // The POSIX branch of SystemFiles.
 #include "core/SystemFiles.h"
 
+#include "core/PathText.h"
+
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,10 +16,6 @@ namespace kvr27::detail {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Tries at unique names before giving up (each one only fails when a file of that
-// name appeared in between).
-constexpr int NameTries = 100;
 
 FileResult Failure(FileResult::Step step, int error) { return {step, std::strerror(error)}; }
 
@@ -59,18 +57,6 @@ fs::file_type TypeOf(mode_t mode)
     if (S_ISSOCK(mode))
         return fs::file_type::socket;
     return fs::file_type::unknown;
-}
-
-// Six letters or digits, different for every call.
-std::string UniqueEnd()
-{
-    static constexpr std::string_view Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 random{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, Letters.size() - 1);
-    std::string end(6, ' ');
-    for (char& letter : end)
-        letter = Letters[pick(random)];
-    return end;
 }
 
 bool WriteAll(int fd, std::string_view content)
@@ -117,14 +103,15 @@ FileResult ReadRegularFile(const fs::path& file, std::string& content)
     return {};
 }
 
-FileResult WriteNewFile(const fs::path& folder, const std::string& name, std::string_view content,
+FileResult WriteNewFile(const fs::path& folder, const fs::path& name, std::string_view content,
                         std::optional<fs::perms> mode, fs::path& made)
 {
     constexpr mode_t NewFileMode = 0666; // less the user's umask, as every new file
     int fd = -1;
     fs::path file;
     for (int tries = 0; fd < 0 && tries < NameTries; ++tries) {
-        file = folder / (name + "." + UniqueEnd());
+        file = folder / name;
+        file += "." + UniqueNameEnd();
         fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, NewFileMode);
         if (fd < 0 && errno != EEXIST)
             break;
@@ -133,7 +120,7 @@ FileResult WriteNewFile(const fs::path& folder, const std::string& name, std::st
         const int error = errno;
         std::error_code ignored;
         return {FileResult::Step::Open,
-                "Cannot make a new file in the folder \"" + fs::absolute(folder, ignored).string() + "\": " +
+                "Cannot make a new file in the folder \"" + Utf8FromPath(fs::absolute(folder, ignored)) + "\": " +
                     std::strerror(error)};
     }
     made = file;
@@ -144,6 +131,13 @@ FileResult WriteNewFile(const fs::path& folder, const std::string& name, std::st
         return Failure(FileResult::Step::Write, errno);
     if (!out.close())
         return Failure(FileResult::Step::Write, errno);
+    return {};
+}
+
+FileResult ReplaceWith(const fs::path& made, const fs::path& target)
+{
+    if (std::rename(made.c_str(), target.c_str()) != 0)
+        return Failure(FileResult::Step::Replace, errno);
     return {};
 }
 

@@ -17,12 +17,26 @@ namespace kvr27::detail {
 // bytes, also while it is read), and reads it whole.
 FileResult ReadRegularFile(const std::filesystem::path& file, std::string& content);
 
+// Tries at unique names before giving up (each one only fails when a file of that
+// name appeared in between).
+inline constexpr int NameTries = 100;
+
+// Six letters or digits, different for every call: the end of a new file's name.
+std::string UniqueNameEnd();
+
 // Creates a new file in `folder` named "<name>.XXXXXX" with a unique end, exclusively
 // (a link or file of that name is never opened), writes `content` and flushes it to
-// the disk. The file gets `mode` (else what the system gives a new file); made is
-// set to its path as soon as it exists, also when a later step fails.
-FileResult WriteNewFile(const std::filesystem::path& folder, const std::string& name, std::string_view content,
-                        std::optional<std::filesystem::perms> mode, std::filesystem::path& made);
+// the disk. The file gets `mode` where the system has modes (else what the system
+// gives a new file); made is set to its path as soon as it exists, also when a later
+// step fails.
+FileResult WriteNewFile(const std::filesystem::path& folder, const std::filesystem::path& name,
+                        std::string_view content, std::optional<std::filesystem::perms> mode,
+                        std::filesystem::path& made);
+
+// Puts the new file `made` in the place of `target`, in one step that replaces an
+// existing target (whose attributes and access rights stay where the system keeps
+// them with the name); a failure is Step::Replace and leaves `target` as it was.
+FileResult ReplaceWith(const std::filesystem::path& made, const std::filesystem::path& target);
 
 // Whether the system lets this user write into the file (true for root whatever
 // the mode says).

@@ -30,12 +30,61 @@ std::string SerialDeviceName(int portNumber, const SerialDeviceLookup& lookup)
     return std::string(families.front()) + index;
 }
 
+namespace {
+
+// A Windows port name without the device prefix, in capitals: "\\.\com3" -> "COM3".
+std::string WindowsPortName(std::string_view name)
+{
+    if (name.starts_with("\\\\.\\"))
+        name.remove_prefix(4);
+    std::string upper(name);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+} // namespace
+
+bool SameSerialDevice(std::string_view a, std::string_view b, bool windows)
+{
+    return windows ? WindowsPortName(a) == WindowsPortName(b) : a == b;
+}
+
+std::optional<PortChoice> ParsePortChoice(std::string_view text, bool windows)
+{
+    for (int number = 1; number <= 5; ++number)
+        if (text == "COM" + std::to_string(number))
+            return PortChoice{number, {}};
+    const bool device = windows ? !text.empty() : text.find('/') != std::string_view::npos;
+    if (!device)
+        return std::nullopt;
+    return PortChoice{0, std::string(text)};
+}
+
+SerialDeviceLookup FixedSerialDevice(std::string device)
+{
+    SerialDeviceLookup lookup;
+    lookup.windows = SystemIsWindows();
+    lookup.environment = [](const std::string&) -> std::optional<std::string> { return std::nullopt; };
+    lookup.exists = [](const std::string&) { return true; };
+    lookup.assigned = [device = std::move(device)](int) { return device; };
+    return lookup;
+}
+
+bool SystemIsWindows()
+{
+#ifdef _WIN32
+    return true;
+#else
+    return false;
+#endif
+}
+
 SerialDeviceLookup SystemSerialDeviceLookup(const std::filesystem::path& assignmentsFile)
 {
     SerialDeviceLookup lookup;
-#ifdef _WIN32
-    lookup.windows = true;
-#endif
+    lookup.windows = SystemIsWindows();
     lookup.environment = [](const std::string& name) -> std::optional<std::string> {
         if (const char* value = std::getenv(name.c_str()))
             return std::string(value);

@@ -2,6 +2,7 @@
 
 #include "platform/DialogParent.h"
 #include "platform/QtFileFilter.h"
+#include "platform/QtPath.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -11,8 +12,8 @@ namespace kvr27 {
 
 namespace {
 
-std::optional<std::string> RunFileDialog(const std::string& filter, const std::string& offeredName,
-                                         QFileDialog::AcceptMode mode)
+std::optional<std::filesystem::path> RunFileDialog(const std::string& filter, const std::filesystem::path& offeredName,
+                                                   QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(DialogParent());
     // The save dialog asks before it returns an existing file; the extension of a
@@ -21,10 +22,10 @@ std::optional<std::string> RunFileDialog(const std::string& filter, const std::s
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(QtFileFilter(filter));
     if (!offeredName.empty())
-        dialog.selectFile(QString::fromStdString(offeredName));
+        dialog.selectFile(QStringFromPath(offeredName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+    return PathFromQString(dialog.selectedFiles().constFirst());
 }
 
 } // namespace
@@ -32,12 +33,14 @@ std::optional<std::string> RunFileDialog(const std::string& filter, const std::s
 QtDialogs::QtDialogs() = default;
 QtDialogs::~QtDialogs() = default;
 
-std::optional<std::string> QtDialogs::chooseFileToOpen(const std::string& filter, const std::string& offeredName)
+std::optional<std::filesystem::path> QtDialogs::chooseFileToOpen(const std::string& filter,
+                                                                 const std::filesystem::path& offeredName)
 {
     return RunFileDialog(filter, offeredName, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> QtDialogs::chooseFileToSave(const std::string& filter, const std::string& offeredName)
+std::optional<std::filesystem::path> QtDialogs::chooseFileToSave(const std::string& filter,
+                                                                 const std::filesystem::path& offeredName)
 {
     return RunFileDialog(filter, offeredName, QFileDialog::AcceptSave);
 }

@@ -21,8 +21,10 @@ public:
     QPrinter& printer();
 
 protected:
-    std::optional<std::string> chooseFileToOpen(const std::string& filter, const std::string& offeredName) override;
-    std::optional<std::string> chooseFileToSave(const std::string& filter, const std::string& offeredName) override;
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
+                                                          const std::filesystem::path& offeredName) override;
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,
+                                                          const std::filesystem::path& offeredName) override;
 
 private:
     std::unique_ptr<QPrinter> printer_;

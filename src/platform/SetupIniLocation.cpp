@@ -1,13 +1,16 @@
 #include "platform/SetupIniLocation.h"
 
 #include "core/SetupIni.h"
+#include "core/PathText.h"
+#include "platform/QtPath.h"
 
 namespace kvr27 {
 
 std::filesystem::path SetupIniLocation(const QString& programFolder)
 {
     const std::filesystem::path userFolder = UserConfigFolder();
-    std::filesystem::path file = ChooseSetupIniPath(programFolder.toStdString(), userFolder, KVR27_INSTALL_BINDIR);
+    std::filesystem::path file = ChooseSetupIniPath(PathFromQString(programFolder), userFolder,
+                                                    PathFromUtf8(KVR27_INSTALL_BINDIR));
     if (file.parent_path() == userFolder) {
         std::error_code ignored; // a folder that cannot be made is passed over like an unwritable file
         std::filesystem::create_directories(userFolder, ignored);

@@ -1,6 +1,7 @@
 #include "platform/UserConfigFolder.h"
 
 #include "link/PortAssignments.h"
+#include "platform/QtPath.h"
 
 #include <QStandardPaths>
 
@@ -9,13 +10,13 @@ namespace kvr27 {
 std::filesystem::path UserConfigFolder()
 {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::filesystem::path(base.toStdString()) / "kvr27-clone";
+    return PathFromQString(base) / "kvr27-clone";
 }
 
 std::filesystem::path UserDataFolder()
 {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return std::filesystem::path(base.toStdString()) / "kvr27-clone";
+    return PathFromQString(base) / "kvr27-clone";
 }
 
 std::filesystem::path PortAssignmentsFile() { return UserConfigFolder() / PortAssignmentsName; }

@@ -5,12 +5,18 @@
 #include "commands/FileMenuCommands.h"
 #include "support/ImageDifference.h"
 
+#ifdef __linux__
 #include <sys/mman.h>
 #include <unistd.h>
+#else
+#include "core/FileAccess.h"
+#include "core/PathText.h"
+#endif
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +28,7 @@ namespace kvr27::fuzz {
 {
     std::fprintf(stderr, "\nproperty failed: %.*s\n", static_cast<int>(what.size()), what.data());
     std::fflush(stderr);
-    __builtin_trap();
+    std::abort();
 }
 
 inline void Require(bool holds, std::string_view what)
@@ -35,6 +41,15 @@ using test::StateDifference;
 
 // Puts `content` into a file in memory, opened by name like any other file; returns
 // the name.
+#ifndef __linux__
+// Elsewhere (the replay on Windows) a file in the temporary folder.
+inline const std::string& HoldInFile(std::string_view content)
+{
+    static const std::string name = Utf8FromPath(std::filesystem::temp_directory_path() / "kvr27-fuzz-input");
+    Require(ReplaceFileAtomically(PathFromUtf8(name), content).ok(), "input file");
+    return name;
+}
+#else
 inline const std::string& HoldInFile(std::string_view content)
 {
     static const int fd = memfd_create("kvr27-fuzz-input", 0);
@@ -44,6 +59,7 @@ inline const std::string& HoldInFile(std::string_view content)
             "input file");
     return name;
 }
+#endif
 
 // Runs `check` on the input, held in a file, from the start-up state of each of the
 // five start window options, with unsaved changes so a load or an import has a flag

@@ -3,6 +3,7 @@
 // and records the filter it was asked with and the file name it offered;
 // onChoose, when set, runs while a file dialog would be up.
 #include "core/Dialogs.h"
+#include "core/PathText.h"
 
 #include <deque>
 #include <functional>
@@ -23,17 +24,18 @@ public:
     std::function<void()> onChoose;
 
 protected:
-    std::optional<std::string> chooseFileToOpen(const std::string& f, const std::string& n) override { return choose(f, n, openAnswers); }
-    std::optional<std::string> chooseFileToSave(const std::string& f, const std::string& n) override { return choose(f, n, saveAnswers); }
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& f, const std::filesystem::path& n) override { return choose(f, n, openAnswers); }
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string& f, const std::filesystem::path& n) override { return choose(f, n, saveAnswers); }
 
 private:
-    std::optional<std::string> choose(const std::string& filter, const std::string& offeredName, Answers& answers)
+    std::optional<std::filesystem::path> choose(const std::string& filter, const std::filesystem::path& offeredName, Answers& answers)
     {
         filtersAsked.push_back(filter);
-        namesOffered.push_back(offeredName);
+        namesOffered.push_back(Utf8FromPath(offeredName));
         if (onChoose)
             onChoose();
-        return takeNext(answers);
+        const auto answer = takeNext(answers);
+        return answer ? std::optional(PathFromUtf8(*answer)) : std::nullopt;
     }
     template <typename T>
     static std::optional<T> takeNext(std::deque<std::optional<T>>& answers)

@@ -62,10 +62,16 @@ void CliProgress::showProgress(ProgressTarget, const std::string& text)
         return;
     const int percent = std::clamp(*shown, 0, 100);
     const int filled = percent * BarWidth / 100;
-    streams_.err << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-                 << std::string(static_cast<std::size_t>(BarWidth - filled), ' ') << "] " << text << "\x1b[K"
-                 << std::flush;
+    std::string bar = "[" + std::string(static_cast<std::size_t>(filled), '#') +
+                      std::string(static_cast<std::size_t>(BarWidth - filled), ' ') + "] " + text;
+    // Blanks over what a longer bar left on the line: every console, Windows' too,
+    // shows them, where not all know the control sequence that clears a line.
+    const std::size_t length = bar.size();
+    if (streams_.barOpen && length < streams_.barLength)
+        bar.append(streams_.barLength - length, ' ');
+    streams_.err << '\r' << bar << std::flush;
     streams_.barOpen = true;
+    streams_.barLength = length;
 }
 
 void CliProgress::finish() { Err(streams_) << std::flush; }

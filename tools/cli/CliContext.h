@@ -5,6 +5,7 @@
 #include "core/MessageSink.h"
 #include "link/LinkServices.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ struct CliStreams {
     bool inIsTerminal = false;
     bool errIsTerminal = false;
     bool barOpen = false; // a progress bar ends the last line of standard error
+    std::size_t barLength = 0; // the characters of the last bar drawn on that line
 };
 
 // The main program's message boxes on standard error: each notice's text (a "\r"

@@ -1,5 +1,7 @@
 #include "CliFileClash.h"
 
+#include "core/PathText.h"
+
 #include <array>
 #include <filesystem>
 #include <string_view>
@@ -37,12 +39,12 @@ std::optional<std::string> FileClash(const CliArgs& args)
         if (output->empty())
             return named + "\"\" names no file";
         for (const std::string& input : args.files) {
-            if (SameFile(*output, input))
+            if (SameFile(PathFromUtf8(*output), PathFromUtf8(input)))
                 return named + " would replace the input " + input;
         }
         for (std::size_t j = 0; j < i; ++j) {
             const auto other = args.value(OutputOptions[j]);
-            if (other && SameFile(*output, *other))
+            if (other && SameFile(PathFromUtf8(*output), PathFromUtf8(*other)))
                 return named + " and " + std::string(OutputOptions[j]) + " " + *other + " are the same file";
         }
     }

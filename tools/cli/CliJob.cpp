@@ -1,6 +1,7 @@
 #include "CliJob.h"
 
 #include "commands/FileMenuCommands.h"
+#include "core/PathText.h"
 #include "image/ModelRules.h"
 
 namespace kvr27::cli {
@@ -35,7 +36,7 @@ bool CliJob::startModel(AppState& state, std::string_view fallback)
 
 bool CliJob::load(AppState& state, const std::string& file)
 {
-    return printReport(LoadCloneFile(state, file, quiet), "cannot load " + file);
+    return printReport(LoadCloneFile(state, PathFromUtf8(file), quiet), "cannot load " + file);
 }
 
 std::optional<std::vector<CloneFileReplacement>> CliJob::startAndLoadReplaced(AppState& state,
@@ -43,7 +44,7 @@ std::optional<std::vector<CloneFileReplacement>> CliJob::startAndLoadReplaced(Ap
 {
     if (!startModel(state))
         return std::nullopt;
-    LoadReport loaded = LoadCloneFile(state, file, quiet);
+    LoadReport loaded = LoadCloneFile(state, PathFromUtf8(file), quiet);
     // After a load, the only messages are the VFO window's refusals, which the caller lists.
     if (loaded.ok())
         return std::move(loaded.Replaced);
@@ -82,7 +83,8 @@ std::optional<std::string> CliJob::output()
 
 bool CliJob::save(AppState& state, const std::string& file, std::string_view what)
 {
-    return printReport(SaveCloneFile(state, file, quiet), "cannot write the " + std::string(what) + " file");
+    return printReport(SaveCloneFile(state, PathFromUtf8(file), quiet),
+                       "cannot write the " + std::string(what) + " file");
 }
 
 int CliJob::usage(std::string_view text)

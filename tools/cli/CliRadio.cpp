@@ -1,5 +1,6 @@
 #include "CliRadio.h"
 
+#include "core/PathText.h"
 #include "platform/UserConfigFolder.h"
 
 #include <utility>
@@ -13,20 +14,14 @@ std::unique_ptr<CliRadio> CliRadio::Open(CliJob& job)
         job.usage("--port is required");
         return nullptr;
     }
-    for (int number = 1; number <= 5; ++number) {
-        if (*port == "COM" + std::to_string(number))
-            return std::make_unique<CliRadio>(SystemSerialDeviceLookup(PortAssignmentsFile()), number, job);
-    }
-    if (port->find('/') == std::string::npos) {
+    const std::optional<PortChoice> choice = ParsePortChoice(*port, SystemIsWindows());
+    if (!choice) {
         job.usage("unknown port \"" + *port + "\" (COM1 to COM5 or a device path)");
         return nullptr;
     }
-    SerialDeviceLookup path;
-    path.environment = [device = *port](const std::string& name) -> std::optional<std::string> {
-        return name == "KVR27_COM1" ? std::optional<std::string>(device) : std::nullopt;
-    };
-    path.exists = [](const std::string&) { return true; };
-    return std::make_unique<CliRadio>(std::move(path), 1, job, *port);
+    if (choice->ComNumber > 0)
+        return std::make_unique<CliRadio>(SystemSerialDeviceLookup(PortAssignmentsFile()), choice->ComNumber, job);
+    return std::make_unique<CliRadio>(FixedSerialDevice(choice->Device), 1, job, *port);
 }
 
 CliRadio::CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job, std::string portName)
@@ -41,8 +36,8 @@ RadioCommandOptions CliRadio::prepare(AppState& state)
     state.ComIndex = comNumber_ - 1;
     RadioCommandOptions options;
     options.PortName = portName_;
-    options.TraceFile = args.value("--trace").value_or("");
-    options.BackupFile = args.value("--backup").value_or("");
+    options.TraceFile = PathFromUtf8(args.value("--trace").value_or(""));
+    options.BackupFile = PathFromUtf8(args.value("--backup").value_or(""));
     state.Safeguards.TraceExchanges = !options.TraceFile.empty();
     state.Safeguards.BackupBeforeWrite = !options.BackupFile.empty();
     state.Safeguards.VerifyAfterWrite = !args.has("--no-verify");

@@ -3,6 +3,7 @@
 #include "CliJob.h"
 #include "CliVerb.h"
 #include "commands/FileMenuCommands.h"
+#include "core/PathText.h"
 
 namespace kvr27::cli {
 
@@ -17,7 +18,7 @@ int RunExportCsv(const CliArgs& args, CliStreams& streams)
     AppState state;
     if (!job.startAndLoad(state, args.files[0]))
         return job.failureCode;
-    return job.printReport(ExportChannelCsv(state, *output, job.quiet), "cannot write the output file")
+    return job.printReport(ExportChannelCsv(state, PathFromUtf8(*output), job.quiet), "cannot write the output file")
                ? ExitOk
                : job.failureCode;
 }

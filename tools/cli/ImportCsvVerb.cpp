@@ -3,6 +3,7 @@
 #include "CliJob.h"
 #include "CliVerb.h"
 #include "commands/FileMenuCommands.h"
+#include "core/PathText.h"
 
 namespace kvr27::cli {
 
@@ -17,7 +18,8 @@ int RunImportCsv(const CliArgs& args, CliStreams& streams)
     AppState state;
     if (!job.startAndLoad(state, args.files[0]))
         return job.failureCode;
-    if (!job.printReport(ImportChannelCsv(state, args.files[1], job.quiet), "cannot import " + args.files[1]))
+    if (!job.printReport(ImportChannelCsv(state, PathFromUtf8(args.files[1]), job.quiet),
+                         "cannot import " + args.files[1]))
         return job.failureCode;
     return job.save(state, *output) ? ExitOk : job.failureCode;
 }
