@@ -13,7 +13,6 @@
 
 #include <QtTest>
 
-#include <functional>
 
 using namespace kvr27;
 using namespace kvr27::test;
