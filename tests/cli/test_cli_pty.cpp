@@ -145,55 +145,31 @@ private slots:
         QVERIFY(stopRadio() == memory_);
     }
 
-    // A failed transfer leaves no output file and the radio as it was (but for what
-    // a write stored before its read-back failed it); --trace writes
-    // one line per exchange all the same (the last line's command, count, verdict).
-    // A trace that cannot be written fails the run after the transfer's own outcome.
+    // A failed transfer (tests/data/cli.txt) leaves no output file and the radio as
+    // it was (but for what a write stored before its read-back failed it); --trace
+    // writes one line per exchange all the same. A trace that cannot be written
+    // fails the run after the transfer's own outcome.
     void failuresLeaveNoFile_data()
     {
-        QTest::addColumn<QStringList>("fault");
-        QTest::addColumn<QStringList>("args"); // after the verb's model and port
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("silent radio") << QStringList{"--fault", "silence"} << QStringList{"read", "-o", "out.r27"} << 1
-                                      << R"(QZ~F07F0R\r | 0 | no answer)" << "kvr27 read: read failed: no answer to QZ~F07F0R";
-        QTest::newRow("late answers") << QStringList{"--fault", "delay", "--fault-after", "4"}
-                                      << QStringList{"read", "-o", "out.r27"} << 5 << R"(QZ~F07F0R\r | 10 | no answer)"
-                                      << "kvr27 read: read failed: no answer to QZ~F07F0R";
-        QTest::newRow("backup read fails") // radio.r27 is the file the first test read
-            << QStringList{"--fault", "err", "--fault-after", "20"}
-            << QStringList{"write", "radio.r27", "--yes", "--backup", "out.r27"} << 21 << R"(QZ~F00F0R\r | 17 | ERR)"
-            << "kvr27 write: backup read failed, nothing written: \"ERR\" answer to QZ~F00F0R";
-        QTest::newRow("radio gone") << QStringList{"--fault", "hangup", "--fault-after", "3"}
-                                    << QStringList{"read", "-o", "out.r27"} << 4 << R"(QZ~F0730R\r | 0 | no answer)"
-                                    << "kvr27 read: read failed: the device DEVICE is gone";
-        // The radio keeps a wrong byte of the first channel written (after the
-        // identification and the bitmap): the read-back names it.
-        QTest::newRow("verify fails") << QStringList{"--fault", "wrongstore", "--fault-after", "2"}
-                                      << QStringList{"write", "radio.r27", "--memory", "--yes"} << 10
-                                      << R"(QZ~F0000R\r | 46 | data)"
-                                      << "kvr27 write: verify failed: the radio does not hold what was written: "
-                                         "channel 0, byte 0000h written 02h, read back 03h";
-        QTest::newRow("trace into a folder") << QStringList{} << QStringList{"read", "-o", "traced.r27"} << 0
-                                             << "" << "kvr27 read: trace not saved: .: Is a directory";
+        QTest::addColumn<QStringList>("row");
+        for (const QStringList& row : DataRows("cli.txt", "failure"))
+            QTest::newRow(qPrintable(row[0])) << row;
     }
     void failuresLeaveNoFile()
     {
-        QFETCH(QStringList, fault);
-        QFETCH(QStringList, args);
-        QFETCH(int, lines);
-        QFETCH(QString, error);
+        QFETCH(QStringList, row);
+        const QStringList fault = row[1].split(' ', Qt::SkipEmptyParts), args = row[2].split(' ');
+        const int lines = row[3].toInt();
         startRadio(fault);
         QFile::remove("trace.txt");
         const QString trace = fault.isEmpty() ? "." : "trace.txt";
         const CliOutcome run = RunCli(radioArgs(qPrintable(args[0])) + args.mid(1) + QStringList{"--trace", trace});
         QCOMPARE(run.code, 1);
-        QCOMPARE(QString::fromStdString(run.lastErrLine()), error.replace("DEVICE", device_));
+        QCOMPARE(QString::fromStdString(run.lastErrLine()), row[4].replace("DEVICE", device_));
         QCOMPARE(QDir().entryList({"out.r27*"}, QDir::Files | QDir::Hidden), QStringList());
         const QStringList traced = TraceLines("trace.txt", {1, 3, 4});
         QCOMPARE(traced.size(), lines);
-        QTEST(traced.value(lines - 1), "last");
+        QCOMPARE(traced.value(lines - 1), row.mid(5).join('|'));
         QCOMPARE(QFile::exists("traced.r27"), fault.isEmpty());
         QCOMPARE(stopRadio() == memory_, !fault.contains("wrongstore"));
     }

@@ -1,4 +1,5 @@
 #include "LinkRig.h"
+#include "SimOptions.h"
 
 #include <stdexcept>
 
@@ -12,6 +13,21 @@ CommandReport RunCommand(DataCommand command, AppState& state, LinkServices& ser
     options.Confirmed = confirmed;
     return command.Write ? WriteRadioCommand(state, services, command.Parts, options)
                          : ReadRadioCommand(state, services, command.Parts, options);
+}
+
+DataCommand DataCommandNamed(std::string_view name)
+{
+    return {name.starts_with("Write"), name.ends_with("Vfo") ? RadioParts::Vfo
+                                       : name.ends_with("Memory") ? RadioParts::Memory
+                                                                  : RadioParts::All};
+}
+
+sim::Fault FaultNamed(const std::string& name)
+{
+    std::string error;
+    return name.empty()       ? sim::Fault::None
+           : name == "payload" ? sim::Fault::Payload
+                               : sim::ParseSimOptions({"--fault", name}, error).value().fault;
 }
 
 LinkRig::LinkRig(int option, std::uint8_t radioCode) : radio(radioCode)

@@ -36,6 +36,12 @@ inline constexpr DataCommand ReadAll{false, RadioParts::All}, ReadVfo{false, Rad
     ReadMemory{false, RadioParts::Memory}, WriteAll{true, RadioParts::All}, WriteVfo{true, RadioParts::Vfo},
     WriteMemory{true, RadioParts::Memory};
 
+// The command of a data file's row, named as above ("ReadAll" ... "WriteMemory").
+DataCommand DataCommandNamed(std::string_view name);
+// The fault of a data file's row, named as kvr27-sim's --fault names it; "payload":
+// the Payload fault; "": none.
+sim::Fault FaultNamed(const std::string& name);
+
 // Runs `command` as the main window does; with `confirmed` a write does not ask
 // the overwrite question (as kvr27 --yes), so only its transfer shows messages.
 CommandReport RunCommand(DataCommand command, AppState& state, LinkServices& services, bool confirmed = false,

@@ -9,10 +9,10 @@
 #include "link/PortAssignments.h"
 #include "link/SerialDeviceName.h"
 #include "link/TransferOutcome.h"
+#include "support/FileText.h"
 
 #include <QtTest>
 
-#include <functional>
 
 using namespace kvr27;
 using namespace kvr27::test;
@@ -20,22 +20,9 @@ using sim::Fault;
 using Texts = std::vector<std::string>;
 
 namespace {
-struct ChannelCase {
-    QString read; // written back with FF at +13..+15
-    ChannelRecord record;
-};
-struct DeviceCase {
-    bool windows;
-    QString environment; // of KVR27_COM2; "": unset
-    QStringList existing;
-    QString device;
-    QString assigned = {}; // to COM2 in the user's assignments; "": none
-};
 constexpr int OptionPA = 0, OptionX = 2, OptionPmrOnly = 3;
 } // namespace
 
-Q_DECLARE_METATYPE(ChannelCase)
-Q_DECLARE_METATYPE(DeviceCase)
 Q_DECLARE_METATYPE(Fault)
 Q_DECLARE_METATYPE(DataCommand)
 
@@ -44,27 +31,20 @@ class TestLink : public QObject {
 
 private slots:
     // Channel n at 16 x n: +0 Frequency, +4 ShiftFreq, +8 TxTone, +9 RxTone, +10
-    // PmrTone, +11 ChannelFlags, +12 Step, +13..+15 FF on write. A PMR channel's
-    // number is one less on the radio.
-    void channelBlock_data()
-    {
-        QTest::addColumn<ChannelCase>("c");
-        QTest::newRow("LPD, every byte") << ChannelCase{"0294CDEC0007A1200A0B26C4061F2F3F",
-                                                        {0x0294CDEC, 0x0007A120, 0x0A, 0x0B, 0x26, 0xC4, 0x06, false}};
-        QTest::newRow("PMR channel 3")
-            << ChannelCase{"02000000800000000000000800000000", {0x03000000, INT32_MIN, 0, 0, 0, 0x08, 0, false}};
-        QTest::newRow("PMR adjustment at the top")
-            << ChannelCase{"7F000000000000000000000800000000", {INT32_MIN, 0, 0, 0, 0, 0x08, 0, false}};
-        QTest::newRow("mode 0C is not PMR")
-            << ChannelCase{"FFFFFFFF02963B400000000C00000000", {-1, 43400000, 0, 0, 0, 0x0C, 0, false}};
-    }
+    // PmrTone, +11 ChannelFlags, +12 Step, +13..+15 FF on write.
     void channelBlock()
     {
-        QFETCH(ChannelCase, c);
-        ChannelRecord decoded;
-        DecodeChannelBlock(c.read.toStdString(), decoded);
-        QVERIFY(decoded == c.record);
-        QCOMPARE(QString::fromStdString(EncodeChannelBlock(c.record)), c.read.left(26) + "FFFFFF");
+        for (const QStringList& row : DataRows("link.txt", "channel")) {
+            QList<int> f;
+            for (const QString& field : row[2].split(' '))
+                f << field.toInt(nullptr, 0);
+            const ChannelRecord record{f[0], f[1], std::uint8_t(f[2]), std::uint8_t(f[3]), std::uint8_t(f[4]),
+                                       std::uint8_t(f[5]), std::uint8_t(f[6]), false};
+            ChannelRecord decoded;
+            DecodeChannelBlock(row[1].toStdString(), decoded);
+            QVERIFY2(decoded == record, qPrintable(row[0]));
+            QCOMPARE(QString::fromStdString(EncodeChannelBlock(record)), row[1].left(26) + "FFFFFF");
+        }
     }
 
     // The VFO blocks with every field at its address: 700h Frequency, 704h ShiftFreq,
@@ -112,36 +92,24 @@ private slots:
     // that does not begin with "ERR", whatever else it holds (refused writes:
     // faultMatrix); digits that come in lowercase are handed on in uppercase, as
     // every block text; characters that come late are discarded by the next exchange.
-    void singleExchange_data()
-    {
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<QString>("payload");
-        QTest::addColumn<int>("address"); // -1: a write of the current channel
-        QTest::addColumn<QString>("result");
-        QTest::newRow("write answered ER") << Fault::Payload << "ER" << -1 << "acknowledged";
-        QTest::newRow("write answered ERO") << Fault::Payload << "ERO" << -1 << "acknowledged";
-        QTest::newRow("lowercase digits") << Fault::Payload << "0000000000000000000000000000000a" << 0x720
-                                          << "0000000000000000000000000000000A";
-        QTest::newRow("late answer") << Fault::Delay << "" << 0x7F0 << "failed";
-    }
     void singleExchange()
     {
-        QFETCH(Fault, fault);
-        QFETCH(QString, payload);
-        QFETCH(int, address);
-        LinkRig rig;
-        rig.radio.setFault(fault, 0, payload.toStdString());
-        LinkSession session = rig.session();
-        QVERIFY(OpenLinkPort(session, ProgressTarget::Main).ok());
-        std::string digits = "acknowledged";
-        const LinkResult result = address < 0 ? TryWriteBlock(session, CurrentChannelCommand(7))
-                                              : TryReadBlock(session, std::uint16_t(address), digits);
-        QTEST(QString::fromStdString(result.ok() ? digits : "failed"), "result");
-        const bool late = fault == Fault::Delay;
-        QCOMPARE((QList<int>{rig.port.ticks, rig.port.bytesAvailable() > 0, int(rig.messages.shown.size())}),
-                 (QList<int>{1, late, late}));
-        rig.radio.setFault(Fault::None);
-        QVERIFY(TryReadBlock(session, 0x7F0, digits).ok() && digits.size() == 32u);
+        for (const QStringList& row : DataRows("link.txt", "exchange")) {
+            const Fault fault = FaultNamed(row[1].toStdString());
+            LinkRig rig;
+            rig.radio.setFault(fault, 0, row[2].toStdString());
+            LinkSession session = rig.session();
+            QVERIFY(OpenLinkPort(session, ProgressTarget::Main).ok());
+            std::string digits = "acknowledged";
+            const LinkResult result = row[3].isEmpty() ? TryWriteBlock(session, CurrentChannelCommand(7))
+                                                       : TryReadBlock(session, std::uint16_t(row[3].toInt(nullptr, 16)), digits);
+            QCOMPARE(QString::fromStdString(result.ok() ? digits : "failed"), row[4]);
+            const bool late = fault == Fault::Delay;
+            QCOMPARE((QList<int>{rig.port.ticks, rig.port.bytesAvailable() > 0, int(rig.messages.shown.size())}),
+                     (QList<int>{1, late, late}));
+            rig.radio.setFault(Fault::None);
+            QVERIFY(TryReadBlock(session, 0x7F0, digits).ok() && digits.size() == 32u);
+        }
     }
 
     // An open port is kept while its COM option stays; another option closes it
@@ -179,60 +147,32 @@ private slots:
         QVERIFY(rig.run(ReadVfo).ok());
     }
 
-    void serialDeviceNames_data()
-    {
-        QTest::addColumn<DeviceCase>("c");
-        QTest::newRow("windows") << DeviceCase{true, "/dev/pts/4", {"/dev/ttyS1"}, "COM2"};
-        QTest::newRow("variable first") << DeviceCase{false, "/tmp/com", {"/dev/ttyUSB1"}, "/tmp/com"};
-        QTest::newRow("USB") << DeviceCase{false, "", {"/dev/ttyUSB1", "/dev/ttyS1"}, "/dev/ttyUSB1"};
-        QTest::newRow("ACM") << DeviceCase{false, "", {"/dev/ttyACM1", "/dev/ttyS1"}, "/dev/ttyACM1"};
-        QTest::newRow("built-in") << DeviceCase{false, "", {"/dev/ttyUSB0", "/dev/ttyS1"}, "/dev/ttyS1"};
-        QTest::newRow("none exists") << DeviceCase{false, "", {}, "/dev/ttyUSB1"};
-        QTest::newRow("assigned before the search")
-            << DeviceCase{false, "", {"/dev/ttyUSB1"}, "/dev/ttyACM7", "/dev/ttyACM7"};
-        QTest::newRow("variable over assigned") << DeviceCase{false, "/tmp/com", {}, "/tmp/com", "/dev/ttyACM7"};
-        QTest::newRow("windows, assigned") << DeviceCase{true, "", {}, "COM7", "COM7"};
-    }
     void serialDeviceNames()
     {
-        QFETCH(DeviceCase, c);
-        SerialDeviceLookup lookup;
-        lookup.windows = c.windows;
-        lookup.environment = [&](const std::string& name) {
-            return c.environment.isEmpty() || name != "KVR27_COM2" ? std::nullopt
-                                                                   : std::optional(c.environment.toStdString());
-        };
-        lookup.exists = [&](const std::string& path) { return c.existing.contains(QString::fromStdString(path)); };
-        lookup.assigned = [&](int number) { return number == 2 ? c.assigned.toStdString() : std::string(); };
-        QCOMPARE(QString::fromStdString(SerialDeviceName(2, lookup)), c.device);
+        for (const QStringList& row : DataRows("link.txt", "device")) {
+            SerialDeviceLookup lookup;
+            lookup.windows = row[1] == "1";
+            lookup.environment = [&](const std::string& name) {
+                return row[2].isEmpty() || name != "KVR27_COM2" ? std::nullopt : std::optional(row[2].toStdString());
+            };
+            lookup.exists = [&](const std::string& path) { return row[3].split(' ').contains(path.c_str()); };
+            lookup.assigned = [&](int number) { return number == 2 ? row[4].toStdString() : std::string(); };
+            QCOMPARE(QString::fromStdString(SerialDeviceName(2, lookup)), row[5]);
+        }
     }
 
-    // The assignments file as a user or an older copy may have left it; as the
-    // program writes it, it comes back the same.
-    void portAssignmentsText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("devices"); // COM1 .. COM5
-        QTest::newRow("written") << "COM1=/dev/ttyUSB0\r\nCOM5=/dev/pts/2\r\n"
-                                 << QStringList{"/dev/ttyUSB0", "", "", "", "/dev/pts/2"};
-        QTest::newRow("blanks, LF") << " COM2 = /dev/serial/by-id/usb-X 1 \nCOM5=\tCOM9\n"
-                                    << QStringList{"", "/dev/serial/by-id/usb-X 1", "", "", "COM9"};
-        QTest::newRow("later wins") << "COM4=/dev/a\nCOM4=/dev/b" << QStringList{"", "", "", "/dev/b", ""};
-        QTest::newRow("passed over") << "COM6=/dev/a\nCOM0=/dev/b\ncom1=/dev/c\nCOM2=\nCOM3\n[ports]\nCOM12=/dev/d\n"
-                                     << QStringList{"", "", "", "", ""};
-        QTest::newRow("empty") << "" << QStringList{"", "", "", "", ""};
-    }
     void portAssignmentsText()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, devices);
-        const PortAssignments parsed = ParsePortAssignments(text.toStdString());
-        QStringList shown;
-        for (const std::string& device : parsed)
-            shown << QString::fromStdString(device);
-        QCOMPARE(shown, devices);
-        if (text.endsWith("\r\n"))
-            QCOMPARE(QString::fromStdString(FormatPortAssignments(parsed)), text);
+        for (const QStringList& row : DataRows("link.txt", "ports")) {
+            const QString text = QString(row[1]).replace("\\n", "\n").replace("\\t", "\t");
+            const PortAssignments parsed = ParsePortAssignments(text.toStdString());
+            QStringList shown;
+            for (const std::string& device : parsed)
+                shown << QString::fromStdString(device);
+            QCOMPARE(shown, row.mid(2));
+            if (text.endsWith("\r\n"))
+                QCOMPARE(QString::fromStdString(FormatPortAssignments(parsed)), text);
+        }
     }
 
     // Cancel on the question (edits would be lost) sends nothing and changes
@@ -314,22 +254,13 @@ private slots:
         QTest::addColumn<DataCommand>("transfer");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("answeredNormally");
-        const std::vector<std::pair<const char*, Fault>> faults = {
-            {"silence", Fault::Silence}, {"short", Fault::ShortAnswer}, {"long", Fault::LongAnswer},
-            {"ERR", Fault::Error},       {"non-hex", Fault::NonHex},    {"late", Fault::Delay},
-            {"hang-up", Fault::HangUp},  {"17 characters, not ERR", Fault::Payload}};
-        // Exchanges answered before each fault, in the order above. A write's
-        // answer is not examined, so a long, non-hex or odd answer fails a read.
-        const std::vector<std::tuple<const char*, DataCommand, std::vector<int>>> transfers = {
-            {"ReadVfoMode", ReadVfo, {0, 2, 3, 2, 3, 0, 2, 2}},
-            {"ReadMemoryMode", ReadMemory, {51, 0, 1, 101, 102, 51, 0, 60}},
-            {"WriteVfoMode", WriteVfo, {3, 4, 0, 3, 1, 4, 0, 1}},
-            {"WriteMemoryMode", WriteMemory, {1, 3, 0, 4, 0, 1, 3, 0}},
-        };
-        for (const auto& [name, transfer, positions] : transfers) {
-            for (std::size_t i = 0; i < faults.size(); ++i)
-                QTest::addRow("%s, %s after %d", name, faults[i].first, positions[i])
-                    << transfer << faults[i].second << positions[i];
+        const QStringList faults = {"silence", "short", "long", "err", "nonhex", "delay", "hangup", "payload"};
+        for (const QStringList& row : DataRows("link.txt", "faults")) {
+            const QStringList positions = row[1].split(' ');
+            for (qsizetype i = 0; i < faults.size(); ++i)
+                QTest::addRow("%s, %s after %s", qPrintable(row[0]), qPrintable(faults[i]), qPrintable(positions[i]))
+                    << DataCommandNamed(row[0].toStdString()) << FaultNamed(faults[i].toStdString())
+                    << positions[i].toInt();
         }
     }
     void faultMatrix()
@@ -354,7 +285,7 @@ private slots:
         QVERIFY(rig.port.isOpen() && !rig.state.TransferRunning);
         QCOMPARE(static_cast<int>(rig.radio.commands().size()), answeredNormally + 1);
         // Progress stops at the last block that came through.
-        if (QByteArray(QTest::currentDataTag()).startsWith("ReadMemoryMode, silence"))
+        if (QByteArray(QTest::currentDataTag()).startsWith("ReadMemory, silence"))
             QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode read       50%"));
     }
 

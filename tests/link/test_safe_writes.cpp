@@ -23,11 +23,6 @@ using namespace kvr27::test;
 using sim::Fault;
 using Texts = std::vector<std::string>;
 
-Q_DECLARE_METATYPE(Fault)
-Q_DECLARE_METATYPE(DataCommand)
-Q_DECLARE_METATYPE(Texts)
-Q_DECLARE_METATYPE(TransferSafeguards)
-
 namespace {
 
 // A KV-R27PA image read from the known radio, to be written back with `safeguards`
@@ -56,18 +51,7 @@ struct WriteRig : LinkRig {
     CommandReport report;
 };
 
-constexpr TransferSafeguards VerifyOnly{true, false, false};
-constexpr TransferSafeguards BackupOnly{false, true, false};
 constexpr TransferSafeguards TraceOnly{false, false, true};
-
-std::vector<std::string> FileNames(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Runs `command` traced into the data folder `folder` (a write without its
 // question), with a clock 100 ms further on at each reading: the n-th command goes
@@ -105,56 +89,18 @@ private slots:
     // nothing is written.
     void safeguards_data()
     {
-        QTest::addColumn<DataCommand>("command");
-        QTest::addColumn<TransferSafeguards>("safeguards");
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<int>("goodExchanges"); // of the write, before the fault; -1: no backup folder
-        QTest::addColumn<QString>("message"); // after the question; "": as without the safeguard
-        QTest::addColumn<QString>("note");
-        const QString differs = "The radio does not hold what was written:\r", noBackup =
-            "No backup of the radio could be made, so nothing was written.\r";
-        for (DataCommand write : {WriteAll, WriteVfo, WriteMemory})
-            QTest::addRow("verified write of part %d", int(write.Parts))
-                << write << VerifyOnly << Fault::None << 0 << "" << "Write complete and verified";
-        QTest::newRow("backup before Write > All") << WriteAll << BackupOnly << Fault::None << 0 << "" << "Write complete";
-        QTest::newRow("traced Read > All") << ReadAll << TraceOnly << Fault::None << 0 << ""
-                                           << "Read complete";
-        QTest::newRow("traced Write > All") << WriteAll << TraceOnly << Fault::None << 0 << ""
-                                            << "Write complete";
-        QTest::newRow("traced Read > All, late answers")
-            << ReadAll << TraceOnly << Fault::Delay << 3 << ""
-            << "Read failed on emulated COM1: no answer from the radio at block 0730h";
-        // Exchanges of a VFO write: identity, 0710h, then the writes 0700h, 0710h, 0730h;
-        // of a memory write: identity, bitmap, channels 0, 5 and 40, then 715h.
-        QTest::newRow("VFO block") << WriteVfo << VerifyOnly << Fault::WrongStore << 2
-                                   << differs + "VFO block 0700h, byte 0700h written 02h, read back 03h."
-                                   << "Verify failed on emulated COM1: VFO block 0700h, byte 0700h written 02h, "
-                                      "read back 03h";
-        QTest::newRow("current channel")
-            << WriteMemory << VerifyOnly << Fault::WrongStore << 5
-            << differs + "the current channel, byte 0715h written 01h, read back 00h."
-            << "Verify failed on emulated COM1: the current channel, byte 0715h written 01h, read back 00h";
-        QTest::newRow("silent read-back") << WriteVfo << VerifyOnly << Fault::Silence << 5
-                                          << ReadWriteErrorMessage
-                                          << "Write not verified on emulated COM1: no answer from the radio at "
-                                             "block 0700h";
-        QTest::newRow("non-hex read-back")
-            << WriteVfo << VerifyOnly << Fault::NonHex << 5 << ReadWriteErrorMessage
-            << "Write not verified on emulated COM1: an answer that is not hexadecimal at block 0700h";
-        QTest::newRow("backup read fails")
-            << WriteAll << BackupOnly << Fault::Silence << 2
-            << noBackup + "The radio could not be read: no answer to QZ~F0710R"
-            << "Backup failed on emulated COM1: no answer from the radio at block 0710h";
-        QTest::newRow("backup cannot be saved") << WriteAll << BackupOnly << Fault::None << -1
-                                                << noBackup + "The backup could not be saved: DATA/file/backups" << "";
+        QTest::addColumn<QStringList>("row");
+        for (const QStringList& row : DataRows("link.txt", "safeguard"))
+            QTest::newRow(qPrintable(row[0])) << row;
     }
     void safeguards()
     {
-        QFETCH(DataCommand, command);
-        QFETCH(TransferSafeguards, safeguards);
-        QFETCH(Fault, fault);
-        QFETCH(int, goodExchanges);
-        QFETCH(QString, message);
+        QFETCH(QStringList, row);
+        const DataCommand command = DataCommandNamed(row[1].toStdString());
+        const TransferSafeguards safeguards{row[2] == "verify", row[2] == "backup", row[2] == "trace"};
+        const Fault fault = FaultNamed(row[3].toStdString());
+        const int goodExchanges = row[4].toInt();
+        QString message = row[5].replace("\\r", "\r");
         WriteRig plain(NoSafeguards), guarded(safeguards);
         if (goodExchanges < 0) {
             guarded.state.DataFolder /= "file";
@@ -168,7 +114,7 @@ private slots:
             QCOMPARE(QDir(rig->folder.filePath("traces")).exists(), rig == &guarded && safeguards.TraceExchanges);
         }
         const std::string note = guarded.note();
-        QTEST(QString::fromStdString(note.substr(0, note.find("; "))), "note"); // the files: readAllTrace
+        QCOMPARE(QString::fromStdString(note.substr(0, note.find("; "))), row[6]); // the files: readAllTrace
         if (message.isEmpty()) {
             Texts expected = plain.writeCommands();
             QVERIFY(expected.size() > 3);
@@ -227,9 +173,9 @@ private slots:
         const auto start = std::chrono::system_clock::from_time_t(1796638530);
         for (int i = 0; i < 21; ++i)
             QVERIFY(SaveRadioBackup(image, folder, start + std::chrono::seconds(i)).ok());
-        const std::vector<std::string> names = FileNames(folder);
-        QCOMPARE(names.size(), 20u);
-        QCOMPARE(names[0], std::string("KV-R27PA_PMR_only-2026-12-07-101531.r27"));
+        const QStringList names = QDir(dir.path()).entryList(QDir::Files); // sorted by name
+        QCOMPARE(names.size(), 20);
+        QCOMPARE(names[0], "KV-R27PA_PMR_only-2026-12-07-101531.r27");
     }
 
     // Identity, the three VFO blocks, identity again, the 100 channels, the bitmap
@@ -258,38 +204,17 @@ private slots:
     // The last line of a transfer that a fault ends (or that ends well): the
     // answer as it came, carriage returns visible, its count and the verdict (no
     // answer and "ERR" to a read: test_cli_pty, failuresLeaveNoFile).
-    void verdicts_data()
-    {
-        QTest::addColumn<DataCommand>("command");
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<int>("answeredNormally");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("short") << ReadVfo << Fault::ShortAnswer << 0
-                               << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r | 45 | wrong length)";
-        QTest::newRow("long") << ReadVfo << Fault::LongAnswer << 0
-                              << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFFFFFFFF06FFFFFFFFFFFFFFFFFF\r\n\n | 47 | wrong length)";
-        QTest::newRow("non-hex") << ReadVfo << Fault::NonHex << 0
-                                 << R"(100 ms | QZ~F07F0R\r | QZ~F07F0R\r\r\nFFFFFGFFFFFF06FFFFFFFFFFFFFFFFFF\r\n | 46 | not hexadecimal)";
-        QTest::newRow("late answer") << ReadVfo << Fault::Delay << 1
-                                     << R"(200 ms | QZ~F0700R\r | QZ~F0700R\r\r\nFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF\r\n | 10 | no answer)";
-        QTest::newRow("write refused") << WriteMemory << Fault::Error << 1
-                                       << R"(200 ms | QZ~F0720W00000000000000000000000000FFFFFF\r | )"
-                                          R"(QZ~F0720W00000000000000000000000000FFFFFF\r\r\nERR\r\n | 49 | ERR)";
-        QTest::newRow("write acknowledged") << WriteMemory << Fault::None << 0
-                                            << R"(300 ms | QZ~F0715OW00\r | QZ~F0715OW00\r\r\nOK\r\n | 19 | acknowledgement)";
-    }
     void verdicts()
     {
-        QFETCH(DataCommand, command);
-        QFETCH(Fault, fault);
-        QFETCH(int, answeredNormally);
-        LinkRig rig;
-        rig.radio.setFault(fault, answeredNormally);
-        QTemporaryDir folder;
-        const QStringList lines = QString::fromStdString(ReadFileText(RunTraced(rig, command, folder.path()).Files.Trace))
-                                      .split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), static_cast<int>(rig.radio.commands().size()));
-        QTEST(lines.last(), "line");
+        for (const QStringList& row : DataRows("link.txt", "verdict")) {
+            LinkRig rig;
+            rig.radio.setFault(FaultNamed(row[2].toStdString()), row[3].toInt());
+            QTemporaryDir folder;
+            const CommandReport report = RunTraced(rig, DataCommandNamed(row[1].toStdString()), folder.path());
+            const QStringList lines = QString::fromStdString(ReadFileText(report.Files.Trace)).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), static_cast<int>(rig.radio.commands().size()));
+            QCOMPARE(lines.last(), row.mid(4).join('|').replace("\r\n", "\\r\\n")); // the trace shows "\r\n" as text
+        }
     }
 
     // Escapes that keep a line one line and show every byte.
