@@ -58,12 +58,12 @@ QString NoteOf(QWidget& window)
     return bar->noteText() + (bar->findChild<QTimer*>("StatusBar1_NoteTimer")->isActive() ? " (goes)" : "");
 }
 
-// The messages shown, each with its detail after " | ".
+// The messages shown, each with its detail after " | ", a carriage return as "\r".
 QStringList Shown(const Shell& shell)
 {
     QStringList shown;
     for (const auto& m : shell.messages.shown)
-        shown << QString::fromStdString(m.detail.empty() ? m.text : m.text + " | " + m.detail);
+        shown << QString::fromStdString(m.detail.empty() ? m.text : m.text + " | " + m.detail).replace('\r', "\\r");
     return shown;
 }
 
@@ -138,33 +138,11 @@ private slots:
     // (a click that reaches a handler is refused), the progress bar shows the
     // progress text whole, and Cancel is offered during a read, never during a
     // write. Alt with a mnemonic opens its menu.
-    void mainWindowByKeyboard_data()
-    {
-        QTest::addColumn<QString>("keys"); // a key sequence, or the menu item triggered
-        QTest::addColumn<QList<int>>("counts"); // exchanges, files asked, printer asked, status emptied
-        // First message, Cancel's tooltip, the note, the last progress (and whether Cancel was offered).
-        QTest::addColumn<QStringList>("texts");
-        const auto row = [](const char* name, const char* keys, QList<int> counts, QStringList texts = {"", "", "", ""}) {
-            QTest::newRow(name) << QString(keys) << counts << texts;
-        };
-        const auto read = [](const QString& last) { return QStringList{"", "", "Read complete (goes)", last + "+Cancel"}; };
-        const auto write = [](const QString& last) {
-            return QStringList{OverwriteQuestion, "A write cannot be cancelled: the radio would be left half written.",
-                               "Write complete (goes)", last};
-        };
-        row("Load", "Ctrl+O", {0, 1, 0, 0});
-        row("Save", "Ctrl+S", {0, 1, 0, 0});
-        row("Print", "Ctrl+P", {0, 0, 1, 0});
-        row("Read > All", "Ctrl+R", {107, 0, 0, 1}, read("Memory mode read       100%"));
-        row("Read > Vfo Mode", "mnuEepReadVfo", {4, 0, 0, 1}, read("Vfo mode read       66%"));
-        row("Read > Memory Mode", "mnuEepReadMem", {103, 0, 0, 1}, read("Memory mode read       100%"));
-        row("Write > All", "Ctrl+Shift+W", {8, 0, 0, 1}, write("Memory mode write       100%"));
-        row("Write > Vfo Mode", "mnuEepWriteVfo", {5, 0, 0, 1}, write("Vfo mode Write       66%"));
-        row("Write > Memory Mode", "mnuEepWriteMem", {3, 0, 0, 1}, write("Memory mode write       100%"));
-    }
+    void mainWindowByKeyboard_data() { test::DataColumn("windows.txt", "keyboard"); }
     void mainWindowByKeyboard()
     {
-        QFETCH(QString, keys);
+        QFETCH(QStringList, f);
+        const QString keys = f[0];
         Shell shell(4); // a KV-R27Z
         shell.dialogs.printAnswers = {std::nullopt};
         test::WriteFileText(shell.setupIni(), "3\r\n");
@@ -211,9 +189,9 @@ private slots:
             window->findChild<QAction*>(keys)->trigger();
         else
             QTest::keySequence(window.get(), QKeySequence(keys));
-        QTEST((QList<int>{int(shell.radio.commands().size()), int(shell.dialogs.filtersAsked.size()),
-                          int(shell.dialogs.printAnswers.empty()), window->statusText().isEmpty()}), "counts");
-        QTEST((QStringList{Shown(shell).value(0), cancel->toolTip(), NoteOf(*window), progress}), "texts");
+        QCOMPARE(QString("%1 %2 %3 %4").arg(shell.radio.commands().size()).arg(shell.dialogs.filtersAsked.size())
+                     .arg(shell.dialogs.printAnswers.empty()).arg(window->statusText().isEmpty()), f[1]);
+        QCOMPARE((QStringList{Shown(shell).value(0), cancel->toolTip(), NoteOf(*window), progress}), f.mid(2));
         QVERIFY(!offered && !bar->isVisible() && !shell.state.TransferRunning && window->Command1[0]->isEnabled());
         QTest::keyClick(window.get(), Qt::Key_D, Qt::AltModifier);
         QTRY_COMPARE(window->mnuEeprom->isVisible() ? window->mnuEeprom->title() : QString(), QString("&Data"));
@@ -233,37 +211,13 @@ private slots:
     // each fault of an exchange, where the note and the message's detail say the
     // same; Cancel or Escape in each window that reads, which stops the read at once,
     // silently, the image, the forms and the change flags as before.
-    void readEnds_data()
-    {
-        // The window (0 main, 1 VFO, 2 grid), the radio's fault, after how many
-        // exchanges, its model code, and the exchange at which the user cancels.
-        QTest::addColumn<QList<int>>("setup");
-        QTest::addColumn<QString>("item"); // of the main window
-        QTest::addColumn<QStringList>("shown"); // the note, then the messages
-        const auto failed = [](const char* name, QList<int> setup, const char* item, const QString& cause) {
-            QTest::newRow(name) << setup << item << QStringList{"Read failed on emulated COM1: " + cause,
-                                                                "Read/Write Error | emulated COM1: " + cause};
-        };
-        using enum sim::Fault;
-        failed("silence", {0, int(Silence), 0, 8, 0}, "mnuEepReadVfo", "no answer from the radio at block 07F0h");
-        failed("short", {0, int(ShortAnswer), 1, 8, 0}, "mnuEepReadVfo", "an answer of the wrong length at block 0700h");
-        failed("err", {0, int(Error), 1, 8, 0}, "mnuEepReadMem", "the radio answered \"ERR\" at channel 0");
-        failed("nonhex", {0, int(NonHex), 6, 8, 0}, "mnuEepReadMem", "an answer that is not hexadecimal at channel 5");
-        QTest::newRow("other model") << QList<int>{0, int(None), 0, 4, 0} << "mnuEepReadVfo" << QStringList{
-            "Read failed on emulated COM1: the radio reports KV-R27Z (code 4)",
-            "The selected and actual models are different. | The radio reports KV-R27Z (code 4)."};
-        QTest::newRow("no port") << QList<int>{0, int(None), 0, 0, 0} << "mnuEepReadVfo" << QStringList{
-            "Read failed: could not open COM1 (emulated COM1): No such file or directory",
-            "Can't open com Port | COM1 (emulated COM1): No such file or directory"};
-        const QStringList cancelled{"Read cancelled (goes)", SettingsChangedQuestion};
-        QTest::newRow("main window, in the memory part, Escape") << QList<int>{0, int(None), 0, 8, 40} << "mnuEepReadAll" << cancelled;
-        QTest::newRow("VFO window, Escape") << QList<int>{1, int(None), 0, 8, 3} << "" << cancelled;
-        QTest::newRow("channel grid, a click on Cancel") << QList<int>{2, int(None), 0, 8, 10} << "" << cancelled;
-    }
+    void readEnds_data() { test::DataColumn("windows.txt", "read"); }
     void readEnds()
     {
-        QFETCH(QList<int>, setup);
-        QFETCH(QString, item);
+        QFETCH(QStringList, f);
+        QList<int> setup;
+        for (const QString& number : f.mid(0, 5))
+            setup << number.toInt();
         const int window = setup[0], cancelAt = setup[4];
         Shell shell(static_cast<std::uint8_t>(setup[3]));
         if (setup[3] == 0)
@@ -289,8 +243,8 @@ private slots:
                 window < 2 ? QTest::keyClick(focus, Qt::Key_Escape) : QTest::mouseClick(cancel, Qt::LeftButton);
             QCoreApplication::processEvents();
         };
-        window == 0 ? shown->findChild<QAction*>(item)->trigger() : shown->findChild<QPushButton*>("Command1_0")->click();
-        QTEST(QStringList{NoteOf(*shown)} + Shown(shell), "shown");
+        window == 0 ? shown->findChild<QAction*>(f[5])->trigger() : shown->findChild<QPushButton*>("Command1_0")->click();
+        QCOMPARE(QStringList{NoteOf(*shown)} + Shown(shell), (QStringList{f[6], f.mid(7).join('|')}));
         if (cancelAt == 0)
             return;
         QVERIFY(shown->isVisible() && image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form
@@ -339,27 +293,12 @@ private slots:
     // The Data menu's safeguards as the user switches them: the read-back names the
     // channel the radio did not store; unchecked, the same write reports success;
     // the backup and the trace are named in the note.
-    void safeguardsFromTheDataMenu_data()
-    {
-        QTest::addColumn<QStringList>("toggled");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("note");
-        QTest::newRow("verify") << QStringList{"mnuBackupBeforeWrite"}
-                                << "The radio does not hold what was written:\rchannel 5, byte 0050h written 02h, "
-                                   "read back 03h."
-                                << "Verify failed on emulated COM1: channel 5, byte 0050h written 02h, read back 03h";
-        QTest::newRow("neither") << QStringList{"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"} << ""
-                                 << "Write complete";
-        QTest::newRow("backup") << QStringList{"mnuVerifyAfterWrite"} << ""
-                                << "Write complete; backup: BACKUPS/KV-R27PA-2";
-        QTest::newRow("trace") << QStringList{"mnuBackupBeforeWrite", "mnuVerifyAfterWrite", "mnuExchangeTrace"} << ""
-                               << "Write complete; trace: DATA/traces/trace-2";
-    }
+    void safeguardsFromTheDataMenu_data() { test::DataColumn("windows.txt", "safeguard"); }
     void safeguardsFromTheDataMenu()
     {
-        QFETCH(QStringList, toggled);
-        QFETCH(QString, message);
-        QFETCH(QString, note);
+        QFETCH(QStringList, f);
+        const QStringList toggled = f[0].split('/');
+        const QString note = f[2];
         Shell shell;
         shell.state.Safeguards = {};
         ChannelRecord& channel = shell.state.Image.Channels.at(5);
@@ -373,9 +312,7 @@ private slots:
         const bool backup = !toggled.contains("mnuBackupBeforeWrite");
         shell.radio.setFault(sim::Fault::WrongStore, backup ? 107 + 2 : 2);
         window.mnuEepWriteMem->trigger();
-
-        using Texts = std::vector<std::string>;
-        QCOMPARE(shell.messages.texts(), (message.isEmpty() ? Texts{OverwriteQuestion} : Texts{OverwriteQuestion, message.toStdString()}));
+        QCOMPARE(Shown(shell).mid(1).join(""), f[1]);
         const QString backups = QDir(shell.dir.path()).filePath("backups");
         // The note names the files; its tooltip has their whole paths.
         const QString tip = window.findChild<QLabel*>("StatusBar1_Note")->toolTip();
@@ -389,18 +326,12 @@ private slots:
     // "port close" closes the port, and the next transfer opens it afresh; another
     // COM option does not touch the open port; closing the window saves the COM
     // choice and closes the port.
-    void closeWindow_data()
-    {
-        QTest::addColumn<QList<bool>>("setup"); // settings changed, the answer, a transfer running
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("changed, OK") << QList<bool>{true, true, false} << true;
-        QTest::newRow("changed, Cancel") << QList<bool>{true, false, false} << false;
-        QTest::newRow("during a transfer") << QList<bool>{false, true, true} << false;
-    }
+    void closeWindow_data() { test::DataColumn("windows.txt", "close"); }
     void closeWindow()
     {
-        QFETCH(QList<bool>, setup);
-        QFETCH(bool, closes);
+        QFETCH(QStringList, f);
+        const QList<bool> setup{f[0] == "1", f[1] == "1", f[2] == "1"};
+        const bool closes = f[3] == "1";
         Shell shell;
         frmMain window(shell.linked());
         window.show();

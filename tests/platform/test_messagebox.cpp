@@ -3,6 +3,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/TitleWidth.h"
+#include "support/FileText.h"
 #include "support/RecordingMessageSink.h"
 
 #include <QAbstractButton>
@@ -14,29 +15,14 @@
 class TestMessageBox : public QObject {
     Q_OBJECT
 private slots:
-    void messageBox_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("icon"); // -1: a question
-        QTest::addColumn<QString>("press");
-        QTest::addColumn<QString>("seen"); // title | text | icon | buttons | detail | the whole title fits
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("before a model, critical")
-            << "" << int(kvr27::MessageIcon::Critical) << "OK" << "KV-R27 Clone Utility|a\nb|3|OK|c\nd|1" << true;
-        QTest::newRow("exclamation") << "KV-R27PA" << int(kvr27::MessageIcon::Exclamation) << "OK"
-                                     << "KV-R27PA Clone Utility|a\nb|2|OK|c\nd|1" << true;
-        QTest::newRow("question, OK") << "KV-R27PA(PMR only)" << -1 << "OK"
-                                      << "KV-R27PA(PMR only) Clone Utility|a\nb|0|Cancel OK|c\nd|1" << true;
-        QTest::newRow("question, Escape") << "KV-R27X" << -1 << "Escape" << "KV-R27X Clone Utility|a\nb|0|Cancel OK|c\nd|1"
-                                          << false;
-    }
+    void messageBox_data() { kvr27::test::DataColumn("windows.txt", "box"); }
     void messageBox()
     {
-        QFETCH(QString, model);
-        QFETCH(int, icon);
-        QFETCH(QString, press);
+        QFETCH(QStringList, f);
+        const int icon = f[1].toInt();
+        const QString press = f[2];
         kvr27::RadioImage image;
-        image.ModelName = model.toStdString();
+        image.ModelName = f[0].toStdString();
         kvr27::QtMessageSink sink(image);
         QString shown;
         QTimer::singleShot(0, [&] {
@@ -56,8 +42,8 @@ private slots:
         });
         const bool result =
             icon < 0 ? sink.ask("a\rb", "c\rd") : (sink.notify("a\r\nb", kvr27::MessageIcon(icon), "c\rd"), true);
-        QTEST(shown, "seen");
-        QTEST(result, "answer");
+        QCOMPARE(shown.replace('\n', "\\n"), f.mid(4).join('|'));
+        QCOMPARE(result, f[3] == "1");
     }
 
     // A chosen file that exists is asked about by the dialog itself; a typed name
