@@ -215,14 +215,11 @@ private slots:
     void readEnds()
     {
         QFETCH(QStringList, f);
-        QList<int> setup;
-        for (const QString& number : f.mid(0, 5))
-            setup << number.toInt();
-        const int window = setup[0], cancelAt = setup[4];
-        Shell shell(static_cast<std::uint8_t>(setup[3]));
-        if (setup[3] == 0)
+        const int window = f[0].toInt(), cancelAt = f[4].toInt();
+        Shell shell(static_cast<std::uint8_t>(f[3].toInt()));
+        if (f[3] == "0")
             shell.port.missingPorts = {1};
-        shell.radio.setFault(static_cast<sim::Fault>(setup[1]), setup[2]);
+        shell.radio.setFault(static_cast<sim::Fault>(f[1].toInt()), f[2].toInt());
         RadioImage& image = shell.state.Image;
         image.Channels.at(3).Enabled = true;
         if (cancelAt > 0)
@@ -324,14 +321,11 @@ private slots:
     }
 
     // "port close" closes the port, and the next transfer opens it afresh; another
-    // COM option does not touch the open port; closing the window saves the COM
-    // choice and closes the port.
-    void closeWindow_data() { test::DataColumn("windows.txt", "close"); }
+    // COM option does not touch the open port. Closing the window is refused during
+    // a transfer, and asks before changed settings are lost; it saves the COM choice
+    // and closes the port.
     void closeWindow()
     {
-        QFETCH(QStringList, f);
-        const QList<bool> setup{f[0] == "1", f[1] == "1", f[2] == "1"};
-        const bool closes = f[3] == "1";
         Shell shell;
         frmMain window(shell.linked());
         window.show();
@@ -341,15 +335,17 @@ private slots:
         window.mnuEepReadVfo_Click();
         window.findChild<QRadioButton*>("Option1_3")->click();
         QCOMPARE(shell.state.ComIndex, 3);
-        std::tie(shell.state.Image.SettingsChanged, shell.state.TransferRunning) = std::tuple(setup[0], setup[2]);
-        shell.messages.answers = {setup[1]};
-
-        QCOMPARE(window.close(), closes);
-        QVERIFY(window.isVisible() != closes && shell.port.isOpen() != closes);
-        QCOMPARE(test::ReadFileText(shell.setupIni()), std::string(closes ? "4\r\n" : ""));
-        QCOMPARE(shell.state.Link.OpenPortNumber, closes ? NoPortOpen : 1);
-        const std::vector<test::ShownMessage> asked{{SettingsChangedQuestion, MessageIcon::None, true}};
-        QCOMPARE(shell.messages.shown, setup[0] && !setup[2] ? asked : decltype(asked){});
+        shell.state.Image.SettingsChanged = true;
+        // A transfer running, the answer to the question, whether the window closes.
+        for (const auto& [running, answer, closes] : {std::tuple(true, true, false), {false, false, false}, {false, true, true}}) {
+            std::tie(shell.state.TransferRunning, shell.messages.answers) = std::tuple(running, std::deque<bool>{answer});
+            QCOMPARE(window.close(), closes);
+            QVERIFY(window.isVisible() != closes && shell.port.isOpen() != closes);
+            QCOMPARE(test::ReadFileText(shell.setupIni()), std::string(closes ? "4\r\n" : ""));
+            QCOMPARE(shell.state.Link.OpenPortNumber, closes ? NoPortOpen : 1);
+        }
+        const test::ShownMessage asked{SettingsChangedQuestion, MessageIcon::None, true};
+        QCOMPARE(shell.messages.shown, (std::vector<test::ShownMessage>{asked, asked}));
     }
 };
 
