@@ -87,35 +87,28 @@ private slots:
     // splash stays 2 s, and the program's event loop ends when its only window goes:
     // a key on the splash (before the start window shows), or the start window's
     // close box or Escape.
-    void startAndEnd_data()
-    {
-        QTest::addColumn<QByteArray>("lock"); // null: held by a running copy; empty: none
-        QTest::addColumn<int>("how"); // 0 a key on the splash, 1 the start window's close box, 2 Escape in it
-        const QByteArray ended = "2147483000\nkvr27-clone\n" + QSysInfo::machineHostName().toUtf8() + "\n";
-        QTest::newRow("running") << QByteArray() << 0;
-        QTest::newRow("holder ended, key on the splash") << ended << 0;
-        QTest::newRow("half written, start window's close box") << QByteArray("12") << 1;
-        QTest::newRow("no lock, Escape in the start window") << QByteArray("") << 2;
-    }
+    void startAndEnd_data() { test::DataColumn("windows.txt", "start"); }
     void startAndEnd()
     {
-        QFETCH(QByteArray, lock);
-        QFETCH(int, how);
+        QFETCH(QStringList, f);
+        const bool held = f[0] == "running";
+        const QString lock = QString(f[0]).replace('/', '\n').replace("HOST", QSysInfo::machineHostName());
+        const int how = f[1].toInt();
         test::ShellFixture program;
         SingleInstanceLock running(program.lockPath());
-        if (lock.isNull())
+        if (held)
             QVERIFY(running.tryAcquire());
         else if (!lock.isEmpty())
             test::WriteFileText(program.lockPath().toStdString(), lock.toStdString());
         SingleInstanceLock next(program.lockPath());
         frmSplash splash(program.context());
-        QCOMPARE(splash.start(next), !lock.isNull());
-        QCOMPARE(splash.isVisible(), !lock.isNull());
+        QCOMPARE(splash.start(next), !held);
+        QCOMPARE(splash.isVisible(), !held);
         QVERIFY(!SingleInstanceLock(program.lockPath()).tryAcquire());
         using Shown = std::vector<test::ShownMessage>;
         QCOMPARE(program.messages.shown,
-                 (lock.isNull() ? Shown{{AlreadyRunningMessage, MessageIcon::Critical, false}} : Shown{}));
-        if (lock.isNull())
+                 (held ? Shown{{AlreadyRunningMessage, MessageIcon::Critical, false}} : Shown{}));
+        if (held)
             return;
         QCOMPARE(splash.Timer1->interval(), 2000);
         if (how > 0)

@@ -154,11 +154,14 @@ private slots:
 
     // Every way into a box selects its whole text, so typing replaces it: the window
     // opening on it, a click, coming back from another window. Leaving the step list
-    // rounds all three frequency boxes, each with its own message.
+    // rounds all three frequency boxes, each with its own message. However it is
+    // left (Cancel, the close box, OK), the window opens again at one size: whole,
+    // without a scroll bar, the status bar below the buttons.
     void focusSelectsAndStepRounds()
     {
         Rig rig(1); // a KV-R27Z: the repeater offset can be edited
         VfoWindow vfo(rig);
+        const QSize first = vfo.window.size();
         QCOMPARE(QApplication::focusWidget(), vfo.box("txtFrequency"));
         QTRY_COMPARE(vfo.box("txtFrequency")->selectedText(), "445.00000");
         QLineEdit* offset = vfo.box("txtShiftFreq");
@@ -180,6 +183,15 @@ private slots:
         for (QString& box : boxes)
             box = vfo.box(box)->text();
         QCOMPARE(boxes, (QStringList{"446.00500", "0.60500", "1.00500"}));
+        for (const char* leave : {"Command1_3", "close", "Command1_2", "Command1_3"}) {
+            qstrcmp(leave, "close") == 0 ? void(vfo.window.close()) : Click(vfo.window, leave);
+            QVERIFY(!vfo.window.isVisible());
+            vfo.open();
+            const QRect status = vfo.window.findChild<app::TransferStatusBar*>()->geometry();
+            QCOMPARE(vfo.window.size(), first);
+            QVERIFY(!Find<QScrollArea>(vfo.window, "VfoScroll")->verticalScrollBar()->isVisible());
+            QVERIFY(vfo.window.rect().contains(status) && status.top() > vfo.window.Command1[3]->geometry().bottom());
+        }
     }
 
     // Cancel, the close box and Escape drop the edits without the leave rules of the
@@ -217,24 +229,6 @@ private slots:
             QCOMPARE(rig.writes(), (Texts{"QZ~F0700W02963B400000EA6040000000FFFFFFFF\r",
                                           "QZ~F0710W670300000000080827FFFFFFFFFFFFFF\r",
                                           "QZ~F0730W0007A1200820FFFFFFFFFFFFFFFFFFFF\r"}));
-        }
-    }
-
-    // The VFO window opens at one size however it was left (Cancel, the close box,
-    // OK): the whole window, without a scroll bar, the status bar below the buttons.
-    void vfoWindowOpensWhole()
-    {
-        Rig rig;
-        VfoWindow vfo(rig);
-        const QSize first = vfo.window.size();
-        for (const char* leave : {"Command1_3", "close", "Command1_2", "Command1_3"}) {
-            qstrcmp(leave, "close") == 0 ? void(vfo.window.close()) : Click(vfo.window, leave);
-            QVERIFY(!vfo.window.isVisible());
-            vfo.open();
-            const QRect status = vfo.window.findChild<app::TransferStatusBar*>()->geometry();
-            QCOMPARE(vfo.window.size(), first);
-            QVERIFY(!Find<QScrollArea>(vfo.window, "VfoScroll")->verticalScrollBar()->isVisible());
-            QVERIFY(vfo.window.rect().contains(status) && status.top() > vfo.window.Command1[3]->geometry().bottom());
         }
     }
 
