@@ -23,15 +23,10 @@
 #include <QtTest>
 
 using namespace kvr27;
+using test::Activate;
 using test::OpenTopLevel;
 
 namespace {
-void Activate(QWidget& window)
-{
-    window.show(), window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
 // A KV-R27PA state over an emulated radio whose VFO blocks the boxes accept.
 struct Shell : test::ShellFixture {
     explicit Shell(std::uint8_t radioCode = 8) : radio(radioCode)

@@ -2,6 +2,7 @@
 // checked against texts, messages, flags and the radio image. The radio is the
 // in-process emulator.
 #include "LinkRig.h"
+#include "app/ShellFixture.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/frmMemSub.h"
 #include "app/editors/TransferStatusBar.h"
@@ -18,6 +19,7 @@
 
 using namespace kvr27;
 using Texts = std::vector<std::string>;
+using test::Activate;
 
 namespace {
 
@@ -58,14 +60,6 @@ void ChooseStep(QWidget& window, int index)
     QTest::keyClick(steps, Qt::Key_Home);
     for (int down = 0; down < index; ++down)
         QTest::keyClick(steps, Qt::Key_Down);
-}
-
-// Shows a window and makes it the active one, so that it takes the focus.
-void Activate(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 // A KV-R27PA program state and its emulated radio, with the editor windows over them.
