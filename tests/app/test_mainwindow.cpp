@@ -62,16 +62,6 @@ QStringList Shown(const Shell& shell)
     return shown;
 }
 
-// An editor window opened as the main window opens it; the grid filled first.
-template <typename Editor>
-Editor* Open(Shell& shell)
-{
-    RefreshChannelGrid(shell.state.Image, shell.state.Grid);
-    auto* window = new Editor(shell.editors);
-    window->openModal();
-    return window;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -212,9 +202,12 @@ private slots:
         image.Channels.at(3).Enabled = true;
         if (cancelAt > 0)
             image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
-        std::unique_ptr<QWidget> shown(window == 0   ? new frmMain(shell.linked())
-                                       : window == 1 ? static_cast<QWidget*>(Open<app::frmVfo>(shell))
-                                                     : Open<app::frmMem>(shell));
+        RefreshChannelGrid(image, shell.state.Grid); // as the main window does before it opens an editor
+        app::EditorWindow* editor = window == 1 ? static_cast<app::EditorWindow*>(new app::frmVfo(shell.editors))
+                                    : window == 2 ? new app::frmMem(shell.editors) : nullptr;
+        std::unique_ptr<QWidget> shown(editor ? static_cast<QWidget*>(editor) : new frmMain(shell.linked()));
+        if (editor)
+            editor->openModal();
         Activate(*shown);
         const RadioImage before = image;
         const VfoForm form = shell.state.Vfo;
@@ -287,8 +280,7 @@ private slots:
         Shell shell;
         shell.state.Safeguards = {};
         ChannelRecord& channel = shell.state.Image.Channels.at(5);
-        channel.Frequency = 43310000;
-        channel.Enabled = true;
+        std::tie(channel.Frequency, channel.Enabled) = std::tuple(43310000, true);
         frmMain window(shell.linked());
         window.show();
         for (const QString& item : toggled)
