@@ -6,6 +6,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -30,6 +31,13 @@ struct ShellFixture {
     std::filesystem::path portAssignments() const { return dir.filePath("ports.ini").toStdString(); }
     AppContext context() { return {state, messages, dialogs, setupIni(), portAssignments()}; }
 };
+
+// Shows a window and makes it the active one, so that it takes the focus.
+inline void Activate(QWidget& window)
+{
+    window.show(), window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
 
 // The visible top-level window of a class, or null.
 template <typename Window>

@@ -23,15 +23,10 @@
 #include <QtTest>
 
 using namespace kvr27;
+using test::Activate;
 using test::OpenTopLevel;
 
 namespace {
-void Activate(QWidget& window)
-{
-    window.show(), window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
 // A KV-R27PA state over an emulated radio whose VFO blocks the boxes accept.
 struct Shell : test::ShellFixture {
     explicit Shell(std::uint8_t radioCode = 8) : radio(radioCode)
@@ -58,23 +53,13 @@ QString NoteOf(QWidget& window)
     return bar->noteText() + (bar->findChild<QTimer*>("StatusBar1_NoteTimer")->isActive() ? " (goes)" : "");
 }
 
-// The messages shown, each with its detail after " | ".
+// The messages shown, each with its detail after " | ", a carriage return as "\r".
 QStringList Shown(const Shell& shell)
 {
     QStringList shown;
     for (const auto& m : shell.messages.shown)
-        shown << QString::fromStdString(m.detail.empty() ? m.text : m.text + " | " + m.detail);
+        shown << QString::fromStdString(m.detail.empty() ? m.text : m.text + " | " + m.detail).replace('\r', "\\r");
     return shown;
-}
-
-// An editor window opened as the main window opens it; the grid filled first.
-template <typename Editor>
-Editor* Open(Shell& shell)
-{
-    RefreshChannelGrid(shell.state.Image, shell.state.Grid);
-    auto* window = new Editor(shell.editors);
-    window->openModal();
-    return window;
 }
 
 } // namespace
@@ -87,35 +72,28 @@ private slots:
     // splash stays 2 s, and the program's event loop ends when its only window goes:
     // a key on the splash (before the start window shows), or the start window's
     // close box or Escape.
-    void startAndEnd_data()
-    {
-        QTest::addColumn<QByteArray>("lock"); // null: held by a running copy; empty: none
-        QTest::addColumn<int>("how"); // 0 a key on the splash, 1 the start window's close box, 2 Escape in it
-        const QByteArray ended = "2147483000\nkvr27-clone\n" + QSysInfo::machineHostName().toUtf8() + "\n";
-        QTest::newRow("running") << QByteArray() << 0;
-        QTest::newRow("holder ended, key on the splash") << ended << 0;
-        QTest::newRow("half written, start window's close box") << QByteArray("12") << 1;
-        QTest::newRow("no lock, Escape in the start window") << QByteArray("") << 2;
-    }
+    void startAndEnd_data() { test::DataColumn("windows.txt", "start"); }
     void startAndEnd()
     {
-        QFETCH(QByteArray, lock);
-        QFETCH(int, how);
+        QFETCH(QStringList, f);
+        const bool held = f[0] == "running";
+        const QString lock = QString(f[0]).replace('/', '\n').replace("HOST", QSysInfo::machineHostName());
+        const int how = f[1].toInt();
         test::ShellFixture program;
         SingleInstanceLock running(program.lockPath());
-        if (lock.isNull())
+        if (held)
             QVERIFY(running.tryAcquire());
         else if (!lock.isEmpty())
             test::WriteFileText(program.lockPath().toStdString(), lock.toStdString());
         SingleInstanceLock next(program.lockPath());
         frmSplash splash(program.context());
-        QCOMPARE(splash.start(next), !lock.isNull());
-        QCOMPARE(splash.isVisible(), !lock.isNull());
+        QCOMPARE(splash.start(next), !held);
+        QCOMPARE(splash.isVisible(), !held);
         QVERIFY(!SingleInstanceLock(program.lockPath()).tryAcquire());
         using Shown = std::vector<test::ShownMessage>;
         QCOMPARE(program.messages.shown,
-                 (lock.isNull() ? Shown{{AlreadyRunningMessage, MessageIcon::Critical, false}} : Shown{}));
-        if (lock.isNull())
+                 (held ? Shown{{AlreadyRunningMessage, MessageIcon::Critical, false}} : Shown{}));
+        if (held)
             return;
         QCOMPARE(splash.Timer1->interval(), 2000);
         if (how > 0)
@@ -138,33 +116,11 @@ private slots:
     // (a click that reaches a handler is refused), the progress bar shows the
     // progress text whole, and Cancel is offered during a read, never during a
     // write. Alt with a mnemonic opens its menu.
-    void mainWindowByKeyboard_data()
-    {
-        QTest::addColumn<QString>("keys"); // a key sequence, or the menu item triggered
-        QTest::addColumn<QList<int>>("counts"); // exchanges, files asked, printer asked, status emptied
-        // First message, Cancel's tooltip, the note, the last progress (and whether Cancel was offered).
-        QTest::addColumn<QStringList>("texts");
-        const auto row = [](const char* name, const char* keys, QList<int> counts, QStringList texts = {"", "", "", ""}) {
-            QTest::newRow(name) << QString(keys) << counts << texts;
-        };
-        const auto read = [](const QString& last) { return QStringList{"", "", "Read complete (goes)", last + "+Cancel"}; };
-        const auto write = [](const QString& last) {
-            return QStringList{OverwriteQuestion, "A write cannot be cancelled: the radio would be left half written.",
-                               "Write complete (goes)", last};
-        };
-        row("Load", "Ctrl+O", {0, 1, 0, 0});
-        row("Save", "Ctrl+S", {0, 1, 0, 0});
-        row("Print", "Ctrl+P", {0, 0, 1, 0});
-        row("Read > All", "Ctrl+R", {107, 0, 0, 1}, read("Memory mode read       100%"));
-        row("Read > Vfo Mode", "mnuEepReadVfo", {4, 0, 0, 1}, read("Vfo mode read       66%"));
-        row("Read > Memory Mode", "mnuEepReadMem", {103, 0, 0, 1}, read("Memory mode read       100%"));
-        row("Write > All", "Ctrl+Shift+W", {8, 0, 0, 1}, write("Memory mode write       100%"));
-        row("Write > Vfo Mode", "mnuEepWriteVfo", {5, 0, 0, 1}, write("Vfo mode Write       66%"));
-        row("Write > Memory Mode", "mnuEepWriteMem", {3, 0, 0, 1}, write("Memory mode write       100%"));
-    }
+    void mainWindowByKeyboard_data() { test::DataColumn("windows.txt", "keyboard"); }
     void mainWindowByKeyboard()
     {
-        QFETCH(QString, keys);
+        QFETCH(QStringList, f);
+        const QString keys = f[0];
         Shell shell(4); // a KV-R27Z
         shell.dialogs.printAnswers = {std::nullopt};
         test::WriteFileText(shell.setupIni(), "3\r\n");
@@ -211,9 +167,9 @@ private slots:
             window->findChild<QAction*>(keys)->trigger();
         else
             QTest::keySequence(window.get(), QKeySequence(keys));
-        QTEST((QList<int>{int(shell.radio.commands().size()), int(shell.dialogs.filtersAsked.size()),
-                          int(shell.dialogs.printAnswers.empty()), window->statusText().isEmpty()}), "counts");
-        QTEST((QStringList{Shown(shell).value(0), cancel->toolTip(), NoteOf(*window), progress}), "texts");
+        QCOMPARE(QString("%1 %2 %3 %4").arg(shell.radio.commands().size()).arg(shell.dialogs.filtersAsked.size())
+                     .arg(shell.dialogs.printAnswers.empty()).arg(window->statusText().isEmpty()), f[1]);
+        QCOMPARE((QStringList{Shown(shell).value(0), cancel->toolTip(), NoteOf(*window), progress}), f.mid(2));
         QVERIFY(!offered && !bar->isVisible() && !shell.state.TransferRunning && window->Command1[0]->isEnabled());
         QTest::keyClick(window.get(), Qt::Key_D, Qt::AltModifier);
         QTRY_COMPARE(window->mnuEeprom->isVisible() ? window->mnuEeprom->title() : QString(), QString("&Data"));
@@ -233,49 +189,25 @@ private slots:
     // each fault of an exchange, where the note and the message's detail say the
     // same; Cancel or Escape in each window that reads, which stops the read at once,
     // silently, the image, the forms and the change flags as before.
-    void readEnds_data()
-    {
-        // The window (0 main, 1 VFO, 2 grid), the radio's fault, after how many
-        // exchanges, its model code, and the exchange at which the user cancels.
-        QTest::addColumn<QList<int>>("setup");
-        QTest::addColumn<QString>("item"); // of the main window
-        QTest::addColumn<QStringList>("shown"); // the note, then the messages
-        const auto failed = [](const char* name, QList<int> setup, const char* item, const QString& cause) {
-            QTest::newRow(name) << setup << item << QStringList{"Read failed on emulated COM1: " + cause,
-                                                                "Read/Write Error | emulated COM1: " + cause};
-        };
-        using enum sim::Fault;
-        failed("silence", {0, int(Silence), 0, 8, 0}, "mnuEepReadVfo", "no answer from the radio at block 07F0h");
-        failed("short", {0, int(ShortAnswer), 1, 8, 0}, "mnuEepReadVfo", "an answer of the wrong length at block 0700h");
-        failed("err", {0, int(Error), 1, 8, 0}, "mnuEepReadMem", "the radio answered \"ERR\" at channel 0");
-        failed("nonhex", {0, int(NonHex), 6, 8, 0}, "mnuEepReadMem", "an answer that is not hexadecimal at channel 5");
-        QTest::newRow("other model") << QList<int>{0, int(None), 0, 4, 0} << "mnuEepReadVfo" << QStringList{
-            "Read failed on emulated COM1: the radio reports KV-R27Z (code 4)",
-            "The selected and actual models are different. | The radio reports KV-R27Z (code 4)."};
-        QTest::newRow("no port") << QList<int>{0, int(None), 0, 0, 0} << "mnuEepReadVfo" << QStringList{
-            "Read failed: could not open COM1 (emulated COM1): No such file or directory",
-            "Can't open com Port | COM1 (emulated COM1): No such file or directory"};
-        const QStringList cancelled{"Read cancelled (goes)", SettingsChangedQuestion};
-        QTest::newRow("main window, in the memory part, Escape") << QList<int>{0, int(None), 0, 8, 40} << "mnuEepReadAll" << cancelled;
-        QTest::newRow("VFO window, Escape") << QList<int>{1, int(None), 0, 8, 3} << "" << cancelled;
-        QTest::newRow("channel grid, a click on Cancel") << QList<int>{2, int(None), 0, 8, 10} << "" << cancelled;
-    }
+    void readEnds_data() { test::DataColumn("windows.txt", "read"); }
     void readEnds()
     {
-        QFETCH(QList<int>, setup);
-        QFETCH(QString, item);
-        const int window = setup[0], cancelAt = setup[4];
-        Shell shell(static_cast<std::uint8_t>(setup[3]));
-        if (setup[3] == 0)
+        QFETCH(QStringList, f);
+        const int window = f[0].toInt(), cancelAt = f[4].toInt();
+        Shell shell(static_cast<std::uint8_t>(f[3].toInt()));
+        if (f[3] == "0")
             shell.port.missingPorts = {1};
-        shell.radio.setFault(static_cast<sim::Fault>(setup[1]), setup[2]);
+        shell.radio.setFault(static_cast<sim::Fault>(f[1].toInt()), f[2].toInt());
         RadioImage& image = shell.state.Image;
         image.Channels.at(3).Enabled = true;
         if (cancelAt > 0)
             image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
-        std::unique_ptr<QWidget> shown(window == 0   ? new frmMain(shell.linked())
-                                       : window == 1 ? static_cast<QWidget*>(Open<app::frmVfo>(shell))
-                                                     : Open<app::frmMem>(shell));
+        RefreshChannelGrid(image, shell.state.Grid); // as the main window does before it opens an editor
+        app::EditorWindow* editor = window == 1 ? static_cast<app::EditorWindow*>(new app::frmVfo(shell.editors))
+                                    : window == 2 ? new app::frmMem(shell.editors) : nullptr;
+        std::unique_ptr<QWidget> shown(editor ? static_cast<QWidget*>(editor) : new frmMain(shell.linked()));
+        if (editor)
+            editor->openModal();
         Activate(*shown);
         const RadioImage before = image;
         const VfoForm form = shell.state.Vfo;
@@ -289,8 +221,8 @@ private slots:
                 window < 2 ? QTest::keyClick(focus, Qt::Key_Escape) : QTest::mouseClick(cancel, Qt::LeftButton);
             QCoreApplication::processEvents();
         };
-        window == 0 ? shown->findChild<QAction*>(item)->trigger() : shown->findChild<QPushButton*>("Command1_0")->click();
-        QTEST(QStringList{NoteOf(*shown)} + Shown(shell), "shown");
+        window == 0 ? shown->findChild<QAction*>(f[5])->trigger() : shown->findChild<QPushButton*>("Command1_0")->click();
+        QCOMPARE(QStringList{NoteOf(*shown)} + Shown(shell), (QStringList{f[6], f.mid(7).join('|')}));
         if (cancelAt == 0)
             return;
         QVERIFY(shown->isVisible() && image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form
@@ -339,32 +271,16 @@ private slots:
     // The Data menu's safeguards as the user switches them: the read-back names the
     // channel the radio did not store; unchecked, the same write reports success;
     // the backup and the trace are named in the note.
-    void safeguardsFromTheDataMenu_data()
-    {
-        QTest::addColumn<QStringList>("toggled");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("note");
-        QTest::newRow("verify") << QStringList{"mnuBackupBeforeWrite"}
-                                << "The radio does not hold what was written:\rchannel 5, byte 0050h written 02h, "
-                                   "read back 03h."
-                                << "Verify failed on emulated COM1: channel 5, byte 0050h written 02h, read back 03h";
-        QTest::newRow("neither") << QStringList{"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"} << ""
-                                 << "Write complete";
-        QTest::newRow("backup") << QStringList{"mnuVerifyAfterWrite"} << ""
-                                << "Write complete; backup: BACKUPS/KV-R27PA-2";
-        QTest::newRow("trace") << QStringList{"mnuBackupBeforeWrite", "mnuVerifyAfterWrite", "mnuExchangeTrace"} << ""
-                               << "Write complete; trace: DATA/traces/trace-2";
-    }
+    void safeguardsFromTheDataMenu_data() { test::DataColumn("windows.txt", "safeguard"); }
     void safeguardsFromTheDataMenu()
     {
-        QFETCH(QStringList, toggled);
-        QFETCH(QString, message);
-        QFETCH(QString, note);
+        QFETCH(QStringList, f);
+        const QStringList toggled = f[0].split('/');
+        const QString note = f[2];
         Shell shell;
         shell.state.Safeguards = {};
         ChannelRecord& channel = shell.state.Image.Channels.at(5);
-        channel.Frequency = 43310000;
-        channel.Enabled = true;
+        std::tie(channel.Frequency, channel.Enabled) = std::tuple(43310000, true);
         frmMain window(shell.linked());
         window.show();
         for (const QString& item : toggled)
@@ -373,9 +289,7 @@ private slots:
         const bool backup = !toggled.contains("mnuBackupBeforeWrite");
         shell.radio.setFault(sim::Fault::WrongStore, backup ? 107 + 2 : 2);
         window.mnuEepWriteMem->trigger();
-
-        using Texts = std::vector<std::string>;
-        QCOMPARE(shell.messages.texts(), (message.isEmpty() ? Texts{OverwriteQuestion} : Texts{OverwriteQuestion, message.toStdString()}));
+        QCOMPARE(Shown(shell).mid(1).join(""), f[1]);
         const QString backups = QDir(shell.dir.path()).filePath("backups");
         // The note names the files; its tooltip has their whole paths.
         const QString tip = window.findChild<QLabel*>("StatusBar1_Note")->toolTip();
@@ -387,20 +301,11 @@ private slots:
     }
 
     // "port close" closes the port, and the next transfer opens it afresh; another
-    // COM option does not touch the open port; closing the window saves the COM
-    // choice and closes the port.
-    void closeWindow_data()
-    {
-        QTest::addColumn<QList<bool>>("setup"); // settings changed, the answer, a transfer running
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("changed, OK") << QList<bool>{true, true, false} << true;
-        QTest::newRow("changed, Cancel") << QList<bool>{true, false, false} << false;
-        QTest::newRow("during a transfer") << QList<bool>{false, true, true} << false;
-    }
+    // COM option does not touch the open port. Closing the window is refused during
+    // a transfer, and asks before changed settings are lost; it saves the COM choice
+    // and closes the port.
     void closeWindow()
     {
-        QFETCH(QList<bool>, setup);
-        QFETCH(bool, closes);
         Shell shell;
         frmMain window(shell.linked());
         window.show();
@@ -410,15 +315,17 @@ private slots:
         window.mnuEepReadVfo_Click();
         window.findChild<QRadioButton*>("Option1_3")->click();
         QCOMPARE(shell.state.ComIndex, 3);
-        std::tie(shell.state.Image.SettingsChanged, shell.state.TransferRunning) = std::tuple(setup[0], setup[2]);
-        shell.messages.answers = {setup[1]};
-
-        QCOMPARE(window.close(), closes);
-        QVERIFY(window.isVisible() != closes && shell.port.isOpen() != closes);
-        QCOMPARE(test::ReadFileText(shell.setupIni()), std::string(closes ? "4\r\n" : ""));
-        QCOMPARE(shell.state.Link.OpenPortNumber, closes ? NoPortOpen : 1);
-        const std::vector<test::ShownMessage> asked{{SettingsChangedQuestion, MessageIcon::None, true}};
-        QCOMPARE(shell.messages.shown, setup[0] && !setup[2] ? asked : decltype(asked){});
+        shell.state.Image.SettingsChanged = true;
+        // A transfer running, the answer to the question, whether the window closes.
+        for (const auto& [running, answer, closes] : {std::tuple(true, true, false), {false, false, false}, {false, true, true}}) {
+            std::tie(shell.state.TransferRunning, shell.messages.answers) = std::tuple(running, std::deque<bool>{answer});
+            QCOMPARE(window.close(), closes);
+            QVERIFY(window.isVisible() != closes && shell.port.isOpen() != closes);
+            QCOMPARE(test::ReadFileText(shell.setupIni()), std::string(closes ? "4\r\n" : ""));
+            QCOMPARE(shell.state.Link.OpenPortNumber, closes ? NoPortOpen : 1);
+        }
+        const test::ShownMessage asked{SettingsChangedQuestion, MessageIcon::None, true};
+        QCOMPARE(shell.messages.shown, (std::vector<test::ShownMessage>{asked, asked}));
     }
 };
 

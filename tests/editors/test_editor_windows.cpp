@@ -2,6 +2,7 @@
 // checked against texts, messages, flags and the radio image. The radio is the
 // in-process emulator.
 #include "LinkRig.h"
+#include "app/ShellFixture.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/frmMemSub.h"
 #include "app/editors/TransferStatusBar.h"
@@ -11,12 +12,14 @@
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
+#include "support/FileText.h"
 
 #include <QtWidgets>
 #include <QtTest>
 
 using namespace kvr27;
 using Texts = std::vector<std::string>;
+using test::Activate;
 
 namespace {
 
@@ -57,14 +60,6 @@ void ChooseStep(QWidget& window, int index)
     QTest::keyClick(steps, Qt::Key_Home);
     for (int down = 0; down < index; ++down)
         QTest::keyClick(steps, Qt::Key_Down);
-}
-
-// Shows a window and makes it the active one, so that it takes the focus.
-void Activate(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 // A KV-R27PA program state and its emulated radio, with the editor windows over them.
@@ -127,45 +122,12 @@ private slots:
     // A text pasted into a box (or typed, once filled twice), then the box left by
     // Tab: the filter on the change and the length limit, then the raster rule and
     // the limits on leaving.
-    void pastedThenLeft_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("step"); // the step list's index
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected"); // the text afterwards
-        QTest::addColumn<QString>("message");  // empty: no message
-        const QString F = "txtFrequency", O = "txtShiftFreq", P = "txtPmrFreq", S = "txtSquelch";
-        const QString rounded = RoundedMessage;
-        QTest::newRow("frequency second point") << F << 0 << "446.0.1" << "" << TooManyPointsMessage;
-        QTest::newRow("first offender decides: point") << F << 0 << "4..x" << "" << TooManyPointsMessage;
-        QTest::newRow("frequency minus") << F << 0 << "-1" << "" << DigitsOnlyMessage;
-        QTest::newRow("pmr 0") << P << 0 << "0" << "" << PmrChannelDigitMessage;
-        QTest::newRow("pmr 9") << P << 0 << "9" << "" << PmrChannelDigitMessage;
-        QTest::newRow("pmr 8 never rounds") << P << 0 << "8" << "8" << "";
-        QTest::newRow("squelch 20") << S << 0 << "20" << "20" << "";
-        QTest::newRow("squelch 21") << S << 0 << "21" << "" << SquelchLimitMessage;
-        QTest::newRow("squelch 1a") << S << 0 << "1a" << "" << DigitsOnlyMessage;
-        QTest::newRow("squelch typed, cut to 2") << S << 0 << "typed 123" << "12" << "";
-        QTest::newRow("offset cut to 8") << O << -1 << "1.234567890" << "1.234567" << "";
-        QTest::newRow("pmr cut to 1") << P << 0 << "12" << "1" << "";
-        QTest::newRow("6.25 kHz on its raster") << F << 1 << "446.00625" << "446.00625" << "";
-        QTest::newRow("6.25 kHz off the 5 kHz raster") << F << 0 << "446.00625" << "446.00500" << rounded;
-        QTest::newRow("5 kHz off the 6.25 kHz raster") << F << 1 << "446.00500" << "446.00000" << rounded;
-        QTest::newRow("trailing point rounds") << F << 0 << "434.001" << "434.00000" << rounded;
-        QTest::newRow("lone point is emptied") << F << 0 << "." << "" << NotANumberMessage;
-        QTest::newRow("no step selected: no raster") << F << -1 << "446.00123" << "446.00123" << "";
-        QTest::newRow("offset 99.995 stays") << O << 0 << "99.995" << "99.995" << "";
-        QTest::newRow("offset 99.995 on 12.5 kHz") << O << 3 << "99.995" << "99.99375" << rounded;
-        QTest::newRow("offset 99.996") << O << 0 << "99.996" << "" << OffsetLimitMessage;
-        QTest::newRow("offset 98.9999") << O << 0 << "98.9999" << "98.99500" << rounded;
-    }
+    void pastedThenLeft_data() { test::DataColumn("windows.txt", "pasted"); }
     void pastedThenLeft()
     {
-        QFETCH(QString, box);
-        QFETCH(int, step);
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QFETCH(QString, message);
+        QFETCH(QStringList, f);
+        const QString box = f[0], text = f[2], message = f[4];
+        const int step = f[1].toInt();
         Rig rig;
         if (step < 0)
             rig.state.Image.Vfo.BellShiftStep |= 0x0F; // a step code the list lacks
@@ -180,17 +142,20 @@ private slots:
             vfo.box(box)->paste();
         }
         QTest::keyClick(vfo.box(box), Qt::Key_Tab);
-        QCOMPARE(vfo.box(box)->text(), expected);
+        QCOMPARE(vfo.box(box)->text(), f[3]);
         QCOMPARE(rig.messages.texts(), message.isEmpty() ? Texts{} : Texts{message.toStdString()});
     }
 
     // Every way into a box selects its whole text, so typing replaces it: the window
     // opening on it, a click, coming back from another window. Leaving the step list
-    // rounds all three frequency boxes, each with its own message.
+    // rounds all three frequency boxes, each with its own message. However it is
+    // left (Cancel, the close box, OK), the window opens again at one size: whole,
+    // without a scroll bar, the status bar below the buttons.
     void focusSelectsAndStepRounds()
     {
         Rig rig(1); // a KV-R27Z: the repeater offset can be edited
         VfoWindow vfo(rig);
+        const QSize first = vfo.window.size();
         QCOMPARE(QApplication::focusWidget(), vfo.box("txtFrequency"));
         QTRY_COMPARE(vfo.box("txtFrequency")->selectedText(), "445.00000");
         QLineEdit* offset = vfo.box("txtShiftFreq");
@@ -212,24 +177,25 @@ private slots:
         for (QString& box : boxes)
             box = vfo.box(box)->text();
         QCOMPARE(boxes, (QStringList{"446.00500", "0.60500", "1.00500"}));
+        for (const char* leave : {"Command1_3", "close", "Command1_2", "Command1_3"}) {
+            qstrcmp(leave, "close") == 0 ? void(vfo.window.close()) : Click(vfo.window, leave);
+            QVERIFY(!vfo.window.isVisible());
+            vfo.open();
+            const QRect status = vfo.window.findChild<app::TransferStatusBar*>()->geometry();
+            QCOMPARE(vfo.window.size(), first);
+            QVERIFY(!Find<QScrollArea>(vfo.window, "VfoScroll")->verticalScrollBar()->isVisible());
+            QVERIFY(vfo.window.rect().contains(status) && status.top() > vfo.window.Command1[3]->geometry().bottom());
+        }
     }
 
     // Cancel, the close box and Escape drop the edits without the leave rules of the
     // box left (no word about a value thrown away): a later write sends the image's
     // values. OK, and Enter in a box, run them first and store the rounded value.
-    void leavingTheWindow_data()
-    {
-        QTest::addColumn<int>("how"); // 0 Cancel, 1 the close box, 2 Escape, 3 OK, 4 Enter
-        QTest::addColumn<Texts>("shown");
-        QTest::newRow("Cancel") << 0 << Texts{};
-        QTest::newRow("close box") << 1 << Texts{};
-        QTest::newRow("Escape") << 2 << Texts{};
-        QTest::newRow("OK") << 3 << Texts{RoundedMessage};
-        QTest::newRow("Enter") << 4 << Texts{RoundedMessage};
-    }
+    void leavingTheWindow_data() { test::DataColumn("windows.txt", "leave"); }
     void leavingTheWindow()
     {
-        QFETCH(int, how);
+        QFETCH(QStringList, f);
+        const int how = f[0].toInt();
         Rig rig;
         VfoWindow vfo(rig);
         TypeInto(vfo.box("txtSquelch"), "3");
@@ -245,7 +211,7 @@ private slots:
             vfo.window.close();
         else
             QTest::keyClick(vfo.box("txtFrequency"), how == 2 ? Qt::Key_Escape : Qt::Key_Return);
-        QTEST(rig.messages.texts(), "shown");
+        QCOMPARE(rig.messages.texts(), f[1].isEmpty() ? Texts{} : Texts{f[1].toStdString()});
         QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how >= 3));
         QCOMPARE(int(rig.state.Image.Vfo.Frequency), how >= 3 ? 43500000 : 43400000);
         if (how == 0) // Cancel also empties the status line and drops the window's change mark
@@ -260,38 +226,13 @@ private slots:
         }
     }
 
-    // The VFO window opens at one size however it was left (Cancel, the close box,
-    // OK): the whole window, without a scroll bar, the status bar below the buttons.
-    void vfoWindowOpensWhole()
-    {
-        Rig rig;
-        VfoWindow vfo(rig);
-        const QSize first = vfo.window.size();
-        for (const char* leave : {"Command1_3", "close", "Command1_2", "Command1_3"}) {
-            qstrcmp(leave, "close") == 0 ? void(vfo.window.close()) : Click(vfo.window, leave);
-            QVERIFY(!vfo.window.isVisible());
-            vfo.open();
-            const QRect status = vfo.window.findChild<app::TransferStatusBar*>()->geometry();
-            QCOMPARE(vfo.window.size(), first);
-            QVERIFY(!Find<QScrollArea>(vfo.window, "VfoScroll")->verticalScrollBar()->isVisible());
-            QVERIFY(vfo.window.rect().contains(status) && status.top() > vfo.window.Command1[3]->geometry().bottom());
-        }
-    }
-
     // A value the radio holds that its box refuses is shown with the box's message and
     // an empty box, so OK cannot store it, keeps the window open and the image as it was.
-    void filledValuesPassTheFilters_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("squelch 25") << "txtSquelch" << SquelchLimitMessage;
-        QTest::newRow("PMR channel 12") << "txtPmrFreq" << PmrChannelDigitMessage;
-        QTest::newRow("negative frequency") << "txtFrequency" << DigitsOnlyMessage;
-    }
+    void filledValuesPassTheFilters_data() { test::DataColumn("windows.txt", "filled"); }
     void filledValuesPassTheFilters()
     {
-        QFETCH(QString, box);
-        QFETCH(QString, message);
+        QFETCH(QStringList, f);
+        const QString box = f[0];
         Rig rig;
         VfoSettings& stored = rig.state.Image.Vfo;
         stored.BatteryBeepSquelch = box == "txtSquelch" ? 0x79 : stored.BatteryBeepSquelch;
@@ -305,41 +246,26 @@ private slots:
         QVERIFY(!rig.state.Image.VfoChanged);
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         Click(vfo.window, "Command1_2");
-        QCOMPARE(rig.messages.texts(), (Texts{message.toStdString(), EditingIncompleteMessage}));
+        QCOMPARE(rig.messages.texts(), (Texts{f[1].toStdString(), EditingIncompleteMessage}));
         QVERIFY(vfo.window.isVisible() && rig.state.Image.Vfo == before);
         QCOMPARE(vfo.window.statusText(), ""); // emptied by a refused OK too
     }
 
     // Each model edits only its own settings: the frames the user finds disabled, by
     // their captions (the outermost disabled frame of each). Scan skip is never offered.
-    void modelRestrictedControls_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("disabled");
-        const QStringList transmit = {"Transmission Output Level", "Quick Repeater Access Mode"};
-        const QStringList pmr = {"Ch No (PMR)", "Tone frequency (PMR)"};
-        const QStringList vfo = {"Frequency", "Tone setting", "TX tone freq (Encode)", "RX tone freq (Decode)",
-                                 "Tuning step", "Shift direction", "Offset frequency"};
-        QTest::newRow("KV-R27PA code 6 (8 alike)") << 0 << 6 << transmit;
-        QTest::newRow("KV-R27Z (X alike)") << 1 << 4 << pmr;
-        QTest::newRow("KV-R27PA(PMR only)") << 3 << 11 << transmit + vfo;
-        QTest::newRow("KV-R27PA(LPD only)") << 4 << 10 << transmit + pmr;
-    }
+    void modelRestrictedControls_data() { test::DataColumn("windows.txt", "restricted"); }
     void modelRestrictedControls()
     {
-        QFETCH(int, option);
-        QFETCH(int, code);
-        QFETCH(QStringList, disabled);
-        Rig rig(option);
-        rig.state.Image.ModelCode = static_cast<std::uint8_t>(code);
+        QFETCH(QStringList, f);
+        Rig rig(f[0].toInt());
+        rig.state.Image.ModelCode = static_cast<std::uint8_t>(f[1].toInt());
         VfoWindow vfo(rig);
         QStringList seen;
         for (QGroupBox* frame : vfo.window.findChildren<QGroupBox*>())
             if (!frame->isEnabled() && frame->parentWidget()->isEnabled())
                 seen << frame->title();
         seen.sort();
-        disabled << "Scan skip";
+        QStringList disabled = f[2].split('/');
         disabled.sort();
         QCOMPARE(seen, disabled);
     }
@@ -386,28 +312,14 @@ private slots:
 
     // The channel dialog by model and mode: the mode option switches the boxes, and
     // the blank-field test follows the mode.
-    void dialogModesAndBlankFields_data()
-    {
-        QTest::addColumn<int>("option"); // 0 KV-R27PA, 1 KV-R27Z, 4 LPD only
-        QTest::addColumn<int>("mode"); // the mode chosen; -1: the model offers no choice
-        QTest::addColumn<QStringList>("texts"); // frequency, offset, PMR channel
-        QTest::addColumn<bool>("stored"); // else refused as incomplete
-        const QString f = "434.00000", o = "0.60000";
-        QTest::newRow("PA LPD no frequency") << 0 << 0 << QStringList{"", o, "1"} << false;
-        QTest::newRow("PA LPD no pmr channel") << 0 << 0 << QStringList{f, o, ""} << true;
-        QTest::newRow("PA PMR no frequency") << 0 << 1 << QStringList{"", o, "3"} << true;
-        QTest::newRow("PA PMR no pmr channel") << 0 << 1 << QStringList{f, o, ""} << false;
-        QTest::newRow("PA PMR no offset") << 0 << 1 << QStringList{f, "", "3"} << false;
-        QTest::newRow("Z no frequency") << 1 << -1 << QStringList{"", o, "1"} << false;
-        QTest::newRow("LPD only no offset") << 4 << -1 << QStringList{f, "", "1"} << false;
-    }
+    void dialogModesAndBlankFields_data() { test::DataColumn("windows.txt", "dialog"); }
     void dialogModesAndBlankFields()
     {
-        QFETCH(int, option);
-        QFETCH(int, mode);
-        QFETCH(QStringList, texts);
-        QFETCH(bool, stored);
-        Rig rig(option);
+        QFETCH(QStringList, f);
+        const int mode = f[1].toInt();
+        const bool stored = f[5] == "1";
+        QStringList texts = f.mid(2, 3);
+        Rig rig(f[0].toInt());
         const ChannelTable before = rig.state.Image.Channels;
         ChannelGridEditor(rig.state).rowSelected(3);
         ChannelDialogEditor dialog(rig.state, rig.messages);

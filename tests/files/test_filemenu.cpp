@@ -124,39 +124,28 @@ private slots:
     // VFO form and SettingsChanged stay as they were. A named pipe is refused at once.
     void failedLoadOrImportChangesNothing_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QByteArray>("content"); // null: no such file; "|": a named pipe
-        QTest::addColumn<QString>("detail");     // %1: the file
-        QTest::newRow("load, Enabled yes") << "mnuFileLode" << QByteArray("1\r\n").repeated(38) + "yes\r\n" +
-                                                                  QByteArray("1\r\n").repeated(792)
-                                           << "Line 39: channel 0 Enabled: \"yes\" is neither #TRUE# nor #FALSE#.";
-        QTest::newRow("load, no such file") << "mnuFileLode" << QByteArray() << "%1: No such file or directory";
-        QTest::newRow("load, a named pipe") << "mnuFileLode" << QByteArray("|") << "%1: Not a regular file (a named pipe)";
-        QTest::newRow("import, frequency on line 3")
-            << "mnuFileImport" << QByteArray(" 5 \r\nh\r\n0,21474.83648,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,LPD\r\n")
-            << "Line 3: frequency \"21474.83648\" is not a number of MHz that fits.";
-        QTest::newRow("import, too large") << "mnuFileImport" << QByteArray(1048577, '\n')
-                                           << "%1: The file is too large: 1048577 bytes, more than the 1048576 this "
-                                              "program reads";
+        test::DataColumn("windows.txt", "failed");
+        QTest::newRow("load, Enabled yes") << QStringList{"mnuFileLode", QString("1\r\n").repeated(38) + "yes\r\n" +
+            QString("1\r\n").repeated(792), "Line 39: channel 0 Enabled: \"yes\" is neither #TRUE# nor #FALSE#."};
+        QTest::newRow("import, too large") << QStringList{"mnuFileImport", QString(1048577, '\n'), "%1: The file is "
+                                                          "too large: 1048577 bytes, more than the 1048576 this program reads"};
     }
     void failedLoadOrImportChangesNothing()
     {
-        QFETCH(QString, item);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, detail);
+        QFETCH(QStringList, f);
         Shell shell;
         const std::string file = shell.path("input");
-        if (content == "|")
+        if (f[1] == "(pipe)")
             QCOMPARE(mkfifo(file.c_str(), 0644), 0);
-        else if (!content.isNull())
-            test::WriteFileText(file, content.toStdString());
+        else if (f[1] != "(none)")
+            test::WriteFileText(file, f[1].toStdString());
         shell.state.Image.SettingsChanged = true;
         const AppState before = shell.state;
         shell.dialogs.openAnswers = {file};
-        shell.window->findChild<QAction*>(item)->trigger();
+        shell.window->findChild<QAction*>(f[0])->trigger();
 
         QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion, "File reading error."}));
-        QCOMPARE(shell.messages.shown.back().detail, detail.arg(QString::fromStdString(file)).toStdString());
+        QCOMPARE(shell.messages.shown.back().detail, f[2].replace("%1", QString::fromStdString(file)).toStdString());
         QVERIFY(shell.state.Image.Vfo == before.Image.Vfo && shell.state.Image.Channels == before.Image.Channels);
         QVERIFY(shell.state.Grid.Text == before.Grid.Text && shell.state.Vfo == before.Vfo && shell.state.Image.SettingsChanged);
     }

@@ -3,6 +3,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/TitleWidth.h"
+#include "support/FileText.h"
 #include "support/RecordingMessageSink.h"
 
 #include <QAbstractButton>
@@ -14,29 +15,14 @@
 class TestMessageBox : public QObject {
     Q_OBJECT
 private slots:
-    void messageBox_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("icon"); // -1: a question
-        QTest::addColumn<QString>("press");
-        QTest::addColumn<QString>("seen"); // title | text | icon | buttons | detail | the whole title fits
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("before a model, critical")
-            << "" << int(kvr27::MessageIcon::Critical) << "OK" << "KV-R27 Clone Utility|a\nb|3|OK|c\nd|1" << true;
-        QTest::newRow("exclamation") << "KV-R27PA" << int(kvr27::MessageIcon::Exclamation) << "OK"
-                                     << "KV-R27PA Clone Utility|a\nb|2|OK|c\nd|1" << true;
-        QTest::newRow("question, OK") << "KV-R27PA(PMR only)" << -1 << "OK"
-                                      << "KV-R27PA(PMR only) Clone Utility|a\nb|0|Cancel OK|c\nd|1" << true;
-        QTest::newRow("question, Escape") << "KV-R27X" << -1 << "Escape" << "KV-R27X Clone Utility|a\nb|0|Cancel OK|c\nd|1"
-                                          << false;
-    }
+    void messageBox_data() { kvr27::test::DataColumn("windows.txt", "box"); }
     void messageBox()
     {
-        QFETCH(QString, model);
-        QFETCH(int, icon);
-        QFETCH(QString, press);
+        QFETCH(QStringList, f);
+        const int icon = f[1].toInt();
+        const QString press = f[2];
         kvr27::RadioImage image;
-        image.ModelName = model.toStdString();
+        image.ModelName = f[0].toStdString();
         kvr27::QtMessageSink sink(image);
         QString shown;
         QTimer::singleShot(0, [&] {
@@ -56,39 +42,33 @@ private slots:
         });
         const bool result =
             icon < 0 ? sink.ask("a\rb", "c\rd") : (sink.notify("a\r\nb", kvr27::MessageIcon(icon), "c\rd"), true);
-        QTEST(shown, "seen");
-        QTEST(result, "answer");
+        QCOMPARE(shown.replace('\n', "\\n"), f.mid(4).join('|'));
+        QCOMPARE(result, f[3] == "1");
     }
 
-    // A chosen file that exists is asked about by the dialog itself; a typed name
-    // that the extension turns into an existing file, by the message sink. Both
-    // answered No / Cancel: nothing is chosen.
+    // A chosen file that exists is asked about by the dialog itself, not again by the
+    // message sink; answered No, nothing is chosen.
     void saveDialogAsksBeforeReplacing()
     {
         QTemporaryDir dir;
         QFile(dir.filePath("radio.r27")).open(QIODevice::WriteOnly);
         kvr27::QtDialogs dialogs;
         kvr27::test::RecordingMessageSink messages;
-        messages.answers = {false};
         QString asked;
-        for (const QString& typed : {dir.filePath("radio.r27"), dir.filePath("radio")}) {
-            QTimer::singleShot(0, [&] {
-                QPointer dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                QCOMPARE(dialog->nameFilters(), QStringList{"Norvik R-27 Clone Files (*.r27)"});
-                QTimer::singleShot(0, [&, dialog] {
-                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                        asked += box->text(), box->button(QMessageBox::No)->click();
-                    if (dialog && dialog->isVisible()) // still open after No
-                        dialog->reject();
-                });
-                dialog->selectFile(typed);
-                QMetaObject::invokeMethod(dialog, "accept");
+        QTimer::singleShot(0, [&] {
+            QPointer dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QCOMPARE(dialog->nameFilters(), QStringList{"Norvik R-27 Clone Files (*.r27)"});
+            QTimer::singleShot(0, [&, dialog] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    asked += box->text(), box->button(QMessageBox::No)->click();
+                if (dialog && dialog->isVisible()) // still open after No
+                    dialog->reject();
             });
-            QCOMPARE(dialogs.saveFile("Norvik R-27 Clone Files (*.r27)|*.r27|", messages), std::nullopt);
-        }
-        QVERIFY2(asked.contains("radio.r27 already exists"), qPrintable(asked));
-        QCOMPARE(messages.texts(), std::vector<std::string>{"The file \"" + dir.filePath("radio.r27").toStdString() +
-                                                           "\" already exists.\rDo you want to replace it?"});
+            dialog->selectFile(dir.filePath("radio.r27"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(dialogs.saveFile("Norvik R-27 Clone Files (*.r27)|*.r27|", messages), std::nullopt);
+        QVERIFY2(asked.contains("radio.r27 already exists") && messages.shown.empty(), qPrintable(asked));
     }
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <QStringList>
+#include <QTest>
 
 namespace kvr27::test {
 
@@ -32,6 +33,15 @@ inline QList<QStringList> DataRows(const char* file, const QString& kind)
     if (rows.isEmpty())
         qFatal("No %s rows in %s", qPrintable(kind), file);
     return rows;
+}
+
+// A test's rows from tests/data/`file`: the first field names the row, the rest are
+// its column "f".
+inline void DataColumn(const char* file, const QString& kind)
+{
+    QTest::addColumn<QStringList>("f");
+    for (const QStringList& row : DataRows(file, kind))
+        QTest::newRow(qPrintable(row[0])) << row.mid(1);
 }
 
 } // namespace kvr27::test
