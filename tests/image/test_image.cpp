@@ -20,12 +20,6 @@ using test::RecordingMessageSink;
 
 namespace {
 
-struct StartCase {
-    int option;
-    QString model;
-    int code, frequency, shift, step, bcloCallTot, rptFlags;
-};
-
 using TextBox = std::string VfoForm::*;
 
 // Fills whose values all pass the boxes' filters.
@@ -64,7 +58,6 @@ const std::array<std::uint8_t VfoSettings::*, 7> PackedBytes = {
 
 } // namespace
 
-Q_DECLARE_METATYPE(StartCase)
 Q_DECLARE_METATYPE(TextBox)
 
 class TestImage : public QObject {
@@ -75,28 +68,16 @@ private slots:
     // while typing: test_editors_rules.)
     void parseFrequency_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("factor");
-        QTest::addColumn<QVariant>("units"); // none: refused
-        const std::pair<const char*, int> shown[] = {
-            {"5.", 500000}, {".5", 50000}, {"0.000005", 0} /* half to even, down */, {"0.000015", 2} /* up */,
-            {"0.0000050001", 1}, {"433.0000049999999999999999", 43300000}, {"-0.000025", -2}, {"0.60000", 60000},
-            {"446.00625", 44600625}, {"-1.00000", -100000}, {"-21474.83648", int(-2147483648LL)}};
-        for (auto [text, units] : shown)
-            QTest::addRow("%s", text) << QString(text) << qint64(100000) << QVariant(units);
-        for (const char* text : {"21474.83648", "21474.836475", "123456789012345678901234567890", "", "446.0.1",
-                                 " 434", "4e2", "-"})
-            QTest::addRow("refused: \"%s\"", text) << QString(text) << qint64(100000) << QVariant();
-        QTest::newRow("PMR channel 127") << "127" << qint64(16777216) << QVariant(0x7F000000);
-        QTest::newRow("PMR channel 128 overflows") << "128" << qint64(16777216) << QVariant();
+        QTest::addColumn<QStringList>("f"); // text, factor, units
+        for (const QStringList& row : test::DataRows("image.txt", "parse"))
+            QTest::newRow(qPrintable('"' + row[0] + '"')) << row;
     }
     void parseFrequency()
     {
-        QFETCH(QString, text);
-        QFETCH(qint64, factor);
-        QFETCH(QVariant, units);
-        const auto result = ScaleDecimalText(text.toStdString(), factor);
-        QCOMPARE(result ? QVariant(*result) : QVariant(), units);
+        QFETCH(QStringList, f);
+        const QString& text = f[0];
+        const auto result = ScaleDecimalText(text.toStdString(), f[1].toLongLong());
+        QCOMPARE(result ? QString::number(*result) : "refused", f[2]);
         if (result && text.indexOf('.') == text.size() - 6)
             QCOMPARE(QString::fromStdString(FormatFrequency(*result)), text);
     }
@@ -105,33 +86,34 @@ private slots:
     // defaults taken from them, and the grid showing 100 empty rows.
     void startupValues_data()
     {
-        QTest::addColumn<StartCase>("c");
-        QTest::newRow("PA") << StartCase{0, "KV-R27PA", 6, 43400000, 60000, 3, 0x00, 0x20};
-        QTest::newRow("Z") << StartCase{1, "KV-R27Z", 4, 44500000, 500000, 0, 0x00, 0x60};
-        QTest::newRow("X") << StartCase{2, "KV-R27X", 2, 43300000, 500000, 3, 0x00, 0x20};
-        QTest::newRow("PMR only") << StartCase{3, "KV-R27PA(PMR only)", 11, 43400000, 60000, 3, 0x30, 0x20};
-        QTest::newRow("any other option") << StartCase{7, "KV-R27PA(LPD only)", 10, 43400000, 60000, 3, 0x00, 0x20};
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QList<int>>("n"); // code, frequency, shift, step, BcloCallTot, RptFlags
+        for (const QStringList& row : test::DataRows("image.txt", "start"))
+            QTest::newRow(qPrintable(row[0])) << row[1].toInt() << row[2] << Numbers(row[3]);
     }
     void startupValues()
     {
-        QFETCH(StartCase, c);
-        const auto step = std::uint8_t(c.step), bclo = std::uint8_t(c.bcloCallTot), rpt = std::uint8_t(c.rptFlags);
-        const VfoSettings vfo{c.frequency, 0x40, 0, 0, 8, 8, 39, 1, 0, {}, c.shift, 0x67, step, bclo, 0, 0, 500000,
-                              8, rpt};
+        QFETCH(int, option);
+        QFETCH(QString, model);
+        QFETCH(QList<int>, n);
+        const int code = n[0], frequency = n[1], shift = n[2];
+        const auto step = std::uint8_t(n[3]), bclo = std::uint8_t(n[4]), rpt = std::uint8_t(n[5]);
+        const VfoSettings vfo{frequency, 0x40, 0, 0, 8, 8, 39, 1, 0, {}, shift, 0x67, step, bclo, 0, 0, 500000, 8, rpt};
         AppState state;
         state.Image.Vfo.VfoReserved1 = 0x55; // left from an earlier run: start-up clears it
         state.Image.SettingsChanged = true;
-        StartWithModel(state, c.option);
+        StartWithModel(state, option);
 
-        QCOMPARE(QString::fromStdString(state.Image.ModelName), c.model);
-        QCOMPARE(int(state.Image.ModelCode), c.code);
+        QCOMPARE(QString::fromStdString(state.Image.ModelName), model);
+        QCOMPARE(int(state.Image.ModelCode), code);
         // kvr27-sim --model takes the same name; its demo radio reports the same code,
         // and its channels pass every load rule of the clone file unchanged.
         std::string error;
-        const int demoOption = std::min(c.option, 4);
-        const auto options = sim::ParseSimOptions({"--model", c.model.toStdString()}, error);
+        const int demoOption = std::min(option, 4);
+        const auto options = sim::ParseSimOptions({"--model", model.toStdString()}, error);
         QVERIFY(options && options->model == demoOption);
-        QCOMPARE(int(sim::DemoMemory(demoOption).at(0x7F6)), c.code);
+        QCOMPARE(int(sim::DemoMemory(demoOption).at(0x7F6)), code);
         RadioImage demo;
         InitialiseRadioImage(demo, demoOption);
         sim::AddDemoChannels(demo);
@@ -141,13 +123,13 @@ private slots:
         for (const std::string name : {"KV-R27 PA", "kv-r27pa"}) // the start window's caption, another case
             QVERIFY(!sim::ParseSimOptions({"--model", name}, error) && error == "unknown model: " + name);
         QVERIFY(state.Image.Vfo == vfo);
-        QVERIFY(state.Image.Defaults == (VfoDefaults{c.frequency, 0x40, 8, 8, 39, 1, c.shift, 0x67, step, bclo, 0, 0,
+        QVERIFY(state.Image.Defaults == (VfoDefaults{frequency, 0x40, 8, 8, 39, 1, shift, 0x67, step, bclo, 0, 0,
                                                      500000, 8, rpt}));
         QVERIFY(!state.Image.SettingsChanged && !state.Image.VfoChanged);
-        const bool pmrColumns = c.option == 0 || c.option == 3;
+        const bool pmrColumns = option == 0 || option == 3;
         QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), pmrColumns ? "PmrTone" : "--");
         for (int row = 1; row <= 100; ++row) {
-            QVERIFY(state.Image.Channels.at(row - 1) == (ChannelRecord{c.frequency, c.shift, 8, 8, 39, 0, step, false}));
+            QVERIFY(state.Image.Channels.at(row - 1) == (ChannelRecord{frequency, shift, 8, 8, 39, 0, step, false}));
             QCOMPARE(RowText(state.Grid, row), QString::number(row - 1) + "//////////" + (pmrColumns ? "/" : "--/--"));
         }
         QCOMPARE(state.Grid.Row, 1);
@@ -187,14 +169,16 @@ private slots:
     // The seven packed bytes through the VFO window and back: what the option groups
     // and lists show, and the bytes collected again. Codes 3 of the three-way groups
     // leave the options as the start-up fill set them (None, None, On(5s), "-"), list
-    // codes outside their lists are kept, and scan skip is never collected.
+    // codes outside their lists are kept, and scan skip is never collected. The fill
+    // marks the window changed only when an option moves.
     void packedBytes_data()
     {
         QTest::addColumn<QList<int>>("bytes");
         QTest::addColumn<QList<int>>("shown");
         QTest::addColumn<QList<int>>("collected");
+        QTest::addColumn<bool>("changed");
         for (const QStringList& row : test::DataRows("image.txt", "packed"))
-            QTest::newRow(qPrintable(row[0])) << Numbers(row[1]) << Numbers(row[2]) << Numbers(row[3]);
+            QTest::newRow(qPrintable(row[0])) << Numbers(row[1]) << Numbers(row[2]) << Numbers(row[3]) << (row[4] == "1");
     }
     void packedBytes()
     {
@@ -211,23 +195,12 @@ private slots:
                              f.optBclo, f.CboCallTone, f.cboTot, f.optSkip, f.optScan, f.cboApo, f.optEpo, f.optLamp,
                              f.optRptShift, f.optRptTone}),
                  shown);
+        QTEST(state.Image.VfoChanged, "changed");
         QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, quiet), FormVerdict::Taken);
         QList<int> after;
         for (auto field : PackedBytes)
             after << state.Image.Vfo.*field;
         QCOMPARE(after, collected);
-    }
-
-    // A fill marks the window changed only when an option moves: a lamp code of 3
-    // leaves the group's selection as it was.
-    void fillMarksChangeOnlyWhenAnOptionMoves()
-    {
-        AppState state = StartedAs(1);
-        for (auto [lamp, changed] : {std::pair{0x00, false}, {0x30, false}, {0x20, true}}) {
-            state.Image.Vfo.EpoLamp = std::uint8_t(lamp);
-            FillVfoWindow(state.Image, state.Vfo, quiet);
-            QCOMPARE(state.Image.VfoChanged, changed);
-        }
     }
 
     void collectRefuses_data()
