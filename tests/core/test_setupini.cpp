@@ -13,20 +13,20 @@
 #include <sys/stat.h> // umask
 
 namespace fs = std::filesystem;
-using kvr27::test::DataRows;
-using kvr27::test::WriteFileText;
+namespace test = kvr27::test;
+using test::WriteFileText;
 
 namespace {
 
 // What a folder holds, subfolders too, in name order: "name:mode=content" (CR and
-// LF shown as R and N), "name->link", "name/" (folder), "name (pipe)".
+// LF shown as R and N), "name->link", "name/" (folder), "name(pipe)".
 QStringList Entries(const QString& folder)
 {
     QProcess shell;
     shell.setWorkingDirectory(folder);
     shell.start("sh", {"-c", R"sh(find . -mindepth 1 | cut -c3- | LC_ALL=C sort | while read -r f; do
         if [ -L "$f" ]; then echo "$f->$(readlink "$f")"; elif [ -d "$f" ]; then echo "$f/";
-        elif [ -p "$f" ]; then echo "$f (pipe)"; else echo "$f:$(stat -c %a "$f")=$(tr '\r\n' RN <"$f")"; fi; done)sh"});
+        elif [ -p "$f" ]; then echo "$f(pipe)"; else echo "$f:$(stat -c %a "$f")=$(tr '\r\n' RN <"$f")"; fi; done)sh"});
     shell.waitForFinished();
     return QString::fromUtf8(shell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
@@ -50,12 +50,8 @@ extern "C" int open(const char* path, int flags, ...)
 class TestSetupIni : public QObject {
     Q_OBJECT
 private slots:
-    void read_data()
-    {
-        QTest::addColumn<QStringList>("f"); // content, COM option
-        for (const QStringList& row : DataRows("setupini.txt", "read"))
-            QTest::newRow(qPrintable(row[0])) << row.mid(1);
-    }
+    // f: the file's content, the COM option chosen.
+    void read_data() { test::AddDataRows("setupini.txt", "read"); }
     void read()
     {
         QFETCH(QStringList, f);
@@ -68,12 +64,8 @@ private slots:
 
     // Every save (setup.ini, clone files, CSV, backups, traces) replaces its file so:
     // whole or not at all, leaving what lies beside it as it was.
-    void replaceFile_data()
-    {
-        QTest::addColumn<QStringList>("f"); // file, shell command, reason, entries after
-        for (const QStringList& row : DataRows("setupini.txt", "replace"))
-            QTest::newRow(qPrintable(row[0])) << row.mid(1);
-    }
+    // f: file name, shell command, reason, the folder afterwards.
+    void replaceFile_data() { test::AddDataRows("setupini.txt", "replace"); }
     void replaceFile()
     {
         QFETCH(QStringList, f);
@@ -111,12 +103,8 @@ private slots:
     // tests run as root, which writes into read-only folders. An installed program
     // (a system folder, or the build's install folder) never keeps it beside itself,
     // although root can write there. Choosing leaves no file.
-    void location_data()
-    {
-        QTest::addColumn<QStringList>("f"); // program folder, install folder, user's file, chosen
-        for (const QStringList& row : DataRows("setupini.txt", "location"))
-            QTest::newRow(qPrintable(row[0])) << row.mid(1);
-    }
+    // f: program folder, install folder, "1" if the user's file exists, the file chosen.
+    void location_data() { test::AddDataRows("setupini.txt", "location"); }
     void location()
     {
         QFETCH(QStringList, f);

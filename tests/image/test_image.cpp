@@ -66,12 +66,8 @@ private slots:
     // Decimal text times a factor, halves to even; nothing that does not fit. A text
     // of five decimals is also how the count is shown. (The texts the boxes refuse
     // while typing: test_editors_rules.)
-    void parseFrequency_data()
-    {
-        QTest::addColumn<QStringList>("f"); // text, factor, units
-        for (const QStringList& row : test::DataRows("image.txt", "parse"))
-            QTest::newRow(qPrintable('"' + row[0] + '"')) << row;
-    }
+    // f: text, factor, count.
+    void parseFrequency_data() { test::AddDataRows("image.txt", "parse"); }
     void parseFrequency()
     {
         QFETCH(QStringList, f);
@@ -84,19 +80,14 @@ private slots:
 
     // The start window's OK: every VFO field and every channel of the model, the
     // defaults taken from them, and the grid showing 100 empty rows.
-    void startupValues_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QList<int>>("n"); // code, frequency, shift, step, BcloCallTot, RptFlags
-        for (const QStringList& row : test::DataRows("image.txt", "start"))
-            QTest::newRow(qPrintable(row[0])) << row[1].toInt() << row[2] << Numbers(row[3]);
-    }
+    // f: option, model, then code, frequency, shift, step, BcloCallTot, RptFlags.
+    void startupValues_data() { test::AddDataRows("image.txt", "start"); }
     void startupValues()
     {
-        QFETCH(int, option);
-        QFETCH(QString, model);
-        QFETCH(QList<int>, n);
+        QFETCH(QStringList, f);
+        const int option = f[0].toInt();
+        const QString& model = f[1];
+        const QList<int> n = Numbers(f[2]);
         const int code = n[0], frequency = n[1], shift = n[2];
         const auto step = std::uint8_t(n[3]), bclo = std::uint8_t(n[4]), rpt = std::uint8_t(n[5]);
         const VfoSettings vfo{frequency, 0x40, 0, 0, 8, 8, 39, 1, 0, {}, shift, 0x67, step, bclo, 0, 0, 500000, 8, rpt};
@@ -139,12 +130,8 @@ private slots:
 
     // The transmit ranges by model and radio code, with or without their messages, and
     // the windows' remark on a frequency outside them.
-    void checkFrequencyRange_data()
-    {
-        QTest::addColumn<QStringList>("f"); // model, code, text, show range, show model, verdict, message, range, detail
-        for (const QStringList& row : test::DataRows("image.txt", "range"))
-            QTest::newRow(qPrintable(row[0])) << row.mid(1);
-    }
+    // f: model, code, text, show range, show model, verdict, message, range, detail.
+    void checkFrequencyRange_data() { test::AddDataRows("image.txt", "range"); }
     void checkFrequencyRange()
     {
         QFETCH(QStringList, f);
@@ -171,36 +158,28 @@ private slots:
     // leave the options as the start-up fill set them (None, None, On(5s), "-"), list
     // codes outside their lists are kept, and scan skip is never collected. The fill
     // marks the window changed only when an option moves.
-    void packedBytes_data()
-    {
-        QTest::addColumn<QList<int>>("bytes");
-        QTest::addColumn<QList<int>>("shown");
-        QTest::addColumn<QList<int>>("collected");
-        QTest::addColumn<bool>("changed");
-        for (const QStringList& row : test::DataRows("image.txt", "packed"))
-            QTest::newRow(qPrintable(row[0])) << Numbers(row[1]) << Numbers(row[2]) << Numbers(row[3]) << (row[4] == "1");
-    }
+    // f: bytes, what the window shows, the bytes collected, "1" if the fill marks a change.
+    void packedBytes_data() { test::AddDataRows("image.txt", "packed"); }
     void packedBytes()
     {
-        QFETCH(QList<int>, bytes);
-        QFETCH(QList<int>, shown);
-        QFETCH(QList<int>, collected);
+        QFETCH(QStringList, f);
+        const QList<int> bytes = Numbers(f[0]);
         AppState state = StartedAs(0);
         for (std::size_t i = 0; i < PackedBytes.size(); ++i)
             state.Image.Vfo.*PackedBytes[i] = static_cast<std::uint8_t>(bytes[qsizetype(i)]);
         FillVfoWindow(state.Image, state.Vfo, quiet);
-        const VfoForm& f = state.Vfo;
-        QCOMPARE((QList<int>{f.optKeyLock, f.optTxPower, f.optToneSet, f.optBattery, f.optBeep, f.optBs,
-                             QString::fromStdString(f.txtSquelch).toInt(), f.optBell, f.optStb, f.optShift, f.cboStep,
-                             f.optBclo, f.CboCallTone, f.cboTot, f.optSkip, f.optScan, f.cboApo, f.optEpo, f.optLamp,
-                             f.optRptShift, f.optRptTone}),
-                 shown);
-        QTEST(state.Image.VfoChanged, "changed");
+        const VfoForm& v = state.Vfo;
+        QCOMPARE((QList<int>{v.optKeyLock, v.optTxPower, v.optToneSet, v.optBattery, v.optBeep, v.optBs,
+                             QString::fromStdString(v.txtSquelch).toInt(), v.optBell, v.optStb, v.optShift, v.cboStep,
+                             v.optBclo, v.CboCallTone, v.cboTot, v.optSkip, v.optScan, v.cboApo, v.optEpo, v.optLamp,
+                             v.optRptShift, v.optRptTone}),
+                 Numbers(f[1]));
+        QCOMPARE(state.Image.VfoChanged, f[3] == "1");
         QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, quiet), FormVerdict::Taken);
         QList<int> after;
         for (auto field : PackedBytes)
             after << state.Image.Vfo.*field;
-        QCOMPARE(after, collected);
+        QCOMPARE(after, Numbers(f[2]));
     }
 
     void collectRefuses_data()
@@ -232,27 +211,19 @@ private slots:
         QVERIFY(state.Image.Vfo == before);
     }
 
-    void gridRowTexts_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QString>("texts");
-        for (const QStringList& row : test::DataRows("image.txt", "grid"))
-            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
-    }
+    // f: model, channel record, grid texts.
+    void gridRowTexts_data() { test::AddDataRows("image.txt", "grid"); }
     void gridRowTexts()
     {
-        QFETCH(QString, model);
-        QFETCH(QString, record);
-        QFETCH(QString, texts);
-        const QList<int> f = Numbers(record);
+        QFETCH(QStringList, f);
+        const QList<int> r = Numbers(f[1]);
         AppState state = StartedAs(0);
-        state.Image.ModelName = model.toStdString();
+        state.Image.ModelName = f[0].toStdString();
         SetupChannelGrid(state.Grid, state.Image.ModelName);
-        state.Image.Channels.at(41) = {f[0], f[1], std::uint8_t(f[2]), std::uint8_t(f[3]), std::uint8_t(f[4]),
-                                       std::uint8_t(f[5]), std::uint8_t(f[6]), f[7] == 1};
+        state.Image.Channels.at(41) = {r[0], r[1], std::uint8_t(r[2]), std::uint8_t(r[3]), std::uint8_t(r[4]),
+                                       std::uint8_t(r[5]), std::uint8_t(r[6]), r[7] == 1};
         RefreshChannelGrid(state.Image, state.Grid);
-        QCOMPARE(RowText(state.Grid, 42), "41/" + texts);
+        QCOMPARE(RowText(state.Grid, 42), "41/" + f[2]);
     }
 
     // On an empty channel the dialog shows the defaults and stores them; on a PMR

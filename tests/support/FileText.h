@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include <QStringList>
+#include <QTest>
 
 namespace kvr27::test {
 
@@ -32,6 +32,15 @@ inline QList<QStringList> DataRows(const char* file, const QString& kind)
     if (rows.isEmpty())
         qFatal("No %s rows in %s", qPrintable(kind), file);
     return rows;
+}
+
+// The `_data()` table of those rows: one a row, named by its first field, the
+// other fields in column "f".
+inline void AddDataRows(const char* file, const QString& kind)
+{
+    QTest::addColumn<QStringList>("f");
+    for (const QStringList& row : DataRows(file, kind))
+        QTest::newRow(qPrintable(row[0])) << row.mid(1);
 }
 
 } // namespace kvr27::test
