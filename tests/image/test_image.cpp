@@ -20,8 +20,6 @@ using test::RecordingMessageSink;
 
 namespace {
 
-using TextBox = std::string VfoForm::*;
-
 // Fills whose values all pass the boxes' filters.
 SilentMessageSink quiet;
 
@@ -30,15 +28,6 @@ AppState StartedAs(int option)
     AppState state;
     StartWithModel(state, option);
     return state;
-}
-
-// The numbers of a data file's field, decimal or 0x hexadecimal, split at blanks.
-QList<int> Numbers(const QString& field)
-{
-    QList<int> numbers;
-    for (const QString& number : field.split(' ', Qt::SkipEmptyParts))
-        numbers << number.toInt(nullptr, 0);
-    return numbers;
 }
 
 // Columns 0 to 11 of a grid row, "/" between them.
@@ -57,8 +46,6 @@ const std::array<std::uint8_t VfoSettings::*, 7> PackedBytes = {
     &VfoSettings::RptFlags};
 
 } // namespace
-
-Q_DECLARE_METATYPE(TextBox)
 
 class TestImage : public QObject {
     Q_OBJECT
@@ -87,7 +74,7 @@ private slots:
         QFETCH(QStringList, f);
         const int option = f[0].toInt();
         const QString& model = f[1];
-        const QList<int> n = Numbers(f[2]);
+        const QList<int> n = test::Numbers(f[2]);
         const int code = n[0], frequency = n[1], shift = n[2];
         const auto step = std::uint8_t(n[3]), bclo = std::uint8_t(n[4]), rpt = std::uint8_t(n[5]);
         const VfoSettings vfo{frequency, 0x40, 0, 0, 8, 8, 39, 1, 0, {}, shift, 0x67, step, bclo, 0, 0, 500000, 8, rpt};
@@ -163,7 +150,7 @@ private slots:
     void packedBytes()
     {
         QFETCH(QStringList, f);
-        const QList<int> bytes = Numbers(f[0]);
+        const QList<int> bytes = test::Numbers(f[0]);
         AppState state = StartedAs(0);
         for (std::size_t i = 0; i < PackedBytes.size(); ++i)
             state.Image.Vfo.*PackedBytes[i] = static_cast<std::uint8_t>(bytes[qsizetype(i)]);
@@ -173,35 +160,28 @@ private slots:
                              QString::fromStdString(v.txtSquelch).toInt(), v.optBell, v.optStb, v.optShift, v.cboStep,
                              v.optBclo, v.CboCallTone, v.cboTot, v.optSkip, v.optScan, v.cboApo, v.optEpo, v.optLamp,
                              v.optRptShift, v.optRptTone}),
-                 Numbers(f[1]));
+                 test::Numbers(f[1]));
         QCOMPARE(state.Image.VfoChanged, f[3] == "1");
         QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, quiet), FormVerdict::Taken);
         QList<int> after;
         for (auto field : PackedBytes)
             after << state.Image.Vfo.*field;
-        QCOMPARE(after, Numbers(f[2]));
+        QCOMPARE(after, test::Numbers(f[2]));
     }
 
-    void collectRefuses_data()
-    {
-        QTest::addColumn<TextBox>("box");
-        QTest::addColumn<QString>("text"); // empty: a blank box
-        int empty = 0; // frequency, offset, repeater offset, PMR channel, squelch
-        for (TextBox box : {&VfoForm::txtFrequency, &VfoForm::txtShiftFreq, &VfoForm::txtRptShiftFreq,
-                            &VfoForm::txtPmrFreq, &VfoForm::txtSquelch})
-            QTest::addRow("empty box %d", ++empty) << box << "";
-        QTest::newRow("repeater offset past 32 bits") << &VfoForm::txtRptShiftFreq << "21474.83648";
-        QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256";
-        QTest::newRow("squelch above its five bits") << &VfoForm::txtSquelch << "32";
-    }
+    // f: the box, the text typed (empty: a blank box).
+    void collectRefuses_data() { test::AddDataRows("image.txt", "refuse"); }
     void collectRefuses()
     {
-        QFETCH(TextBox, box);
-        QFETCH(QString, text);
+        QFETCH(QStringList, f);
+        const QString& text = f[1];
+        const std::map<QString, std::string VfoForm::*> boxes = {{"txtFrequency", &VfoForm::txtFrequency},
+            {"txtShiftFreq", &VfoForm::txtShiftFreq}, {"txtRptShiftFreq", &VfoForm::txtRptShiftFreq},
+            {"txtPmrFreq", &VfoForm::txtPmrFreq}, {"txtSquelch", &VfoForm::txtSquelch}};
         AppState state = StartedAs(0);
         state.Vfo.txtSquelch = "3"; // edits that must not be stored either
         state.Vfo.optKeyLock = 0;
-        state.Vfo.*box = text.toStdString();
+        state.Vfo.*boxes.at(f[0]) = text.toStdString();
         const VfoSettings before = state.Image.Vfo;
         RecordingMessageSink messages;
         QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages),
@@ -216,7 +196,7 @@ private slots:
     void gridRowTexts()
     {
         QFETCH(QStringList, f);
-        const QList<int> r = Numbers(f[1]);
+        const QList<int> r = test::Numbers(f[1]);
         AppState state = StartedAs(0);
         state.Image.ModelName = f[0].toStdString();
         SetupChannelGrid(state.Grid, state.Image.ModelName);
@@ -240,13 +220,12 @@ private slots:
         QCOMPARE((QList<int>{form.cboStep, form.cboPmrTone, form.optShift, form.optSkip, form.optBclo, form.optToneSet,
                              form.optModel}),
                  (QList<int>{3, 39, 0, 1, 1, 0, 0}));
-        QVERIFY(form.Enabled.isEnabled("Frame1_0") && !form.Enabled.isEnabled("Frame1_7"));
-        QVERIFY(!form.Enabled.isEnabled("Label1_2") && !form.Enabled.isEnabled("txtPmrFreq"));
+        QVERIFY(form.Enabled.isEnabled("Frame1_0") && !form.Enabled.isEnabled("Frame1_7") &&
+                !form.Enabled.isEnabled("Label1_2") && !form.Enabled.isEnabled("txtPmrFreq"));
         QCOMPARE(StoreChannelDialog(state.Image, state.Grid, form, quiet), FormVerdict::Taken);
         QVERIFY(state.Image.Channels.at(0) == (ChannelRecord{43400000, 60000, 8, 8, 39, 0x04, 3, true}));
-        QVERIFY(state.Image.ChannelsChanged && state.Image.SettingsChanged);
+        QVERIFY(state.Image.ChannelsChanged && state.Image.SettingsChanged && state.Grid.Look[1] == RowLook::Normal);
         QCOMPARE(state.Grid.TextMatrix(1, 1), std::string("434.00000"));
-        QCOMPARE(state.Grid.Look[1], RowLook::Normal);
 
         state.Image.Channels.at(2) = {0x05000000, 12500, 1, 2, 3, 0x08 | 0x30 | 0x03, 0x21, true};
         RefreshChannelGrid(state.Image, state.Grid);
