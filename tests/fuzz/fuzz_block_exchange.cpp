@@ -32,12 +32,7 @@ public:
     PortOpening open(int) override { return {}; }
     void close() override {}
     bool isOpen() const override { return true; }
-    void write(const std::string& text) override
-    {
-        written += text;
-        received_ += answer_;
-        answered_ = true;
-    }
+    void write(const std::string& text) override { written += text, received_ += answer_, answered_ = true; }
     std::size_t bytesAvailable() override { return received_.size(); }
     std::string readAll() override { return std::exchange(received_, {}) + (answered_ ? std::exchange(late_, {}) : ""); }
     std::string deviceName(int) const override { return "fuzz"; }
@@ -57,11 +52,7 @@ constexpr std::uint16_t ReadAddresses[] = {0, VfoBlock1Address, VfoBlock2Address
 // What the memory map makes of a block that was read, per read operation: decoded
 // and encoded again, and the bytes 0 .. Filled - 1 that its fields fill.
 using Digits = const std::string&;
-struct Codec {
-    std::string (*RoundTrip)(Digits);
-    std::size_t Filled;
-};
-const Codec Codecs[] = {
+const std::pair<std::string (*)(Digits), std::size_t> Codecs[] = {
     {[](Digits d) { ChannelRecord r; DecodeChannelBlock(d, r); return EncodeChannelBlock(r); }, 13},
     {[](Digits d) { VfoSettings v; DecodeVfoBlock1(d, v); return EncodeVfoBlock1(v); }, 12},
     {[](Digits d) { VfoSettings v; DecodeVfoBlock2(d, v); return EncodeVfoBlock2(v, DecodeCurrentChannel(d)); }, 9},
@@ -73,10 +64,8 @@ const Codec Codecs[] = {
 // in the identity block the model code is byte 7F6h.
 void CheckCodecs(Operation operation, std::string digits)
 {
-    if (operation == ReadIdentity) {
-        Require(DecodeModelCode(digits) == std::stoul(digits.substr(12, 2), nullptr, 16), "model code at 7F6h");
-        return;
-    }
+    if (operation == ReadIdentity)
+        return Require(DecodeModelCode(digits) == std::stoul(digits.substr(12, 2), nullptr, 16), "model code at 7F6h");
     const auto [roundTrip, filled] = Codecs[operation];
     const std::string encoded = roundTrip(digits);
     if (operation == ReadBitmap) {
