@@ -72,7 +72,7 @@ private slots:
     // splash stays 2 s, and the program's event loop ends when its only window goes:
     // a key on the splash (before the start window shows), or the start window's
     // close box or Escape.
-    void startAndEnd_data() { test::DataColumn("windows.txt", "start"); }
+    void startAndEnd_data() { test::AddDataRows("windows.txt", "start"); }
     void startAndEnd()
     {
         QFETCH(QStringList, f);
@@ -116,7 +116,7 @@ private slots:
     // (a click that reaches a handler is refused), the progress bar shows the
     // progress text whole, and Cancel is offered during a read, never during a
     // write. Alt with a mnemonic opens its menu.
-    void mainWindowByKeyboard_data() { test::DataColumn("windows.txt", "keyboard"); }
+    void mainWindowByKeyboard_data() { test::AddDataRows("windows.txt", "keyboard"); }
     void mainWindowByKeyboard()
     {
         QFETCH(QStringList, f);
@@ -189,7 +189,7 @@ private slots:
     // each fault of an exchange, where the note and the message's detail say the
     // same; Cancel or Escape in each window that reads, which stops the read at once,
     // silently, the image, the forms and the change flags as before.
-    void readEnds_data() { test::DataColumn("windows.txt", "read"); }
+    void readEnds_data() { test::AddDataRows("windows.txt", "read"); }
     void readEnds()
     {
         QFETCH(QStringList, f);
@@ -271,7 +271,7 @@ private slots:
     // The Data menu's safeguards as the user switches them: the read-back names the
     // channel the radio did not store; unchecked, the same write reports success;
     // the backup and the trace are named in the note.
-    void safeguardsFromTheDataMenu_data() { test::DataColumn("windows.txt", "safeguard"); }
+    void safeguardsFromTheDataMenu_data() { test::AddDataRows("windows.txt", "safeguard"); }
     void safeguardsFromTheDataMenu()
     {
         QFETCH(QStringList, f);

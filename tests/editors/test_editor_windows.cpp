@@ -122,7 +122,7 @@ private slots:
     // A text pasted into a box (or typed, once filled twice), then the box left by
     // Tab: the filter on the change and the length limit, then the raster rule and
     // the limits on leaving.
-    void pastedThenLeft_data() { test::DataColumn("windows.txt", "pasted"); }
+    void pastedThenLeft_data() { test::AddDataRows("windows.txt", "pasted"); }
     void pastedThenLeft()
     {
         QFETCH(QStringList, f);
@@ -191,7 +191,7 @@ private slots:
     // Cancel, the close box and Escape drop the edits without the leave rules of the
     // box left (no word about a value thrown away): a later write sends the image's
     // values. OK, and Enter in a box, run them first and store the rounded value.
-    void leavingTheWindow_data() { test::DataColumn("windows.txt", "leave"); }
+    void leavingTheWindow_data() { test::AddDataRows("windows.txt", "leave"); }
     void leavingTheWindow()
     {
         QFETCH(QStringList, f);
@@ -228,7 +228,7 @@ private slots:
 
     // A value the radio holds that its box refuses is shown with the box's message and
     // an empty box, so OK cannot store it, keeps the window open and the image as it was.
-    void filledValuesPassTheFilters_data() { test::DataColumn("windows.txt", "filled"); }
+    void filledValuesPassTheFilters_data() { test::AddDataRows("windows.txt", "filled"); }
     void filledValuesPassTheFilters()
     {
         QFETCH(QStringList, f);
@@ -253,7 +253,7 @@ private slots:
 
     // Each model edits only its own settings: the frames the user finds disabled, by
     // their captions (the outermost disabled frame of each). Scan skip is never offered.
-    void modelRestrictedControls_data() { test::DataColumn("windows.txt", "restricted"); }
+    void modelRestrictedControls_data() { test::AddDataRows("windows.txt", "restricted"); }
     void modelRestrictedControls()
     {
         QFETCH(QStringList, f);
@@ -312,7 +312,7 @@ private slots:
 
     // The channel dialog by model and mode: the mode option switches the boxes, and
     // the blank-field test follows the mode.
-    void dialogModesAndBlankFields_data() { test::DataColumn("windows.txt", "dialog"); }
+    void dialogModesAndBlankFields_data() { test::AddDataRows("windows.txt", "dialog"); }
     void dialogModesAndBlankFields()
     {
         QFETCH(QStringList, f);

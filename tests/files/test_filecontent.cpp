@@ -79,26 +79,23 @@ private slots:
     {
         QTest::addColumn<int>("option");
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QList<qint64>>("read");
-        for (const QStringList& row : test::DataRows("file-content.txt", "csv")) {
-            QList<qint64> read;
-            for (const QString& number : row[4].split(' ', Qt::SkipEmptyParts))
-                read << number.toLongLong(nullptr, 0);
-            QTest::newRow(qPrintable(row[0]))
-                << row[1].toInt() << (row[2] + "\r\n" + Header + "\r\n" + row[3] + "\r\n").toUtf8() << read;
-        }
+        QTest::addColumn<QList<int>>("read");
+        for (const QStringList& row : test::DataRows("file-content.txt", "csv"))
+            QTest::newRow(qPrintable(row[0])) << row[1].toInt()
+                                              << (row[2] + "\r\n" + Header + "\r\n" + row[3] + "\r\n").toUtf8()
+                                              << test::Numbers(row[4]);
         QTest::newRow("spreadsheet, CR line ends")
-            << 0 << " 41 \r" + Header + "\r" + Lpd + "\r" << QList<qint64>{42, 43400000, 60000, 0, 0, 0, 0x04, 0, 1};
+            << 0 << " 41 \r" + Header + "\r" + Lpd + "\r" << QList<int>{42, 43400000, 60000, 0, 0, 0, 0x04, 0, 1};
 
-        QTest::newRow("empty file") << 0 << QByteArray() << QList<qint64>{};
-        QTest::newRow("NUL bytes") << 0 << QByteArray(300, '\0') << QList<qint64>{};
-        QTest::newRow("103 lines") << 0 << "\r\n" + Header + "\r\n" + (Lpd + "\r\n").repeated(101) << QList<qint64>{};
+        QTest::newRow("empty file") << 0 << QByteArray() << QList<int>{};
+        QTest::newRow("NUL bytes") << 0 << QByteArray(300, '\0') << QList<int>{};
+        QTest::newRow("103 lines") << 0 << "\r\n" + Header + "\r\n" + (Lpd + "\r\n").repeated(101) << QList<int>{};
     }
     void channelCsv()
     {
         QFETCH(int, option);
         QFETCH(QByteArray, file);
-        QFETCH(QList<qint64>, read);
+        QFETCH(QList<int>, read);
         RadioImage image;
         InitialiseRadioImage(image, option);
         image.Defaults = Fallbacks;
@@ -108,7 +105,7 @@ private slots:
         if (read.isEmpty())
             return;
         const ChannelRecord& r = content.Channels.at(0);
-        QCOMPARE((QList<qint64>{content.CurrentChannel, r.Frequency, r.ShiftFreq, r.TxTone, r.RxTone, r.PmrTone,
+        QCOMPARE((QList<int>{content.CurrentChannel, r.Frequency, r.ShiftFreq, r.TxTone, r.RxTone, r.PmrTone,
                                 r.ChannelFlags, r.Step, r.Enabled}), read);
         QVERIFY(content.Channels.at(1) == image.Channels.at(1));
     }

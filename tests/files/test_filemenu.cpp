@@ -124,7 +124,7 @@ private slots:
     // VFO form and SettingsChanged stay as they were. A named pipe is refused at once.
     void failedLoadOrImportChangesNothing_data()
     {
-        test::DataColumn("windows.txt", "failed");
+        test::AddDataRows("windows.txt", "failed");
         QTest::newRow("load, Enabled yes") << QStringList{"mnuFileLode", QString("1\r\n").repeated(38) + "yes\r\n" +
             QString("1\r\n").repeated(792), "Line 39: channel 0 Enabled: \"yes\" is neither #TRUE# nor #FALSE#."};
         QTest::newRow("import, too large") << QStringList{"mnuFileImport", QString(1048577, '\n'), "%1: The file is "

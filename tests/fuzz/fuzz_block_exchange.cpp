@@ -28,28 +28,18 @@ namespace {
 class AnswerPort : public Port, public Waiter, public ProgressSink {
 public:
     AnswerPort(std::string waiting, std::string answer, std::string late)
-        : received_(std::move(waiting)), answer_(std::move(answer)), late_(std::move(late))
-    {
-    }
+        : received_(std::move(waiting)), answer_(std::move(answer)), late_(std::move(late)) {}
     PortOpening open(int) override { return {}; }
     void close() override {}
     bool isOpen() const override { return true; }
-    void write(const std::string& text) override
-    {
-        written += text;
-        received_ += answer_;
-        answered_ = true;
-    }
+    void write(const std::string& text) override { written += text, received_ += answer_, answered_ = true; }
     std::size_t bytesAvailable() override { return received_.size(); }
     std::string readAll() override { return std::exchange(received_, {}) + (answered_ ? std::exchange(late_, {}) : ""); }
     std::string deviceName(int) const override { return "fuzz"; }
     void waitTick() override {}
     void showProgress(ProgressTarget, const std::string&) override {}
 
-    std::string written;
-
-private:
-    std::string received_, answer_, late_;
+    std::string written, received_, answer_, late_;
     bool answered_ = false;
 };
 
@@ -62,11 +52,7 @@ constexpr std::uint16_t ReadAddresses[] = {0, VfoBlock1Address, VfoBlock2Address
 // What the memory map makes of a block that was read, per read operation: decoded
 // and encoded again, and the bytes 0 .. Filled - 1 that its fields fill.
 using Digits = const std::string&;
-struct Codec {
-    std::string (*RoundTrip)(Digits);
-    std::size_t Filled;
-};
-const Codec Codecs[] = {
+const std::pair<std::string (*)(Digits), std::size_t> Codecs[] = {
     {[](Digits d) { ChannelRecord r; DecodeChannelBlock(d, r); return EncodeChannelBlock(r); }, 13},
     {[](Digits d) { VfoSettings v; DecodeVfoBlock1(d, v); return EncodeVfoBlock1(v); }, 12},
     {[](Digits d) { VfoSettings v; DecodeVfoBlock2(d, v); return EncodeVfoBlock2(v, DecodeCurrentChannel(d)); }, 9},
@@ -78,10 +64,8 @@ const Codec Codecs[] = {
 // in the identity block the model code is byte 7F6h.
 void CheckCodecs(Operation operation, std::string digits)
 {
-    if (operation == ReadIdentity) {
-        Require(DecodeModelCode(digits) == std::stoul(digits.substr(12, 2), nullptr, 16), "model code at 7F6h");
-        return;
-    }
+    if (operation == ReadIdentity)
+        return Require(DecodeModelCode(digits) == std::stoul(digits.substr(12, 2), nullptr, 16), "model code at 7F6h");
     const auto [roundTrip, filled] = Codecs[operation];
     const std::string encoded = roundTrip(digits);
     if (operation == ReadBitmap) {
@@ -89,8 +73,7 @@ void CheckCodecs(Operation operation, std::string digits)
         Require(encoded[25] == '0', "channel bitmap byte 72Ch");
         digits[25] = '0';
     }
-    if (encoded != digits.substr(0, 2 * filled) + std::string(2 * (BlockSize - filled), 'F'))
-        PropertyFailed("block of operation " + std::to_string(operation) + ": read " + digits + ", encoded " + encoded);
+    Require(encoded == digits.substr(0, 2 * filled) + std::string(2 * (BlockSize - filled), 'F'), "block encoded back");
 }
 
 } // namespace
@@ -129,20 +112,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string digits = "untouched";
     const bool ok = write ? TryWriteBlock(session, command).ok() : TryReadBlock(session, address, digits).ok();
     Require(port.written == command, "command on the wire");
-    if (ok != valid)
-        PropertyFailed(std::string(ok ? "accepted" : "refused") + " the answer \"" + answer + "\"");
-    if (!ok) {
-        Require(digits == "untouched", "failed read changed the digits");
-        Require(messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage &&
-                    messages.shown[0].icon == MessageIcon::Exclamation,
-                "failed exchange: not exactly one \"Read/Write Error\"");
+    Require(ok == valid, ok ? "accepted a wrong answer" : "refused a right answer");
+    Require(ok ? messages.shown.empty()
+               : digits == "untouched" && messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage &&
+                     messages.shown[0].icon == MessageIcon::Exclamation,
+            "an exchange with a message, or a failed one that changed the digits or said not one \"Read/Write Error\"");
+    if (!ok || write)
         return 0;
-    }
-    Require(messages.shown.empty(), "exchange with a message");
-    if (write)
-        return 0;
-    for (char& c : payload)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::ranges::transform(payload, payload.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     Require(digits == payload, "read digits not the payload in uppercase");
     CheckCodecs(operation, digits);
     return 0;

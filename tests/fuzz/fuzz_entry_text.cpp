@@ -53,16 +53,12 @@ std::optional<std::optional<std::int32_t>> ExpectedCount(std::string_view text)
 void CheckFrequencyText(std::string_view text)
 {
     const std::optional<std::int32_t> count = ParseFrequency(text);
-    if (const auto expected = ExpectedCount(text); expected && *expected != count)
-        PropertyFailed("ParseFrequency(\"" + std::string(text) + "\") is " + (count ? std::to_string(*count) : "nothing") +
-                       ", not " + (*expected ? std::to_string(**expected) : "nothing"));
-    if (!count)
-        return;
-    Require(IsDecimalText(text), "a text read to a count is no decimal text");
-    const std::string formatted = FormatFrequency(*count);
-    const std::size_t point = formatted.find('.');
-    Require(point != std::string::npos && formatted.size() - point == 6, "formatted count without five decimals");
-    Require(ParseFrequency(formatted) == count, "formatted count reads to another count");
+    const auto expected = ExpectedCount(text);
+    Require(!expected || *expected == count, "ParseFrequency is not the exact count, halves to even");
+    const std::string formatted = count ? FormatFrequency(*count) : "";
+    Require(!count || (IsDecimalText(text) && formatted.size() - formatted.find('.') == 6 &&
+                       ParseFrequency(formatted) == count),
+            "a counted text is no decimal text, or its count formats to no text of five decimals that reads back");
 }
 
 // The filter of each kind, by the characters it allows: the message is that of the
@@ -88,18 +84,13 @@ std::optional<std::string_view> ExpectedFilterMessage(FieldKind kind, std::strin
 void CheckFilter(FieldKind kind, std::string_view text)
 {
     const auto message = FilterMessage(kind, text);
-    if (message != ExpectedFilterMessage(kind, text))
-        PropertyFailed("filter of kind " + std::to_string(static_cast<int>(kind)) + " on \"" + std::string(text) +
-                       "\": " + (message ? std::string(*message) : "accepted"));
+    Require(message == ExpectedFilterMessage(kind, text), "FilterMessage is not that of the first offending character");
     std::string box(text);
     test::RecordingMessageSink messages;
     const bool passed = FilterField(kind, box, messages);
-    Require(passed == !message, "FilterField disagrees with FilterMessage");
-    if (passed)
-        Require(box == text && messages.shown.empty(), "a text that passed was changed or spoken about");
-    else
-        Require(box.empty() && messages.texts() == std::vector<std::string>{std::string(*message)},
-                "a refused text was not emptied after its one message");
+    Require(passed ? !message && box == text && messages.shown.empty()
+                   : message && box.empty() && messages.texts() == std::vector<std::string>{std::string(*message)},
+            "FilterField changed or spoke about a text that passed, or did not empty a refused one after its message");
 }
 
 // The raster rule on a text the filter let through: a PMR channel or squelch text,
@@ -111,22 +102,20 @@ void CheckRaster(FieldKind kind, std::string_view text, int stepIndex)
     const auto count = ParseFrequency(text);
     const bool onList = stepIndex >= 0 && stepIndex < static_cast<int>(StepRaster.size());
     const std::int32_t raster = onList ? StepRaster[static_cast<std::size_t>(stepIndex)] : 1;
-    if (kind != FieldKind::Frequency && kind != FieldKind::Offset) {
-        Require(!repair, "the raster rule changed a PMR channel or squelch text");
-    } else if (!repair) {
-        Require(text.empty() || !onList || (count && *count % raster == 0), "an off-raster text stayed");
-        Require(text.empty() || !onList || kind != FieldKind::Offset || *count <= 9999500, "an offset above 99.995 stayed");
-    } else if (repair->Text.empty()) {
-        Require(repair->Message == NotANumberMessage || repair->Message == OffsetLimitMessage,
-                "a text emptied with another message");
-    } else {
-        Require(onList && count && repair->Message == RoundedMessage && !FilterMessage(kind, repair->Text),
-                "a text rounded without a step or a count, with another message, or to one the filter refuses");
-        const auto rounded = ParseFrequency(repair->Text);
-        Require(rounded && *rounded % raster == 0 && *rounded <= *count && *count - *rounded < raster,
-                "a rounded text not the raster point below the count");
-        Require(!RasterRepair(kind, repair->Text, stepIndex, RoundedMessage), "a rounded text rounded again");
-    }
+    const bool rasterKind = kind == FieldKind::Frequency || kind == FieldKind::Offset;
+    if (!repair)
+        return Require(!rasterKind || text.empty() || !onList ||
+                           (count && *count % raster == 0 && (kind != FieldKind::Offset || *count <= 9999500)),
+                       "an off-raster text or an offset above 99.995 stayed");
+    Require(rasterKind, "the raster rule changed a PMR channel or squelch text");
+    if (repair->Text.empty())
+        return Require(repair->Message == NotANumberMessage || repair->Message == OffsetLimitMessage,
+                       "a text emptied with another message");
+    const auto rounded = ParseFrequency(repair->Text);
+    Require(onList && count && repair->Message == RoundedMessage && !FilterMessage(kind, repair->Text) && rounded &&
+                *rounded % raster == 0 && *rounded <= *count && *count - *rounded < raster &&
+                !RasterRepair(kind, repair->Text, stepIndex, RoundedMessage),
+            "a text rounded without a step or a count, with another message, not to the raster point below, or again");
 }
 
 } // namespace

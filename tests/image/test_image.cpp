@@ -20,14 +20,6 @@ using test::RecordingMessageSink;
 
 namespace {
 
-struct StartCase {
-    int option;
-    QString model;
-    int code, frequency, shift, step, bcloCallTot, rptFlags;
-};
-
-using TextBox = std::string VfoForm::*;
-
 // Fills whose values all pass the boxes' filters.
 SilentMessageSink quiet;
 
@@ -36,15 +28,6 @@ AppState StartedAs(int option)
     AppState state;
     StartWithModel(state, option);
     return state;
-}
-
-// The numbers of a data file's field, decimal or 0x hexadecimal, split at blanks.
-QList<int> Numbers(const QString& field)
-{
-    QList<int> numbers;
-    for (const QString& number : field.split(' ', Qt::SkipEmptyParts))
-        numbers << number.toInt(nullptr, 0);
-    return numbers;
 }
 
 // Columns 0 to 11 of a grid row, "/" between them.
@@ -64,74 +47,50 @@ const std::array<std::uint8_t VfoSettings::*, 7> PackedBytes = {
 
 } // namespace
 
-Q_DECLARE_METATYPE(StartCase)
-Q_DECLARE_METATYPE(TextBox)
-
 class TestImage : public QObject {
     Q_OBJECT
 private slots:
     // Decimal text times a factor, halves to even; nothing that does not fit. A text
     // of five decimals is also how the count is shown. (The texts the boxes refuse
     // while typing: test_editors_rules.)
-    void parseFrequency_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("factor");
-        QTest::addColumn<QVariant>("units"); // none: refused
-        const std::pair<const char*, int> shown[] = {
-            {"5.", 500000}, {".5", 50000}, {"0.000005", 0} /* half to even, down */, {"0.000015", 2} /* up */,
-            {"0.0000050001", 1}, {"433.0000049999999999999999", 43300000}, {"-0.000025", -2}, {"0.60000", 60000},
-            {"446.00625", 44600625}, {"-1.00000", -100000}, {"-21474.83648", int(-2147483648LL)}};
-        for (auto [text, units] : shown)
-            QTest::addRow("%s", text) << QString(text) << qint64(100000) << QVariant(units);
-        for (const char* text : {"21474.83648", "21474.836475", "123456789012345678901234567890", "", "446.0.1",
-                                 " 434", "4e2", "-"})
-            QTest::addRow("refused: \"%s\"", text) << QString(text) << qint64(100000) << QVariant();
-        QTest::newRow("PMR channel 127") << "127" << qint64(16777216) << QVariant(0x7F000000);
-        QTest::newRow("PMR channel 128 overflows") << "128" << qint64(16777216) << QVariant();
-    }
+    // f: text, factor, count.
+    void parseFrequency_data() { test::AddDataRows("image.txt", "parse"); }
     void parseFrequency()
     {
-        QFETCH(QString, text);
-        QFETCH(qint64, factor);
-        QFETCH(QVariant, units);
-        const auto result = ScaleDecimalText(text.toStdString(), factor);
-        QCOMPARE(result ? QVariant(*result) : QVariant(), units);
+        QFETCH(QStringList, f);
+        const QString& text = f[0];
+        const auto result = ScaleDecimalText(text.toStdString(), f[1].toLongLong());
+        QCOMPARE(result ? QString::number(*result) : "refused", f[2]);
         if (result && text.indexOf('.') == text.size() - 6)
             QCOMPARE(QString::fromStdString(FormatFrequency(*result)), text);
     }
 
     // The start window's OK: every VFO field and every channel of the model, the
     // defaults taken from them, and the grid showing 100 empty rows.
-    void startupValues_data()
-    {
-        QTest::addColumn<StartCase>("c");
-        QTest::newRow("PA") << StartCase{0, "KV-R27PA", 6, 43400000, 60000, 3, 0x00, 0x20};
-        QTest::newRow("Z") << StartCase{1, "KV-R27Z", 4, 44500000, 500000, 0, 0x00, 0x60};
-        QTest::newRow("X") << StartCase{2, "KV-R27X", 2, 43300000, 500000, 3, 0x00, 0x20};
-        QTest::newRow("PMR only") << StartCase{3, "KV-R27PA(PMR only)", 11, 43400000, 60000, 3, 0x30, 0x20};
-        QTest::newRow("any other option") << StartCase{7, "KV-R27PA(LPD only)", 10, 43400000, 60000, 3, 0x00, 0x20};
-    }
+    // f: option, model, then code, frequency, shift, step, BcloCallTot, RptFlags.
+    void startupValues_data() { test::AddDataRows("image.txt", "start"); }
     void startupValues()
     {
-        QFETCH(StartCase, c);
-        const auto step = std::uint8_t(c.step), bclo = std::uint8_t(c.bcloCallTot), rpt = std::uint8_t(c.rptFlags);
-        const VfoSettings vfo{c.frequency, 0x40, 0, 0, 8, 8, 39, 1, 0, {}, c.shift, 0x67, step, bclo, 0, 0, 500000,
-                              8, rpt};
+        QFETCH(QStringList, f);
+        const int option = f[0].toInt();
+        const QList<int> n = test::Numbers(f[2]);
+        const int code = n[0], frequency = n[1], shift = n[2];
+        const auto step = std::uint8_t(n[3]), bclo = std::uint8_t(n[4]), rpt = std::uint8_t(n[5]);
+        const VfoSettings vfo{frequency, 0x40, 0, 0, 8, 8, 39, 1, 0, {}, shift, 0x67, step, bclo, 0, 0, 500000, 8, rpt};
         AppState state;
         state.Image.Vfo.VfoReserved1 = 0x55; // left from an earlier run: start-up clears it
         state.Image.SettingsChanged = true;
-        StartWithModel(state, c.option);
+        StartWithModel(state, option);
 
-        QCOMPARE(QString::fromStdString(state.Image.ModelName), c.model);
-        QCOMPARE(int(state.Image.ModelCode), c.code);
+        QCOMPARE(QString::fromStdString(state.Image.ModelName), f[1]);
+        QCOMPARE(int(state.Image.ModelCode), code);
         // kvr27-sim --model takes the same name; its demo radio reports the same code,
         // and its channels pass every load rule of the clone file unchanged.
         std::string error;
-        const int demoOption = std::min(c.option, 4);
-        const auto options = sim::ParseSimOptions({"--model", c.model.toStdString()}, error);
+        const int demoOption = std::min(option, 4);
+        const auto options = sim::ParseSimOptions({"--model", f[1].toStdString()}, error);
         QVERIFY(options && options->model == demoOption);
-        QCOMPARE(int(sim::DemoMemory(demoOption).at(0x7F6)), c.code);
+        QCOMPARE(int(sim::DemoMemory(demoOption).at(0x7F6)), code);
         RadioImage demo;
         InitialiseRadioImage(demo, demoOption);
         sim::AddDemoChannels(demo);
@@ -141,13 +100,13 @@ private slots:
         for (const std::string name : {"KV-R27 PA", "kv-r27pa"}) // the start window's caption, another case
             QVERIFY(!sim::ParseSimOptions({"--model", name}, error) && error == "unknown model: " + name);
         QVERIFY(state.Image.Vfo == vfo);
-        QVERIFY(state.Image.Defaults == (VfoDefaults{c.frequency, 0x40, 8, 8, 39, 1, c.shift, 0x67, step, bclo, 0, 0,
+        QVERIFY(state.Image.Defaults == (VfoDefaults{frequency, 0x40, 8, 8, 39, 1, shift, 0x67, step, bclo, 0, 0,
                                                      500000, 8, rpt}));
         QVERIFY(!state.Image.SettingsChanged && !state.Image.VfoChanged);
-        const bool pmrColumns = c.option == 0 || c.option == 3;
+        const bool pmrColumns = option == 0 || option == 3;
         QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), pmrColumns ? "PmrTone" : "--");
         for (int row = 1; row <= 100; ++row) {
-            QVERIFY(state.Image.Channels.at(row - 1) == (ChannelRecord{c.frequency, c.shift, 8, 8, 39, 0, step, false}));
+            QVERIFY(state.Image.Channels.at(row - 1) == (ChannelRecord{frequency, shift, 8, 8, 39, 0, step, false}));
             QCOMPARE(RowText(state.Grid, row), QString::number(row - 1) + "//////////" + (pmrColumns ? "/" : "--/--"));
         }
         QCOMPARE(state.Grid.Row, 1);
@@ -157,12 +116,8 @@ private slots:
 
     // The transmit ranges by model and radio code, with or without their messages, and
     // the windows' remark on a frequency outside them.
-    void checkFrequencyRange_data()
-    {
-        QTest::addColumn<QStringList>("f"); // model, code, text, show range, show model, verdict, message, range, detail
-        for (const QStringList& row : test::DataRows("image.txt", "range"))
-            QTest::newRow(qPrintable(row[0])) << row.mid(1);
-    }
+    // f: model, code, text, show range, show model, verdict, message, range, detail.
+    void checkFrequencyRange_data() { test::AddDataRows("image.txt", "range"); }
     void checkFrequencyRange()
     {
         QFETCH(QStringList, f);
@@ -178,7 +133,6 @@ private slots:
         QVERIFY(messages.shown == (f[6].isEmpty() ? std::vector<test::ShownMessage>{}
                                                   : std::vector<test::ShownMessage>{{f[6].toStdString(), MessageIcon::None,
                                                                                      false, f[8].toStdString()}}));
-        QCOMPARE(image.ModelCode, f[1].toInt());
         const QString remark = QString("%1 MHz is outside this radio's range, %2 MHz: it will not be written.");
         QCOMPARE(QString::fromStdString(OutOfRangeRemark(image, f[2].toStdString())),
                  f[7].isEmpty() ? "" : remark.arg(f[2], f[7]));
@@ -187,69 +141,45 @@ private slots:
     // The seven packed bytes through the VFO window and back: what the option groups
     // and lists show, and the bytes collected again. Codes 3 of the three-way groups
     // leave the options as the start-up fill set them (None, None, On(5s), "-"), list
-    // codes outside their lists are kept, and scan skip is never collected.
-    void packedBytes_data()
-    {
-        QTest::addColumn<QList<int>>("bytes");
-        QTest::addColumn<QList<int>>("shown");
-        QTest::addColumn<QList<int>>("collected");
-        for (const QStringList& row : test::DataRows("image.txt", "packed"))
-            QTest::newRow(qPrintable(row[0])) << Numbers(row[1]) << Numbers(row[2]) << Numbers(row[3]);
-    }
+    // codes outside their lists are kept, and scan skip is never collected. The fill
+    // marks the window changed only when an option moves.
+    // f: bytes, what the window shows, the bytes collected, "1" if the fill marks a change.
+    void packedBytes_data() { test::AddDataRows("image.txt", "packed"); }
     void packedBytes()
     {
-        QFETCH(QList<int>, bytes);
-        QFETCH(QList<int>, shown);
-        QFETCH(QList<int>, collected);
+        QFETCH(QStringList, f);
+        const QList<int> bytes = test::Numbers(f[0]);
         AppState state = StartedAs(0);
         for (std::size_t i = 0; i < PackedBytes.size(); ++i)
             state.Image.Vfo.*PackedBytes[i] = static_cast<std::uint8_t>(bytes[qsizetype(i)]);
         FillVfoWindow(state.Image, state.Vfo, quiet);
-        const VfoForm& f = state.Vfo;
-        QCOMPARE((QList<int>{f.optKeyLock, f.optTxPower, f.optToneSet, f.optBattery, f.optBeep, f.optBs,
-                             QString::fromStdString(f.txtSquelch).toInt(), f.optBell, f.optStb, f.optShift, f.cboStep,
-                             f.optBclo, f.CboCallTone, f.cboTot, f.optSkip, f.optScan, f.cboApo, f.optEpo, f.optLamp,
-                             f.optRptShift, f.optRptTone}),
-                 shown);
+        const VfoForm& v = state.Vfo;
+        QCOMPARE((QList<int>{v.optKeyLock, v.optTxPower, v.optToneSet, v.optBattery, v.optBeep, v.optBs,
+                             QString::fromStdString(v.txtSquelch).toInt(), v.optBell, v.optStb, v.optShift, v.cboStep,
+                             v.optBclo, v.CboCallTone, v.cboTot, v.optSkip, v.optScan, v.cboApo, v.optEpo, v.optLamp,
+                             v.optRptShift, v.optRptTone}),
+                 test::Numbers(f[1]));
+        QCOMPARE(state.Image.VfoChanged, f[3] == "1");
         QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, quiet), FormVerdict::Taken);
         QList<int> after;
         for (auto field : PackedBytes)
             after << state.Image.Vfo.*field;
-        QCOMPARE(after, collected);
+        QCOMPARE(after, test::Numbers(f[2]));
     }
 
-    // A fill marks the window changed only when an option moves: a lamp code of 3
-    // leaves the group's selection as it was.
-    void fillMarksChangeOnlyWhenAnOptionMoves()
-    {
-        AppState state = StartedAs(1);
-        for (auto [lamp, changed] : {std::pair{0x00, false}, {0x30, false}, {0x20, true}}) {
-            state.Image.Vfo.EpoLamp = std::uint8_t(lamp);
-            FillVfoWindow(state.Image, state.Vfo, quiet);
-            QCOMPARE(state.Image.VfoChanged, changed);
-        }
-    }
-
-    void collectRefuses_data()
-    {
-        QTest::addColumn<TextBox>("box");
-        QTest::addColumn<QString>("text"); // empty: a blank box
-        int empty = 0; // frequency, offset, repeater offset, PMR channel, squelch
-        for (TextBox box : {&VfoForm::txtFrequency, &VfoForm::txtShiftFreq, &VfoForm::txtRptShiftFreq,
-                            &VfoForm::txtPmrFreq, &VfoForm::txtSquelch})
-            QTest::addRow("empty box %d", ++empty) << box << "";
-        QTest::newRow("repeater offset past 32 bits") << &VfoForm::txtRptShiftFreq << "21474.83648";
-        QTest::newRow("PMR channel above a byte") << &VfoForm::txtPmrFreq << "256";
-        QTest::newRow("squelch above its five bits") << &VfoForm::txtSquelch << "32";
-    }
+    // f: the box, the text typed (empty: a blank box).
+    void collectRefuses_data() { test::AddDataRows("image.txt", "refuse"); }
     void collectRefuses()
     {
-        QFETCH(TextBox, box);
-        QFETCH(QString, text);
+        QFETCH(QStringList, f);
+        const QString& text = f[1];
+        const std::map<QString, std::string VfoForm::*> boxes = {{"txtFrequency", &VfoForm::txtFrequency},
+            {"txtShiftFreq", &VfoForm::txtShiftFreq}, {"txtRptShiftFreq", &VfoForm::txtRptShiftFreq},
+            {"txtPmrFreq", &VfoForm::txtPmrFreq}, {"txtSquelch", &VfoForm::txtSquelch}};
         AppState state = StartedAs(0);
         state.Vfo.txtSquelch = "3"; // edits that must not be stored either
         state.Vfo.optKeyLock = 0;
-        state.Vfo.*box = text.toStdString();
+        state.Vfo.*boxes.at(f[0]) = text.toStdString();
         const VfoSettings before = state.Image.Vfo;
         RecordingMessageSink messages;
         QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, messages),
@@ -259,27 +189,19 @@ private slots:
         QVERIFY(state.Image.Vfo == before);
     }
 
-    void gridRowTexts_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QString>("texts");
-        for (const QStringList& row : test::DataRows("image.txt", "grid"))
-            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
-    }
+    // f: model, channel record, grid texts.
+    void gridRowTexts_data() { test::AddDataRows("image.txt", "grid"); }
     void gridRowTexts()
     {
-        QFETCH(QString, model);
-        QFETCH(QString, record);
-        QFETCH(QString, texts);
-        const QList<int> f = Numbers(record);
+        QFETCH(QStringList, f);
+        const QList<int> r = test::Numbers(f[1]);
         AppState state = StartedAs(0);
-        state.Image.ModelName = model.toStdString();
+        state.Image.ModelName = f[0].toStdString();
         SetupChannelGrid(state.Grid, state.Image.ModelName);
-        state.Image.Channels.at(41) = {f[0], f[1], std::uint8_t(f[2]), std::uint8_t(f[3]), std::uint8_t(f[4]),
-                                       std::uint8_t(f[5]), std::uint8_t(f[6]), f[7] == 1};
+        state.Image.Channels.at(41) = {r[0], r[1], std::uint8_t(r[2]), std::uint8_t(r[3]), std::uint8_t(r[4]),
+                                       std::uint8_t(r[5]), std::uint8_t(r[6]), r[7] == 1};
         RefreshChannelGrid(state.Image, state.Grid);
-        QCOMPARE(RowText(state.Grid, 42), "41/" + texts);
+        QCOMPARE(RowText(state.Grid, 42), "41/" + f[2]);
     }
 
     // On an empty channel the dialog shows the defaults and stores them; on a PMR
@@ -296,13 +218,12 @@ private slots:
         QCOMPARE((QList<int>{form.cboStep, form.cboPmrTone, form.optShift, form.optSkip, form.optBclo, form.optToneSet,
                              form.optModel}),
                  (QList<int>{3, 39, 0, 1, 1, 0, 0}));
-        QVERIFY(form.Enabled.isEnabled("Frame1_0") && !form.Enabled.isEnabled("Frame1_7"));
-        QVERIFY(!form.Enabled.isEnabled("Label1_2") && !form.Enabled.isEnabled("txtPmrFreq"));
+        QVERIFY(form.Enabled.isEnabled("Frame1_0") && !form.Enabled.isEnabled("Frame1_7") &&
+                !form.Enabled.isEnabled("Label1_2") && !form.Enabled.isEnabled("txtPmrFreq"));
         QCOMPARE(StoreChannelDialog(state.Image, state.Grid, form, quiet), FormVerdict::Taken);
         QVERIFY(state.Image.Channels.at(0) == (ChannelRecord{43400000, 60000, 8, 8, 39, 0x04, 3, true}));
-        QVERIFY(state.Image.ChannelsChanged && state.Image.SettingsChanged);
+        QVERIFY(state.Image.ChannelsChanged && state.Image.SettingsChanged && state.Grid.Look[1] == RowLook::Normal);
         QCOMPARE(state.Grid.TextMatrix(1, 1), std::string("434.00000"));
-        QCOMPARE(state.Grid.Look[1], RowLook::Normal);
 
         state.Image.Channels.at(2) = {0x05000000, 12500, 1, 2, 3, 0x08 | 0x30 | 0x03, 0x21, true};
         RefreshChannelGrid(state.Image, state.Grid);

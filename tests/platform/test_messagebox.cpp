@@ -15,7 +15,7 @@
 class TestMessageBox : public QObject {
     Q_OBJECT
 private slots:
-    void messageBox_data() { kvr27::test::DataColumn("windows.txt", "box"); }
+    void messageBox_data() { kvr27::test::AddDataRows("windows.txt", "box"); }
     void messageBox()
     {
         QFETCH(QStringList, f);

@@ -35,9 +35,18 @@ inline QList<QStringList> DataRows(const char* file, const QString& kind)
     return rows;
 }
 
-// A test's rows from tests/data/`file`: the first field names the row, the rest are
-// its column "f".
-inline void DataColumn(const char* file, const QString& kind)
+// The numbers of a data file's field, decimal or 0x hexadecimal, split at blanks.
+inline QList<int> Numbers(const QString& field)
+{
+    QList<int> numbers;
+    for (const QString& number : field.split(' ', Qt::SkipEmptyParts))
+        numbers << number.toInt(nullptr, 0);
+    return numbers;
+}
+
+// The `_data()` table of those rows: one a row, named by its first field, the
+// other fields in column "f".
+inline void AddDataRows(const char* file, const QString& kind)
 {
     QTest::addColumn<QStringList>("f");
     for (const QStringList& row : DataRows(file, kind))

@@ -19,15 +19,30 @@ struct ShownMessage {
 
 class RecordingMessageSink : public MessageSink {
 public:
-    void notify(const std::string& text, MessageIcon icon = MessageIcon::None,
-                const std::string& detail = {}) override;
-    bool ask(const std::string& text, const std::string& detail = {}) override;
+    void notify(const std::string& text, MessageIcon icon = MessageIcon::None, const std::string& detail = {}) override
+    {
+        shown.push_back({text, icon, false, detail});
+    }
+    bool ask(const std::string& text, const std::string& detail = {}) override
+    {
+        shown.push_back({text, MessageIcon::None, true, detail});
+        const bool answer = answers.empty() || answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
 
     std::vector<ShownMessage> shown;
     std::deque<bool> answers; // next answers to questions; true = OK
 
     // The texts shown, in order.
-    std::vector<std::string> texts() const;
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> result;
+        for (const auto& m : shown)
+            result.push_back(m.text);
+        return result;
+    }
 };
 
 } // namespace kvr27::test
