@@ -3,6 +3,8 @@
 // with a fault of the radio at a random exchange of most commands. After each
 // command it checks what must hold whatever the radio did (CheckCommand) and prints
 // a line; at the end the figures. The seed is printed so a failure can be replayed.
+// Half the commands run in fast mode (Data > Fast Transfer), and the radio's
+// answers come late by a random 0 to 20 ms, as through a USB adapter.
 //
 //   kvr27-soak [--count N | --seconds S] [--seed N] [--model OPTION]
 //
@@ -19,6 +21,7 @@
 #include "image/Startup.h"
 #include "image/VfoCodec.h"
 #include "link/BlockExchange.h"
+#include "link/HexText.h"
 #include "link/MemoryMap.h"
 #include "support/ImageDifference.h"
 #include "platform/QtPort.h"
@@ -57,10 +60,7 @@ bool Chance(Random& random, double p) { return std::bernoulli_distribution(p)(ra
 // 1 to 8, codes inside their lists), random channels of the model's kinds with some
 // of them disabled, and random edits of an image before a write.
 
-std::uint8_t Code(Random& random, std::size_t values)
-{
-    return static_cast<std::uint8_t>(Between(random, 0, static_cast<int>(values) - 1));
-}
+std::uint8_t Code(Random& random, std::size_t values) { return static_cast<std::uint8_t>(Between(random, 0, int(values) - 1)); }
 
 // A frequency on the 6.25 kHz raster inside the transmit range of the radio's code
 // (10 Hz units, high exclusive); the sub-variants, which have none, stay on LPD.
@@ -181,41 +181,30 @@ enum class CommandKind { ReadAll, ReadVfo, ReadMemory, WriteAll, WriteVfo, Write
 inline bool IsRead(CommandKind kind) { return kind <= CommandKind::ReadMemory; }
 
 // One command: the state and the radio before it, what the same command gives on
-// the in-process radio without a fault (the whole success) and with the same fault,
-// and what the program and the radio on the pseudo-terminal hold after it.
+// the in-process radio without a fault (the whole success) and with the same fault
+// (whether it failed), and what the program and the radio on the pseudo-terminal
+// hold after it: the commands the radio received, the messages and questions shown.
 struct CommandRun {
     CommandKind Kind = CommandKind::ReadAll;
     AppState Before, Success, After;
-    sim::RadioEmulator::Memory MemoryBefore{}, MemorySuccess{}, MemoryAfter{};
-    bool FaultExpectedToFail = false;      // the in-process run with the same fault failed
-    std::vector<std::string> Received;     // commands the radio received during the command
-    std::vector<test::ShownMessage> Shown; // messages and questions during the command
-    bool PortOpen = false;
-    bool Failed = false; // the command ended in failure
+    Memory MemoryBefore{}, MemorySuccess{}, MemoryAfter{};
+    bool FaultExpectedToFail = false, PortOpen = false, Failed = false;
+    std::vector<std::string> Received;
+    std::vector<test::ShownMessage> Shown;
 };
 
 // What a VFO read fills (the VFO settings but the current channel) and what a
 // memory read fills (the channels and the current channel).
-VfoSettings VfoPart(const RadioImage& image)
-{
-    VfoSettings vfo = image.Vfo;
-    vfo.CurrentChannel = 0;
-    return vfo;
-}
-std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image)
-{
-    return {image.Channels, image.Vfo.CurrentChannel};
-}
+VfoSettings VfoPart(RadioImage image) { image.Vfo.CurrentChannel = 0; return image.Vfo; }
+std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image) { return {image.Channels, image.Vfo.CurrentChannel}; }
 
 // The block a write command names ("QZ~F0715OW.." names the block at 710h); reads
 // name none.
 std::optional<std::size_t> WrittenBlock(const std::string& command)
 {
-    unsigned address = 0;
-    if (command.size() < 10 || command.compare(0, 4, "QZ~F") != 0 || command[8] == 'R' ||
-        std::sscanf(command.substr(4, 4).c_str(), "%4x", &address) != 1)
+    if (command.size() < 10 || !command.starts_with("QZ~F") || command[8] == 'R' || !IsHexText(command.substr(4, 4)))
         return std::nullopt;
-    return address & ~0xFu;
+    return std::stoul(command.substr(4, 4), nullptr, 16) & ~0xFu;
 }
 
 // Whether a part of the result is the earlier image's, the whole run's (both when
@@ -224,11 +213,7 @@ struct Source {
     bool old, whole;
     bool mixed() const { return !old && !whole; }
 };
-template <typename T>
-Source SourceOf(const T& actual, const T& old, const T& whole)
-{
-    return {actual == old, actual == whole};
-}
+template <typename T> Source SourceOf(const T& actual, const T& old, const T& whole) { return {actual == old, actual == whole}; }
 
 // A read: each part it reads wholly the earlier one or the radio's, the rest kept.
 void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
@@ -274,17 +259,11 @@ void CheckWrite(const CommandRun& run, std::vector<std::string>& faults)
             reached.insert(*block);
     }
     for (std::size_t i = 0; i < run.MemoryAfter.size(); ++i) {
-        const std::uint8_t now = run.MemoryAfter[i];
-        char where[80];
-        if (now == run.MemoryBefore[i])
-            continue;
-        if (!reached.contains(i & ~std::size_t{0xF}))
-            std::snprintf(where, sizeof where, "the radio's byte %03zXh changed without a write to its block", i);
-        else if (now != run.MemorySuccess[i])
-            std::snprintf(where, sizeof where, "the radio's byte %03zXh holds %02X, neither old nor written", i, now);
-        else
-            continue;
-        faults.push_back(where);
+        const std::string byte = "the radio's byte " + HexAddress(static_cast<std::uint16_t>(i)) + "h ";
+        if (run.MemoryAfter[i] != run.MemoryBefore[i] && !reached.contains(i & ~std::size_t{0xF}))
+            faults.push_back(byte + "changed without a write to its block");
+        else if (run.MemoryAfter[i] != run.MemoryBefore[i] && run.MemoryAfter[i] != run.MemorySuccess[i])
+            faults.push_back(byte + "holds " + HexByte(run.MemoryAfter[i]) + ", neither old nor written");
     }
     if (!run.Failed && run.MemoryAfter != run.MemorySuccess)
         faults.push_back("the radio after a successful write differs from the whole write");
@@ -355,7 +334,7 @@ sigset_t WaitMask;
 // fault without sharing anything with a running thread.
 class ThreadRadio {
 public:
-    ThreadRadio(const Memory& memory, int comIndex) : pty_(radio, true, LateBy)
+    ThreadRadio(const Memory& memory, int comIndex) : pty_(radio, {true, 2, {}, std::chrono::milliseconds(20)}, LateBy)
     {
         static std::once_flag once;
         std::call_once(once, [] {
@@ -401,7 +380,7 @@ private:
 };
 
 struct Options {
-    std::optional<int> count, seconds;
+    std::optional<int> count, seconds, ignored;
     std::uint64_t seed = std::random_device{}();
     int model = 0;
 };
@@ -411,19 +390,14 @@ std::optional<Options> ParseOptions(const QStringList& args)
     Options options;
     bool ok = args.size() % 2 == 1;
     for (int i = 1; ok && i + 1 < args.size(); i += 2) {
-        const QString& value = args[i + 1];
-        if (args[i] == "--count")
-            options.count = value.toInt(&ok);
-        else if (args[i] == "--seconds")
-            options.seconds = value.toInt(&ok);
-        else if (args[i] == "--seed")
-            options.seed = value.toULongLong(&ok);
-        else if (args[i] == "--model")
-            options.model = value.toInt(&ok);
-        else
-            ok = false;
+        const qulonglong value = args[i + 1].toULongLong(&ok);
+        const int number = static_cast<int>(std::min<qulonglong>(value, 1'000'000'000));
+        (args[i] == "--count" ? options.count : args[i] == "--seconds" ? options.seconds : options.ignored) = number;
+        options.seed = args[i] == "--seed" ? value : options.seed;
+        options.model = args[i] == "--model" ? number : options.model;
+        ok = ok && QStringList{"--count", "--seconds", "--seed", "--model"}.contains(args[i]);
     }
-    if (!ok || options.count.has_value() == options.seconds.has_value() || options.model < 0 || options.model > 4)
+    if (!ok || options.count.has_value() == options.seconds.has_value() || options.model > 4)
         return std::nullopt;
     return options;
 }
@@ -517,6 +491,7 @@ int main(int argc, char** argv)
             RefreshChannelGrid(state.Image, state.Grid);
         }
         state.Image.SettingsChanged = Chance(random, 0.5);
+        state.FastTransfer = Chance(random, 0.5);
         run.Before = state;
         run.MemoryBefore = emulator.memory();
         std::size_t exchanges = 0;
@@ -556,8 +531,8 @@ int main(int argc, char** argv)
         ++injected;
         taken += fault != Fault::None && !run.Failed ? 1 : 0;
         problemCount += static_cast<int>(problems.size());
-        std::cout << commands << ". " << CommandNames[static_cast<std::size_t>(run.Kind)] << ", fault "
-                  << FaultNames[static_cast<std::size_t>(fault)];
+        std::cout << commands << ". " << CommandNames[static_cast<std::size_t>(run.Kind)]
+                  << (state.FastTransfer ? " (fast)" : "") << ", fault " << FaultNames[static_cast<std::size_t>(fault)];
         if (fault != Fault::None)
             std::cout << " after " << position << " of " << exchanges << " exchanges";
         if (fault == Fault::Payload)
@@ -577,8 +552,8 @@ int main(int argc, char** argv)
 
     std::cout << "\n" << commands << " commands, " << failedCommands << " failed, " << portSwitches
               << " radios plugged in again after a hang-up, "
-              << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count() << " s\n";
-    std::cout << "faults (of which the program rightly took the answer as valid):";
+              << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count()
+              << " s\nfaults (of which the program rightly took the answer as valid):";
     for (const auto& [name, counts] : byFault)
         std::cout << ' ' << name << ' ' << counts.first << " (" << counts.second << ')';
     std::cout << "\nseed " << options->seed << ": " << problemCount

@@ -1,5 +1,7 @@
 #include "EmulatedPort.h"
 
+#include <utility>
+
 namespace kvr27::sim {
 
 PortOpening EmulatedPort::open(int portNumber)
@@ -31,6 +33,7 @@ void EmulatedPort::write(const std::string& text)
         late_.clear();
         return;
     }
+    received_ += std::exchange(straggler, {});
     RadioOutput out = radio_.receive(text);
     received_ += out.now;
     late_ += out.late;
@@ -49,6 +52,17 @@ std::string EmulatedPort::readAll()
     std::string all;
     all.swap(received_);
     return all;
+}
+
+void EmulatedPort::waitTickOrUntil(const WaitSettled& settled)
+{
+    for (std::chrono::milliseconds elapsed{0}; elapsed < std::chrono::milliseconds(100); ++elapsed) {
+        if (settled(elapsed)) {
+            ++earlyEnds;
+            break;
+        }
+    }
+    waitTick();
 }
 
 std::string EmulatedPort::deviceName(int portNumber) const { return "emulated COM" + std::to_string(portNumber); }
