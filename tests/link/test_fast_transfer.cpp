@@ -48,23 +48,25 @@ private slots:
         QCOMPARE(AnswerIsWhole(kind, command, received.toStdString()), whole);
     }
 
-    // Fast mode sends the same commands and ends every wait early; the normal pace
-    // waits every tick in full.
+    // Fast mode sends the same commands and ends every wait early, the backup's and
+    // the read-back's too; the normal pace waits every tick in full.
     void paceChangesOnlyTheWait_data()
     {
         QTest::addColumn<DataCommand>("command");
         QTest::addColumn<int>("exchanges");
         QTest::newRow("Read > All") << ReadAll << 107;
-        QTest::newRow("Write > All, read back") << WriteAll << 13;
+        QTest::newRow("Write > All, backed up and read back") << WriteAll << 120;
     }
     void paceChangesOnlyTheWait()
     {
         QFETCH(DataCommand, command);
         QFETCH(int, exchanges);
         LinkRig normal, fast;
+        QTemporaryDir data;
         for (LinkRig* rig : {&normal, &fast}) {
             LoadKnownRadio(*rig);
-            rig->state.Safeguards.VerifyAfterWrite = true;
+            rig->state.Safeguards = {true, true, false};
+            rig->state.DataFolder = data.path().toStdString();
             rig->state.FastTransfer = rig == &fast;
             QVERIFY(rig->run(command, true).ok());
         }

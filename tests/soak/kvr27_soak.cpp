@@ -34,11 +34,9 @@
 #include <array>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <random>
 #include <set>
@@ -141,12 +139,9 @@ RadioImage RandomRadioImage(Random& random, int option, std::uint8_t modelCode)
     InitialiseRadioImage(image, option);
     image.ModelCode = modelCode;
     RandomVfo(random, image);
-    image.Vfo.CurrentChannel = 0;
-    for (int n = ChannelTable::Count - 1; n >= 0; --n) {
-        image.Channels.at(n) = RandomChannel(random, image);
-        if (image.Channels.at(n).Enabled)
-            image.Vfo.CurrentChannel = static_cast<std::uint8_t>(n + 1);
-    }
+    for (ChannelRecord& channel : image.Channels)
+        channel = RandomChannel(random, image);
+    image.Vfo.CurrentChannel = image.Channels.firstEnabledNumber();
     return image;
 }
 
@@ -198,13 +193,16 @@ struct CommandRun {
 VfoSettings VfoPart(RadioImage image) { image.Vfo.CurrentChannel = 0; return image.Vfo; }
 std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image) { return {image.Channels, image.Vfo.CurrentChannel}; }
 
-// The block a write command names ("QZ~F0715OW.." names the block at 710h); reads
-// name none.
-std::optional<std::size_t> WrittenBlock(const std::string& command)
+// The blocks the write commands among `commands` name ("QZ~F0715OW.." names the
+// block at 710h); reads name none.
+std::set<std::size_t> WrittenBlocks(const std::vector<std::string>& commands)
 {
-    if (command.size() < 10 || !command.starts_with("QZ~F") || command[8] == 'R' || !IsHexText(command.substr(4, 4)))
-        return std::nullopt;
-    return std::stoul(command.substr(4, 4), nullptr, 16) & ~0xFu;
+    std::set<std::size_t> blocks;
+    for (const std::string& c : commands) {
+        if (c.size() >= 10 && c.starts_with("QZ~F") && c[8] != 'R' && IsHexText(c.substr(4, 4)))
+            blocks.insert(std::stoul(c.substr(4, 4), nullptr, 16) & ~0xFu);
+    }
+    return blocks;
 }
 
 // Whether a part of the result is the earlier image's, the whole run's (both when
@@ -253,11 +251,7 @@ void CheckWrite(const CommandRun& run, std::vector<std::string>& faults)
     if (after.SettingsChanged != before.SettingsChanged || after.VfoChanged != before.VfoChanged ||
         after.ChannelsChanged != before.ChannelsChanged)
         faults.push_back("a write changed a change flag");
-    std::set<std::size_t> reached;
-    for (const std::string& command : run.Received) {
-        if (auto block = WrittenBlock(command))
-            reached.insert(*block);
-    }
+    const std::set<std::size_t> reached = WrittenBlocks(run.Received);
     for (std::size_t i = 0; i < run.MemoryAfter.size(); ++i) {
         const std::string byte = "the radio's byte " + HexAddress(static_cast<std::uint16_t>(i)) + "h ";
         if (run.MemoryAfter[i] != run.MemoryBefore[i] && !reached.contains(i & ~std::size_t{0xF}))
@@ -280,15 +274,14 @@ std::vector<std::string> CheckCommand(const CommandRun& run)
         faults.push_back(run.Failed ? "failed where the in-process radio with the same fault succeeds"
                                     : "succeeded where the in-process radio with the same fault fails");
     std::size_t notices = 0;
-    for (const auto& shown : run.Shown)
-        notices += shown.question ? 0 : 1;
-    const std::size_t transfers = run.Kind == CommandKind::ReadAll || run.Kind == CommandKind::WriteAll ? 2 : 1;
-    if (run.Failed ? notices == 0 || notices > transfers : notices != 0)
-        faults.push_back(std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
     for (const auto& shown : run.Shown) {
+        notices += shown.question ? 0 : 1;
         if (!shown.question && shown.text != ReadWriteErrorMessage && shown.text != ModelMismatchMessage)
             faults.push_back("unexpected message: " + shown.text);
     }
+    const std::size_t transfers = run.Kind == CommandKind::ReadAll || run.Kind == CommandKind::WriteAll ? 2 : 1;
+    if (run.Failed ? notices == 0 || notices > transfers : notices != 0)
+        faults.push_back(std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
     const RadioImage &after = run.After.Image, &before = run.Before.Image;
     if (after.ModelName != before.ModelName || !(after.Defaults == before.Defaults) ||
         after.Vfo.ExtraBytes != before.Vfo.ExtraBytes)
@@ -327,6 +320,17 @@ constexpr std::array<const char*, 6> CommandNames = {"Read > All",  "Read > Vfo 
 // PtyRadio checks.
 volatile std::sig_atomic_t StopRequested = 0;
 sigset_t WaitMask;
+void BlockStopSignal()
+{
+    struct sigaction action {};
+    action.sa_handler = [](int) { StopRequested = 1; };
+    sigaction(SIGUSR1, &action, nullptr);
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGUSR1);
+    pthread_sigmask(SIG_BLOCK, &stop, &WaitMask);
+    sigdelset(&WaitMask, SIGUSR1);
+}
 
 // A new radio with `memory` on a new pseudo-terminal reached through COM option
 // `comIndex`, answered by a thread of this process while a command runs. Between
@@ -336,17 +340,6 @@ class ThreadRadio {
 public:
     ThreadRadio(const Memory& memory, int comIndex) : pty_(radio, {true, 2, {}, std::chrono::milliseconds(20)}, LateBy)
     {
-        static std::once_flag once;
-        std::call_once(once, [] {
-            struct sigaction action {};
-            action.sa_handler = [](int) { StopRequested = 1; };
-            sigaction(SIGUSR1, &action, nullptr);
-            sigset_t stop;
-            sigemptyset(&stop);
-            sigaddset(&stop, SIGUSR1);
-            pthread_sigmask(SIG_BLOCK, &stop, &WaitMask);
-            sigdelset(&WaitMask, SIGUSR1);
-        });
         radio.memory() = memory;
         if (const PortOpening opened = pty_.open(); !opened.ok()) {
             std::cerr << "cannot make a pseudo-terminal: " << opened.Reason << '\n';
@@ -380,7 +373,7 @@ private:
 };
 
 struct Options {
-    std::optional<int> count, seconds, ignored;
+    std::optional<int> count, seconds;
     std::uint64_t seed = std::random_device{}();
     int model = 0;
 };
@@ -390,14 +383,19 @@ std::optional<Options> ParseOptions(const QStringList& args)
     Options options;
     bool ok = args.size() % 2 == 1;
     for (int i = 1; ok && i + 1 < args.size(); i += 2) {
-        const qulonglong value = args[i + 1].toULongLong(&ok);
-        const int number = static_cast<int>(std::min<qulonglong>(value, 1'000'000'000));
-        (args[i] == "--count" ? options.count : args[i] == "--seconds" ? options.seconds : options.ignored) = number;
-        options.seed = args[i] == "--seed" ? value : options.seed;
-        options.model = args[i] == "--model" ? number : options.model;
-        ok = ok && QStringList{"--count", "--seconds", "--seed", "--model"}.contains(args[i]);
+        const QString& value = args[i + 1];
+        if (args[i] == "--count")
+            options.count = value.toInt(&ok);
+        else if (args[i] == "--seconds")
+            options.seconds = value.toInt(&ok);
+        else if (args[i] == "--seed")
+            options.seed = value.toULongLong(&ok);
+        else if (args[i] == "--model")
+            options.model = value.toInt(&ok);
+        else
+            ok = false;
     }
-    if (!ok || options.count.has_value() == options.seconds.has_value() || options.model > 4)
+    if (!ok || options.count.has_value() == options.seconds.has_value() || options.model < 0 || options.model > 4)
         return std::nullopt;
     return options;
 }
@@ -465,6 +463,7 @@ int main(int argc, char** argv)
     // left out (it is a Read > All, soaked as such, and would triple each write).
     state.Safeguards = {true, false, false};
     const std::uint8_t modelCode = RandomModelCode(random, state.Image.ModelName);
+    BlockStopSignal();
     auto radio = std::make_unique<ThreadRadio>(sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode)), 0);
 
     QtPort port{SystemSerialDeviceLookup({})};
@@ -498,15 +497,10 @@ int main(int argc, char** argv)
         RunInProcess(run, Fault::None, 0, {}, &exchanges);
 
         // A fault at a random exchange of four commands in five.
-        Fault fault = Fault::None;
-        int position = 0;
-        std::string payload;
-        if (!Chance(random, 0.2) && exchanges > 0) {
-            fault = Faults[static_cast<std::size_t>(Between(random, 0, Faults.size() - 1))];
-            position = Between(random, 0, static_cast<int>(exchanges) - 1);
-            if (fault == Fault::Payload)
-                payload = RandomPayload(random);
-        }
+        const bool faulty = !Chance(random, 0.2) && exchanges > 0;
+        const Fault fault = faulty ? Faults[static_cast<std::size_t>(Between(random, 0, Faults.size() - 1))] : Fault::None;
+        const int position = faulty ? Between(random, 0, static_cast<int>(exchanges) - 1) : 0;
+        const std::string payload = fault == Fault::Payload ? RandomPayload(random) : std::string();
         run.FaultExpectedToFail = RunInProcess(run, fault, position, payload, nullptr);
 
         const std::size_t received = emulator.commands().size(), shown = messages.shown.size();
