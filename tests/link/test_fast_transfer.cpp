@@ -84,14 +84,14 @@ private slots:
     {
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("clearedAtWait"); // 0: never
-        QTest::addColumn<int>("stragglerAtWait");
+        QTest::addColumn<int>("stragglerAtWait"); // its next wait gets a character 2 ms late
         QTest::addColumn<QString>("repeated");
         QTest::addColumn<int>("earlyEnds");
         QTest::addColumn<QString>("note");
         QTest::addColumn<int>("messages");
         QTest::newRow("one short answer") << Fault::ShortAnswer << 4 << 0 << "QZ~F0730R\r" << 3
                                           << "Read complete; slowed down after block 0730h" << 0;
-        QTest::newRow("a straggler before an answer") << Fault::None << 0 << 2 << "QZ~F0710R\r" << 2
+        QTest::newRow("an answer in two parts") << Fault::None << 0 << 2 << "QZ~F0710R\r" << 2
                                                       << "Read complete; slowed down after block 0710h" << 0;
         QTest::newRow("ERR twice") << Fault::Error << 0 << 0 << "QZ~F0730R\r" << 4
                                    << "Read failed on emulated COM1: the radio answered \"ERR\" at block 0730h; "

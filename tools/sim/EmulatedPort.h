@@ -10,6 +10,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace kvr27::sim {
 
@@ -31,6 +32,7 @@ public:
     void waitTick() override
     {
         ++ticks;
+        received_ += std::exchange(straggler, {});
         if (onTick)
             onTick(ticks);
     }
@@ -39,8 +41,8 @@ public:
     // which `settled` says so; such a wait is counted in earlyEnds too.
     void waitTickOrUntil(const WaitSettled& settled) override;
 
-    // Characters that arrive just after the next command goes out, before its echo:
-    // the end of an earlier answer that came late.
+    // Characters that arrive 2 ms into the next wait, after what the radio sent at
+    // once: the end of an answer that came in two parts.
     std::string straggler;
     // Port numbers whose open fails, as a port that is absent or in use.
     std::set<int> missingPorts;
