@@ -54,14 +54,15 @@ LinkResult Exchange(LinkSession& session, ExchangeKind kind, const std::string& 
     return {judged.Fault, sent, {}};
 }
 
-// An exchange; in fast mode one that fails is repeated at the normal pace, which
-// the session keeps from then on. Before the repeat the line is left one more tick,
-// and what came meanwhile is thrown away, so a late answer to the failed command
-// cannot pass for the answer to the repeat or to the command after it.
+// An exchange; in fast mode one that fails (but for a device gone) is repeated at
+// the normal pace, which the session keeps from then on. Before the repeat the
+// line is left one more tick, and what came meanwhile is thrown away, so a late
+// answer to the failed command cannot pass for the answer to the repeat or to the
+// command after it.
 LinkResult PacedExchange(LinkSession& session, ExchangeKind kind, const std::string& command, std::string& payload)
 {
     const LinkResult result = Exchange(session, kind, command, payload);
-    if (result.ok() || !session.Fast)
+    if (result.ok() || !session.Fast || result.Fault == LinkFault::DeviceGone)
         return result;
     session.Fast = false;
     session.SlowedAfter = result.Exchange;

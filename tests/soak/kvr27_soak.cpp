@@ -147,9 +147,10 @@ RadioImage RandomRadioImage(Random& random, int option, std::uint8_t modelCode)
 
 // Changes a few channels and sometimes the VFO settings, as a user would in the
 // editors; now and then a channel outside the transmit range, which a memory write
-// leaves out.
-void EditImage(Random& random, RadioImage& image)
+// leaves out. The windows show the image again.
+void EditImage(Random& random, AppState& state)
 {
+    RadioImage& image = state.Image;
     if (Chance(random, 0.5))
         RandomVfo(random, image);
     for (int i = Between(random, 1, 12); i > 0; --i) {
@@ -170,6 +171,9 @@ void EditImage(Random& random, RadioImage& image)
         channel.Enabled = true;
     }
     image.SettingsChanged = true;
+    test::RecordingMessageSink silent;
+    FillVfoWindow(image, state.Vfo, silent);
+    RefreshChannelGrid(image, state.Grid);
 }
 
 enum class CommandKind { ReadAll, ReadVfo, ReadMemory, WriteAll, WriteVfo, WriteMemory };
@@ -205,30 +209,23 @@ std::set<std::size_t> WrittenBlocks(const std::vector<std::string>& commands)
     return blocks;
 }
 
-// Whether a part of the result is the earlier image's, the whole run's (both when
-// they agree), or neither: mixed.
-struct Source {
-    bool old, whole;
-    bool mixed() const { return !old && !whole; }
-};
-template <typename T> Source SourceOf(const T& actual, const T& old, const T& whole) { return {actual == old, actual == whole}; }
+// Whether a part of the result is neither the earlier image's nor the whole run's.
+template <typename T> bool Mixed(const T& actual, const T& old, const T& whole) { return actual != old && actual != whole; }
 
 // A read: each part it reads wholly the earlier one or the radio's, the rest kept.
 void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
 {
     const RadioImage& after = run.After.Image;
-    const Source vfo = SourceOf(VfoPart(after), VfoPart(run.Before.Image), VfoPart(run.Success.Image));
-    const Source channels = SourceOf(ChannelPart(after), ChannelPart(run.Before.Image), ChannelPart(run.Success.Image));
-    if (vfo.mixed())
+    if (Mixed(VfoPart(after), VfoPart(run.Before.Image), VfoPart(run.Success.Image)))
         faults.push_back("VFO settings are neither the earlier ones nor the radio's");
-    if (channels.mixed())
+    if (Mixed(ChannelPart(after), ChannelPart(run.Before.Image), ChannelPart(run.Success.Image)))
         faults.push_back("channels are neither the earlier ones nor the radio's");
     const bool readsVfo = run.Kind != CommandKind::ReadMemory, readsChannels = run.Kind != CommandKind::ReadVfo;
     // The VFO read is the first four exchanges of Read > All: failing there, it
     // skips the memory read and leaves everything as it was.
-    if (!vfo.old && (!readsVfo || (run.Failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4))))
+    if (VfoPart(after) != VfoPart(run.Before.Image) && (!readsVfo || (run.Failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4))))
         faults.push_back(readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
-    if (!channels.old && (!readsChannels || run.Failed))
+    if (ChannelPart(after) != ChannelPart(run.Before.Image) && (!readsChannels || run.Failed))
         faults.push_back(readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
     if (after.SettingsChanged || after.VfoChanged || after.ChannelsChanged)
         faults.push_back("a change flag is still set after the read");
@@ -242,9 +239,9 @@ void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
 void CheckWrite(const CommandRun& run, std::vector<std::string>& faults)
 {
     const RadioImage &after = run.After.Image, &before = run.Before.Image, &whole = run.Success.Image;
-    if (SourceOf(VfoPart(after), VfoPart(before), VfoPart(whole)).mixed())
+    if (Mixed(VfoPart(after), VfoPart(before), VfoPart(whole)))
         faults.push_back("VFO settings are neither the earlier ones nor the written ones");
-    if (SourceOf(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel).mixed())
+    if (Mixed(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel))
         faults.push_back("the current channel is neither the earlier one nor the written one");
     if (after.Channels != before.Channels)
         faults.push_back("a write changed the channel table");
@@ -322,9 +319,7 @@ volatile std::sig_atomic_t StopRequested = 0;
 sigset_t WaitMask;
 void BlockStopSignal()
 {
-    struct sigaction action {};
-    action.sa_handler = [](int) { StopRequested = 1; };
-    sigaction(SIGUSR1, &action, nullptr);
+    std::signal(SIGUSR1, [](int) { StopRequested = 1; });
     sigset_t stop;
     sigemptyset(&stop);
     sigaddset(&stop, SIGUSR1);
@@ -439,9 +434,7 @@ std::uint8_t RandomModelCode(Random& random, std::string_view modelName)
         if (CodeBelongsToModel(modelName, static_cast<std::uint8_t>(code)) && !ModelNameOfCode(code).empty())
             codes.push_back(static_cast<std::uint8_t>(code));
     }
-    if (codes.empty())
-        return StartupModelForOption(0).ModelCode;
-    return codes[static_cast<std::size_t>(Between(random, 0, static_cast<int>(codes.size()) - 1))];
+    return codes.at(static_cast<std::size_t>(Between(random, 0, static_cast<int>(codes.size()) - 1)));
 }
 
 } // namespace
@@ -483,12 +476,8 @@ int main(int argc, char** argv)
         // Reads meet new radio contents, writes new edits, so both really change something.
         if (IsRead(run.Kind) && Chance(random, 0.8))
             emulator.memory() = sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode));
-        if (!IsRead(run.Kind)) {
-            EditImage(random, state.Image);
-            test::RecordingMessageSink silent;
-            FillVfoWindow(state.Image, state.Vfo, silent);
-            RefreshChannelGrid(state.Image, state.Grid);
-        }
+        if (!IsRead(run.Kind))
+            EditImage(random, state);
         state.Image.SettingsChanged = Chance(random, 0.5);
         state.FastTransfer = Chance(random, 0.5);
         run.Before = state;
