@@ -61,7 +61,7 @@ LinkResult Exchange(LinkSession& session, ExchangeKind kind, const std::string& 
 // command after it.
 LinkResult PacedExchange(LinkSession& session, ExchangeKind kind, const std::string& command, std::string& payload)
 {
-    const LinkResult result = Exchange(session, kind, command, payload);
+    LinkResult result = Exchange(session, kind, command, payload);
     if (result.ok() || !session.Fast || result.Fault == LinkFault::DeviceGone)
         return result;
     session.Fast = false;

@@ -26,8 +26,8 @@ struct LinkSession {
     std::string PortName = {};
     // Fast mode: an exchange ends once a whole answer has come and nothing more
     // follows for FastGuard, or at the tick. The first exchange that fails in fast
-    // mode is repeated once at the normal pace, and the session keeps the normal
-    // pace from then on.
+    // mode (but for a device gone) is repeated once, one tick later, at the normal
+    // pace, and the session keeps the normal pace from then on.
     bool Fast = false;
     // The command of the exchange after which the session slowed down ("" while it
     // has not).
