@@ -1,8 +1,11 @@
-// kvr27-link-bench: times a full memory read and a full memory write through the
-// program's serial port (QtPort, QtWaiter) against kvr27-sim on a pseudo-terminal,
-// the emulator sending at the line rate, and Write > All without and with the
-// read-back. Prints the time per exchange beside the protocol's floor of one 100 ms
-// tick, and the CPU time used while waiting.
+// kvr27-link-bench: times Read > All and a safe Write > All (backup and read-back
+// on) through the program's serial port (QtPort, QtWaiter) against kvr27-sim on a
+// pseudo-terminal, the emulator sending at 9600 baud (8N1) after a given answer
+// latency, at the normal pace and in fast mode. Prints the median of several runs
+// of each, as a ratio to the floor of the normal pace (107 exchanges of 100 ms for
+// Read > All), and the fast safe write as a ratio to the normal one.
+//
+//   kvr27-link-bench [--runs N] [--latency-ms MS]...   (default: 3 runs; 0, 2, 16 ms)
 #include "commands/AppState.h"
 #include "commands/RadioCommands.h"
 #include "platform/QtPort.h"
@@ -11,62 +14,49 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
+#include <vector>
 
 namespace {
 
 using namespace kvr27;
 
-// Counts the exchanges of a transfer (one tick each).
-struct CountingWaiter : Waiter {
-    void waitTick() override
-    {
-        ++ticks;
-        inner.waitTick();
-    }
-    QtWaiter inner;
-    int ticks = 0;
-};
-
-// Records nothing: the benchmark only times.
 struct NoProgress : ProgressSink {
     void showProgress(ProgressTarget, const std::string&) override {}
 };
 struct NoMessages : MessageSink {
-    void notify(const std::string& text, MessageIcon, const std::string&) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+    void notify(const std::string& text, MessageIcon, const std::string& detail) override
+    {
+        std::fprintf(stderr, "message: %s %s\n", text.c_str(), detail.c_str());
+    }
     bool ask(const std::string&, const std::string&) override { return true; }
 };
 
-double CpuSeconds()
+// The floor of the normal pace: Read > All's 107 exchanges of one 100 ms tick.
+constexpr double FloorSeconds = 107 * 0.1;
+
+double Median(std::vector<double> values)
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
-// Times one command: a read, or a write whose question is taken as answered.
-bool Measure(const char* name, bool write, RadioParts parts, AppState& state, LinkServices& services,
-             CountingWaiter& waiter)
+// Seconds of one command, or a negative number when it failed.
+double Time(bool write, AppState& state, LinkServices& services)
 {
-    waiter.ticks = 0;
-    const double cpuBefore = CpuSeconds();
-    QElapsedTimer timer;
-    timer.start();
     RadioCommandOptions options;
     options.Confirmed = true;
-    const bool ok = (write ? WriteRadioCommand(state, services, parts, options)
-                           : ReadRadioCommand(state, services, parts, options)).ok();
+    QElapsedTimer timer;
+    timer.start();
+    const CommandReport report = write ? WriteRadioCommand(state, services, RadioParts::All, options)
+                                       : ReadRadioCommand(state, services, RadioParts::All, options);
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    const double cpu = CpuSeconds() - cpuBefore;
-    const double perExchange = seconds * 1000.0 / waiter.ticks;
-    std::printf("%-16s %3d exchanges  %6.2f s  %7.2f ms/exchange  floor %.0f ms  %+5.2f %%  CPU %4.2f %% of a core  %s\n",
-                name, waiter.ticks, seconds, perExchange, static_cast<double>(QtWaiter::TickMilliseconds),
-                (perExchange / QtWaiter::TickMilliseconds - 1.0) * 100.0, cpu / seconds * 100.0,
-                ok ? "ok" : "FAILED");
-    return ok;
+    if (report.Transfer && !report.Transfer->SlowedAfter.empty())
+        std::fprintf(stderr, "slowed down after %s\n", report.Transfer->SlowedAfter.c_str());
+    return report.ok() ? seconds : -1.0;
 }
 
 } // namespace
@@ -74,32 +64,71 @@ bool Measure(const char* name, bool write, RadioParts parts, AppState& state, Li
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QProcess simulator;
-    simulator.start(QStringLiteral(KVR27_SIM_PATH), {});
-    if (!simulator.waitForStarted() || !simulator.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "kvr27-sim did not start\n");
-        return 1;
+    int runs = 3;
+    std::vector<int> latencies;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--runs")
+            runs = std::max(1, args[i + 1].toInt());
+        else if (args[i] == "--latency-ms")
+            latencies.push_back(args[i + 1].toInt());
     }
-    qputenv("KVR27_COM1", simulator.readLine().trimmed());
+    if (latencies.empty())
+        latencies = {0, 2, 16};
+    QTemporaryDir data;
 
-    // A model without model or range checks, all 100 channels in use.
-    AppState state;
-    StartWithModel(state, 4);
-    for (ChannelRecord& channel : state.Image.Channels)
-        channel.Enabled = true;
+    std::printf("latency  pace    Read > All (x floor)   safe Write > All (x floor)   fast/normal\n");
+    bool allOk = true;
+    for (const int latency : latencies) {
+        QProcess simulator;
+        simulator.start(QStringLiteral(KVR27_SIM_PATH), {QStringLiteral("--latency-ms"), QString::number(latency)});
+        if (!simulator.waitForStarted() || !simulator.waitForReadyRead(5000)) {
+            std::fprintf(stderr, "kvr27-sim did not start\n");
+            return 1;
+        }
+        qputenv("KVR27_COM1", simulator.readLine().trimmed());
 
-    QtPort port{SystemSerialDeviceLookup({})};
-    CountingWaiter waiter;
-    NoMessages messages;
-    NoProgress progress;
-    LinkServices services{port, waiter, messages, progress};
-    state.Safeguards = {false, false, false};
-    const bool written = Measure("memory write", true, RadioParts::Memory, state, services, waiter);
-    const bool read = Measure("memory read", false, RadioParts::Memory, state, services, waiter);
-    const bool all = Measure("write all", true, RadioParts::All, state, services, waiter);
-    state.Safeguards.VerifyAfterWrite = true;
-    const bool verified = Measure("write all+verify", true, RadioParts::All, state, services, waiter);
-    simulator.terminate();
-    simulator.waitForFinished();
-    return written && read && all && verified ? 0 : 1;
+        // A model without model or range checks, all 100 channels in use.
+        AppState state;
+        StartWithModel(state, 4);
+        for (ChannelRecord& channel : state.Image.Channels)
+            channel.Enabled = true;
+        state.DataFolder = data.path().toStdString();
+        state.Safeguards = {true, true, false};
+        QtPort port{SystemSerialDeviceLookup({})};
+        QtWaiter waiter;
+        NoMessages messages;
+        NoProgress progress;
+        LinkServices services{port, waiter, messages, progress};
+
+        double normalWrite = 0;
+        for (const bool fast : {false, true}) {
+            state.FastTransfer = fast;
+            std::vector<double> reads, writes;
+            // The first write fills the radio with the 100 channels each read brings back.
+            // A command that failed counts in the failures, not in the median.
+            int failures = 0;
+            for (int run = 0; run < runs; ++run) {
+                for (const bool write : {true, false}) {
+                    const double seconds = Time(write, state, services);
+                    failures += seconds < 0 ? 1 : 0;
+                    if (seconds >= 0)
+                        (write ? writes : reads).push_back(seconds);
+                }
+            }
+            allOk = allOk && failures == 0;
+            if (reads.empty() || writes.empty())
+                continue;
+            const double read = Median(reads), write = Median(writes);
+            if (!fast)
+                normalWrite = write;
+            std::printf("%4d ms  %-6s  %6.2f s (%4.2f)         %6.2f s (%4.2f)               %4.2f  %d failed\n",
+                        latency, fast ? "fast" : "normal", read, read / FloorSeconds, write, write / FloorSeconds,
+                        write / normalWrite, failures);
+            std::fflush(stdout);
+        }
+        simulator.terminate();
+        simulator.waitForFinished();
+    }
+    return allOk ? 0 : 1;
 }

@@ -26,6 +26,9 @@ struct AppContext {
     // The printer of the settings report, set up by the printer dialog of FileDialogs
     // (QtDialogs::printer()); Print is refused without one.
     QPrinter* ReportPrinter = nullptr;
+    // Where the Data menu's remembered choices live (UserOptions); nothing is
+    // remembered when empty.
+    std::filesystem::path UserOptionsPath{};
 };
 
 } // namespace kvr27

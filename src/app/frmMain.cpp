@@ -8,6 +8,7 @@
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
 #include "core/SetupIni.h"
+#include "core/UserOptions.h"
 #include "commands/FileMenuCommands.h"
 #include "commands/RadioCommands.h"
 #include "commands/ReportPages.h"
@@ -113,6 +114,16 @@ void frmMain::CreateMenus()
     mnuBackupBeforeWrite =
         AddOption(mnuEeprom, "mnuBackupBeforeWrite", "&Backup before Write", safeguards.BackupBeforeWrite);
     mnuExchangeTrace = AddOption(mnuEeprom, "mnuExchangeTrace", "&Exchange Trace", safeguards.TraceExchanges);
+    // Fast Transfer is remembered for the next start; a file that cannot be written
+    // is passed over, as setup.ini is.
+    const std::filesystem::path options = context_.UserOptionsPath;
+    if (!options.empty())
+        context_.State.FastTransfer = ReadUserOptions(options).FastTransfer;
+    mnuFastTransfer = AddOption(mnuEeprom, "mnuFastTransfer", "&Fast Transfer", context_.State.FastTransfer);
+    connect(mnuFastTransfer, &QAction::toggled, this, [options](bool checked) {
+        if (!options.empty())
+            (void)WriteUserOptions(options, UserOptions{checked});
+    });
     mnuEeprom->addSeparator();
     mnuPort = AddItem(mnuEeprom, "mnuPort", "&Port...");
 

@@ -58,6 +58,9 @@ public:
     QAction* mnuVerifyAfterWrite;
     QAction* mnuBackupBeforeWrite;
     QAction* mnuExchangeTrace;
+    // "Fast Transfer" (AppState::FastTransfer), unchecked until the user checks it;
+    // remembered in AppContext::UserOptionsPath.
+    QAction* mnuFastTransfer;
     // "Port...": the port window, at the end of the Data menu.
     QAction* mnuPort;
     QAction* mnuPrint;

@@ -4,6 +4,7 @@
 #include "app/SingleInstanceLock.h"
 #include "app/frmSplash.h"
 #include "core/ProgramVersion.h"
+#include "core/UserOptions.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/SetupIniLocation.h"
@@ -47,6 +48,7 @@ const char* const Help =
     "                                   not installed, when its folder takes new files\n"
     "                                   and no such file exists in ~/.config)\n"
     "  ~/.config/kvr27-clone/ports.ini  the devices assigned in Data > Port...\n"
+    "  ~/.config/kvr27-clone/options.ini  whether Data > Fast Transfer is checked\n"
     "\n"
     "kvr27 does the same without windows; kvr27-sim answers like a radio.\n";
 
@@ -96,7 +98,8 @@ int main(int argc, char* argv[])
     const kvr27::AppContext context{state, messages, dialogs,
                                     kvr27::SetupIniLocation(QApplication::applicationDirPath()),
                                     kvr27::PortAssignmentsFile(),
-                                    nullptr, nullptr, &dialogs.printer()};
+                                    nullptr, nullptr, &dialogs.printer(),
+                                    kvr27::UserConfigFolder() / kvr27::UserOptionsName};
 
     kvr27::SingleInstanceLock lock;
     kvr27::frmSplash splash(context);

@@ -25,6 +25,9 @@ struct AppState {
     int ComIndex = 0;     // selected COM option of the main window, 0 = COM1 .. 4 = COM5
     bool TransferRunning = false; // every command of the windows is refused while set
     TransferSafeguards Safeguards;
+    // Data > Fast Transfer, kvr27 --fast: each exchange ends once its answer is
+    // whole (LinkSession::Fast).
+    bool FastTransfer = false;
     // The user's data folder: backups/ and traces/ are kept there.
     std::filesystem::path DataFolder;
 };

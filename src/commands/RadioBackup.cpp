@@ -49,8 +49,12 @@ RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, Pro
     radio.SettingsChanged = radio.VfoChanged = radio.ChannelsChanged = false;
     SilentMessageSink quiet;
     LinkServices reading{session.Services.port, session.Services.waiter, quiet, session.Services.progress};
-    LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName};
+    LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName, session.Fast,
+                             session.SlowedAfter};
     result.Read = ReadRadio(radio, quietSession, RadioParts::All, target);
+    // A fast backup that slowed down leaves the rest of the command at the normal pace.
+    session.Fast = quietSession.Fast;
+    session.SlowedAfter = quietSession.SlowedAfter;
     result.RadioModelCode = radio.ModelCode;
     if (!result.Read.ok())
         return result;

@@ -20,9 +20,9 @@ namespace {
 struct RadioCommandRun {
     RadioCommandRun(AppState& state, LinkServices& services, const RadioCommandOptions& options)
         : state_(state), services_(services), options_(options), messages(services.messages, report),
-          trace_(services.port, state.Safeguards.TraceExchanges, options.Clock),
+          trace_(services.port, state.Safeguards.TraceExchanges, options.Clock, state.FastTransfer),
           link_{trace_.port(), services.waiter, messages, services.progress},
-          session{link_, state.Link, state.ComIndex + 1, options.PortName},
+          session{link_, state.Link, state.ComIndex + 1, options.PortName, state.FastTransfer},
           runningBefore_(std::exchange(state.TransferRunning, true))
     {
         state.Link.CancelRequested = false;
@@ -41,8 +41,9 @@ struct RadioCommandRun {
         std::optional<TransferOutcome>& last = report.Transfer;
         if (!last || last->Result.ok())
             last = TransferOutcome{kind, result, services_.port.deviceName(session.ComNumber),
-                                   radioCode ? radioCode : state_.Image.ModelCode, verified};
+                                   radioCode ? radioCode : state_.Image.ModelCode, verified, 0, {}};
         last->LeftOut = static_cast<int>(report.LeftOut.size());
+        last->SlowedAfter = session.SlowedAfter;
     }
 
     // The backup before a write; false after BackupFailedMessage.

@@ -8,9 +8,9 @@
 
 namespace kvr27 {
 
-CommandTrace::CommandTrace(Port& port, bool on, TraceClock clock)
+CommandTrace::CommandTrace(Port& port, bool on, TraceClock clock, bool timed)
     : port_(port), began_(LocalTime(std::chrono::system_clock::now())),
-      tracing_(on ? std::make_unique<TracingPort>(port, std::move(clock)) : nullptr)
+      tracing_(on ? std::make_unique<TracingPort>(port, std::move(clock), timed) : nullptr)
 {
 }
 

@@ -19,7 +19,8 @@ inline constexpr int KeptTraces = 50;
 class CommandTrace {
 public:
     // Records the exchanges on `port` when `on`; otherwise port() is `port` itself.
-    CommandTrace(Port& port, bool on, TraceClock clock);
+    // With `timed` each line says how long its exchange took (fast transfers).
+    CommandTrace(Port& port, bool on, TraceClock clock, bool timed = false);
     Port& port();
     // Saves the trace, when one was kept, as `file`, or when `file` is empty as a
     // new dated file in `folder` ("trace-2026-12-07-101530.txt", made atomically,

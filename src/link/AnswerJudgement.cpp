@@ -36,6 +36,18 @@ AnswerJudgement JudgeAnswer(ExchangeKind kind, std::string_view command, std::si
     return {LinkFault::None, std::string(payload)};
 }
 
+bool AnswerIsWhole(ExchangeKind kind, std::string_view command, std::string_view received)
+{
+    const std::size_t echo = command.size();
+    if (!received.starts_with(command) || received.size() <= echo + AnswerLeadLength)
+        return false;
+    const std::size_t extra = received.size() - echo;
+    const bool error = received.substr(echo + AnswerLeadLength).starts_with(ErrorPayload);
+    if (kind == ExchangeKind::Read)
+        return extra == DataAnswerExtra || (extra == ErrorAnswerExtra && error);
+    return extra == ErrorAnswerExtra || (extra == AckAnswerExtra && !error);
+}
+
 std::string VerdictText(ExchangeKind kind, LinkFault fault)
 {
     switch (fault) {

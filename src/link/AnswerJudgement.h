@@ -29,6 +29,13 @@ struct [[nodiscard]] AnswerJudgement {
 // digits; a write any 2 or 3 characters but "ERR".
 AnswerJudgement JudgeAnswer(ExchangeKind kind, std::string_view command, std::size_t count, std::string_view answer);
 
+// Whether `received`, the characters come so far after `command`, is a whole answer
+// that a fast exchange may stop waiting for: the echo intact, then 32 digits or
+// "ERR" after a read, 2 characters or 3 after a write. A length that begins a
+// longer answer is whole only when it cannot be that answer's beginning: a read's
+// "ERR" (its data are digits), a write's 2 characters when they do not begin "ERR".
+bool AnswerIsWhole(ExchangeKind kind, std::string_view command, std::string_view received);
+
 // The verdict in a word or two, for the trace: "data", "acknowledgement", "no
 // answer", "wrong length", "ERR" or "not hexadecimal".
 std::string VerdictText(ExchangeKind kind, LinkFault fault);

@@ -10,8 +10,28 @@ namespace kvr27 {
 
 namespace {
 
-// Sends the command, waits one tick and judges the answer (JudgeAnswer), taking
-// the answer only when more than the echo came. Late characters of an earlier
+// Waits for the answer to `command`: one tick, or in fast mode until the answer
+// is whole and has stayed so for FastGuard, at most one tick.
+void WaitForAnswer(LinkSession& session, ExchangeKind kind, const std::string& command)
+{
+    Waiter& waiter = session.Services.waiter;
+    if (!session.Fast)
+        return waiter.waitTick();
+    Port& port = session.Services.port;
+    std::size_t seen = 0;
+    std::chrono::microseconds changed{0};
+    waiter.waitTickOrUntil([&](std::chrono::microseconds elapsed) {
+        const std::string received = port.peek();
+        if (received.size() != seen) {
+            seen = received.size();
+            changed = elapsed;
+        }
+        return elapsed - changed >= FastGuard && AnswerIsWhole(kind, command, received);
+    });
+}
+
+// Sends the command, waits for the answer and judges it (JudgeAnswer), taking the
+// answer only when more than the echo came. Late characters of an earlier
 // exchange are thrown away first. A port that closed itself meanwhile has lost its
 // device, whatever came before.
 LinkResult Exchange(LinkSession& session, ExchangeKind kind, const std::string& command, std::string& payload)
@@ -21,7 +41,7 @@ LinkResult Exchange(LinkSession& session, ExchangeKind kind, const std::string& 
     port.readAll();
     if (port.isOpen()) {
         port.write(command);
-        session.Services.waiter.waitTick();
+        WaitForAnswer(session, kind, command);
     }
     const std::size_t count = port.bytesAvailable();
     const std::string answer = count > command.size() ? port.readAll() : std::string();
@@ -32,6 +52,22 @@ LinkResult Exchange(LinkSession& session, ExchangeKind kind, const std::string& 
     AnswerJudgement judged = JudgeAnswer(kind, command, count, answer);
     payload = std::move(judged.Payload);
     return {judged.Fault, sent, {}};
+}
+
+// An exchange; in fast mode one that fails (but for a device gone) is repeated at
+// the normal pace, which the session keeps from then on. Before the repeat the
+// line is left one more tick, and what came meanwhile is thrown away, so a late
+// answer to the failed command cannot pass for the answer to the repeat or to the
+// command after it.
+LinkResult PacedExchange(LinkSession& session, ExchangeKind kind, const std::string& command, std::string& payload)
+{
+    LinkResult result = Exchange(session, kind, command, payload);
+    if (result.ok() || !session.Fast || result.Fault == LinkFault::DeviceGone)
+        return result;
+    session.Fast = false;
+    session.SlowedAfter = result.Exchange;
+    session.Services.waiter.waitTick();
+    return Exchange(session, kind, command, payload);
 }
 
 // "Read/Write Error", with the device, the cause and the place below it.
@@ -72,7 +108,7 @@ LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target)
 LinkResult TryReadBlock(LinkSession& session, std::uint16_t address, std::string& digits)
 {
     std::string payload;
-    LinkResult result = Exchange(session, ExchangeKind::Read, ReadCommand(address), payload);
+    LinkResult result = PacedExchange(session, ExchangeKind::Read, ReadCommand(address), payload);
     if (!result.ok())
         return Failed(session, result);
     // Digits in lowercase are read as their uppercase selves, and handed on so, like
@@ -86,7 +122,7 @@ LinkResult TryReadBlock(LinkSession& session, std::uint16_t address, std::string
 LinkResult TryWriteBlock(LinkSession& session, const std::string& command)
 {
     std::string payload;
-    LinkResult result = Exchange(session, ExchangeKind::Write, command, payload);
+    LinkResult result = PacedExchange(session, ExchangeKind::Write, command, payload);
     if (!result.ok())
         return Failed(session, result);
     return result;

@@ -6,6 +6,7 @@
 #include "link/LinkServices.h"
 #include "link/LinkState.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -23,7 +24,19 @@ struct LinkSession {
     // How the user named the port when not by its COM number (a device path given
     // to kvr27); empty: "COMn (device)".
     std::string PortName = {};
+    // Fast mode: an exchange ends once a whole answer has come and nothing more
+    // follows for FastGuard, or at the tick. The first exchange that fails in fast
+    // mode (but for a device gone) is repeated once, one tick later, at the normal
+    // pace, and the session keeps the normal pace from then on.
+    bool Fast = false;
+    // The command of the exchange after which the session slowed down ("" while it
+    // has not).
+    std::string SlowedAfter = {};
 };
+
+// How long a fast exchange waits after a whole answer for characters that would
+// make it longer: a few character times at 9600 baud.
+inline constexpr std::chrono::microseconds FastGuard{3500};
 
 // Makes sure the port of COM number session.ComNumber is open. A port already open
 // on the same number is not touched; one open on another number is closed first,

@@ -34,7 +34,10 @@ std::string EscapeControls(std::string_view text)
     return shown;
 }
 
-TracingPort::TracingPort(Port& port, TraceClock clock) : port_(port), clock_(std::move(clock)), start_(clock_()) {}
+TracingPort::TracingPort(Port& port, TraceClock clock, bool timed)
+    : port_(port), clock_(std::move(clock)), start_(clock_()), timed_(timed)
+{
+}
 
 void TracingPort::write(const std::string& text)
 {
@@ -50,6 +53,8 @@ std::size_t TracingPort::bytesAvailable()
     const std::size_t count = port_.bytesAvailable();
     if (!exchanges_.empty() && !exchanges_.back().TakenAfterCount) {
         exchanges_.back().Count = count;
+        if (timed_)
+            exchanges_.back().Took = clock_() - start_ - exchanges_.back().Time;
         exchanges_.back().Counted = true;
     }
     return count;
@@ -75,20 +80,20 @@ void TracingPort::finish()
         readAll();
 }
 
-std::string TraceLine(const TracedExchange& exchange)
+std::string TraceLine(const TracedExchange& exchange, bool timed)
 {
     const ExchangeKind kind = ExchangeKindOf(exchange.Command);
     const LinkFault fault = JudgeAnswer(kind, exchange.Command, exchange.Count, exchange.Taken).Fault;
     return std::to_string(exchange.Time.count()) + " ms | " + EscapeControls(exchange.Command) + " | " +
            EscapeControls(exchange.Received) + " | " + std::to_string(exchange.Count) + " | " +
-           VerdictText(kind, fault);
+           VerdictText(kind, fault) + (timed ? " | " + std::to_string(exchange.Took.count()) + " ms" : "");
 }
 
 std::string TracingPort::text() const
 {
     std::string lines;
     for (const TracedExchange& exchange : exchanges_)
-        lines += TraceLine(exchange) + '\n';
+        lines += TraceLine(exchange, timed_) + '\n';
     return lines;
 }
 

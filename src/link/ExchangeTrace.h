@@ -28,6 +28,7 @@ struct TracedExchange {
     std::chrono::milliseconds Time{};  // since the trace began, when the command went out
     std::string Command;               // as sent, carriage return included
     std::size_t Count = 0;             // the characters waiting when the count was taken
+    std::chrono::milliseconds Took{};  // from the command to the count
     std::string Taken;                 // the characters taken first after the count: what is judged
     std::string Received;              // every character received for this exchange, late ones too
     bool Counted = false;
@@ -39,7 +40,8 @@ struct TracedExchange {
 // exchange throws away before its own command.
 class TracingPort : public Port {
 public:
-    TracingPort(Port& port, TraceClock clock = SteadyTraceClock());
+    // With `timed` each line ends with how long its exchange took.
+    TracingPort(Port& port, TraceClock clock = SteadyTraceClock(), bool timed = false);
 
     PortOpening open(int portNumber) override { return port_.open(portNumber); }
     void close() override { port_.close(); }
@@ -47,6 +49,7 @@ public:
     void write(const std::string& text) override;
     std::size_t bytesAvailable() override;
     std::string readAll() override;
+    std::string peek() override { return port_.peek(); }
     std::string deviceName(int portNumber) const override { return port_.deviceName(portNumber); }
 
     const std::vector<TracedExchange>& exchanges() const { return exchanges_; }
@@ -57,17 +60,19 @@ public:
     void finish();
 
     // The trace: one line per exchange, "<ms> ms | <command> | <answer> | <count> |
-    // <verdict>", each ending in a line feed; the verdict as the link judges it.
+    // <verdict>" (timed: then " | <took> ms"), each ending in a line feed; the
+    // verdict as the link judges it.
     std::string text() const;
 
 private:
     Port& port_;
     TraceClock clock_;
     std::chrono::milliseconds start_;
+    bool timed_;
     std::vector<TracedExchange> exchanges_;
 };
 
 // One line of the trace, without its line end.
-std::string TraceLine(const TracedExchange& exchange);
+std::string TraceLine(const TracedExchange& exchange, bool timed = false);
 
 } // namespace kvr27

@@ -29,6 +29,9 @@ public:
     virtual std::size_t bytesAvailable() = 0;
     // Takes every received character waiting.
     virtual std::string readAll() = 0;
+    // The received characters waiting, left waiting: a fast exchange looks at its
+    // answer while it comes.
+    virtual std::string peek() = 0;
     // The device that COM port `portNumber` stands for, for the user's eyes.
     virtual std::string deviceName(int portNumber) const = 0;
 };

@@ -103,6 +103,8 @@ std::string ExchangeFailureDetail(const LinkResult& result, const std::string& d
     return device + ": " + Cause(outcome);
 }
 
+std::string SlowedDownNote(const std::string& command) { return "slowed down after " + ExchangePlace(command); }
+
 std::string LeftOutNote(int count)
 {
     return std::to_string(count) + (count == 1 ? " channel" : " channels") + " left out: outside the radio's range";
@@ -110,8 +112,12 @@ std::string LeftOutNote(int count)
 
 std::string TransferNote(const TransferOutcome& outcome)
 {
-    const std::string words = OutcomeWords(outcome);
-    return outcome.LeftOut > 0 ? words + "; " + LeftOutNote(outcome.LeftOut) : words;
+    std::string words = OutcomeWords(outcome);
+    if (outcome.LeftOut > 0)
+        words += "; " + LeftOutNote(outcome.LeftOut);
+    if (!outcome.SlowedAfter.empty())
+        words += "; " + SlowedDownNote(outcome.SlowedAfter);
+    return words;
 }
 
 } // namespace kvr27

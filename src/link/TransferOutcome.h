@@ -20,17 +20,23 @@ struct TransferOutcome {
     std::uint8_t RadioModelCode = 0; // the model code the radio reported (ModelMismatch)
     bool Verified = false;           // a write whose read-back matched what it sent
     int LeftOut = 0;                 // channels a memory write left out for their frequency
+    std::string SlowedAfter;         // fast mode: the command after which the pace went back to normal
 };
 
 // The note in plain words: "Read complete", "Write complete", "Read cancelled", or
 // what failed: the device, the block or channel of the exchange and why; then how
-// many channels a write left out for being outside the radio's range.
+// many channels a write left out for being outside the radio's range, and where a
+// fast transfer slowed down ("slowed down after block 0730h").
 std::string TransferNote(const TransferOutcome& outcome);
 
 // What the "Read/Write Error" box says below its text: the device, what failed and
 // where ("/dev/ttyUSB0: no answer from the radio at block 07F0h"; "the device
 // /dev/ttyUSB0 is gone").
 std::string ExchangeFailureDetail(const LinkResult& result, const std::string& device);
+
+// "slowed down after block 0730h": where a fast transfer went back to the normal
+// pace, from the command of the exchange that failed.
+std::string SlowedDownNote(const std::string& command);
 
 // "2 channels left out: outside the radio's range".
 std::string LeftOutNote(int count);

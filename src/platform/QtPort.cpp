@@ -84,6 +84,12 @@ std::string QtPort::readAll()
     return serial_.isOpen() ? serial_.readAll().toStdString() : std::string();
 }
 
+std::string QtPort::peek()
+{
+    takeReceived();
+    return serial_.isOpen() ? serial_.peek(serial_.bytesAvailable()).toStdString() : std::string();
+}
+
 std::string QtPort::deviceName(int portNumber) const { return SerialDeviceName(portNumber, lookup_); }
 
 } // namespace kvr27

@@ -18,6 +18,7 @@ public:
     void write(const std::string& text) override;
     std::size_t bytesAvailable() override;
     std::string readAll() override;
+    std::string peek() override;
     std::string deviceName(int portNumber) const override;
 
 private:

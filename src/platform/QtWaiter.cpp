@@ -1,5 +1,6 @@
 #include "platform/QtWaiter.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -9,6 +10,22 @@ void QtWaiter::waitTick()
 {
     QEventLoop loop;
     QTimer::singleShot(TickMilliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtWaiter::waitTickOrUntil(const WaitSettled& settled)
+{
+    QEventLoop loop;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer::singleShot(TickMilliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer look;
+    look.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (settled(std::chrono::microseconds(clock.nsecsElapsed() / 1000)))
+            loop.quit();
+    });
+    look.start(1);
     loop.exec();
 }
 

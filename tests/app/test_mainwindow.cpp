@@ -300,6 +300,26 @@ private slots:
         QCOMPARE(QDir(backups).entryList(QDir::Files).size(), backup ? 1 : 0);
     }
 
+    // Data > Fast Transfer is off until the user checks it, and the next start finds
+    // it as the user left it.
+    void fastTransferRemembered()
+    {
+        Shell shell;
+        AppContext context = shell.linked();
+        context.UserOptionsPath = QDir(shell.dir.path()).filePath("config/options.ini").toStdString();
+        {
+            frmMain window(context);
+            QAction* item = window.findChild<QAction*>("mnuFastTransfer");
+            QVERIFY(item->isCheckable() && !item->isChecked() && !shell.state.FastTransfer);
+            item->trigger();
+            QVERIFY(shell.state.FastTransfer);
+        }
+        QCOMPARE(test::ReadFileText(context.UserOptionsPath), std::string("FastTransfer=1\r\n"));
+        shell.state.FastTransfer = false;
+        frmMain again(context);
+        QVERIFY(again.findChild<QAction*>("mnuFastTransfer")->isChecked() && shell.state.FastTransfer);
+    }
+
     // "port close" closes the port, and the next transfer opens it afresh; another
     // COM option does not touch the open port. Closing the window is refused during
     // a transfer, and asks before changed settings are lost; it saves the COM choice

@@ -35,6 +35,7 @@ public:
     void write(const std::string& text) override { written += text, received_ += answer_, answered_ = true; }
     std::size_t bytesAvailable() override { return received_.size(); }
     std::string readAll() override { return std::exchange(received_, {}) + (answered_ ? std::exchange(late_, {}) : ""); }
+    std::string peek() override { return received_; }
     std::string deviceName(int) const override { return "fuzz"; }
     void waitTick() override {}
     void showProgress(ProgressTarget, const std::string&) override {}

@@ -3,6 +3,8 @@
 // with a fault of the radio at a random exchange of most commands. After each
 // command it checks what must hold whatever the radio did (CheckCommand) and prints
 // a line; at the end the figures. The seed is printed so a failure can be replayed.
+// Half the commands run in fast mode (Data > Fast Transfer), and the radio's
+// answers come late by a random 0 to 20 ms, as through a USB adapter.
 //
 //   kvr27-soak [--count N | --seconds S] [--seed N] [--model OPTION]
 //
@@ -19,6 +21,7 @@
 #include "image/Startup.h"
 #include "image/VfoCodec.h"
 #include "link/BlockExchange.h"
+#include "link/HexText.h"
 #include "link/MemoryMap.h"
 #include "support/ImageDifference.h"
 #include "platform/QtPort.h"
@@ -31,11 +34,9 @@
 #include <array>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <random>
 #include <set>
@@ -57,10 +58,7 @@ bool Chance(Random& random, double p) { return std::bernoulli_distribution(p)(ra
 // 1 to 8, codes inside their lists), random channels of the model's kinds with some
 // of them disabled, and random edits of an image before a write.
 
-std::uint8_t Code(Random& random, std::size_t values)
-{
-    return static_cast<std::uint8_t>(Between(random, 0, static_cast<int>(values) - 1));
-}
+std::uint8_t Code(Random& random, std::size_t values) { return static_cast<std::uint8_t>(Between(random, 0, int(values) - 1)); }
 
 // A frequency on the 6.25 kHz raster inside the transmit range of the radio's code
 // (10 Hz units, high exclusive); the sub-variants, which have none, stay on LPD.
@@ -141,20 +139,18 @@ RadioImage RandomRadioImage(Random& random, int option, std::uint8_t modelCode)
     InitialiseRadioImage(image, option);
     image.ModelCode = modelCode;
     RandomVfo(random, image);
-    image.Vfo.CurrentChannel = 0;
-    for (int n = ChannelTable::Count - 1; n >= 0; --n) {
-        image.Channels.at(n) = RandomChannel(random, image);
-        if (image.Channels.at(n).Enabled)
-            image.Vfo.CurrentChannel = static_cast<std::uint8_t>(n + 1);
-    }
+    for (ChannelRecord& channel : image.Channels)
+        channel = RandomChannel(random, image);
+    image.Vfo.CurrentChannel = image.Channels.firstEnabledNumber();
     return image;
 }
 
 // Changes a few channels and sometimes the VFO settings, as a user would in the
 // editors; now and then a channel outside the transmit range, which a memory write
-// leaves out.
-void EditImage(Random& random, RadioImage& image)
+// leaves out. The windows show the image again.
+void EditImage(Random& random, AppState& state)
 {
+    RadioImage& image = state.Image;
     if (Chance(random, 0.5))
         RandomVfo(random, image);
     for (int i = Between(random, 1, 12); i > 0; --i) {
@@ -175,77 +171,61 @@ void EditImage(Random& random, RadioImage& image)
         channel.Enabled = true;
     }
     image.SettingsChanged = true;
+    test::RecordingMessageSink silent;
+    FillVfoWindow(image, state.Vfo, silent);
+    RefreshChannelGrid(image, state.Grid);
 }
 
 enum class CommandKind { ReadAll, ReadVfo, ReadMemory, WriteAll, WriteVfo, WriteMemory };
 inline bool IsRead(CommandKind kind) { return kind <= CommandKind::ReadMemory; }
 
 // One command: the state and the radio before it, what the same command gives on
-// the in-process radio without a fault (the whole success) and with the same fault,
-// and what the program and the radio on the pseudo-terminal hold after it.
+// the in-process radio without a fault (the whole success) and with the same fault
+// (whether it failed), and what the program and the radio on the pseudo-terminal
+// hold after it: the commands the radio received, the messages and questions shown.
 struct CommandRun {
     CommandKind Kind = CommandKind::ReadAll;
     AppState Before, Success, After;
-    sim::RadioEmulator::Memory MemoryBefore{}, MemorySuccess{}, MemoryAfter{};
-    bool FaultExpectedToFail = false;      // the in-process run with the same fault failed
-    std::vector<std::string> Received;     // commands the radio received during the command
-    std::vector<test::ShownMessage> Shown; // messages and questions during the command
-    bool PortOpen = false;
-    bool Failed = false; // the command ended in failure
+    Memory MemoryBefore{}, MemorySuccess{}, MemoryAfter{};
+    bool FaultExpectedToFail = false, PortOpen = false, Failed = false;
+    std::vector<std::string> Received;
+    std::vector<test::ShownMessage> Shown;
 };
 
 // What a VFO read fills (the VFO settings but the current channel) and what a
 // memory read fills (the channels and the current channel).
-VfoSettings VfoPart(const RadioImage& image)
+VfoSettings VfoPart(RadioImage image) { image.Vfo.CurrentChannel = 0; return image.Vfo; }
+std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image) { return {image.Channels, image.Vfo.CurrentChannel}; }
+
+// The blocks the write commands among `commands` name ("QZ~F0715OW.." names the
+// block at 710h); reads name none.
+std::set<std::size_t> WrittenBlocks(const std::vector<std::string>& commands)
 {
-    VfoSettings vfo = image.Vfo;
-    vfo.CurrentChannel = 0;
-    return vfo;
-}
-std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image)
-{
-    return {image.Channels, image.Vfo.CurrentChannel};
+    std::set<std::size_t> blocks;
+    for (const std::string& c : commands) {
+        if (c.size() >= 10 && c.starts_with("QZ~F") && c[8] != 'R' && IsHexText(c.substr(4, 4)))
+            blocks.insert(std::stoul(c.substr(4, 4), nullptr, 16) & ~0xFu);
+    }
+    return blocks;
 }
 
-// The block a write command names ("QZ~F0715OW.." names the block at 710h); reads
-// name none.
-std::optional<std::size_t> WrittenBlock(const std::string& command)
-{
-    unsigned address = 0;
-    if (command.size() < 10 || command.compare(0, 4, "QZ~F") != 0 || command[8] == 'R' ||
-        std::sscanf(command.substr(4, 4).c_str(), "%4x", &address) != 1)
-        return std::nullopt;
-    return address & ~0xFu;
-}
-
-// Whether a part of the result is the earlier image's, the whole run's (both when
-// they agree), or neither: mixed.
-struct Source {
-    bool old, whole;
-    bool mixed() const { return !old && !whole; }
-};
-template <typename T>
-Source SourceOf(const T& actual, const T& old, const T& whole)
-{
-    return {actual == old, actual == whole};
-}
+// Whether a part of the result is neither the earlier image's nor the whole run's.
+template <typename T> bool Mixed(const T& actual, const T& old, const T& whole) { return actual != old && actual != whole; }
 
 // A read: each part it reads wholly the earlier one or the radio's, the rest kept.
 void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
 {
     const RadioImage& after = run.After.Image;
-    const Source vfo = SourceOf(VfoPart(after), VfoPart(run.Before.Image), VfoPart(run.Success.Image));
-    const Source channels = SourceOf(ChannelPart(after), ChannelPart(run.Before.Image), ChannelPart(run.Success.Image));
-    if (vfo.mixed())
+    if (Mixed(VfoPart(after), VfoPart(run.Before.Image), VfoPart(run.Success.Image)))
         faults.push_back("VFO settings are neither the earlier ones nor the radio's");
-    if (channels.mixed())
+    if (Mixed(ChannelPart(after), ChannelPart(run.Before.Image), ChannelPart(run.Success.Image)))
         faults.push_back("channels are neither the earlier ones nor the radio's");
     const bool readsVfo = run.Kind != CommandKind::ReadMemory, readsChannels = run.Kind != CommandKind::ReadVfo;
     // The VFO read is the first four exchanges of Read > All: failing there, it
     // skips the memory read and leaves everything as it was.
-    if (!vfo.old && (!readsVfo || (run.Failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4))))
+    if (VfoPart(after) != VfoPart(run.Before.Image) && (!readsVfo || (run.Failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4))))
         faults.push_back(readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
-    if (!channels.old && (!readsChannels || run.Failed))
+    if (ChannelPart(after) != ChannelPart(run.Before.Image) && (!readsChannels || run.Failed))
         faults.push_back(readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
     if (after.SettingsChanged || after.VfoChanged || after.ChannelsChanged)
         faults.push_back("a change flag is still set after the read");
@@ -259,32 +239,22 @@ void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
 void CheckWrite(const CommandRun& run, std::vector<std::string>& faults)
 {
     const RadioImage &after = run.After.Image, &before = run.Before.Image, &whole = run.Success.Image;
-    if (SourceOf(VfoPart(after), VfoPart(before), VfoPart(whole)).mixed())
+    if (Mixed(VfoPart(after), VfoPart(before), VfoPart(whole)))
         faults.push_back("VFO settings are neither the earlier ones nor the written ones");
-    if (SourceOf(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel).mixed())
+    if (Mixed(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel))
         faults.push_back("the current channel is neither the earlier one nor the written one");
     if (after.Channels != before.Channels)
         faults.push_back("a write changed the channel table");
     if (after.SettingsChanged != before.SettingsChanged || after.VfoChanged != before.VfoChanged ||
         after.ChannelsChanged != before.ChannelsChanged)
         faults.push_back("a write changed a change flag");
-    std::set<std::size_t> reached;
-    for (const std::string& command : run.Received) {
-        if (auto block = WrittenBlock(command))
-            reached.insert(*block);
-    }
+    const std::set<std::size_t> reached = WrittenBlocks(run.Received);
     for (std::size_t i = 0; i < run.MemoryAfter.size(); ++i) {
-        const std::uint8_t now = run.MemoryAfter[i];
-        char where[80];
-        if (now == run.MemoryBefore[i])
-            continue;
-        if (!reached.contains(i & ~std::size_t{0xF}))
-            std::snprintf(where, sizeof where, "the radio's byte %03zXh changed without a write to its block", i);
-        else if (now != run.MemorySuccess[i])
-            std::snprintf(where, sizeof where, "the radio's byte %03zXh holds %02X, neither old nor written", i, now);
-        else
-            continue;
-        faults.push_back(where);
+        const std::string byte = "the radio's byte " + HexAddress(static_cast<std::uint16_t>(i)) + "h ";
+        if (run.MemoryAfter[i] != run.MemoryBefore[i] && !reached.contains(i & ~std::size_t{0xF}))
+            faults.push_back(byte + "changed without a write to its block");
+        else if (run.MemoryAfter[i] != run.MemoryBefore[i] && run.MemoryAfter[i] != run.MemorySuccess[i])
+            faults.push_back(byte + "holds " + HexByte(run.MemoryAfter[i]) + ", neither old nor written");
     }
     if (!run.Failed && run.MemoryAfter != run.MemorySuccess)
         faults.push_back("the radio after a successful write differs from the whole write");
@@ -301,15 +271,14 @@ std::vector<std::string> CheckCommand(const CommandRun& run)
         faults.push_back(run.Failed ? "failed where the in-process radio with the same fault succeeds"
                                     : "succeeded where the in-process radio with the same fault fails");
     std::size_t notices = 0;
-    for (const auto& shown : run.Shown)
-        notices += shown.question ? 0 : 1;
-    const std::size_t transfers = run.Kind == CommandKind::ReadAll || run.Kind == CommandKind::WriteAll ? 2 : 1;
-    if (run.Failed ? notices == 0 || notices > transfers : notices != 0)
-        faults.push_back(std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
     for (const auto& shown : run.Shown) {
+        notices += shown.question ? 0 : 1;
         if (!shown.question && shown.text != ReadWriteErrorMessage && shown.text != ModelMismatchMessage)
             faults.push_back("unexpected message: " + shown.text);
     }
+    const std::size_t transfers = run.Kind == CommandKind::ReadAll || run.Kind == CommandKind::WriteAll ? 2 : 1;
+    if (run.Failed ? notices == 0 || notices > transfers : notices != 0)
+        faults.push_back(std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
     const RadioImage &after = run.After.Image, &before = run.Before.Image;
     if (after.ModelName != before.ModelName || !(after.Defaults == before.Defaults) ||
         after.Vfo.ExtraBytes != before.Vfo.ExtraBytes)
@@ -348,6 +317,15 @@ constexpr std::array<const char*, 6> CommandNames = {"Read > All",  "Read > Vfo 
 // PtyRadio checks.
 volatile std::sig_atomic_t StopRequested = 0;
 sigset_t WaitMask;
+void BlockStopSignal()
+{
+    std::signal(SIGUSR1, [](int) { StopRequested = 1; });
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGUSR1);
+    pthread_sigmask(SIG_BLOCK, &stop, &WaitMask);
+    sigdelset(&WaitMask, SIGUSR1);
+}
 
 // A new radio with `memory` on a new pseudo-terminal reached through COM option
 // `comIndex`, answered by a thread of this process while a command runs. Between
@@ -355,19 +333,8 @@ sigset_t WaitMask;
 // fault without sharing anything with a running thread.
 class ThreadRadio {
 public:
-    ThreadRadio(const Memory& memory, int comIndex) : pty_(radio, true, LateBy)
+    ThreadRadio(const Memory& memory, int comIndex) : pty_(radio, {true, 2, {}, std::chrono::milliseconds(20)}, LateBy)
     {
-        static std::once_flag once;
-        std::call_once(once, [] {
-            struct sigaction action {};
-            action.sa_handler = [](int) { StopRequested = 1; };
-            sigaction(SIGUSR1, &action, nullptr);
-            sigset_t stop;
-            sigemptyset(&stop);
-            sigaddset(&stop, SIGUSR1);
-            pthread_sigmask(SIG_BLOCK, &stop, &WaitMask);
-            sigdelset(&WaitMask, SIGUSR1);
-        });
         radio.memory() = memory;
         if (const PortOpening opened = pty_.open(); !opened.ok()) {
             std::cerr << "cannot make a pseudo-terminal: " << opened.Reason << '\n';
@@ -467,9 +434,7 @@ std::uint8_t RandomModelCode(Random& random, std::string_view modelName)
         if (CodeBelongsToModel(modelName, static_cast<std::uint8_t>(code)) && !ModelNameOfCode(code).empty())
             codes.push_back(static_cast<std::uint8_t>(code));
     }
-    if (codes.empty())
-        return StartupModelForOption(0).ModelCode;
-    return codes[static_cast<std::size_t>(Between(random, 0, static_cast<int>(codes.size()) - 1))];
+    return codes.at(static_cast<std::size_t>(Between(random, 0, static_cast<int>(codes.size()) - 1)));
 }
 
 } // namespace
@@ -491,6 +456,7 @@ int main(int argc, char** argv)
     // left out (it is a Read > All, soaked as such, and would triple each write).
     state.Safeguards = {true, false, false};
     const std::uint8_t modelCode = RandomModelCode(random, state.Image.ModelName);
+    BlockStopSignal();
     auto radio = std::make_unique<ThreadRadio>(sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode)), 0);
 
     QtPort port{SystemSerialDeviceLookup({})};
@@ -510,28 +476,20 @@ int main(int argc, char** argv)
         // Reads meet new radio contents, writes new edits, so both really change something.
         if (IsRead(run.Kind) && Chance(random, 0.8))
             emulator.memory() = sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode));
-        if (!IsRead(run.Kind)) {
-            EditImage(random, state.Image);
-            test::RecordingMessageSink silent;
-            FillVfoWindow(state.Image, state.Vfo, silent);
-            RefreshChannelGrid(state.Image, state.Grid);
-        }
+        if (!IsRead(run.Kind))
+            EditImage(random, state);
         state.Image.SettingsChanged = Chance(random, 0.5);
+        state.FastTransfer = Chance(random, 0.5);
         run.Before = state;
         run.MemoryBefore = emulator.memory();
         std::size_t exchanges = 0;
         RunInProcess(run, Fault::None, 0, {}, &exchanges);
 
         // A fault at a random exchange of four commands in five.
-        Fault fault = Fault::None;
-        int position = 0;
-        std::string payload;
-        if (!Chance(random, 0.2) && exchanges > 0) {
-            fault = Faults[static_cast<std::size_t>(Between(random, 0, Faults.size() - 1))];
-            position = Between(random, 0, static_cast<int>(exchanges) - 1);
-            if (fault == Fault::Payload)
-                payload = RandomPayload(random);
-        }
+        const bool faulty = !Chance(random, 0.2) && exchanges > 0;
+        const Fault fault = faulty ? Faults[static_cast<std::size_t>(Between(random, 0, Faults.size() - 1))] : Fault::None;
+        const int position = faulty ? Between(random, 0, static_cast<int>(exchanges) - 1) : 0;
+        const std::string payload = fault == Fault::Payload ? RandomPayload(random) : std::string();
         run.FaultExpectedToFail = RunInProcess(run, fault, position, payload, nullptr);
 
         const std::size_t received = emulator.commands().size(), shown = messages.shown.size();
@@ -556,8 +514,8 @@ int main(int argc, char** argv)
         ++injected;
         taken += fault != Fault::None && !run.Failed ? 1 : 0;
         problemCount += static_cast<int>(problems.size());
-        std::cout << commands << ". " << CommandNames[static_cast<std::size_t>(run.Kind)] << ", fault "
-                  << FaultNames[static_cast<std::size_t>(fault)];
+        std::cout << commands << ". " << CommandNames[static_cast<std::size_t>(run.Kind)]
+                  << (state.FastTransfer ? " (fast)" : "") << ", fault " << FaultNames[static_cast<std::size_t>(fault)];
         if (fault != Fault::None)
             std::cout << " after " << position << " of " << exchanges << " exchanges";
         if (fault == Fault::Payload)
@@ -577,8 +535,8 @@ int main(int argc, char** argv)
 
     std::cout << "\n" << commands << " commands, " << failedCommands << " failed, " << portSwitches
               << " radios plugged in again after a hang-up, "
-              << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count() << " s\n";
-    std::cout << "faults (of which the program rightly took the answer as valid):";
+              << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count()
+              << " s\nfaults (of which the program rightly took the answer as valid):";
     for (const auto& [name, counts] : byFault)
         std::cout << ' ' << name << ' ' << counts.first << " (" << counts.second << ')';
     std::cout << "\nseed " << options->seed << ": " << problemCount

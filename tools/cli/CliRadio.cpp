@@ -41,6 +41,7 @@ RadioCommandOptions CliRadio::prepare(AppState& state)
     state.Safeguards.TraceExchanges = !options.TraceFile.empty();
     state.Safeguards.BackupBeforeWrite = !options.BackupFile.empty();
     state.Safeguards.VerifyAfterWrite = !args.has("--no-verify");
+    state.FastTransfer = args.has("--fast");
     // --yes is the answer: the question is neither asked nor shown.
     options.Confirmed = args.has("--yes");
     return options;
@@ -62,6 +63,8 @@ CommandReport CliRadio::write(AppState& state, RadioParts parts)
 
 int CliRadio::finish(const CommandReport& report, int code)
 {
+    if (report.Transfer && !report.Transfer->SlowedAfter.empty())
+        job_.streams.out << SlowedDownNote(report.Transfer->SlowedAfter) << '\n';
     if (report.Files.TraceProblem.empty())
         return code;
     job_.fail("trace not saved: " + report.Files.TraceProblem);

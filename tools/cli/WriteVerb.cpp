@@ -58,7 +58,7 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
 const CliVerb WriteVerb = {
     "write",
     "usage: kvr27 write --model M --port P FILE [--vfo | --memory] [--yes] [--backup BACKUP]\n"
-    "                   [--no-verify] [--trace TRACE]\n"
+    "                   [--no-verify] [--fast] [--trace TRACE]\n"
     "Loads the clone file FILE and writes it into the radio on port P, as Write > All\n"
     "(--vfo: Write > Vfo Mode, --memory: Write > Memory Mode). The overwrite question\n"
     "is answered by --yes; without it the tool asks on a terminal and refuses otherwise.\n"
@@ -70,9 +70,10 @@ const CliVerb WriteVerb = {
     "--trace TRACE writes every exchange with the radio (the backup read's and the\n"
     "read-back's too) into the text file TRACE, one line each (time, command, answer,\n"
     "count, verdict), also when the write fails; exit status 1 when TRACE cannot be\n"
-    "written.\n",
+    "written.\n"
+    "--fast ends each exchange as soon as the radio's answer is whole, as for read.\n",
     {"--model", "--port", "--backup", "--trace"},
-    {"--vfo", "--memory", "--yes", "--no-verify"},
+    {"--vfo", "--memory", "--yes", "--no-verify", "--fast"},
     1,
     RunWrite,
 };

@@ -1,5 +1,7 @@
 #include "EmulatedPort.h"
 
+#include <utility>
+
 namespace kvr27::sim {
 
 PortOpening EmulatedPort::open(int portNumber)
@@ -49,6 +51,19 @@ std::string EmulatedPort::readAll()
     std::string all;
     all.swap(received_);
     return all;
+}
+
+void EmulatedPort::waitTickOrUntil(const WaitSettled& settled)
+{
+    for (std::chrono::milliseconds elapsed{0}; elapsed < std::chrono::milliseconds(100); ++elapsed) {
+        if (elapsed == std::chrono::milliseconds(2))
+            received_ += std::exchange(straggler, {});
+        if (settled(elapsed)) {
+            ++earlyEnds;
+            break;
+        }
+    }
+    waitTick();
 }
 
 std::string EmulatedPort::deviceName(int portNumber) const { return "emulated COM" + std::to_string(portNumber); }

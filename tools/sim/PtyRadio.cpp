@@ -5,6 +5,7 @@
 #include <deque>
 #include <fcntl.h>
 #include <poll.h>
+#include <random>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -15,8 +16,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// One character at 9600 baud: start bit, 8 data bits, stop bit.
-constexpr auto CharacterTime = std::chrono::nanoseconds(10 * 1'000'000'000LL / 9600);
+// One character at 9600 baud: start bit, 8 data bits, the stop bits.
+std::chrono::nanoseconds CharacterTime(int stopBits)
+{
+    return std::chrono::nanoseconds((9 + stopBits) * 1'000'000'000LL / 9600);
+}
 
 struct Outgoing {
     char character;
@@ -27,8 +31,8 @@ PortOpening SystemError(const char* what) { return {false, std::string(what) + "
 
 } // namespace
 
-PtyRadio::PtyRadio(RadioEmulator& radio, bool pace, std::chrono::milliseconds lateBy)
-    : radio_(radio), pace_(pace), lateBy_(lateBy)
+PtyRadio::PtyRadio(RadioEmulator& radio, LineTiming line, std::chrono::milliseconds lateBy)
+    : radio_(radio), line_(line), lateBy_(lateBy)
 {
 }
 
@@ -64,6 +68,9 @@ void PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t& waitM
 {
     std::deque<Outgoing> queue;
     Clock::time_point lineFree = Clock::now();
+    const auto characterTime = CharacterTime(line_.stopBits);
+    std::minstd_rand random(std::random_device{}());
+    std::uniform_int_distribution<long> jitter(0, std::chrono::microseconds(line_.jitter).count());
     while (!stop && !(radio_.hungUp() && queue.empty())) {
         timespec timeout{};
         timespec* wait = nullptr;
@@ -83,7 +90,7 @@ void PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t& waitM
             char buffer[256];
             const ssize_t got = ::read(master_, buffer, sizeof buffer);
             if (got > 0) {
-                const auto now = Clock::now();
+                const auto now = Clock::now() + line_.latency + std::chrono::microseconds(jitter(random));
                 const RadioOutput out = radio_.receive(std::string_view(buffer, static_cast<std::size_t>(got)));
                 for (char c : out.now)
                     queue.push_back({c, now});
@@ -98,7 +105,7 @@ void PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t& waitM
             if (::write(master_, &queue.front().character, 1) != 1)
                 return;
             queue.pop_front();
-            lineFree = pace_ ? due + CharacterTime : due;
+            lineFree = line_.pace ? due + characterTime : due;
         }
     }
 }

@@ -44,7 +44,7 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--no-pace") {
-            options.pace = false;
+            options.line.pace = false;
             continue;
         }
         if (arg == "--help" || arg == "--version") {
@@ -80,6 +80,17 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
                 options.faultAfter = *number;
             else
                 options.delayMs = *number;
+        } else if (arg == "--stop-bits" || arg == "--latency-ms" || arg == "--jitter-ms") {
+            const auto number = Number(value);
+            const int most = arg == "--stop-bits" ? 2 : 20;
+            if (!number || *number > most || (arg == "--stop-bits" && *number < 1)) {
+                error = "bad number for " + arg + ": " + value;
+                return std::nullopt;
+            }
+            if (arg == "--stop-bits")
+                options.line.stopBits = *number;
+            else
+                (arg == "--latency-ms" ? options.line.latency : options.line.jitter) = std::chrono::milliseconds(*number);
         } else if (arg == "--fault") {
             bool known = false;
             for (const auto& [name, fault] : FaultNames) {

@@ -1,5 +1,6 @@
 #pragma once
 // The command line of kvr27-sim.
+#include "PtyRadio.h"
 #include "RadioEmulator.h"
 
 #include <optional>
@@ -17,7 +18,7 @@ struct SimOptions {
     Fault fault = Fault::None;          // --fault KIND
     int faultAfter = 0;                 // --fault-after N: exchanges answered first
     int delayMs = 150;                  // --delay-ms MS: how late the Delay fault answers
-    bool pace = true;                   // --no-pace: send without the line rate
+    LineTiming line;                    // --no-pace, --stop-bits, --latency-ms, --jitter-ms
     bool help = false;                  // --help: print SimHelp and end
     bool version = false;               // --version: print the version and end
 };
@@ -25,7 +26,8 @@ struct SimOptions {
 inline constexpr const char* SimUsage =
     "usage: kvr27-sim [--model NAME] [--image FILE] [--model-code N] [--link PATH] [--dump FILE]\n"
     "                 [--fault silence|short|long|err|nonhex|delay|hangup|wrongstore] [--fault-after N]\n"
-    "                 [--delay-ms MS] [--no-pace] [--help] [--version]\n"
+    "                 [--delay-ms MS] [--no-pace] [--stop-bits 1|2] [--latency-ms MS]\n"
+    "                 [--jitter-ms MS] [--help] [--version]\n"
     "NAME: KV-R27PA, KV-R27Z, KV-R27X, \"KV-R27PA(PMR only)\" or \"KV-R27PA(LPD only)\"\n";
 
 // What --help prints.
@@ -54,7 +56,12 @@ inline constexpr const char* SimHelp =
     "                   (a write is acknowledged, its first byte stored wrong)\n"
     "  --fault-after N  exchanges answered normally before the fault (default 0)\n"
     "  --delay-ms MS    how late \"delay\" answers (default 150)\n"
-    "  --no-pace        send at once instead of at about 1.04 ms a character\n"
+    "  --no-pace        send at once instead of at 9600 baud\n"
+    "  --stop-bits N    1 (8N1, about 1.04 ms a character; the default) or 2 (8N2,\n"
+    "                   about 1.15 ms)\n"
+    "  --latency-ms MS  0 to 20: each answer begins that much later, as a USB\n"
+    "                   adapter holds what it received (default 0)\n"
+    "  --jitter-ms MS   0 to 20: and up to that much more, at random (default 0)\n"
     "  --help           print this help and exit\n"
     "  --version        print the version and the licence and exit\n";
 

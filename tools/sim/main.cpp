@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     sigdelset(&waitMask, SIGTERM);
     sigdelset(&waitMask, SIGHUP);
 
-    PtyRadio pty(radio, options->pace, std::chrono::milliseconds(options->delayMs));
+    PtyRadio pty(radio, options->line, std::chrono::milliseconds(options->delayMs));
     if (const kvr27::PortOpening opened = pty.open(); !opened.ok()) {
         std::cerr << opened.Reason << '\n';
         return 1;
