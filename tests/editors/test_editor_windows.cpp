@@ -198,6 +198,7 @@ private slots:
         const int how = f[0].toInt();
         Rig rig;
         VfoWindow vfo(rig);
+        const QSize first = vfo.window.size();
         TypeInto(vfo.box("txtSquelch"), "3");
         Click(vfo.window, "optBeep_1");
         TypeInto(vfo.box("txtFrequency"), "435.000019");
@@ -217,6 +218,8 @@ private slots:
         if (how == 0) // Cancel also empties the status line and drops the window's change mark
             QVERIFY(vfo.window.statusText().isEmpty() && !rig.state.Image.VfoChanged);
         if (how < 3) {
+            vfo.open(); // the remark gone, the window opens at its first size
+            QCOMPARE(vfo.window.size(), first);
             rig.messages.answers = {true};
             (void)rig.run(test::WriteVfo);
             // 434.00000 MHz, offset 0.60000; squelch 7 with beeper and battery saving on.

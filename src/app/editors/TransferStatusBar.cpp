@@ -117,6 +117,7 @@ QString TransferStatusBar::text() const
 void TransferStatusBar::setRemark(const QString& text)
 {
     ShowLine(remark_, text);
+    reformat(); // the bar's height follows at once, also while its window is hidden
 }
 
 QString TransferStatusBar::remark() const
