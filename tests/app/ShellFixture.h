@@ -6,6 +6,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -24,7 +25,7 @@ struct ShellFixture {
     AppState state;
     RecordingMessageSink messages;
     ScriptedDialogs dialogs;
-    QTemporaryDir dir;
+    QTemporaryDir dir{QDir::tempPath() + "/kvr27.shell-XXXXXX"}; // a point in a folder's name is no extension
 
     std::filesystem::path setupIni() const { return dir.filePath("setup.ini").toStdString(); }
     QString lockPath() const { return dir.filePath("kvr27-clone.lock"); }
