@@ -6,6 +6,7 @@
 #include "EmulatedPort.h"
 #include "ShellFixture.h"
 #include "app/SingleInstanceLock.h"
+#include "app/frmAbout.h"
 #include "app/editors/ElidedLabel.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/frmMemSub.h"
@@ -318,6 +319,19 @@ private slots:
         shell.state.FastTransfer = false;
         frmMain again(context);
         QVERIFY(again.findChild<QAction*>("mnuFastTransfer")->isChecked() && shell.state.FastTransfer);
+    }
+
+    // The About window shows its OK button below the licence, and OK closes it.
+    void aboutWindow()
+    {
+        frmAbout about("KV-R27PA");
+        Activate(about);
+        auto* ok = about.findChild<QPushButton*>("cmdOK");
+        QVERIFY(about.rect().contains(ok->geometry()) && ok->isVisible());
+        auto* licence = about.findChild<QLabel*>("lblLicence");
+        QVERIFY(ok->mapTo(&about, QPoint()).y() >= licence->mapTo(&about, QPoint(0, licence->height())).y());
+        QTest::keyClick(&about, Qt::Key_Return);
+        QVERIFY(!about.isVisible() && about.result() == QDialog::Accepted);
     }
 
     // "port close" closes the port, and the next transfer opens it afresh; another
