@@ -52,9 +52,9 @@ private slots:
             lines[row[1].toInt() - 1] = row[2];
             QTest::newRow(qPrintable(row[0])) << Joined(lines) << row[1].toInt() << row[3];
         }
-        QTest::newRow("830 lines") << Joined(CloneLines().mid(1)) << 1 << "refused";
-        QTest::newRow("832 lines") << Joined(CloneLines() << "0") << 1 << "refused";
-        QTest::newRow("an empty line after line 831") << Joined(CloneLines()) + "\r\n" << 1 << "refused";
+        QTest::newRow("830 lines") << Joined(CloneLines().mid(1)) << 0 << "refused";
+        QTest::newRow("832 lines") << Joined(CloneLines() << "0") << 0 << "refused";
+        QTest::newRow("an empty line after line 831") << Joined(CloneLines()) + "\r\n" << 0 << "refused";
     }
     // A loaded file saved again gives the same lines, but for the one under test.
     void cloneFile()
@@ -66,7 +66,9 @@ private slots:
         InitialiseRadioImage(image, 0);
         image.Defaults = Fallbacks;
         CloneFileContent content;
-        QCOMPARE(ParseCloneFile(file.toStdString(), image.Defaults, content).ok(), kept != "refused");
+        const FileContentCheck check = ParseCloneFile(file.toStdString(), image.Defaults, content);
+        QCOMPARE(check.ok(), kept != "refused");
+        QCOMPARE(check.Line, check.ok() ? 0 : line); // 0: the file as a whole
         if (kept == "refused")
             return;
         image.Vfo = content.Vfo, image.Channels = content.Channels;
