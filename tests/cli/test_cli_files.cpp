@@ -1,5 +1,6 @@
 // The kvr27 tool on files, called in-process: check, show, diff, and bad input
 // (one-line error, non-zero exit, no output file).
+#include "CliContext.h"
 #include "CliRun.h"
 #include "commands/AppState.h"
 #include "files/CloneFile.h"
@@ -75,6 +76,21 @@ private slots:
         QCOMPARE(QDir().entryList({"out.*"}, QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(ReadFileText("plain.r27"), plain_);
         QCOMPARE(ReadFileText("bad.csv"), std::string("\r\nNo,Frequency(ch)\r\n0,434.00000,5KHz\r\n"));
+    }
+
+    // The progress line draws with plain characters only (a Windows console shows
+    // no others) and blanks what a longer line left.
+    void progressLine()
+    {
+        std::ostringstream out, err;
+        std::istringstream in;
+        cli::CliStreams streams{out, err, in, false, true};
+        cli::CliProgress progress(streams);
+        progress.showProgress(ProgressTarget::Main, "Reading memories 100%");
+        progress.showProgress(ProgressTarget::Main, "Writing 5%");
+        progress.finish();
+        QCOMPARE(err.str(), std::string("\r[##############################] Reading memories 100%"
+                                        "\r[#                             ] Writing 5%           \n"));
     }
 };
 

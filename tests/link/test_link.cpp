@@ -161,6 +161,21 @@ private slots:
         }
     }
 
+    // The port as typed (kvr27 --port, the port list) on Windows and elsewhere.
+    void portNames()
+    {
+        for (const QStringList& row : DataRows("link.txt", "portname")) {
+            const bool windows = row[1] == "1";
+            const std::optional<PortChoice> choice = ParsePortChoice(row[2].toStdString(), windows);
+            QCOMPARE(!choice             ? QString("-")
+                     : choice->ComNumber ? QString::number(choice->ComNumber)
+                                         : QString::fromStdString(choice->Device),
+                     row[3]);
+            QVERIFY2(SameSerialDevice(row[2].toStdString(), row[4].toStdString(), windows) == (row[5] == "1"),
+                     qPrintable(row[0]));
+        }
+    }
+
     void portAssignmentsText()
     {
         for (const QStringList& row : DataRows("link.txt", "ports")) {

@@ -20,7 +20,6 @@
 #include "image/ModelRules.h"
 #include "image/Startup.h"
 #include "image/VfoCodec.h"
-#include "link/BlockExchange.h"
 #include "link/HexText.h"
 #include "link/MemoryMap.h"
 #include "support/ImageDifference.h"
@@ -52,13 +51,12 @@ namespace {
 
 int Between(Random& random, int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
 bool Chance(Random& random, double p) { return std::bernoulli_distribution(p)(random); }
+std::uint8_t Code(Random& random, std::size_t values) { return static_cast<std::uint8_t>(Between(random, 0, int(values) - 1)); }
 
 // Random but valid radio contents: settings the program's windows take without a
 // word (frequencies inside the radio's transmit range, squelch 0 to 20, PMR channel
 // 1 to 8, codes inside their lists), random channels of the model's kinds with some
 // of them disabled, and random edits of an image before a write.
-
-std::uint8_t Code(Random& random, std::size_t values) { return static_cast<std::uint8_t>(Between(random, 0, int(values) - 1)); }
 
 // A frequency on the 6.25 kHz raster inside the transmit range of the radio's code
 // (10 Hz units, high exclusive); the sub-variants, which have none, stay on LPD.
@@ -75,12 +73,20 @@ std::int32_t FrequencyIn(Random& random, const RadioImage& image)
 // An offset of 0 to 99.995 MHz on the 5 kHz raster.
 std::int32_t Offset(Random& random) { return 500 * Between(random, 0, 19999); }
 
-// A bit group of a settings byte and the number of values the windows take for it.
+// A bit group of a settings byte (Whole: the byte) and the number of values the
+// windows take for it.
 struct Group {
     std::uint8_t& byte;
     BitField field;
     std::size_t values;
 };
+constexpr BitField Whole{0, 8};
+
+void PutRandomCodes(Random& random, std::initializer_list<Group> groups)
+{
+    for (const Group& group : groups)
+        group.byte = group.field.put(group.byte, Code(random, group.values));
+}
 
 void RandomVfo(Random& random, RadioImage& image)
 {
@@ -88,27 +94,21 @@ void RandomVfo(Random& random, RadioImage& image)
     v.Frequency = FrequencyIn(random, image);
     v.ShiftFreq = Offset(random);
     v.RptShiftFreq = Offset(random);
-    v.VfoReserved1 = Code(random, 256);
-    v.VfoReserved2 = Code(random, 256);
-    v.TxTone = Code(random, ToneLabels.size());
-    v.RxTone = Code(random, ToneLabels.size());
-    v.RptTone = Code(random, ToneLabels.size());
-    v.PmrTone = Code(random, PmrToneLabels.size());
     v.PmrChannel = static_cast<std::uint8_t>(Between(random, 1, 8));
     v.LockPowerTone = v.BatteryBeepSquelch = v.BellShiftStep = v.BcloCallTot = v.SkipScanApo = v.EpoLamp = v.RptFlags = 0;
-    const Group groups[] = {
-        {v.LockPowerTone, Bits::KeyLock, 2}, {v.LockPowerTone, Bits::LowPower, 2},
-        {v.LockPowerTone, Bits::ToneSet, ToneSetLabels.size()}, {v.BatteryBeepSquelch, Bits::Squelch, 21},
-        {v.BatteryBeepSquelch, Bits::BatteryType, 2}, {v.BatteryBeepSquelch, Bits::Beep, 2},
-        {v.BatteryBeepSquelch, Bits::BatterySave, 2}, {v.BellShiftStep, Bits::Shift, ShiftLabels.size()},
-        {v.BellShiftStep, Bits::Step, StepLabels.size()}, {v.BellShiftStep, Bits::Bell, 2},
-        {v.BellShiftStep, Bits::StandbyBeep, 2}, {v.BcloCallTot, Bits::Bclo, 2},
+    PutRandomCodes(random, {
+        {v.VfoReserved1, Whole, 256}, {v.VfoReserved2, Whole, 256}, {v.TxTone, Whole, ToneLabels.size()},
+        {v.RxTone, Whole, ToneLabels.size()}, {v.RptTone, Whole, ToneLabels.size()},
+        {v.PmrTone, Whole, PmrToneLabels.size()}, {v.LockPowerTone, Bits::KeyLock, 2},
+        {v.LockPowerTone, Bits::LowPower, 2}, {v.LockPowerTone, Bits::ToneSet, ToneSetLabels.size()},
+        {v.BatteryBeepSquelch, Bits::Squelch, 21}, {v.BatteryBeepSquelch, Bits::BatteryType, 2},
+        {v.BatteryBeepSquelch, Bits::Beep, 2}, {v.BatteryBeepSquelch, Bits::BatterySave, 2},
+        {v.BellShiftStep, Bits::Shift, ShiftLabels.size()}, {v.BellShiftStep, Bits::Step, StepLabels.size()},
+        {v.BellShiftStep, Bits::Bell, 2}, {v.BellShiftStep, Bits::StandbyBeep, 2}, {v.BcloCallTot, Bits::Bclo, 2},
         {v.BcloCallTot, Bits::CallTone, CallToneLabels.size()}, {v.BcloCallTot, Bits::Tot, TotLabels.size()},
         {v.SkipScanApo, Bits::ScanSkip, 2}, {v.SkipScanApo, Bits::ScanMode, 2},
         {v.SkipScanApo, Bits::Apo, ApoLabels.size()}, {v.EpoLamp, Bits::Epo, 2}, {v.EpoLamp, Bits::Lamp, 3},
-        {v.RptFlags, Bits::RptToneOn, 2}, {v.RptFlags, Bits::RptShift, 3}};
-    for (const Group& group : groups)
-        group.byte = group.field.put(group.byte, Code(random, group.values));
+        {v.RptFlags, Bits::RptToneOn, 2}, {v.RptFlags, Bits::RptShift, 3}});
 }
 
 // A channel of the kinds the model holds: LPD or PMR on the dual-band radio, PMR
@@ -118,22 +118,20 @@ ChannelRecord RandomChannel(Random& random, const RadioImage& image)
     ChannelRecord c;
     const bool dualBand = IsDualBandModel(image.ModelName);
     const bool pmr = image.ModelName == ModelPAPmrOnly || (dualBand && Chance(random, 0.3));
-    const std::uint8_t mode = image.ModelName == ModelPAPmrOnly ? ModePmrFlag : !dualBand ? 0 : pmr ? ModePmrFlag : ModeLpdFlag;
+    c.ChannelFlags = image.ModelName == ModelPAPmrOnly ? ModePmrFlag : !dualBand ? 0 : pmr ? ModePmrFlag : ModeLpdFlag;
     c.Frequency = pmr ? Between(random, 1, 8) * PmrChannelUnit : FrequencyIn(random, image);
     c.ShiftFreq = pmr ? 0 : Offset(random);
-    c.TxTone = Code(random, ToneLabels.size());
-    c.RxTone = Code(random, ToneLabels.size());
-    c.PmrTone = Code(random, PmrToneLabels.size());
-    c.ChannelFlags = Bits::ChannelShift.put(Bits::ChannelToneSet.put(mode, Code(random, 3)), Code(random, 3));
-    c.ChannelFlags = Bits::ChannelBclo.put(Bits::ChannelSkip.put(c.ChannelFlags, Code(random, 2)), Code(random, 2));
-    c.Step = Code(random, StepLabels.size());
+    PutRandomCodes(random, {{c.TxTone, Whole, ToneLabels.size()}, {c.RxTone, Whole, ToneLabels.size()},
+                            {c.PmrTone, Whole, PmrToneLabels.size()}, {c.ChannelFlags, Bits::ChannelToneSet, 3},
+                            {c.ChannelFlags, Bits::ChannelShift, 3}, {c.ChannelFlags, Bits::ChannelSkip, 2},
+                            {c.ChannelFlags, Bits::ChannelBclo, 2}, {c.Step, Whole, StepLabels.size()}});
     c.Enabled = Chance(random, 0.4);
     return c;
 }
 
-// The image of a radio of start window option `option` reporting `modelCode`, with
+// The memory of a radio of start window option `option` reporting `modelCode`, with
 // random VFO settings and channels; CurrentChannel is the first enabled channel + 1.
-RadioImage RandomRadioImage(Random& random, int option, std::uint8_t modelCode)
+Memory RandomRadio(Random& random, int option, std::uint8_t modelCode)
 {
     RadioImage image;
     InitialiseRadioImage(image, option);
@@ -142,7 +140,7 @@ RadioImage RandomRadioImage(Random& random, int option, std::uint8_t modelCode)
     for (ChannelRecord& channel : image.Channels)
         channel = RandomChannel(random, image);
     image.Vfo.CurrentChannel = image.Channels.firstEnabledNumber();
-    return image;
+    return sim::MemoryOfImage(image);
 }
 
 // Changes a few channels and sometimes the VFO settings, as a user would in the
@@ -164,27 +162,34 @@ void EditImage(Random& random, AppState& state)
         // Above every model's range: the memory write leaves it out.
         ChannelRecord& channel = image.Channels.at(Between(random, 0, ChannelTable::Count - 1));
         channel = RandomChannel(random, image);
-        channel.ChannelFlags = static_cast<std::uint8_t>(channel.ChannelFlags & ~0x0Cu);
-        if (IsDualBandModel(image.ModelName))
-            channel.ChannelFlags |= ModeLpdFlag;
+        const unsigned mode = IsDualBandModel(image.ModelName) ? ModeLpdFlag : 0;
+        channel.ChannelFlags = static_cast<std::uint8_t>((channel.ChannelFlags & ~0x0Cu) | mode);
         channel.Frequency = 48000000;
         channel.Enabled = true;
     }
-    image.SettingsChanged = true;
     test::RecordingMessageSink silent;
     FillVfoWindow(image, state.Vfo, silent);
     RefreshChannelGrid(image, state.Grid);
 }
 
-enum class CommandKind { ReadAll, ReadVfo, ReadMemory, WriteAll, WriteVfo, WriteMemory };
-inline bool IsRead(CommandKind kind) { return kind <= CommandKind::ReadMemory; }
+// A payload no read takes for data (never 32 hex digits), some of which a write
+// takes for its acknowledgement (2 or 3 characters not beginning with "ERR").
+std::string RandomPayload(Random& random)
+{
+    static constexpr std::string_view Characters = "0123456789ABCDEFERR OKok\r\nxyz~";
+    static constexpr std::array<int, 10> Lengths = {0, 1, 2, 2, 3, 3, 4, 31, 33, 36};
+    std::string text;
+    for (int i = Lengths[static_cast<std::size_t>(Between(random, 0, 9))]; i > 0; --i)
+        text += Characters[static_cast<std::size_t>(Between(random, 0, static_cast<int>(Characters.size()) - 1))];
+    return text;
+}
 
 // One command: the state and the radio before it, what the same command gives on
 // the in-process radio without a fault (the whole success) and with the same fault
 // (whether it failed), and what the program and the radio on the pseudo-terminal
 // hold after it: the commands the radio received, the messages and questions shown.
 struct CommandRun {
-    CommandKind Kind = CommandKind::ReadAll;
+    test::DataCommand Command;
     AppState Before, Success, After;
     Memory MemoryBefore{}, MemorySuccess{}, MemoryAfter{};
     bool FaultExpectedToFail = false, PortOpen = false, Failed = false;
@@ -197,120 +202,93 @@ struct CommandRun {
 VfoSettings VfoPart(RadioImage image) { image.Vfo.CurrentChannel = 0; return image.Vfo; }
 std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image) { return {image.Channels, image.Vfo.CurrentChannel}; }
 
-// The blocks the write commands among `commands` name ("QZ~F0715OW.." names the
-// block at 710h); reads name none.
-std::set<std::size_t> WrittenBlocks(const std::vector<std::string>& commands)
-{
-    std::set<std::size_t> blocks;
-    for (const std::string& c : commands) {
-        if (c.size() >= 10 && c.starts_with("QZ~F") && c[8] != 'R' && IsHexText(c.substr(4, 4)))
-            blocks.insert(std::stoul(c.substr(4, 4), nullptr, 16) & ~0xFu);
-    }
-    return blocks;
-}
-
 // Whether a part of the result is neither the earlier image's nor the whole run's.
 template <typename T> bool Mixed(const T& actual, const T& old, const T& whole) { return actual != old && actual != whole; }
 
-// A read: each part it reads wholly the earlier one or the radio's, the rest kept.
-void CheckRead(const CommandRun& run, std::vector<std::string>& faults)
-{
-    const RadioImage& after = run.After.Image;
-    if (Mixed(VfoPart(after), VfoPart(run.Before.Image), VfoPart(run.Success.Image)))
-        faults.push_back("VFO settings are neither the earlier ones nor the radio's");
-    if (Mixed(ChannelPart(after), ChannelPart(run.Before.Image), ChannelPart(run.Success.Image)))
-        faults.push_back("channels are neither the earlier ones nor the radio's");
-    const bool readsVfo = run.Kind != CommandKind::ReadMemory, readsChannels = run.Kind != CommandKind::ReadVfo;
-    // The VFO read is the first four exchanges of Read > All: failing there, it
-    // skips the memory read and leaves everything as it was.
-    if (VfoPart(after) != VfoPart(run.Before.Image) && (!readsVfo || (run.Failed && (run.Kind == CommandKind::ReadVfo || run.Received.size() <= 4))))
-        faults.push_back(readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
-    if (ChannelPart(after) != ChannelPart(run.Before.Image) && (!readsChannels || run.Failed))
-        faults.push_back(readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
-    if (after.SettingsChanged || after.VfoChanged || after.ChannelsChanged)
-        faults.push_back("a change flag is still set after the read");
-    if (run.MemoryAfter != run.MemoryBefore)
-        faults.push_back("a read changed the radio's memory");
-}
-
-// A write: the VFO settings and the current channel wholly the earlier or the
-// written ones, the channels and change flags kept; the radio changed only in
-// blocks whose write command it received, each byte as it was or as written.
-void CheckWrite(const CommandRun& run, std::vector<std::string>& faults)
-{
-    const RadioImage &after = run.After.Image, &before = run.Before.Image, &whole = run.Success.Image;
-    if (Mixed(VfoPart(after), VfoPart(before), VfoPart(whole)))
-        faults.push_back("VFO settings are neither the earlier ones nor the written ones");
-    if (Mixed(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel))
-        faults.push_back("the current channel is neither the earlier one nor the written one");
-    if (after.Channels != before.Channels)
-        faults.push_back("a write changed the channel table");
-    if (after.SettingsChanged != before.SettingsChanged || after.VfoChanged != before.VfoChanged ||
-        after.ChannelsChanged != before.ChannelsChanged)
-        faults.push_back("a write changed a change flag");
-    const std::set<std::size_t> reached = WrittenBlocks(run.Received);
-    for (std::size_t i = 0; i < run.MemoryAfter.size(); ++i) {
-        const std::string byte = "the radio's byte " + HexAddress(static_cast<std::uint16_t>(i)) + "h ";
-        if (run.MemoryAfter[i] != run.MemoryBefore[i] && !reached.contains(i & ~std::size_t{0xF}))
-            faults.push_back(byte + "changed without a write to its block");
-        else if (run.MemoryAfter[i] != run.MemoryBefore[i] && run.MemoryAfter[i] != run.MemorySuccess[i])
-            faults.push_back(byte + "holds " + HexByte(run.MemoryAfter[i]) + ", neither old nor written");
-    }
-    if (!run.Failed && run.MemoryAfter != run.MemorySuccess)
-        faults.push_back("the radio after a successful write differs from the whole write");
-}
+// The faults found, each a line of plain words.
+struct Problems : std::vector<std::string> {
+    void operator()(bool found, const std::string& line) { if (found) push_back(line); }
+};
 
 // What must hold after every command, whatever fault the radio showed: an image
 // wholly the radio's or wholly the earlier one, one message per failed transfer, a
 // radio changed only in the blocks a write reached, the port still open on the
-// chosen COM number. The faults found, each a line of plain words.
-std::vector<std::string> CheckCommand(const CommandRun& run)
+// chosen COM number.
+Problems CheckCommand(const CommandRun& run)
 {
-    std::vector<std::string> faults;
-    if (run.Failed != run.FaultExpectedToFail)
-        faults.push_back(run.Failed ? "failed where the in-process radio with the same fault succeeds"
-                                    : "succeeded where the in-process radio with the same fault fails");
+    Problems problem;
+    const RadioImage &after = run.After.Image, &before = run.Before.Image, &whole = run.Success.Image;
+    const bool write = run.Command.Write;
+    problem(run.Failed != run.FaultExpectedToFail, run.Failed
+                                                       ? "failed where the in-process radio with the same fault succeeds"
+                                                       : "succeeded where the in-process radio with the same fault fails");
     std::size_t notices = 0;
     for (const auto& shown : run.Shown) {
         notices += shown.question ? 0 : 1;
-        if (!shown.question && shown.text != ReadWriteErrorMessage && shown.text != ModelMismatchMessage)
-            faults.push_back("unexpected message: " + shown.text);
+        problem(!shown.question && shown.text != ReadWriteErrorMessage && shown.text != ModelMismatchMessage,
+                "unexpected message: " + shown.text);
     }
-    const std::size_t transfers = run.Kind == CommandKind::ReadAll || run.Kind == CommandKind::WriteAll ? 2 : 1;
-    if (run.Failed ? notices == 0 || notices > transfers : notices != 0)
-        faults.push_back(std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
-    const RadioImage &after = run.After.Image, &before = run.Before.Image;
-    if (after.ModelName != before.ModelName || !(after.Defaults == before.Defaults) ||
-        after.Vfo.ExtraBytes != before.Vfo.ExtraBytes)
-        faults.push_back("the model, the defaults or the extra bytes changed");
-    if (after.ModelCode != before.ModelCode && after.ModelCode != run.MemoryAfter[ModelCodeAddress])
-        faults.push_back("the model code is neither the earlier one nor the radio's");
-    if (const std::string difference = test::ImageDifference(after, run.Success.Image); !run.Failed && !difference.empty())
-        faults.push_back((IsRead(run.Kind) ? "a successful read did not bring the radio's settings: "
-                                           : "the image after a successful write is not what the write gives: ") +
-                         difference);
-    if (IsRead(run.Kind))
-        CheckRead(run, faults);
-    else
-        CheckWrite(run, faults);
-    if (!run.PortOpen || run.After.Link.OpenPortNumber != run.After.ComIndex + 1)
-        faults.push_back("the port is not open on COM" + std::to_string(run.After.ComIndex + 1));
-    return faults;
+    const std::size_t transfers = run.Command.Parts == RadioParts::All ? 2 : 1;
+    problem(run.Failed ? notices == 0 || notices > transfers : notices != 0,
+            std::to_string(notices) + " messages for a command that " + (run.Failed ? "failed" : "succeeded"));
+    const std::string difference = run.Failed ? std::string() : test::ImageDifference(after, whole);
+    problem(!difference.empty(), (write ? "the image after a successful write is not what the write gives: "
+                                        : "a successful read did not bring the radio's settings: ") + difference);
+    // Each part wholly the earlier one or the radio's (read) or the written one.
+    problem(Mixed(VfoPart(after), VfoPart(before), VfoPart(whole)),
+            "the VFO settings are neither the earlier ones nor those the command gives");
+    problem(Mixed(after.Vfo.CurrentChannel, before.Vfo.CurrentChannel, whole.Vfo.CurrentChannel),
+            "the current channel is neither the earlier one nor the one the command gives");
+    problem(after.ModelCode != before.ModelCode && after.ModelCode != run.MemoryAfter[ModelCodeAddress],
+            "the model code is neither the earlier one nor the radio's");
+    problem(after.ModelName != before.ModelName || !(after.Defaults == before.Defaults) ||
+                after.Vfo.ExtraBytes != before.Vfo.ExtraBytes,
+            "the model, the defaults or the extra bytes changed");
+    problem(write && (after.Channels != before.Channels || after.SettingsChanged != before.SettingsChanged ||
+                      after.VfoChanged != before.VfoChanged || after.ChannelsChanged != before.ChannelsChanged),
+            "a write changed the channels or a change flag");
+    if (!write) {
+        const bool readsVfo = run.Command.Parts != RadioParts::Memory, readsChannels = run.Command.Parts != RadioParts::Vfo;
+        // The VFO read is the first four exchanges of Read > All: failing there, it
+        // skips the memory read and leaves everything as it was.
+        problem(VfoPart(after) != VfoPart(before) &&
+                    (!readsVfo || (run.Failed && (!readsChannels || run.Received.size() <= 4))),
+                readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
+        problem(ChannelPart(after) != ChannelPart(before) && (!readsChannels || run.Failed),
+                readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
+        problem(after.SettingsChanged || after.VfoChanged || after.ChannelsChanged, "a change flag is still set after the read");
+    }
+    // The radio changed only in blocks whose write command it received, each byte
+    // as it was or as written. "QZ~F0715OW.." writes the block at 710h; reads name none.
+    std::set<std::size_t> reached;
+    for (const std::string& c : run.Received)
+        if (c.size() >= 10 && c.starts_with("QZ~F") && c[8] != 'R' && IsHexText(c.substr(4, 4)))
+            reached.insert(std::stoul(c.substr(4, 4), nullptr, 16) & ~0xFu);
+    for (std::size_t i = 0; i < run.MemoryAfter.size(); ++i) {
+        if (run.MemoryAfter[i] == run.MemoryBefore[i])
+            continue;
+        const std::string byte = "the radio's byte " + HexAddress(static_cast<std::uint16_t>(i)) + "h ";
+        problem(!reached.contains(i & ~std::size_t{0xF}), byte + "changed without a write to its block");
+        problem(run.MemoryAfter[i] != run.MemorySuccess[i],
+                byte + "holds " + HexByte(run.MemoryAfter[i]) + ", neither old nor written");
+    }
+    problem(write && !run.Failed && run.MemoryAfter != run.MemorySuccess,
+            "the radio after a successful write differs from the whole write");
+    problem(!run.PortOpen || run.After.Link.OpenPortNumber != run.After.ComIndex + 1,
+            "the port is not open on COM" + std::to_string(run.After.ComIndex + 1));
+    return problem;
 }
 
 constexpr auto LateBy = std::chrono::milliseconds(150);
 // Long enough for a late answer to reach the line before the radio stops.
 constexpr auto SettleAfterDelay = std::chrono::milliseconds(350);
 
-constexpr std::array<Fault, 8> Faults = {Fault::Silence, Fault::ShortAnswer, Fault::LongAnswer, Fault::Error,
-                                         Fault::Payload, Fault::NonHex,      Fault::Delay,      Fault::HangUp};
-// In the order of sim::Fault; a wrong store is a radio fault the read-back reports, not soaked.
-constexpr std::array<const char*, 10> FaultNames = {"none",    "silence", "short", "long",   "err",
-                                                    "payload", "nonhex",  "delay", "hangup", "wrongstore"};
-constexpr std::array<test::DataCommand, 6> Commands = {test::ReadAll,  test::ReadVfo,  test::ReadMemory,
-                                                       test::WriteAll, test::WriteVfo, test::WriteMemory};
-constexpr std::array<const char*, 6> CommandNames = {"Read > All",  "Read > Vfo Mode",  "Read > Memory Mode",
-                                                     "Write > All", "Write > Vfo Mode", "Write > Memory Mode"};
+// The faults soaked, as kvr27-sim names them (a wrong store is a radio fault the
+// read-back reports, not soaked), and the Data menu's commands.
+constexpr std::array<const char*, 8> FaultNames = {"silence", "short",  "long",  "err",
+                                                   "payload", "nonhex", "delay", "hangup"};
+constexpr std::array<const char*, 6> CommandNames = {"ReadAll",  "ReadVfo",  "ReadMemory",
+                                                     "WriteAll", "WriteVfo", "WriteMemory"};
 
 // The stop signal of the radio thread's wait is blocked in every thread, so it is
 // only taken inside PtyRadio's wait (which unblocks it); its handler sets the flag
@@ -342,29 +320,23 @@ public:
         }
         qputenv(("KVR27_COM" + std::to_string(comIndex + 1)).c_str(), QByteArray::fromStdString(pty_.devicePath()));
     }
-    ~ThreadRadio() { stop(); }
 
-    void start()
+    // Answers while `command` runs and for `settle` more (so late characters reach
+    // the line), then stops. A radio that hung up has stopped on its own.
+    template <typename Command> void answer(Command command, std::chrono::milliseconds settle)
     {
         StopRequested = 0;
-        thread_ = std::thread([this] { pty_.run(StopRequested, WaitMask); });
-    }
-    // Keeps answering for `settle` more (so late characters reach the line), then
-    // stops. A radio that hung up has stopped on its own.
-    void stop(std::chrono::milliseconds settle = {})
-    {
-        if (!thread_.joinable())
-            return;
+        std::thread thread([this] { pty_.run(StopRequested, WaitMask); });
+        command();
         std::this_thread::sleep_for(settle);
-        pthread_kill(thread_.native_handle(), SIGUSR1);
-        thread_.join();
+        pthread_kill(thread.native_handle(), SIGUSR1);
+        thread.join();
     }
 
-    sim::RadioEmulator radio; // touch it only while the thread is stopped
+    sim::RadioEmulator radio; // touch it only between commands
 
 private:
     sim::PtyRadio pty_;
-    std::thread thread_;
 };
 
 struct Options {
@@ -397,44 +369,33 @@ std::optional<Options> ParseOptions(const QStringList& args)
 
 bool Failed(const CommandReport& report) { return report.Transfer && !report.Transfer->Result.ok(); }
 
-// The same command on the in-process radio: its exchanges, and the state and memory
-// it leaves in `run` (as the whole run without a fault); whether it failed.
-bool RunInProcess(CommandRun& run, Fault fault, int after, const std::string& payload, std::size_t* exchanges)
+// The same command on the in-process radio with `fault` after `after` exchanges:
+// whether it fails goes to run.FaultExpectedToFail, and without a fault (the whole
+// run) the state and memory it leaves to run.Success and run.MemorySuccess. Gives
+// its exchanges.
+std::size_t RunInProcess(CommandRun& run, Fault fault, int after, const std::string& payload)
 {
     test::LinkRig rig;
     rig.state = run.Before;
     rig.state.Link = LinkState{};
     rig.radio.memory() = run.MemoryBefore;
     rig.radio.setFault(fault, after, payload);
-    const bool failed = Failed(rig.run(Commands[static_cast<std::size_t>(run.Kind)]));
-    if (exchanges) {
-        *exchanges = rig.radio.commands().size();
+    run.FaultExpectedToFail = Failed(rig.run(run.Command));
+    if (fault == Fault::None) {
         run.Success = rig.state;
         run.MemorySuccess = rig.radio.memory();
     }
-    return failed;
+    return rig.radio.commands().size();
 }
 
-// A payload no read takes for data (never 32 hex digits), some of which a write
-// takes for its acknowledgement (2 or 3 characters not beginning with "ERR").
-std::string RandomPayload(Random& random)
-{
-    static constexpr std::string_view Characters = "0123456789ABCDEFERR OKok\r\nxyz~";
-    static constexpr std::array<int, 10> Lengths = {0, 1, 2, 2, 3, 3, 4, 31, 33, 36};
-    std::string text;
-    for (int i = Lengths[static_cast<std::size_t>(Between(random, 0, 9))]; i > 0; --i)
-        text += Characters[static_cast<std::size_t>(Between(random, 0, static_cast<int>(Characters.size()) - 1))];
-    return text;
-}
-
+// A model code of the model, one the radio may report.
 std::uint8_t RandomModelCode(Random& random, std::string_view modelName)
 {
-    std::vector<std::uint8_t> codes;
-    for (int code = 0; code < 256; ++code) {
-        if (CodeBelongsToModel(modelName, static_cast<std::uint8_t>(code)) && !ModelNameOfCode(code).empty())
-            codes.push_back(static_cast<std::uint8_t>(code));
-    }
-    return codes.at(static_cast<std::size_t>(Between(random, 0, static_cast<int>(codes.size()) - 1)));
+    std::uint8_t code = 0;
+    do
+        code = Code(random, 256);
+    while (!CodeBelongsToModel(modelName, code) || ModelNameOfCode(code).empty());
+    return code;
 }
 
 } // namespace
@@ -457,7 +418,7 @@ int main(int argc, char** argv)
     state.Safeguards = {true, false, false};
     const std::uint8_t modelCode = RandomModelCode(random, state.Image.ModelName);
     BlockStopSignal();
-    auto radio = std::make_unique<ThreadRadio>(sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode)), 0);
+    auto radio = std::make_unique<ThreadRadio>(RandomRadio(random, options->model, modelCode), 0);
 
     QtPort port{SystemSerialDeviceLookup({})};
     QtWaiter waiter;
@@ -471,52 +432,49 @@ int main(int argc, char** argv)
     const auto start = Clock::now();
     while (options->count ? commands < *options->count : Clock::now() - start < std::chrono::seconds(*options->seconds)) {
         CommandRun run;
-        run.Kind = static_cast<CommandKind>(Between(random, 0, 5));
+        const char* command = CommandNames[static_cast<std::size_t>(Between(random, 0, 5))];
+        run.Command = test::DataCommandNamed(command);
         sim::RadioEmulator& emulator = radio->radio;
         // Reads meet new radio contents, writes new edits, so both really change something.
-        if (IsRead(run.Kind) && Chance(random, 0.8))
-            emulator.memory() = sim::MemoryOfImage(RandomRadioImage(random, options->model, modelCode));
-        if (!IsRead(run.Kind))
+        if (run.Command.Write)
             EditImage(random, state);
+        else if (Chance(random, 0.8))
+            emulator.memory() = RandomRadio(random, options->model, modelCode);
         state.Image.SettingsChanged = Chance(random, 0.5);
         state.FastTransfer = Chance(random, 0.5);
         run.Before = state;
         run.MemoryBefore = emulator.memory();
-        std::size_t exchanges = 0;
-        RunInProcess(run, Fault::None, 0, {}, &exchanges);
+        const std::size_t exchanges = RunInProcess(run, Fault::None, 0, {});
 
         // A fault at a random exchange of four commands in five.
         const bool faulty = !Chance(random, 0.2) && exchanges > 0;
-        const Fault fault = faulty ? Faults[static_cast<std::size_t>(Between(random, 0, Faults.size() - 1))] : Fault::None;
+        const std::string faultName =
+            faulty ? FaultNames[static_cast<std::size_t>(Between(random, 0, FaultNames.size() - 1))] : "none";
+        const Fault fault = faulty ? test::FaultNamed(faultName) : Fault::None;
         const int position = faulty ? Between(random, 0, static_cast<int>(exchanges) - 1) : 0;
         const std::string payload = fault == Fault::Payload ? RandomPayload(random) : std::string();
-        run.FaultExpectedToFail = RunInProcess(run, fault, position, payload, nullptr);
+        RunInProcess(run, fault, position, payload);
 
         const std::size_t received = emulator.commands().size(), shown = messages.shown.size();
         emulator.setFault(fault, static_cast<int>(received) + position, payload);
         const auto began = Clock::now();
-        radio->start();
-        const CommandReport report = test::RunCommand(Commands[static_cast<std::size_t>(run.Kind)], state, services);
-        radio->stop(fault == Fault::Delay ? SettleAfterDelay : std::chrono::milliseconds(0));
+        radio->answer([&] { run.Failed = Failed(test::RunCommand(run.Command, state, services)); },
+                      fault == Fault::Delay ? SettleAfterDelay : std::chrono::milliseconds(0));
         const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began);
-
         run.After = state;
         run.MemoryAfter = emulator.memory();
         run.Received.assign(emulator.commands().begin() + static_cast<std::ptrdiff_t>(received), emulator.commands().end());
         run.Shown.assign(messages.shown.begin() + static_cast<std::ptrdiff_t>(shown), messages.shown.end());
         run.PortOpen = port.isOpen();
-        run.Failed = Failed(report);
-        const std::vector<std::string> problems = CheckCommand(run);
+        const Problems problems = CheckCommand(run);
 
         ++commands;
         failedCommands += run.Failed ? 1 : 0;
-        auto& [injected, taken] = byFault[FaultNames[static_cast<std::size_t>(fault)]];
-        ++injected;
-        taken += fault != Fault::None && !run.Failed ? 1 : 0;
+        byFault[faultName].first++;
+        byFault[faultName].second += faulty && !run.Failed ? 1 : 0;
         problemCount += static_cast<int>(problems.size());
-        std::cout << commands << ". " << CommandNames[static_cast<std::size_t>(run.Kind)]
-                  << (state.FastTransfer ? " (fast)" : "") << ", fault " << FaultNames[static_cast<std::size_t>(fault)];
-        if (fault != Fault::None)
+        std::cout << commands << ". " << command << (state.FastTransfer ? " (fast)" : "") << ", fault " << faultName;
+        if (faulty)
             std::cout << " after " << position << " of " << exchanges << " exchanges";
         if (fault == Fault::Payload)
             std::cout << " (\"" << QByteArray::fromStdString(payload).toPercentEncoding().toStdString() << "\")";
@@ -532,7 +490,6 @@ int main(int argc, char** argv)
             ++portSwitches;
         }
     }
-
     std::cout << "\n" << commands << " commands, " << failedCommands << " failed, " << portSwitches
               << " radios plugged in again after a hang-up, "
               << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count()
