@@ -4,6 +4,7 @@
 #include "LinkRig.h"
 #include "link/AnswerJudgement.h"
 #include "link/ExchangeTrace.h"
+#include "support/FileText.h"
 #include "support/ImageDifference.h"
 
 #include <QtTest>
@@ -12,40 +13,22 @@ using namespace kvr27;
 using namespace kvr27::test;
 using sim::Fault;
 
-Q_DECLARE_METATYPE(ExchangeKind)
 Q_DECLARE_METATYPE(DataCommand)
 
 class TestFastTransfer : public QObject {
     Q_OBJECT
 
 private slots:
-    // A length that begins a longer answer ends the wait only when it cannot be
-    // that beginning; a character before the echo is the end of an earlier answer.
-    void answerIsWhole_data()
-    {
-        QTest::addColumn<ExchangeKind>("kind");
-        QTest::addColumn<QByteArray>("received");
-        QTest::addColumn<bool>("whole");
-        const ExchangeKind read = ExchangeKind::Read, write = ExchangeKind::Write;
-        QTest::newRow("read, 46") << read << QByteArray("QZ~F0700R\r\r\n029662500000EA60C1AABB02FFFFFFFF\r\n") << true;
-        QTest::newRow("read, 45") << read << QByteArray("QZ~F0700R\r\r\n029662500000EA60C1AABB02FFFFFFFF\r") << false;
-        QTest::newRow("read, ERR") << read << QByteArray("QZ~F0700R\r\r\nERR\r\n") << true;
-        QTest::newRow("read, 17 of data") << read << QByteArray("QZ~F0700R\r\r\n029\r\n") << false;
-        QTest::newRow("read, straggler first")
-            << read << QByteArray("\nQZ~F0700R\r\r\n029662500000EA60C1AABB02FFFFFFFF\r") << false;
-        QTest::newRow("write, 2") << write << QByteArray("QZ~F0715OW2A\r\r\nOK\r\n") << true;
-        QTest::newRow("write, 2 of ERR") << write << QByteArray("QZ~F0715OW2A\r\r\nERR\r") << false;
-        QTest::newRow("write, ERR") << write << QByteArray("QZ~F0715OW2A\r\r\nERR\r\n") << true;
-        QTest::newRow("write, 8") << write << QByteArray("QZ~F0715OW2A\r\r\nOKOK\r\n") << false;
-        QTest::newRow("write, other echo") << write << QByteArray("QZ~F0715OW2B\r\r\nOK\r\n") << false;
-    }
+    // When a fast wait may end: the rows of tests/data/link.txt.
     void answerIsWhole()
     {
-        QFETCH(ExchangeKind, kind);
-        QFETCH(QByteArray, received);
-        QFETCH(bool, whole);
-        const std::string command = kind == ExchangeKind::Read ? "QZ~F0700R\r" : "QZ~F0715OW2A\r";
-        QCOMPARE(AnswerIsWhole(kind, command, received.toStdString()), whole);
+        for (const QStringList& row : DataRows("link.txt", "whole")) {
+            const bool read = row[1] == "read";
+            const QString received = QString(row[2]).replace("\\r", "\r").replace("\\n", "\n");
+            QVERIFY2(AnswerIsWhole(read ? ExchangeKind::Read : ExchangeKind::Write, read ? "QZ~F0700R\r" : "QZ~F0715OW2A\r",
+                                   received.toStdString()) == (row[3] == "1"),
+                     qPrintable(row[0]));
+        }
     }
 
     // Fast mode sends the same commands and ends every wait early, the backup's and
