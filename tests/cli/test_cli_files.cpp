@@ -45,7 +45,7 @@ private slots:
         WriteFileText("lpd.csv", "\r\nNo\r\n0,434.00000,5KHz,None,0.6,Off,Off,None,67.0Hz,67.0Hz,1,lpd\r\n");
         std::filesystem::create_symlink("bad.csv", "link.csv");
         WriteCloneFile("edited.r27", {"1", "43362500", "34", "7", "3", "7", "77", "20", "79", "#TRUE#", "95", "#TRUE#",
-                                      "29", "60000", "2", "129"});
+                                      "29", "60000", "2", "129", "5", "0"});
         WriteCloneFile("step.r27", {"38", "19"});
         plain_ = ReadFileText("plain.r27");
     }
