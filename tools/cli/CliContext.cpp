@@ -62,8 +62,9 @@ void CliProgress::showProgress(ProgressTarget, const std::string& text)
         return;
     const int percent = std::clamp(*shown, 0, 100);
     const int filled = percent * BarWidth / 100;
-    std::string bar = "[" + std::string(static_cast<std::size_t>(filled), '#') +
-                      std::string(static_cast<std::size_t>(BarWidth - filled), ' ') + "] " + text;
+    std::string bar(1, '[');
+    bar.append(static_cast<std::size_t>(filled), '#').append(static_cast<std::size_t>(BarWidth - filled), ' ');
+    bar.append("] ").append(text);
     // Blanks over what a longer bar left on the line: every console, Windows' too,
     // shows them, where not all know the control sequence that clears a line.
     const std::size_t length = bar.size();
