@@ -35,7 +35,7 @@ namespace {
 // A Windows port name without the device prefix, in capitals: "\\.\com3" -> "COM3".
 std::string WindowsPortName(std::string_view name)
 {
-    if (name.starts_with("\\\\.\\"))
+    if (name.starts_with(R"(\\.\)"))
         name.remove_prefix(4);
     std::string upper(name);
     for (char& c : upper)
