@@ -53,15 +53,11 @@ private slots:
     // Each command as a user types it (tests/data/cli.txt): its exit code, what it
     // prints, and standard error. No row leaves a file named out.* (nor its
     // temporary twin), or changes an input.
-    void commands_data()
-    {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList& row : DataRows("cli.txt", "command"))
-            QTest::newRow(qPrintable(row[0])) << row;
-    }
+    void commands_data() { AddDataRows("cli.txt", "command"); }
     void commands()
     {
-        QFETCH(QStringList, row);
+        QFETCH(QStringList, f);
+        QStringList row = QStringList{QTest::currentDataTag()} + f; // row[0]: its name
         const CliOutcome run = RunCli(row[1].split(' '));
         QCOMPARE(run.code, row[2].toInt());
         const QString error = row[3].replace("\\n", "\n");

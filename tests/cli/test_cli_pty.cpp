@@ -149,15 +149,11 @@ private slots:
     // it was (but for what a write stored before its read-back failed it); --trace
     // writes one line per exchange all the same. A trace that cannot be written
     // fails the run after the transfer's own outcome.
-    void failuresLeaveNoFile_data()
-    {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList& row : DataRows("cli.txt", "failure"))
-            QTest::newRow(qPrintable(row[0])) << row;
-    }
+    void failuresLeaveNoFile_data() { AddDataRows("cli.txt", "failure"); }
     void failuresLeaveNoFile()
     {
-        QFETCH(QStringList, row);
+        QFETCH(QStringList, f);
+        QStringList row = QStringList{QTest::currentDataTag()} + f; // row[0]: its name
         const QStringList fault = row[1].split(' ', Qt::SkipEmptyParts), args = row[2].split(' ');
         const int lines = row[3].toInt();
         startRadio(fault);

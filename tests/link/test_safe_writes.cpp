@@ -87,15 +87,11 @@ private slots:
     // read-back that cannot finish (the write stays unverified). When the backup
     // cannot be made (the radio cannot be read, or the data folder is a file),
     // nothing is written.
-    void safeguards_data()
-    {
-        QTest::addColumn<QStringList>("row");
-        for (const QStringList& row : DataRows("link.txt", "safeguard"))
-            QTest::newRow(qPrintable(row[0])) << row;
-    }
+    void safeguards_data() { AddDataRows("link.txt", "safeguard"); }
     void safeguards()
     {
-        QFETCH(QStringList, row);
+        QFETCH(QStringList, f);
+        QStringList row = QStringList{QTest::currentDataTag()} + f; // row[0]: its name
         const DataCommand command = DataCommandNamed(row[1].toStdString());
         const TransferSafeguards safeguards{row[2] == "verify", row[2] == "backup", row[2] == "trace"};
         const Fault fault = FaultNamed(row[3].toStdString());
