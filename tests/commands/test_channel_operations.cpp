@@ -79,6 +79,7 @@ RadioImage Image(int option, const QString& tokens)
 {
     RadioImage image;
     InitialiseRadioImage(image, option);
+    image.Vfo.TxTone = 12, image.Vfo.BellShiftStep = 0x06; // the VFO since changed: 100.0Hz, 25KHz
     int index = 0;
     for (const QString& token : tokens.split(' ', Qt::SkipEmptyParts))
         if (token.endsWith("*-"))
