@@ -32,19 +32,23 @@ void InitialiseRadioImage(RadioImage& image, int option)
 
     image.Defaults = VfoDefaults::From(vfo);
 
-    // Every channel starts disabled, carrying the VFO's tone setting, BCLO and shift
-    // direction, with no mode and scan skip off.
-    for (ChannelRecord& channel : image.Channels) {
-        channel.Frequency = vfo.Frequency;
-        channel.ShiftFreq = vfo.ShiftFreq;
-        channel.ChannelFlags = static_cast<std::uint8_t>((vfo.LockPowerTone & 0x03) | (vfo.BcloCallTot & 0x80) |
-                                                         (vfo.BellShiftStep & 0x30));
-        channel.Step = vfo.BellShiftStep & 0x0F;
-        channel.TxTone = vfo.TxTone;
-        channel.RxTone = vfo.RxTone;
-        channel.PmrTone = vfo.PmrTone;
-        channel.Enabled = false;
-    }
+    for (ChannelRecord& channel : image.Channels)
+        channel = EmptyChannel(image.Defaults);
+}
+
+ChannelRecord EmptyChannel(const VfoDefaults& defaults)
+{
+    ChannelRecord channel;
+    channel.Frequency = defaults.Frequency;
+    channel.ShiftFreq = defaults.ShiftFreq;
+    channel.ChannelFlags = static_cast<std::uint8_t>((defaults.LockPowerTone & 0x03) | (defaults.BcloCallTot & 0x80) |
+                                                     (defaults.BellShiftStep & 0x30));
+    channel.Step = defaults.BellShiftStep & 0x0F;
+    channel.TxTone = defaults.TxTone;
+    channel.RxTone = defaults.RxTone;
+    channel.PmrTone = defaults.PmrTone;
+    channel.Enabled = false;
+    return channel;
 }
 
 } // namespace kvr27

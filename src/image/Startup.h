@@ -9,4 +9,8 @@ namespace kvr27 {
 // the VFO's values, disabled. Flags are cleared.
 void InitialiseRadioImage(RadioImage& image, int option);
 
+// A channel as a new radio has it: disabled, with the model's VFO frequency, offset,
+// tones, step, tone setting, BCLO and shift direction, no mode and scan skip off.
+ChannelRecord EmptyChannel(const VfoDefaults& defaults);
+
 } // namespace kvr27
