@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/editors/DocumentUndoActions.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmVfo.h"
@@ -27,6 +28,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -98,6 +100,13 @@ void frmMain::CreateMenus()
     mnuFileSave = AddItem(file, "mnuFileSave", "&Save");
     mnuFileImport = AddItem(file, "mnuFileImport", "&Import(Mem Setting)");
     mnuFileExport = AddItem(file, "mnuFileExport", "&Export(Mem Setting)");
+
+    // Undo and Redo of the document's steps; after an undo the editors show the
+    // image again when they are next opened.
+    QMenu* edit = AddMenu(bar, nullptr, "mnuEdit", "&Edit");
+    undoActions_ = new app::DocumentUndoActions(context_.State, this, [] {});
+    edit->addActions({undoActions_->undo(), undoActions_->redo()});
+    connect(edit, &QMenu::aboutToShow, undoActions_, &app::DocumentUndoActions::refresh);
 
     mnuEeprom = AddMenu(bar, nullptr, "mnuEeprom", "&Data");
     mnuEepRead = AddMenu(bar, mnuEeprom, "mnuEepRead", "&Read");
@@ -236,6 +245,8 @@ void frmMain::Command1_Click(int index)
 {
     if (context_.State.TransferRunning)
         return;
+    // The editors' steps show in the Edit menu afterwards.
+    const QScopeGuard refresh([this] { undoActions_->refresh(); });
     switch (index) {
     case 0: {
         if (!memWindow_)
@@ -248,9 +259,6 @@ void frmMain::Command1_Click(int index)
         if (!vfoWindow_)
             vfoWindow_ = new app::frmVfo(editorContext(), this);
         FillVfoWindow(context_.State.Image, context_.State.Vfo, context_.Messages);
-        // The window now shows exactly the image: options that the fill moved back
-        // from edits cancelled earlier are no change.
-        context_.State.Image.VfoChanged = false;
         vfoWindow_->showModal();
         break;
     }
@@ -299,7 +307,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // A transfer in progress runs inside this window's handlers: it must end first.
     if (context_.State.TransferRunning
-        || (context_.State.Image.SettingsChanged && !context_.Messages.ask(SettingsChangedQuestion))) {
+        || (context_.State.History.unsaved() && !context_.Messages.ask(SettingsChangedQuestion))) {
         event->ignore();
         return;
     }
@@ -347,6 +355,7 @@ void frmMain::RunTransferCommand(RadioParts parts, TransferKind kind)
     const CommandReport report = kind == TransferKind::Read ? ReadRadioCommand(context_.State, services, parts)
                                                             : WriteRadioCommand(context_.State, services, parts);
     setCommandsEnabled(true);
+    undoActions_->refresh();
     StatusBar1->endTransfer(report);
 }
 
@@ -364,6 +373,7 @@ void frmMain::RunFileCommand(CommandReport (*command)(AppState&, MessageSink&, D
     // The messages have told the user all the report says.
     static_cast<void>(command(context_.State, context_.Messages, context_.FileDialogs));
     setCommandsEnabled(true);
+    undoActions_->refresh();
 }
 
 void frmMain::setCommandsEnabled(bool enabled)

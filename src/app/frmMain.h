@@ -1,5 +1,5 @@
 #pragma once
-// The main window: the File, Data, Print and Info menus, the buttons that open the
+// The main window: the File, Edit, Data, Print and Info menus, the buttons that open the
 // two editors or end the program, the COM port choice and the status line. Closing it
 // ends the program.
 #include "app/AppContext.h"
@@ -25,6 +25,7 @@ class QRadioButton;
 class QStatusBar;
 
 namespace kvr27::app {
+class DocumentUndoActions;
 class TransferStatusBar;
 class frmMem;
 class frmVfo;
@@ -150,6 +151,8 @@ private:
     // this window.
     app::frmVfo* vfoWindow_ = nullptr;
     app::frmMem* memWindow_ = nullptr;
+    // The Edit menu's Undo and Redo.
+    app::DocumentUndoActions* undoActions_ = nullptr;
 };
 
 } // namespace kvr27

@@ -65,7 +65,6 @@ void frmStart::Command1_Click()
     place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - place.height())));
     mainWindow->move(place.topLeft());
     mainWindow->show();
-    context_.State.Image.VfoChanged = false;
     close();
 }
 

@@ -15,7 +15,7 @@ void StartWithModel(AppState& state, int option)
     FillVfoWindow(state.Image, state.Vfo, none);
     SetupChannelGrid(state.Grid, state.Image.ModelName);
     RefreshChannelGrid(state.Image, state.Grid);
-    state.Image.VfoChanged = false;
+    state.History.begin();
 }
 
 } // namespace kvr27

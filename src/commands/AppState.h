@@ -1,6 +1,7 @@
 #pragma once
 // The process-wide state: created once at program start and passed by reference to
 // whoever needs it, so that each test can make its own fresh copy.
+#include "commands/DocumentHistory.h"
 #include "image/ChannelGrid.h"
 #include "image/RadioImage.h"
 #include "image/VfoForm.h"
@@ -19,6 +20,7 @@ struct TransferSafeguards {
 
 struct AppState {
     RadioImage Image;
+    DocumentHistory History; // the image's steps and its clean point (commands/Document.h)
     VfoForm Vfo;          // the VFO window's form state (kept while the window is hidden)
     ChannelGrid Grid;     // the channel window's grid
     LinkState Link;
@@ -34,7 +36,7 @@ struct AppState {
 
 // The start window's OK, without its windows: the model's start-up values for the
 // whole image, the model-restricted controls disabled, the VFO form filled and the
-// grid set up and refreshed, VfoChanged cleared.
+// grid set up and refreshed, a new history begun.
 void StartWithModel(AppState& state, int option);
 
 } // namespace kvr27

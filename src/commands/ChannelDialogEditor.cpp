@@ -1,5 +1,6 @@
 #include "commands/ChannelDialogEditor.h"
 
+#include "commands/Document.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
 
@@ -109,7 +110,12 @@ bool ChannelDialogEditor::okClicked()
         messages_.notify(EditingIncompleteMessage);
         return false;
     }
-    return StoreChannelDialog(state_.Image, state_.Grid, form_, messages_) == FormVerdict::Taken;
+    const RadioImage before = state_.Image;
+    const GridSelection selected = SelectionOf(state_.Grid);
+    if (StoreChannelDialog(state_.Image, state_.Grid, form_, messages_) != FormVerdict::Taken)
+        return false;
+    RecordStep(state_, "Edit channel " + std::to_string(state_.Grid.Row - 1), before, selected);
+    return true;
 }
 
 } // namespace kvr27

@@ -55,7 +55,8 @@ public:
     // What to say about the frequency when the write would leave the channel out
     // (OutOfRangeRemark); "" otherwise, and always for a PMR channel.
     std::string rangeRemark() const;
-    // "OK": the blank-field test, then the store. Returns whether the dialog closes.
+    // "OK": the blank-field test, then the store, as the step "Edit channel 12" (the
+    // row's "No"). Returns whether the dialog closes.
     bool okClicked();
 
 private:

@@ -1,6 +1,6 @@
 #include "commands/ChannelGridEditor.h"
 
-#include "core/Questions.h"
+#include "commands/Document.h"
 #include "image/ChannelGrid.h"
 
 namespace kvr27 {
@@ -28,7 +28,6 @@ void ChannelGridEditor::enableRow(int row)
     state_.Image.Channels.at(row - 1).Enabled = true;
     ShowChannelRow(state_.Image, grid, row - 1);
     grid.Look[static_cast<std::size_t>(row)] = RowLook::Normal;
-    state_.Image.ChannelsChanged = true;
 }
 
 void ChannelGridEditor::disableRow(int row)
@@ -39,25 +38,22 @@ void ChannelGridEditor::disableRow(int row)
         return;
     state_.Image.Channels.at(row - 1).Enabled = false;
     grid.Look[static_cast<std::size_t>(row)] = RowLook::Disabled;
-    state_.Image.ChannelsChanged = true;
 }
 
-void ChannelGridEditor::enableClicked()
+void ChannelGridEditor::currentRow(const char* verb, void (ChannelGridEditor::*rowCommand)(int))
 {
+    const RadioImage before = state_.Image;
+    const GridSelection selected = SelectionOf(state_.Grid);
     const int row = state_.Grid.Row;
-    enableRow(row);
+    (this->*rowCommand)(row);
     SelectChannelRow(state_.Grid, row);
+    RecordStep(state_, std::string(verb) + " channel " + std::to_string(row - 1), before, selected);
 }
 
-void ChannelGridEditor::disableClicked()
+void ChannelGridEditor::everyRow(const char* name, void (ChannelGridEditor::*rowCommand)(int))
 {
-    const int row = state_.Grid.Row;
-    disableRow(row);
-    SelectChannelRow(state_.Grid, row);
-}
-
-void ChannelGridEditor::everyRow(void (ChannelGridEditor::*rowCommand)(int))
-{
+    const RadioImage before = state_.Image;
+    const GridSelection selected = SelectionOf(state_.Grid);
     state_.Grid.Visible = false;
     for (int row = 1; row < ChannelGrid::Rows; ++row) {
         state_.Grid.Row = row;
@@ -65,30 +61,42 @@ void ChannelGridEditor::everyRow(void (ChannelGridEditor::*rowCommand)(int))
     }
     SelectChannelRow(state_.Grid, 1);
     state_.Grid.Visible = true;
+    RecordStep(state_, name, before, selected);
+}
+
+void ChannelGridEditor::enableClicked()
+{
+    currentRow("Enable", &ChannelGridEditor::enableRow);
+}
+
+void ChannelGridEditor::disableClicked()
+{
+    currentRow("Disable", &ChannelGridEditor::disableRow);
 }
 
 void ChannelGridEditor::enableAllClicked()
 {
-    everyRow(&ChannelGridEditor::enableRow);
+    everyRow("Enable All", &ChannelGridEditor::enableRow);
 }
 
 void ChannelGridEditor::disableAllClicked()
 {
-    everyRow(&ChannelGridEditor::disableRow);
+    everyRow("Disable All", &ChannelGridEditor::disableRow);
 }
 
 void ChannelGridEditor::setCurrentChannel()
 {
-    state_.Image.Vfo.CurrentChannel = state_.Image.Channels.firstEnabledNumber();
+    const std::uint8_t current = state_.Image.Channels.firstEnabledNumber();
+    if (state_.Image.Vfo.CurrentChannel == current)
+        return;
+    state_.Image.Vfo.CurrentChannel = current;
+    // It follows from the channels the steps enabled, so undo and redo keep it so.
+    state_.History.amendLast(state_.Image);
 }
 
 void ChannelGridEditor::exitClicked()
 {
     setCurrentChannel();
-    if (state_.Image.ChannelsChanged) {
-        state_.Image.ChannelsChanged = false;
-        state_.Image.SettingsChanged = true;
-    }
 }
 
 void ChannelGridEditor::closed()

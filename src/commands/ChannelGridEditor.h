@@ -18,23 +18,27 @@ public:
     void rowSelected(int row);
 
     // "Enable" / "disable": the current row's channel, when its "Frequency(ch)" cell
-    // is not empty.
+    // is not empty; the step "Enable channel 12" / "Disable channel 12" (the row's "No").
     void enableClicked();
     void disableClicked();
-    // "Enable All" / "disable All": every row whose "Frequency(ch)" cell is not empty.
+    // "Enable All" / "disable All": every row whose "Frequency(ch)" cell is not
+    // empty; the step "Enable All" / "Disable All".
     void enableAllClicked();
     void disableAllClicked();
-    // "Exit": the radio's current channel becomes the lowest enabled one; the
-    // channel edits become unsaved settings. The window is then hidden.
+    // "Exit": the radio's current channel becomes the lowest enabled one. The window
+    // is then hidden.
     void exitClicked();
-    // The close box: only the current channel is recomputed.
+    // The close box: as "Exit"; the edits stay in the image, unsaved.
     void closed();
 
 private:
     void enableRow(int row);
     void disableRow(int row);
-    // Runs a row command on rows 1 to 100 with the grid hidden, then selects row 1.
-    void everyRow(void (ChannelGridEditor::*rowCommand)(int));
+    // Runs a row command on the current row and selects it, as one step.
+    void currentRow(const char* verb, void (ChannelGridEditor::*rowCommand)(int));
+    // Runs a row command on rows 1 to 100 with the grid hidden, then selects row 1;
+    // one step `name`.
+    void everyRow(const char* name, void (ChannelGridEditor::*rowCommand)(int));
     void setCurrentChannel();
 
     AppState& state_;

@@ -1,5 +1,6 @@
 #include "commands/FileMenuCommands.h"
 
+#include "commands/Document.h"
 #include "core/FileAccess.h"
 #include "core/PathText.h"
 #include "core/Questions.h"
@@ -112,7 +113,7 @@ void FillFromFile(AppState& state, MessageSink& messages, std::vector<CloneFileR
 // The question before a command replaces the settings; true to go on.
 bool MayReplaceSettings(const AppState& state, MessageSink& messages)
 {
-    return !state.Image.SettingsChanged || messages.ask(SettingsChangedQuestion);
+    return !state.History.unsaved() || messages.ask(SettingsChangedQuestion);
 }
 
 // The command on the chosen file, its report after the messages of the question and
@@ -130,7 +131,7 @@ CommandReport OnChosenFile(CommandReport asked, const std::optional<std::filesys
     return done;
 }
 
-// Load and Import: the SettingsChanged question, the open dialog, the command.
+// Load and Import: the changed-settings question, the open dialog, the command.
 CommandReport OnFileToOpen(const AppState& state, MessageSink& messages, Dialogs& dialogs, const char* filter,
                            const NamedFileCommand& command)
 {
@@ -167,7 +168,7 @@ LoadReport LoadCloneFile(AppState& state, const std::filesystem::path& name, Mes
     state.Image.Channels = content->Channels;
     FillFromFile(state, shown, replaced);
     RefreshChannelGrid(state.Image, state.Grid);
-    state.Image.SettingsChanged = false;
+    state.History.begin();
     report.Replaced = std::move(replaced);
     return report;
 }
@@ -176,7 +177,7 @@ CommandReport SaveCloneFile(AppState& state, const std::filesystem::path& name, 
 {
     CommandReport report = WriteChosenFile(name, CloneFileText(state.Image), messages);
     if (report.ok())
-        state.Image.SettingsChanged = false;
+        state.History.markClean();
     return report;
 }
 
@@ -188,11 +189,12 @@ CommandReport ImportChannelCsv(AppState& state, const std::filesystem::path& nam
         name, shown, [&](const std::string& text, auto& read) { return ParseChannelCsv(text, state.Image, read); });
     if (!content)
         return Failed(report);
+    const RadioImage before = state.Image;
+    const GridSelection selected = SelectionOf(state.Grid);
     state.Image.Channels = content->Channels;
     state.Image.Vfo.CurrentChannel = content->CurrentChannel;
     RefreshChannelGrid(state.Image, state.Grid);
-    // The imported channels are neither saved nor written yet.
-    state.Image.SettingsChanged = true;
+    RecordStep(state, "Import channels from " + Utf8FromPath(name.filename()), before, selected);
     return report;
 }
 

@@ -5,7 +5,7 @@
 // once and tells the user what went wrong: "File reading error." for content that
 // cannot be taken in (its detail names the line and the reason), a message naming
 // the file and the system's reason for a file that cannot be read or written. A failed command changes nothing: not the image,
-// the editors, SettingsChanged, nor the file on disk. Each returns its report:
+// the editors, the history, nor the file on disk. Each returns its report:
 // Declined after Cancel in the question or the dialog, Failed after its message,
 // else Done; the messages in their order; the file saved or exported as Files.Output.
 #include "commands/AppState.h"
@@ -24,15 +24,15 @@ namespace kvr27 {
 inline constexpr const char* CloneFileFilter = "Norvik R-27 Clone Files (*.r27)|*.r27|";
 inline constexpr const char* ChannelCsvFilter = "CSV Files (*.csv)|*.csv|";
 
-// Load and Import ask the SettingsChanged question first (Cancel: nothing happens).
-// Load replaces the VFO settings and every channel (the model and VfoDefaults stay),
-// refills the VFO form and the channel grid, and clears SettingsChanged; Import
-// replaces the channels and the current channel, refreshes the grid and sets
-// SettingsChanged (the imported channels are neither saved nor written).
+// Load and Import ask the changed-settings question first when the image is unsaved
+// (Cancel: nothing happens). Load replaces the VFO settings and every channel (the
+// model and VfoDefaults stay), refills the VFO form and the channel grid, and begins
+// a new history; Import replaces the channels and the current channel and refreshes
+// the grid, as the step "Import channels from radio.csv" (unsaved until saved).
 CommandReport LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 CommandReport ImportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 
-// Save writes the image and clears SettingsChanged; Export writes the channel grid's
+// Save writes the image and makes it the clean point; Export writes the channel grid's
 // texts and changes nothing. Both replace the chosen file atomically.
 CommandReport SaveCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);
 CommandReport ExportCommand(AppState& state, MessageSink& messages, Dialogs& dialogs);

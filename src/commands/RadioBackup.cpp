@@ -46,7 +46,6 @@ RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, Pro
 {
     RadioBackupResult result;
     RadioImage radio = image;
-    radio.SettingsChanged = radio.VfoChanged = radio.ChannelsChanged = false;
     SilentMessageSink quiet;
     LinkServices reading{session.Services.port, session.Services.waiter, quiet, session.Services.progress};
     LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName, session.Fast,

@@ -2,6 +2,7 @@
 
 #include "commands/RadioBackup.h"
 #include "commands/TracedCommand.h"
+#include "commands/VfoEditor.h"
 #include "core/PathText.h"
 #include "core/Questions.h"
 #include "image/ChannelGrid.h"
@@ -140,8 +141,8 @@ CommandReport ReadRadioCommand(AppState& state, LinkServices& services, RadioPar
     RadioCommandRun run(state, services, options);
     RadioImage& image = state.Image;
     const bool editor = run.editor();
-    const bool ownFlag = parts == RadioParts::Vfo ? image.VfoChanged : image.ChannelsChanged;
-    if ((image.SettingsChanged || (editor && ownFlag)) && !run.messages.ask(SettingsChangedQuestion))
+    const bool formEdits = editor && HasVfo(parts) && VfoFormHoldsEdits(image, state.Vfo);
+    if ((state.History.unsaved() || formEdits) && !run.messages.ask(SettingsChangedQuestion))
         return run.finish(CommandEnd::Declined);
     const RadioImage before = image;
     const LinkResult result = ReadRadio(image, run.session, parts, options.Target);
@@ -157,11 +158,10 @@ CommandReport ReadRadioCommand(AppState& state, LinkServices& services, RadioPar
         if (HasMemory(parts))
             RefreshChannelGrid(image, state.Grid);
     }
-    image.SettingsChanged = false;
-    if (!editor || HasVfo(parts))
-        image.VfoChanged = false;
-    if (!editor || HasMemory(parts))
-        image.ChannelsChanged = false;
+    // What was read is the new clean point; a failed read changed nothing of the
+    // user's (only the radio's model code), so its edits stay unsaved.
+    if (result.ok())
+        state.History.begin();
     return run.finish(run.transferEnd());
 }
 

@@ -16,9 +16,9 @@ namespace kvr27 {
 
 struct RadioCommandOptions {
     // Where the progress shows: the main window's Data menu (and kvr27), or the
-    // editor window whose button started the command. An editor's read asks about its
-    // own change flag too, refills its form only after a read that succeeded, clears
-    // only SettingsChanged and its own flag, and leaves its status text empty.
+    // editor window whose button started the command. The VFO window's read asks
+    // about the edits its form holds too; an editor's read refills its form only
+    // after a read that succeeded, and leaves its status text empty.
     ProgressTarget Target = ProgressTarget::Main;
     // The overwrite question has been answered already (kvr27 --yes): not asked.
     bool Confirmed = false;
@@ -37,11 +37,12 @@ struct RadioCommandOptions {
 RadioCommandOptions EditorCommandOptions();
 
 // Reads `parts` of the radio of COM option ComIndex + 1 into the image. First the
-// changed-settings question when SettingsChanged is set (Cancel: Declined, nothing
+// changed-settings question when the image is unsaved (Cancel: Declined, nothing
 // happens); the channels are not read when the VFO read failed. Afterwards the VFO
-// form and/or the channel grid show the image again and the change flags are
-// cleared, after a failure too (only ModelCode changed then). A read the user
-// cancelled leaves the image, the forms and the flags as they were. The status
+// form and/or the channel grid show the image again, and a read that succeeded
+// begins a new history (clean). A failed read changes only ModelCode, and the image
+// stays as unsaved as it was; a read the user cancelled leaves the image and the
+// forms as they were. The status
 // text is left empty, or says why the port could not be opened.
 CommandReport ReadRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
                                const RadioCommandOptions& options = {});
@@ -54,7 +55,7 @@ CommandReport ReadRadioCommand(AppState& state, LinkServices& services, RadioPar
 // radio's range is emptied in the form); then the channels, whatever the VFO write
 // gave. With Safeguards.VerifyAfterWrite each write is read back after its own
 // exchanges, and a difference or a read-back that cannot finish fails the command.
-// The change flags stay as they are.
+// The image and its history stay as they are.
 CommandReport WriteRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
                                 const RadioCommandOptions& options = {});
 

@@ -3,7 +3,7 @@
 // the settings.
 namespace kvr27 {
 
-// Asked while SettingsChanged (or an editor's own flag) is set, before a command
+// Asked while the image is unsaved (or the VFO window holds edits), before a command
 // replaces the radio image or ends the program.
 inline constexpr const char* SettingsChangedQuestion = "The setting has been changed.\rMay you keep processing it?";
 

@@ -139,8 +139,6 @@ FormVerdict StoreChannelDialog(RadioImage& image, ChannelGrid& grid, const Chann
     ShowChannelRow(image, grid, index);
     grid.Look[static_cast<std::size_t>(grid.Row)] = RowLook::Normal;
     SelectChannelRow(grid, grid.Row);
-    image.ChannelsChanged = true;
-    image.SettingsChanged = true;
     return FormVerdict::Taken;
 }
 

@@ -48,8 +48,8 @@ void LoadChannelDialog(const RadioImage& image, const ChannelGrid& grid, Channel
                        MessageSink& messages);
 
 // Stores the dialog into the record of the grid's current row (after the dialog's
-// blank-field test): enables it, shows its row in the normal look, selects it and
-// sets ChannelsChanged and SettingsChanged. The dual-band model stores the chosen
+// blank-field test): enables it, shows its row in the normal look and selects it.
+// The dual-band model stores the chosen
 // mode; its PMR-only variant marks every channel PMR. A frequency, offset or PMR channel text
 // that is no number or does not fit its field is refused with NotANumberMessage and
 // nothing is stored (NotANumber).

@@ -107,17 +107,22 @@ void ShowChannelRow(const RadioImage& image, ChannelGrid& grid, int index)
     SelectChannelRow(grid, index + 1);
 }
 
+void ClearChannelRow(ChannelGrid& grid, int index, std::string_view modelName)
+{
+    const int row = index + 1;
+    const bool pmrModel = HasPmrChannels(modelName);
+    for (int col = 1; col <= 9; ++col)
+        grid.SetTextMatrix(row, col, "");
+    for (int col = 10; col <= 11; ++col)
+        grid.SetTextMatrix(row, col, pmrModel ? "" : std::string(NotApplicable));
+    grid.Remark.at(static_cast<std::size_t>(row)).clear();
+}
+
 void RefreshChannelGrid(const RadioImage& image, ChannelGrid& grid)
 {
     grid.Visible = false;
-    const bool pmrModel = HasPmrChannels(image.ModelName);
     for (int index = 0; index < ChannelTable::Count; ++index) {
-        const int row = index + 1;
-        for (int col = 1; col <= 9; ++col)
-            grid.SetTextMatrix(row, col, "");
-        for (int col = 10; col <= 11; ++col)
-            grid.SetTextMatrix(row, col, pmrModel ? "" : std::string(NotApplicable));
-        grid.Remark.at(static_cast<std::size_t>(row)).clear();
+        ClearChannelRow(grid, index, image.ModelName);
         ShowChannelRow(image, grid, index);
     }
     for (int index = 0; index < ChannelTable::Count; ++index)

@@ -47,6 +47,11 @@ std::string_view ChannelGridHeader(int col, std::string_view modelName);
 // row 1 selected. Value cells are left to RefreshChannelGrid.
 void SetupChannelGrid(ChannelGrid& grid, std::string_view modelName);
 
+// Empties the value cells and the remark of channel `index` (0..99)'s row, as a
+// disabled channel shows after a refresh ("--" in columns 10 and 11 for models
+// without PMR channels); the look stays.
+void ClearChannelRow(ChannelGrid& grid, int index, std::string_view modelName);
+
 // Rewrites all 100 rows from the channel table: empty cells (or "--" in columns 10
 // and 11 for models without PMR channels), then each enabled record's texts in the normal
 // look; disabled rows keep their look. Selects row 1.

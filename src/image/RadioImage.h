@@ -1,6 +1,6 @@
 #pragma once
-// The one in-memory copy of a radio's settings, with the model it was taken for
-// and the change flags.
+// The one in-memory copy of a radio's settings, with the model it was taken for.
+// Whether it holds unsaved changes is its history's to say (DocumentHistory).
 #include "image/ChannelRecord.h"
 #include "image/VfoDefaults.h"
 #include "image/VfoSettings.h"
@@ -17,9 +17,7 @@ struct RadioImage {
     ChannelTable Channels;
     VfoDefaults Defaults;
 
-    bool SettingsChanged = false;   // changes neither saved nor written
-    bool VfoChanged = false;        // the VFO window holds edits not yet taken in
-    bool ChannelsChanged = false;   // the channel editors hold edits
+    bool operator==(const RadioImage&) const = default;
 };
 
 } // namespace kvr27

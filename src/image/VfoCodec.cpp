@@ -11,27 +11,22 @@ namespace kvr27 {
 
 namespace {
 
-// Selecting an option fires the group's selection event, as a click would: the
-// window then holds a change.
-void SelectOption(int& group, int index, RadioImage& image)
+void SelectOption(int& group, int index)
 {
-    if (group == index)
-        return;
     group = index;
-    image.VfoChanged = true;
 }
 
 // On/Off groups whose option 0 is "On".
-void SelectOnOff(int& group, unsigned bit, RadioImage& image)
+void SelectOnOff(int& group, unsigned bit)
 {
-    SelectOption(group, bit ? 0 : 1, image);
+    SelectOption(group, bit ? 0 : 1);
 }
 
 // Groups of three options for the codes 0, 1, 2; code 3 leaves the group as it is.
-void SelectThreeWay(int& group, unsigned code, RadioImage& image)
+void SelectThreeWay(int& group, unsigned code)
 {
     if (code <= 2)
-        SelectOption(group, static_cast<int>(code), image);
+        SelectOption(group, static_cast<int>(code));
 }
 
 // The code of a three-way group: option 2 wins over option 1, nothing selected is 0.
@@ -55,56 +50,54 @@ std::uint8_t ListCode(int list, unsigned current)
     return static_cast<std::uint8_t>(list < 0 ? current : static_cast<unsigned>(list));
 }
 
-// Sets a box's text, which fires its change event: the filter of its kind runs, and
-// a text the filter empties differs from the stored value.
-void SetText(std::string& box, std::string text, FieldKind kind, RadioImage& image, MessageSink& messages)
+// Sets a box's text, which fires its change event: the filter of its kind runs.
+void SetText(std::string& box, std::string text, FieldKind kind, MessageSink& messages)
 {
     box = std::move(text);
-    if (!FilterField(kind, box, messages))
-        image.VfoChanged = true;
+    FilterField(kind, box, messages);
 }
 
 } // namespace
 
-void FillVfoWindow(RadioImage& image, VfoForm& form, MessageSink& messages)
+void FillVfoWindow(const RadioImage& image, VfoForm& form, MessageSink& messages)
 {
     const VfoSettings& vfo = image.Vfo;
 
-    SetText(form.txtFrequency, FormatFrequency(vfo.Frequency), FieldKind::Frequency, image, messages);
-    SetText(form.txtPmrFreq, std::to_string(vfo.PmrChannel), FieldKind::PmrChannel, image, messages);
+    SetText(form.txtFrequency, FormatFrequency(vfo.Frequency), FieldKind::Frequency, messages);
+    SetText(form.txtPmrFreq, std::to_string(vfo.PmrChannel), FieldKind::PmrChannel, messages);
     form.cboTxTone = vfo.TxTone;
     form.cboRxTone = vfo.RxTone;
     form.cboPmrTone = vfo.PmrTone;
 
-    SelectOnOff(form.optKeyLock, vfo.KeyLock(), image);
-    SelectOption(form.optTxPower, vfo.LowPower() ? 1 : 0, image);
-    SelectThreeWay(form.optToneSet, vfo.ToneSet(), image);
+    SelectOnOff(form.optKeyLock, vfo.KeyLock());
+    SelectOption(form.optTxPower, vfo.LowPower() ? 1 : 0);
+    SelectThreeWay(form.optToneSet, vfo.ToneSet());
 
-    SetText(form.txtShiftFreq, FormatFrequency(vfo.ShiftFreq), FieldKind::Offset, image, messages);
-    SelectOption(form.optBattery, static_cast<int>(vfo.BatteryType()), image);
-    SelectOnOff(form.optBeep, vfo.Beep(), image);
-    SelectOnOff(form.optBs, vfo.BatterySave(), image);
-    SetText(form.txtSquelch, std::to_string(vfo.Squelch()), FieldKind::Squelch, image, messages);
+    SetText(form.txtShiftFreq, FormatFrequency(vfo.ShiftFreq), FieldKind::Offset, messages);
+    SelectOption(form.optBattery, static_cast<int>(vfo.BatteryType()));
+    SelectOnOff(form.optBeep, vfo.Beep());
+    SelectOnOff(form.optBs, vfo.BatterySave());
+    SetText(form.txtSquelch, std::to_string(vfo.Squelch()), FieldKind::Squelch, messages);
 
-    SelectOnOff(form.optBell, vfo.Bell(), image);
-    SelectOnOff(form.optStb, vfo.StandbyBeep(), image);
-    SelectThreeWay(form.optShift, vfo.Shift(), image);
+    SelectOnOff(form.optBell, vfo.Bell());
+    SelectOnOff(form.optStb, vfo.StandbyBeep());
+    SelectThreeWay(form.optShift, vfo.Shift());
     form.cboStep = static_cast<int>(vfo.Step());
 
-    SelectOnOff(form.optBclo, vfo.Bclo(), image);
+    SelectOnOff(form.optBclo, vfo.Bclo());
     form.CboCallTone = static_cast<int>(vfo.CallTone());
     form.cboTot = static_cast<int>(vfo.Tot());
 
-    SelectOnOff(form.optSkip, vfo.ScanSkip(), image);
-    SelectOption(form.optScan, static_cast<int>(vfo.ScanMode()), image);
+    SelectOnOff(form.optSkip, vfo.ScanSkip());
+    SelectOption(form.optScan, static_cast<int>(vfo.ScanMode()));
     form.cboApo = static_cast<int>(vfo.Apo());
 
-    SelectOnOff(form.optEpo, vfo.Epo(), image);
-    SelectThreeWay(form.optLamp, vfo.Lamp(), image);
+    SelectOnOff(form.optEpo, vfo.Epo());
+    SelectThreeWay(form.optLamp, vfo.Lamp());
 
-    SetText(form.txtRptShiftFreq, FormatFrequency(vfo.RptShiftFreq), FieldKind::Offset, image, messages);
-    SelectThreeWay(form.optRptShift, vfo.RptShift(), image);
-    SelectOnOff(form.optRptTone, vfo.RptToneOn(), image);
+    SetText(form.txtRptShiftFreq, FormatFrequency(vfo.RptShiftFreq), FieldKind::Offset, messages);
+    SelectThreeWay(form.optRptShift, vfo.RptShift());
+    SelectOnOff(form.optRptTone, vfo.RptToneOn());
     form.cboRptTone = vfo.RptTone;
 
     SetModelControls(image, form, image.ModelCode == 7 || image.ModelCode == 9);

@@ -12,11 +12,9 @@ namespace kvr27 {
 // passes its box's filter as a typed one does: a value the box refuses (squelch 25,
 // PMR channel 9, a negative frequency) shows the filter's message and leaves the box
 // empty, so that OK and a write report the blank box instead of sending the value
-// back. An option group whose selection the fill changes fires its selection event,
-// as a click would, and so sets VfoChanged; so does a box emptied by its filter. The
-// fill does not clear VfoChanged. Packed codes 3 of ToneSet, Shift, Lamp and
-// RptShift leave their option group as it was.
-void FillVfoWindow(RadioImage& image, VfoForm& form, MessageSink& messages);
+// back. Packed codes 3 of ToneSet, Shift, Lamp and RptShift leave their option group
+// as it was.
+void FillVfoWindow(const RadioImage& image, VfoForm& form, MessageSink& messages);
 
 // The message shown when a frequency or number text cannot be stored.
 inline constexpr const char* NotANumberMessage = "The value is not a valid number. Check the entry columns.";

@@ -202,7 +202,7 @@ private slots:
         RadioImage& image = shell.state.Image;
         image.Channels.at(3).Enabled = true;
         if (cancelAt > 0)
-            image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
+            shell.state.History.push({});
         RefreshChannelGrid(image, shell.state.Grid); // as the main window does before it opens an editor
         app::EditorWindow* editor = window == 1 ? static_cast<app::EditorWindow*>(new app::frmVfo(shell.editors))
                                     : window == 2 ? new app::frmMem(shell.editors) : nullptr;
@@ -228,9 +228,9 @@ private slots:
             return;
         QVERIFY(shown->isVisible() && image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.Vfo == form
                 && shell.state.Grid.TextMatrix(4, 1) == row4);
-        QCOMPARE((QList<int>{int(shell.radio.commands().size()), image.ModelCode, image.SettingsChanged,
-                             image.VfoChanged, image.ChannelsChanged, cancel->isVisible(), shell.state.TransferRunning}),
-                 (QList<int>{cancelAt, before.ModelCode, 1, before.VfoChanged, before.ChannelsChanged, 0, 0}));
+        QCOMPARE((QList<int>{int(shell.radio.commands().size()), image.ModelCode, shell.state.History.unsaved(),
+                             cancel->isVisible(), shell.state.TransferRunning}),
+                 (QList<int>{cancelAt, before.ModelCode, 1, 0, 0}));
     }
 
     // A device assigned in the port window is the one the main window opens, also
@@ -349,7 +349,7 @@ private slots:
         window.mnuEepReadVfo_Click();
         window.findChild<QRadioButton*>("Option1_3")->click();
         QCOMPARE(shell.state.ComIndex, 3);
-        shell.state.Image.SettingsChanged = true;
+        shell.state.History.push({});
         // A transfer running, the answer to the question, whether the window closes.
         for (const auto& [running, answer, closes] : {std::tuple(true, true, false), {false, false, false}, {false, true, true}}) {
             std::tie(shell.state.TransferRunning, shell.messages.answers) = std::tuple(running, std::deque<bool>{answer});

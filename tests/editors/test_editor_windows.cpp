@@ -9,6 +9,7 @@
 #include "app/editors/frmVfo.h"
 #include "commands/ChannelDialogEditor.h"
 #include "commands/ChannelGridEditor.h"
+#include "commands/Document.h"
 #include "core/Questions.h"
 #include "editors/EntryRules.h"
 #include "image/VfoCodec.h"
@@ -213,10 +214,10 @@ private slots:
         else
             QTest::keyClick(vfo.box("txtFrequency"), how == 2 ? Qt::Key_Escape : Qt::Key_Return);
         QCOMPARE(rig.messages.texts(), f[1].isEmpty() ? Texts{} : Texts{f[1].toStdString()});
-        QVERIFY(!vfo.window.isVisible() && rig.state.Image.SettingsChanged == (how >= 3));
+        QVERIFY(!vfo.window.isVisible() && rig.state.History.unsaved() == (how >= 3));
         QCOMPARE(int(rig.state.Image.Vfo.Frequency), how >= 3 ? 43500000 : 43400000);
         if (how == 0) // Cancel also empties the status line and drops the window's change mark
-            QVERIFY(vfo.window.statusText().isEmpty() && !rig.state.Image.VfoChanged);
+            QVERIFY(vfo.window.statusText().isEmpty());
         if (how < 3) {
             vfo.open(); // the remark gone, the window opens at its first size
             QCOMPARE(vfo.window.size(), first);
@@ -246,7 +247,6 @@ private slots:
         QCOMPARE(vfo.box(box)->text(), "");
         Focus(vfo.box(box)); // passing through the emptied box changes nothing
         QTest::keyClick(vfo.box(box), Qt::Key_Tab);
-        QVERIFY(!rig.state.Image.VfoChanged);
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         Click(vfo.window, "Command1_2");
         QCOMPARE(rig.messages.texts(), (Texts{f[1].toStdString(), EditingIncompleteMessage}));
@@ -297,7 +297,7 @@ private slots:
         ChooseStep(vfo.window, 1);
         Click(vfo.window, "Command1_0");
         QCOMPARE(rig.messages.texts(), (Texts{SettingsChangedQuestion, SettingsChangedQuestion}));
-        QVERIFY(!rig.state.Image.VfoChanged); // the read drops the window's change mark
+        QVERIFY(!VfoFormHoldsEdits(rig.state.Image, rig.state.Vfo)); // the read refills the window
         QCOMPARE((QStringList{frequency->text(), Find<QComboBox>(vfo.window, "cboStep")->currentText()}), (QStringList{"434.10000", "5KHz"}));
         Click(vfo.window, "Command1_1");
         QCOMPARE(rig.port.ticks, 4 + 4 + 107 + 5 + 3);
@@ -335,7 +335,7 @@ private slots:
         for (DialogText box : {DialogText::Frequency, DialogText::ShiftFreq, DialogText::PmrFreq})
             dialog.textChanged(box, texts.takeFirst().toStdString());
         QCOMPARE(dialog.okClicked(), stored);
-        QVERIFY(rig.state.Image.ChannelsChanged == stored && (rig.state.Image.Channels == before) != stored);
+        QVERIFY((UndoCaption(rig.state) == "Undo Edit channel 2") == stored && (rig.state.Image.Channels == before) != stored);
         QCOMPARE(rig.messages.texts(), stored ? Texts{} : Texts{EditingIncompleteMessage});
     }
 
@@ -416,16 +416,15 @@ private slots:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QTRY_COMPARE(rig.state.Grid.Row, 3);
         emit grid->customContextMenuRequested(cell.center());
-        QCOMPARE(offered, (QStringList{"Edit Channel...", "Enable", "disable"}));
+        QCOMPARE(offered, (QStringList{"Edit Channel...", "Enable", "disable", "", "Undo Edit channel 2", "Redo"}));
         QVERIFY(!rig.state.Image.Channels.at(2).Enabled);
         rig.state.Image.Channels.at(2).Frequency = 43310000; // "Enable" shows the row as the image holds it
         Click(mem.window, "Command1_2");
         QCOMPARE(mem.at(3, 1).data().toString(), "433.10000");
         emit grid->customContextMenuRequested(cell.center());
-        rig.state.Image.SettingsChanged = false;
         mem.window.close();
         QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 4);
-        QVERIFY(rig.state.Image.ChannelsChanged && !rig.state.Image.SettingsChanged);
+        QVERIFY(rig.state.History.unsaved()); // the close box keeps the edits, unsaved
 
         rig.state.Image.Vfo.CurrentChannel = 0;
         mem.open();
@@ -437,17 +436,65 @@ private slots:
                                               "The thing besides the range is not written in."}));
         QCOMPARE(int(rig.state.Image.Vfo.CurrentChannel), 4);
         const ChannelTable before = rig.state.Image.Channels;
-        rig.state.Image.ChannelsChanged = false;
+        const std::string lastStep = UndoCaption(rig.state);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(mem.at(10, 1)).center());
         QTRY_COMPARE(rig.state.Grid.Row, 10);
         Click(mem.window, "Command1_2");
-        QVERIFY(rig.state.Image.Channels == before && !rig.state.Image.ChannelsChanged);
+        QVERIFY(rig.state.Image.Channels == before && UndoCaption(rig.state) == lastStep);
         Click(mem.window, "Command1_3"); // "Enable All": no row shown empty is turned on
         QVERIFY(rig.state.Image.Channels == before);
-        rig.state.Image.ChannelsChanged = true;
-        rig.state.Image.SettingsChanged = false;
         Click(mem.window, "Command1_6");
-        QVERIFY(!mem.window.isVisible() && rig.state.Image.SettingsChanged && !rig.state.Image.ChannelsChanged);
+        QVERIFY(!mem.window.isVisible());
+    }
+
+    // In the grid, "disable All" then Ctrl+Z gives every row its look and values
+    // back, and Ctrl+Y greys them again, keys as the window system delivers them.
+    // Ctrl+Z in a text box of the VFO window undoes its typing while it has any,
+    // then the document's last step.
+    void undoAndRedoByKeys()
+    {
+        Rig rig;
+        test::LoadKnownRadio(rig);
+        QVERIFY(rig.run(test::ReadAll).ok());
+        MemWindow mem(rig);
+        Activate(mem.window);
+        auto rows = [&] {
+            QStringList shown;
+            for (int row = 1; row <= 100; ++row)
+                shown << (mem.at(row, 1).data(Qt::FontRole).value<QFont>().strikeOut() ? "~" : "") +
+                             mem.at(row, 1).data().toString() + mem.at(row, 11).data().toString();
+            return shown;
+        };
+        const QStringList read = rows();
+        QCOMPARE((QStringList{read[0], read[5], read[40]}), (QStringList{"433.06476LPD", "3PMR", "434.20000LPD"}));
+        auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            QTest::qWait(10);
+        };
+        Click(mem.window, "Command1_5");
+        QTest::qWait(10);
+        const QStringList greyed = rows();
+        QCOMPARE((QStringList{greyed[0], greyed[5], greyed[7]}), (QStringList{"~433.06476LPD", "~3PMR", ""}));
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(rows(), read);
+        QVERIFY(!rig.state.History.unsaved() && rig.state.Image.Channels.at(40).Enabled);
+        key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(rows(), greyed);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(rows() == greyed && !rig.state.Image.Channels.at(0).Enabled);
+        Click(mem.window, "Command1_6");
+
+        VfoWindow vfo(rig);
+        TypeInto(vfo.box("txtFrequency"), "434.3");
+        Click(vfo.window, "Command1_2");
+        vfo.open();
+        TypeInto(vfo.box("txtFrequency"), "434.4");
+        for (const char* shown : {"434.30000", "434.10000"}) {
+            key(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(vfo.box("txtFrequency")->text(), shown);
+        }
+        QCOMPARE(UndoCaption(rig.state), "Undo Disable All");
     }
 };
 

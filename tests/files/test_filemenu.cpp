@@ -3,6 +3,7 @@
 // while a command runs, and failed saves, loads and imports that change nothing.
 #include "ShellFixture.h"
 #include "app/frmMain.h"
+#include "commands/Document.h"
 #include "core/Questions.h"
 #include "support/FileText.h"
 
@@ -46,16 +47,16 @@ private slots:
         QVERIFY(shell.dialogs.filtersAsked.empty() && shell.messages.shown.empty());
         shell.state.TransferRunning = false;
         shell.state.Image.Channels.at(4) = {43312500, 60000, 0, 0, 0, 0x04, 0, true};
-        shell.state.Image.SettingsChanged = true;
+        shell.state.History.push({});
         shell.dialogs.saveAnswers = {shell.path("radio.r27")};
         shell.window->mnuFileSave->trigger();
-        QVERIFY(!shell.state.Image.SettingsChanged);
+        QVERIFY(!shell.state.History.unsaved());
         const std::string saved = test::ReadFileText(shell.path("radio.r27"));
         QVERIFY(saved.find("\r\n#FALSE#\r\n43312500\r\n60000\r\n0\r\n0\r\n0\r\n4\r\n0\r\n#TRUE#\r\n") != std::string::npos);
 
         // A write that fails on a full disk leaves the earlier file byte for byte
-        // and keeps SettingsChanged.
-        shell.state.Image.SettingsChanged = true;
+        // and keeps the settings unsaved.
+        shell.state.History.push({});
         shell.dialogs.saveAnswers = {shell.path("radio.r27")};
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
@@ -70,7 +71,7 @@ private slots:
                                                                   "was.\rFile too large."});
         QCOMPARE(test::ReadFileText(shell.path("radio.r27")), saved);
         QCOMPARE(QDir(shell.dir.path()).entryList({"radio.r27*"}, QDir::Files | QDir::Hidden), QStringList{"radio.r27"});
-        QVERIFY(shell.state.Image.SettingsChanged);
+        QVERIFY(shell.state.History.unsaved());
 
         // Load: Cancel in the question changes nothing; OK reads the file back.
         shell.state.Image.Channels.at(4).Enabled = false;
@@ -79,7 +80,7 @@ private slots:
         QVERIFY(!shell.state.Image.Channels.at(4).Enabled);
         shell.dialogs.openAnswers = {shell.path("radio.r27")};
         shell.window->mnuFileLode->trigger();
-        QVERIFY(shell.state.Image.Channels.at(4).Enabled && !shell.state.Image.SettingsChanged);
+        QVERIFY(shell.state.Image.Channels.at(4).Enabled && !shell.state.History.unsaved());
         QCOMPARE(shell.state.Grid.TextMatrix(5, 1), std::string("433.12500"));
         QCOMPARE(shell.messages.texts().back(), std::string(SettingsChangedQuestion));
         QVERIFY(!shell.enabledMeanwhile);
@@ -102,7 +103,8 @@ private slots:
         test::WriteFileText(shell.path("edited.csv"), edited);
         shell.dialogs.openAnswers = {shell.path("edited.csv")};
         shell.window->mnuFileImport->trigger();
-        QVERIFY(shell.state.Grid.TextMatrix(1, 1) == "4" && shell.state.Image.SettingsChanged);
+        QVERIFY(shell.state.Grid.TextMatrix(1, 1) == "4" && shell.state.History.unsaved());
+        QCOMPARE(UndoCaption(shell.state), "Undo Import channels from edited.csv");
         shell.messages.answers = {false};
         shell.window->mnuFileLode->trigger();
 
@@ -121,7 +123,7 @@ private slots:
     }
 
     // Bad content and files that are not read are reported; the image, the grid, the
-    // VFO form and SettingsChanged stay as they were. A named pipe is refused at once.
+    // VFO form and the unsaved state stay as they were. A named pipe is refused at once.
     void failedLoadOrImportChangesNothing_data()
     {
         test::AddDataRows("windows.txt", "failed");
@@ -139,7 +141,7 @@ private slots:
             QCOMPARE(mkfifo(file.c_str(), 0644), 0);
         else if (f[1] != "(none)")
             test::WriteFileText(file, f[1].toStdString());
-        shell.state.Image.SettingsChanged = true;
+        shell.state.History.push({});
         const AppState before = shell.state;
         shell.dialogs.openAnswers = {file};
         shell.window->findChild<QAction*>(f[0])->trigger();
@@ -147,7 +149,7 @@ private slots:
         QCOMPARE(shell.messages.texts(), (std::vector<std::string>{SettingsChangedQuestion, "File reading error."}));
         QCOMPARE(shell.messages.shown.back().detail, f[2].replace("%1", QString::fromStdString(file)).toStdString());
         QVERIFY(shell.state.Image.Vfo == before.Image.Vfo && shell.state.Image.Channels == before.Image.Channels);
-        QVERIFY(shell.state.Grid.Text == before.Grid.Text && shell.state.Vfo == before.Vfo && shell.state.Image.SettingsChanged);
+        QVERIFY(shell.state.Grid.Text == before.Grid.Text && shell.state.Vfo == before.Vfo && shell.state.History.unsaved());
     }
 };
 

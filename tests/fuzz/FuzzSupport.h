@@ -62,8 +62,7 @@ inline const std::string& HoldInFile(std::string_view content)
 #endif
 
 // Runs `check` on the input, held in a file, from the start-up state of each of the
-// five start window options, with unsaved changes so a load or an import has a flag
-// to clear.
+// five start window options, with unsaved changes so a load has them to clear.
 inline void CheckEveryModel(const std::uint8_t* data, std::size_t size,
                             void (*check)(const AppState& start, std::string_view input))
 {
@@ -71,7 +70,7 @@ inline void CheckEveryModel(const std::uint8_t* data, std::size_t size,
         std::array<AppState, 5> made;
         for (int option = 0; option < 5; ++option) {
             StartWithModel(made[static_cast<std::size_t>(option)], option);
-            made[static_cast<std::size_t>(option)].Image.SettingsChanged = true;
+            made[static_cast<std::size_t>(option)].History.push({});
         }
         return made;
     }();

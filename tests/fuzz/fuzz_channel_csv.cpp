@@ -20,7 +20,9 @@ void CheckModel(const AppState& start, std::string_view input)
         RequireCleanRefusal(state, start, messages.texts());
         return;
     }
-    Require(messages.shown.empty() && state.Image.SettingsChanged, "import taken in with a message or unmarked");
+    const bool stepped = state.History.undoable()->Name.starts_with("Import channels from ");
+    Require(messages.shown.empty() && stepped == !(state.Image == start.Image),
+            "import taken in with a message or not as one step");
 
     const std::string exported = ChannelCsvText(state.Image, state.Grid);
     AppState again = state;

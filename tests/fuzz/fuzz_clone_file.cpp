@@ -17,7 +17,7 @@ void CheckModel(const AppState& start, std::string_view input)
         RequireCleanRefusal(state, start, messages.texts());
         return;
     }
-    Require(!state.Image.SettingsChanged, "load left SettingsChanged set");
+    Require(!state.History.unsaved(), "load left the settings unsaved");
 
     const std::string saved = CloneFileText(state.Image);
     AppState reloaded = start;

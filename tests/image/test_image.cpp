@@ -79,7 +79,7 @@ private slots:
         const VfoSettings vfo{frequency, 0x40, 0, 0, 8, 8, 39, 1, 0, {}, shift, 0x67, step, bclo, 0, 0, 500000, 8, rpt};
         AppState state;
         state.Image.Vfo.VfoReserved1 = 0x55; // left from an earlier run: start-up clears it
-        state.Image.SettingsChanged = true;
+        state.History.push({});
         StartWithModel(state, option);
 
         QCOMPARE(QString::fromStdString(state.Image.ModelName), f[1]);
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(state.Image.Vfo == vfo);
         QVERIFY(state.Image.Defaults == (VfoDefaults{frequency, 0x40, 8, 8, 39, 1, shift, 0x67, step, bclo, 0, 0,
                                                      500000, 8, rpt}));
-        QVERIFY(!state.Image.SettingsChanged && !state.Image.VfoChanged);
+        QVERIFY(!state.History.unsaved());
         const bool pmrColumns = option == 0 || option == 3;
         QCOMPARE(QString::fromStdString(state.Grid.TextMatrix(0, 10)), pmrColumns ? "PmrTone" : "--");
         for (int row = 1; row <= 100; ++row) {
@@ -141,9 +141,8 @@ private slots:
     // The seven packed bytes through the VFO window and back: what the option groups
     // and lists show, and the bytes collected again. Codes 3 of the three-way groups
     // leave the options as the start-up fill set them (None, None, On(5s), "-"), list
-    // codes outside their lists are kept, and scan skip is never collected. The fill
-    // marks the window changed only when an option moves.
-    // f: bytes, what the window shows, the bytes collected, "1" if the fill marks a change.
+    // codes outside their lists are kept, and scan skip is never collected.
+    // f: bytes, what the window shows, the bytes collected.
     void packedBytes_data() { test::AddDataRows("image.txt", "packed"); }
     void packedBytes()
     {
@@ -159,7 +158,6 @@ private slots:
                              v.optBclo, v.CboCallTone, v.cboTot, v.optSkip, v.optScan, v.cboApo, v.optEpo, v.optLamp,
                              v.optRptShift, v.optRptTone}),
                  test::Numbers(f[1]));
-        QCOMPARE(state.Image.VfoChanged, f[3] == "1");
         QCOMPARE(CollectVfoWindow(state.Image, state.Vfo, quiet), FormVerdict::Taken);
         QList<int> after;
         for (auto field : PackedBytes)
@@ -222,7 +220,7 @@ private slots:
                 !form.Enabled.isEnabled("Label1_2") && !form.Enabled.isEnabled("txtPmrFreq"));
         QCOMPARE(StoreChannelDialog(state.Image, state.Grid, form, quiet), FormVerdict::Taken);
         QVERIFY(state.Image.Channels.at(0) == (ChannelRecord{43400000, 60000, 8, 8, 39, 0x04, 3, true}));
-        QVERIFY(state.Image.ChannelsChanged && state.Image.SettingsChanged && state.Grid.Look[1] == RowLook::Normal);
+        QVERIFY(state.Grid.Look[1] == RowLook::Normal);
         QCOMPARE(state.Grid.TextMatrix(1, 1), std::string("434.00000"));
 
         state.Image.Channels.at(2) = {0x05000000, 12500, 1, 2, 3, 0x08 | 0x30 | 0x03, 0x21, true};

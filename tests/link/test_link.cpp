@@ -3,7 +3,13 @@
 // wire, what is read and written, the model check, the range pass of the memory
 // write, the questions and flags, and every fault of the radio.
 #include "LinkRig.h"
+#include "commands/ChannelDialogEditor.h"
+#include "commands/ChannelGridEditor.h"
+#include "commands/Document.h"
+#include "commands/FileMenuCommands.h"
+#include "commands/VfoEditor.h"
 #include "core/Questions.h"
+#include "image/FrequencyText.h"
 #include "link/Framing.h"
 #include "link/MemoryMap.h"
 #include "link/PortAssignments.h"
@@ -197,12 +203,12 @@ private slots:
         LinkRig rig(OptionPA, 8);
         LoadKnownRadio(rig);
         RadioImage& image = rig.state.Image;
-        image.SettingsChanged = image.VfoChanged = image.ChannelsChanged = true;
         image.Vfo.ExtraBytes[4] = 7;
+        rig.state.History.push({"Edit", image, image, {}, {}});
         rig.state.Vfo.txtSquelch = "7";
         rig.messages.answers = {false, true};
         QCOMPARE(rig.run(ReadAll).End, CommandEnd::Declined);
-        QVERIFY(rig.port.opens == 0 && image.SettingsChanged && image.VfoChanged && image.ChannelsChanged);
+        QVERIFY(rig.port.opens == 0 && rig.state.History.unsaved());
         QCOMPARE(rig.state.Vfo.txtSquelch, std::string("7"));
         QCOMPARE(rig.progress.shown, (std::vector<std::pair<ProgressTarget, std::string>>{{ProgressTarget::Main, ""}}));
 
@@ -215,9 +221,8 @@ private slots:
                  (QList<int>{8, 43410000, 6, 7, 0x03000000, 5}));
         // A channel whose bit is clear is read like any other.
         QCOMPARE((QList<bool>{image.Channels.at(0).Enabled, image.Channels.at(5).Enabled, image.Channels.at(40).Enabled,
-                              image.Channels.at(7).Enabled, image.SettingsChanged, image.VfoChanged,
-                              image.ChannelsChanged}),
-                 (QList<bool>{true, true, true, false, false, false, false}));
+                              image.Channels.at(7).Enabled, rig.state.History.unsaved()}),
+                 (QList<bool>{true, true, true, false, false}));
         QCOMPARE(rig.state.Vfo.txtFrequency + ' ' + rig.state.Vfo.txtSquelch + ' ' + rig.state.Grid.TextMatrix(41, 1),
                  "434.10000 20 434.20000");
         // Progress: three VFO steps, 100 channel steps, then the status is cleared.
@@ -225,16 +230,74 @@ private slots:
         QCOMPARE(rig.progress.shown[4].second, std::string("Memory mode read       1%"));
         QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Main, std::string()));
 
-        // After a failed read the windows show the unchanged image and the flags are
-        // clear; a failed VFO read skips the memory read.
+        // After a failed read the windows show the unchanged image, still unsaved
+        // (documentHistory); a failed VFO read skips the memory read.
         rig.radio.setFault(Fault::Silence, 107 + 2);
-        image.SettingsChanged = image.VfoChanged = true;
         rig.state.Vfo.txtFrequency = "434.55555";
         (void)rig.run(ReadAll);
         QCOMPARE(rig.radio.commands().size(), 107u + 3u);
         QCOMPARE(rig.messages.texts().back(), "Read/Write Error");
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
-        QVERIFY(!image.SettingsChanged && !image.VfoChanged);
+    }
+
+    // Undo and redo of the editors' steps over a read radio, and when a command that
+    // replaces the image asks first: only while the image differs from what was
+    // last read or saved.
+    void documentHistory_data() { AddDataRows("link.txt", "history"); }
+    void documentHistory()
+    {
+        QFETCH(QStringList, f);
+        LinkRig rig(OptionPA, 8);
+        LoadKnownRadio(rig);
+        QVERIFY(rig.run(ReadAll).ok());
+        AppState& state = rig.state;
+        ChannelGridEditor grid(state);
+        QTemporaryDir folder;
+        for (const QString& command : f[0].split(' ', Qt::SkipEmptyParts)) {
+            const QString name = command.section(QRegularExpression("[:*]"), 0, 0);
+            const QString value = command.section(':', 1);
+            for (int times = command.contains('*') ? command.section('*', 1).toInt() : 1; times > 0; --times) {
+                if (name == "row")
+                    grid.rowSelected(value.toInt());
+                else if (name == "disableall")
+                    grid.disableAllClicked();
+                else if (name == "disable" || (name == "toggle" && state.Image.Channels.at(state.Grid.Row - 1).Enabled))
+                    grid.disableClicked();
+                else if (name == "enable" || name == "toggle")
+                    grid.enableClicked();
+                else if (name == "close")
+                    grid.closed();
+                else if (name == "undo" || name == "redo")
+                    (void)(name == "undo" ? UndoStep(state) : RedoStep(state));
+                else if (name == "save")
+                    QVERIFY(SaveCloneFile(state, folder.filePath("s.r27").toStdString(), rig.messages).ok());
+                else if (name == "readok" || name == "readfail") {
+                    rig.radio.setFault(name == "readok" ? Fault::None : Fault::Silence);
+                    QCOMPARE(rig.run(ReadAll).ok(), name == "readok");
+                    rig.radio.setFault(Fault::None);
+                } else if (name == "edit") {
+                    ChannelDialogEditor dialog(state, rig.messages);
+                    dialog.textChanged(DialogText::Frequency, value.toStdString());
+                    QVERIFY(dialog.okClicked());
+                } else {
+                    QCOMPARE(name, "vfo");
+                    VfoEditor vfo(state, rig.messages);
+                    vfo.textChanged(VfoText::Frequency, value.toStdString());
+                    QVERIFY(vfo.okClicked());
+                }
+            }
+        }
+        QStringList rows;
+        for (int row : {1, 8})
+            rows << (state.Grid.Look[std::size_t(row)] == RowLook::Disabled && !state.Grid.TextMatrix(row, 1).empty()
+                         ? "~" : "") + QString::fromStdString(state.Grid.TextMatrix(row, 1));
+        QCOMPARE(rows.join('/'), f[1]);
+        QCOMPARE(state.Vfo.txtFrequency + ' ' + std::to_string(state.Image.Vfo.CurrentChannel),
+                 (f[2] + ' ' + f[3]).toStdString());
+        QCOMPARE(UndoCaption(state) + '/' + RedoCaption(state), f[4].toStdString());
+        rig.messages.shown.clear();
+        rig.messages.answers = {false};
+        QCOMPARE(rig.run(ReadAll).End == CommandEnd::Declined, f[5] == "1");
     }
 
     // Which codes belong to which model: checkFrequencyRange in test_image; here,
@@ -374,7 +437,6 @@ private slots:
     {
         LinkRig rig(OptionPA, 6);
         rig.state.Vfo.txtSquelch.clear();
-        rig.state.Image.SettingsChanged = true;
         rig.state.Image.Vfo.CurrentChannel = 12;
         rig.messages.answers = {false, true};
         QVERIFY(rig.run(WriteAll).End == CommandEnd::Declined && rig.port.opens == 0);
@@ -384,7 +446,6 @@ private slots:
         QCOMPARE(rig.radio.commands(),
                  (Texts{"QZ~F07F0R\r", "QZ~F0720W00000000000000000000000000FFFFFF\r", "QZ~F0715OW00\r"}));
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 0);
-        QVERIFY(rig.state.Image.SettingsChanged);
         QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode write       100%"));
         QCOMPARE(rig.progress.shown.back().second, std::string());
     }

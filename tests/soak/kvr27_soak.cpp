@@ -244,9 +244,9 @@ Problems CheckCommand(const CommandRun& run)
     problem(after.ModelName != before.ModelName || !(after.Defaults == before.Defaults) ||
                 after.Vfo.ExtraBytes != before.Vfo.ExtraBytes,
             "the model, the defaults or the extra bytes changed");
-    problem(write && (after.Channels != before.Channels || after.SettingsChanged != before.SettingsChanged ||
-                      after.VfoChanged != before.VfoChanged || after.ChannelsChanged != before.ChannelsChanged),
-            "a write changed the channels or a change flag");
+    const bool unsavedAfter = run.After.History.unsaved(), unsavedBefore = run.Before.History.unsaved();
+    problem(write && (after.Channels != before.Channels || unsavedAfter != unsavedBefore),
+            "a write changed the channels or the unsaved state");
     if (!write) {
         const bool readsVfo = run.Command.Parts != RadioParts::Memory, readsChannels = run.Command.Parts != RadioParts::Vfo;
         // The VFO read is the first four exchanges of Read > All: failing there, it
@@ -256,7 +256,8 @@ Problems CheckCommand(const CommandRun& run)
                 readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
         problem(ChannelPart(after) != ChannelPart(before) && (!readsChannels || run.Failed),
                 readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
-        problem(after.SettingsChanged || after.VfoChanged || after.ChannelsChanged, "a change flag is still set after the read");
+        problem(run.Failed ? unsavedAfter != unsavedBefore : unsavedAfter,
+                run.Failed ? "a failed read changed the unsaved state" : "the settings are unsaved after a read");
     }
     // The radio changed only in blocks whose write command it received, each byte
     // as it was or as written. "QZ~F0715OW.." writes the block at 710h; reads name none.
@@ -440,7 +441,9 @@ int main(int argc, char** argv)
             EditImage(random, state);
         else if (Chance(random, 0.8))
             emulator.memory() = RandomRadio(random, options->model, modelCode);
-        state.Image.SettingsChanged = Chance(random, 0.5);
+        state.History.begin();
+        if (Chance(random, 0.5))
+            state.History.push({});
         state.FastTransfer = Chance(random, 0.5);
         run.Before = state;
         run.MemoryBefore = emulator.memory();

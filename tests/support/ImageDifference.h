@@ -1,7 +1,7 @@
 #pragma once
 // The first difference between two images or program states, named for a person
 // reading a failure: the model, a line of their clone files (every VFO value and
-// channel field, by name), the rest of the settings, a change flag, the VFO form or
+// channel field, by name), the rest of the settings, the unsaved state, the VFO form or
 // a grid cell. Shared by the fuzz targets and the soak; Qt-free.
 #include "commands/AppState.h"
 #include "files/CloneFile.h"
@@ -23,8 +23,6 @@ inline std::string ImageDifference(const RadioImage& a, const RadioImage& b)
                    linesA[i].Field.Name + ") " + linesA[i].Text + " / " + linesB[i].Text;
     if (!(a.Vfo == b.Vfo) || !(a.Channels == b.Channels) || !(a.Defaults == b.Defaults))
         return "VFO settings, channels or defaults outside the clone file";
-    if (a.SettingsChanged != b.SettingsChanged || a.VfoChanged != b.VfoChanged || a.ChannelsChanged != b.ChannelsChanged)
-        return "change flags";
     return {};
 }
 
@@ -33,6 +31,8 @@ inline std::string StateDifference(const AppState& a, const AppState& b)
 {
     if (std::string image = ImageDifference(a.Image, b.Image); !image.empty())
         return "image: " + image;
+    if (a.History.unsaved() != b.History.unsaved())
+        return "unsaved state";
     if (!(a.Vfo == b.Vfo))
         return "VFO form";
     for (int row = 0; row < ChannelGrid::Rows; ++row)

@@ -31,8 +31,10 @@ constexpr const char* TypingLimitProperty = "kvr27TypingLimit";
 // and can only get shorter.
 void FitMaxLength(QLineEdit* edit, qsizetype textLength)
 {
-    const int limit = edit->property(TypingLimitProperty).toInt();
-    edit->setMaxLength(std::max(limit, static_cast<int>(textLength)));
+    const int limit = std::max(edit->property(TypingLimitProperty).toInt(), static_cast<int>(textLength));
+    // Setting it sets the text again, which forgets the box's own typing undo.
+    if (edit->maxLength() != limit)
+        edit->setMaxLength(limit);
 }
 
 QHBoxLayout* FrameLayout(QGroupBox* frame)

@@ -1,5 +1,6 @@
 #include "app/editors/EditorWindow.h"
 
+#include "app/editors/DocumentUndoActions.h"
 #include "app/editors/EditorWidgets.h"
 #include "app/editors/TransferStatusBar.h"
 #include "commands/RadioCommands.h"
@@ -12,8 +13,10 @@ namespace kvr27::app {
 EditorWindow::EditorWindow(const EditorContext& context, const char* titleSuffix, RadioParts parts,
                            QWidget* parent)
     : QDialog(parent), context_(context), link_{context.LinkPort, context.LinkWaiter, context.Messages, *this},
-      titleSuffix_(titleSuffix), parts_(parts)
+      undoActions_(new DocumentUndoActions(context.State, this, [this] { render(); })), titleSuffix_(titleSuffix),
+      parts_(parts)
 {
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void EditorWindow::prepare()
@@ -24,6 +27,7 @@ void EditorWindow::prepare()
         loadPending_ = false;
     }
     render();
+    undoActions_->refresh();
 }
 
 int EditorWindow::showModal()
@@ -94,6 +98,7 @@ void EditorWindow::Command1_Click(int index)
                                  : index == 1 ? WriteRadioCommand(state, link_, parts_, EditorCommandOptions())
                                               : DeclinedReport();
     runCommand(index);
+    undoActions_->refresh();
     setCommandsEnabled(true);
     if (transfer) {
         entryControls()->setEnabled(true);

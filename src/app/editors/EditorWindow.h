@@ -17,6 +17,7 @@ class QStatusBar;
 
 namespace kvr27::app {
 
+class DocumentUndoActions;
 class TransferStatusBar;
 
 class EditorWindow : public QDialog, public ProgressSink {
@@ -68,6 +69,8 @@ protected:
 
     EditorContext context_;
     LinkServices link_;
+    // Undo and Redo of the document's steps: keys, and the window's context menu.
+    DocumentUndoActions* undoActions_;
 
 private:
     void prepare();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/editors/ChannelGridModel.h"
+#include "app/editors/DocumentUndoActions.h"
 #include "app/editors/EditorWidgets.h"
 #include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmMemSub.h"
@@ -183,6 +184,7 @@ void frmMem::MSFlexGrid1_DblClick()
     placeBesideRow(dialog);
     dialogRunner_(dialog);
     render();
+    undoActions_->refresh();
 }
 
 void frmMem::placeBesideRow(QWidget& dialog)
@@ -229,6 +231,8 @@ void frmMem::showRowMenu(const QPoint& position)
     menu.addAction(QStringLiteral("Edit Channel..."), this, &frmMem::MSFlexGrid1_DblClick);
     menu.addAction(QStringLiteral("Enable"), this, [this] { Command1_Click(2); });
     menu.addAction(QStringLiteral("disable"), this, [this] { Command1_Click(4); });
+    menu.addSeparator();
+    menu.addActions({undoActions_->undo(), undoActions_->redo()});
     rowMenuRunner_(menu, MSFlexGrid1->viewport()->mapToGlobal(position));
 }
 

@@ -2,7 +2,7 @@
 // The channel window: shows the channel grid state (AppState::Grid) in MSFlexGrid1
 // and hands its events to the ChannelGridEditor; a double-click, Enter or F2 opens
 // the one-channel dialog on the current row, and a row's context menu offers it with
-// "Enable" and "disable". Modal over the main window, hidden by
+// "Enable" and "disable", and Undo and Redo. Modal over the main window, hidden by
 // "Exit" and kept for the next opening.
 #include "app/editors/EditorWindow.h"
 #include "commands/ChannelGridEditor.h"

@@ -1,5 +1,6 @@
 #include "app/editors/frmVfo.h"
 
+#include "app/editors/DocumentUndoActions.h"
 #include "app/editors/TransferStatusBar.h"
 
 #include <QFrame>
@@ -128,6 +129,7 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
     layout->addSpacing(Twips(this, 240));
     layout->addLayout(buttons);
     layout->addWidget(statusBar());
+    undoActions_->watchTextBoxes(this);
 }
 
 void frmVfo::fitToScreen()

@@ -1,0 +1,106 @@
+#include "commands/Document.h"
+
+#include "image/VfoCodec.h"
+
+#include <utility>
+
+namespace kvr27 {
+
+namespace {
+
+// Shows the rows whose channel differs between `shown` (what the grid shows) and
+// `target`: an enabled channel in the normal look; a channel the step only enabled
+// or disabled keeps its values in the disabled look, as "disable" leaves them; any
+// other disabled channel as a refresh shows it, empty.
+void ShowChangedRows(const RadioImage& shown, const RadioImage& target, ChannelGrid& grid)
+{
+    RadioImage visible = target;
+    for (int index = 0; index < ChannelTable::Count; ++index) {
+        const ChannelRecord& now = shown.Channels.at(index);
+        const ChannelRecord& next = target.Channels.at(index);
+        if (now == next)
+            continue;
+        ChannelRecord flipped = now;
+        flipped.Enabled = next.Enabled;
+        const bool onlyDisabled = !next.Enabled && flipped == next;
+        ClearChannelRow(grid, index, target.ModelName);
+        visible.Channels.at(index).Enabled = next.Enabled || onlyDisabled;
+        ShowChannelRow(visible, grid, index);
+        grid.Look.at(static_cast<std::size_t>(index) + 1) = next.Enabled ? RowLook::Normal : RowLook::Disabled;
+    }
+}
+
+void Restore(AppState& state, const RadioImage& image, const GridSelection& selection)
+{
+    const RadioImage shown = state.Image;
+    state.Image.Vfo = image.Vfo;
+    state.Image.Channels = image.Channels;
+    // The window was filled from these values when they were the image.
+    SilentMessageSink none;
+    FillVfoWindow(state.Image, state.Vfo, none);
+    ShowChangedRows(shown, state.Image, state.Grid);
+    state.Grid.Row = selection.Row;
+    state.Grid.Col = selection.Col;
+    state.Grid.ColSel = selection.ColSel;
+}
+
+std::string Caption(const char* verb, const DocumentStep* step)
+{
+    return step ? std::string(verb) + " " + step->Name : std::string(verb);
+}
+
+} // namespace
+
+GridSelection SelectionOf(const ChannelGrid& grid)
+{
+    return {grid.Row, grid.Col, grid.ColSel};
+}
+
+bool ApplyStep(AppState& state, std::string name, const RadioImage& after, const GridSelection& selectionAfter)
+{
+    const RadioImage before = state.Image;
+    const GridSelection selectionBefore = SelectionOf(state.Grid);
+    state.Image = after;
+    state.Grid.Row = selectionAfter.Row;
+    state.Grid.Col = selectionAfter.Col;
+    state.Grid.ColSel = selectionAfter.ColSel;
+    return RecordStep(state, std::move(name), before, selectionBefore);
+}
+
+bool RecordStep(AppState& state, std::string name, const RadioImage& before, const GridSelection& selectionBefore)
+{
+    if (state.Image == before)
+        return false;
+    state.History.push({std::move(name), before, state.Image, selectionBefore, SelectionOf(state.Grid)});
+    return true;
+}
+
+bool UndoStep(AppState& state)
+{
+    if (!state.History.undoable())
+        return false;
+    const DocumentStep& step = state.History.undo();
+    Restore(state, step.Before, step.SelectionBefore);
+    return true;
+}
+
+bool RedoStep(AppState& state)
+{
+    if (!state.History.redoable())
+        return false;
+    const DocumentStep& step = state.History.redo();
+    Restore(state, step.After, step.SelectionAfter);
+    return true;
+}
+
+std::string UndoCaption(const AppState& state)
+{
+    return Caption("Undo", state.History.undoable());
+}
+
+std::string RedoCaption(const AppState& state)
+{
+    return Caption("Redo", state.History.redoable());
+}
+
+} // namespace kvr27
