@@ -324,7 +324,7 @@ private slots:
         QStringList texts = f.mid(2, 3);
         Rig rig(f[0].toInt());
         const ChannelTable before = rig.state.Image.Channels;
-        ChannelGridEditor(rig.state).rowSelected(3);
+        ChannelGridEditor(rig.state, rig.messages).rowSelected(3);
         ChannelDialogEditor dialog(rig.state, rig.messages);
         if (mode >= 0) {
             dialog.optionSelected(DialogOption::Model, mode);

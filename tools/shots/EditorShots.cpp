@@ -66,7 +66,7 @@ int main(int argc, char** argv)
         mem.MSFlexGrid1->selectRow(1);
         shown = &mem;
     } else if (window.startsWith(QLatin1String("frmMemSub"))) {
-        kvr27::ChannelGridEditor(state).rowSelected(window.endsWith(QLatin1String("PMR")) ? 4 : 2);
+        kvr27::ChannelGridEditor(state, messages).rowSelected(window.endsWith(QLatin1String("PMR")) ? 4 : 2);
         sub = std::make_unique<kvr27::app::frmMemSub>(state, messages);
         sub->show();
         shown = sub.get();
