@@ -10,6 +10,7 @@
 #include "link/SerialDeviceName.h"
 #include "link/TransferOutcome.h"
 #include "support/FileText.h"
+#include "support/ImageDifference.h"
 
 #include <QtTest>
 
@@ -91,7 +92,8 @@ private slots:
     // One exchange, after one wait: a write takes an answer of 2 or 3 characters
     // that does not begin with "ERR", whatever else it holds (refused writes:
     // faultMatrix); digits that come in lowercase are handed on in uppercase, as
-    // every block text; characters that come late are discarded by the next exchange.
+    // every block text; characters that come late are discarded by the next exchange
+    // (a failed one is repeated after one more tick, so it waits three).
     void singleExchange()
     {
         for (const QStringList& row : DataRows("link.txt", "exchange")) {
@@ -106,7 +108,7 @@ private slots:
             QCOMPARE(QString::fromStdString(result.ok() ? digits : "failed"), row[4]);
             const bool late = fault == Fault::Delay;
             QCOMPARE((QList<int>{rig.port.ticks, rig.port.bytesAvailable() > 0, int(rig.messages.shown.size())}),
-                     (QList<int>{1, late, late}));
+                     (QList<int>{late ? 3 : 1, late, late}));
             rig.radio.setFault(Fault::None);
             QVERIFY(TryReadBlock(session, 0x7F0, digits).ok() && digits.size() == 32u);
         }
@@ -231,7 +233,7 @@ private slots:
         image.SettingsChanged = image.VfoChanged = true;
         rig.state.Vfo.txtFrequency = "434.55555";
         (void)rig.run(ReadAll);
-        QCOMPARE(rig.radio.commands().size(), 107u + 3u);
+        QCOMPARE(rig.radio.commands().size(), 107u + 4u); // the failed exchange repeated
         QCOMPARE(rig.messages.texts().back(), "Read/Write Error");
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
         QVERIFY(!image.SettingsChanged && !image.VfoChanged);
@@ -259,23 +261,31 @@ private slots:
         }
     }
 
-    // Each fault of the radio fails each transfer with one "Read/Write Error": the
-    // image is as it was (the model code aside, once the identity block was read)
-    // and the port stays open. Each fault comes at one exchange, chosen so that
-    // every transfer fails at its first exchange, part-way through its reads and,
-    // for writes, at a write.
+    // Each fault of the radio that lasts fails each transfer with one "Read/Write
+    // Error", after the failed exchange was repeated once: the image is as it was
+    // (the model code aside, once the identity block was read) and the port stays
+    // open. Each fault comes at one exchange, chosen so that every transfer fails at
+    // its first exchange, part-way through its reads and, for writes, at a write.
+    // The same fault for one exchange only is overcome by the repeat, which the note
+    // tells; a hang-up is for good.
     void faultMatrix_data()
     {
         QTest::addColumn<DataCommand>("transfer");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("answeredNormally");
+        QTest::addColumn<bool>("once");
         const QStringList faults = {"silence", "short", "long", "err", "nonhex", "delay", "hangup", "payload"};
         for (const QStringList& row : DataRows("link.txt", "faults")) {
             const QStringList positions = row[1].split(' ');
-            for (qsizetype i = 0; i < faults.size(); ++i)
-                QTest::addRow("%s, %s after %s", qPrintable(row[0]), qPrintable(faults[i]), qPrintable(positions[i]))
-                    << DataCommandNamed(row[0].toStdString()) << FaultNamed(faults[i].toStdString())
-                    << positions[i].toInt();
+            for (qsizetype i = 0; i < faults.size(); ++i) {
+                for (const bool once : {false, true}) {
+                    if (!once || faults[i] != "hangup")
+                        QTest::addRow("%s, %s after %s%s", qPrintable(row[0]), qPrintable(faults[i]),
+                                      qPrintable(positions[i]), once ? ", once" : "")
+                            << DataCommandNamed(row[0].toStdString()) << FaultNamed(faults[i].toStdString())
+                            << positions[i].toInt() << once;
+                }
+            }
         }
     }
     void faultMatrix()
@@ -283,22 +293,38 @@ private slots:
         QFETCH(DataCommand, transfer);
         QFETCH(Fault, fault);
         QFETCH(int, answeredNormally);
-        LinkRig rig(OptionPA, 8);
-        LoadKnownRadio(rig);
-        // An image whose write gives it back unchanged: the current channel is the
-        // first enabled one.
-        for (int n : {2, 9, 30})
-            rig.state.Image.Channels.at(n).Enabled = true;
-        rig.state.Image.Vfo.CurrentChannel = 3;
+        QFETCH(bool, once);
+        LinkRig rig(OptionPA, 8), clean(OptionPA, 8);
+        for (LinkRig* r : {&rig, &clean}) {
+            LoadKnownRadio(*r);
+            // An image whose write gives it back unchanged: the current channel is the
+            // first enabled one.
+            for (int n : {2, 9, 30})
+                r->state.Image.Channels.at(n).Enabled = true;
+            r->state.Image.Vfo.CurrentChannel = 3;
+        }
         const RadioImage before = rig.state.Image;
-        rig.radio.setFault(fault, answeredNormally, "0AB");
+        rig.radio.setFault(fault, answeredNormally, "0AB", once ? 1 : sim::RadioEmulator::ForGood);
 
-        QCOMPARE(rig.run(transfer, true).End, CommandEnd::Failed);
+        const CommandReport report = rig.run(transfer, true);
+        Texts sent = rig.radio.commands();
+        QCOMPARE(sent.at(std::size_t(answeredNormally)), sent.at(std::size_t(answeredNormally) + 1)); // repeated
+        if (once) {
+            QVERIFY(clean.run(transfer, true).ok());
+            QCOMPARE(QString::fromStdString(TransferNote(*report.Transfer)),
+                     QString(transfer.Write ? "Write" : "Read") + " complete; 1 exchange was repeated");
+            QCOMPARE(rig.messages.texts(), Texts{});
+            sent.erase(sent.begin() + answeredNormally);
+            QCOMPARE(sent, clean.radio.commands());
+            QCOMPARE(ImageDifference(rig.state.Image, clean.state.Image), std::string());
+            return;
+        }
+        QCOMPARE(report.End, CommandEnd::Failed);
         QCOMPARE(rig.messages.texts(), Texts{"Read/Write Error"});
         QCOMPARE(rig.state.Image.ModelCode, answeredNormally > 0 ? 8 : before.ModelCode);
         QVERIFY(rig.state.Image.Vfo == before.Vfo && rig.state.Image.Channels == before.Channels);
         QVERIFY(rig.port.isOpen() && !rig.state.TransferRunning);
-        QCOMPARE(static_cast<int>(rig.radio.commands().size()), answeredNormally + 1);
+        QCOMPARE(static_cast<int>(sent.size()), answeredNormally + 2);
         // Progress stops at the last block that came through.
         if (QByteArray(QTest::currentDataTag()).startsWith("ReadMemory, silence"))
             QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode read       50%"));

@@ -1,6 +1,7 @@
 // kvr27-soak: a long series of Data menu commands through the program's own serial
 // port code (QtPort, QtWaiter) against the radio emulator on a pseudo-terminal,
-// with a fault of the radio at a random exchange of most commands. After each
+// with a fault of the radio at a random exchange of most commands, for that one
+// exchange (which the program repeats) or for good. After each
 // command it checks what must hold whatever the radio did (CheckCommand) and prints
 // a line; at the end the figures. The seed is printed so a failure can be replayed.
 // Half the commands run in fast mode (Data > Fast Transfer), and the radio's
@@ -202,6 +203,17 @@ struct CommandRun {
 VfoSettings VfoPart(RadioImage image) { image.Vfo.CurrentChannel = 0; return image.Vfo; }
 std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image) { return {image.Channels, image.Vfo.CurrentChannel}; }
 
+// Whether a Read > All went on to its memory read: the identity read right after
+// the VFO read's last block (a failed exchange is repeated at once, so a repeat
+// never stands between them).
+bool MemoryReadReached(const std::vector<std::string>& received)
+{
+    for (std::size_t i = 1; i < received.size(); ++i)
+        if (received[i] == "QZ~F07F0R\r" && received[i - 1] == "QZ~F0730R\r")
+            return true;
+    return false;
+}
+
 // Whether a part of the result is neither the earlier image's nor the whole run's.
 template <typename T> bool Mixed(const T& actual, const T& old, const T& whole) { return actual != old && actual != whole; }
 
@@ -249,10 +261,10 @@ Problems CheckCommand(const CommandRun& run)
             "a write changed the channels or a change flag");
     if (!write) {
         const bool readsVfo = run.Command.Parts != RadioParts::Memory, readsChannels = run.Command.Parts != RadioParts::Vfo;
-        // The VFO read is the first four exchanges of Read > All: failing there, it
-        // skips the memory read and leaves everything as it was.
+        // A VFO read that fails skips the memory read of Read > All and leaves
+        // everything as it was.
         problem(VfoPart(after) != VfoPart(before) &&
-                    (!readsVfo || (run.Failed && (!readsChannels || run.Received.size() <= 4))),
+                    (!readsVfo || (run.Failed && (!readsChannels || !MemoryReadReached(run.Received)))),
                 readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
         problem(ChannelPart(after) != ChannelPart(before) && (!readsChannels || run.Failed),
                 readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
@@ -369,17 +381,19 @@ std::optional<Options> ParseOptions(const QStringList& args)
 
 bool Failed(const CommandReport& report) { return report.Transfer && !report.Transfer->Result.ok(); }
 
-// The same command on the in-process radio with `fault` after `after` exchanges:
+// The same command on the in-process radio with `fault` after `after` exchanges,
+// for `lasting` exchanges (ForGood or 1):
 // whether it fails goes to run.FaultExpectedToFail, and without a fault (the whole
 // run) the state and memory it leaves to run.Success and run.MemorySuccess. Gives
 // its exchanges.
-std::size_t RunInProcess(CommandRun& run, Fault fault, int after, const std::string& payload)
+std::size_t RunInProcess(CommandRun& run, Fault fault, int after, const std::string& payload,
+                         int lasting = sim::RadioEmulator::ForGood)
 {
     test::LinkRig rig;
     rig.state = run.Before;
     rig.state.Link = LinkState{};
     rig.radio.memory() = run.MemoryBefore;
-    rig.radio.setFault(fault, after, payload);
+    rig.radio.setFault(fault, after, payload, lasting);
     run.FaultExpectedToFail = Failed(rig.run(run.Command));
     if (fault == Fault::None) {
         run.Success = rig.state;
@@ -453,10 +467,13 @@ int main(int argc, char** argv)
         const Fault fault = faulty ? test::FaultNamed(faultName) : Fault::None;
         const int position = faulty ? Between(random, 0, static_cast<int>(exchanges) - 1) : 0;
         const std::string payload = fault == Fault::Payload ? RandomPayload(random) : std::string();
-        RunInProcess(run, fault, position, payload);
+        // Half the faults last one exchange only (a hang-up is for good).
+        const bool once = faulty && fault != Fault::HangUp && Chance(random, 0.5);
+        const int lasting = once ? 1 : sim::RadioEmulator::ForGood;
+        RunInProcess(run, fault, position, payload, lasting);
 
         const std::size_t received = emulator.commands().size(), shown = messages.shown.size();
-        emulator.setFault(fault, static_cast<int>(received) + position, payload);
+        emulator.setFault(fault, static_cast<int>(received) + position, payload, lasting);
         const auto began = Clock::now();
         radio->answer([&] { run.Failed = Failed(test::RunCommand(run.Command, state, services)); },
                       fault == Fault::Delay ? SettleAfterDelay : std::chrono::milliseconds(0));
@@ -470,12 +487,13 @@ int main(int argc, char** argv)
 
         ++commands;
         failedCommands += run.Failed ? 1 : 0;
-        byFault[faultName].first++;
-        byFault[faultName].second += faulty && !run.Failed ? 1 : 0;
+        const std::string faultKind = faultName + (once ? " once" : "");
+        byFault[faultKind].first++;
+        byFault[faultKind].second += faulty && !run.Failed ? 1 : 0;
         problemCount += static_cast<int>(problems.size());
         std::cout << commands << ". " << command << (state.FastTransfer ? " (fast)" : "") << ", fault " << faultName;
         if (faulty)
-            std::cout << " after " << position << " of " << exchanges << " exchanges";
+            std::cout << " after " << position << " of " << exchanges << " exchanges" << (once ? ", once" : "");
         if (fault == Fault::Payload)
             std::cout << " (\"" << QByteArray::fromStdString(payload).toPercentEncoding().toStdString() << "\")";
         std::cout << ": " << (run.Failed ? "failed" : "ok") << ", " << run.Received.size() << " exchanges, "
@@ -493,7 +511,7 @@ int main(int argc, char** argv)
     std::cout << "\n" << commands << " commands, " << failedCommands << " failed, " << portSwitches
               << " radios plugged in again after a hang-up, "
               << std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count()
-              << " s\nfaults (of which the program rightly took the answer as valid):";
+              << " s\nfaults (of which the command rightly succeeded: a valid answer, or a repeat after a fault once):";
     for (const auto& [name, counts] : byFault)
         std::cout << ' ' << name << ' ' << counts.first << " (" << counts.second << ')';
     std::cout << "\nseed " << options->seed << ": " << problemCount
