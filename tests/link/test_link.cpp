@@ -308,6 +308,7 @@ private slots:
 
         const CommandReport report = rig.run(transfer, true);
         Texts sent = rig.radio.commands();
+        QVERIFY(sent.size() > std::size_t(answeredNormally) + 1);
         QCOMPARE(sent.at(std::size_t(answeredNormally)), sent.at(std::size_t(answeredNormally) + 1)); // repeated
         if (once) {
             QVERIFY(clean.run(transfer, true).ok());
