@@ -124,15 +124,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(!fast || !session.SlowedAfter.empty() || (valid && late == 0),
                 "fast pace took a wrong answer or one with characters after it");
         Require(ok ? messages.shown.empty()
-                   : digits == "untouched" && messages.shown.size() == 1 &&
-                         messages.shown[0].text == ReadWriteErrorMessage &&
+                   : digits == "untouched" && messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage &&
                          messages.shown[0].icon == MessageIcon::Exclamation,
                 "an exchange with a message, or a failed one that changed the digits or said not one \"Read/Write Error\"");
         if (!ok || write)
             continue;
-        std::string upper = payload;
-        std::ranges::transform(upper, upper.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        Require(digits == upper, "read digits not the payload in uppercase");
+        Require(std::ranges::equal(digits, payload, [](char d, unsigned char p) { return d == std::toupper(p); }),
+                "read digits not the payload in uppercase");
         CheckCodecs(operation, digits);
     }
     return 0;

@@ -203,17 +203,6 @@ struct CommandRun {
 VfoSettings VfoPart(RadioImage image) { image.Vfo.CurrentChannel = 0; return image.Vfo; }
 std::pair<ChannelTable, std::uint8_t> ChannelPart(const RadioImage& image) { return {image.Channels, image.Vfo.CurrentChannel}; }
 
-// Whether a Read > All went on to its memory read: the identity read right after
-// the VFO read's last block (a failed exchange is repeated at once, so a repeat
-// never stands between them).
-bool MemoryReadReached(const std::vector<std::string>& received)
-{
-    for (std::size_t i = 1; i < received.size(); ++i)
-        if (received[i] == "QZ~F07F0R\r" && received[i - 1] == "QZ~F0730R\r")
-            return true;
-    return false;
-}
-
 // Whether a part of the result is neither the earlier image's nor the whole run's.
 template <typename T> bool Mixed(const T& actual, const T& old, const T& whole) { return actual != old && actual != whole; }
 
@@ -261,10 +250,12 @@ Problems CheckCommand(const CommandRun& run)
             "a write changed the channels or a change flag");
     if (!write) {
         const bool readsVfo = run.Command.Parts != RadioParts::Memory, readsChannels = run.Command.Parts != RadioParts::Vfo;
-        // A VFO read that fails skips the memory read of Read > All and leaves
-        // everything as it was.
+        // A VFO read that fails skips the memory read of Read > All (its identity
+        // read right after 0730h, a repeat never between them) and leaves all as it was.
+        const bool memoryRead = std::ranges::adjacent_find(run.Received, [](const auto& a, const auto& b) {
+            return a == "QZ~F0730R\r" && b == "QZ~F07F0R\r"; }) != run.Received.end();
         problem(VfoPart(after) != VfoPart(before) &&
-                    (!readsVfo || (run.Failed && (!readsChannels || !MemoryReadReached(run.Received)))),
+                    (!readsVfo || (run.Failed && (!readsChannels || !memoryRead))),
                 readsVfo ? "a failed VFO read changed the VFO settings" : "a memory read changed the VFO settings");
         problem(ChannelPart(after) != ChannelPart(before) && (!readsChannels || run.Failed),
                 readsChannels ? "a failed read changed the channels" : "a VFO read changed the channels");
@@ -486,13 +477,13 @@ int main(int argc, char** argv)
         run.Received.assign(emulator.commands().begin() + static_cast<std::ptrdiff_t>(received), emulator.commands().end());
         run.Shown.assign(messages.shown.begin() + static_cast<std::ptrdiff_t>(shown), messages.shown.end());
         run.PortOpen = port.isOpen();
-        const Problems problems = CheckCommand(run);
+        Problems problems = CheckCommand(run);
+        problems(once && run.Failed, "a fault of one exchange failed the command: the exchange was not repeated");
 
         ++commands;
         failedCommands += run.Failed ? 1 : 0;
-        const std::string faultKind = faultName + (once ? " once" : "");
-        byFault[faultKind].first++;
-        byFault[faultKind].second += faulty && !run.Failed ? 1 : 0;
+        auto& [injected, succeeded] = byFault[faultName + (once ? " once" : "")];
+        ++injected, succeeded += faulty && !run.Failed ? 1 : 0;
         problemCount += static_cast<int>(problems.size());
         std::cout << commands << ". " << command << (state.FastTransfer ? " (fast)" : "") << ", fault " << faultName;
         if (faulty)
