@@ -49,11 +49,15 @@ RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, Pro
     SilentMessageSink quiet;
     LinkServices reading{session.Services.port, session.Services.waiter, quiet, session.Services.progress};
     LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName, session.Fast,
-                             session.SlowedAfter};
+                             session.SlowedAfter, session.Repeated, session.FastAccepted, session.FastAcceptedPayload};
     result.Read = ReadRadio(radio, quietSession, RadioParts::All, target);
-    // A fast backup that slowed down leaves the rest of the command at the normal pace.
+    // A fast backup that slowed down leaves the rest of the command at the normal
+    // pace; its last fast exchange is confirmed by the next one, and its repeats count.
     session.Fast = quietSession.Fast;
     session.SlowedAfter = quietSession.SlowedAfter;
+    session.Repeated = quietSession.Repeated;
+    session.FastAccepted = quietSession.FastAccepted;
+    session.FastAcceptedPayload = quietSession.FastAcceptedPayload;
     result.RadioModelCode = radio.ModelCode;
     if (!result.Read.ok())
         return result;

@@ -45,6 +45,7 @@ struct RadioCommandRun {
                                    radioCode ? radioCode : state_.Image.ModelCode, verified, 0, {}};
         last->LeftOut = static_cast<int>(report.LeftOut.size());
         last->SlowedAfter = session.SlowedAfter;
+        last->Repeated = session.Repeated;
     }
 
     // The backup before a write; false after BackupFailedMessage.

@@ -105,6 +105,11 @@ std::string ExchangeFailureDetail(const LinkResult& result, const std::string& d
 
 std::string SlowedDownNote(const std::string& command) { return "slowed down after " + ExchangePlace(command); }
 
+std::string RepeatedNote(int count)
+{
+    return std::to_string(count) + (count == 1 ? " exchange was" : " exchanges were") + " repeated";
+}
+
 std::string LeftOutNote(int count)
 {
     return std::to_string(count) + (count == 1 ? " channel" : " channels") + " left out: outside the radio's range";
@@ -117,6 +122,8 @@ std::string TransferNote(const TransferOutcome& outcome)
         words += "; " + LeftOutNote(outcome.LeftOut);
     if (!outcome.SlowedAfter.empty())
         words += "; " + SlowedDownNote(outcome.SlowedAfter);
+    if (outcome.Repeated > 0)
+        words += "; " + RepeatedNote(outcome.Repeated);
     return words;
 }
 

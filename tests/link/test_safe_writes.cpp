@@ -159,6 +159,20 @@ private slots:
     }
 
     // The folder keeps the twenty newest backups, named after the model.
+    // A byte written as FF is a value like any other: channels 0 to 7 in use fill
+    // the bitmap's first byte, and a radio that keeps FE there fails the read-back.
+    void readBackComparesBytesWrittenAsFF()
+    {
+        WriteRig rig({true, false, false});
+        for (int n = 1; n < 8; ++n)
+            rig.state.Image.Channels.at(n) = rig.state.Image.Channels.at(0);
+        rig.radio.setFault(Fault::WrongStore, int(rig.readCount) + 1, {}, 1); // the bitmap's write only
+        rig.messages.answers = {true};
+        rig.write(WriteMemory);
+        QCOMPARE(rig.note(), std::string("Verify failed on emulated COM1: the channel bitmap, byte 0720h written FFh, "
+                                         "read back FEh"));
+    }
+
     void keepsTheTwentyNewestBackups()
     {
         QTemporaryDir dir;

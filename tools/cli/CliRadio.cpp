@@ -65,6 +65,8 @@ int CliRadio::finish(const CommandReport& report, int code)
 {
     if (report.Transfer && !report.Transfer->SlowedAfter.empty())
         job_.streams.out << SlowedDownNote(report.Transfer->SlowedAfter) << '\n';
+    if (report.Transfer && report.Transfer->Repeated > 0)
+        job_.streams.out << RepeatedNote(report.Transfer->Repeated) << '\n';
     if (report.Files.TraceProblem.empty())
         return code;
     job_.fail("trace not saved: " + report.Files.TraceProblem);
