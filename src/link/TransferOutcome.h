@@ -23,8 +23,9 @@ struct TransferOutcome {
     std::string SlowedAfter;         // fast mode: the command after which the pace went back to normal
 };
 
-// The note in plain words: "Read complete", "Write complete", "Read cancelled", or
-// what failed: the device, the block or channel of the exchange and why; then how
+// The note in plain words: "Read complete", "Write complete", "Read cancelled", a
+// write refused by its checks ("Write refused: the VFO frequency is outside the
+// model's range"), or what failed: the device, the block or channel of the exchange and why; then how
 // many channels a write left out for being outside the radio's range, and where a
 // fast transfer slowed down ("slowed down after block 0730h").
 std::string TransferNote(const TransferOutcome& outcome);
