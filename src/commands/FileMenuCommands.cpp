@@ -44,9 +44,11 @@ std::optional<Content> ReadContent(const std::filesystem::path& name, MessageSin
     return content;
 }
 
-// Replaces the file with `text`: Done with the file as the output, or Failed after
-// a message with the file's name and the reason.
-CommandReport WriteChosenFile(const std::filesystem::path& name, const std::string& text, MessageSink& messages)
+// Replaces the file with `text`: Done with the file as the output (its note says
+// `action` and the file), or Failed after a message with the file's name and the
+// reason.
+CommandReport WriteChosenFile(const std::filesystem::path& name, const std::string& text, MessageSink& messages,
+                              const char* action)
 {
     CommandReport report;
     ReportingMessageSink shown(messages, report);
@@ -57,6 +59,7 @@ CommandReport WriteChosenFile(const std::filesystem::path& name, const std::stri
         return Failed(report);
     }
     report.Files.Output = Utf8FromPath(name);
+    report.Action = action;
     return report;
 }
 
@@ -169,12 +172,14 @@ LoadReport LoadCloneFile(AppState& state, const std::filesystem::path& name, Mes
     RefreshChannelGrid(state.Image, state.Grid);
     state.Image.SettingsChanged = false;
     report.Replaced = std::move(replaced);
+    report.Files.Source = Utf8FromPath(name);
+    report.Action = "Loaded";
     return report;
 }
 
 CommandReport SaveCloneFile(AppState& state, const std::filesystem::path& name, MessageSink& messages)
 {
-    CommandReport report = WriteChosenFile(name, CloneFileText(state.Image), messages);
+    CommandReport report = WriteChosenFile(name, CloneFileText(state.Image), messages, "Saved");
     if (report.ok())
         state.Image.SettingsChanged = false;
     return report;
@@ -193,12 +198,14 @@ CommandReport ImportChannelCsv(AppState& state, const std::filesystem::path& nam
     RefreshChannelGrid(state.Image, state.Grid);
     // The imported channels are neither saved nor written yet.
     state.Image.SettingsChanged = true;
+    report.Files.Source = Utf8FromPath(name);
+    report.Action = "Imported";
     return report;
 }
 
 CommandReport ExportChannelCsv(const AppState& state, const std::filesystem::path& name, MessageSink& messages)
 {
-    return WriteChosenFile(name, ChannelCsvText(state.Image, state.Grid), messages);
+    return WriteChosenFile(name, ChannelCsvText(state.Image, state.Grid), messages, "Exported");
 }
 
 CommandReport LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)
