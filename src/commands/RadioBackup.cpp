@@ -5,6 +5,7 @@
 #include "files/CloneFile.h"
 #include "link/ImageTransfers.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace kvr27 {
@@ -22,6 +23,26 @@ std::string FileNameOfModel(std::string_view model)
         name.pop_back();
     return name.empty() ? "radio" : name;
 }
+
+// The progress of the backup read as one phase, "Backup" and its percentage over
+// the whole read (three VFO blocks, then a hundred channels), where the read shows
+// "Vfo mode read" and "Memory mode read". A text that is no progress passes as it is.
+class BackupProgress : public ProgressSink {
+public:
+    explicit BackupProgress(ProgressSink& shown) : shown_(shown) {}
+    void showProgress(ProgressTarget target, const std::string& text) override
+    {
+        if (!ProgressPercent(text))
+            return shown_.showProgress(target, text);
+        constexpr int steps = 3 + ChannelTable::Count;
+        ++step_;
+        shown_.showProgress(target, ProgressText("Backup", std::min(step_, steps) * 100 / steps));
+    }
+
+private:
+    ProgressSink& shown_;
+    int step_ = 0;
+};
 
 } // namespace
 
@@ -47,7 +68,8 @@ RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, Pro
     RadioBackupResult result;
     RadioImage radio = image;
     SilentMessageSink quiet;
-    LinkServices reading{session.Services.port, session.Services.waiter, quiet, session.Services.progress};
+    BackupProgress progress(session.Services.progress);
+    LinkServices reading{session.Services.port, session.Services.waiter, quiet, progress};
     LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName, session.Fast,
                              session.SlowedAfter, session.Repeated, session.FastAccepted, session.FastAcceptedPayload};
     result.Read = ReadRadio(radio, quietSession, RadioParts::All, target);

@@ -41,8 +41,9 @@ struct [[nodiscard]] RadioBackupResult {
 
 // Reads the whole radio into a copy of `image` with its change flags cleared (the
 // image itself is not touched) and saves it as `file`, or, when `file` is empty,
-// as a dated backup in `folder`. The read shows no messages of its own: the caller
-// tells a failure once, with problem().
+// as a dated backup in `folder`. The read shows no messages of its own (the caller
+// tells a failure once, with problem()), and its progress as "Backup" and the
+// percentage of the whole read.
 RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, ProgressTarget target,
                               const std::filesystem::path& file, const std::filesystem::path& folder);
 

@@ -9,6 +9,7 @@
 #include "image/VfoCodec.h"
 #include "link/WriteVerification.h"
 
+#include <optional>
 #include <utility>
 
 namespace kvr27 {
@@ -72,6 +73,7 @@ struct RadioCommandRun {
     // read-back that could not finish makes the write count as failed.
     void readBack(const LinkResult& result, const WriteRecord& record)
     {
+        report.Written->insert(report.Written->end(), record.Sent.begin(), record.Sent.end());
         report.LeftOut.insert(report.LeftOut.end(), record.LeftOut.begin(), record.LeftOut.end());
         if (!result.ok() || !state_.Safeguards.VerifyAfterWrite)
             return keep(TransferKind::Write, result);
@@ -79,25 +81,44 @@ struct RadioCommandRun {
         keep(verify.ok() ? TransferKind::Write : TransferKind::Verify, verify, verify.ok());
     }
 
-    // The VFO settings as `form` held them when the command began.
-    void writeVfo(const VfoForm& form)
+    // The VFO settings as `form` held them when the command began, or nothing after
+    // the message about a blank box or a text that is no number.
+    std::optional<VfoSettings> collectVfo(const VfoForm& form)
     {
         RadioImage collected = state_.Image;
-        if (const FormVerdict taken = CollectVfoWindow(collected, form, messages); taken != FormVerdict::Taken)
-            return keep(TransferKind::Write, {LinkFault::FormRefused, {},
-                                              taken == FormVerdict::BlankBox ? EditingIncompleteMessage
-                                                                             : NotANumberMessage});
-        WriteRecord record;
-        const LinkResult result = WriteVfoSettings(state_.Image, collected.Vfo, session, options_.Target, &record);
+        if (const FormVerdict taken = CollectVfoWindow(collected, form, messages); taken != FormVerdict::Taken) {
+            keep(TransferKind::Write, {LinkFault::FormRefused, {},
+                                       taken == FormVerdict::BlankBox ? EditingIncompleteMessage : NotANumberMessage});
+            return std::nullopt;
+        }
+        return collected.Vfo;
+    }
+
+    // The radio identified and the checks of a write of `values` (or of the channels
+    // only) passed; false after their message. A frequency outside the radio's range
+    // is emptied in the form.
+    bool checkRadio(const VfoSettings* values)
+    {
+        const LinkResult result = CheckRadioBeforeWrite(state_.Image, values, session, options_.Target);
         if (result.Fault == LinkFault::OutOfRange)
             state_.Vfo.txtFrequency.clear();
+        if (!result.ok())
+            keep(TransferKind::Write, result);
+        return result.ok();
+    }
+
+    void writeVfo(const VfoSettings& values)
+    {
+        WriteRecord record;
+        const LinkResult result = WriteVfoSettings(state_.Image, values, session, options_.Target, &record);
         readBack(result, record);
     }
 
-    void writeMemory()
+    // `identified`: checkRadio has just read the identity block, with no write since.
+    void writeMemory(bool identified)
     {
         WriteRecord record;
-        const LinkResult result = WriteChannels(state_.Image, session, options_.Target, &record);
+        const LinkResult result = WriteChannels(state_.Image, session, options_.Target, &record, identified);
         readBack(result, record);
     }
 
@@ -173,14 +194,23 @@ CommandReport WriteRadioCommand(AppState& state, LinkServices& services, RadioPa
     // for the radio reaches the form, not this copy.
     const VfoForm form = state.Vfo;
     RadioCommandRun run(state, services, options);
+    run.report.Written.emplace();
+    // A write is refused before it writes anything: first the checks that need no
+    // radio, then the question, then the checks against the code the radio reports,
+    // before the backup. A Write > All whose VFO part is refused writes no channel.
+    std::optional<VfoSettings> values;
+    if (HasVfo(parts) && !(values = run.collectVfo(form)))
+        return run.finish(CommandEnd::Failed);
     if (!options.Confirmed && !run.messages.ask(OverwriteQuestion))
         return run.finish(CommandEnd::Declined);
+    if (!run.checkRadio(values ? &*values : nullptr))
+        return run.finish(CommandEnd::Failed);
     if (state.Safeguards.BackupBeforeWrite && !run.backUp())
         return run.finish(CommandEnd::Failed);
-    if (HasVfo(parts))
-        run.writeVfo(form);
+    if (values)
+        run.writeVfo(*values);
     if (HasMemory(parts))
-        run.writeMemory();
+        run.writeMemory(!values);
     return run.finish(run.transferEnd());
 }
 

@@ -47,15 +47,19 @@ RadioCommandOptions EditorCommandOptions();
 CommandReport ReadRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
                                const RadioCommandOptions& options = {});
 
-// Writes `parts` of the image into the radio: the overwrite question (Cancel:
-// Declined); with Safeguards.BackupBeforeWrite a backup of the whole radio, and
-// when it fails BackupFailedMessage with the reason and nothing is written; the
-// VFO settings as the VFO form held them when the command began (a blank box or a
-// text that is no number is refused with its message, and a frequency outside the
-// radio's range is emptied in the form); then the channels, whatever the VFO write
-// gave. With Safeguards.VerifyAfterWrite each write is read back after its own
-// exchanges, and a difference or a read-back that cannot finish fails the command.
-// The image and its history stay as they are.
+// Writes `parts` of the image into the radio, the VFO settings as the VFO form held
+// them when the command began. A write is refused, with nothing written and no
+// backup, by a blank box or a text that is no number in the form (its message, before
+// the overwrite question), by Cancel to the question (Declined), and, once the
+// radio's identity block is read, by a frequency outside the radio's range (emptied
+// in the form) or a radio of another model; a refused VFO part refuses a Write >
+// All's channels too. Then with Safeguards.BackupBeforeWrite a backup of the whole
+// radio (when it fails BackupFailedMessage with the reason and nothing is written);
+// the VFO settings; then the channels, whatever the VFO write gave. With
+// Safeguards.VerifyAfterWrite each write is read back after its own exchanges, and a
+// difference or a read-back that cannot finish fails the command. The report's
+// Written lists what the radio took. The image and its history stay as
+// they are.
 CommandReport WriteRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
                                 const RadioCommandOptions& options = {});
 

@@ -18,7 +18,9 @@ Port& CommandTrace::port() { return tracing_ ? static_cast<Port&>(*tracing_) : p
 
 void CommandTrace::save(const std::filesystem::path& file, const std::filesystem::path& folder, CommandFiles& files)
 {
-    if (!tracing_)
+    // A command that exchanged nothing (declined, refused, no port) leaves no trace:
+    // neither an empty file nor a file given replaced, nor a kept trace pushed out.
+    if (!tracing_ || tracing_->exchanges().empty())
         return;
     tracing_->finish();
     if (file.empty()) {

@@ -161,24 +161,32 @@ LinkResult ReadRadio(RadioImage& image, LinkSession& session, RadioParts parts, 
     return result;
 }
 
-LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSession& session,
-                            ProgressTarget target, WriteRecord* record)
+LinkResult CheckRadioBeforeWrite(RadioImage& image, const VfoSettings* values, LinkSession& session,
+                                 ProgressTarget target)
 {
+    if (!values)
+        return ConnectToModel(image, session, target);
     LinkResult result = OpenLinkPort(session, target);
     if (result.ok())
         result = ReadModelCode(image, session);
     if (!result.ok())
         return result;
-    switch (CheckFrequencyRange(image, FormatFrequency(values.Frequency), true, true, session.Services.messages)) {
+    switch (CheckFrequencyRange(image, FormatFrequency(values->Frequency), true, true, session.Services.messages)) {
     case RangeVerdict::InRange:
-        break;
+        return result;
     case RangeVerdict::OutsideRange:
         return {LinkFault::OutOfRange, {}, {}};
     default:
         return {LinkFault::ModelMismatch, {}, ReportedModel(image.ModelCode)};
     }
+}
+
+LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSession& session,
+                            ProgressTarget target, WriteRecord* record)
+{
     std::string block2;
-    if (!(result = TryReadBlock(session, VfoBlock2Address, block2)).ok())
+    LinkResult result = TryReadBlock(session, VfoBlock2Address, block2);
+    if (!result.ok())
         return result;
     image.Vfo = values;
     const std::array<SentBlock, 3> blocks = {{
@@ -194,9 +202,10 @@ LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSe
     return result;
 }
 
-LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, WriteRecord* record)
+LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, WriteRecord* record,
+                         bool identified)
 {
-    LinkResult result = ConnectToModel(image, session, target);
+    LinkResult result = identified ? LinkResult{} : ConnectToModel(image, session, target);
     if (!result.ok())
         return result;
     MessageSink& messages = session.Services.messages;

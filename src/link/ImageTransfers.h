@@ -51,20 +51,29 @@ struct WriteRecord {
     std::vector<int> LeftOut;
 };
 
+// The checks of a write that need the radio, before anything is written: opens the
+// port and reads the identity block (the image takes the radio's model code); then,
+// for a write of `values`, the range check of their frequency against that code
+// (OutOfRange after the range's message, ModelMismatch after the model's), else the
+// model check (ModelMismatch after its message). Sends no write command.
+LinkResult CheckRadioBeforeWrite(RadioImage& image, const VfoSettings* values, LinkSession& session,
+                                 ProgressTarget target);
+
 // Writes `values`, the VFO settings collected from the VFO window before the
-// command's first exchange: the range check of their frequency against the radio's
-// model code (OutOfRange after the range's message), then the three VFO blocks
-// with the radio's own current channel byte (715h). `values` become the image's
-// VfoSettings once the radio has been identified and checked. Each write the radio
-// acknowledged is added to `record` when given; the same holds for WriteChannels.
+// command's first exchange, into a radio that CheckRadioBeforeWrite accepted: the
+// three VFO blocks with the radio's own current channel byte (715h, read first).
+// `values` become the image's VfoSettings. Each write the radio acknowledged is
+// added to `record` when given; the same holds for WriteChannels.
 LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSession& session,
                             ProgressTarget target, WriteRecord* record = nullptr);
 
-// Writes the bitmap, every enabled channel and the current channel. Channels whose
-// frequency is outside the model's range are left out of this write (and stay
-// enabled in the image), followed by LeftOutMessage; `record` lists them.
-// CurrentChannel becomes the first channel written, or 0.
+// Writes the bitmap, every enabled channel and the current channel; first the
+// identity block and the model check unless `identified` (CheckRadioBeforeWrite of
+// this command has just done them). Channels whose frequency is outside the model's
+// range are left out of this write (and stay enabled in the image), followed by
+// LeftOutMessage; `record` lists them. CurrentChannel becomes the first channel
+// written, or 0.
 LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target,
-                         WriteRecord* record = nullptr);
+                         WriteRecord* record = nullptr, bool identified = false);
 
 } // namespace kvr27

@@ -84,6 +84,13 @@ std::string OutcomeWords(const TransferOutcome& outcome)
         return what + " cancelled";
     case LinkFault::PortNotOpened:
         return what + " failed: " + Cause(outcome);
+    case LinkFault::FormRefused:
+    case LinkFault::OutOfRange:
+    case LinkFault::ModelMismatch:
+        // A write refuses before its first write command.
+        if (outcome.Kind == TransferKind::Write)
+            return what + " refused: " + Cause(outcome);
+        [[fallthrough]];
     default:
         // A read-back that could not finish leaves the write unverified.
         if (outcome.Kind == TransferKind::Verify && outcome.Result.Fault != LinkFault::VerifyMismatch)

@@ -24,11 +24,12 @@ struct TransferOutcome {
     int Repeated = 0;                // exchanges that failed once and succeeded when repeated
 };
 
-// The note in plain words: "Read complete", "Write complete", "Read cancelled", or
-// what failed: the device, the block or channel of the exchange and why; then how
-// many channels a write left out for being outside the radio's range, where a
-// fast transfer slowed down ("slowed down after block 0730h") and how many
-// exchanges were repeated.
+// The note in plain words: "Read complete", "Write complete", "Read cancelled", a
+// write refused by its checks ("Write refused: the VFO frequency is outside the
+// model's range"), or what failed: the device, the block or channel of the exchange
+// and why; then how many channels a write left out for being outside the radio's
+// range, where a fast transfer slowed down ("slowed down after block 0730h") and how
+// many exchanges were repeated.
 std::string TransferNote(const TransferOutcome& outcome);
 
 // What the "Read/Write Error" box says below its text: the device, what failed and

@@ -423,19 +423,20 @@ private slots:
         QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, std::string()));
     }
 
-    // Cancel on the question sends nothing. An empty box stops the VFO write before
-    // the port is opened; the memory is written all the same. No channel is
-    // enabled: an all-clear bitmap, no channel block, current channel 00.
-    void writeAllWithAnEmptyBoxStillWritesTheMemory()
+    // An empty box refuses a Write > All before its question: the port is not
+    // opened, not even for the channels. Cancel on the question sends nothing. No
+    // channel is enabled: an all-clear bitmap, no channel block, current channel 00.
+    void emptyBoxRefusesWriteAllBeforeItsQuestion()
     {
         LinkRig rig(OptionPA, 6);
         rig.state.Vfo.txtSquelch.clear();
         rig.state.Image.Vfo.CurrentChannel = 12;
         rig.messages.answers = {false, true};
-        QVERIFY(rig.run(WriteAll).End == CommandEnd::Declined && rig.port.opens == 0);
-        (void)rig.run(WriteAll);
+        QVERIFY(rig.run(WriteAll).End == CommandEnd::Failed && rig.port.opens == 0);
+        QVERIFY(rig.run(WriteMemory).End == CommandEnd::Declined && rig.port.opens == 0);
+        (void)rig.run(WriteMemory);
         QCOMPARE(rig.messages.texts(),
-                 (Texts{OverwriteQuestion, OverwriteQuestion, "Editing incomplete. Check blank columns."}));
+                 (Texts{"Editing incomplete. Check blank columns.", OverwriteQuestion, OverwriteQuestion}));
         QCOMPARE(rig.radio.commands(),
                  (Texts{"QZ~F07F0R\r", "QZ~F0720W00000000000000000000000000FFFFFF\r", "QZ~F0715OW00\r"}));
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 0);

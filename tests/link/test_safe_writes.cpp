@@ -121,8 +121,8 @@ private slots:
             if (safeguards.VerifyAfterWrite && command.Parts != RadioParts::Vfo)
                 expected.insert(expected.end(),
                                 {"QZ~F0720R\r", "QZ~F0000R\r", "QZ~F0050R\r", "QZ~F0280R\r", "QZ~F0710R\r"});
-            if (safeguards.BackupBeforeWrite) // first the whole radio, as Read > All
-                expected.insert(expected.begin(), guarded.radio.commands().begin(),
+            if (safeguards.BackupBeforeWrite) // after the identity, the whole radio as Read > All
+                expected.insert(expected.begin() + 1, guarded.radio.commands().begin(),
                                 guarded.radio.commands().begin() + std::ptrdiff_t(guarded.readCount));
             QCOMPARE(guarded.writeCommands(), expected);
             QCOMPARE(guarded.messages.texts(), plain.messages.texts());
@@ -158,6 +158,42 @@ private slots:
         }
     }
 
+    // A write that its checks refuse has written nothing and says so: a blank box
+    // before the question (and before any exchange: no trace either), a frequency
+    // outside the radio's range or another model right after the identity block.
+    // A write cut short says what it wrote. The backup follows the checks.
+    void refusedWritesWriteNothing_data() { AddDataRows("link.txt", "refusal"); }
+    void refusedWritesWriteNothing()
+    {
+        QFETCH(QStringList, f);
+        WriteRig rig({true, true, true});
+        const QString change = f[1];
+        if (change == "squelch")
+            rig.state.Vfo.txtSquelch.clear();
+        else if (change == "frequency")
+            rig.state.Vfo.txtFrequency = "440.00000";
+        else if (change == "model")
+            rig.state.Image.ModelName = "KV-R27Z";
+        else
+            rig.radio.setFault(Fault::Silence, static_cast<int>(rig.readCount) + change.toInt());
+        rig.messages.answers = {true};
+        rig.write(DataCommandNamed(f[0].toStdString()));
+        QStringList shown;
+        for (const std::string& text : rig.messages.texts())
+            shown << (text == OverwriteQuestion ? "Q" : QString::fromStdString(text));
+        QCOMPARE(shown.join(" / "), f[2]);
+        const QDir folder(rig.folder.path());
+        QCOMPARE(QDir(folder.filePath("traces")).entryList(QDir::Files).size(), f[3].toInt());
+        const std::string note = rig.note();
+        QCOMPARE(QString::fromStdString(note.substr(0, std::min(note.find("; backup: "), note.find("; trace: ")))), f[4]);
+        if (!f[4].contains("nothing was written"))
+            return;
+        QVERIFY(rig.report.End == CommandEnd::Failed && rig.report.Files.Backup.empty());
+        QCOMPARE(QDir(folder.filePath("backups")).entryList(QDir::Files), QStringList());
+        for (const std::string& sent : rig.writeCommands())
+            QVERIFY2(sent.ends_with("R\r"), sent.c_str());
+    }
+
     // The folder keeps the twenty newest backups, named after the model.
     // A byte written as FF is a value like any other: channels 0 to 7 in use fill
     // the bitmap's first byte, and a radio that keeps FE there fails the read-back.
@@ -170,7 +206,7 @@ private slots:
         rig.messages.answers = {true};
         rig.write(WriteMemory);
         QCOMPARE(rig.note(), std::string("Verify failed on emulated COM1: the channel bitmap, byte 0720h written FFh, "
-                                         "read back FEh"));
+                                         "read back FEh; written: the channel bitmap, 9 channels, the current channel"));
     }
 
     void keepsTheTwentyNewestBackups()
