@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "app/ShellFixture.h"
 #include "files/SettingsReport.h"
+#include "platform/QtReportPrinter.h"
 #include "support/FileText.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kvr27;
@@ -44,8 +46,9 @@ struct WatchingDialogs : test::ScriptedDialogs {
 
 // Every word of the PDF as "page:line:column word", the page inside the report's
 // own 15 mm margins; `tightest` is the narrowest blank between two words of a line
-// (a blank is 3.3 pt, 2.7 pt where the font kerns it).
-QStringList WordPlaces(const QString& pdf, double& tightest)
+// (a blank is 3.3 pt, 2.7 pt where the font kerns it), `rightmost` the right edge
+// of the widest line in pt.
+QStringList WordPlaces(const QString& pdf, double& tightest, double& rightmost)
 {
     QProcess process;
     process.start("pdftotext", {"-bbox", pdf, "-"});
@@ -56,7 +59,7 @@ QStringList WordPlaces(const QString& pdf, double& tightest)
     QStringList places;
     int page = -1;
     double lastRight = 1e9, lastTop = -1;
-    tightest = 1e9;
+    tightest = 1e9, rightmost = 0;
     for (const auto& match : item.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
         if (match.captured(0).startsWith("<page")) {
             ++page;
@@ -66,6 +69,7 @@ QStringList WordPlaces(const QString& pdf, double& tightest)
         if (top == lastTop)
             tightest = std::min(tightest, left - lastRight);
         lastTop = top, lastRight = match.captured(3).toDouble();
+        rightmost = std::max(rightmost, lastRight);
         places << QString("%1:%2:%3 %4").arg(page).arg(qRound((top - margin) / 12)).arg(qRound((left - margin) / 6))
                       .arg(match.captured(4));
     }
@@ -133,8 +137,8 @@ private slots:
         window.mnuPrint->trigger();
         QVERIFY(!dialogs.buttonsEnabledMeanwhile && window.Command1[0]->isEnabled());
         QVERIFY(printer.copyCount() == 1 && shell.messages.texts().empty());
-        double tightest = 0;
-        const QStringList printed = WordPlaces(pdf, tightest);
+        double tightest = 0, rightmost = 0;
+        const QStringList printed = WordPlaces(pdf, tightest, rightmost);
         for (const char* place : {"0:0:1 [VFO", "0:1:40 Key", "0:19:26 Shift", "0:19:33 Shift", "0:20:27 None",
                                   "0:19:88 mode", "3:0:1 [VFO"})
             QVERIFY2(printed.contains(place), place);
@@ -144,6 +148,49 @@ private slots:
                 expected << QString::number(row[0].front().digitValue() + copy) + row[0].mid(1);
         QCOMPARE(printed.filter(QRegularExpression(R"(^\d:\d+:1 \d+$)")), expected);
         QVERIFY(printed.last().startsWith("5:"));
+        QVERIFY2(tightest >= 2.5, qPrintable(QString::number(tightest)));
+    }
+
+    // Every column of the channel table stays inside the 15 mm of paper on an A4 or
+    // Letter sheet, upright or across, with a blank between any two words.
+    // page: size, orientation, the sheet's width in pt.
+    void everyColumnFits_data()
+    {
+        QTest::addColumn<QPageSize::PageSizeId>("size");
+        QTest::addColumn<QPageLayout::Orientation>("orientation");
+        QTest::addColumn<double>("width");
+        QTest::newRow("A4 upright") << QPageSize::A4 << QPageLayout::Portrait << 595.3;
+        QTest::newRow("Letter upright") << QPageSize::Letter << QPageLayout::Portrait << 612.0;
+        QTest::newRow("A4 across") << QPageSize::A4 << QPageLayout::Landscape << 841.9;
+        QTest::newRow("Letter across") << QPageSize::Letter << QPageLayout::Landscape << 792.0;
+    }
+    void everyColumnFits()
+    {
+        QFETCH(QPageSize::PageSizeId, size);
+        QFETCH(QPageLayout::Orientation, orientation);
+        QFETCH(double, width);
+        AppState state = WithChannels("1-3");
+        const char* cells[] = {"2", "433.07500", "12.5KHz", "+", "10.00000", "On", "Off", "TSQ", "250.3Hz", "250.3Hz", "38", "LPD"};
+        for (int col = 0; col < 12; ++col)
+            state.Grid.SetTextMatrix(2, col, cells[col]);
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("report.pdf"));
+        printer.setPageSize(QPageSize(size));
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        QtReportPrinter report(printer);
+        report.applySetup({orientation == QPageLayout::Landscape ? PageOrientation::Landscape : PageOrientation::Portrait, 1});
+        QVERIFY(report.print(SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, report.pageLines(), 1)));
+        double tightest = 0, rightmost = 0;
+        QStringList lines[2];
+        for (const QString& place : WordPlaces(dir.filePath("report.pdf"), tightest, rightmost))
+            for (int line : {19, 21})
+                if (place.startsWith(QString("0:%1:").arg(line)))
+                    lines[line == 21] << place.section(' ', 1);
+        QCOMPARE(lines[0].join(' '), "No Frequency(ch) Step Shift Shift Freq Bclo Skip Tone TxTone RxTone PmrTone mode");
+        QCOMPARE(lines[1].join(' '), "2 433.07500 12.5KHz + 10.00000 On Off TSQ 250.3Hz 250.3Hz 38 LPD");
+        QVERIFY2(rightmost <= width - 15 / 25.4 * 72, qPrintable(QString::number(rightmost)));
         QVERIFY2(tightest >= 2.5, qPrintable(QString::number(tightest)));
     }
 };
