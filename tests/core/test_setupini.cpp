@@ -81,25 +81,26 @@ private slots:
         QCOMPARE(Entries(dir.path()), f[3].split(' '));
     }
 
-    // Saved after the clock went back (names and file times in UTC here): the new
-    // file takes "-2" beside the earlier file of its second and stays, although its
-    // name is the oldest; the others go by when they were written, not by their names.
+    // Saved after the clock went back (names and file times in UTC here; the files
+    // before it dated after today): the new file takes "-2" beside the earlier file
+    // of its second and stays, although its name and time are the oldest; the others
+    // go by when they were written, not by their names.
     void datedFilesAfterTheClockWentBack()
     {
         qputenv("TZ", "UTC");
         tzset();
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
-        QCOMPARE(QProcess::execute("sh", {"-c", "touch -d '2026-10-24 12:00' b-2026-10-25-010000.r27; "
-                                                "touch -d '2026-10-25 00:50' b-2026-10-25-025000.r27; "
-                                                "touch -d '2026-10-25 01:10' b-2026-10-25-021000.r27; "
-                                                "touch -d '2026-10-25 01:20' b-2026-10-25-023000.r27; "
-                                                "touch b-2026-10-25-000000.txt notes.r27; chmod 644 *"}), 0);
-        const auto now = std::chrono::sys_days{std::chrono::October / 25 / 2026} + std::chrono::hours(1);
+        QCOMPARE(QProcess::execute("sh", {"-c", "touch -d '2036-10-24 12:00' b-2036-10-25-010000.r27; "
+                                                "touch -d '2036-10-25 00:50' b-2036-10-25-025000.r27; "
+                                                "touch -d '2036-10-25 01:10' b-2036-10-25-021000.r27; "
+                                                "touch -d '2036-10-25 01:20' b-2036-10-25-023000.r27; "
+                                                "touch b-2036-10-25-000000.txt notes.r27; chmod 644 *"}), 0);
+        const auto now = std::chrono::sys_days{std::chrono::October / 25 / 2036} + std::chrono::hours(1);
         const kvr27::SavedFile saved = kvr27::SaveDatedFile(dir.path().toStdString(), "b", now, ".r27", "5\r\n", 3);
-        QCOMPARE(saved.File, fs::path(dir.filePath("b-2026-10-25-010000-2.r27").toStdString()));
-        QCOMPARE(Entries(dir.path()), (QStringList{"b-2026-10-25-000000.txt:644=", "b-2026-10-25-010000-2.r27:644=5RN",
-                                                   "b-2026-10-25-021000.r27:644=", "b-2026-10-25-023000.r27:644=",
+        QCOMPARE(saved.File, fs::path(dir.filePath("b-2036-10-25-010000-2.r27").toStdString()));
+        QCOMPARE(Entries(dir.path()), (QStringList{"b-2036-10-25-000000.txt:644=", "b-2036-10-25-010000-2.r27:644=5RN",
+                                                   "b-2036-10-25-021000.r27:644=", "b-2036-10-25-023000.r27:644=",
                                                    "notes.r27:644="}));
     }
 
