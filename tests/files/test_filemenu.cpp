@@ -3,6 +3,7 @@
 // while a command runs, and failed saves, loads and imports that change nothing.
 #include "ShellFixture.h"
 #include "app/frmMain.h"
+#include "commands/FileMenuCommands.h"
 #include "core/Questions.h"
 #include "support/FileText.h"
 
@@ -97,6 +98,7 @@ private slots:
         shell.dialogs.saveAnswers = {shell.path("channels.csv")};
         shell.window->mnuFileExport->trigger();
         QVERIFY(test::ReadFileText(shell.path("channels.csv")).find("\r\n0,433.12500,5KHz,None,") != std::string::npos);
+        QVERIFY(shell.dialogs.pdfFileName(CloneFileFilter).empty()); // Print offers no CSV file's name
 
         const std::string edited = " 7 \nheader\n0,4,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,PMR\n";
         test::WriteFileText(shell.path("edited.csv"), edited);
@@ -118,6 +120,7 @@ private slots:
         QCOMPARE(shell.dialogs.filtersAsked.back(), "CSV Files (*.csv)|*.csv|");
         QCOMPARE(shell.dialogs.namesOffered, (std::vector<std::string>{"", shell.path("channels.csv"),
                                                                         shell.path("edited.r27"), shell.path("edited.csv")}));
+        QCOMPARE(shell.dialogs.pdfFileName(CloneFileFilter), PathFromUtf8(shell.path("edited.pdf")));
     }
 
     // Bad content and files that are not read are reported; the image, the grid, the

@@ -1,7 +1,8 @@
 // The files of a user whose folder has a non-ASCII name, on this system as it is:
 // built here as a CTest test and cross-built for Windows, where it runs under Wine
 // (scripts/windows-check.sh). Save and load, replacing a file, a read-only file, a
-// folder in a file's place, setup.ini and the dated backups, all in "José".
+// file another program holds open (Windows), a folder in a file's place, setup.ini
+// and the dated backups, all in "José".
 // Prints one line per check and "kvr27-file-check: N passed, N failed".
 #include "commands/FileMenuCommands.h"
 #include "core/DatedFiles.h"
@@ -10,6 +11,10 @@
 #include "support/RecordingMessageSink.h"
 
 #include <algorithm>
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 #include <cstdio>
 #include <chrono>
 #include <ctime>
@@ -78,6 +83,19 @@ int main()
     Check(refused.Reason == "The file is read-only" && Read(user / "old.txt") == "new",
           "a read-only file is refused and kept");
     fs::permissions(user / "old.txt", fs::perms::owner_write, fs::perm_options::add);
+
+#ifdef _WIN32
+    {
+        // As a spreadsheet holds a CSV file it has open: shared with no one.
+        const HANDLE held = CreateFileW((user / "old.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        std::string ignored;
+        Check(held != INVALID_HANDLE_VALUE && ReplaceFileAtomically(user / "old.txt", "lost").Reason == FileInUseReason &&
+                  ReadWholeFile(user / "old.txt", ignored).Reason == FileInUseReason,
+              "a file another program holds open is said to be in use");
+        CloseHandle(held);
+    }
+#endif
 
     std::string content;
     Check(ReadWholeFile(user, content).Failed == FileResult::Step::Open &&
