@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <atomic>
+#include <set>
 #include <thread>
 #include <sys/stat.h> // umask
 
@@ -109,23 +110,19 @@ private slots:
     {
         QTemporaryDir dir;
         const fs::path folder = dir.path().toStdString();
-        const auto now = std::chrono::sys_days{std::chrono::October / 25 / 2026};
         std::atomic<int> failed = 0;
         std::vector<std::thread> writers;
         for (char writer : {'a', 'b', 'c', 'd'})
             writers.emplace_back([&, writer] {
                 for (char file = '0'; file <= '9'; ++file)
-                    failed += !kvr27::SaveDatedFile(folder, "b", now, ".r27", std::string{writer, file}, 0).ok();
+                    failed += !kvr27::SaveDatedFile(folder, "b", {}, ".r27", std::string{writer, file}, 0).ok();
             });
         for (std::thread& writer : writers)
             writer.join();
-        QCOMPARE(failed, 0);
-        QStringList contents;
+        std::set<std::string> contents;
         for (const auto& entry : fs::directory_iterator(folder))
-            contents += QString::fromStdString(test::ReadFileText(entry.path()));
-        contents.sort();
-        QCOMPARE(contents.size(), 40);
-        QCOMPARE(contents.join(""), "a0a1a2a3a4a5a6a7a8a9b0b1b2b3b4b5b6b7b8b9c0c1c2c3c4c5c6c7c8c9d0d1d2d3d4d5d6d7d8d9");
+            contents.insert(test::ReadFileText(entry.path()));
+        QVERIFY(failed == 0 && contents.size() == 40);
     }
 
     // The program's folder is made unwritable by putting it under a file, since the
