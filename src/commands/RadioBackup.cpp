@@ -51,7 +51,7 @@ std::filesystem::path BackupFolder(const std::filesystem::path& dataFolder) { re
 SavedFile SaveRadioBackup(const RadioImage& image, const std::filesystem::path& folder,
                           std::chrono::system_clock::time_point now)
 {
-    return SaveDatedFile(folder, FileNameOfModel(image.ModelName), LocalTime(now), ".r27", CloneFileText(image),
+    return SaveDatedFile(folder, FileNameOfModel(image.ModelName), now, ".r27", CloneFileText(image),
                          KeptBackups);
 }
 

@@ -9,7 +9,7 @@
 namespace kvr27 {
 
 CommandTrace::CommandTrace(Port& port, bool on, TraceClock clock, bool timed)
-    : port_(port), began_(LocalTime(std::chrono::system_clock::now())),
+    : port_(port), began_(std::chrono::system_clock::now()),
       tracing_(on ? std::make_unique<TracingPort>(port, std::move(clock), timed) : nullptr)
 {
 }

@@ -7,7 +7,7 @@
 #include "core/DatedFiles.h"
 #include "link/ExchangeTrace.h"
 
-#include <ctime>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -31,7 +31,7 @@ public:
 
 private:
     Port& port_;
-    std::tm began_;
+    std::chrono::system_clock::time_point began_;
     std::unique_ptr<TracingPort> tracing_;
 };
 

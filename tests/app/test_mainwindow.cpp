@@ -321,14 +321,17 @@ private slots:
         QVERIFY(again.findChild<QAction*>("mnuFastTransfer")->isChecked() && shell.state.FastTransfer);
     }
 
-    // The About window shows its OK button below the licence, and OK closes it.
+    // The About window states the licence, shows its OK button below it, and OK
+    // closes it.
     void aboutWindow()
     {
         frmAbout about("KV-R27PA");
         Activate(about);
         auto* ok = about.findChild<QPushButton*>("cmdOK");
         QVERIFY(about.rect().contains(ok->geometry()) && ok->isVisible());
-        auto* licence = about.findChild<QLabel*>("lblLicence");
+        auto* licence = about.findChild<QLabel*>("lblDisclaimer");
+        QCOMPARE(licence->text(), "This program is free software: you may copy, share and change it under the terms of "
+                                  "the GNU General Public License, version 3 or later. It comes with no warranty.");
         QVERIFY(ok->mapTo(&about, QPoint()).y() >= licence->mapTo(&about, QPoint(0, licence->height())).y());
         QTest::keyClick(&about, Qt::Key_Return);
         QVERIFY(!about.isVisible() && about.result() == QDialog::Accepted);

@@ -101,6 +101,7 @@ private slots:
         shell.dialogs.saveAnswers = {shell.path("channels.csv")};
         shell.window->mnuFileExport->trigger();
         QVERIFY(test::ReadFileText(shell.path("channels.csv")).find("\r\n0,433.12500,5KHz,None,") != std::string::npos);
+        QVERIFY(shell.dialogs.pdfFileName(CloneFileFilter).empty()); // Print offers no CSV file's name
 
         const std::string edited = " 7 \nheader\n0,4,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,PMR\n";
         test::WriteFileText(shell.path("edited.csv"), edited);
@@ -123,6 +124,7 @@ private slots:
         QCOMPARE(shell.dialogs.filtersAsked.back(), "CSV Files (*.csv)|*.csv|");
         QCOMPARE(shell.dialogs.namesOffered, (std::vector<std::string>{"", shell.path("channels.csv"),
                                                                         shell.path("edited.r27"), shell.path("edited.csv")}));
+        QCOMPARE(shell.dialogs.pdfFileName(CloneFileFilter), PathFromUtf8(shell.path("edited.pdf")));
     }
 
     // Each file command that did its work leaves a note naming the file (Print: its
