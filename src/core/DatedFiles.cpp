@@ -46,8 +46,8 @@ std::optional<std::pair<std::string, int>> DatedOrder(std::string_view name, std
     return std::make_pair(std::string(stamp), number);
 }
 
-// Removes the oldest dated files beyond `keep`.
-void RemoveOldest(const std::filesystem::path& folder, std::string_view extension, int keep)
+// The dated files of that extension in `folder`, oldest first.
+std::vector<std::filesystem::path> DatedFilesByAge(const std::filesystem::path& folder, std::string_view extension)
 {
     std::vector<std::pair<std::pair<std::string, int>, std::filesystem::path>> files;
     std::error_code error;
@@ -57,12 +57,21 @@ void RemoveOldest(const std::filesystem::path& folder, std::string_view extensio
         if (auto order = DatedOrder(Utf8FromPath(entry.path().filename()), extension))
             files.emplace_back(std::move(*order), entry.path());
     }
-    const auto kept = static_cast<std::size_t>(keep);
-    if (files.size() <= kept)
-        return;
     std::sort(files.begin(), files.end());
+    std::vector<std::filesystem::path> paths;
+    for (auto& file : files)
+        paths.push_back(std::move(file.second));
+    return paths;
+}
+
+// Removes the oldest dated files beyond `keep`.
+void RemoveOldest(const std::filesystem::path& folder, std::string_view extension, int keep)
+{
+    const std::vector<std::filesystem::path> files = DatedFilesByAge(folder, extension);
+    const auto kept = static_cast<std::size_t>(keep);
+    std::error_code error;
     for (std::size_t i = 0; i + kept < files.size(); ++i)
-        std::filesystem::remove(files[i].second, error);
+        std::filesystem::remove(files[i], error);
 }
 
 } // namespace
@@ -106,6 +115,15 @@ SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view ba
     if (keep > 0)
         RemoveOldest(folder, extension, keep);
     return {file, {}};
+}
+
+std::vector<std::filesystem::path> NewestDatedFiles(const std::filesystem::path& folder, std::string_view extension,
+                                                    std::size_t count)
+{
+    std::vector<std::filesystem::path> files = DatedFilesByAge(folder, extension);
+    if (files.size() > count)
+        files.erase(files.begin(), files.end() - static_cast<std::ptrdiff_t>(count));
+    return files;
 }
 
 } // namespace kvr27

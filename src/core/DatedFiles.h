@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27 {
 
@@ -29,5 +30,10 @@ std::string DatedFileName(std::string_view base, const std::tm& when, std::strin
 // in the folder; files of other names are never touched.
 SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view base, const std::tm& when,
                         std::string_view extension, std::string_view content, int keep);
+
+// The `count` newest dated files of that extension in `folder`, oldest first; files
+// of other names are passed over, and a missing folder has none.
+std::vector<std::filesystem::path> NewestDatedFiles(const std::filesystem::path& folder, std::string_view extension,
+                                                    std::size_t count);
 
 } // namespace kvr27
