@@ -29,11 +29,10 @@ int RunReport(const CliArgs& args, CliStreams& streams)
                                  FoundSetupIni(QCoreApplication::applicationDirPath()),
                                  UserDataFolder() / TraceFolderName};
     const std::vector<ReportFile> files = ProblemReportFiles(sources);
-    for (const ReportFile& file : files)
-        streams.out << file.Name << " (" << file.Content.size() << " bytes)\n";
     if (const FileResult saved = SaveZipArchive(PathFromUtf8(*output), files); !saved.ok())
         return job.fail("cannot write " + *output + ": " + saved.Reason);
-    streams.out << "saved " << *output << '\n';
+    for (const ReportFile& file : files)
+        streams.out << file.Name << " (" << file.Content.size() << " bytes)\n";
     return ExitOk;
 }
 
@@ -45,7 +44,7 @@ const CliVerb ReportVerb = {
     "Saves the problem report of the main program's Info menu as one zip archive:\n"
     "the version and build, the system and Qt versions, the serial ports the system\n"
     "lists, options.ini, setup.ini and the five newest exchange traces, without a\n"
-    "document. Lists the files it holds. Nothing is sent anywhere.\n",
+    "document, and lists the files it holds. Nothing is sent anywhere.\n",
     {"-o"},
     {},
     0,
