@@ -51,7 +51,7 @@ frmReport::frmReport(ProblemReportSources sources, const RadioImage& document, M
     layout->addWidget(buttons);
 
     FillFiles();
-    resize(fontMetrics().averageCharWidth() * 64, sizeHint().height() + fontMetrics().height() * 6);
+    resize(fontMetrics().averageCharWidth() * 72, sizeHint().height() + fontMetrics().height() * 6);
 }
 
 void frmReport::FillFiles()
