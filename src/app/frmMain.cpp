@@ -6,15 +6,18 @@
 #include "app/editors/frmVfo.h"
 #include "app/frmAbout.h"
 #include "app/frmPort.h"
+#include "app/frmReport.h"
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
 #include "core/SetupIni.h"
 #include "core/UserOptions.h"
 #include "commands/FileMenuCommands.h"
 #include "commands/RadioCommands.h"
+#include "commands/TracedCommand.h"
 #include "commands/ReportPages.h"
 #include "platform/QtPort.h"
 #include "platform/QtReportPrinter.h"
+#include "platform/QtSystemFacts.h"
 #include "platform/QtWaiter.h"
 
 #include <QAction>
@@ -137,8 +140,11 @@ void frmMain::CreateMenus()
     mnuPort = AddItem(mnuEeprom, "mnuPort", "&Port...");
 
     mnuPrint = AddItem(bar, "mnuPrint", "&Print");
-    mnuInfo = AddItem(bar, "mnuInfo", "&Info");
+    mnuInfoMenu = AddMenu(bar, nullptr, "mnuInfoMenu", "&Info");
+    mnuInfo = AddItem(mnuInfoMenu, "mnuInfo", "&About");
+    mnuReportProblem = AddItem(mnuInfoMenu, "mnuReportProblem", "&Report a Problem...");
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
+    connect(mnuReportProblem, &QAction::triggered, this, &frmMain::mnuReportProblem_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     connect(mnuEepReadAll, &QAction::triggered, this, &frmMain::mnuEepReadAll_Click);
     connect(mnuEepReadVfo, &QAction::triggered, this, &frmMain::mnuEepReadVfo_Click);
@@ -286,6 +292,17 @@ void frmMain::mnuInfo_Click()
         return;
     frmAbout about(context_.State.Image.ModelName, this);
     about.exec();
+}
+
+void frmMain::mnuReportProblem_Click()
+{
+    if (context_.State.TransferRunning)
+        return;
+    const std::filesystem::path& data = context_.State.DataFolder;
+    ProblemReportSources sources{CurrentSystemFacts(), context_.UserOptionsPath, context_.SetupIniPath,
+                                 data.empty() ? data : data / TraceFolderName};
+    frmReport window(std::move(sources), context_.State.Image, context_.Messages, context_.FileDialogs, this);
+    window.exec();
 }
 
 void frmMain::mnuPrint_Click()

@@ -65,7 +65,10 @@ public:
     // "Port...": the port window, at the end of the Data menu.
     QAction* mnuPort;
     QAction* mnuPrint;
+    // The Info menu: "About" (mnuInfo) and "Report a Problem...".
+    QMenu* mnuInfoMenu;
     QAction* mnuInfo;
+    QAction* mnuReportProblem;
 
     // 0 "Memory Mode Setting", 1 "VFO Mode Setting", 2 "Exit".
     std::array<QPushButton*, 3> Command1{};
@@ -91,6 +94,10 @@ public:
     void Command2_Click();
     // Shows the about box modally.
     void mnuInfo_Click();
+    // Opens the problem report window modally: the files of the report (the
+    // settings files, the newest traces of the data folder, the document when ticked),
+    // saved as one zip archive where the user chooses.
+    void mnuReportProblem_Click();
     // Prints the settings report of the VFO window and the channel grid after the
     // printer dialog (which can also print to a PDF file); silent on Cancel.
     void mnuPrint_Click();

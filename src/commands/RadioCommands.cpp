@@ -126,7 +126,7 @@ struct RadioCommandRun {
     CommandReport finish(CommandEnd end)
     {
         services_.progress.showProgress(options_.Target, editor() ? std::string() : state_.Link.PortProblem);
-        trace_.save(options_.TraceFile, state_.DataFolder / "traces", report.Files);
+        trace_.save(options_.TraceFile, state_.DataFolder / TraceFolderName, report.Files);
         report.End = end;
         return std::move(report);
     }

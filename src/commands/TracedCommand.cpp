@@ -24,7 +24,7 @@ void CommandTrace::save(const std::filesystem::path& file, const std::filesystem
         return;
     tracing_->finish();
     if (file.empty()) {
-        const SavedFile saved = SaveDatedFile(folder, "trace", began_, ".txt", tracing_->text(), KeptTraces);
+        const SavedFile saved = SaveDatedFile(folder, TraceBaseName, began_, TraceExtension, tracing_->text(), KeptTraces);
         files.Trace = Utf8FromPath(saved.File);
         files.TraceProblem = saved.Problem;
         return;

@@ -16,6 +16,10 @@ namespace kvr27 {
 
 // How many traces the folder keeps; the oldest go first.
 inline constexpr int KeptTraces = 50;
+// The folder of the dated traces in the data folder, and their name and extension.
+inline constexpr const char* TraceFolderName = "traces";
+inline constexpr const char* TraceBaseName = "trace";
+inline constexpr const char* TraceExtension = ".txt";
 
 class CommandTrace {
 public:

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <ctime>
 #include <optional>
 #include <system_error>
@@ -50,17 +51,17 @@ std::optional<std::pair<std::string, int>> DatedOrder(std::string_view name, std
 // The largest same-second number a name may carry.
 constexpr int MaxNumber = 99;
 
-// Removes the dated files that were written longest ago until `keep` stay, the file
-// just written `kept` among them whatever its date: after the clock went back its
-// name and time are the oldest. A file whose time cannot be read goes first.
-void RemoveOldest(const std::filesystem::path& folder, const std::filesystem::path& kept,
-                  std::string_view extension, int keep)
+// The dated files of that extension in `folder`, those written longest ago first (by
+// their file time, which a clock or time zone turned back does not reorder; the
+// name breaks ties), but for `kept`. A file whose time cannot be read comes first.
+std::vector<std::filesystem::path> DatedFilesByAge(const std::filesystem::path& folder, std::string_view extension,
+                                                   const std::filesystem::path& kept = {})
 {
     using Age = std::pair<std::filesystem::file_time_type, std::pair<std::string, int>>;
     std::vector<std::pair<Age, std::filesystem::path>> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (!entry.is_regular_file(error) || entry.path().filename() == kept.filename())
+        if (!entry.is_regular_file(error) || (!kept.empty() && entry.path().filename() == kept.filename()))
             continue;
         auto order = DatedOrder(Utf8FromPath(entry.path().filename()), extension);
         if (!order)
@@ -70,12 +71,24 @@ void RemoveOldest(const std::filesystem::path& folder, const std::filesystem::pa
             written = std::filesystem::file_time_type::min();
         files.emplace_back(Age{written, std::move(*order)}, entry.path());
     }
-    const auto others = static_cast<std::size_t>(keep - 1);
-    if (files.size() <= others)
-        return;
     std::sort(files.begin(), files.end());
-    for (std::size_t i = 0; i + others < files.size(); ++i)
-        std::filesystem::remove(files[i].second, error);
+    std::vector<std::filesystem::path> paths;
+    for (auto& file : files)
+        paths.push_back(std::move(file.second));
+    return paths;
+}
+
+// Removes the dated files written longest ago until `keep` stay, the file just
+// written `kept` among them whatever its date: after the clock went back its name
+// and time are the oldest.
+void RemoveOldest(const std::filesystem::path& folder, const std::filesystem::path& kept,
+                  std::string_view extension, int keep)
+{
+    const std::vector<std::filesystem::path> others = DatedFilesByAge(folder, extension, kept);
+    const auto room = static_cast<std::size_t>(keep - 1);
+    std::error_code error;
+    for (std::size_t i = 0; i + room < others.size(); ++i)
+        std::filesystem::remove(others[i], error);
 }
 
 // The local time of `when`.
@@ -124,6 +137,15 @@ SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view ba
     if (keep > 0)
         RemoveOldest(folder, file, extension, keep);
     return {file, {}};
+}
+
+std::vector<std::filesystem::path> NewestDatedFiles(const std::filesystem::path& folder, std::string_view extension,
+                                                    std::size_t count)
+{
+    std::vector<std::filesystem::path> files = DatedFilesByAge(folder, extension);
+    if (files.size() > count)
+        files.erase(files.begin(), files.end() - static_cast<std::ptrdiff_t>(count));
+    return files;
 }
 
 } // namespace kvr27

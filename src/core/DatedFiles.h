@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27 {
 
@@ -27,5 +28,10 @@ struct [[nodiscard]] SavedFile {
 SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view base,
                         std::chrono::system_clock::time_point now, std::string_view extension,
                         std::string_view content, int keep);
+
+// The `count` newest dated files of that extension in `folder`, oldest first; files
+// of other names are passed over, and a missing folder has none.
+std::vector<std::filesystem::path> NewestDatedFiles(const std::filesystem::path& folder, std::string_view extension,
+                                                    std::size_t count);
 
 } // namespace kvr27

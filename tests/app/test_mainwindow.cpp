@@ -14,6 +14,7 @@
 #include "app/editors/TransferStatusBar.h"
 #include "app/frmMain.h"
 #include "app/frmPort.h"
+#include "app/frmReport.h"
 #include "app/frmSplash.h"
 #include "app/frmStart.h"
 #include "core/Questions.h"
@@ -319,6 +320,43 @@ private slots:
         shell.state.FastTransfer = false;
         frmMain again(context);
         QVERIFY(again.findChild<QAction*>("mnuFastTransfer")->isChecked() && shell.state.FastTransfer);
+    }
+
+    // Info > Report a Problem...: the window lists the settings files and the data
+    // folder's trace, the document only once it is ticked; Save... writes what it
+    // listed as an archive Python's zipfile reads whole, and says where.
+    void problemReportFromTheInfoMenu()
+    {
+        Shell shell;
+        AppContext context = shell.context();
+        context.UserOptionsPath = shell.dir.filePath("options.ini").toStdString();
+        test::WriteFileText(context.UserOptionsPath, "FastTransfer=0\r\n");
+        test::WriteFileText(shell.setupIni(), "[Setting]\r\n");
+        QVERIFY(QDir(shell.dir.path()).mkpath("traces"));
+        test::WriteFileText(shell.dir.filePath("traces/trace-2026-01-07-101530.txt").toStdString(), "0 | QZ~F0700R");
+        shell.dialogs.saveAnswers = {shell.dir.filePath("report").toStdString()};
+        frmMain window(context);
+        window.show();
+        QStringList listed; // the names before and after the tick, "|" between
+        QTimer::singleShot(0, [&] {
+            auto* report = OpenTopLevel<frmReport>();
+            const auto names = [&] {
+                for (int row = 0; row < report->tblFiles->rowCount(); ++row)
+                    listed << report->tblFiles->item(row, 0)->text();
+            };
+            names();
+            listed << "|";
+            QTest::mouseClick(report->chkDocument, Qt::LeftButton, {}, QPoint(4, report->chkDocument->height() / 2));
+            names();
+            report->cmdSave->click();
+        });
+        QVERIFY(window.mnuInfoMenu->actions().contains(window.mnuReportProblem));
+        window.mnuReportProblem->trigger();
+        const QStringList held{"system.txt", "options.ini", "setup.ini", "traces/trace-2026-01-07-101530.txt"};
+        QCOMPARE(listed, held + QStringList{"|"} + held + QStringList{"document.r27"});
+        const QString zip = shell.dir.filePath("report.zip");
+        QCOMPARE(test::ZipListing(zip), (held + QStringList{"document.r27", "ok"}));
+        QCOMPARE(Shown(shell), QStringList{"The problem report was saved as " + zip + "."});
     }
 
     // The About window states the licence, shows its OK button below it, and OK

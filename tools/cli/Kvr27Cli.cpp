@@ -11,8 +11,8 @@ namespace kvr27::cli {
 
 namespace {
 
-const std::array<const CliVerb*, 7> Verbs = {&ReadVerb,   &WriteVerb, &ExportCsvVerb, &ImportCsvVerb,
-                                             &CheckVerb, &ShowVerb,  &DiffVerb};
+const std::array<const CliVerb*, 8> Verbs = {&ReadVerb,  &WriteVerb, &ExportCsvVerb, &ImportCsvVerb,
+                                             &CheckVerb, &ShowVerb,  &DiffVerb,      &ReportVerb};
 
 void PrintUsage(std::ostream& out)
 {
