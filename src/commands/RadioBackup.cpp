@@ -45,13 +45,13 @@ RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, Pro
                               const std::filesystem::path& file, const std::filesystem::path& folder)
 {
     RadioBackupResult result;
-    RadioImage radio = image;
-    radio.SettingsChanged = radio.VfoChanged = radio.ChannelsChanged = false;
     SilentMessageSink quiet;
     LinkServices reading{session.Services.port, session.Services.waiter, quiet, session.Services.progress};
     LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName, session.Fast,
                              session.SlowedAfter};
-    result.Read = ReadRadio(radio, quietSession, RadioParts::All, target);
+    result.Radio = ReadRadioCopy(image, quietSession, target);
+    result.Read = result.Radio.Read;
+    const RadioImage& radio = result.Radio.Image;
     // A fast backup that slowed down leaves the rest of the command at the normal pace.
     session.Fast = quietSession.Fast;
     session.SlowedAfter = quietSession.SlowedAfter;

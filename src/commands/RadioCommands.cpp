@@ -1,6 +1,7 @@
 #include "commands/RadioCommands.h"
 
 #include "commands/RadioBackup.h"
+#include "commands/RadioComparison.h"
 #include "commands/TracedCommand.h"
 #include "core/PathText.h"
 #include "core/Questions.h"
@@ -44,6 +45,10 @@ struct RadioCommandRun {
                                    radioCode ? radioCode : state_.Image.ModelCode, verified, 0, {}};
         last->LeftOut = static_cast<int>(report.LeftOut.size());
         last->SlowedAfter = session.SlowedAfter;
+        if (plannedBlocks_ > 0) {
+            last->ChangedBlocks = changedBlocks_;
+            last->AllBlocks = plannedBlocks_;
+        }
     }
 
     // The backup before a write; false after BackupFailedMessage.
@@ -51,9 +56,10 @@ struct RadioCommandRun {
     {
         std::string problem = "The program knows no folder for backups.";
         if (!options_.BackupFile.empty() || !state_.DataFolder.empty()) {
-            const RadioBackupResult backup = BackUpRadio(state_.Image, session, options_.Target, options_.BackupFile,
+            RadioBackupResult backup = BackUpRadio(state_.Image, session, options_.Target, options_.BackupFile,
                                                          BackupFolder(state_.DataFolder));
             if (backup.ok()) {
+                radio_ = std::move(backup.Radio);
                 report.Files.Backup = Utf8FromPath(backup.Saved.File);
                 return true;
             }
@@ -70,6 +76,10 @@ struct RadioCommandRun {
     // read-back that could not finish makes the write count as failed.
     void readBack(const LinkResult& result, const WriteRecord& record)
     {
+        if (record.Held) {
+            changedBlocks_ += static_cast<int>(record.Sent.size());
+            plannedBlocks_ += record.Planned;
+        }
         report.LeftOut.insert(report.LeftOut.end(), record.LeftOut.begin(), record.LeftOut.end());
         if (!result.ok() || !state_.Safeguards.VerifyAfterWrite)
             return keep(TransferKind::Write, result);
@@ -85,7 +95,7 @@ struct RadioCommandRun {
             return keep(TransferKind::Write, {LinkFault::FormRefused, {},
                                               taken == FormVerdict::BlankBox ? EditingIncompleteMessage
                                                                              : NotANumberMessage});
-        WriteRecord record;
+        WriteRecord record{{}, {}, heldBlocks(), 0};
         const LinkResult result = WriteVfoSettings(state_.Image, collected.Vfo, session, options_.Target, &record);
         if (result.Fault == LinkFault::OutOfRange)
             state_.Vfo.txtFrequency.clear();
@@ -94,9 +104,36 @@ struct RadioCommandRun {
 
     void writeMemory()
     {
-        WriteRecord record;
+        WriteRecord record{{}, {}, heldBlocks(), 0};
         const LinkResult result = WriteChannels(state_.Image, session, options_.Target, &record);
         readBack(result, record);
+    }
+
+    // A write of changed blocks only compares with the radio read whole just before.
+    RadioBlocks* heldBlocks() { return state_.ChangedBlocksOnly && radio_ ? &radio_->Blocks : nullptr; }
+
+    // The review before a write: the radio read whole unless the backup did, and what
+    // the write changes shown. Nothing when the write goes on, else how the command ends.
+    std::optional<CommandEnd> review(const VfoForm& form, RadioParts parts)
+    {
+        if (!radio_) {
+            radio_ = ReadRadioCopy(state_.Image, session, options_.Target);
+            if (!radio_->Read.ok()) {
+                keep(TransferKind::Read, radio_->Read, false, radio_->Image.ModelCode);
+                return CommandEnd::Failed;
+            }
+        }
+        const std::vector<std::string> lines = WriteChanges(state_.Image, form, radio_->Image, parts);
+        if (lines.empty()) {
+            messages.notify(NothingToWriteMessage);
+            return CommandEnd::Done;
+        }
+        std::string detail = DifferenceCount(lines.size());
+        for (const std::string& line : lines)
+            detail += "\r" + line;
+        if (options_.Review ? options_.Review(lines) : options_.Confirmed || messages.ask(ReviewQuestion, detail))
+            return std::nullopt;
+        return CommandEnd::Declined;
     }
 
     // The status text the command leaves, and its trace saved.
@@ -123,6 +160,9 @@ struct RadioCommandRun {
     LinkServices link_;
     LinkSession session;
     bool runningBefore_;
+    std::optional<RadioReading> radio_; // the radio as this command read it whole
+    int changedBlocks_ = 0;
+    int plannedBlocks_ = 0;
 };
 
 } // namespace
@@ -172,15 +212,26 @@ CommandReport WriteRadioCommand(AppState& state, LinkServices& services, RadioPa
     // for the radio reaches the form, not this copy.
     const VfoForm form = state.Vfo;
     RadioCommandRun run(state, services, options);
-    if (!options.Confirmed && !run.messages.ask(OverwriteQuestion))
+    if (!options.Confirmed && !state.ReviewBeforeWrite && !run.messages.ask(OverwriteQuestion))
         return run.finish(CommandEnd::Declined);
     if (state.Safeguards.BackupBeforeWrite && !run.backUp())
         return run.finish(CommandEnd::Failed);
+    if (const auto end = state.ReviewBeforeWrite ? run.review(form, parts) : std::nullopt)
+        return run.finish(*end);
     if (HasVfo(parts))
         run.writeVfo(form);
     if (HasMemory(parts))
         run.writeMemory();
     return run.finish(run.transferEnd());
+}
+
+CommandReport ReadRadioCopyCommand(AppState& state, LinkServices& services, RadioReading& radio,
+                                   const RadioCommandOptions& options)
+{
+    RadioCommandRun run(state, services, options);
+    radio = ReadRadioCopy(state.Image, run.session, options.Target);
+    run.keep(TransferKind::Read, radio.Read, false, radio.Image.ModelCode);
+    return run.finish(radio.Read.Fault == LinkFault::Cancelled ? CommandEnd::Cancelled : run.transferEnd());
 }
 
 } // namespace kvr27
