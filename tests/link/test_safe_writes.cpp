@@ -292,8 +292,8 @@ private slots:
     }
 
     // The review shows what the write changes; Cancel sends nothing, nothing to
-    // change writes nothing; a radio changed by hand while the review waits is
-    // written whole again.
+    // change writes nothing; a radio changed by hand while the review waits, as the
+    // write finds, is written whole again.
     void reviewBeforeWriting()
     {
         WriteRig rig(NoSafeguards);
@@ -312,9 +312,12 @@ private slots:
         QCOMPARE(rig.writes(), Texts{});
 
         rig.state.Image.Channels.at(40).Frequency = 43310000;
-        const std::uint8_t squelch = rig.radio.memory()[0x710];
-        QVERIFY(WriteAllWith(rig, true, [&](const Texts&) { return ++rig.radio.memory()[0x710], true; }).ok());
-        QCOMPARE(rig.radio.memory()[0x710], squelch);
+        // The squelch and the bitmap changed by hand: the write finds 710h changed.
+        const std::array<std::uint8_t, 2> before = {rig.radio.memory()[0x710], rig.radio.memory()[0x720]};
+        QVERIFY(WriteAllWith(rig, true, [&](const Texts&) {
+                    return ++rig.radio.memory()[0x710], ++rig.radio.memory()[0x720], true;
+                }).ok());
+        QCOMPARE((std::array{rig.radio.memory()[0x710], rig.radio.memory()[0x720]}), before);
     }
 };
 
