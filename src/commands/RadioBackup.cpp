@@ -66,13 +66,14 @@ RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, Pro
                               const std::filesystem::path& file, const std::filesystem::path& folder)
 {
     RadioBackupResult result;
-    RadioImage radio = image;
     SilentMessageSink quiet;
     BackupProgress progress(session.Services.progress);
     LinkServices reading{session.Services.port, session.Services.waiter, quiet, progress};
     LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName, session.Fast,
                              session.SlowedAfter, session.Repeated, session.FastAccepted, session.FastAcceptedPayload};
-    result.Read = ReadRadio(radio, quietSession, RadioParts::All, target);
+    result.Radio = ReadRadioCopy(image, quietSession, target);
+    result.Read = result.Radio.Read;
+    const RadioImage& radio = result.Radio.Image;
     // A fast backup that slowed down leaves the rest of the command at the normal
     // pace; its last fast exchange is confirmed by the next one, and its repeats count.
     session.Fast = quietSession.Fast;

@@ -3,6 +3,7 @@
 // (the model check included) into an image of its own, and kept as a clone file in
 // the user's backups folder, so a write that goes wrong can be undone with File >
 // Load and Write > All.
+#include "commands/RadioReading.h"
 #include "core/DatedFiles.h"
 #include "image/RadioImage.h"
 #include "link/BlockExchange.h"
@@ -33,6 +34,7 @@ struct [[nodiscard]] RadioBackupResult {
     LinkResult Read;
     SavedFile Saved;
     std::uint8_t RadioModelCode = 0; // the code the radio reported
+    RadioReading Radio;              // what the read got
 
     bool ok() const { return Read.ok() && Saved.ok(); }
     // Why there is no backup, for BackupFailedMessage's second line.

@@ -10,7 +10,9 @@
 #include "link/LinkServices.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace kvr27 {
 
@@ -31,7 +33,13 @@ struct RadioCommandOptions {
     // kvr27); empty: "COMn (device)".
     std::string PortName;
     TraceClock Clock = SteadyTraceClock();
+    // With AppState::ReviewBeforeWrite: shows what the write changes on the radio,
+    // one line each, and answers whether to write. Without it the lines are the
+    // detail of ReviewQuestion (--yes: not asked).
+    std::function<bool(const std::vector<std::string>& lines)> Review;
 };
+
+struct RadioReading;
 
 // The options of a command started from an editor window's button.
 RadioCommandOptions EditorCommandOptions();
@@ -60,7 +68,18 @@ CommandReport ReadRadioCommand(AppState& state, LinkServices& services, RadioPar
 // difference or a read-back that cannot finish fails the command. The report's
 // Written lists what the radio took. The image and its history stay as
 // they are.
+// With AppState::ReviewBeforeWrite the overwrite question gives way to a review: the
+// whole radio is read (the backup's read when there is one) and what the write
+// changes is shown: Cancel sends nothing more (Declined); when nothing changes,
+// NothingToWriteMessage and nothing is written. With AppState::ChangedBlocksOnly after
+// such a read, only the blocks the radio does not hold already are sent and read back.
 CommandReport WriteRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
                                 const RadioCommandOptions& options = {});
+
+// Reads the whole radio into `radio` (a copy of the image), as Read > All reads it
+// (progress, Cancel, the pace, the trace); the image, the forms and the flags stay
+// as they are.
+CommandReport ReadRadioCopyCommand(AppState& state, LinkServices& services, RadioReading& radio,
+                                   const RadioCommandOptions& options = {});
 
 } // namespace kvr27

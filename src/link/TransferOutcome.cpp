@@ -122,9 +122,17 @@ std::string LeftOutNote(int count)
     return std::to_string(count) + (count == 1 ? " channel" : " channels") + " left out: outside the radio's range";
 }
 
+std::string ChangedBlocksNote(const TransferOutcome& outcome)
+{
+    return std::to_string(outcome.ChangedBlocks) + " of " + std::to_string(outcome.AllBlocks)
+           + (outcome.AllBlocks == 1 ? " block changed" : " blocks changed");
+}
+
 std::string TransferNote(const TransferOutcome& outcome)
 {
     std::string words = OutcomeWords(outcome);
+    if (outcome.Result.ok() && outcome.ChangedBlocks >= 0)
+        words += ": " + ChangedBlocksNote(outcome);
     if (outcome.LeftOut > 0)
         words += "; " + LeftOutNote(outcome.LeftOut);
     if (!outcome.SlowedAfter.empty())

@@ -19,6 +19,8 @@
 #include "app/frmStart.h"
 #include "core/Questions.h"
 #include "support/FileText.h"
+#include "app/editors/frmDifferences.h"
+#include "DemoRadio.h"
 
 #include <QtWidgets>
 #include <QPrinter>
@@ -302,24 +304,62 @@ private slots:
         QCOMPARE(QDir(backups).entryList(QDir::Files).size(), backup ? 1 : 0);
     }
 
-    // Data > Fast Transfer is off until the user checks it, and the next start finds
-    // it as the user left it.
-    void fastTransferRemembered()
+    // Data > Fast Transfer, Review before Write and Write Changed Blocks Only are off
+    // until the user checks them, and the next start finds them as the user left them.
+    void dataOptionsRemembered_data()
     {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("fast") << "mnuFastTransfer" << "FastTransfer=1\r\nReviewBeforeWrite=0\r\nChangedBlocksOnly=0\r\n";
+        QTest::newRow("review") << "mnuReviewBeforeWrite" << "FastTransfer=0\r\nReviewBeforeWrite=1\r\nChangedBlocksOnly=0\r\n";
+        QTest::newRow("changed") << "mnuChangedBlocksOnly" << "FastTransfer=0\r\nReviewBeforeWrite=0\r\nChangedBlocksOnly=1\r\n";
+    }
+    void dataOptionsRemembered()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, file);
         Shell shell;
         AppContext context = shell.linked();
         context.UserOptionsPath = QDir(shell.dir.path()).filePath("config/options.ini").toStdString();
+        const auto options = [&shell] {
+            return std::array{shell.state.FastTransfer, shell.state.ReviewBeforeWrite, shell.state.ChangedBlocksOnly};
+        };
         {
             frmMain window(context);
-            QAction* item = window.findChild<QAction*>("mnuFastTransfer");
-            QVERIFY(item->isCheckable() && !item->isChecked() && !shell.state.FastTransfer);
-            item->trigger();
-            QVERIFY(shell.state.FastTransfer);
+            QAction* action = window.findChild<QAction*>(item);
+            QVERIFY(action->isCheckable() && !action->isChecked() && (options() == std::array{false, false, false}));
+            action->trigger();
         }
-        QCOMPARE(test::ReadFileText(context.UserOptionsPath), std::string("FastTransfer=1\r\n"));
-        shell.state.FastTransfer = false;
+        QCOMPARE(QString::fromStdString(test::ReadFileText(context.UserOptionsPath)), file);
+        const auto checked = options();
+        shell.state.FastTransfer = shell.state.ReviewBeforeWrite = shell.state.ChangedBlocksOnly = false;
         frmMain again(context);
-        QVERIFY(again.findChild<QAction*>("mnuFastTransfer")->isChecked() && shell.state.FastTransfer);
+        QVERIFY(again.findChild<QAction*>(item)->isChecked() && options() == checked);
+    }
+
+    // Data > Compare with Radio after two channels were edited: the differences
+    // window lists those two, and the document stays as it was, unsaved.
+    void compareWithRadio()
+    {
+        Shell shell(6);
+        shell.radio.memory() = sim::DemoMemory(0);
+        frmMain window(shell.linked());
+        window.show();
+        window.mnuEepReadAll->trigger();
+        RadioImage& image = shell.state.Image;
+        image.Channels.at(0).TxTone = 12;
+        image.Channels.at(1).Frequency = 43310000;
+        shell.state.History.push({});
+        const RadioImage before = image;
+        window.mnuCompareRadio->trigger();
+        auto* differences = window.findChild<app::frmDifferences*>("frmDifferences");
+        QVERIFY(differences && differences->isVisible());
+        QStringList lines;
+        for (int i = 0; i < differences->lstDifferences->count(); ++i)
+            lines << differences->lstDifferences->item(i)->text();
+        QCOMPARE(differences->lblCount->text() + "\n" + lines.join("\n"), QString("2 differences\nChannel 0, TxTone: 88.5Hz \u2192 100.0Hz\n"
+                         "Channel 1, Frequency(ch): 433.50000 \u2192 433.10000"));
+        QVERIFY(image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.History.unsaved());
     }
 
     // Info > Report a Problem...: the window lists the settings files and the data

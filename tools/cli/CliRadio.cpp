@@ -1,5 +1,6 @@
 #include "CliRadio.h"
 
+#include "commands/RadioComparison.h"
 #include "core/PathText.h"
 #include "image/ModelRules.h"
 #include "link/WrittenBlocks.h"
@@ -80,6 +81,15 @@ RadioCommandOptions CliRadio::prepare(AppState& state)
     state.FastTransfer = args.has("--fast");
     // --yes is the answer: the question is neither asked nor shown.
     options.Confirmed = args.has("--yes");
+    state.ReviewBeforeWrite = args.has("--review");
+    state.ChangedBlocksOnly = args.has("--changed-only");
+    options.Review = [this](const std::vector<std::string>& lines) {
+        job_.progress.finish();
+        job_.streams.out << DifferenceCount(lines.size()) << " (the radio now -> after the write):\n";
+        for (const std::string& line : lines)
+            job_.streams.out << "  " << line << '\n';
+        return job_.messages.ask(ReviewQuestion);
+    };
     return options;
 }
 

@@ -48,6 +48,8 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
     const CommandReport report = radio->write(state, parts);
     if (!report.LeftOut.empty())
         streams.out << LeftOutNote(static_cast<int>(report.LeftOut.size())) << '\n';
+    if (report.ok() && report.Transfer && report.Transfer->ChangedBlocks >= 0)
+        streams.out << ChangedBlocksNote(*report.Transfer) << '\n';
     switch (report.End) {
     case CommandEnd::Done:
         return radio->finish(report, ExitOk);
@@ -67,7 +69,7 @@ int RunWrite(const CliArgs& args, CliStreams& streams)
 const CliVerb WriteVerb = {
     "write",
     "usage: kvr27 write --model M --port P FILE [--vfo | --memory] [--yes] [--backup BACKUP]\n"
-    "                   [--no-verify] [--fast] [--trace TRACE] [-q]\n"
+    "                   [--no-verify] [--fast] [--trace TRACE] [--review] [--changed-only] [-q]\n"
     "Loads the clone file FILE and writes it into the radio on port P, as Write > All\n"
     "(--vfo: Write > Vfo Mode, --memory: Write > Memory Mode). The overwrite question\n"
     "is answered by --yes; without it the tool asks on a terminal and refuses otherwise.\n"
@@ -83,10 +85,14 @@ const CliVerb WriteVerb = {
     "count, verdict), also when the write fails; a write that exchanged nothing leaves\n"
     "TRACE as it was; exit status 1 when TRACE cannot be written.\n"
     "--fast ends each exchange as soon as the radio's answer is whole, as for read.\n"
+    "--review first reads the radio (the backup's read with --backup), prints what the\n"
+    "write changes and asks (with --yes: goes on); nothing differs: nothing is written.\n"
+    "--changed-only sends only the blocks that differ from what that read found (and\n"
+    "reads back only those); without --backup or --review it writes everything.\n"
     "A write that succeeded prints one line: the radio, the port, the time and what was\n"
     "written; -q leaves it out. A write that failed says what it had written.\n",
     {"--model", "--port", "--backup", "--trace"},
-    {"--vfo", "--memory", "--yes", "--no-verify", "--fast", "-q"},
+    {"--vfo", "--memory", "--yes", "--no-verify", "--fast", "--review", "--changed-only", "-q"},
     1,
     RunWrite,
 };
