@@ -3,7 +3,10 @@
 // pseudo-terminal, the emulator sending at 9600 baud (8N1) after a given answer
 // latency, at the normal pace and in fast mode. Prints the median of several runs
 // of each, as a ratio to the floor of the normal pace (107 exchanges of 100 ms for
-// Read > All), and the fast safe write as a ratio to the normal one.
+// Read > All), and the fast safe write as a ratio to the normal one. Then a safe
+// write of a one-channel change: in full at the normal pace, and of changed blocks
+// only at the normal pace and fast, as ratios to the full safe Write > All at the
+// normal pace.
 //
 //   kvr27-link-bench [--runs N] [--latency-ms MS]...   (default: 3 runs; 0, 2, 16 ms)
 #include "commands/AppState.h"
@@ -18,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -127,6 +131,27 @@ int main(int argc, char** argv)
                         write / normalWrite, failures);
             std::fflush(stdout);
         }
+        // A safe write of a one-channel change: channel 50 moves by 12.5 kHz each time.
+        std::printf("%4d ms  one-channel change, safe write (x full at normal pace):", latency);
+        for (const auto& [fast, changedOnly, name] : {std::tuple{false, false, "normal full"},
+                                                      std::tuple{false, true, "normal changed-only"},
+                                                      std::tuple{true, true, "fast changed-only"}}) {
+            state.FastTransfer = fast;
+            state.ChangedBlocksOnly = changedOnly;
+            std::vector<double> writes;
+            for (int run = 0; run < runs; ++run) {
+                state.Image.Channels.at(50).Frequency += run % 2 ? -1250 : 1250;
+                const double seconds = Time(true, state, services);
+                allOk = allOk && seconds >= 0;
+                if (seconds >= 0)
+                    writes.push_back(seconds);
+            }
+            if (!writes.empty() && normalWrite > 0)
+                std::printf("  %s %.2f s (%.2f)", name, Median(writes), Median(writes) / normalWrite);
+        }
+        std::printf("\n");
+        std::fflush(stdout);
+        state.ChangedBlocksOnly = false;
         simulator.terminate();
         simulator.waitForFinished();
     }

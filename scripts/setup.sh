@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     g++ cmake make
     qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
+    libzip-dev pkgconf
     libgl-dev
     fonts-liberation
     poppler-utils

@@ -14,11 +14,6 @@ const char* const Description =
     "Reads, edits and writes the settings and the 100 memory channels of the "
     "KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.";
 
-const char* const Disclaimer =
-    "Warning: use this program only with radios and data you are entitled to. "
-    "Copying or distributing radio settings or this program without authorisation "
-    "is prohibited.";
-
 QLabel* AddLabel(QWidget* container, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, container);
@@ -53,8 +48,8 @@ QString VersionText()
 
 QString LicenceText()
 {
-    return QStringLiteral("Free software under the GNU General Public License, version 3 or later; "
-                          "it comes with no warranty.");
+    return QStringLiteral("This program is free software: you may copy, share and change it under the terms of "
+                          "the GNU General Public License, version 3 or later. It comes with no warranty.");
 }
 
 void AddProductInfo(QWidget* container)
@@ -66,7 +61,7 @@ void AddProductInfo(QWidget* container)
     titleFont.setBold(true);
     title->setFont(titleFont);
     QLabel* description = AddLabel(container, "lblDescription", QString::fromLatin1(Description));
-    QLabel* disclaimer = AddLabel(container, "lblDisclaimer", QString::fromLatin1(Disclaimer));
+    QLabel* disclaimer = AddLabel(container, "lblDisclaimer", LicenceText());
     disclaimer->setFrameShape(QFrame::StyledPanel);
     disclaimer->setMargin(6);
     // Wrapped labels keep a comfortable line length at any font size.

@@ -11,12 +11,12 @@ namespace kvr27 {
 QString ProductTitle();
 // "Version 0.6.0 beta", from the project's version.
 QString VersionText();
-// The licence in one sentence, for the about box.
+// The licence and the absence of warranty, the disclaimer of the splash and the
+// about box.
 QString LicenceText();
 
 // Fills container with the pictures Image1 and Image2 and the labels lblTitle,
-// lblVersion, lblDescription and lblDisclaimer, in a QGridLayout whose rows from 4
-// on are free (the about box adds the licence there, in the texts' column 1).
+// lblVersion, lblDescription and lblDisclaimer (LicenceText), in a QGridLayout.
 void AddProductInfo(QWidget* container);
 
 } // namespace kvr27

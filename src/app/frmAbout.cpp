@@ -3,9 +3,7 @@
 #include "app/ProductInfo.h"
 #include "core/MessageSink.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,11 +16,6 @@ frmAbout::frmAbout(const std::string& modelName, QWidget* parent) : QDialog(pare
 
     auto* info = new QWidget(this);
     AddProductInfo(info);
-    auto* lblLicence = new QLabel(LicenceText(), this);
-    lblLicence->setObjectName(QStringLiteral("lblLicence"));
-    lblLicence->setWordWrap(true);
-    // Below the description and the disclaimer, in their column.
-    static_cast<QGridLayout*>(info->layout())->addWidget(lblLicence, 4, 1);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

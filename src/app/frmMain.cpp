@@ -1,20 +1,26 @@
 #include "app/frmMain.h"
 
 #include "app/editors/DocumentUndoActions.h"
+#include "app/editors/frmDifferences.h"
 #include "app/editors/frmMem.h"
 #include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmVfo.h"
 #include "app/frmAbout.h"
 #include "app/frmPort.h"
+#include "app/frmReport.h"
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
 #include "core/SetupIni.h"
 #include "core/UserOptions.h"
 #include "commands/FileMenuCommands.h"
 #include "commands/RadioCommands.h"
+#include "commands/RadioComparison.h"
+#include "commands/TracedCommand.h"
 #include "commands/ReportPages.h"
+#include "platform/QtPath.h"
 #include "platform/QtPort.h"
 #include "platform/QtReportPrinter.h"
+#include "platform/QtSystemFacts.h"
 #include "platform/QtWaiter.h"
 
 #include <QAction>
@@ -100,6 +106,7 @@ void frmMain::CreateMenus()
     mnuFileSave = AddItem(file, "mnuFileSave", "&Save");
     mnuFileImport = AddItem(file, "mnuFileImport", "&Import(Mem Setting)");
     mnuFileExport = AddItem(file, "mnuFileExport", "&Export(Mem Setting)");
+    mnuFileCompare = AddItem(file, "mnuFileCompare", "&Compare with File...");
 
     // Undo and Redo of the document's steps; after an undo the editors show the
     // image again when they are next opened.
@@ -117,28 +124,41 @@ void frmMain::CreateMenus()
     mnuEepWriteAll = AddItem(mnuEepWrite, "mnuEepWriteAll", "&All");
     mnuEepWriteVfo = AddItem(mnuEepWrite, "mnuEepWriteVfo", "&Vfo Mode");
     mnuEepWriteMem = AddItem(mnuEepWrite, "mnuEepWriteMem", "&Memory Mode");
+    mnuCompareRadio = AddItem(mnuEeprom, "mnuCompareRadio", "&Compare with Radio");
     mnuEeprom->addSeparator();
     TransferSafeguards& safeguards = context_.State.Safeguards;
     mnuVerifyAfterWrite = AddOption(mnuEeprom, "mnuVerifyAfterWrite", "&Verify after Write", safeguards.VerifyAfterWrite);
     mnuBackupBeforeWrite =
         AddOption(mnuEeprom, "mnuBackupBeforeWrite", "&Backup before Write", safeguards.BackupBeforeWrite);
     mnuExchangeTrace = AddOption(mnuEeprom, "mnuExchangeTrace", "&Exchange Trace", safeguards.TraceExchanges);
-    // Fast Transfer is remembered for the next start; a file that cannot be written
+    // These three are remembered for the next start; a file that cannot be written
     // is passed over, as setup.ini is.
     const std::filesystem::path options = context_.UserOptionsPath;
-    if (!options.empty())
-        context_.State.FastTransfer = ReadUserOptions(options).FastTransfer;
-    mnuFastTransfer = AddOption(mnuEeprom, "mnuFastTransfer", "&Fast Transfer", context_.State.FastTransfer);
-    connect(mnuFastTransfer, &QAction::toggled, this, [options](bool checked) {
-        if (!options.empty())
-            (void)WriteUserOptions(options, UserOptions{checked});
-    });
+    AppState& state = context_.State;
+    if (!options.empty()) {
+        const UserOptions remembered = ReadUserOptions(options);
+        state.FastTransfer = remembered.FastTransfer;
+        state.ReviewBeforeWrite = remembered.ReviewBeforeWrite;
+        state.ChangedBlocksOnly = remembered.ChangedBlocksOnly;
+    }
+    mnuReviewBeforeWrite = AddOption(mnuEeprom, "mnuReviewBeforeWrite", "Rev&iew before Write", state.ReviewBeforeWrite);
+    mnuChangedBlocksOnly =
+        AddOption(mnuEeprom, "mnuChangedBlocksOnly", "Write Changed Blocks &Only", state.ChangedBlocksOnly);
+    mnuFastTransfer = AddOption(mnuEeprom, "mnuFastTransfer", "&Fast Transfer", state.FastTransfer);
+    for (QAction* item : {mnuReviewBeforeWrite, mnuChangedBlocksOnly, mnuFastTransfer})
+        connect(item, &QAction::toggled, this, [options, &state] {
+            if (!options.empty())
+                (void)WriteUserOptions(options, {state.FastTransfer, state.ReviewBeforeWrite, state.ChangedBlocksOnly});
+        });
     mnuEeprom->addSeparator();
     mnuPort = AddItem(mnuEeprom, "mnuPort", "&Port...");
 
     mnuPrint = AddItem(bar, "mnuPrint", "&Print");
-    mnuInfo = AddItem(bar, "mnuInfo", "&Info");
+    mnuInfoMenu = AddMenu(bar, nullptr, "mnuInfoMenu", "&Info");
+    mnuInfo = AddItem(mnuInfoMenu, "mnuInfo", "&About");
+    mnuReportProblem = AddItem(mnuInfoMenu, "mnuReportProblem", "&Report a Problem...");
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
+    connect(mnuReportProblem, &QAction::triggered, this, &frmMain::mnuReportProblem_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     connect(mnuEepReadAll, &QAction::triggered, this, &frmMain::mnuEepReadAll_Click);
     connect(mnuEepReadVfo, &QAction::triggered, this, &frmMain::mnuEepReadVfo_Click);
@@ -152,6 +172,8 @@ void frmMain::CreateMenus()
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(mnuFileImport, &QAction::triggered, this, &frmMain::mnuFileImport_Click);
     connect(mnuFileExport, &QAction::triggered, this, &frmMain::mnuFileExport_Click);
+    connect(mnuFileCompare, &QAction::triggered, this, &frmMain::mnuFileCompare_Click);
+    connect(mnuCompareRadio, &QAction::triggered, this, &frmMain::mnuCompareRadio_Click);
     setDataCommandsAvailable(true);
 
     // The usual shortcuts, shown beside the captions in the menus.
@@ -288,6 +310,17 @@ void frmMain::mnuInfo_Click()
     about.exec();
 }
 
+void frmMain::mnuReportProblem_Click()
+{
+    if (context_.State.TransferRunning)
+        return;
+    const std::filesystem::path& data = context_.State.DataFolder;
+    ProblemReportSources sources{CurrentSystemFacts(), context_.UserOptionsPath, context_.SetupIniPath,
+                                 data.empty() ? data : data / TraceFolderName};
+    frmReport window(std::move(sources), context_.State.Image, context_.Messages, context_.FileDialogs, this);
+    window.exec();
+}
+
 void frmMain::mnuPrint_Click()
 {
     if (context_.State.TransferRunning || !context_.ReportPrinter)
@@ -352,8 +385,10 @@ void frmMain::RunTransferCommand(RadioParts parts, TransferKind kind)
     LinkServices services{*port_, *waiter_, context_.Messages, *this};
     StatusBar1->beginTransfer(context_.State.Link, kind);
     setCommandsEnabled(false);
+    RadioCommandOptions options;
+    options.Review = app::ReviewInWindow(this, context_.State.Image.ModelName);
     const CommandReport report = kind == TransferKind::Read ? ReadRadioCommand(context_.State, services, parts)
-                                                            : WriteRadioCommand(context_.State, services, parts);
+                                                            : WriteRadioCommand(context_.State, services, parts, options);
     setCommandsEnabled(true);
     undoActions_->refresh();
     StatusBar1->endTransfer(report);
@@ -363,6 +398,43 @@ void frmMain::mnuFileLode_Click() { RunFileCommand(LoadCommand); }
 void frmMain::mnuFileSave_Click() { RunFileCommand(SaveCommand); }
 void frmMain::mnuFileImport_Click() { RunFileCommand(ImportCommand); }
 void frmMain::mnuFileExport_Click() { RunFileCommand(ExportCommand); }
+
+void frmMain::mnuFileCompare_Click()
+{
+    if (context_.State.TransferRunning)
+        return;
+    StatusBar1->clearNote();
+    setCommandsEnabled(false);
+    const ComparisonReport report = CompareWithFileCommand(context_.State, context_.Messages, context_.FileDialogs);
+    setCommandsEnabled(true);
+    const QString file = QStringFromPath(context_.FileDialogs.lastFileName().filename());
+    if (report.ok())
+        showDifferences(report.Lines, QStringLiteral("Each line: %1 \u2192 this document").arg(file));
+}
+
+void frmMain::mnuCompareRadio_Click()
+{
+    if (context_.State.TransferRunning)
+        return;
+    LinkServices services{*port_, *waiter_, context_.Messages, *this};
+    StatusBar1->beginTransfer(context_.State.Link, TransferKind::Read);
+    setCommandsEnabled(false);
+    const ComparisonReport report = CompareWithRadioCommand(context_.State, services);
+    setCommandsEnabled(true);
+    StatusBar1->endTransfer(report);
+    if (report.ok())
+        showDifferences(report.Lines, QStringLiteral("Each line: the radio \u2192 this document"));
+}
+
+void frmMain::showDifferences(const std::vector<std::string>& lines, const QString& sides)
+{
+    if (!differences_)
+        differences_ = new app::frmDifferences(context_.State.Image.ModelName, false, this);
+    differences_->showLines(lines, sides);
+    differences_->show();
+    differences_->raise();
+    differences_->activateWindow();
+}
 
 void frmMain::RunFileCommand(CommandReport (*command)(AppState&, MessageSink&, Dialogs&))
 {

@@ -27,6 +27,7 @@ class QStatusBar;
 namespace kvr27::app {
 class DocumentUndoActions;
 class TransferStatusBar;
+class frmDifferences;
 class frmMem;
 class frmVfo;
 } // namespace kvr27::app
@@ -45,6 +46,9 @@ public:
     QAction* mnuFileSave;
     QAction* mnuFileImport;
     QAction* mnuFileExport;
+    // "Compare with File..." and Data > "Compare with Radio": the differences window.
+    QAction* mnuFileCompare;
+    QAction* mnuCompareRadio;
     QMenu* mnuEeprom;
     QMenu* mnuEepRead;
     QAction* mnuEepReadAll;
@@ -62,10 +66,17 @@ public:
     // "Fast Transfer" (AppState::FastTransfer), unchecked until the user checks it;
     // remembered in AppContext::UserOptionsPath.
     QAction* mnuFastTransfer;
+    // "Review before Write" and "Write Changed Blocks Only" (AppState's), unchecked
+    // until the user checks them; remembered as Fast Transfer is.
+    QAction* mnuReviewBeforeWrite;
+    QAction* mnuChangedBlocksOnly;
     // "Port...": the port window, at the end of the Data menu.
     QAction* mnuPort;
     QAction* mnuPrint;
+    // The Info menu: "About" (mnuInfo) and "Report a Problem...".
+    QMenu* mnuInfoMenu;
     QAction* mnuInfo;
+    QAction* mnuReportProblem;
 
     // 0 "Memory Mode Setting", 1 "VFO Mode Setting", 2 "Exit".
     std::array<QPushButton*, 3> Command1{};
@@ -91,6 +102,10 @@ public:
     void Command2_Click();
     // Shows the about box modally.
     void mnuInfo_Click();
+    // Opens the problem report window modally: the files of the report (the
+    // settings files, the newest traces of the data folder, the document when ticked),
+    // saved as one zip archive where the user chooses.
+    void mnuReportProblem_Click();
     // Prints the settings report of the VFO window and the channel grid after the
     // printer dialog (which can also print to a PDF file); silent on Cancel.
     void mnuPrint_Click();
@@ -100,6 +115,11 @@ public:
     void mnuFileSave_Click();
     void mnuFileImport_Click();
     void mnuFileExport_Click();
+    // The differences between the document and a clone file, or the radio read into
+    // a copy (progress and Cancel as for a read), in the differences window; the
+    // document stays as it is.
+    void mnuFileCompare_Click();
+    void mnuCompareRadio_Click();
 
     // The Data menu's read and write commands.
     void mnuEepReadAll_Click();
@@ -139,6 +159,8 @@ private:
     void RunFileCommand(CommandReport (*command)(AppState&, MessageSink&, Dialogs&));
     // Enables or disables the menus, the buttons and the COM options together.
     void setCommandsEnabled(bool enabled);
+    // Shows the differences window (made on first use, then reused).
+    void showDifferences(const std::vector<std::string>& lines, const QString& sides);
     // What the editor windows work with.
     app::EditorContext editorContext();
 
@@ -153,6 +175,7 @@ private:
     app::frmMem* memWindow_ = nullptr;
     // The Edit menu's Undo and Redo.
     app::DocumentUndoActions* undoActions_ = nullptr;
+    app::frmDifferences* differences_ = nullptr;
 };
 
 } // namespace kvr27

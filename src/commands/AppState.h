@@ -30,6 +30,11 @@ struct AppState {
     // Data > Fast Transfer, kvr27 --fast: each exchange ends once its answer is
     // whole (LinkSession::Fast).
     bool FastTransfer = false;
+    // Data > Review before Write, kvr27 write --review: every write reads the radio
+    // first and shows what it changes. Data > Write Changed Blocks Only, kvr27 write
+    // --changed-only: after such a read only the blocks that differ are sent.
+    bool ReviewBeforeWrite = false;
+    bool ChangedBlocksOnly = false;
     // The user's data folder: backups/ and traces/ are kept there.
     std::filesystem::path DataFolder;
 };

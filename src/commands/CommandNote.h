@@ -11,8 +11,10 @@ namespace kvr27 {
 // names only (a window's note, whose tooltip holds the whole one).
 enum class NoteFiles { WholePaths, NamesOnly };
 
-// TransferNote of the command's outcome (nothing when no transfer ran), then the
-// backup and the trace it left, or why the trace was not saved.
+// TransferNote of the command's outcome (nothing when no transfer ran); after a
+// write that failed, what it wrote ("nothing was written"); what a file command did
+// ("Saved radio.r27"); then the backup and the trace it left, or why the trace was
+// not saved.
 std::string CommandNote(const CommandReport& report, NoteFiles files = NoteFiles::WholePaths);
 
 } // namespace kvr27

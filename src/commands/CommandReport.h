@@ -4,6 +4,7 @@
 // files it left, the channels it left out, and the note that says all that in words.
 #include "core/MessageSink.h"
 #include "link/TransferOutcome.h"
+#include "link/WriteVerification.h"
 
 #include <optional>
 #include <string>
@@ -35,6 +36,7 @@ struct CommandFiles {
     std::string Trace;  // every exchange of the command
     std::string TraceProblem;
     std::string Output; // the file it saved or exported
+    std::string Source; // the file it loaded or imported
 };
 
 struct [[nodiscard]] CommandReport {
@@ -46,6 +48,12 @@ struct [[nodiscard]] CommandReport {
     CommandFiles Files;
     // The channels (0 to 99) a write left out for their frequency.
     std::vector<int> LeftOut;
+    // A write command: every write the radio acknowledged, in order (empty when
+    // nothing was written); nothing for another command.
+    std::optional<SentBlocks> Written;
+    // What a file command or Print did, for its note ("Saved", "Printed 2 pages"):
+    // the note adds the file's name.
+    std::string Action;
 
     bool ok() const { return End == CommandEnd::Done; }
 };

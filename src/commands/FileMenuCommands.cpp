@@ -45,9 +45,11 @@ std::optional<Content> ReadContent(const std::filesystem::path& name, MessageSin
     return content;
 }
 
-// Replaces the file with `text`: Done with the file as the output, or Failed after
-// a message with the file's name and the reason.
-CommandReport WriteChosenFile(const std::filesystem::path& name, const std::string& text, MessageSink& messages)
+// Replaces the file with `text`: Done with the file as the output (its note says
+// `action` and the file), or Failed after a message with the file's name and the
+// reason.
+CommandReport WriteChosenFile(const std::filesystem::path& name, const std::string& text, MessageSink& messages,
+                              const char* action)
 {
     CommandReport report;
     ReportingMessageSink shown(messages, report);
@@ -58,6 +60,7 @@ CommandReport WriteChosenFile(const std::filesystem::path& name, const std::stri
         return Failed(report);
     }
     report.Files.Output = Utf8FromPath(name);
+    report.Action = action;
     return report;
 }
 
@@ -170,12 +173,14 @@ LoadReport LoadCloneFile(AppState& state, const std::filesystem::path& name, Mes
     RefreshChannelGrid(state.Image, state.Grid);
     state.History.begin();
     report.Replaced = std::move(replaced);
+    report.Files.Source = Utf8FromPath(name);
+    report.Action = "Loaded";
     return report;
 }
 
 CommandReport SaveCloneFile(AppState& state, const std::filesystem::path& name, MessageSink& messages)
 {
-    CommandReport report = WriteChosenFile(name, CloneFileText(state.Image), messages);
+    CommandReport report = WriteChosenFile(name, CloneFileText(state.Image), messages, "Saved");
     if (report.ok())
         state.History.markClean();
     return report;
@@ -195,12 +200,14 @@ CommandReport ImportChannelCsv(AppState& state, const std::filesystem::path& nam
     state.Image.Vfo.CurrentChannel = content->CurrentChannel;
     RefreshChannelGrid(state.Image, state.Grid);
     RecordStep(state, "Import channels from " + Utf8FromPath(name.filename()), before, selected);
+    report.Files.Source = Utf8FromPath(name);
+    report.Action = "Imported";
     return report;
 }
 
 CommandReport ExportChannelCsv(const AppState& state, const std::filesystem::path& name, MessageSink& messages)
 {
-    return WriteChosenFile(name, ChannelCsvText(state.Image, state.Grid), messages);
+    return WriteChosenFile(name, ChannelCsvText(state.Image, state.Grid), messages, "Exported");
 }
 
 CommandReport LoadCommand(AppState& state, MessageSink& messages, Dialogs& dialogs)

@@ -7,7 +7,9 @@
 // the file and the system's reason for a file that cannot be read or written. A failed command changes nothing: not the image,
 // the editors, the history, nor the file on disk. Each returns its report:
 // Declined after Cancel in the question or the dialog, Failed after its message,
-// else Done; the messages in their order; the file saved or exported as Files.Output.
+// else Done; the messages in their order; the file saved or exported as Files.Output,
+// the file loaded or imported as Files.Source, and the Action for the note ("Saved
+// radio.r27").
 #include "commands/AppState.h"
 #include "commands/CommandReport.h"
 #include "core/Dialogs.h"

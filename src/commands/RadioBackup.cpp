@@ -5,6 +5,7 @@
 #include "files/CloneFile.h"
 #include "link/ImageTransfers.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace kvr27 {
@@ -23,6 +24,26 @@ std::string FileNameOfModel(std::string_view model)
     return name.empty() ? "radio" : name;
 }
 
+// The progress of the backup read as one phase, "Backup" and its percentage over
+// the whole read (three VFO blocks, then a hundred channels), where the read shows
+// "Vfo mode read" and "Memory mode read". A text that is no progress passes as it is.
+class BackupProgress : public ProgressSink {
+public:
+    explicit BackupProgress(ProgressSink& shown) : shown_(shown) {}
+    void showProgress(ProgressTarget target, const std::string& text) override
+    {
+        if (!ProgressPercent(text))
+            return shown_.showProgress(target, text);
+        constexpr int steps = 3 + ChannelTable::Count;
+        ++step_;
+        shown_.showProgress(target, ProgressText("Backup", std::min(step_, steps) * 100 / steps));
+    }
+
+private:
+    ProgressSink& shown_;
+    int step_ = 0;
+};
+
 } // namespace
 
 std::filesystem::path BackupFolder(const std::filesystem::path& dataFolder) { return dataFolder / "backups"; }
@@ -30,7 +51,7 @@ std::filesystem::path BackupFolder(const std::filesystem::path& dataFolder) { re
 SavedFile SaveRadioBackup(const RadioImage& image, const std::filesystem::path& folder,
                           std::chrono::system_clock::time_point now)
 {
-    return SaveDatedFile(folder, FileNameOfModel(image.ModelName), LocalTime(now), ".r27", CloneFileText(image),
+    return SaveDatedFile(folder, FileNameOfModel(image.ModelName), now, ".r27", CloneFileText(image),
                          KeptBackups);
 }
 
@@ -45,15 +66,21 @@ RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, Pro
                               const std::filesystem::path& file, const std::filesystem::path& folder)
 {
     RadioBackupResult result;
-    RadioImage radio = image;
     SilentMessageSink quiet;
-    LinkServices reading{session.Services.port, session.Services.waiter, quiet, session.Services.progress};
+    BackupProgress progress(session.Services.progress);
+    LinkServices reading{session.Services.port, session.Services.waiter, quiet, progress};
     LinkSession quietSession{reading, session.State, session.ComNumber, session.PortName, session.Fast,
-                             session.SlowedAfter};
-    result.Read = ReadRadio(radio, quietSession, RadioParts::All, target);
-    // A fast backup that slowed down leaves the rest of the command at the normal pace.
+                             session.SlowedAfter, session.Repeated, session.FastAccepted, session.FastAcceptedPayload};
+    result.Radio = ReadRadioCopy(image, quietSession, target);
+    result.Read = result.Radio.Read;
+    const RadioImage& radio = result.Radio.Image;
+    // A fast backup that slowed down leaves the rest of the command at the normal
+    // pace; its last fast exchange is confirmed by the next one, and its repeats count.
     session.Fast = quietSession.Fast;
     session.SlowedAfter = quietSession.SlowedAfter;
+    session.Repeated = quietSession.Repeated;
+    session.FastAccepted = quietSession.FastAccepted;
+    session.FastAcceptedPayload = quietSession.FastAcceptedPayload;
     result.RadioModelCode = radio.ModelCode;
     if (!result.Read.ok())
         return result;

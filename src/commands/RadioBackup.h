@@ -3,6 +3,7 @@
 // (the model check included) into an image of its own, and kept as a clone file in
 // the user's backups folder, so a write that goes wrong can be undone with File >
 // Load and Write > All.
+#include "commands/RadioReading.h"
 #include "core/DatedFiles.h"
 #include "image/RadioImage.h"
 #include "link/BlockExchange.h"
@@ -33,6 +34,7 @@ struct [[nodiscard]] RadioBackupResult {
     LinkResult Read;
     SavedFile Saved;
     std::uint8_t RadioModelCode = 0; // the code the radio reported
+    RadioReading Radio;              // what the read got
 
     bool ok() const { return Read.ok() && Saved.ok(); }
     // Why there is no backup, for BackupFailedMessage's second line.
@@ -41,8 +43,9 @@ struct [[nodiscard]] RadioBackupResult {
 
 // Reads the whole radio into a copy of `image` with its change flags cleared (the
 // image itself is not touched) and saves it as `file`, or, when `file` is empty,
-// as a dated backup in `folder`. The read shows no messages of its own: the caller
-// tells a failure once, with problem().
+// as a dated backup in `folder`. The read shows no messages of its own (the caller
+// tells a failure once, with problem()), and its progress as "Backup" and the
+// percentage of the whole read.
 RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, ProgressTarget target,
                               const std::filesystem::path& file, const std::filesystem::path& folder);
 

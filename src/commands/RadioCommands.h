@@ -10,7 +10,9 @@
 #include "link/LinkServices.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace kvr27 {
 
@@ -31,7 +33,13 @@ struct RadioCommandOptions {
     // kvr27); empty: "COMn (device)".
     std::string PortName;
     TraceClock Clock = SteadyTraceClock();
+    // With AppState::ReviewBeforeWrite: shows what the write changes on the radio,
+    // one line each, and answers whether to write. Without it the lines are the
+    // detail of ReviewQuestion (--yes: not asked).
+    std::function<bool(const std::vector<std::string>& lines)> Review;
 };
+
+struct RadioReading;
 
 // The options of a command started from an editor window's button.
 RadioCommandOptions EditorCommandOptions();
@@ -47,16 +55,31 @@ RadioCommandOptions EditorCommandOptions();
 CommandReport ReadRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
                                const RadioCommandOptions& options = {});
 
-// Writes `parts` of the image into the radio: the overwrite question (Cancel:
-// Declined); with Safeguards.BackupBeforeWrite a backup of the whole radio, and
-// when it fails BackupFailedMessage with the reason and nothing is written; the
-// VFO settings as the VFO form held them when the command began (a blank box or a
-// text that is no number is refused with its message, and a frequency outside the
-// radio's range is emptied in the form); then the channels, whatever the VFO write
-// gave. With Safeguards.VerifyAfterWrite each write is read back after its own
-// exchanges, and a difference or a read-back that cannot finish fails the command.
-// The image and its history stay as they are.
+// Writes `parts` of the image into the radio, the VFO settings as the VFO form held
+// them when the command began. A write is refused, with nothing written and no
+// backup, by a blank box or a text that is no number in the form (its message, before
+// the overwrite question), by Cancel to the question (Declined), and, once the
+// radio's identity block is read, by a frequency outside the radio's range (emptied
+// in the form) or a radio of another model; a refused VFO part refuses a Write >
+// All's channels too. Then with Safeguards.BackupBeforeWrite a backup of the whole
+// radio (when it fails BackupFailedMessage with the reason and nothing is written);
+// the VFO settings; then the channels, whatever the VFO write gave. With
+// Safeguards.VerifyAfterWrite each write is read back after its own exchanges, and a
+// difference or a read-back that cannot finish fails the command. The report's
+// Written lists what the radio took. The image and its history stay as
+// they are.
+// With AppState::ReviewBeforeWrite the overwrite question gives way to a review: the
+// whole radio is read (the backup's read when there is one) and what the write
+// changes is shown: Cancel sends nothing more (Declined); when nothing changes,
+// NothingToWriteMessage and nothing is written. With AppState::ChangedBlocksOnly after
+// such a read, only the blocks the radio does not hold already are sent and read back.
 CommandReport WriteRadioCommand(AppState& state, LinkServices& services, RadioParts parts,
                                 const RadioCommandOptions& options = {});
+
+// Reads the whole radio into `radio` (a copy of the image), as Read > All reads it
+// (progress, Cancel, the pace, the trace); the image, the forms and the flags stay
+// as they are.
+CommandReport ReadRadioCopyCommand(AppState& state, LinkServices& services, RadioReading& radio,
+                                   const RadioCommandOptions& options = {});
 
 } // namespace kvr27

@@ -9,7 +9,7 @@
 namespace kvr27 {
 
 CommandTrace::CommandTrace(Port& port, bool on, TraceClock clock, bool timed)
-    : port_(port), began_(LocalTime(std::chrono::system_clock::now())),
+    : port_(port), began_(std::chrono::system_clock::now()),
       tracing_(on ? std::make_unique<TracingPort>(port, std::move(clock), timed) : nullptr)
 {
 }
@@ -18,11 +18,13 @@ Port& CommandTrace::port() { return tracing_ ? static_cast<Port&>(*tracing_) : p
 
 void CommandTrace::save(const std::filesystem::path& file, const std::filesystem::path& folder, CommandFiles& files)
 {
-    if (!tracing_)
+    // A command that exchanged nothing (declined, refused, no port) leaves no trace:
+    // neither an empty file nor a file given replaced, nor a kept trace pushed out.
+    if (!tracing_ || tracing_->exchanges().empty())
         return;
     tracing_->finish();
     if (file.empty()) {
-        const SavedFile saved = SaveDatedFile(folder, "trace", began_, ".txt", tracing_->text(), KeptTraces);
+        const SavedFile saved = SaveDatedFile(folder, TraceBaseName, began_, TraceExtension, tracing_->text(), KeptTraces);
         files.Trace = Utf8FromPath(saved.File);
         files.TraceProblem = saved.Problem;
         return;

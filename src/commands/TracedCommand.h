@@ -1,12 +1,13 @@
 #pragma once
 // The trace of one transfer command (Data > Exchange Trace, kvr27 --trace): the
 // command's exchanges go through a port that records them, and the trace is saved
-// as one file when the command ends, whether its transfers succeeded or not.
+// as one file when the command ends, whether its transfers succeeded or not, when
+// the command exchanged anything.
 #include "commands/CommandReport.h"
 #include "core/DatedFiles.h"
 #include "link/ExchangeTrace.h"
 
-#include <ctime>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -15,6 +16,10 @@ namespace kvr27 {
 
 // How many traces the folder keeps; the oldest go first.
 inline constexpr int KeptTraces = 50;
+// The folder of the dated traces in the data folder, and their name and extension.
+inline constexpr const char* TraceFolderName = "traces";
+inline constexpr const char* TraceBaseName = "trace";
+inline constexpr const char* TraceExtension = ".txt";
 
 class CommandTrace {
 public:
@@ -22,7 +27,7 @@ public:
     // With `timed` each line says how long its exchange took (fast transfers).
     CommandTrace(Port& port, bool on, TraceClock clock, bool timed = false);
     Port& port();
-    // Saves the trace, when one was kept, as `file`, or when `file` is empty as a
+    // Saves the trace, when one was kept and holds an exchange, as `file`, or when `file` is empty as a
     // new dated file in `folder` ("trace-2026-12-07-101530.txt", made atomically,
     // "-2" ... for a second one in the same second; the KeptTraces newest stay); the
     // file goes to files.Trace, or why not (naming the file) to files.TraceProblem.
@@ -30,7 +35,7 @@ public:
 
 private:
     Port& port_;
-    std::tm began_;
+    std::chrono::system_clock::time_point began_;
     std::unique_ptr<TracingPort> tracing_;
 };
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <ctime>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -46,27 +48,50 @@ std::optional<std::pair<std::string, int>> DatedOrder(std::string_view name, std
     return std::make_pair(std::string(stamp), number);
 }
 
-// Removes the oldest dated files beyond `keep`.
-void RemoveOldest(const std::filesystem::path& folder, std::string_view extension, int keep)
+// The largest same-second number a name may carry.
+constexpr int MaxNumber = 99;
+
+// The dated files of that extension in `folder`, those written longest ago first (by
+// their file time, which a clock or time zone turned back does not reorder; the
+// name breaks ties), but for `kept`. A file whose time cannot be read comes first.
+std::vector<std::filesystem::path> DatedFilesByAge(const std::filesystem::path& folder, std::string_view extension,
+                                                   const std::filesystem::path& kept = {})
 {
-    std::vector<std::pair<std::pair<std::string, int>, std::filesystem::path>> files;
+    using Age = std::pair<std::filesystem::file_time_type, std::pair<std::string, int>>;
+    std::vector<std::pair<Age, std::filesystem::path>> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (!entry.is_regular_file(error))
+        if (!entry.is_regular_file(error) || (!kept.empty() && entry.path().filename() == kept.filename()))
             continue;
-        if (auto order = DatedOrder(Utf8FromPath(entry.path().filename()), extension))
-            files.emplace_back(std::move(*order), entry.path());
+        auto order = DatedOrder(Utf8FromPath(entry.path().filename()), extension);
+        if (!order)
+            continue;
+        auto written = entry.last_write_time(error);
+        if (error)
+            written = std::filesystem::file_time_type::min();
+        files.emplace_back(Age{written, std::move(*order)}, entry.path());
     }
-    const auto kept = static_cast<std::size_t>(keep);
-    if (files.size() <= kept)
-        return;
     std::sort(files.begin(), files.end());
-    for (std::size_t i = 0; i + kept < files.size(); ++i)
-        std::filesystem::remove(files[i].second, error);
+    std::vector<std::filesystem::path> paths;
+    for (auto& file : files)
+        paths.push_back(std::move(file.second));
+    return paths;
 }
 
-} // namespace
+// Removes the dated files written longest ago until `keep` stay, the file just
+// written `kept` among them whatever its date: after the clock went back its name
+// and time are the oldest.
+void RemoveOldest(const std::filesystem::path& folder, const std::filesystem::path& kept,
+                  std::string_view extension, int keep)
+{
+    const std::vector<std::filesystem::path> others = DatedFilesByAge(folder, extension, kept);
+    const auto room = static_cast<std::size_t>(keep - 1);
+    std::error_code error;
+    for (std::size_t i = 0; i + room < others.size(); ++i)
+        std::filesystem::remove(others[i], error);
+}
 
+// The local time of `when`.
 std::tm LocalTime(std::chrono::system_clock::time_point when)
 {
     const std::time_t time = std::chrono::system_clock::to_time_t(when);
@@ -79,6 +104,7 @@ std::tm LocalTime(std::chrono::system_clock::time_point when)
     return local;
 }
 
+// "<base>-YYYY-MM-DD-HHMMSS<extension>" for the local time `when`.
 std::string DatedFileName(std::string_view base, const std::tm& when, std::string_view extension)
 {
     std::array<char, 32> stamp{};
@@ -88,24 +114,38 @@ std::string DatedFileName(std::string_view base, const std::tm& when, std::strin
     return name;
 }
 
-SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view base, const std::tm& when,
-                        std::string_view extension, std::string_view content, int keep)
+} // namespace
+
+SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view base,
+                        std::chrono::system_clock::time_point now, std::string_view extension,
+                        std::string_view content, int keep)
 {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
         return {{}, Utf8FromPath(folder) + ": " + error.message()};
-    const std::string name = DatedFileName(base, when, extension);
+    const std::string name = DatedFileName(base, LocalTime(now), extension);
     const std::string stem = name.substr(0, name.size() - extension.size());
     std::filesystem::path file = folder / name;
-    for (int number = 2; std::filesystem::exists(file, error); ++number)
+    FileResult written = CreateFileAtomically(file, content);
+    for (int number = 2; written.Failed == FileResult::Step::NameTaken && number <= MaxNumber; ++number) {
         file = folder / (stem + "-" + std::to_string(number) + std::string(extension));
-    const FileResult written = ReplaceFileAtomically(file, content);
+        written = CreateFileAtomically(file, content);
+    }
     if (!written.ok())
         return {{}, Utf8FromPath(file) + ": " + written.Reason};
     if (keep > 0)
-        RemoveOldest(folder, extension, keep);
+        RemoveOldest(folder, file, extension, keep);
     return {file, {}};
+}
+
+std::vector<std::filesystem::path> NewestDatedFiles(const std::filesystem::path& folder, std::string_view extension,
+                                                    std::size_t count)
+{
+    std::vector<std::filesystem::path> files = DatedFilesByAge(folder, extension);
+    if (files.size() > count)
+        files.erase(files.begin(), files.end() - static_cast<std::ptrdiff_t>(count));
+    return files;
 }
 
 } // namespace kvr27

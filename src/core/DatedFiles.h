@@ -1,12 +1,12 @@
 #pragma once
 // Files the program keeps by date and time in a folder of its own (the backups
 // before writes, the exchange traces): "<base>-YYYY-MM-DD-HHMMSS<extension>", with
-// "-2", "-3" ... before the extension for more within the same second.
+// "-2", "-3" ... "-99" before the extension for more within the same second.
 #include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27 {
 
@@ -18,16 +18,20 @@ struct [[nodiscard]] SavedFile {
     bool ok() const { return Problem.empty(); }
 };
 
-// The local time of `when`.
-std::tm LocalTime(std::chrono::system_clock::time_point when);
+// Saves `content` atomically as a new dated file in `folder` (made when missing),
+// named by the local time of `now`; the name is taken exclusively, so that two
+// programs saving within the same second each keep their own file. Then, with
+// `keep` > 0, only `keep` dated files of that extension stay: the file just written
+// and the others last written (by the file system's time, which neither a time
+// zone nor daylight saving moves; the names only break ties). Files of other names
+// are never touched.
+SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view base,
+                        std::chrono::system_clock::time_point now, std::string_view extension,
+                        std::string_view content, int keep);
 
-// "<base>-YYYY-MM-DD-HHMMSS<extension>" for the local time `when`.
-std::string DatedFileName(std::string_view base, const std::tm& when, std::string_view extension);
-
-// Saves `content` atomically as a new dated file in `folder` (made when missing).
-// Then, with `keep` > 0, only the `keep` newest dated files of that extension stay
-// in the folder; files of other names are never touched.
-SavedFile SaveDatedFile(const std::filesystem::path& folder, std::string_view base, const std::tm& when,
-                        std::string_view extension, std::string_view content, int keep);
+// The `count` newest dated files of that extension in `folder`, oldest first; files
+// of other names are passed over, and a missing folder has none.
+std::vector<std::filesystem::path> NewestDatedFiles(const std::filesystem::path& folder, std::string_view extension,
+                                                    std::size_t count);
 
 } // namespace kvr27

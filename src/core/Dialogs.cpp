@@ -61,7 +61,7 @@ std::optional<std::filesystem::path> Dialogs::openFile(const std::string& filter
 {
     auto chosen = chooseFileToOpen(filter, PathWithExtension(lastFileName_, FilterExtension(filter), true));
     if (chosen)
-        lastFileName_ = *chosen;
+        lastFileName_ = lastByExtension_[FilterExtension(filter)] = *chosen;
     return chosen;
 }
 
@@ -76,8 +76,14 @@ std::optional<std::filesystem::path> Dialogs::saveFile(const std::string& filter
     std::filesystem::path name = PathWithExtension(*chosen, extension, false);
     if (name != *chosen && Exists(name) && !messages.ask(ReplaceQuestion(name)))
         return std::nullopt;
-    lastFileName_ = name;
+    lastFileName_ = lastByExtension_[extension] = name;
     return name;
+}
+
+std::filesystem::path Dialogs::pdfFileName(const std::string& filter) const
+{
+    const auto last = lastByExtension_.find(FilterExtension(filter));
+    return last == lastByExtension_.end() ? std::filesystem::path() : PathWithExtension(last->second, "pdf", true);
 }
 
 } // namespace kvr27

@@ -4,6 +4,7 @@
 #include "core/MessageSink.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,10 @@ public:
     // The name the next file dialog offers (empty until a file was chosen).
     const std::filesystem::path& lastFileName() const { return lastFileName_; }
 
+    // The PDF file a print into a file offers: the last file chosen with `filter`
+    // (the clone file), in its folder, with ".pdf"; empty before one was chosen.
+    std::filesystem::path pdfFileName(const std::string& filter) const;
+
     virtual std::optional<PrintSetup> printSetup() = 0;
 
 protected:
@@ -52,6 +57,7 @@ protected:
 
 private:
     std::filesystem::path lastFileName_;
+    std::map<std::string, std::filesystem::path> lastByExtension_; // by FilterExtension
 };
 
 } // namespace kvr27

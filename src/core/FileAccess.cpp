@@ -107,8 +107,8 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
             return {FileResult::Step::Open, std::move(*refusal)};
         if (!HasWritePermission(status.permissions()))
             return {FileResult::Step::Open, "The file is read-only"};
-        if (!detail::SystemAllowsWriting(target))
-            return Failure(FileResult::Step::Open, EACCES);
+        if (auto refusal = detail::WriteRefusal(target))
+            return {FileResult::Step::Open, std::move(*refusal)};
         mode = status.permissions() & fs::perms::all;
     }
 
@@ -127,6 +127,23 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
         return discard(replaced);
     detail::SyncFolder(folder);
     return {};
+}
+
+FileResult CreateFileAtomically(const fs::path& file, std::string_view content)
+{
+    if (file.empty())
+        return {FileResult::Step::Open, "No file name given"};
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    fs::path temporary;
+    FileResult result = detail::WriteNewFile(folder, file.filename(), content, std::nullopt, temporary);
+    if (result.ok())
+        result = detail::MoveToNewName(temporary, file);
+    std::error_code ignored;
+    if (!result.ok() && !temporary.empty())
+        fs::remove(temporary, ignored);
+    if (result.ok())
+        detail::SyncFolder(folder);
+    return result;
 }
 
 bool CanCreateFilesIn(const fs::path& folder)

@@ -12,7 +12,7 @@ namespace kvr27 {
 // How a file operation ended. On failure `Reason` says why, in the system's words
 // where it has them ("No such file or directory", "File too large").
 struct [[nodiscard]] FileResult {
-    enum class Step { None, Open, Read, Write, Replace };
+    enum class Step { None, Open, Read, Write, Replace, NameTaken };
     Step Failed = Step::None;
     std::string Reason;
 
@@ -27,6 +27,11 @@ inline constexpr std::uintmax_t MaxReadFileSize = std::uintmax_t{1024} * 1024;
 // file (a named pipe)", too large), or nothing when it is.
 std::optional<std::string> FileRefusal(std::filesystem::file_type type, std::uintmax_t size);
 
+// Why a file cannot be opened while another program holds it open and shares it
+// with none (a CSV open in a spreadsheet, on Windows).
+inline constexpr const char* FileInUseReason =
+    "Another program is using the file; close it there and try again";
+
 // Reads the whole file, bytes as they are, into `content`. Only a regular file of at
 // most MaxReadFileSize bytes is read; anything else (a folder, a device, a named pipe)
 // is refused at once, without waiting.
@@ -40,6 +45,11 @@ FileResult ReadWholeFile(const std::filesystem::path& file, std::string& content
 // write permission (read-only, whoever runs the program) are refused. On any failure
 // the new file is removed and the old one is left byte for byte as it was.
 FileResult ReplaceFileAtomically(const std::filesystem::path& file, std::string_view content);
+
+// Makes the new file `file` holding `content`, whole or not at all, as
+// ReplaceFileAtomically writes, but only where nothing has that name: then the
+// result is Step::NameTaken and nothing is changed.
+FileResult CreateFileAtomically(const std::filesystem::path& file, std::string_view content);
 
 // Whether a new file can be made in the folder: a short-lived probe file of a unique
 // name is created there and removed again.

@@ -141,7 +141,35 @@ FileResult ReplaceWith(const fs::path& made, const fs::path& target)
     return {};
 }
 
-bool SystemAllowsWriting(const fs::path& file) { return ::access(file.c_str(), W_OK) == 0; }
+FileResult MoveToNewName(const fs::path& made, const fs::path& target)
+{
+    // A second name for the new file is made only where none exists; the file then
+    // has its place whole, and the first name goes.
+    if (::link(made.c_str(), target.c_str()) == 0) {
+        ::unlink(made.c_str());
+        return {};
+    }
+    if (errno == EEXIST)
+        return {FileResult::Step::NameTaken, std::strerror(EEXIST)};
+    // A file system without links (a FAT memory stick): the name is taken by an
+    // empty file made exclusively, which the new file then replaces.
+    Descriptor reserved(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600));
+    if (reserved.get() < 0)
+        return {errno == EEXIST ? FileResult::Step::NameTaken : FileResult::Step::Replace, std::strerror(errno)};
+    reserved.close();
+    if (FileResult replaced = ReplaceWith(made, target); !replaced.ok()) {
+        ::unlink(target.c_str());
+        return replaced;
+    }
+    return {};
+}
+
+std::optional<std::string> WriteRefusal(const fs::path& file)
+{
+    if (::access(file.c_str(), W_OK) == 0)
+        return std::nullopt;
+    return std::strerror(errno);
+}
 
 void SyncFolder(const fs::path& folder)
 {

@@ -38,9 +38,14 @@ FileResult WriteNewFile(const std::filesystem::path& folder, const std::filesyst
 // them with the name); a failure is Step::Replace and leaves `target` as it was.
 FileResult ReplaceWith(const std::filesystem::path& made, const std::filesystem::path& target);
 
-// Whether the system lets this user write into the file (true for root whatever
-// the mode says).
-bool SystemAllowsWriting(const std::filesystem::path& file);
+// Gives the new file `made` the name `target` in one step, only where nothing has
+// that name: Step::NameTaken (and `made` left as it was) when something has, so that
+// two programs saving under the same name never replace each other's file.
+FileResult MoveToNewName(const std::filesystem::path& made, const std::filesystem::path& target);
+
+// Why the system does not let this user write into the file ("Permission denied",
+// FileInUseReason), or nothing when it does (for root whatever the mode says).
+std::optional<std::string> WriteRefusal(const std::filesystem::path& file);
 
 // Flushes a folder's entries (a rename just done in it) to the disk, where the
 // system can.

@@ -20,10 +20,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The system's own words for an error, as UTF-8, without the closing full stop and
+// The system's own words for an error, as UTF-8 (a file held by another program
+// as FileInUseReason), without the closing full stop and
 // line end that FormatMessage adds.
 std::string SystemMessage(DWORD error)
 {
+    // The system's words for these ("The process cannot access the file...") do not
+    // say what the user can do about it.
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return FileInUseReason;
     wchar_t* buffer = nullptr;
     const DWORD length =
         FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -167,12 +172,26 @@ FileResult ReplaceWith(const fs::path& made, const fs::path& target)
     return {};
 }
 
-bool SystemAllowsWriting(const fs::path& file)
+FileResult MoveToNewName(const fs::path& made, const fs::path& target)
 {
-    // Opening for writing asks the access rights without changing the file.
+    // Without MOVEFILE_REPLACE_EXISTING the move fails on any file of that name.
+    if (MoveFileExW(made.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+        return {};
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+        return {FileResult::Step::NameTaken, SystemMessage(error)};
+    return Failure(FileResult::Step::Replace, error);
+}
+
+std::optional<std::string> WriteRefusal(const fs::path& file)
+{
+    // Opening for writing asks the access rights, and whether another program holds
+    // the file, without changing it.
     Handle probe(CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return probe.get() != INVALID_HANDLE_VALUE;
+    if (probe.get() != INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    return SystemMessage(GetLastError());
 }
 
 void SyncFolder(const fs::path&)

@@ -1,10 +1,26 @@
 #include "core/UserOptions.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace kvr27 {
+
+namespace {
+
+// Each option with its name in the file.
+struct NamedOption {
+    std::string_view Name;
+    bool UserOptions::*Value;
+};
+constexpr std::array<NamedOption, 3> NamedOptions = {{
+    {"FastTransfer", &UserOptions::FastTransfer},
+    {"ReviewBeforeWrite", &UserOptions::ReviewBeforeWrite},
+    {"ChangedBlocksOnly", &UserOptions::ChangedBlocksOnly},
+}};
+
+} // namespace
 
 UserOptions ReadUserOptions(const std::filesystem::path& file)
 {
@@ -19,8 +35,11 @@ UserOptions ReadUserOptions(const std::filesystem::path& file)
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        if (line == "FastTransfer=1" || line == "FastTransfer=0")
-            options.FastTransfer = line.back() == '1';
+        for (const NamedOption& option : NamedOptions) {
+            if (line.size() == option.Name.size() + 2 && line.starts_with(option.Name)
+                && line[option.Name.size()] == '=' && (line.back() == '1' || line.back() == '0'))
+                options.*option.Value = line.back() == '1';
+        }
     }
     return options;
 }
@@ -29,7 +48,10 @@ FileResult WriteUserOptions(const std::filesystem::path& file, const UserOptions
 {
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
-    return ReplaceFileAtomically(file, std::string(options.FastTransfer ? "FastTransfer=1" : "FastTransfer=0") + "\r\n");
+    std::string text;
+    for (const NamedOption& option : NamedOptions)
+        text.append(option.Name).append(options.*option.Value ? "=1\r\n" : "=0\r\n");
+    return ReplaceFileAtomically(file, text);
 }
 
 } // namespace kvr27

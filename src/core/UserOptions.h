@@ -1,6 +1,7 @@
 #pragma once
 // The Data menu's choices that the program remembers for the user, kept in
-// options.ini in the user's configuration folder: "FastTransfer=1" (or 0), CR LF.
+// options.ini in the user's configuration folder: one "Name=1" (or 0) line each,
+// CR LF.
 #include "core/FileAccess.h"
 
 #include <filesystem>
@@ -10,7 +11,9 @@ namespace kvr27 {
 inline constexpr const char* UserOptionsName = "options.ini";
 
 struct UserOptions {
-    bool FastTransfer = false; // Data > Fast Transfer
+    bool FastTransfer = false;      // Data > Fast Transfer
+    bool ReviewBeforeWrite = false; // Data > Review before Write
+    bool ChangedBlocksOnly = false; // Data > Write Changed Blocks Only
 };
 
 // The options in the file; the defaults for a file that is missing or cannot be

@@ -52,9 +52,10 @@ std::vector<SettingsDifference> SettingsDifferences(const RadioImage& left, cons
                                                     const RadioImage& right, const VfoForm& rightForm)
 {
     std::vector<SettingsDifference> found;
-    const auto add = [&found](std::string name, std::string a, std::string b) {
+    const auto add = [&found](std::string name, std::string a, std::string b, int channel = -1,
+                              std::string setting = {}) {
         if (a != b)
-            found.push_back({std::move(name), std::move(a), std::move(b)});
+            found.push_back({std::move(name), std::move(a), std::move(b), channel, std::move(setting)});
     };
     for (const auto& box : VfoTextBoxes)
         add(ControlName(box), BoxText(leftForm.*box.Field), BoxText(rightForm.*box.Field));
@@ -67,14 +68,15 @@ std::vector<SettingsDifference> SettingsDifferences(const RadioImage& left, cons
         const ChannelRecord& a = left.Channels.at(n);
         const ChannelRecord& b = right.Channels.at(n);
         const std::string channel = "channel " + std::to_string(n);
-        add(channel, InUse(a.Enabled), InUse(b.Enabled));
+        add(channel, InUse(a.Enabled), InUse(b.Enabled), n);
         const auto textsA = ChannelRowTexts(a, left.ModelName);
         const auto textsB = ChannelRowTexts(b, right.ModelName);
         // A channel in use in neither file still keeps its values.
         const std::string prefix = channel + (a.Enabled || b.Enabled ? " " : " (not in use) ");
-        for (std::size_t col = 0; col < textsA.size(); ++col)
-            add(prefix + std::string(ChannelGridHeader(static_cast<int>(col) + 1, left.ModelName)), textsA[col],
-                textsB[col]);
+        for (std::size_t col = 0; col < textsA.size(); ++col) {
+            const std::string header(ChannelGridHeader(static_cast<int>(col) + 1, left.ModelName));
+            add(prefix + header, textsA[col], textsB[col], n, header);
+        }
     }
 
     const std::vector<CloneFileEntry> linesA = CloneFileEntries(left);
@@ -82,7 +84,8 @@ std::vector<SettingsDifference> SettingsDifferences(const RadioImage& left, cons
     const bool inWords = !found.empty();
     for (std::size_t i = 0; i < linesA.size(); ++i) {
         if (!inWords || ShownByNoWindow(linesA[i].Field))
-            add(FileName(linesA[i].Field), linesA[i].Text, linesB[i].Text);
+            add(FileName(linesA[i].Field), linesA[i].Text, linesB[i].Text, linesA[i].Field.Channel,
+                linesA[i].Field.Channel < 0 ? std::string() : linesA[i].Field.Name);
     }
     return found;
 }

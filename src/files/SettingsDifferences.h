@@ -14,6 +14,10 @@ struct SettingsDifference {
     std::string Name; // "Frequency", "Quick Repeater Access Mode / Shift direction", "channel 5 Shift"
     std::string Left;
     std::string Right;
+    // For a channel's line: its number and the column or clone-file name; the line
+    // of whether it is in use has no Setting.
+    int Channel = -1;
+    std::string Setting;
 };
 
 // Where `right` differs from `left`, each image with the VFO form that FillVfoWindow

@@ -50,24 +50,62 @@ LinkResult Exchange(LinkSession& session, ExchangeKind kind, const std::string& 
         return {LinkFault::DeviceGone, sent, port.deviceName(session.ComNumber)};
     }
     AnswerJudgement judged = JudgeAnswer(kind, command, count, answer);
+    // Characters taken after the count came after the answer. The normal pace
+    // counts at the tick and so would have refused them; a fast wait ended sooner.
+    if (session.Fast && judged.Fault == LinkFault::None && answer.size() > count)
+        return {LinkFault::WrongLength, sent, {}};
     payload = std::move(judged.Payload);
     return {judged.Fault, sent, {}};
 }
 
-// An exchange; in fast mode one that fails (but for a device gone) is repeated at
-// the normal pace, which the session keeps from then on. Before the repeat the
-// line is left one more tick, and what came meanwhile is thrown away, so a late
-// answer to the failed command cannot pass for the answer to the repeat or to the
-// command after it.
+// The one repeat of a failed exchange, at the normal pace, after one more tick and
+// a flush, so a late answer to the failed command cannot pass for the answer to
+// the repeat or to the command after it. A fast session slows down for good; at
+// the normal pace a repeat that succeeds is counted.
+LinkResult Repeat(LinkSession& session, ExchangeKind kind, const std::string& command, std::string& payload,
+                  const LinkResult& failed)
+{
+    const bool slowingDown = std::exchange(session.Fast, false);
+    if (slowingDown)
+        session.SlowedAfter = failed.Exchange;
+    session.Services.waiter.waitTick();
+    LinkResult again = Exchange(session, kind, command, payload);
+    if (again.ok() && !slowingDown)
+        ++session.Repeated;
+    return again;
+}
+
+// Characters waiting before the next command came after the answer that the last
+// fast exchange accepted: that exchange failed with an answer too long. It is
+// repeated at the normal pace, and a read must give the data it handed on again.
+LinkResult ConfirmFastAnswer(LinkSession& session)
+{
+    const std::string command = std::exchange(session.FastAccepted, {});
+    if (command.empty() || session.Services.port.peek().empty())
+        return {};
+    const ExchangeKind kind = ExchangeKindOf(command);
+    const LinkResult failed{LinkFault::WrongLength, command.substr(0, command.size() - 1), {}};
+    std::string payload;
+    const LinkResult again = Repeat(session, kind, command, payload, failed);
+    if (again.ok() && kind == ExchangeKind::Read && payload != session.FastAcceptedPayload)
+        return failed;
+    return again;
+}
+
+// An exchange, after the last fast one is confirmed; one that fails (but for a
+// device gone) is repeated once (Repeat).
 LinkResult PacedExchange(LinkSession& session, ExchangeKind kind, const std::string& command, std::string& payload)
 {
+    if (LinkResult earlier = ConfirmFastAnswer(session); !earlier.ok())
+        return earlier;
     LinkResult result = Exchange(session, kind, command, payload);
-    if (result.ok() || !session.Fast || result.Fault == LinkFault::DeviceGone)
-        return result;
-    session.Fast = false;
-    session.SlowedAfter = result.Exchange;
-    session.Services.waiter.waitTick();
-    return Exchange(session, kind, command, payload);
+    if (!result.ok() && result.Fault != LinkFault::DeviceGone)
+        result = Repeat(session, kind, command, payload, result);
+    if (result.ok() && session.Fast) {
+        session.FastAccepted = command;
+        session.FastAcceptedPayload = payload;
+    }
+    return result;
 }
 
 // "Read/Write Error", with the device, the cause and the place below it.

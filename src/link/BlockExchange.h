@@ -25,13 +25,23 @@ struct LinkSession {
     // to kvr27); empty: "COMn (device)".
     std::string PortName = {};
     // Fast mode: an exchange ends once a whole answer has come and nothing more
-    // follows for FastGuard, or at the tick. The first exchange that fails in fast
-    // mode (but for a device gone) is repeated once, one tick later, at the normal
-    // pace, and the session keeps the normal pace from then on.
+    // follows for FastGuard, or at the tick. Characters that come after an answer
+    // it accepted, before the next command, fail it as the normal pace would. The
+    // first exchange that fails in fast mode (but for a device gone) is repeated
+    // once, one tick later, at the normal pace, and the session keeps the normal
+    // pace from then on.
     bool Fast = false;
     // The command of the exchange after which the session slowed down ("" while it
     // has not).
     std::string SlowedAfter = {};
+    // How many exchanges at the normal pace failed once and then succeeded when
+    // repeated (every failed exchange is repeated once, one tick later).
+    int Repeated = 0;
+    // The last exchange accepted at the fast pace and the payload it handed on, to
+    // be failed and repeated if characters follow its answer ("" once the next
+    // exchange has begun).
+    std::string FastAccepted = {};
+    std::string FastAcceptedPayload = {};
 };
 
 // How long a fast exchange waits after a whole answer for characters that would
@@ -46,7 +56,10 @@ inline constexpr std::chrono::microseconds FastGuard{3500};
 LinkResult OpenLinkPort(LinkSession& session, ProgressTarget target);
 
 // Reads the 16 bytes at `address` into `digits` (32 hex digits). Anything but a
-// 32-digit data answer fails after "Read/Write Error", with `digits` untouched.
+// 32-digit data answer fails after "Read/Write Error", with `digits` untouched;
+// an exchange that fails is repeated once before that. A fast read whose answer
+// the next exchange finds followed by more characters fails there, under its own
+// command, unless its repeat gives the same digits.
 // A port that lost its device during the exchange fails as DeviceGone: the port is
 // then closed (State.OpenPortNumber is NoPortOpen), so the next transfer opens it
 // afresh and finds the device again once it is back.

@@ -28,21 +28,23 @@ std::string LeftOutDetail(const RadioImage& image, const std::vector<int>& chann
 }
 
 // Reads the identity block and takes the radio's model code into the image.
-LinkResult ReadModelCode(RadioImage& image, LinkSession& session)
+LinkResult ReadModelCode(RadioImage& image, LinkSession& session, RadioBlocks* blocks)
 {
     std::string identity;
     LinkResult result = TryReadBlock(session, IdentityBlockAddress, identity);
     if (result.ok())
         image.ModelCode = DecodeModelCode(identity);
+    if (result.ok() && blocks)
+        blocks->read(IdentityBlockAddress, identity);
     return result;
 }
 
 // Opens the port and identifies the radio; refuses a radio of another model.
-LinkResult ConnectToModel(RadioImage& image, LinkSession& session, ProgressTarget target)
+LinkResult ConnectToModel(RadioImage& image, LinkSession& session, ProgressTarget target, RadioBlocks* blocks)
 {
     LinkResult result = OpenLinkPort(session, target);
     if (result.ok())
-        result = ReadModelCode(image, session);
+        result = ReadModelCode(image, session, blocks);
     if (result.ok() && !CodeBelongsToModel(image.ModelName, image.ModelCode)) {
         session.Services.messages.notify(ModelMismatchMessage, MessageIcon::None, ModelMismatchDetail(image.ModelCode));
         result.Fault = LinkFault::ModelMismatch;
@@ -53,21 +55,34 @@ LinkResult ConnectToModel(RadioImage& image, LinkSession& session, ProgressTarge
 
 // One block of a read, unless the user has asked to cancel the read: it then ends
 // here, before the exchange, without a message.
-LinkResult ReadStep(LinkSession& session, std::uint16_t address, std::string& digits)
+LinkResult ReadStep(LinkSession& session, std::uint16_t address, std::string& digits, RadioBlocks* blocks)
 {
     if (session.State.CancelRequested)
         return {LinkFault::Cancelled, {}, {}};
-    return TryReadBlock(session, address, digits);
+    LinkResult result = TryReadBlock(session, address, digits);
+    if (result.ok() && blocks)
+        blocks->read(address, digits);
+    return result;
 }
 
 constexpr std::array<int, 3> VfoPercents = {33, 66, 100};
 
-// Writes one block and, once the radio has acknowledged it, notes it in `record`.
-LinkResult SendBlock(LinkSession& session, std::uint16_t address, const std::string& digits, WriteRecord* record)
+// Writes one block (by `command` when given) and, once the radio has acknowledged
+// it, notes it in `record`; a block the radio holds already is left out when the
+// record says what it holds.
+LinkResult SendBlock(LinkSession& session, std::uint16_t address, const std::string& digits, WriteRecord* record,
+                     const std::string& command = {})
 {
-    LinkResult result = TryWriteBlock(session, WriteCommand(address, digits));
-    if (result.ok() && record)
+    if (record)
+        ++record->Planned;
+    if (record && record->Held && record->Held->holds(address, digits))
+        return {};
+    LinkResult result = TryWriteBlock(session, command.empty() ? WriteCommand(address, digits) : command);
+    if (result.ok() && record) {
         record->Sent.push_back({address, digits});
+        if (record->Held)
+            record->Held->wrote(address, digits);
+    }
     return result;
 }
 
@@ -84,9 +99,8 @@ LinkResult SendChannels(const RadioImage& image, LinkSession& session, ProgressT
             session.Services.progress.showProgress(target, ProgressText("Memory mode write", n + 1));
     }
     if (result.ok())
-        result = TryWriteBlock(session, CurrentChannelCommand(image.Vfo.CurrentChannel));
-    if (result.ok() && record)
-        record->Sent.push_back({CurrentChannelAddress, HexByte(image.Vfo.CurrentChannel)});
+        result = SendBlock(session, CurrentChannelAddress, HexByte(image.Vfo.CurrentChannel), record,
+                           CurrentChannelCommand(image.Vfo.CurrentChannel));
     return result;
 }
 
@@ -108,41 +122,41 @@ std::optional<int> ProgressPercent(std::string_view text)
     return std::stoi(std::string(text.substr(digits)));
 }
 
-LinkResult ReadVfoSettings(RadioImage& image, LinkSession& session, ProgressTarget target)
+LinkResult ReadVfoSettings(RadioImage& image, LinkSession& session, ProgressTarget target, RadioBlocks* blocks)
 {
-    LinkResult result = ConnectToModel(image, session, target);
+    LinkResult result = ConnectToModel(image, session, target, blocks);
     if (!result.ok())
         return result;
     constexpr std::array<std::uint16_t, 3> addresses = {VfoBlock1Address, VfoBlock2Address, VfoBlock3Address};
-    std::array<std::string, 3> blocks;
+    std::array<std::string, 3> vfoBlocks;
     for (std::size_t i = 0; i < addresses.size(); ++i) {
-        result = ReadStep(session, addresses[i], blocks[i]);
+        result = ReadStep(session, addresses[i], vfoBlocks[i], blocks);
         if (!result.ok())
             return result;
         session.Services.progress.showProgress(target, ProgressText("Vfo mode read", VfoPercents[i]));
     }
-    DecodeVfoBlock1(blocks[0], image.Vfo);
-    DecodeVfoBlock2(blocks[1], image.Vfo);
-    DecodeVfoBlock3(blocks[2], image.Vfo);
+    DecodeVfoBlock1(vfoBlocks[0], image.Vfo);
+    DecodeVfoBlock2(vfoBlocks[1], image.Vfo);
+    DecodeVfoBlock3(vfoBlocks[2], image.Vfo);
     return result;
 }
 
-LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget target)
+LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget target, RadioBlocks* blocks)
 {
-    LinkResult result = ConnectToModel(image, session, target);
+    LinkResult result = ConnectToModel(image, session, target, blocks);
     if (!result.ok())
         return result;
     std::vector<std::string> channelBlocks(ChannelTable::Count);
     for (int n = 0; n < ChannelTable::Count; ++n) {
-        result = ReadStep(session, ChannelBlockAddress(n), channelBlocks[static_cast<std::size_t>(n)]);
+        result = ReadStep(session, ChannelBlockAddress(n), channelBlocks[static_cast<std::size_t>(n)], blocks);
         if (!result.ok())
             return result;
         session.Services.progress.showProgress(target, ProgressText("Memory mode read", n + 1));
     }
     std::string bitmap;
     std::string block2;
-    if (!(result = ReadStep(session, ChannelBitmapAddress, bitmap)).ok() ||
-        !(result = ReadStep(session, VfoBlock2Address, block2)).ok())
+    if (!(result = ReadStep(session, ChannelBitmapAddress, bitmap, blocks)).ok() ||
+        !(result = ReadStep(session, VfoBlock2Address, block2, blocks)).ok())
         return result;
     for (int n = 0; n < ChannelTable::Count; ++n)
         DecodeChannelBlock(channelBlocks[static_cast<std::size_t>(n)], image.Channels.at(n));
@@ -151,35 +165,47 @@ LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget 
     return result;
 }
 
-LinkResult ReadRadio(RadioImage& image, LinkSession& session, RadioParts parts, ProgressTarget target)
+LinkResult ReadRadio(RadioImage& image, LinkSession& session, RadioParts parts, ProgressTarget target,
+                     RadioBlocks* blocks)
 {
     LinkResult result;
     if (HasVfo(parts))
-        result = ReadVfoSettings(image, session, target);
+        result = ReadVfoSettings(image, session, target, blocks);
     if (result.ok() && HasMemory(parts))
-        result = ReadChannels(image, session, target);
+        result = ReadChannels(image, session, target, blocks);
     return result;
 }
 
-LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSession& session,
-                            ProgressTarget target, WriteRecord* record)
+LinkResult CheckRadioBeforeWrite(RadioImage& image, const VfoSettings* values, LinkSession& session,
+                                 ProgressTarget target)
 {
+    if (!values)
+        return ConnectToModel(image, session, target, nullptr);
     LinkResult result = OpenLinkPort(session, target);
     if (result.ok())
-        result = ReadModelCode(image, session);
+        result = ReadModelCode(image, session, nullptr);
     if (!result.ok())
         return result;
-    switch (CheckFrequencyRange(image, FormatFrequency(values.Frequency), true, true, session.Services.messages)) {
+    switch (CheckFrequencyRange(image, FormatFrequency(values->Frequency), true, true, session.Services.messages)) {
     case RangeVerdict::InRange:
-        break;
+        return result;
     case RangeVerdict::OutsideRange:
         return {LinkFault::OutOfRange, {}, {}};
     default:
         return {LinkFault::ModelMismatch, {}, ReportedModel(image.ModelCode)};
     }
+}
+
+LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSession& session,
+                            ProgressTarget target, WriteRecord* record)
+{
+    RadioBlocks* held = record ? record->Held : nullptr;
     std::string block2;
-    if (!(result = TryReadBlock(session, VfoBlock2Address, block2)).ok())
+    LinkResult result = TryReadBlock(session, VfoBlock2Address, block2);
+    if (!result.ok())
         return result;
+    if (held)
+        held->read(VfoBlock2Address, block2);
     image.Vfo = values;
     const std::array<SentBlock, 3> blocks = {{
         {VfoBlock1Address, EncodeVfoBlock1(values)},
@@ -194,9 +220,13 @@ LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSe
     return result;
 }
 
-LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, WriteRecord* record)
+LinkResult WriteChannels(RadioImage& image, LinkSession& session, ProgressTarget target, WriteRecord* record,
+                         bool identified)
 {
-    LinkResult result = ConnectToModel(image, session, target);
+    // A write of changed blocks only reads the identity again after its whole read,
+    // so that a radio changed since is written whole.
+    RadioBlocks* held = record ? record->Held : nullptr;
+    LinkResult result = identified && !held ? LinkResult{} : ConnectToModel(image, session, target, held);
     if (!result.ok())
         return result;
     MessageSink& messages = session.Services.messages;

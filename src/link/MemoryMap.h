@@ -49,6 +49,12 @@ std::uint8_t DecodeCurrentChannel(std::string_view block2);
 void DecodeChannelBitmap(std::string_view block, ChannelTable& channels);
 std::string EncodeChannelBitmap(const ChannelTable& channels);
 
+// The bytes of the block at `blockAddress` that the program owns, bit k for byte
+// k: those a field fills when the block is written (byte 715h included). The
+// others are sent as FF and hold whatever the radio keeps there; a block the
+// program never writes owns none.
+std::uint16_t OwnedBytes(std::uint16_t blockAddress);
+
 // Byte 7F6h of the identity block.
 std::uint8_t DecodeModelCode(std::string_view identityBlock);
 

@@ -84,6 +84,13 @@ std::string OutcomeWords(const TransferOutcome& outcome)
         return what + " cancelled";
     case LinkFault::PortNotOpened:
         return what + " failed: " + Cause(outcome);
+    case LinkFault::FormRefused:
+    case LinkFault::OutOfRange:
+    case LinkFault::ModelMismatch:
+        // A write refuses before its first write command.
+        if (outcome.Kind == TransferKind::Write)
+            return what + " refused: " + Cause(outcome);
+        [[fallthrough]];
     default:
         // A read-back that could not finish leaves the write unverified.
         if (outcome.Kind == TransferKind::Verify && outcome.Result.Fault != LinkFault::VerifyMismatch)
@@ -105,18 +112,33 @@ std::string ExchangeFailureDetail(const LinkResult& result, const std::string& d
 
 std::string SlowedDownNote(const std::string& command) { return "slowed down after " + ExchangePlace(command); }
 
+std::string RepeatedNote(int count)
+{
+    return std::to_string(count) + (count == 1 ? " exchange was" : " exchanges were") + " repeated";
+}
+
 std::string LeftOutNote(int count)
 {
     return std::to_string(count) + (count == 1 ? " channel" : " channels") + " left out: outside the radio's range";
 }
 
+std::string ChangedBlocksNote(const TransferOutcome& outcome)
+{
+    return std::to_string(outcome.ChangedBlocks) + " of " + std::to_string(outcome.AllBlocks)
+           + (outcome.AllBlocks == 1 ? " block changed" : " blocks changed");
+}
+
 std::string TransferNote(const TransferOutcome& outcome)
 {
     std::string words = OutcomeWords(outcome);
+    if (outcome.Result.ok() && outcome.ChangedBlocks >= 0)
+        words += ": " + ChangedBlocksNote(outcome);
     if (outcome.LeftOut > 0)
         words += "; " + LeftOutNote(outcome.LeftOut);
     if (!outcome.SlowedAfter.empty())
         words += "; " + SlowedDownNote(outcome.SlowedAfter);
+    if (outcome.Repeated > 0)
+        words += "; " + RepeatedNote(outcome.Repeated);
     return words;
 }
 

@@ -42,12 +42,15 @@ LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkSession& session, Pro
         if (!(result = TryReadBlock(session, start, digits)).ok())
             return result;
         const std::size_t offset = static_cast<std::size_t>(block.Address - start) * 2;
+        const std::uint16_t owned = OwnedBytes(start);
         for (std::size_t at = 0; at + 1 < block.Digits.size(); at += 2) {
             const std::string written = block.Digits.substr(at, 2);
             const std::string read = digits.substr(offset + at, 2);
-            if (written == "FF" || written == read)
-                continue;
             const auto address = static_cast<std::uint16_t>(block.Address + at / 2);
+            // A byte no field fills holds what the radio keeps there; FF is a value
+            // like any other (eight enabled channels in a bitmap byte).
+            if (!(owned >> (address - start) & 1u) || written == read)
+                continue;
             std::string command = ReadCommand(start);
             command.pop_back();
             std::string detail = PlaceOf(block.Address);

@@ -1,7 +1,8 @@
 #pragma once
 // Reading back what a write sent: one read of every block the write reached, and a
-// comparison of every byte that carried a value. A byte sent as FF is left out, since
-// the radio may keep such a byte as it likes.
+// comparison of every byte the program owns by the memory map (OwnedBytes). The
+// bytes no field fills are sent as FF and left out, since the radio may keep them
+// as it likes.
 #include "link/BlockExchange.h"
 
 #include <cstdint>

@@ -1,12 +1,15 @@
 #include "platform/QtDialogs.h"
 
+#include "commands/FileMenuCommands.h"
 #include "platform/DialogParent.h"
 #include "platform/QtFileFilter.h"
 #include "platform/QtPath.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace kvr27 {
 
@@ -54,8 +57,23 @@ QPrinter& QtDialogs::printer()
 
 std::optional<PrintSetup> QtDialogs::printSetup()
 {
+    // Qt's own printer dialog offers its PDF file in the working folder, named after
+    // the document (or the last PDF file printed): while it is open, that is the
+    // clone file's folder and name, else the documents folder.
+    const std::filesystem::path pdf = pdfFileName(CloneFileFilter);
+    if (!pdf.empty()) {
+        printer().setDocName(QStringFromPath(pdf.stem()));
+        if (!printer().outputFileName().isEmpty())
+            printer().setOutputFileName(QStringFromPath(pdf));
+    }
+    const QString workingFolder = QDir::currentPath();
+    const bool moved = QDir::setCurrent(pdf.empty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                                    : QStringFromPath(pdf.parent_path()));
     QPrintDialog dialog(&printer(), DialogParent());
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (moved)
+        QDir::setCurrent(workingFolder);
+    if (!accepted)
         return std::nullopt;
     PrintSetup setup;
     setup.orientation = printer().pageLayout().orientation() == QPageLayout::Landscape ? PageOrientation::Landscape

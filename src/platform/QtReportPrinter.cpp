@@ -82,6 +82,16 @@ bool QtReportPrinter::print(const std::vector<ReportPage>& pages)
     const double gap = metrics.horizontalAdvance(QLatin1Char(' '));
     const double column = printer_.resolution() / ColumnsPerInch;
     const double line = printer_.resolution() / LinesPerInch;
+    // The channel table runs to column 88 and a bit: wider than the printable width
+    // of an A4 or Letter sheet upright. Every page is then narrowed alike, so that
+    // its last column fits and the columns of all pages line up.
+    double widest = 0;
+    for (const ReportPage& page : pages)
+        for (const PrintText& text : page)
+            widest = std::max(widest, text.Column * column +
+                                          metrics.horizontalAdvance(QString::fromStdString(text.Text)));
+    const double printable = printer_.pageRect(QPrinter::DevicePixel).width();
+    const double narrowing = widest > printable ? printable / widest : 1.0;
     bool first = true;
     for (const ReportPage& page : pages) {
         if (!first && !printer_.newPage()) {
@@ -89,6 +99,8 @@ bool QtReportPrinter::print(const std::vector<ReportPage>& pages)
             return false;
         }
         first = false;
+        painter.resetTransform();
+        painter.scale(narrowing, 1.0);
         const std::vector<int> free = ColumnsFree(page);
         for (std::size_t i = 0; i < page.size(); ++i) {
             const PrintText& text = page[i];

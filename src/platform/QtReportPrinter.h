@@ -1,7 +1,9 @@
 #pragma once
 // Draws the settings report's pages on a QPrinter (a printer, or a PDF file when the
 // printer dialog prints to a file): "Arial" 12 point, each text at its column
-// (1/12 inch) and line (1/6 inch) from the top left of the printable area.
+// (1/12 inch) and line (1/6 inch) from the top left of the printable area; where
+// the widest line does not fit the printable width (the channel table on an upright
+// A4 or Letter sheet), the pages are narrowed sideways to fit.
 #include "core/Dialogs.h"
 #include "files/SettingsReport.h"
 

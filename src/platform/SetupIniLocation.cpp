@@ -6,11 +6,15 @@
 
 namespace kvr27 {
 
+std::filesystem::path FoundSetupIni(const QString& programFolder)
+{
+    return ChooseSetupIniPath(PathFromQString(programFolder), UserConfigFolder(), PathFromUtf8(KVR27_INSTALL_BINDIR));
+}
+
 std::filesystem::path SetupIniLocation(const QString& programFolder)
 {
     const std::filesystem::path userFolder = UserConfigFolder();
-    std::filesystem::path file = ChooseSetupIniPath(PathFromQString(programFolder), userFolder,
-                                                    PathFromUtf8(KVR27_INSTALL_BINDIR));
+    std::filesystem::path file = FoundSetupIni(programFolder);
     if (file.parent_path() == userFolder) {
         std::error_code ignored; // a folder that cannot be made is passed over like an unwritable file
         std::filesystem::create_directories(userFolder, ignored);

@@ -13,4 +13,7 @@ namespace kvr27 {
 // when the program ends.
 std::filesystem::path SetupIniLocation(const QString& programFolder);
 
+// The same choice without making any folder: where the program looks for setup.ini.
+std::filesystem::path FoundSetupIni(const QString& programFolder);
+
 } // namespace kvr27

@@ -14,10 +14,13 @@
 #include "app/editors/TransferStatusBar.h"
 #include "app/frmMain.h"
 #include "app/frmPort.h"
+#include "app/frmReport.h"
 #include "app/frmSplash.h"
 #include "app/frmStart.h"
 #include "core/Questions.h"
 #include "support/FileText.h"
+#include "app/editors/frmDifferences.h"
+#include "DemoRadio.h"
 
 #include <QtWidgets>
 #include <QPrinter>
@@ -301,34 +304,112 @@ private slots:
         QCOMPARE(QDir(backups).entryList(QDir::Files).size(), backup ? 1 : 0);
     }
 
-    // Data > Fast Transfer is off until the user checks it, and the next start finds
-    // it as the user left it.
-    void fastTransferRemembered()
+    // Data > Fast Transfer, Review before Write and Write Changed Blocks Only are off
+    // until the user checks them, and the next start finds them as the user left them.
+    void dataOptionsRemembered_data()
     {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("fast") << "mnuFastTransfer" << "FastTransfer=1\r\nReviewBeforeWrite=0\r\nChangedBlocksOnly=0\r\n";
+        QTest::newRow("review") << "mnuReviewBeforeWrite" << "FastTransfer=0\r\nReviewBeforeWrite=1\r\nChangedBlocksOnly=0\r\n";
+        QTest::newRow("changed") << "mnuChangedBlocksOnly" << "FastTransfer=0\r\nReviewBeforeWrite=0\r\nChangedBlocksOnly=1\r\n";
+    }
+    void dataOptionsRemembered()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, file);
         Shell shell;
         AppContext context = shell.linked();
         context.UserOptionsPath = QDir(shell.dir.path()).filePath("config/options.ini").toStdString();
+        const auto options = [&shell] {
+            return std::array{shell.state.FastTransfer, shell.state.ReviewBeforeWrite, shell.state.ChangedBlocksOnly};
+        };
         {
             frmMain window(context);
-            QAction* item = window.findChild<QAction*>("mnuFastTransfer");
-            QVERIFY(item->isCheckable() && !item->isChecked() && !shell.state.FastTransfer);
-            item->trigger();
-            QVERIFY(shell.state.FastTransfer);
+            QAction* action = window.findChild<QAction*>(item);
+            QVERIFY(action->isCheckable() && !action->isChecked() && (options() == std::array{false, false, false}));
+            action->trigger();
         }
-        QCOMPARE(test::ReadFileText(context.UserOptionsPath), std::string("FastTransfer=1\r\n"));
-        shell.state.FastTransfer = false;
+        QCOMPARE(QString::fromStdString(test::ReadFileText(context.UserOptionsPath)), file);
+        const auto checked = options();
+        shell.state.FastTransfer = shell.state.ReviewBeforeWrite = shell.state.ChangedBlocksOnly = false;
         frmMain again(context);
-        QVERIFY(again.findChild<QAction*>("mnuFastTransfer")->isChecked() && shell.state.FastTransfer);
+        QVERIFY(again.findChild<QAction*>(item)->isChecked() && options() == checked);
     }
 
-    // The About window shows its OK button below the licence, and OK closes it.
+    // Data > Compare with Radio after two channels were edited: the differences
+    // window lists those two, and the document stays as it was, unsaved.
+    void compareWithRadio()
+    {
+        Shell shell(6);
+        shell.radio.memory() = sim::DemoMemory(0);
+        frmMain window(shell.linked());
+        window.show();
+        window.mnuEepReadAll->trigger();
+        RadioImage& image = shell.state.Image;
+        image.Channels.at(0).TxTone = 12;
+        image.Channels.at(1).Frequency = 43310000;
+        shell.state.History.push({});
+        const RadioImage before = image;
+        window.mnuCompareRadio->trigger();
+        auto* differences = window.findChild<app::frmDifferences*>("frmDifferences");
+        QVERIFY(differences && differences->isVisible());
+        QStringList lines;
+        for (int i = 0; i < differences->lstDifferences->count(); ++i)
+            lines << differences->lstDifferences->item(i)->text();
+        QCOMPARE(differences->lblCount->text() + "\n" + lines.join("\n"), QString("2 differences\nChannel 0, TxTone: 88.5Hz \u2192 100.0Hz\n"
+                         "Channel 1, Frequency(ch): 433.50000 \u2192 433.10000"));
+        QVERIFY(image.Vfo == before.Vfo && image.Channels == before.Channels && shell.state.History.unsaved());
+    }
+
+    // Info > Report a Problem...: the window lists the settings files and the data
+    // folder's trace, the document only once it is ticked; Save... writes what it
+    // listed as an archive Python's zipfile reads whole, and says where.
+    void problemReportFromTheInfoMenu()
+    {
+        Shell shell;
+        AppContext context = shell.context();
+        context.UserOptionsPath = shell.dir.filePath("options.ini").toStdString();
+        test::WriteFileText(context.UserOptionsPath, "FastTransfer=0\r\n");
+        test::WriteFileText(shell.setupIni(), "[Setting]\r\n");
+        QVERIFY(QDir(shell.dir.path()).mkpath("traces"));
+        test::WriteFileText(shell.dir.filePath("traces/trace-2026-01-07-101530.txt").toStdString(), "0 | QZ~F0700R");
+        shell.dialogs.saveAnswers = {shell.dir.filePath("report").toStdString()};
+        frmMain window(context);
+        window.show();
+        QStringList listed; // the names before and after the tick, "|" between
+        QTimer::singleShot(0, [&] {
+            auto* report = OpenTopLevel<frmReport>();
+            const auto names = [&] {
+                for (int row = 0; row < report->tblFiles->rowCount(); ++row)
+                    listed << report->tblFiles->item(row, 0)->text();
+            };
+            names();
+            listed << "|";
+            QTest::mouseClick(report->chkDocument, Qt::LeftButton, {}, QPoint(4, report->chkDocument->height() / 2));
+            names();
+            report->cmdSave->click();
+        });
+        QVERIFY(window.mnuInfoMenu->actions().contains(window.mnuReportProblem));
+        window.mnuReportProblem->trigger();
+        const QStringList held{"system.txt", "options.ini", "setup.ini", "traces/trace-2026-01-07-101530.txt"};
+        QCOMPARE(listed, held + QStringList{"|"} + held + QStringList{"document.r27"});
+        const QString zip = shell.dir.filePath("report.zip");
+        QCOMPARE(test::ZipListing(zip), (held + QStringList{"document.r27", "ok"}));
+        QCOMPARE(Shown(shell), QStringList{"The problem report was saved as " + zip + "."});
+    }
+
+    // The About window states the licence, shows its OK button below it, and OK
+    // closes it.
     void aboutWindow()
     {
         frmAbout about("KV-R27PA");
         Activate(about);
         auto* ok = about.findChild<QPushButton*>("cmdOK");
         QVERIFY(about.rect().contains(ok->geometry()) && ok->isVisible());
-        auto* licence = about.findChild<QLabel*>("lblLicence");
+        auto* licence = about.findChild<QLabel*>("lblDisclaimer");
+        QCOMPARE(licence->text(), "This program is free software: you may copy, share and change it under the terms of "
+                                  "the GNU General Public License, version 3 or later. It comes with no warranty.");
         QVERIFY(ok->mapTo(&about, QPoint()).y() >= licence->mapTo(&about, QPoint(0, licence->height())).y());
         QTest::keyClick(&about, Qt::Key_Return);
         QVERIFY(!about.isVisible() && about.result() == QDialog::Accepted);

@@ -74,6 +74,34 @@ private slots:
         QCOMPARE(ReadFileText("bad.csv"), std::string("\r\nNo,Frequency(ch)\r\n0,434.00000,5KHz\r\n"));
     }
 
+    // kvr27 report: the settings files and the five newest traces (another file of
+    // the folder passed over), in an archive Python's zipfile reads whole; what the
+    // tool lists is what the archive holds.
+    void reportArchive()
+    {
+        const QString config = dir_.filePath("config/kvr27-clone"), traces = dir_.filePath("data/kvr27-clone/traces");
+        QVERIFY(QDir().mkpath(config) && QDir().mkpath(traces));
+        WriteFileText((config + "/options.ini").toStdString(), "FastTransfer=1\r\n");
+        WriteFileText((config + "/setup.ini").toStdString(), "[Setting]\r\n");
+        for (const QString name : {"trace-2026-01-09-101530-2.txt", "trace-2026-01-09-101530.txt", "notes.txt",
+                                   "trace-2025-12-31-235959.txt", "trace-2026-01-10-000000.txt",
+                                   "trace-2026-01-08-101530.txt", "trace-2026-01-07-101530.txt"})
+            WriteFileText((traces + "/" + name).toStdString(), name.toStdString());
+        qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8());
+        const CliOutcome run = RunCli({"report", "-o", "problem.zip"});
+        qunsetenv("XDG_CONFIG_HOME"), qunsetenv("XDG_DATA_HOME");
+        QCOMPARE(run.code, 0);
+        QStringList listed;
+        for (const QString& line : QString::fromStdString(run.out).trimmed().split('\n'))
+            listed << line.section(" (", 0, 0);
+        const QStringList held{"system.txt", "options.ini", "setup.ini", "traces/trace-2026-01-07-101530.txt",
+                               "traces/trace-2026-01-08-101530.txt", "traces/trace-2026-01-09-101530.txt",
+                               "traces/trace-2026-01-09-101530-2.txt", "traces/trace-2026-01-10-000000.txt"};
+        QCOMPARE(listed, held);
+        QCOMPARE(ZipListing("problem.zip"), held + QStringList{"ok"});
+    }
+
     // The progress line draws with plain characters only (a Windows console shows
     // no others) and blanks what a longer line left.
     void progressLine()

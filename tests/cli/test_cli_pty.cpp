@@ -86,6 +86,10 @@ private slots:
         const CliOutcome read = RunCli({"read", "--model", "KV-R27PA", "--port", "COM2", "-o", "radio.r27"});
         qunsetenv("XDG_CONFIG_HOME");
         QVERIFY2(read.code == 0 && read.err.empty(), read.err.c_str());
+        // One line on success: what, the radio, the port, the time, the channels.
+        const QString summary = "^read KV-R27PA \\(code 6\\) on COM2 \\(" + QRegularExpression::escape(device_)
+                                + "\\) in \\d+\\.\\d s: the VFO settings, 5 channels in use\n$";
+        QVERIFY2(QRegularExpression(summary).match(QString::fromStdString(read.out)).hasMatch(), read.out.c_str());
         // A read for another model is refused with the model the radio reports.
         QCOMPARE(RunCli({"read", "--model", "KV-R27Z", "--port", device_, "-o", "other.r27"}).lastErrLine(),
                  "kvr27 read: read failed: the radio reports KV-R27PA (code 6), another model than the one chosen");
@@ -93,6 +97,8 @@ private slots:
                                                            << "write.txt");
         QCOMPARE(write.err, std::string()); // --yes answers the question unasked
         QCOMPARE(write.code, 0);
+        QCOMPARE(QString::fromStdString(write.out).section(": ", 1),
+                 "the VFO settings, the channel bitmap, 5 channels, the current channel\n");
         QCOMPARE(TraceLines("write.txt", {1}).size(), 13); // write-all-verified.txt without its 10 read-backs
         QVERIFY(stopRadio() == memory_);
     }
@@ -106,7 +112,8 @@ private slots:
     void toolAndWindowSendTheSame()
     {
         startRadio();
-        QVERIFY(RunCli(radioArgs("write") << "radio.r27" << "--yes" << "--trace" << "tool.txt").code == 0);
+        const CliOutcome quiet = RunCli(radioArgs("write") << "radio.r27" << "--yes" << "--trace" << "tool.txt" << "-q");
+        QVERIFY(quiet.code == 0 && quiet.out.empty());
 
         ShellFixture shell;
         StartWithModel(shell.state, 0);
@@ -158,6 +165,8 @@ private slots:
         const int lines = row[3].toInt();
         startRadio(fault);
         QFile::remove("trace.txt");
+        const std::string radio = ReadFileText("radio.r27");
+        WriteFileText("far.r27", "44000000" + radio.substr(radio.find('\r')));
         const QString trace = fault.isEmpty() ? "." : "trace.txt";
         const CliOutcome run = RunCli(radioArgs(qPrintable(args[0])) + args.mid(1) + QStringList{"--trace", trace});
         QCOMPARE(run.code, 1);

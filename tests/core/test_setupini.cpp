@@ -10,6 +10,9 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <atomic>
+#include <set>
+#include <thread>
 #include <sys/stat.h> // umask
 
 namespace fs = std::filesystem;
@@ -79,24 +82,47 @@ private slots:
         QCOMPARE(Entries(dir.path()), f[3].split(' '));
     }
 
-    // A dated file saved in the second of two earlier ones gets "-3"; of the dated
-    // files with its extension only the newest `keep` stay, a same-second pair in
-    // its number's order.
-    void datedFiles()
+    // Saved after the clock went back (names and file times in UTC here; the files
+    // before it dated after today): the new file takes "-2" beside the earlier file
+    // of its second and stays, although its name and time are the oldest; the others
+    // go by when they were written, not by their names.
+    void datedFilesAfterTheClockWentBack()
     {
-        umask(022);
+        qputenv("TZ", "UTC");
+        tzset();
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
-        QCOMPARE(QProcess::execute("sh", {"-c", "touch b-2026-12-07-101530.r27 b-2026-12-07-101530-2.r27 "
-                                                "b-2026-12-07-101531.r27 b-2026-12-07-101531-2.r27 "
-                                                "b-2026-12-07-101500.txt notes.r27"}), 0);
-        std::tm when{};
-        when.tm_year = 126, when.tm_mon = 11, when.tm_mday = 7, when.tm_hour = 10, when.tm_min = 15, when.tm_sec = 31;
-        const kvr27::SavedFile saved = kvr27::SaveDatedFile(dir.path().toStdString(), "b", when, ".r27", "5\r\n", 4);
-        QCOMPARE(saved.File, fs::path(dir.filePath("b-2026-12-07-101531-3.r27").toStdString()));
-        QCOMPARE(Entries(dir.path()), (QStringList{"b-2026-12-07-101500.txt:644=", "b-2026-12-07-101530-2.r27:644=",
-                                                   "b-2026-12-07-101531-2.r27:644=", "b-2026-12-07-101531-3.r27:644=5RN",
-                                                   "b-2026-12-07-101531.r27:644=", "notes.r27:644="}));
+        QCOMPARE(QProcess::execute("sh", {"-c", "touch -d '2036-10-24 12:00' b-2036-10-25-010000.r27; "
+                                                "touch -d '2036-10-25 00:50' b-2036-10-25-025000.r27; "
+                                                "touch -d '2036-10-25 01:10' b-2036-10-25-021000.r27; "
+                                                "touch -d '2036-10-25 01:20' b-2036-10-25-023000.r27; "
+                                                "touch b-2036-10-25-000000.txt notes.r27; chmod 644 *"}), 0);
+        const auto now = std::chrono::sys_days{std::chrono::October / 25 / 2036} + std::chrono::hours(1);
+        const kvr27::SavedFile saved = kvr27::SaveDatedFile(dir.path().toStdString(), "b", now, ".r27", "5\r\n", 3);
+        QCOMPARE(saved.File, fs::path(dir.filePath("b-2036-10-25-010000-2.r27").toStdString()));
+        QCOMPARE(Entries(dir.path()), (QStringList{"b-2036-10-25-000000.txt:644=", "b-2036-10-25-010000-2.r27:644=5RN",
+                                                   "b-2036-10-25-021000.r27:644=", "b-2036-10-25-023000.r27:644=",
+                                                   "notes.r27:644="}));
+    }
+
+    // Writers saving within the same second each keep their own file.
+    void datedFilesOfTwoWritersInOneSecond()
+    {
+        QTemporaryDir dir;
+        const fs::path folder = dir.path().toStdString();
+        std::atomic<int> failed = 0;
+        std::vector<std::thread> writers;
+        for (char writer : {'a', 'b', 'c', 'd'})
+            writers.emplace_back([&, writer] {
+                for (char file = '0'; file <= '9'; ++file)
+                    failed += !kvr27::SaveDatedFile(folder, "b", {}, ".r27", std::string{writer, file}, 0).ok();
+            });
+        for (std::thread& writer : writers)
+            writer.join();
+        std::set<std::string> contents;
+        for (const auto& entry : fs::directory_iterator(folder))
+            contents.insert(test::ReadFileText(entry.path()));
+        QVERIFY(failed == 0 && contents.size() == 40);
     }
 
     // The program's folder is made unwritable by putting it under a file, since the

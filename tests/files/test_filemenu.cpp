@@ -3,7 +3,10 @@
 // while a command runs, and failed saves, loads and imports that change nothing.
 #include "ShellFixture.h"
 #include "app/frmMain.h"
+#include "commands/CommandNote.h"
 #include "commands/Document.h"
+#include "commands/FileMenuCommands.h"
+#include "commands/ReportPages.h"
 #include "core/Questions.h"
 #include "support/FileText.h"
 
@@ -98,6 +101,7 @@ private slots:
         shell.dialogs.saveAnswers = {shell.path("channels.csv")};
         shell.window->mnuFileExport->trigger();
         QVERIFY(test::ReadFileText(shell.path("channels.csv")).find("\r\n0,433.12500,5KHz,None,") != std::string::npos);
+        QVERIFY(shell.dialogs.pdfFileName(CloneFileFilter).empty()); // Print offers no CSV file's name
 
         const std::string edited = " 7 \nheader\n0,4,5KHz,None,0.60000,Off,Off,None,67.0Hz,67.0Hz,1,PMR\n";
         test::WriteFileText(shell.path("edited.csv"), edited);
@@ -120,6 +124,25 @@ private slots:
         QCOMPARE(shell.dialogs.filtersAsked.back(), "CSV Files (*.csv)|*.csv|");
         QCOMPARE(shell.dialogs.namesOffered, (std::vector<std::string>{"", shell.path("channels.csv"),
                                                                         shell.path("edited.r27"), shell.path("edited.csv")}));
+        QCOMPARE(shell.dialogs.pdfFileName(CloneFileFilter), PathFromUtf8(shell.path("edited.pdf")));
+    }
+
+    // Each file command that did its work leaves a note naming the file (Print: its
+    // pages); one that failed leaves none.
+    void fileCommandsLeaveANote()
+    {
+        Shell shell;
+        const std::vector<std::pair<CommandReport, std::string>> notes = {
+            {SaveCloneFile(shell.state, shell.path("radio.r27"), shell.messages), "Saved radio.r27"},
+            {LoadCloneFile(shell.state, shell.path("radio.r27"), shell.messages), "Loaded radio.r27"},
+            {ExportChannelCsv(shell.state, shell.path("a.csv"), shell.messages), "Exported a.csv"},
+            {ImportChannelCsv(shell.state, shell.path("a.csv"), shell.messages), "Imported a.csv"},
+            {SaveCloneFile(shell.state, shell.path("none/radio.r27"), shell.messages), ""},
+            {PrintedReport(ReportPages(shell.state, 60, 2)), "Printed 2 pages"},
+        };
+        for (const auto& [report, note] : notes)
+            QCOMPARE(CommandNote(report, NoteFiles::NamesOnly), note);
+        QCOMPARE(CommandNote(notes[0].first), "Saved " + shell.path("radio.r27"));
     }
 
     // Bad content and files that are not read are reported; the image, the grid, the

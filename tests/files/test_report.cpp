@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "app/ShellFixture.h"
 #include "files/SettingsReport.h"
+#include "platform/QtReportPrinter.h"
 #include "support/FileText.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kvr27;
@@ -44,8 +46,9 @@ struct WatchingDialogs : test::ScriptedDialogs {
 
 // Every word of the PDF as "page:line:column word", the page inside the report's
 // own 15 mm margins; `tightest` is the narrowest blank between two words of a line
-// (a blank is 3.3 pt, 2.7 pt where the font kerns it).
-QStringList WordPlaces(const QString& pdf, double& tightest)
+// (a blank is 3.3 pt, 2.7 pt where the font kerns it), `rightmost` the right edge
+// of the widest line in pt.
+QStringList WordPlaces(const QString& pdf, double& tightest, double& rightmost)
 {
     QProcess process;
     process.start("pdftotext", {"-bbox", pdf, "-"});
@@ -56,7 +59,7 @@ QStringList WordPlaces(const QString& pdf, double& tightest)
     QStringList places;
     int page = -1;
     double lastRight = 1e9, lastTop = -1;
-    tightest = 1e9;
+    tightest = 1e9, rightmost = 0;
     for (const auto& match : item.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
         if (match.captured(0).startsWith("<page")) {
             ++page;
@@ -66,6 +69,7 @@ QStringList WordPlaces(const QString& pdf, double& tightest)
         if (top == lastTop)
             tightest = std::min(tightest, left - lastRight);
         lastTop = top, lastRight = match.captured(3).toDouble();
+        rightmost = std::max(rightmost, lastRight);
         places << QString("%1:%2:%3 %4").arg(page).arg(qRound((top - margin) / 12)).arg(qRound((left - margin) / 6))
                       .arg(match.captured(4));
     }
@@ -133,8 +137,8 @@ private slots:
         window.mnuPrint->trigger();
         QVERIFY(!dialogs.buttonsEnabledMeanwhile && window.Command1[0]->isEnabled());
         QVERIFY(printer.copyCount() == 1 && shell.messages.texts().empty());
-        double tightest = 0;
-        const QStringList printed = WordPlaces(pdf, tightest);
+        double tightest = 0, rightmost = 0;
+        const QStringList printed = WordPlaces(pdf, tightest, rightmost);
         for (const char* place : {"0:0:1 [VFO", "0:1:40 Key", "0:19:26 Shift", "0:19:33 Shift", "0:20:27 None",
                                   "0:19:88 mode", "3:0:1 [VFO"})
             QVERIFY2(printed.contains(place), place);
@@ -145,6 +149,29 @@ private slots:
         QCOMPARE(printed.filter(QRegularExpression(R"(^\d:\d+:1 \d+$)")), expected);
         QVERIFY(printed.last().startsWith("5:"));
         QVERIFY2(tightest >= 2.5, qPrintable(QString::number(tightest)));
+    }
+
+    // Every column of the channel table, in order, stays inside the 15 mm of paper
+    // on an A4 or Letter sheet, upright (narrowed to nine tenths) or across.
+    void everyColumnFits()
+    {
+        AppState state = WithChannels("1");
+        for (auto [size, width, height] : {std::tuple{QPageSize::A4, 595.3, 841.9}, {QPageSize::Letter, 612.0, 792.0}})
+            for (PageOrientation orientation : {PageOrientation::Portrait, PageOrientation::Landscape}) {
+                QTemporaryDir dir;
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFileName(dir.filePath("report.pdf"));
+                printer.setPageSize(QPageSize(size));
+                printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+                QtReportPrinter report(printer);
+                report.applySetup({orientation, 1});
+                QVERIFY(report.print(SettingsReportPages(state.Vfo, state.Grid, state.Image.Channels, report.pageLines(), 1)));
+                double tightest = 0, rightmost = 0;
+                QStringList header = WordPlaces(dir.filePath("report.pdf"), tightest, rightmost).filter(QRegularExpression("^0:19:"));
+                QCOMPARE(header.replaceInStrings(QRegularExpression("^\\S+ "), "").join(' '),
+                         "No Frequency(ch) Step Shift Shift Freq Bclo Skip Tone TxTone RxTone PmrTone mode");
+                QVERIFY(rightmost <= (orientation == PageOrientation::Portrait ? width : height) - 42.5 && tightest >= 2.2);
+            }
     }
 };
 

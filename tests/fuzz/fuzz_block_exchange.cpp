@@ -2,7 +2,9 @@
 // that answers the fuzz bytes, and the memory map's codecs on every block a read
 // accepts. A read fails with one "Read/Write Error" and leaves its digits alone, or
 // gives 32 uppercase hex digits that decode and encode back bit for bit in every
-// byte a field fills; a write succeeds only on an acknowledgement.
+// byte a field fills; a write succeeds only on an acknowledgement. Both paces: the
+// fast one ends as the normal one does, and takes an answer at its own pace only
+// when the normal pace takes it and nothing comes after it.
 //
 // Input: an operation byte, an argument byte, the lengths of the characters waiting
 // before the command and of those arriving after the count, then the characters:
@@ -38,6 +40,11 @@ public:
     std::string peek() override { return received_; }
     std::string deviceName(int) const override { return "fuzz"; }
     void waitTick() override {}
+    void waitTickOrUntil(const WaitSettled& settled) override
+    {
+        for (std::chrono::milliseconds elapsed{0}; elapsed < std::chrono::milliseconds(100) && !settled(elapsed);)
+            ++elapsed;
+    }
     void showProgress(ProgressTarget, const std::string&) override {}
 
     std::string written, received_, answer_, late_;
@@ -88,12 +95,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t waiting = std::min<std::size_t>(data[2] % 64, rest.size());
     const std::size_t late = std::min<std::size_t>(data[3] % 64, rest.size() - waiting);
     const std::string answer = rest.substr(waiting, rest.size() - waiting - late);
-    AnswerPort port(rest.substr(0, waiting), answer, rest.substr(rest.size() - late));
-    test::RecordingMessageSink messages;
-    LinkServices services{port, port, messages, port};
-    LinkState link;
-    LinkSession session{services, link, 1};
-
     const bool write = operation >= WriteBlock;
     const std::uint16_t address =
         operation == ReadChannel ? ChannelBlockAddress(data[1] % ChannelTable::Count) : ReadAddresses[operation % 6];
@@ -106,22 +107,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // echo, 2 characters, a payload of 2 (not examined) or of 3 that is not "ERR", and
     // 2 characters.
     const std::size_t echo = command.size();
-    std::string payload = answer.size() == echo + 36 ? answer.substr(echo + 2, 32) : "";
+    const std::string payload = answer.size() == echo + 36 ? answer.substr(echo + 2, 32) : "";
     const bool valid = write ? answer.size() == echo + 6 || (answer.size() == echo + 7 && answer.compare(echo + 2, 3, "ERR") != 0)
                              : !payload.empty() && std::ranges::all_of(payload, [](unsigned char c) { return std::isxdigit(c); });
 
-    std::string digits = "untouched";
-    const bool ok = write ? TryWriteBlock(session, command).ok() : TryReadBlock(session, address, digits).ok();
-    Require(port.written == command, "command on the wire");
-    Require(ok == valid, ok ? "accepted a wrong answer" : "refused a right answer");
-    Require(ok ? messages.shown.empty()
-               : digits == "untouched" && messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage &&
-                     messages.shown[0].icon == MessageIcon::Exclamation,
-            "an exchange with a message, or a failed one that changed the digits or said not one \"Read/Write Error\"");
-    if (!ok || write)
-        return 0;
-    std::ranges::transform(payload, payload.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    Require(digits == payload, "read digits not the payload in uppercase");
-    CheckCodecs(operation, digits);
+    for (const bool fast : {false, true}) {
+        AnswerPort port(rest.substr(0, waiting), answer, rest.substr(rest.size() - late));
+        test::RecordingMessageSink messages;
+        LinkServices services{port, port, messages, port};
+        LinkState link;
+        LinkSession session{services, link, 1, {}, fast};
+        std::string digits = "untouched";
+        const bool ok = write ? TryWriteBlock(session, command).ok() : TryReadBlock(session, address, digits).ok();
+        Require(port.written == command || port.written == command + command, "command on the wire, or it repeated");
+        Require(ok == valid, ok ? "accepted a wrong answer" : "refused a right answer");
+        Require(!fast || !session.SlowedAfter.empty() || (valid && late == 0),
+                "fast pace took a wrong answer or one with characters after it");
+        Require(ok ? messages.shown.empty()
+                   : digits == "untouched" && messages.shown.size() == 1 && messages.shown[0].text == ReadWriteErrorMessage &&
+                         messages.shown[0].icon == MessageIcon::Exclamation,
+                "an exchange with a message, or a failed one that changed the digits or said not one \"Read/Write Error\"");
+        if (!ok || write)
+            continue;
+        Require(std::ranges::equal(digits, payload, [](char d, unsigned char p) { return d == std::toupper(p); }),
+                "read digits not the payload in uppercase");
+        CheckCodecs(operation, digits);
+    }
     return 0;
 }

@@ -67,16 +67,19 @@ private slots:
     {
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("clearedAtWait"); // 0: never
-        QTest::addColumn<int>("stragglerAtWait"); // its next wait gets a character 2 ms late
+        QTest::addColumn<int>("stragglerAtWait"); // its next wait gets a character late
+        QTest::addColumn<int>("stragglerMs");     // by this much: 2 within the guard, 10 after it
         QTest::addColumn<QString>("repeated");
         QTest::addColumn<int>("earlyEnds");
         QTest::addColumn<QString>("note");
         QTest::addColumn<int>("messages");
-        QTest::newRow("one short answer") << Fault::ShortAnswer << 4 << 0 << "QZ~F0730R\r" << 3
+        QTest::newRow("one short answer") << Fault::ShortAnswer << 4 << 0 << 2 << "QZ~F0730R\r" << 3
                                           << "Read complete; slowed down after block 0730h" << 0;
-        QTest::newRow("an answer in two parts") << Fault::None << 0 << 2 << "QZ~F0710R\r" << 2
-                                                      << "Read complete; slowed down after block 0710h" << 0;
-        QTest::newRow("ERR twice") << Fault::Error << 0 << 0 << "QZ~F0730R\r" << 4
+        QTest::newRow("an answer in two parts") << Fault::None << 0 << 2 << 2 << "QZ~F0710R\r" << 2
+                                                << "Read complete; slowed down after block 0710h" << 0;
+        QTest::newRow("a character after the guard") << Fault::None << 0 << 2 << 10 << "QZ~F0710R\r" << 3
+                                                     << "Read complete; slowed down after block 0710h" << 0;
+        QTest::newRow("ERR twice") << Fault::Error << 0 << 0 << 2 << "QZ~F0730R\r" << 4
                                    << "Read failed on emulated COM1: the radio answered \"ERR\" at block 0730h; "
                                       "slowed down after block 0730h"
                                    << 1;
@@ -86,6 +89,7 @@ private slots:
         QFETCH(Fault, fault);
         QFETCH(int, clearedAtWait);
         QFETCH(int, stragglerAtWait);
+        QFETCH(int, stragglerMs);
         QFETCH(QString, repeated);
         QFETCH(int, earlyEnds);
         QFETCH(QString, note);
@@ -94,6 +98,7 @@ private slots:
         LoadKnownRadio(rig);
         rig.state.FastTransfer = true;
         rig.radio.setFault(fault, 3);
+        rig.port.stragglerAt = std::chrono::milliseconds(stragglerMs);
         rig.port.onTick = [&](int wait) {
             if (wait == clearedAtWait)
                 rig.radio.setFault(Fault::None);
@@ -110,6 +115,29 @@ private slots:
         if (messages == 0) {
             QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
             QCOMPARE(rig.state.Vfo.txtSquelch, std::string("20"));
+        }
+    }
+
+    // Characters that come between a fast read and the next command (while a
+    // backup is saved, say) fail that read: it is repeated at the normal pace before
+    // the next command goes out, and must give the same data again.
+    void charactersBeforeTheNextCommand()
+    {
+        for (const std::string changedTo : {"", "9413B5420006080926FFFFFFFFFFFF00"}) { // block 0710h before the repeat
+            LinkRig rig;
+            LoadKnownRadio(rig);
+            LinkSession session{rig.services, rig.state.Link, 1, {}, true};
+            std::string digits;
+            QVERIFY(OpenLinkPort(session, ProgressTarget::Main).ok() && TryReadBlock(session, 0x710, digits).ok());
+            rig.port.straggler = "\n";
+            rig.port.waitTick();
+            if (!changedTo.empty())
+                rig.putBlock(0x710, changedTo);
+            const LinkResult next = TryReadBlock(session, 0x730, digits);
+            QCOMPARE(next.Exchange + (next.ok() ? " ok" : " failed"),
+                     std::string(changedTo.empty() ? "QZ~F0730R ok" : "QZ~F0710R failed"));
+            QCOMPARE(rig.radio.commands().size(), changedTo.empty() ? 3u : 2u);
+            QCOMPARE(rig.radio.commands()[1], std::string("QZ~F0710R\r"));
         }
     }
 

@@ -94,30 +94,6 @@ private slots:
         }
     }
 
-    // One exchange, after one wait: a write takes an answer of 2 or 3 characters
-    // that does not begin with "ERR", whatever else it holds (refused writes:
-    // faultMatrix); digits that come in lowercase are handed on in uppercase, as
-    // every block text; characters that come late are discarded by the next exchange.
-    void singleExchange()
-    {
-        for (const QStringList& row : DataRows("link.txt", "exchange")) {
-            const Fault fault = FaultNamed(row[1].toStdString());
-            LinkRig rig;
-            rig.radio.setFault(fault, 0, row[2].toStdString());
-            LinkSession session = rig.session();
-            QVERIFY(OpenLinkPort(session, ProgressTarget::Main).ok());
-            std::string digits = "acknowledged";
-            const LinkResult result = row[3].isEmpty() ? TryWriteBlock(session, CurrentChannelCommand(7))
-                                                       : TryReadBlock(session, std::uint16_t(row[3].toInt(nullptr, 16)), digits);
-            QCOMPARE(QString::fromStdString(result.ok() ? digits : "failed"), row[4]);
-            const bool late = fault == Fault::Delay;
-            QCOMPARE((QList<int>{rig.port.ticks, rig.port.bytesAvailable() > 0, int(rig.messages.shown.size())}),
-                     (QList<int>{1, late, late}));
-            rig.radio.setFault(Fault::None);
-            QVERIFY(TryReadBlock(session, 0x7F0, digits).ok() && digits.size() == 32u);
-        }
-    }
-
     // An open port is kept while its COM option stays; another option closes it
     // first. A port that cannot be opened, or whose device went away during a
     // transfer, is opened afresh next time (the message and status text of a failed
@@ -235,7 +211,7 @@ private slots:
         rig.radio.setFault(Fault::Silence, 107 + 2);
         rig.state.Vfo.txtFrequency = "434.55555";
         (void)rig.run(ReadAll);
-        QCOMPARE(rig.radio.commands().size(), 107u + 3u);
+        QCOMPARE(rig.radio.commands().size(), 107u + 4u); // the failed exchange repeated
         QCOMPARE(rig.messages.texts().back(), "Read/Write Error");
         QCOMPARE(rig.state.Vfo.txtFrequency, std::string("434.10000"));
     }
@@ -322,23 +298,31 @@ private slots:
         }
     }
 
-    // Each fault of the radio fails each transfer with one "Read/Write Error": the
-    // image is as it was (the model code aside, once the identity block was read)
-    // and the port stays open. Each fault comes at one exchange, chosen so that
-    // every transfer fails at its first exchange, part-way through its reads and,
-    // for writes, at a write.
+    // Each fault of the radio that lasts fails each transfer with one "Read/Write
+    // Error", after the failed exchange was repeated once: the image is as it was
+    // (the model code aside, once the identity block was read) and the port stays
+    // open. Each fault comes at one exchange, chosen so that every transfer fails at
+    // its first exchange, part-way through its reads and, for writes, at a write.
+    // The same fault for one exchange only is overcome by the repeat, which the note
+    // tells; a hang-up is for good.
     void faultMatrix_data()
     {
         QTest::addColumn<DataCommand>("transfer");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("answeredNormally");
+        QTest::addColumn<bool>("once");
         const QStringList faults = {"silence", "short", "long", "err", "nonhex", "delay", "hangup", "payload"};
         for (const QStringList& row : DataRows("link.txt", "faults")) {
             const QStringList positions = row[1].split(' ');
-            for (qsizetype i = 0; i < faults.size(); ++i)
-                QTest::addRow("%s, %s after %s", qPrintable(row[0]), qPrintable(faults[i]), qPrintable(positions[i]))
-                    << DataCommandNamed(row[0].toStdString()) << FaultNamed(faults[i].toStdString())
-                    << positions[i].toInt();
+            for (qsizetype i = 0; i < faults.size(); ++i) {
+                for (const bool once : {false, true}) {
+                    if (!once || faults[i] != "hangup")
+                        QTest::addRow("%s, %s after %s%s", qPrintable(row[0]), qPrintable(faults[i]),
+                                      qPrintable(positions[i]), once ? ", once" : "")
+                            << DataCommandNamed(row[0].toStdString()) << FaultNamed(faults[i].toStdString())
+                            << positions[i].toInt() << once;
+                }
+            }
         }
     }
     void faultMatrix()
@@ -346,6 +330,7 @@ private slots:
         QFETCH(DataCommand, transfer);
         QFETCH(Fault, fault);
         QFETCH(int, answeredNormally);
+        QFETCH(bool, once);
         LinkRig rig(OptionPA, 8);
         LoadKnownRadio(rig);
         // An image whose write gives it back unchanged: the current channel is the
@@ -354,14 +339,22 @@ private slots:
             rig.state.Image.Channels.at(n).Enabled = true;
         rig.state.Image.Vfo.CurrentChannel = 3;
         const RadioImage before = rig.state.Image;
-        rig.radio.setFault(fault, answeredNormally, "0AB");
+        rig.radio.setFault(fault, answeredNormally, "0AB", once ? 1 : sim::RadioEmulator::ForGood);
 
-        QCOMPARE(rig.run(transfer, true).End, CommandEnd::Failed);
+        const CommandReport report = rig.run(transfer, true);
+        const Texts sent = rig.radio.commands();
+        QCOMPARE(sent.at(std::size_t(answeredNormally)), sent.at(std::size_t(answeredNormally) + 1)); // repeated
+        if (once) { // a late answer to the failed command too is thrown away before the repeat
+            QCOMPARE(QString::fromStdString(TransferNote(*report.Transfer)),
+                     QString(transfer.Write ? "Write" : "Read") + " complete; 1 exchange was repeated");
+            return;
+        }
+        QCOMPARE(report.End, CommandEnd::Failed);
         QCOMPARE(rig.messages.texts(), Texts{"Read/Write Error"});
         QCOMPARE(rig.state.Image.ModelCode, answeredNormally > 0 ? 8 : before.ModelCode);
         QVERIFY(rig.state.Image.Vfo == before.Vfo && rig.state.Image.Channels == before.Channels);
         QVERIFY(rig.port.isOpen() && !rig.state.TransferRunning);
-        QCOMPARE(static_cast<int>(rig.radio.commands().size()), answeredNormally + 1);
+        QCOMPARE(static_cast<int>(sent.size()), answeredNormally + 2);
         // Progress stops at the last block that came through.
         if (QByteArray(QTest::currentDataTag()).startsWith("ReadMemory, silence"))
             QCOMPARE(rig.progress.shown.end()[-2].second, std::string("Memory mode read       50%"));
@@ -430,19 +423,20 @@ private slots:
         QCOMPARE(rig.progress.shown.back(), std::make_pair(ProgressTarget::Editor, std::string()));
     }
 
-    // Cancel on the question sends nothing. An empty box stops the VFO write before
-    // the port is opened; the memory is written all the same. No channel is
-    // enabled: an all-clear bitmap, no channel block, current channel 00.
-    void writeAllWithAnEmptyBoxStillWritesTheMemory()
+    // An empty box refuses a Write > All before its question: the port is not
+    // opened, not even for the channels. Cancel on the question sends nothing. No
+    // channel is enabled: an all-clear bitmap, no channel block, current channel 00.
+    void emptyBoxRefusesWriteAllBeforeItsQuestion()
     {
         LinkRig rig(OptionPA, 6);
         rig.state.Vfo.txtSquelch.clear();
         rig.state.Image.Vfo.CurrentChannel = 12;
         rig.messages.answers = {false, true};
-        QVERIFY(rig.run(WriteAll).End == CommandEnd::Declined && rig.port.opens == 0);
-        (void)rig.run(WriteAll);
+        QVERIFY(rig.run(WriteAll).End == CommandEnd::Failed && rig.port.opens == 0);
+        QVERIFY(rig.run(WriteMemory).End == CommandEnd::Declined && rig.port.opens == 0);
+        (void)rig.run(WriteMemory);
         QCOMPARE(rig.messages.texts(),
-                 (Texts{OverwriteQuestion, OverwriteQuestion, "Editing incomplete. Check blank columns."}));
+                 (Texts{"Editing incomplete. Check blank columns.", OverwriteQuestion, OverwriteQuestion}));
         QCOMPARE(rig.radio.commands(),
                  (Texts{"QZ~F07F0R\r", "QZ~F0720W00000000000000000000000000FFFFFF\r", "QZ~F0715OW00\r"}));
         QCOMPARE(rig.state.Image.Vfo.CurrentChannel, 0);

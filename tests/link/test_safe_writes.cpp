@@ -10,6 +10,7 @@
 #include "commands/FileMenuCommands.h"
 #include "commands/CommandNote.h"
 #include "commands/RadioBackup.h"
+#include "commands/RadioComparison.h"
 #include "support/FileText.h"
 
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <random>
 
 using namespace kvr27;
 using namespace kvr27::test;
@@ -65,6 +67,18 @@ CommandReport RunTraced(LinkRig& rig, DataCommand command, const QString& folder
     options.Clock = [now = std::chrono::milliseconds(5000)]() mutable { return now += std::chrono::milliseconds(100); };
     return command.Write ? WriteRadioCommand(rig.state, rig.services, command.Parts, options)
                          : ReadRadioCommand(rig.state, rig.services, command.Parts, options);
+}
+
+// A confirmed Write > All with a review (answered by `review`, none: no review) and
+// changed blocks only or not.
+CommandReport WriteAllWith(LinkRig& rig, bool changedOnly, std::function<bool(const Texts&)> review = {})
+{
+    rig.state.ReviewBeforeWrite = bool(review);
+    rig.state.ChangedBlocksOnly = changedOnly;
+    RadioCommandOptions options;
+    options.Confirmed = true;
+    options.Review = std::move(review);
+    return WriteRadioCommand(rig.state, rig.services, RadioParts::All, options);
 }
 
 } // namespace
@@ -121,8 +135,8 @@ private slots:
             if (safeguards.VerifyAfterWrite && command.Parts != RadioParts::Vfo)
                 expected.insert(expected.end(),
                                 {"QZ~F0720R\r", "QZ~F0000R\r", "QZ~F0050R\r", "QZ~F0280R\r", "QZ~F0710R\r"});
-            if (safeguards.BackupBeforeWrite) // first the whole radio, as Read > All
-                expected.insert(expected.begin(), guarded.radio.commands().begin(),
+            if (safeguards.BackupBeforeWrite) // after the identity, the whole radio as Read > All
+                expected.insert(expected.begin() + 1, guarded.radio.commands().begin(),
                                 guarded.radio.commands().begin() + std::ptrdiff_t(guarded.readCount));
             QCOMPARE(guarded.writeCommands(), expected);
             QCOMPARE(guarded.messages.texts(), plain.messages.texts());
@@ -158,7 +172,57 @@ private slots:
         }
     }
 
+    // A write that its checks refuse has written nothing and says so: a blank box
+    // before the question (and before any exchange: no trace either), a frequency
+    // outside the radio's range or another model right after the identity block.
+    // A write cut short says what it wrote. The backup follows the checks.
+    void refusedWritesWriteNothing_data() { AddDataRows("link.txt", "refusal"); }
+    void refusedWritesWriteNothing()
+    {
+        QFETCH(QStringList, f);
+        WriteRig rig({true, true, true});
+        const QString change = f[1];
+        if (change == "squelch")
+            rig.state.Vfo.txtSquelch.clear();
+        else if (change == "frequency")
+            rig.state.Vfo.txtFrequency = "440.00000";
+        else if (change == "model")
+            rig.state.Image.ModelName = "KV-R27Z";
+        else
+            rig.radio.setFault(Fault::Silence, static_cast<int>(rig.readCount) + change.toInt());
+        rig.messages.answers = {true};
+        rig.write(DataCommandNamed(f[0].toStdString()));
+        QStringList shown;
+        for (const std::string& text : rig.messages.texts())
+            shown << (text == OverwriteQuestion ? "Q" : QString::fromStdString(text));
+        QCOMPARE(shown.join(" / "), f[2]);
+        const QDir folder(rig.folder.path());
+        QCOMPARE(QDir(folder.filePath("traces")).entryList(QDir::Files).size(), f[3].toInt());
+        const std::string note = rig.note();
+        QCOMPARE(QString::fromStdString(note.substr(0, std::min(note.find("; backup: "), note.find("; trace: ")))), f[4]);
+        if (!f[4].contains("nothing was written"))
+            return;
+        QVERIFY(rig.report.End == CommandEnd::Failed && rig.report.Files.Backup.empty());
+        QCOMPARE(QDir(folder.filePath("backups")).entryList(QDir::Files), QStringList());
+        for (const std::string& sent : rig.writeCommands())
+            QVERIFY2(sent.ends_with("R\r"), sent.c_str());
+    }
+
     // The folder keeps the twenty newest backups, named after the model.
+    // A byte written as FF is a value like any other: channels 0 to 7 in use fill
+    // the bitmap's first byte, and a radio that keeps FE there fails the read-back.
+    void readBackComparesBytesWrittenAsFF()
+    {
+        WriteRig rig({true, false, false});
+        for (int n = 1; n < 8; ++n)
+            rig.state.Image.Channels.at(n) = rig.state.Image.Channels.at(0);
+        rig.radio.setFault(Fault::WrongStore, int(rig.readCount) + 1, {}, 1); // the bitmap's write only
+        rig.messages.answers = {true};
+        rig.write(WriteMemory);
+        QCOMPARE(rig.note(), std::string("Verify failed on emulated COM1: the channel bitmap, byte 0720h written FFh, "
+                                         "read back FEh; written: the channel bitmap, 9 channels, the current channel"));
+    }
+
     void keepsTheTwentyNewestBackups()
     {
         QTemporaryDir dir;
@@ -218,6 +282,93 @@ private slots:
     {
         QCOMPARE(EscapeControls(std::string("OK\r\n a\\b \x00\x1B\t\x7F \xC3\xA9", 16)),
                  R"(OK\r\n a\\b \x00\x1B\t\x7F \xC3\xA9)");
+    }
+
+    // A write of changed blocks only leaves the radio byte for byte as a full write:
+    // radios of random channel blocks and bitmaps (bytes no field holds included),
+    // a few random edits, the backup's read as the whole read.
+    void changedOnlyWritesAsAFullWrite_data()
+    {
+        QTest::addColumn<int>("seed");
+        for (int seed : {1, 2, 3, 4, 5, 6})
+            QTest::addRow("%d", seed) << seed;
+    }
+    void changedOnlyWritesAsAFullWrite()
+    {
+        QFETCH(int, seed);
+        std::mt19937 random(static_cast<unsigned>(seed));
+        LinkRig full(0, 6), changed(0, 6);
+        LoadKnownRadio(changed);
+        for (std::size_t at = 0; at < 0x730; at = at == 0x63F ? 0x720 : at + 1)
+            changed.radio.memory()[at] = static_cast<std::uint8_t>(random());
+        QVERIFY(changed.run(ReadAll).ok());
+        for (int edits = 1 + seed % 3; edits > 0; --edits) {
+            ChannelRecord& channel = changed.state.Image.Channels.at(static_cast<int>(random() % 100));
+            std::tie(channel.Frequency, channel.TxTone, channel.ChannelFlags) =
+                std::tuple(43310000 + 2500 * static_cast<int>(random() % 100), std::uint8_t(random() % 50), 0x04);
+            channel.Enabled = seed % 2 || !channel.Enabled;
+        }
+        if (seed % 3 == 0)
+            changed.state.Vfo.txtFrequency = "433.50000";
+        QTemporaryDir folder;
+        changed.state.DataFolder = folder.path().toStdString();
+        changed.state.Safeguards = {true, true, false};
+        full.state = changed.state;
+        full.radio.memory() = changed.radio.memory();
+        const std::size_t before = changed.writes().size();
+        QVERIFY(WriteAllWith(full, false).ok());
+        QVERIFY(WriteAllWith(changed, true).ok());
+        QVERIFY(changed.radio.memory() == full.radio.memory());
+        QVERIFY(changed.writes().size() - before < full.writes().size() - before);
+    }
+
+    // One channel edited: its block, the current channel and the blocks whose bytes
+    // no field holds differ from FF go out, and only they are read back; a radio
+    // that stores them wrong fails the write as ever.
+    void changedOnlySendsAndReadsBackTheChangedBlocks()
+    {
+        WriteRig rig({true, true, false});
+        rig.report = WriteAllWith(rig, true);
+        // The radio identified before the backup's 107 reads, then the write.
+        QCOMPARE(Texts(rig.radio.commands().begin() + std::ptrdiff_t(rig.readCount) + 1 + 107, rig.radio.commands().end()),
+                 (Texts{"QZ~F0710R\r", "QZ~F07F0R\r", "QZ~F0000W0294CDEC0000EA600A0B001403FFFFFF\r",
+                        "QZ~F0050W02000000000000000000260801FFFFFF\r", "QZ~F0280W0294DBB0000000000000000402FFFFFF\r",
+                        "QZ~F0715OW01\r", "QZ~F0000R\r", "QZ~F0050R\r", "QZ~F0280R\r", "QZ~F0710R\r"}));
+        QCOMPARE(rig.note().substr(0, rig.note().find(';')), std::string("Write complete and verified: 4 of 8 blocks changed"));
+
+        WriteRig wrong({true, true, false});
+        wrong.radio.setFault(Fault::WrongStore, static_cast<int>(wrong.readCount) + 107);
+        const CommandReport report = WriteAllWith(wrong, true);
+        QVERIFY(report.End == CommandEnd::Failed && report.Transfer->Result.Fault == LinkFault::VerifyMismatch);
+    }
+
+    // The review shows what the write changes; Cancel sends nothing, nothing to
+    // change writes nothing; a radio changed by hand while the review waits, as the
+    // write finds, is written whole again.
+    void reviewBeforeWriting()
+    {
+        WriteRig rig(NoSafeguards);
+        Texts reviewed;
+        const auto answer = [&reviewed](bool go) {
+            return [&reviewed, go](const Texts& lines) { return reviewed = lines, go; };
+        };
+        QCOMPARE(WriteAllWith(rig, true, answer(false)).End, CommandEnd::Declined);
+        QCOMPARE(reviewed, (Texts{"Channel 40, Frequency(ch): 434.20000 → 433.10000", "CurrentChannel: 6 → 1"}));
+        QCOMPARE(rig.writes(), Texts{});
+
+        rig.state.Image.Channels.at(40) = rig.known.Channels.at(40);
+        rig.radio.memory()[0x715] = 1;
+        QCOMPARE(WriteAllWith(rig, true, answer(true)).End, CommandEnd::Done);
+        QCOMPARE(rig.messages.texts(), Texts{NothingToWriteMessage});
+        QCOMPARE(rig.writes(), Texts{});
+
+        rig.state.Image.Channels.at(40).Frequency = 43310000;
+        // The squelch and the bitmap changed by hand: the write finds 710h changed.
+        const std::array<std::uint8_t, 2> before = {rig.radio.memory()[0x710], rig.radio.memory()[0x720]};
+        QVERIFY(WriteAllWith(rig, true, [&](const Texts&) {
+                    return ++rig.radio.memory()[0x710], ++rig.radio.memory()[0x720], true;
+                }).ok());
+        QCOMPARE((std::array{rig.radio.memory()[0x710], rig.radio.memory()[0x720]}), before);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include <QProcess>
 #include <QStringList>
 #include <QTest>
 
@@ -19,6 +20,21 @@ inline std::string ReadFileText(const std::filesystem::path& file)
 inline void WriteFileText(const std::filesystem::path& file, const std::string& content)
 {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+}
+
+// The zip archive as Python's zipfile reads it: the names it holds, then "bad: NAME"
+// for the first member whose checksum fails, or "ok".
+inline QStringList ZipListing(const QString& file)
+{
+    QProcess python;
+    python.start("python3", {"-c", "import sys, zipfile\n"
+                                   "z = zipfile.ZipFile(sys.argv[1])\n"
+                                   "print('\\n'.join(z.namelist()))\n"
+                                   "bad = z.testzip()\n"
+                                   "print('bad: ' + bad if bad else 'ok')\n",
+                             file});
+    python.waitForFinished(10000);
+    return QString::fromUtf8(python.readAllStandardOutput() + python.readAllStandardError()).trimmed().split('\n');
 }
 
 // The rows of tests/data/`file` whose first field is `kind`, split at "|", without

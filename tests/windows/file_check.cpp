@@ -1,7 +1,8 @@
 // The files of a user whose folder has a non-ASCII name, on this system as it is:
 // built here as a CTest test and cross-built for Windows, where it runs under Wine
 // (scripts/windows-check.sh). Save and load, replacing a file, a read-only file, a
-// folder in a file's place, setup.ini and the dated backups, all in "José".
+// file another program holds open (Windows), a folder in a file's place, setup.ini
+// and the dated backups, all in "José".
 // Prints one line per check and "kvr27-file-check: N passed, N failed".
 #include "commands/FileMenuCommands.h"
 #include "core/DatedFiles.h"
@@ -10,7 +11,12 @@
 #include "support/RecordingMessageSink.h"
 
 #include <algorithm>
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 #include <cstdio>
+#include <chrono>
 #include <ctime>
 
 using namespace kvr27;
@@ -78,6 +84,19 @@ int main()
           "a read-only file is refused and kept");
     fs::permissions(user / "old.txt", fs::perms::owner_write, fs::perm_options::add);
 
+#ifdef _WIN32
+    {
+        // As a spreadsheet holds a CSV file it has open: shared with no one.
+        const HANDLE held = CreateFileW((user / "old.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        std::string ignored;
+        Check(held != INVALID_HANDLE_VALUE && ReplaceFileAtomically(user / "old.txt", "lost").Reason == FileInUseReason &&
+                  ReadWholeFile(user / "old.txt", ignored).Reason == FileInUseReason,
+              "a file another program holds open is said to be in use");
+        CloseHandle(held);
+    }
+#endif
+
     std::string content;
     Check(ReadWholeFile(user, content).Failed == FileResult::Step::Open &&
               ReplaceFileAtomically(user, "x").Failed == FileResult::Step::Open && fs::is_directory(user),
@@ -87,11 +106,12 @@ int main()
     fs::create_directories(ini.parent_path());
     Check(WriteSetupIni(ini, 2).ok() && Read(ini) == "3\r\n" && ReadSetupIni(ini) == 2, "setup.ini in \"José\"");
 
-    std::tm when{};
-    when.tm_year = 126, when.tm_mon = 11, when.tm_mday = 7, when.tm_hour = 10, when.tm_min = 15, when.tm_sec = 30;
+    const auto when = std::chrono::sys_days{std::chrono::December / 7 / 2026};
     for (const char* text : {"1", "2", "3"})
         static_cast<void>(SaveDatedFile(user / "backups", "KV-R27PA", when, ".r27", text, 2));
-    Check(Listed(user / "backups") == Names{"KV-R27PA-2026-12-07-101530-2.r27", "KV-R27PA-2026-12-07-101530-3.r27"},
+    const Names backups = Listed(user / "backups");
+    Check(backups.size() == 2 && backups[1].ends_with("-3.r27") && Read(user / "backups" / backups[1]) == "3" &&
+              Read(user / "backups" / backups[0]) == "2",
           "dated backups: -2, -3 within a second, the newest two kept");
 
     std::error_code ignored;

@@ -4,6 +4,8 @@
 #include "core/PathText.h"
 #include "image/ModelRules.h"
 
+#include <cctype>
+
 namespace kvr27::cli {
 
 namespace {
@@ -24,8 +26,15 @@ bool CliJob::startModel(AppState& state, std::string_view fallback)
         usage("--model is required");
         return false;
     }
+    // "kv-r27pa(pmr only)" names KV-R27PA(PMR only): the letters' case does not matter.
+    const auto folded = [](std::string_view text) {
+        std::string lower(text);
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return lower;
+    };
     for (int option = 0; option < ModelOptions; ++option) {
-        if (StartupModelForOption(option).ModelName == name) {
+        if (folded(StartupModelForOption(option).ModelName) == folded(name)) {
             StartWithModel(state, option);
             return true;
         }

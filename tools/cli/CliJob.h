@@ -24,8 +24,8 @@ public:
     // subcommand goes on.
 
     // Starts `state` for the model --model names (`fallback` when it is not given;
-    // without a fallback --model is required), as the start window's OK does. A
-    // missing or unknown model is a bad command line.
+    // without a fallback --model is required; in any letters' case), as the start
+    // window's OK does. A missing or unknown model is a bad command line.
     bool startModel(AppState& state, std::string_view fallback = {});
     // Loads a clone file into `state` as Load does.
     [[nodiscard]] bool load(AppState& state, const std::string& file);

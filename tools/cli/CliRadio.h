@@ -21,6 +21,7 @@ public:
 
     // `portName`: how messages name the port; empty for "COMn (device)".
     CliRadio(SerialDeviceLookup lookup, int comNumber, CliJob& job, std::string portName = {});
+    ~CliRadio();
     CliRadio(const CliRadio&) = delete;
     CliRadio& operator=(const CliRadio&) = delete;
 
@@ -32,17 +33,26 @@ public:
     CommandReport write(AppState& state, RadioParts parts);
     // The run's exit status after `report`: `code`, or ExitFailure when its trace
     // could not be written (told on standard error after what the run reported).
+    // A run that succeeded prints its summary first, unless -q: what, which radio
+    // on which port, how long, and what was read or written ("read KV-R27PA (code
+    // 6) on COM2 (/dev/ttyUSB1) in 10.9 s: the VFO settings, 5 channels in use").
     int finish(const CommandReport& report, int code);
 
 private:
     RadioCommandOptions prepare(AppState& state);
+    std::string summary(const CommandReport& report) const;
 
     CliJob& job_;
     QtPort port_;
     QtWaiter waiter_;
+    std::unique_ptr<MessageSink> messages_;
     LinkServices services_;
     int comNumber_;
     std::string portName_;
+    // The last command run: whether a write, its image, how long it took.
+    bool wrote_ = false;
+    const AppState* state_ = nullptr;
+    double seconds_ = 0;
 };
 
 } // namespace kvr27::cli

@@ -17,7 +17,7 @@ struct CliVerb {
     int (*Run)(const CliArgs& args, CliStreams& streams);
 };
 
-// The seven subcommands, each defined in its own file.
+// The eight subcommands, each defined in its own file.
 extern const CliVerb ReadVerb;
 extern const CliVerb WriteVerb;
 extern const CliVerb ExportCsvVerb;
@@ -25,5 +25,6 @@ extern const CliVerb ImportCsvVerb;
 extern const CliVerb CheckVerb;
 extern const CliVerb ShowVerb;
 extern const CliVerb DiffVerb;
+extern const CliVerb ReportVerb;
 
 } // namespace kvr27::cli

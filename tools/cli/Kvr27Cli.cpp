@@ -11,8 +11,8 @@ namespace kvr27::cli {
 
 namespace {
 
-const std::array<const CliVerb*, 7> Verbs = {&ReadVerb,   &WriteVerb, &ExportCsvVerb, &ImportCsvVerb,
-                                             &CheckVerb, &ShowVerb,  &DiffVerb};
+const std::array<const CliVerb*, 8> Verbs = {&ReadVerb,  &WriteVerb, &ExportCsvVerb, &ImportCsvVerb,
+                                             &CheckVerb, &ShowVerb,  &DiffVerb,      &ReportVerb};
 
 void PrintUsage(std::ostream& out)
 {
@@ -20,7 +20,8 @@ void PrintUsage(std::ostream& out)
            "commands:";
     for (const CliVerb* verb : Verbs)
         out << ' ' << verb->Name;
-    out << "\nmodels: KV-R27PA, KV-R27Z, KV-R27X, \"KV-R27PA(PMR only)\", \"KV-R27PA(LPD only)\"\n"
+    out << "\nmodels (any letter case): KV-R27PA, KV-R27Z, KV-R27X, \"KV-R27PA(PMR only)\",\n"
+           "  \"KV-R27PA(LPD only)\"\n"
            "ports: COM1 to COM5 (as the main program maps them) or a device path\n"
            "exit status: 0 success, 1 failure (diff: the files differ), 2 bad command line\n"
            "kvr27 --version prints the version and the licence\n";

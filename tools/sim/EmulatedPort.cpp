@@ -56,10 +56,11 @@ std::string EmulatedPort::readAll()
 void EmulatedPort::waitTickOrUntil(const WaitSettled& settled)
 {
     for (std::chrono::milliseconds elapsed{0}; elapsed < std::chrono::milliseconds(100); ++elapsed) {
-        if (elapsed == std::chrono::milliseconds(2))
+        if (elapsed == stragglerAt)
             received_ += std::exchange(straggler, {});
         if (settled(elapsed)) {
             ++earlyEnds;
+            late_ += std::exchange(straggler, {});
             break;
         }
     }

@@ -41,9 +41,11 @@ public:
     // which `settled` says so; such a wait is counted in earlyEnds too.
     void waitTickOrUntil(const WaitSettled& settled) override;
 
-    // Characters that arrive 2 ms into the next wait, after what the radio sent at
-    // once: the end of an answer that came in two parts.
+    // Characters that arrive stragglerAt into the next wait, after what the radio
+    // sent at once: the end of an answer that came in two parts. A fast wait that
+    // ended sooner gets them just after its count.
     std::string straggler;
+    std::chrono::milliseconds stragglerAt{2};
     // Port numbers whose open fails, as a port that is absent or in use.
     std::set<int> missingPorts;
     // The device is unplugged: the next write finds it gone and the port closes

@@ -41,10 +41,11 @@ RadioEmulator::RadioEmulator(std::uint8_t modelCode)
     memory_[ModelCodeAddress] = modelCode;
 }
 
-void RadioEmulator::setFault(Fault fault, int answeredNormally, std::string payload)
+void RadioEmulator::setFault(Fault fault, int answeredNormally, std::string payload, int exchanges)
 {
     fault_ = fault;
     answeredNormally_ = answeredNormally;
+    faultyExchanges_ = exchanges;
     faultPayload_ = fault == Fault::Error ? std::string(Refusal) : std::move(payload);
 }
 
@@ -70,7 +71,9 @@ bool RadioEmulator::putDigits(std::size_t address, std::string_view digits)
 bool RadioEmulator::faultActive() const
 {
     // The exchange under way is number commands_.size() + 1.
-    return fault_ != Fault::None && static_cast<int>(commands_.size()) >= answeredNormally_;
+    const int before = static_cast<int>(commands_.size());
+    return fault_ != Fault::None && before >= answeredNormally_ &&
+           (faultyExchanges_ == ForGood || before < answeredNormally_ + faultyExchanges_);
 }
 
 std::string RadioEmulator::answer(const std::string& line, bool storeWrites)
@@ -104,7 +107,7 @@ RadioOutput RadioEmulator::receive(std::string_view characters)
 {
     RadioOutput out;
     for (char c : characters) {
-        if (faultActive() && (fault_ == Fault::HangUp || fault_ == Fault::Silence)) {
+        if (hungUp_ || (faultActive() && (fault_ == Fault::HangUp || fault_ == Fault::Silence))) {
             hungUp_ = hungUp_ || fault_ == Fault::HangUp;
             // A radio that does not hear still ends the command it missed.
             if (c == End) {

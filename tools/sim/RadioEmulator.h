@@ -57,9 +57,13 @@ public:
     Memory& memory() { return memory_; }
     const Memory& memory() const { return memory_; }
 
-    // Switches `fault` on for every exchange after the first `answeredNormally`;
-    // `payload` is the text of the Payload fault.
-    void setFault(Fault fault, int answeredNormally = 0, std::string payload = {});
+    // Faults last for good unless given a number of exchanges.
+    static constexpr int ForGood = -1;
+
+    // Switches `fault` on for every exchange after the first `answeredNormally`, or
+    // for the next `exchanges` only (a hang-up is for good all the same); `payload`
+    // is the text of the Payload fault.
+    void setFault(Fault fault, int answeredNormally = 0, std::string payload = {}, int exchanges = ForGood);
 
     // The 16 bytes at `address` as the radio sends them: 32 uppercase digits.
     std::string blockDigits(std::size_t address) const;
@@ -84,6 +88,7 @@ private:
     Memory memory_{};
     Fault fault_ = Fault::None;
     int answeredNormally_ = 0;
+    int faultyExchanges_ = ForGood;
     std::string faultPayload_;
     std::string line_;
     std::vector<std::string> commands_;

@@ -3,6 +3,7 @@
 #include "app/editors/DocumentUndoActions.h"
 #include "app/editors/EditorWidgets.h"
 #include "app/editors/TransferStatusBar.h"
+#include "app/editors/frmDifferences.h"
 #include "commands/RadioCommands.h"
 
 #include <QPushButton>
@@ -94,8 +95,10 @@ void EditorWindow::Command1_Click(int index)
         entryControls()->setEnabled(false);
     setCommandsEnabled(false);
     AppState& state = context_.State;
-    const CommandReport report = index == 0   ? ReadRadioCommand(state, link_, parts_, EditorCommandOptions())
-                                 : index == 1 ? WriteRadioCommand(state, link_, parts_, EditorCommandOptions())
+    RadioCommandOptions options = EditorCommandOptions();
+    options.Review = ReviewInWindow(this, state.Image.ModelName);
+    const CommandReport report = index == 0   ? ReadRadioCommand(state, link_, parts_, options)
+                                 : index == 1 ? WriteRadioCommand(state, link_, parts_, options)
                                               : DeclinedReport();
     runCommand(index);
     undoActions_->refresh();
