@@ -46,10 +46,13 @@ protected:
     void closedByCloseBox() override;
     // Enter and F2 on a row open the channel dialog, as a double-click does.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The grid takes the focus, on the current row, so arrows and Enter work at once.
+    // The window opens as tall as the screen allows, its width as it is; the grid
+    // takes the focus, on the current row, so arrows and Enter work at once.
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Makes the window as tall as the screen's free area, within it.
+    void fitToScreenHeight();
     // The context menu of a row: the channel dialog, "Enable" and "disable".
     void showRowMenu(const QPoint& position);
     // Shows the grid state's current cell and selection, without scrolling.
