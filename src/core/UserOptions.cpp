@@ -21,6 +21,8 @@ UserOptions ReadUserOptions(const std::filesystem::path& file)
             line.remove_suffix(1);
         if (line == "FastTransfer=1" || line == "FastTransfer=0")
             options.FastTransfer = line.back() == '1';
+        else if (line.starts_with("Language=") && line.size() <= 9 + 8)
+            options.Language = line.substr(9);
     }
     return options;
 }
@@ -29,7 +31,10 @@ FileResult WriteUserOptions(const std::filesystem::path& file, const UserOptions
 {
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
-    return ReplaceFileAtomically(file, std::string(options.FastTransfer ? "FastTransfer=1" : "FastTransfer=0") + "\r\n");
+    std::string text = std::string(options.FastTransfer ? "FastTransfer=1" : "FastTransfer=0") + "\r\n";
+    if (!options.Language.empty())
+        text += "Language=" + options.Language + "\r\n";
+    return ReplaceFileAtomically(file, text);
 }
 
 } // namespace kvr27

@@ -1,9 +1,11 @@
 #pragma once
 // The Data menu's choices that the program remembers for the user, kept in
-// options.ini in the user's configuration folder: "FastTransfer=1" (or 0), CR LF.
+// options.ini in the user's configuration folder: "FastTransfer=1" (or 0) and
+// "Language=de" (Info > Language...; none for the system's language), CR LF.
 #include "core/FileAccess.h"
 
 #include <filesystem>
+#include <string>
 
 namespace kvr27 {
 
@@ -11,6 +13,7 @@ inline constexpr const char* UserOptionsName = "options.ini";
 
 struct UserOptions {
     bool FastTransfer = false; // Data > Fast Transfer
+    std::string Language;      // the windows' language code, "" for the system's
 };
 
 // The options in the file; the defaults for a file that is missing or cannot be
