@@ -147,8 +147,13 @@ void frmMain::CreateMenus()
     mnuFastTransfer = AddOption(mnuEeprom, "mnuFastTransfer", "&Fast Transfer", state.FastTransfer);
     for (QAction* item : {mnuReviewBeforeWrite, mnuChangedBlocksOnly, mnuFastTransfer})
         connect(item, &QAction::toggled, this, [options, &state] {
-            if (!options.empty())
-                (void)WriteUserOptions(options, {state.FastTransfer, state.ReviewBeforeWrite, state.ChangedBlocksOnly});
+            if (options.empty())
+                return;
+            UserOptions kept = ReadUserOptions(options); // the language stays as chosen
+            kept.FastTransfer = state.FastTransfer;
+            kept.ReviewBeforeWrite = state.ReviewBeforeWrite;
+            kept.ChangedBlocksOnly = state.ChangedBlocksOnly;
+            (void)WriteUserOptions(options, kept);
         });
     mnuEeprom->addSeparator();
     mnuPort = AddItem(mnuEeprom, "mnuPort", "&Port...");
