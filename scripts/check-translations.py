@@ -69,7 +69,7 @@ def self_test(lupdate, options) -> bool:
         source = pathlib.Path(folder) / "src"
         source.mkdir()
         (source / "a.cpp").write_text('const char* t = QT_TRANSLATE_NOOP("c", "Saved %1");\n')
-        ts = pathlib.Path(folder) / "kvr27_xx.ts"
+        ts = pathlib.Path(folder) / "kvr27_de.ts"
         subprocess.run([lupdate, *options, "-silent", str(source), "-ts", str(ts)], check=True,
                        stdout=subprocess.DEVNULL)
         unfinished = ts.read_text()
