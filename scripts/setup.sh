@@ -10,6 +10,7 @@ packages=(
     g++ cmake make
     qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
     libzip-dev pkgconf
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgl-dev
     fonts-liberation
     poppler-utils

@@ -147,8 +147,13 @@ void frmMain::CreateMenus()
     mnuFastTransfer = AddOption(mnuEeprom, "mnuFastTransfer", "&Fast Transfer", state.FastTransfer);
     for (QAction* item : {mnuReviewBeforeWrite, mnuChangedBlocksOnly, mnuFastTransfer})
         connect(item, &QAction::toggled, this, [options, &state] {
-            if (!options.empty())
-                (void)WriteUserOptions(options, {state.FastTransfer, state.ReviewBeforeWrite, state.ChangedBlocksOnly});
+            if (options.empty())
+                return;
+            UserOptions kept = ReadUserOptions(options); // the language stays as chosen
+            kept.FastTransfer = state.FastTransfer;
+            kept.ReviewBeforeWrite = state.ReviewBeforeWrite;
+            kept.ChangedBlocksOnly = state.ChangedBlocksOnly;
+            (void)WriteUserOptions(options, kept);
         });
     mnuEeprom->addSeparator();
     mnuPort = AddItem(mnuEeprom, "mnuPort", "&Port...");
@@ -331,7 +336,9 @@ void frmMain::mnuPrint_Click()
         // A printer that cannot start prints nothing, in silence, like a Cancel.
         QtReportPrinter printer(*context_.ReportPrinter);
         printer.applySetup(*setup);
-        printer.print(ReportPages(context_.State, printer.pageLines(), setup->copies));
+        const std::vector<ReportPage> pages = ReportPages(context_.State, printer.pageLines(), setup->copies);
+        if (printer.print(pages))
+            StatusBar1->endTransfer(PrintedReport(pages));
     }
     Command1Enabled(true);
 }
@@ -442,9 +449,11 @@ void frmMain::RunFileCommand(CommandReport (*command)(AppState&, MessageSink&, D
         return;
     StatusBar1->clearNote();
     setCommandsEnabled(false);
-    // The messages have told the user all the report says.
-    static_cast<void>(command(context_.State, context_.Messages, context_.FileDialogs));
+    // The messages have told the user what went wrong; the note says what was done
+    // ("Saved radio.r27").
+    const CommandReport report = command(context_.State, context_.Messages, context_.FileDialogs);
     setCommandsEnabled(true);
+    StatusBar1->endTransfer(report);
     undoActions_->refresh();
 }
 

@@ -7,6 +7,7 @@
 #include "core/UserOptions.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageSink.h"
+#include "platform/QtTranslations.h"
 #include "platform/SetupIniLocation.h"
 #include "platform/UserConfigFolder.h"
 
@@ -48,7 +49,8 @@ const char* const Help =
     "                                   not installed, when its folder takes new files\n"
     "                                   and no such file exists in ~/.config)\n"
     "  ~/.config/kvr27-clone/ports.ini  the devices assigned in Data > Port...\n"
-    "  ~/.config/kvr27-clone/options.ini  whether Data > Fast Transfer is checked\n"
+    "  ~/.config/kvr27-clone/options.ini  whether Data > Fast Transfer is checked, and\n"
+    "                                     the language chosen in Info > Language...\n"
     "\n"
     "kvr27 does the same without windows; kvr27-sim answers like a radio.\n";
 
@@ -91,6 +93,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("kvr27-clone"));
     QApplication::setWindowIcon(QIcon(kvr27::RadioPicture()));
 
+    const std::filesystem::path userOptions = kvr27::UserConfigFolder() / kvr27::UserOptionsName;
+    kvr27::InstallTranslations(QString::fromStdString(kvr27::ReadUserOptions(userOptions).Language));
+
     kvr27::AppState state;
     state.DataFolder = kvr27::UserDataFolder();
     kvr27::QtMessageSink messages(state.Image);
@@ -99,7 +104,7 @@ int main(int argc, char* argv[])
                                     kvr27::SetupIniLocation(QApplication::applicationDirPath()),
                                     kvr27::PortAssignmentsFile(),
                                     nullptr, nullptr, &dialogs.printer(),
-                                    kvr27::UserConfigFolder() / kvr27::UserOptionsName};
+                                    userOptions};
 
     kvr27::SingleInstanceLock lock;
     kvr27::frmSplash splash(context);

@@ -40,6 +40,8 @@ UserOptions ReadUserOptions(const std::filesystem::path& file)
                 && line[option.Name.size()] == '=' && (line.back() == '1' || line.back() == '0'))
                 options.*option.Value = line.back() == '1';
         }
+        if (line.starts_with("Language=") && line.size() <= 9 + 8)
+            options.Language = line.substr(9);
     }
     return options;
 }
@@ -51,6 +53,8 @@ FileResult WriteUserOptions(const std::filesystem::path& file, const UserOptions
     std::string text;
     for (const NamedOption& option : NamedOptions)
         text.append(option.Name).append(options.*option.Value ? "=1\r\n" : "=0\r\n");
+    if (!options.Language.empty())
+        text.append("Language=").append(options.Language).append("\r\n");
     return ReplaceFileAtomically(file, text);
 }
 

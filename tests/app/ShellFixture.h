@@ -40,6 +40,18 @@ inline void Activate(QWidget& window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// The window's size and where each control that takes the focus lies in it, once
+// the event loop has turned: what must not move under the pointer.
+inline QList<QRect> ControlPlaces(QWidget& window)
+{
+    QTest::qWait(10);
+    QList<QRect> places{window.rect()};
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->isVisible() && widget->focusPolicy() != Qt::NoFocus)
+            places << QRect(widget->mapTo(&window, QPoint()), widget->size());
+    return places;
+}
+
 // The visible top-level window of a class, or null.
 template <typename Window>
 Window* OpenTopLevel()

@@ -204,9 +204,9 @@ private slots:
         }
     }
 
-    // Cancel, the close box and Escape drop the edits without the leave rules of the
-    // box left (no word about a value thrown away): a later write sends the image's
-    // values. OK, and Enter in a box, run them first and store the rounded value.
+    // A remark on the frequency moves no control. Cancel, the close box and Escape
+    // drop the edits without the leave rules of the box left (no word about a value
+    // thrown away): a later write sends the image's values. OK, and Enter in a box, run them first and store the rounded value.
     void leavingTheWindow_data() { test::AddDataRows("windows.txt", "leave"); }
     void leavingTheWindow()
     {
@@ -215,12 +215,14 @@ private slots:
         Rig rig;
         VfoWindow vfo(rig);
         const QSize first = vfo.window.size();
+        const QList<QRect> places = test::ControlPlaces(vfo.window);
         TypeInto(vfo.box("txtSquelch"), "3");
         Click(vfo.window, "optBeep_1");
         TypeInto(vfo.box("txtFrequency"), "435.000019");
         QCOMPARE(vfo.box("txtFrequency")->text(), "435.00001"); // nine characters at most
-        QCOMPARE(vfo.window.findChild<app::TransferStatusBar*>()->remark(),
+        QCOMPARE(Find<QLabel>(vfo.window, "lblRange")->text(),
                  "435.00001 MHz is outside this radio's range, 433.06 to below 434.785 MHz: it will not be written.");
+        QCOMPARE(test::ControlPlaces(vfo.window), places);
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         if (how == 0 || how == 3)
             Click(vfo.window, how == 0 ? "Command1_3" : "Command1_2");
@@ -246,7 +248,8 @@ private slots:
     }
 
     // A value the radio holds that its box refuses is shown with the box's message and
-    // an empty box, so OK cannot store it, keeps the window open and the image as it was.
+    // an empty box, so OK cannot store it, keeps the window open and the image as it
+    // was, and gives the box the focus.
     void filledValuesPassTheFilters_data() { test::AddDataRows("windows.txt", "filled"); }
     void filledValuesPassTheFilters()
     {
@@ -265,7 +268,7 @@ private slots:
         vfo.window.showProgress(ProgressTarget::Editor, "Vfo mode read       33%");
         Click(vfo.window, "Command1_2");
         QCOMPARE(rig.messages.texts(), (Texts{f[1].toStdString(), EditingIncompleteMessage}));
-        QVERIFY(vfo.window.isVisible() && rig.state.Image.Vfo == before);
+        QVERIFY(vfo.window.isVisible() && rig.state.Image.Vfo == before && QApplication::focusWidget() == vfo.box(box));
         QCOMPARE(vfo.window.statusText(), ""); // emptied by a refused OK too
     }
 
@@ -354,12 +357,13 @@ private slots:
         QCOMPARE(rig.messages.texts(), stored ? Texts{} : Texts{EditingIncompleteMessage});
     }
 
-    // The grid opens with the focus on its current row: arrows to a row, then Enter,
+    // The grid opens as tall as the screen allows, with the focus on its current row: arrows to a row, then Enter,
     // the keypad's Enter or F2, open the dialog on that row, beside it, where Enter
     // is OK after the box's raster rule. Gestures on rows that are not the current
     // one: a click on a "No" cell selects its row; a double-click opens the dialog on
     // its row (also on the last row, partly shown), whose step box rounds when left
-    // and whose Cancel after an off-raster frequency says nothing and stores nothing.
+    // and whose Cancel after an off-raster frequency says nothing and stores nothing;
+    // its range remark moves no control, and a refused OK focuses the blank box.
     // The row menu offers its three commands. The close box recomputes the current
     // channel; a write that fails keeps it; "Enable" on an empty row and "Enable All"
     // change nothing, and "Exit" turns the grid's changes into changed settings.
@@ -370,6 +374,8 @@ private slots:
         rig.state.Image.Channels.at(6).Frequency = 44000000; // outside the KV-R27PA's range
         MemWindow mem(rig);
         Activate(mem.window);
+        const QRect screen = mem.window.screen()->availableGeometry(); // the window as tall as it allows
+        QVERIFY(screen.contains(mem.window.frameGeometry()) && mem.window.height() > screen.height() * 9 / 10);
         QTableView* grid = mem.window.MSFlexGrid1;
         QStringList opened;
         mem.window.setDialogRunner([&](app::frmMemSub& dialog) {
@@ -387,8 +393,14 @@ private slots:
                 QTest::keyClick(frequency, Qt::Key_Return);
                 opened << QString("%1 %2").arg(dialog.result()).arg(rig.state.Image.Channels.at(3).Frequency);
             } else if (opened.size() == 6) {
+                const QList<QRect> places = test::ControlPlaces(dialog);
                 TypeInto(frequency, "440.00000");
                 opened << Find<QLabel>(dialog, "lblRange")->text();
+                const QList<QRect> remarked = test::ControlPlaces(dialog);
+                QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(frequency, Qt::Key_Delete);
+                Click(dialog, "Command1_0"); // refused: the blank box takes the focus
+                QVERIFY(remarked == places && test::ControlPlaces(dialog) == places && QApplication::focusWidget() == frequency);
                 TypeInto(frequency, "434.00001");
                 Click(dialog, "Command1_1");
             } else {
@@ -407,7 +419,8 @@ private slots:
         QCOMPARE(rig.state.Grid.Row, 7);
         mem.doubleClick(3, 1);
         QCOMPARE(mem.at(3, 1).data().toString(), "434.00500");
-        mem.window.resize(mem.window.width(), mem.window.height() + 10); // the last row partly shown
+        // 16 rows whole and the 17th partly shown.
+        mem.window.resize(mem.window.width(), mem.window.height() - grid->viewport()->height() + 16 * grid->rowHeight(0) + 10);
         QTRY_COMPARE(grid->rowAt(grid->viewport()->height() - 1), 16);
         QVERIFY(grid->visualRect(mem.at(17, 0)).bottom() >= grid->viewport()->height());
         mem.doubleClick(17, 0);
@@ -419,7 +432,7 @@ private slots:
         QCOMPARE((QList<QVariant>{mem.at(7, 1).data(Qt::ToolTipRole), mem.at(3, 1).data(Qt::ToolTipRole), mem.at(7, 1)
                                   .data(Qt::BackgroundRole).isValid(), mem.at(3, 1).data(Qt::BackgroundRole)}),
                  (QList<QVariant>{outside, {}, true, {}}));
-        QCOMPARE(rig.messages.texts(), (Texts{RoundedMessage, RoundedFrequencyMessage}));
+        QCOMPARE(rig.messages.texts(), (Texts{RoundedMessage, RoundedFrequencyMessage, EditingIncompleteMessage}));
         QVERIFY(!rig.state.Image.Channels.at(16).Enabled && mem.at(17, 1).data().toString().isEmpty());
         QStringList offered;
         mem.window.setRowMenuRunner([&](QMenu& menu, const QPoint&) {

@@ -2,6 +2,7 @@
 // name they offer, the question before settings are replaced, the window disabled
 // while a command runs, and failed saves, loads and imports that change nothing.
 #include "ShellFixture.h"
+#include "app/editors/TransferStatusBar.h"
 #include "app/frmMain.h"
 #include "commands/CommandNote.h"
 #include "commands/Document.h"
@@ -114,6 +115,7 @@ private slots:
 
         shell.dialogs.saveAnswers = {shell.path("edited"), shell.path("edited")};
         shell.window->mnuFileSave->trigger();
+        QCOMPARE(shell.window->StatusBar1->noteText(), QString("Saved edited.r27"));
         shell.messages.answers = {false};
         shell.window->mnuFileExport->trigger();
         QCOMPARE(test::ReadFileText(shell.path("edited.csv")), edited);

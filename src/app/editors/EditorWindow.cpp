@@ -100,13 +100,15 @@ void EditorWindow::Command1_Click(int index)
     const CommandReport report = index == 0   ? ReadRadioCommand(state, link_, parts_, options)
                                  : index == 1 ? WriteRadioCommand(state, link_, parts_, options)
                                               : DeclinedReport();
+    // The entry controls take the user's values again before the window's part,
+    // which may give one of them the focus.
+    if (transfer)
+        entryControls()->setEnabled(true);
     runCommand(index);
     undoActions_->refresh();
     setCommandsEnabled(true);
-    if (transfer) {
-        entryControls()->setEnabled(true);
+    if (transfer)
         statusBar_->endTransfer(report);
-    }
 }
 
 void EditorWindow::setCommandsEnabled(bool enabled)

@@ -21,6 +21,7 @@ void ElidedLabel::setFullText(const QString& text, const QString& whole)
 void ElidedLabel::setMaxLines(int lines)
 {
     maxLines_ = std::max(1, lines);
+    updateGeometry();
     updateToolTip();
 }
 
@@ -53,7 +54,9 @@ QSize ElidedLabel::sizeHint() const
 
 QSize ElidedLabel::minimumSizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(QStringLiteral("...")), fontMetrics().height() * linesShown_};
+    const QMargins margins = contentsMargins();
+    return {fontMetrics().horizontalAdvance(QStringLiteral("...")) + margins.left() + margins.right(),
+            fontMetrics().height() * maxLines_ + margins.top() + margins.bottom()};
 }
 
 void ElidedLabel::paintEvent(QPaintEvent*)
@@ -62,8 +65,9 @@ void ElidedLabel::paintEvent(QPaintEvent*)
     const QRect area = contentsRect();
     const QStringList lines = shownLines(area.width());
     const int lineHeight = fontMetrics().height();
-    QRect line(area.left(), area.top() + (area.height() - lineHeight * static_cast<int>(lines.size())) / 2,
-               area.width(), lineHeight);
+    // Lines at the top of the room, or in its middle.
+    const int free = area.height() - lineHeight * static_cast<int>(lines.size());
+    QRect line(area.left(), area.top() + (alignment() & Qt::AlignTop ? 0 : free / 2), area.width(), lineHeight);
     const int horizontal = static_cast<int>(alignment() & Qt::AlignHorizontal_Mask);
     for (const QString& text : lines) {
         painter.drawText(line, horizontal | Qt::AlignVCenter, text);
@@ -81,11 +85,18 @@ void ElidedLabel::updateToolTip()
 {
     const bool cut = fontMetrics().horizontalAdvance(text()) > contentsRect().width();
     setToolTip(!whole_.isEmpty() ? whole_ : cut ? text() : QString());
-    const int lines = std::max(1, static_cast<int>(shownLines(contentsRect().width()).size()));
-    if (lines != linesShown_) {
-        linesShown_ = lines;
-        updateGeometry();
-    }
+}
+
+ElidedLabel* MakeRangeRemark(QWidget* parent, int lines)
+{
+    auto* label = new ElidedLabel(parent);
+    label->setObjectName(QStringLiteral("lblRange"));
+    label->setMaxLines(lines);
+    label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x8a, 0x4b, 0x00));
+    label->setPalette(palette);
+    return label;
 }
 
 } // namespace kvr27::app

@@ -105,6 +105,17 @@ public:
     // values of its own).
     void control(QWidget* widget) { controls_[widget->objectName().toStdString()] = widget; }
 
+    // Gives the focus to the first empty box, in the window's order, that can take
+    // it: the one a refusal for blank boxes means.
+    void focusFirstBlank() const
+    {
+        for (const auto& [edit, field] : texts_)
+            if (edit->text().isEmpty() && edit->isEnabled() && edit->isVisible()) {
+                edit->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+    }
+
     // Shows the form's values and enabled states; widgets already showing their value
     // are left alone, so that typing keeps its cursor.
     void show(const Form& form)

@@ -9,21 +9,19 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
-#include <QVBoxLayout>
+#include <QStackedLayout>
+
+#include <algorithm>
 
 namespace kvr27::app {
 
 namespace {
 
-ElidedLabel* AddLine(QWidget* parent, QLayout* layout, const char* name, const char* accessibleName, int maxLines)
+ElidedLabel* AddLine(QWidget* parent, const char* name, const char* accessibleName)
 {
     auto* line = new ElidedLabel(parent);
     line->setObjectName(QLatin1String(name));
     line->setAccessibleName(QLatin1String(accessibleName));
-    line->setMaxLines(maxLines);
-    line->setVisible(false);
-    layout->addWidget(line);
     return line;
 }
 
@@ -34,27 +32,20 @@ void SetTextColour(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
 }
 
-// Shows `text` on `line`, which takes no room while empty.
-void ShowLine(ElidedLabel* line, const QString& text, const QString& whole = {})
-{
-    line->setFullText(text, whole);
-    line->setVisible(!text.isEmpty());
-}
-
 } // namespace
 
 TransferStatusBar::TransferStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
-    auto* lines = new QWidget(this);
-    auto* layout = new QVBoxLayout(lines);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(fontMetrics().height() / 4);
+    // One room, whose height does not change, for what the bar shows at a time.
+    room_ = new QWidget(this);
+    auto* room = room_;
+    pages_ = new QStackedLayout(room);
 
     // The progress bar carries the progress text, so the text has the whole width
     // but for Cancel.
-    progressArea_ = new QWidget(lines);
+    progressArea_ = new QWidget(room);
     auto* progressLine = new QHBoxLayout(progressArea_);
     const int margin = fontMetrics().height() / 4;
     progressLine->setContentsMargins(0, margin, 0, 0);
@@ -77,23 +68,40 @@ TransferStatusBar::TransferStatusBar(QWidget* parent) : QStatusBar(parent)
     escape->setObjectName(QStringLiteral("StatusBar1_Escape"));
     progressLine->addWidget(progress_, 1);
     progressLine->addWidget(cancel_);
-    progressArea_->setVisible(false);
-    layout->addWidget(progressArea_);
+    progressLine->setAlignment(Qt::AlignTop);
+    pages_->addWidget(progressArea_);
 
-    panel_ = AddLine(lines, layout, "StatusBar1_Panel1", "Status", 4);
+    panel_ = AddLine(room, "StatusBar1_Panel1", "Status");
     panel_->setAlignment(Qt::AlignCenter);
-    remark_ = AddLine(lines, layout, "StatusBar1_Remark", "Remark", 4);
-    remark_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    SetTextColour(remark_, QColor(0x8a, 0x4b, 0x00));
-    // Room for the cause of a failure and the files a command left.
-    note_ = AddLine(lines, layout, "StatusBar1_Note", "Last command", 6);
-    note_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    addWidget(lines, 1);
+    pages_->addWidget(panel_);
+    // The cause of a failure and the files a command left.
+    note_ = AddLine(room, "StatusBar1_Note", "Last command");
+    note_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    pages_->addWidget(note_);
+    setLines(3);
+    showCurrent();
+    addWidget(room, 1);
+}
 
-    noteTimer_ = new QTimer(this);
-    noteTimer_->setObjectName(QStringLiteral("StatusBar1_NoteTimer"));
-    noteTimer_->setSingleShot(true);
-    connect(noteTimer_, &QTimer::timeout, this, &TransferStatusBar::clearNote);
+void TransferStatusBar::setLines(int lines)
+{
+    panel_->setMaxLines(lines);
+    note_->setMaxLines(lines);
+    // The room's height is set, not left to the pages shown and hidden.
+    const int progressRow = std::max(progress_->sizeHint().height(), cancel_->sizeHint().height())
+                            + fontMetrics().height() / 4;
+    room_->setFixedHeight(std::max(progressRow, note_->sizeHint().height()));
+    reformat(); // the bar takes the new height at once, also while its window is hidden
+}
+
+void TransferStatusBar::showCurrent()
+{
+    // A status text says what is happening now; the progress bar stands for the
+    // progress texts, which are not kept in the panel.
+    QWidget* shown = !panel_->text().isEmpty() ? static_cast<QWidget*>(panel_)
+                     : progressShown_         ? progressArea_
+                                              : note_;
+    pages_->setCurrentWidget(shown);
 }
 
 void TransferStatusBar::setText(const QString& text)
@@ -104,25 +112,15 @@ void TransferStatusBar::setText(const QString& text)
         // A progress text ends in "%": no placeholder of the bar's format (%p, %v, %m).
         progress_->setFormat(text);
         progress_->setValue(*percent);
-        progressArea_->setVisible(true);
+        progressShown_ = true;
     }
-    ShowLine(panel_, percent && running_ ? QString() : text);
+    panel_->setFullText(percent && running_ ? QString() : text);
+    showCurrent();
 }
 
 QString TransferStatusBar::text() const
 {
     return text_;
-}
-
-void TransferStatusBar::setRemark(const QString& text)
-{
-    ShowLine(remark_, text);
-    reformat(); // the bar's height follows at once, also while its window is hidden
-}
-
-QString TransferStatusBar::remark() const
-{
-    return remark_->text();
 }
 
 void TransferStatusBar::beginTransfer(LinkState& link, TransferKind kind)
@@ -140,26 +138,22 @@ void TransferStatusBar::beginTransfer(LinkState& link, TransferKind kind)
 void TransferStatusBar::endTransfer(const CommandReport& report)
 {
     running_ = false;
+    progressShown_ = false;
     link_ = nullptr;
-    progressArea_->setVisible(false);
     const QString note = QString::fromStdString(CommandNote(report, NoteFiles::NamesOnly));
     // A status text that the note says already (the port's problem) is not said twice.
-    ShowLine(panel_, !text_.isEmpty() && note.contains(text_) ? QString() : text_);
-    if (note.isEmpty())
-        return;
-    ShowLine(note_, note, QString::fromStdString(CommandNote(report)));
+    panel_->setFullText(!text_.isEmpty() && note.contains(text_) ? QString() : text_);
+    note_->setFullText(note, QString::fromStdString(CommandNote(report)));
     const bool ok = !report.Transfer || report.Transfer->Result.ok()
                     || report.Transfer->Result.Fault == LinkFault::Cancelled;
     SetTextColour(note_, ok ? QColor(0x1b, 0x5e, 0x20) : QColor(0xb7, 0x1c, 0x1c));
-    // A failure's note holds its cause: it stays until the next command.
-    if (ok)
-        noteTimer_->start(NoteMilliseconds);
+    showCurrent();
 }
 
 void TransferStatusBar::clearNote()
 {
-    noteTimer_->stop();
-    ShowLine(note_, {});
+    note_->setFullText({});
+    showCurrent();
 }
 
 QString TransferStatusBar::noteText() const

@@ -49,7 +49,7 @@ constexpr std::array<ButtonPlace, 7> Buttons = {{
 constexpr std::array<const char*, 12> WidestCellText = {"99", "000.00000", "6.25KHz", "None", "00.00000", "Off",
                                                         "Off", "None", "250.3Hz", "250.3Hz", "Off", "mode"};
 
-// Rows of the grid visible without scrolling.
+// Rows of the grid visible without scrolling at the least (on a low screen).
 constexpr int VisibleRows = 16;
 
 } // namespace
@@ -111,6 +111,7 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
     layout->addSpacing(Twips(this, 240));
     layout->addWidget(MSFlexGrid1, 1);
     layout->addWidget(statusBar());
+    statusBar()->setLines(2);
 }
 
 void frmMem::setDialogRunner(std::function<void(frmMemSub&)> runner)
@@ -329,8 +330,22 @@ bool frmMem::dragEvent(const QMouseEvent& mouse)
 
 void frmMem::showEvent(QShowEvent* event)
 {
+    fitToScreenHeight();
     EditorWindow::showEvent(event);
     MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMem::fitToScreenHeight()
+{
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const QRect available = screen->availableGeometry();
+    // The title bar and border, where the window system has told them; else an
+    // allowance of two lines.
+    const int shown = frameGeometry().height() - height();
+    const int frame = shown > 0 ? shown : 2 * fontMetrics().height();
+    const int height = std::max(minimumSizeHint().height(), available.height() - frame);
+    resize(width(), height);
+    move(x(), std::clamp(y(), available.top(), std::max(available.top(), available.bottom() + 1 - height - frame)));
 }
 
 void frmMem::showRowMenu(const QPoint& position)

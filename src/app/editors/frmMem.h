@@ -55,10 +55,13 @@ protected:
     // Enter and F2 on a row open the channel dialog, as a double-click does; the
     // operations' keys; a drag of selected rows.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The grid takes the focus, on the current row, so arrows and Enter work at once.
+    // The window opens as tall as the screen allows, its width as it is; the grid
+    // takes the focus, on the current row, so arrows and Enter work at once.
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Makes the window as tall as the screen's free area, within it.
+    void fitToScreenHeight();
     // The context menu of a row: the channel dialog, "Enable" and "disable".
     void showRowMenu(const QPoint& position);
     // Shows the grid state's current cell and selected rows, without scrolling.

@@ -1,5 +1,7 @@
 #include "app/editors/frmMemSub.h"
 
+#include "app/editors/ElidedLabel.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,13 +61,9 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent, Ch
     bold.setBold(true);
     channel->setFont(bold);
 
-    // What the write would do with the frequency, said while it is typed.
-    lblRange = new QLabel(this);
-    lblRange->setObjectName(QStringLiteral("lblRange"));
-    lblRange->setWordWrap(true);
-    QPalette palette = lblRange->palette();
-    palette.setColor(QPalette::WindowText, QColor(0x8a, 0x4b, 0x00));
-    lblRange->setPalette(palette);
+    // What the write would do with the frequency, said while it is typed, in a room
+    // kept for it, so that nothing below moves when it comes and goes.
+    lblRange = MakeRangeRemark(this, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(channel);
@@ -79,8 +77,7 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent, Ch
 void frmMemSub::render()
 {
     binding_.show(editor_.form());
-    lblRange->setText(QString::fromStdString(editor_.rangeRemark()));
-    lblRange->setVisible(!lblRange->text().isEmpty());
+    lblRange->setFullText(QString::fromStdString(editor_.rangeRemark()));
 }
 
 void frmMemSub::Command1_Click(int index)
@@ -90,10 +87,12 @@ void frmMemSub::Command1_Click(int index)
         return;
     }
     FocusForCommand(Command1[0]);
-    if (editor_.okClicked())
+    if (editor_.okClicked()) {
         done(Accepted);
-    else
-        render();
+        return;
+    }
+    render();
+    binding_.focusFirstBlank(); // refused for it, if there is one
 }
 
 } // namespace kvr27::app

@@ -9,10 +9,11 @@
 
 #include <array>
 
-class QLabel;
 class QPushButton;
 
 namespace kvr27::app {
+
+class ElidedLabel;
 
 class frmMemSub : public QDialog {
     Q_OBJECT
@@ -23,14 +24,14 @@ public:
     frmMemSub(AppState& state, MessageSink& messages, QWidget* parent = nullptr, ChannelSelection several = {});
 
     // 0 "OK" (the default button, so Enter is OK): stores the channel and closes
-    // when no needed field is blank;
+    // when no needed field is blank, else gives the first blank box the focus;
     // 1 "Cancel": closes without storing. The close box stores nothing either.
     void Command1_Click(int index);
 
     std::array<QPushButton*, 2> Command1{};
-    // Says when the write would leave the channel out for its frequency; hidden
+    // Says when the write would leave the channel out for its frequency; empty
     // otherwise.
-    QLabel* lblRange = nullptr;
+    ElidedLabel* lblRange = nullptr;
 
 private:
     void render();

@@ -1,6 +1,7 @@
 #include "app/editors/frmVfo.h"
 
 #include "app/editors/DocumentUndoActions.h"
+#include "app/editors/ElidedLabel.h"
 #include "app/editors/TransferStatusBar.h"
 
 #include <QFrame>
@@ -81,6 +82,10 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
     AddRow(rows, {options(3, VfoOption::ToneSet), list(4, VfoList::TxTone), list(5, VfoList::RxTone)});
     AddRow(rows, {options(6, VfoOption::TxPower), text(7, VfoText::PmrFreq, "(Ch)", "Label1_2"),
                    list(8, VfoList::PmrTone)});
+    // What the write would do with the frequency, said while it is typed, in the free
+    // column beside the first three rows, whose room it keeps whatever it says.
+    lblRange_ = MakeRangeRemark(this, 6);
+    rows->addWidget(lblRange_, 1, 3, 3, 1);
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
@@ -130,6 +135,7 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(statusBar());
     undoActions_->watchTextBoxes(this);
+    statusBar()->setLines(2);
 }
 
 void frmVfo::fitToScreen()
@@ -165,7 +171,7 @@ void frmVfo::load()
 void frmVfo::render()
 {
     binding_.show(context_.State.Vfo);
-    statusBar()->setRemark(QString::fromStdString(editor_.rangeRemark()));
+    lblRange_->setFullText(QString::fromStdString(editor_.rangeRemark()));
 }
 
 QWidget* frmVfo::entryControls()
@@ -188,6 +194,8 @@ void frmVfo::runCommand(int index)
     render();
     if (hide)
         done(index == 2 ? Accepted : Rejected);
+    else if (index == 1 || index == 2)
+        binding_.focusFirstBlank(); // refused for it, if there is one
 }
 
 void frmVfo::closedByCloseBox()

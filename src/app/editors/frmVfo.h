@@ -2,7 +2,8 @@
 // The VFO settings window: shows the VFO form state (AppState::Vfo) and hands its
 // controls' events to the VfoEditor. Modal over the main window, hidden by OK and
 // Cancel and kept for the next opening. On a screen lower than the window the
-// frames scroll, while the buttons and the status bar stay in sight.
+// frames scroll, while the buttons and the status bar stay in sight. An OK or
+// "Write Setting" refused for a blank box gives the first blank box the focus.
 #include "app/editors/EditorWindow.h"
 #include "app/editors/FormBinding.h"
 #include "commands/VfoEditor.h"
@@ -12,6 +13,8 @@
 class QScrollArea;
 
 namespace kvr27::app {
+
+class ElidedLabel;
 
 class frmVfo : public EditorWindow {
     Q_OBJECT
@@ -35,6 +38,8 @@ private:
     void fitToScreen();
 
     QScrollArea* scroll_ = nullptr;
+    // Says when the write would leave the VFO frequency out; empty otherwise.
+    ElidedLabel* lblRange_ = nullptr;
     VfoEditor editor_;
     FormBinding<VfoForm, VfoEditor, VfoText, VfoList, VfoOption> binding_;
 };
