@@ -1,8 +1,12 @@
 #include "commands/ChannelDialogEditor.h"
 
+#include "commands/ChannelGridEditor.h"
+#include "commands/ChannelMultiEdit.h"
 #include "commands/Document.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
+
+#include <utility>
 
 namespace kvr27 {
 
@@ -29,9 +33,13 @@ const std::array<OptionField<ChannelDialogForm>, 5> DialogOptionGroups = {{
 
 const std::array<std::string_view, 3> DialogModeControls = {"Frame1_10", "optModel_0", "optModel_1"};
 
-ChannelDialogEditor::ChannelDialogEditor(AppState& state, MessageSink& messages)
-    : state_(state), messages_(messages)
+ChannelDialogEditor::ChannelDialogEditor(AppState& state, MessageSink& messages, ChannelSelection several)
+    : state_(state), messages_(messages), several_(std::move(several))
 {
+    if (editsSeveral()) {
+        form_ = shared_ = SharedChannelFields(state_.Image, several_);
+        return;
+    }
     LoadChannelDialog(state_.Image, state_.Grid, form_, messages_);
     const std::string& model = state_.Image.ModelName;
     if (model == ModelPA)
@@ -104,6 +112,11 @@ std::string ChannelDialogEditor::rangeRemark() const
 
 bool ChannelDialogEditor::okClicked()
 {
+    if (editsSeveral()) {
+        const ChannelEdit edit = EditChannels(state_.Image, several_, shared_, form_);
+        (void)ChannelGridEditor(state_, messages_).apply(edit);
+        return edit.Outcome != ChannelEditOutcome::Refused;
+    }
     // The store converts the offset in either mode, so it is needed in both.
     const bool blank = form_.txtShiftFreq.empty() || (pmrMode() ? form_.txtPmrFreq : form_.txtFrequency).empty();
     if (blank) {

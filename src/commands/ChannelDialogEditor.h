@@ -4,6 +4,7 @@
 // options, and OK with its blank-field test. The Qt dialog shows form() and forwards
 // its widgets' events here.
 #include "commands/AppState.h"
+#include "commands/ChannelEdit.h"
 #include "core/MessageSink.h"
 #include "editors/FormFields.h"
 #include "image/ChannelDialogForm.h"
@@ -35,7 +36,10 @@ public:
     // Opens the dialog on the channel of the grid's current row: loaded from its
     // record (or VfoDefaults), then, for every model but the dual-band one, the mode
     // forced and its controls disabled. "KV-R27PA(PMR only)" also shows "PMR" selected.
-    ChannelDialogEditor(AppState& state, MessageSink& messages);
+    // Over `several` selected channels ("Edit Selected Channels…") it shows the fields
+    // they share, blank where they differ, and OK changes in each only the fields
+    // the user changed (EditChannels) as one step.
+    ChannelDialogEditor(AppState& state, MessageSink& messages, ChannelSelection several = {});
 
     const ChannelDialogForm& form() const { return form_; }
 
@@ -58,6 +62,8 @@ public:
     // "OK": the blank-field test, then the store, as the step "Edit channel 12" (the
     // row's "No"). Returns whether the dialog closes.
     bool okClicked();
+    // Whether the dialog edits several channels at once.
+    bool editsSeveral() const { return several_.Channels.size() > 1; }
 
 private:
     std::string& text(DialogText box);
@@ -66,6 +72,8 @@ private:
     AppState& state_;
     MessageSink& messages_;
     ChannelDialogForm form_;
+    ChannelSelection several_;
+    ChannelDialogForm shared_; // the form as opened over several channels
 };
 
 } // namespace kvr27

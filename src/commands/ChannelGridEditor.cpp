@@ -1,11 +1,42 @@
 #include "commands/ChannelGridEditor.h"
 
+#include "commands/ChannelClipboard.h"
+#include "commands/ChannelOperations.h"
+#include "commands/ChannelPlans.h"
 #include "commands/Document.h"
 #include "image/ChannelGrid.h"
+#include "image/ModelRules.h"
+
+#include <algorithm>
 
 namespace kvr27 {
 
-ChannelGridEditor::ChannelGridEditor(AppState& state) : state_(state) {}
+namespace {
+
+std::string EnabledChannels(int count)
+{
+    return std::to_string(count) + (count == 1 ? " enabled channel" : " enabled channels");
+}
+
+} // namespace
+
+ChannelSelection SelectedChannels(const ChannelGrid& grid)
+{
+    const int current = grid.Row - 1;
+    return {grid.Selected.empty() ? std::vector<int>{current} : grid.Selected, current};
+}
+
+std::string PasteOverQuestion(int overwritten)
+{
+    return "The paste replaces " + EnabledChannels(overwritten) + ". Paste over them?";
+}
+
+std::string FillOverQuestion(int overwritten)
+{
+    return "The new channels replace " + EnabledChannels(overwritten) + ". Fill over them?";
+}
+
+ChannelGridEditor::ChannelGridEditor(AppState& state, MessageSink& messages) : state_(state), messages_(messages) {}
 
 void ChannelGridEditor::load()
 {
@@ -17,6 +48,18 @@ void ChannelGridEditor::rowSelected(int row)
 {
     if (row >= 1 && row < ChannelGrid::Rows)
         SelectChannelRow(state_.Grid, row);
+}
+
+void ChannelGridEditor::channelsSelected(std::vector<int> channels, int current)
+{
+    if (current < 0 || current >= ChannelTable::Count)
+        return;
+    std::sort(channels.begin(), channels.end());
+    channels.erase(std::unique(channels.begin(), channels.end()), channels.end());
+    std::erase_if(channels, [](int channel) { return channel < 0 || channel >= ChannelTable::Count; });
+    SelectChannelRow(state_.Grid, current + 1);
+    if (channels != std::vector<int>{current})
+        state_.Grid.Selected = std::move(channels);
 }
 
 void ChannelGridEditor::enableRow(int row)
@@ -40,14 +83,16 @@ void ChannelGridEditor::disableRow(int row)
     grid.Look[static_cast<std::size_t>(row)] = RowLook::Disabled;
 }
 
-void ChannelGridEditor::currentRow(const char* verb, void (ChannelGridEditor::*rowCommand)(int))
+void ChannelGridEditor::selectedRows(const char* verb, void (ChannelGridEditor::*rowCommand)(int))
 {
     const RadioImage before = state_.Image;
     const GridSelection selected = SelectionOf(state_.Grid);
-    const int row = state_.Grid.Row;
-    (this->*rowCommand)(row);
-    SelectChannelRow(state_.Grid, row);
-    RecordStep(state_, std::string(verb) + " channel " + std::to_string(row - 1), before, selected);
+    const ChannelSelection channels = SelectedChannels(state_.Grid);
+    for (int channel : channels.Channels)
+        (this->*rowCommand)(channel + 1);
+    SelectChannelRow(state_.Grid, selected.Row);
+    state_.Grid.Selected = selected.Channels;
+    RecordStep(state_, std::string(verb) + " " + ChannelsInWords(channels.Channels), before, selected);
 }
 
 void ChannelGridEditor::everyRow(const char* name, void (ChannelGridEditor::*rowCommand)(int))
@@ -66,12 +111,12 @@ void ChannelGridEditor::everyRow(const char* name, void (ChannelGridEditor::*row
 
 void ChannelGridEditor::enableClicked()
 {
-    currentRow("Enable", &ChannelGridEditor::enableRow);
+    selectedRows("Enable", &ChannelGridEditor::enableRow);
 }
 
 void ChannelGridEditor::disableClicked()
 {
-    currentRow("Disable", &ChannelGridEditor::disableRow);
+    selectedRows("Disable", &ChannelGridEditor::disableRow);
 }
 
 void ChannelGridEditor::enableAllClicked()
@@ -82,6 +127,85 @@ void ChannelGridEditor::enableAllClicked()
 void ChannelGridEditor::disableAllClicked()
 {
     everyRow("Disable All", &ChannelGridEditor::disableRow);
+}
+
+bool ChannelGridEditor::apply(const ChannelEdit& edit, std::string (*question)(int))
+{
+    if (edit.Outcome == ChannelEditOutcome::Refused)
+        messages_.notify(edit.Refusal);
+    if (!edit.done() || (question && edit.Overwritten > 0 && !messages_.ask(question(edit.Overwritten))))
+        return false;
+    const RadioImage shown = state_.Image;
+    RadioImage after = shown;
+    after.Channels = edit.Channels;
+    GridSelection selection;
+    selection.Row = edit.Selection.Current + 1;
+    if (edit.Selection.Channels != std::vector<int>{edit.Selection.Current})
+        selection.Channels = edit.Selection.Channels;
+    ApplyStep(state_, edit.StepName, after, selection);
+    ShowChangedRows(shown, state_.Image, state_.Grid);
+    return true;
+}
+
+std::string ChannelGridEditor::copyClicked() const
+{
+    return ChannelClipboardText(state_.Image, SelectedChannels(state_.Grid));
+}
+
+std::string ChannelGridEditor::cutClicked()
+{
+    const ChannelEdit edit = CutChannels(state_.Image, SelectedChannels(state_.Grid));
+    return apply(edit) ? edit.Clipboard : std::string();
+}
+
+void ChannelGridEditor::pasteClicked(std::string_view text)
+{
+    (void)apply(PasteChannels(state_.Image, SelectedChannels(state_.Grid), text), PasteOverQuestion);
+}
+
+void ChannelGridEditor::deleteClicked()
+{
+    (void)apply(DeleteChannels(state_.Image, SelectedChannels(state_.Grid)));
+}
+
+void ChannelGridEditor::deleteAndShiftUpClicked()
+{
+    (void)apply(DeleteAndShiftUp(state_.Image, SelectedChannels(state_.Grid)));
+}
+
+void ChannelGridEditor::insertClicked()
+{
+    (void)apply(InsertEmptyChannel(state_.Image, SelectedChannels(state_.Grid)));
+}
+
+void ChannelGridEditor::moveByOne(bool down)
+{
+    (void)apply(MoveChannelsByOne(state_.Image, SelectedChannels(state_.Grid), down));
+}
+
+void ChannelGridEditor::droppedOn(const ChannelSelection& dragged, int row)
+{
+    (void)apply(MoveChannelsTo(state_.Image, dragged, row - 1));
+}
+
+void ChannelGridEditor::sortClicked()
+{
+    (void)apply(SortByFrequency(state_.Image, SelectedChannels(state_.Grid)));
+}
+
+void ChannelGridEditor::fillLpdClicked()
+{
+    (void)apply(FillLpdChannels(state_.Image, SelectedChannels(state_.Grid)), FillOverQuestion);
+}
+
+void ChannelGridEditor::fillPmrClicked()
+{
+    (void)apply(FillPmrChannels(state_.Image, SelectedChannels(state_.Grid)), FillOverQuestion);
+}
+
+bool ChannelGridEditor::canFillPmr() const
+{
+    return HasPmrChannels(state_.Image.ModelName);
 }
 
 void ChannelGridEditor::setCurrentChannel()

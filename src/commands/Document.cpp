@@ -8,12 +8,19 @@ namespace kvr27 {
 
 namespace {
 
-// Shows the rows whose channel differs between `shown` (what the grid shows) and
-// `target`: an enabled channel in the normal look; a channel the step only enabled
-// or disabled keeps its values in the disabled look, as "disable" leaves them; any
-// other disabled channel as a refresh shows it, empty.
+void Select(ChannelGrid& grid, const GridSelection& selection)
+{
+    grid.Row = selection.Row;
+    grid.Col = selection.Col;
+    grid.ColSel = selection.ColSel;
+    grid.Selected = selection.Channels;
+}
+
+} // namespace
+
 void ShowChangedRows(const RadioImage& shown, const RadioImage& target, ChannelGrid& grid)
 {
+    const GridSelection selection = SelectionOf(grid);
     RadioImage visible = target;
     for (int index = 0; index < ChannelTable::Count; ++index) {
         const ChannelRecord& now = shown.Channels.at(index);
@@ -28,7 +35,10 @@ void ShowChangedRows(const RadioImage& shown, const RadioImage& target, ChannelG
         ShowChannelRow(visible, grid, index);
         grid.Look.at(static_cast<std::size_t>(index) + 1) = next.Enabled ? RowLook::Normal : RowLook::Disabled;
     }
+    Select(grid, selection);
 }
+
+namespace {
 
 void Restore(AppState& state, const RadioImage& image, const GridSelection& selection)
 {
@@ -39,9 +49,7 @@ void Restore(AppState& state, const RadioImage& image, const GridSelection& sele
     SilentMessageSink none;
     FillVfoWindow(state.Image, state.Vfo, none);
     ShowChangedRows(shown, state.Image, state.Grid);
-    state.Grid.Row = selection.Row;
-    state.Grid.Col = selection.Col;
-    state.Grid.ColSel = selection.ColSel;
+    Select(state.Grid, selection);
 }
 
 std::string Caption(const char* verb, const DocumentStep* step)
@@ -53,7 +61,7 @@ std::string Caption(const char* verb, const DocumentStep* step)
 
 GridSelection SelectionOf(const ChannelGrid& grid)
 {
-    return {grid.Row, grid.Col, grid.ColSel};
+    return {grid.Row, grid.Col, grid.ColSel, grid.Selected};
 }
 
 bool ApplyStep(AppState& state, std::string name, const RadioImage& after, const GridSelection& selectionAfter)
@@ -61,9 +69,7 @@ bool ApplyStep(AppState& state, std::string name, const RadioImage& after, const
     const RadioImage before = state.Image;
     const GridSelection selectionBefore = SelectionOf(state.Grid);
     state.Image = after;
-    state.Grid.Row = selectionAfter.Row;
-    state.Grid.Col = selectionAfter.Col;
-    state.Grid.ColSel = selectionAfter.ColSel;
+    Select(state.Grid, selectionAfter);
     return RecordStep(state, std::move(name), before, selectionBefore);
 }
 

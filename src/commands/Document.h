@@ -19,6 +19,12 @@ bool ApplyStep(AppState& state, std::string name, const RadioImage& after, const
 // `before` and `selectionBefore` are how they were before it.
 bool RecordStep(AppState& state, std::string name, const RadioImage& before, const GridSelection& selectionBefore);
 
+// Shows the rows whose channel differs between `shown` (what the grid shows) and
+// `target`: an enabled channel in the normal look; a channel that was only enabled
+// or disabled keeps its values in the disabled look, as "disable" leaves them; any
+// other disabled channel as a refresh shows it, empty. The selection stays.
+void ShowChangedRows(const RadioImage& shown, const RadioImage& target, ChannelGrid& grid);
+
 // Undo and redo of the last step and of the last undone one: the image's VFO
 // settings and channels as they were, the VFO form filled from them, the grid's rows
 // the step changed shown as the step's command left them, and its selection restored.

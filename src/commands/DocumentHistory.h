@@ -9,14 +9,16 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kvr27 {
 
-// The channel grid's current cell and selected columns.
+// The channel grid's current cell, selected columns and selected rows.
 struct GridSelection {
     int Row = 1;
     int Col = 11;
     int ColSel = 1;
+    std::vector<int> Channels; // as ChannelGrid::Selected
     bool operator==(const GridSelection&) const = default;
 };
 

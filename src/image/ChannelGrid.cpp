@@ -139,6 +139,7 @@ void SelectChannelRow(ChannelGrid& grid, int row)
     grid.Row = row;
     grid.Col = 11;
     grid.ColSel = 1;
+    grid.Selected.clear();
 }
 
 } // namespace kvr27

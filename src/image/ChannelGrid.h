@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvr27 {
 
@@ -33,6 +34,9 @@ struct ChannelGrid {
     int Row = 1;
     int Col = 11;
     int ColSel = 1;
+    // The channels (0..99, ascending) selected when the user selected several rows;
+    // empty when the current row alone is selected.
+    std::vector<int> Selected;
     bool Visible = true;
 
     // Index-checked cell access (std::out_of_range outside the grid).
@@ -61,7 +65,7 @@ void RefreshChannelGrid(const RadioImage& image, ChannelGrid& grid);
 // enabled, and selects that row; a disabled record leaves the row as it is.
 void ShowChannelRow(const RadioImage& image, ChannelGrid& grid, int index);
 
-// Makes `row` (1..100) the current row with cells 1 to 11 selected.
+// Makes `row` (1..100) the current row, alone selected, with cells 1 to 11 selected.
 void SelectChannelRow(ChannelGrid& grid, int row);
 
 // The texts of columns 1 to 11 of an enabled record (index 0 = column 1). A code

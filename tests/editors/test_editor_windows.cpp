@@ -95,21 +95,36 @@ struct MemWindow {
         window.openModal();
     }
     QModelIndex at(int row, int col) const { return window.MSFlexGrid1->model()->index(row - 1, col); }
-    // A double-click as a window system delivers it: press, release, press, release,
-    // the event loop turning between them; Qt makes the second press the double-click.
-    void doubleClick(int row, int col)
+    // A mouse event on a row's cell as a window system delivers it, the event loop
+    // turning after it; `held` the buttons down after it.
+    void mouse(QEvent::Type type, int row, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {}, int col = 1)
     {
         QWidget* viewport = window.MSFlexGrid1->viewport();
         QPoint point = window.MSFlexGrid1->visualRect(at(row, col)).center();
         point.setY(std::min(point.y(), viewport->height() - 2)); // on the shown part of the row
-        for (int event = 0; event < 4; ++event) {
-            qt_handleMouseEvent(window.windowHandle(), viewport->mapTo(&window, point), viewport->mapToGlobal(point),
-                                event % 2 ? Qt::NoButton : Qt::LeftButton, Qt::LeftButton,
-                                event % 2 ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress, {},
-                                QTest::lastMouseTimestamp += 40);
-            QTest::qWait(20);
+        qt_handleMouseEvent(window.windowHandle(), viewport->mapTo(&window, point), viewport->mapToGlobal(point), held,
+                            type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, type, modifiers,
+                            QTest::lastMouseTimestamp += 40);
+        QTest::qWait(20);
+    }
+    // A click (press, release) and a double-click (twice, Qt making the second press
+    // the double-click), each a second after the mouse's last event.
+    void click(int row, Qt::KeyboardModifiers modifiers = {}, int col = 1, int times = 1)
+    {
+        for (int time = 0; time < times; ++time) {
+            mouse(QEvent::MouseButtonPress, row, Qt::LeftButton, modifiers, col);
+            mouse(QEvent::MouseButtonRelease, row, Qt::NoButton, modifiers, col);
         }
         QTest::lastMouseTimestamp += 1000;
+    }
+    void doubleClick(int row, int col) { click(row, {}, col, 2); }
+    // The texts of a column of grid rows first to last.
+    QStringList column(int first, int last, int col = 1) const
+    {
+        QStringList texts;
+        for (int row = first; row <= last; ++row)
+            texts << at(row, col).data().toString();
+        return texts;
     }
     Rig& rig;
     app::frmMem window;
@@ -327,7 +342,7 @@ private slots:
         QStringList texts = f.mid(2, 3);
         Rig rig(f[0].toInt());
         const ChannelTable before = rig.state.Image.Channels;
-        ChannelGridEditor(rig.state).rowSelected(3);
+        ChannelGridEditor(rig.state, rig.messages).rowSelected(3);
         ChannelDialogEditor dialog(rig.state, rig.messages);
         if (mode >= 0) {
             dialog.optionSelected(DialogOption::Model, mode);
@@ -423,13 +438,16 @@ private slots:
         mem.window.setRowMenuRunner([&](QMenu& menu, const QPoint&) {
             for (QAction* action : menu.actions())
                 offered << action->text();
-            menu.actions().at(2)->trigger();
+            menu.actions().at(3)->trigger();
         });
         const QRect cell = grid->visualRect(mem.at(3, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QTRY_COMPARE(rig.state.Grid.Row, 3);
         emit grid->customContextMenuRequested(cell.center());
-        QCOMPARE(offered, (QStringList{"Edit Channel...", "Enable", "disable", "", "Undo Edit channel 2", "Redo"}));
+        QCOMPARE(offered, (QStringList{"Edit Channel...", "Edit Selected Channels…", "Enable", "disable", "", "Cut", "Copy",
+                                       "Paste", "", "Delete", "Delete and Shift Up", "Insert Empty Channel", "Move Up",
+                                       "Move Down", "Sort by Frequency", "", "Fill LPD Channels…", "Fill PMR Channels…",
+                                       "", "Undo Edit channel 2", "Redo"}));
         QVERIFY(!rig.state.Image.Channels.at(2).Enabled);
         rig.state.Image.Channels.at(2).Frequency = 43310000; // "Enable" shows the row as the image holds it
         Click(mem.window, "Command1_2");
@@ -458,6 +476,54 @@ private slots:
         QVERIFY(rig.state.Image.Channels == before);
         Click(mem.window, "Command1_6");
         QVERIFY(!mem.window.isVisible());
+    }
+
+    // Rows selected as a user does (click, Shift+click), copied by Ctrl+C and pasted by
+    // Ctrl+V on a row that is not current, asking before it replaces enabled channels;
+    // Ctrl+Z takes the paste back. Row 2 dragged to row 6 lands there, the rows between
+    // moving up. A table a spreadsheet wrote comes in through the real clipboard.
+    void severalRowsClipboardAndDrag()
+    {
+        Rig rig;
+        for (int channel : {1, 2, 3, 11, 12}) {
+            rig.state.Image.Channels.at(channel).Enabled = true;
+            rig.state.Image.Channels.at(channel).Frequency = 43300000 + channel * 1000;
+        }
+        MemWindow mem(rig);
+        mem.window.setDialogRunner([](app::frmMemSub&) { QFAIL("no dialog opens"); });
+        Activate(mem.window);
+        const auto ctrl = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+            QTest::qWait(10);
+        };
+        const QStringList copied = {"433.01000", "433.02000", "433.03000"};
+        mem.click(2);
+        mem.click(4, Qt::ShiftModifier);
+        QCOMPARE(SelectedChannels(rig.state.Grid), (ChannelSelection{{1, 2, 3}, 3}));
+        ctrl(Qt::Key_C);
+        mem.click(12);
+        rig.messages.answers = {true};
+        ctrl(Qt::Key_V);
+        QCOMPARE(rig.messages.texts(), (Texts{"The paste replaces 2 enabled channels. Paste over them?"}));
+        QCOMPARE(mem.column(12, 14), copied);
+        QCOMPARE(SelectedChannels(rig.state.Grid), (ChannelSelection{{11, 12, 13}, 11}));
+        ctrl(Qt::Key_Z);
+        QCOMPARE(mem.column(12, 14), (QStringList{"433.11000", "433.12000", ""}));
+
+        mem.click(2);
+        mem.mouse(QEvent::MouseButtonPress, 2, Qt::LeftButton);
+        for (int row = 3; row <= 6; ++row)
+            mem.mouse(QEvent::MouseMove, row, Qt::LeftButton);
+        mem.mouse(QEvent::MouseButtonRelease, 6, Qt::NoButton);
+        QTRY_COMPARE(mem.column(2, 7), (QStringList{copied[1], copied[2], "", "", copied[0], ""}));
+        QCOMPARE(SelectedChannels(rig.state.Grid), (ChannelSelection{{5}, 5}));
+
+        QGuiApplication::clipboard()->setText("Frequency(ch)\tStep\tShift\tShift Freq\tBclo\tSkip\tTone\tTxTone\t"
+                                              "RxTone\tPmrTone\tmode\r\n434,1\t25KHz\t-\t0,6\tOn\tOn\tTSQ\t100.0Hz\t"
+                                              "250.3Hz\t5\tLPD\r\n");
+        mem.click(9);
+        ctrl(Qt::Key_V);
+        QCOMPARE(mem.column(9, 9) + mem.column(9, 9, 4) + mem.column(9, 9, 7), (QStringList{"434.10000", "0.60000", "TSQ"}));
     }
 
     // In the grid, "disable All" then Ctrl+Z gives every row its look and values

@@ -227,7 +227,7 @@ private slots:
         LoadKnownRadio(rig);
         QVERIFY(rig.run(ReadAll).ok());
         AppState& state = rig.state;
-        ChannelGridEditor grid(state);
+        ChannelGridEditor grid(state, rig.messages);
         QTemporaryDir folder;
         for (const QString& command : f[0].split(' ', Qt::SkipEmptyParts)) {
             const QString name = command.section(QRegularExpression("[:*]"), 0, 0);

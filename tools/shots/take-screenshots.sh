@@ -11,7 +11,7 @@ out=docs/screenshots
 mkdir -p "$out"
 for scale in 1 2; do
     suffix=""; [ "$scale" = 2 ] && suffix="-200"
-    for window in frmVfo frmMem frmMemSub-LPD frmMemSub-PMR; do
+    for window in frmVfo frmMem frmMem-menu frmMemSub-LPD frmMemSub-PMR; do
         QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 2400x2000x24" \
             "$build/tools/shots/kvr27-editor-shots" "$window" "$out/$window$suffix.png"
     done

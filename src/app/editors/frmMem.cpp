@@ -8,9 +8,12 @@
 #include "app/editors/TransferStatusBar.h"
 #include "app/editors/frmMemSub.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -52,7 +55,8 @@ constexpr int VisibleRows = 16;
 } // namespace
 
 frmMem::frmMem(const EditorContext& context, QWidget* parent)
-    : EditorWindow(context, " Clone Utility(Memory Mode)", RadioParts::Memory, parent), editor_(context.State),
+    : EditorWindow(context, " Clone Utility(Memory Mode)", RadioParts::Memory, parent),
+      editor_(context.State, context.Messages),
       dialogRunner_([](frmMemSub& dialog) { dialog.exec(); }),
       rowMenuRunner_([](QMenu& menu, const QPoint& at) { menu.exec(at); })
 {
@@ -72,7 +76,7 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
     MSFlexGrid1->setAccessibleName(QStringLiteral("Memory channels"));
     MSFlexGrid1->setModel(model_);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->verticalHeader()->hide();
     MSFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -94,26 +98,11 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
     MSFlexGrid1->setMinimumHeight(MSFlexGrid1->horizontalHeader()->sizeHint().height() +
                                   VisibleRows * MSFlexGrid1->verticalHeader()->defaultSectionSize() +
                                   2 * MSFlexGrid1->frameWidth());
-    connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (rendering_ || !current.isValid())
-                    return;
-                editor_.rowSelected(current.row() + 1);
-                // The view settles its own selection after this (a click on a "No"
-                // cell selects nothing): the current row is shown selected once it has,
-                // without scrolling, so a row the user chose stays under the pointer
-                // for the second click of a double-click.
-                QMetaObject::invokeMethod(
-                    this,
-                    [this] {
-                        MSFlexGrid1->setAutoScroll(false);
-                        showSelection();
-                        MSFlexGrid1->setAutoScroll(true);
-                    },
-                    Qt::QueuedConnection);
-            });
+    connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmMem::followView);
+    connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmMem::followView);
     connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
     MSFlexGrid1->installEventFilter(this);
+    MSFlexGrid1->viewport()->installEventFilter(this);
     MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmMem::showRowMenu);
 
@@ -149,12 +138,51 @@ void frmMem::showSelection()
 {
     const QScopedValueRollback guard(rendering_, true);
     const ChannelGrid& grid = context_.State.Grid;
-    const int row = grid.Row - 1;
     QItemSelectionModel* selection = MSFlexGrid1->selectionModel();
-    selection->setCurrentIndex(model_->index(row, grid.Col), QItemSelectionModel::NoUpdate);
-    selection->select(QItemSelection(model_->index(row, std::min(grid.Col, grid.ColSel)),
-                                     model_->index(row, std::max(grid.Col, grid.ColSel))),
-                      QItemSelectionModel::ClearAndSelect);
+    selection->setCurrentIndex(model_->index(grid.Row - 1, grid.Col), QItemSelectionModel::NoUpdate);
+    const int firstCol = std::min(grid.Col, grid.ColSel);
+    const int lastCol = std::max(grid.Col, grid.ColSel);
+    QItemSelection rows;
+    bool shown = true; // whether the view shows these rows selected, and no others
+    for (int channel : SelectedChannels(grid).Channels) {
+        rows.select(model_->index(channel, firstCol), model_->index(channel, lastCol));
+        shown = shown && selection->isSelected(model_->index(channel, firstCol)) &&
+                selection->isSelected(model_->index(channel, lastCol));
+    }
+    // Left alone when it matches, so that Shift with the arrows keeps its anchor.
+    if (!shown || selection->selectedIndexes().size() != rows.indexes().size())
+        selection->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
+void frmMem::followView()
+{
+    const QModelIndex current = MSFlexGrid1->currentIndex();
+    if (rendering_ || dragging_ || !current.isValid())
+        return;
+    std::vector<int> rows;
+    for (const QModelIndex& index : MSFlexGrid1->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    editor_.channelsSelected(rows, current.row());
+    // The view settles its own selection after this (a click on a "No" cell selects
+    // nothing): the selection is shown once it has, without scrolling, so a row the
+    // user chose stays under the pointer for the second click of a double-click.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            MSFlexGrid1->setAutoScroll(false);
+            showSelection();
+            MSFlexGrid1->setAutoScroll(true);
+        },
+        Qt::QueuedConnection);
+}
+
+void frmMem::operate(const std::function<void()>& operation)
+{
+    if (context_.State.TransferRunning)
+        return;
+    operation();
+    render();
+    undoActions_->refresh();
 }
 
 QWidget* frmMem::entryControls()
@@ -188,6 +216,22 @@ void frmMem::MSFlexGrid1_DblClick()
     undoActions_->refresh();
 }
 
+void frmMem::editSelected()
+{
+    const ChannelSelection selected = SelectedChannels(context_.State.Grid);
+    if (selected.Channels.size() < 2) {
+        MSFlexGrid1_DblClick();
+        return;
+    }
+    if (context_.State.TransferRunning)
+        return;
+    frmMemSub dialog(context_.State, context_.Messages, this, selected);
+    placeBesideRow(dialog);
+    dialogRunner_(dialog);
+    render();
+    undoActions_->refresh();
+}
+
 void frmMem::placeBesideRow(QWidget& dialog)
 {
     dialog.adjustSize();
@@ -208,13 +252,80 @@ void frmMem::placeBesideRow(QWidget& dialog)
 bool frmMem::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
             MSFlexGrid1_DblClick();
             return true;
         }
+        if (operationKey(*keyEvent))
+            return true;
     }
+    if (watched == MSFlexGrid1->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove ||
+         event->type() == QEvent::MouseButtonRelease) &&
+        dragEvent(*static_cast<QMouseEvent*>(event)))
+        return true;
     return EditorWindow::eventFilter(watched, event);
+}
+
+bool frmMem::operationKey(const QKeyEvent& key)
+{
+    const bool control = key.modifiers() == Qt::ControlModifier;
+    std::function<void()> operation;
+    if (key.matches(QKeySequence::Copy))
+        operation = [this] { QGuiApplication::clipboard()->setText(ToQString(editor_.copyClicked())); };
+    else if (key.matches(QKeySequence::Cut))
+        operation = [this] {
+            const std::string copied = editor_.cutClicked();
+            if (!copied.empty())
+                QGuiApplication::clipboard()->setText(ToQString(copied));
+        };
+    else if (key.matches(QKeySequence::Paste))
+        operation = [this] { editor_.pasteClicked(QGuiApplication::clipboard()->text().toStdString()); };
+    else if (key.key() == Qt::Key_Delete && key.modifiers() == Qt::NoModifier)
+        operation = [this] { editor_.deleteClicked(); };
+    else if (key.key() == Qt::Key_Insert && key.modifiers() == Qt::NoModifier)
+        operation = [this] { editor_.insertClicked(); };
+    else if (control && (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down))
+        operation = [this, down = key.key() == Qt::Key_Down] { editor_.moveByOne(down); };
+    if (!operation)
+        return false;
+    operate(operation);
+    return true;
+}
+
+bool frmMem::dragEvent(const QMouseEvent& mouse)
+{
+    const QPoint at = mouse.position().toPoint();
+    const int row = MSFlexGrid1->rowAt(at.y());
+    switch (mouse.type()) {
+    case QEvent::MouseButtonPress: {
+        const ChannelSelection selected = SelectedChannels(context_.State.Grid);
+        dragging_ = false;
+        dragged_.reset();
+        if (mouse.button() == Qt::LeftButton && mouse.modifiers() == Qt::NoModifier && row >= 0 &&
+            std::ranges::count(selected.Channels, row) > 0)
+            dragged_ = selected, dragStart_ = at;
+        return false;
+    }
+    case QEvent::MouseMove:
+        if (dragged_ && (mouse.buttons() & Qt::LeftButton) &&
+            (at - dragStart_).manhattanLength() >= QApplication::startDragDistance())
+            dragging_ = true;
+        return dragging_; // the view selects nothing while rows are dragged
+    case QEvent::MouseButtonRelease:
+        if (dragging_ && mouse.button() == Qt::LeftButton) {
+            const ChannelSelection dragged = *dragged_;
+            dragged_.reset();
+            if (row >= 0)
+                operate([&] { editor_.droppedOn(dragged, row + 1); });
+            // The view's own release would select the row pressed on.
+            QMetaObject::invokeMethod(this, [this] { dragging_ = false; render(); }, Qt::QueuedConnection);
+        }
+        return false;
+    default: return false;
+    }
 }
 
 void frmMem::showEvent(QShowEvent* event)
@@ -244,8 +355,36 @@ void frmMem::showRowMenu(const QPoint& position)
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuRow"));
     menu.addAction(QStringLiteral("Edit Channel..."), this, &frmMem::MSFlexGrid1_DblClick);
+    menu.addAction(QStringLiteral("Edit Selected Channels…"), this, &frmMem::editSelected)
+        ->setEnabled(SelectedChannels(context_.State.Grid).Channels.size() > 1);
     menu.addAction(QStringLiteral("Enable"), this, [this] { Command1_Click(2); });
     menu.addAction(QStringLiteral("disable"), this, [this] { Command1_Click(4); });
+    menu.addSeparator();
+    // Each operation on its key: the key event the grid would get runs it.
+    const auto byKey = [this, &menu](const QString& caption, const QKeySequence& keys) {
+        QAction* action = menu.addAction(caption);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut); // shown, not bound: the grid has the keys
+        connect(action, &QAction::triggered, this, [this, keys] {
+            QKeyEvent key(QEvent::KeyPress, keys[0].key(), keys[0].keyboardModifiers());
+            (void)operationKey(key);
+        });
+    };
+    byKey(QStringLiteral("Cut"), QKeySequence::Cut);
+    byKey(QStringLiteral("Copy"), QKeySequence::Copy);
+    byKey(QStringLiteral("Paste"), QKeySequence::Paste);
+    menu.addSeparator();
+    byKey(QStringLiteral("Delete"), Qt::Key_Delete);
+    menu.addAction(QStringLiteral("Delete and Shift Up"), this, [this] { operate([this] { editor_.deleteAndShiftUpClicked(); }); });
+    byKey(QStringLiteral("Insert Empty Channel"), Qt::Key_Insert);
+    byKey(QStringLiteral("Move Up"), QKeySequence(Qt::ControlModifier | Qt::Key_Up));
+    byKey(QStringLiteral("Move Down"), QKeySequence(Qt::ControlModifier | Qt::Key_Down));
+    menu.addAction(QStringLiteral("Sort by Frequency"), this, [this] { operate([this] { editor_.sortClicked(); }); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Fill LPD Channels…"), this, [this] { operate([this] { editor_.fillLpdClicked(); }); });
+    if (editor_.canFillPmr())
+        menu.addAction(QStringLiteral("Fill PMR Channels…"), this,
+                       [this] { operate([this] { editor_.fillPmrClicked(); }); });
     menu.addSeparator();
     menu.addActions({undoActions_->undo(), undoActions_->redo()});
     rowMenuRunner_(menu, MSFlexGrid1->viewport()->mapToGlobal(position));

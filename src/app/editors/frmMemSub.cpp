@@ -10,8 +10,8 @@
 
 namespace kvr27::app {
 
-frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent)
-    : QDialog(parent), editor_(state, messages), binding_(editor_, [this] { render(); })
+frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent, ChannelSelection several)
+    : QDialog(parent), editor_(state, messages, several), binding_(editor_, [this] { render(); })
 {
     setObjectName(QStringLiteral("frmMemSub"));
     setWindowTitle(QString::fromStdString(state.Image.ModelName) + QStringLiteral(" Clone Utility(Memory Mode Sub)"));
@@ -52,7 +52,10 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent)
 
     // Which channel is edited, as the grid's "No" column shows it.
     const QString number = QString::fromStdString(state.Grid.TextMatrix(state.Grid.Row, 0));
-    auto* channel = new QLabel(QStringLiteral("Channel %1").arg(number), this);
+    auto* channel = new QLabel(editor_.editsSeveral() ? QString::fromStdString("Editing " + ChannelsInWords(several.Channels) +
+                                                                               ": blank fields stay as they are")
+                                                      : QStringLiteral("Channel %1").arg(number),
+                               this);
     channel->setObjectName(QStringLiteral("lblChannel"));
     QFont bold = channel->font();
     bold.setBold(true);

@@ -19,8 +19,9 @@ class frmMemSub : public QDialog {
     Q_OBJECT
 
 public:
-    // Loads the channel of the grid's current row (with the mode the model forces).
-    frmMemSub(AppState& state, MessageSink& messages, QWidget* parent = nullptr);
+    // Loads the channel of the grid's current row (with the mode the model forces),
+    // or, given several channels, the fields they share ("Edit Selected Channels…").
+    frmMemSub(AppState& state, MessageSink& messages, QWidget* parent = nullptr, ChannelSelection several = {});
 
     // 0 "OK" (the default button, so Enter is OK): stores the channel and closes
     // when no needed field is blank, else gives the first blank box the focus;
