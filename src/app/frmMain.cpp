@@ -77,9 +77,9 @@ QMenu* AddMenu(QMenuBar* bar, QMenu* parent, const char* name, const QString& ca
 constexpr const char* LanguageAtNextStartMessage =
     KVR27_TEXT("Messages", "The language changes when the program is started again.");
 
-const std::array<const char*, 3> Command1Captions = {QT_TRANSLATE_NOOP("frmMain", "Memory Mode Setting"),
-                                                     QT_TRANSLATE_NOOP("frmMain", "VFO Mode Setting"),
-                                                     QT_TRANSLATE_NOOP("frmMain", "Exit")};
+const std::array<const char*, 3> Command1Captions = {QT_TRANSLATE_NOOP("kvr27::frmMain", "Memory Mode Setting"),
+                                                     QT_TRANSLATE_NOOP("kvr27::frmMain", "VFO Mode Setting"),
+                                                     QT_TRANSLATE_NOOP("kvr27::frmMain", "Exit")};
 
 } // namespace
 

@@ -33,13 +33,13 @@ struct ButtonPlace {
 };
 // Two rows of buttons: reading and writing, enabling, disabling, and "Exit".
 constexpr std::array<ButtonPlace, 7> Buttons = {{
-    {"Read Memories", 0, 0},
-    {"Write Memories", 1, 0},
-    {"Enable", 0, 1},
-    {"Enable All", 1, 1},
-    {"disable", 0, 2},
-    {"disable All", 1, 2},
-    {"Exit", 0, 3},
+    {QT_TRANSLATE_NOOP("Controls", "Read Memories"), 0, 0},
+    {QT_TRANSLATE_NOOP("Controls", "Write Memories"), 1, 0},
+    {QT_TRANSLATE_NOOP("Controls", "Enable"), 0, 1},
+    {QT_TRANSLATE_NOOP("Controls", "Enable All"), 1, 1},
+    {QT_TRANSLATE_NOOP("Controls", "disable"), 0, 2},
+    {QT_TRANSLATE_NOOP("Controls", "disable All"), 1, 2},
+    {QT_TRANSLATE_NOOP("Controls", "Exit"), 0, 3},
 }};
 
 // The widest text each column shows, so that no cell is cut whatever the font.
@@ -52,7 +52,7 @@ constexpr int VisibleRows = 16;
 } // namespace
 
 frmMem::frmMem(const EditorContext& context, QWidget* parent)
-    : EditorWindow(context, " Clone Utility(Memory Mode)", RadioParts::Memory, parent), editor_(context.State),
+    : EditorWindow(context, QT_TRANSLATE_NOOP("Controls", " Clone Utility(Memory Mode)"), RadioParts::Memory, parent), editor_(context.State),
       dialogRunner_([](frmMemSub& dialog) { dialog.exec(); }),
       rowMenuRunner_([](QMenu& menu, const QPoint& at) { menu.exec(at); })
 {
@@ -69,7 +69,7 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
     model_ = new ChannelGridModel(context_.State.Grid, this);
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setAccessibleName(QStringLiteral("Memory channels"));
+    MSFlexGrid1->setAccessibleName(tr("Memory channels"));
     MSFlexGrid1->setModel(model_);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -243,9 +243,9 @@ void frmMem::showRowMenu(const QPoint& position)
         return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuRow"));
-    menu.addAction(QStringLiteral("Edit Channel..."), this, &frmMem::MSFlexGrid1_DblClick);
-    menu.addAction(QStringLiteral("Enable"), this, [this] { Command1_Click(2); });
-    menu.addAction(QStringLiteral("disable"), this, [this] { Command1_Click(4); });
+    menu.addAction(tr("Edit Channel..."), this, &frmMem::MSFlexGrid1_DblClick);
+    menu.addAction(tr("Enable"), this, [this] { Command1_Click(2); });
+    menu.addAction(tr("disable"), this, [this] { Command1_Click(4); });
     menu.addSeparator();
     menu.addActions({undoActions_->undo(), undoActions_->redo()});
     rowMenuRunner_(menu, MSFlexGrid1->viewport()->mapToGlobal(position));
