@@ -17,13 +17,29 @@ using namespace kvr27;
 
 namespace {
 
+// The element's text, with the control characters lupdate writes as <byte value="xd"/>.
+QString ElementText(QXmlStreamReader& xml)
+{
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::Characters)
+            text += xml.text();
+        else if (token == QXmlStreamReader::StartElement && ++depth && xml.name() == QLatin1String("byte"))
+            text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+        else if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return text;
+}
+
 // The sources the catalog file translates to something else (unfinished entries
 // are not translated yet).
 QSet<QString> TranslatedSources(const QString& file)
 {
     QFile ts(file);
     if (!ts.open(QIODevice::ReadOnly))
-        return {};
+        QTest::qFail(qPrintable(file + ": " + ts.errorString()), __FILE__, __LINE__);
     QSet<QString> sources;
     QString source;
     QXmlStreamReader xml(&ts);
@@ -31,14 +47,16 @@ QSet<QString> TranslatedSources(const QString& file)
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
+            source = ElementText(xml);
         } else if (xml.name() == QLatin1String("translation")) {
             const bool unfinished = xml.attributes().hasAttribute(QLatin1String("type"));
-            const QString translation = xml.readElementText();
+            const QString translation = ElementText(xml);
             if (!unfinished && !translation.isEmpty() && translation != source)
                 sources.insert(source);
         }
     }
+    if (xml.hasError())
+        QTest::qFail(qPrintable(file + ": " + xml.errorString()), __FILE__, __LINE__);
     return sources;
 }
 
