@@ -3,6 +3,7 @@
 #include "app/RadioPictures.h"
 #include "core/ProgramVersion.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -10,9 +11,10 @@ namespace kvr27 {
 
 namespace {
 
-const char* const Description =
+const char* const Description = QT_TRANSLATE_NOOP(
+    "ProductInfo",
     "Reads, edits and writes the settings and the 100 memory channels of the "
-    "KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.";
+    "KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.");
 
 QLabel* AddLabel(QWidget* container, const char* name, const QString& text)
 {
@@ -43,13 +45,14 @@ QString ProductTitle()
 QString VersionText()
 {
     const std::string_view version = ProgramVersion();
-    return QStringLiteral("Version %1 beta").arg(QString::fromUtf8(version.data(), qsizetype(version.size())));
+    return QCoreApplication::translate("ProductInfo", "Version %1 beta").arg(QString::fromUtf8(version.data(), qsizetype(version.size())));
 }
 
 QString LicenceText()
 {
-    return QStringLiteral("This program is free software: you may copy, share and change it under the terms of "
-                          "the GNU General Public License, version 3 or later. It comes with no warranty.");
+    return QCoreApplication::translate("ProductInfo",
+                                       "This program is free software: you may copy, share and change it under the "
+                                       "terms of the GNU General Public License, version 3 or later. It comes with no warranty.");
 }
 
 void AddProductInfo(QWidget* container)
@@ -60,19 +63,19 @@ void AddProductInfo(QWidget* container)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    QLabel* description = AddLabel(container, "lblDescription", QString::fromLatin1(Description));
+    QLabel* description = AddLabel(container, "lblDescription", QCoreApplication::translate("ProductInfo", Description));
     QLabel* disclaimer = AddLabel(container, "lblDisclaimer", LicenceText());
     disclaimer->setFrameShape(QFrame::StyledPanel);
     disclaimer->setMargin(6);
     // Wrapped labels keep a comfortable line length at any font size.
     description->setMinimumWidth(description->fontMetrics().averageCharWidth() * 50);
 
-    layout->addWidget(AddPicture(container, "Image1", RadioPicture(), QStringLiteral("Radio")), 0, 0, 3, 1,
+    layout->addWidget(AddPicture(container, "Image1", RadioPicture(), QCoreApplication::translate("ProductInfo", "Radio")), 0, 0, 3, 1,
                       Qt::AlignTop);
     layout->addWidget(title, 0, 1);
     layout->addWidget(AddLabel(container, "lblVersion", VersionText()), 1, 1);
     layout->addWidget(description, 2, 1);
-    layout->addWidget(AddPicture(container, "Image2", CablePicture(), QStringLiteral("Serial cable")), 3, 0,
+    layout->addWidget(AddPicture(container, "Image2", CablePicture(), QCoreApplication::translate("ProductInfo", "Serial cable")), 3, 0,
                       Qt::AlignTop);
     layout->addWidget(disclaimer, 3, 1);
     layout->setColumnStretch(1, 1);

@@ -17,7 +17,7 @@ frmAbout::frmAbout(const std::string& modelName, QWidget* parent) : QDialog(pare
     auto* info = new QWidget(this);
     AddProductInfo(info);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

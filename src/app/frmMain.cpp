@@ -19,8 +19,11 @@
 #include "commands/ReportPages.h"
 #include "platform/QtPath.h"
 #include "platform/QtPort.h"
+#include "core/PathText.h"
+#include "core/UserText.h"
 #include "platform/QtReportPrinter.h"
 #include "platform/QtSystemFacts.h"
+#include "platform/QtTranslations.h"
 #include "platform/QtWaiter.h"
 
 #include <QAction>
@@ -29,6 +32,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -43,16 +47,16 @@ namespace kvr27 {
 
 namespace {
 
-QAction* AddItem(QWidget* menu, const char* name, const char* caption)
+QAction* AddItem(QWidget* menu, const char* name, const QString& caption)
 {
-    auto* action = new QAction(QLatin1String(caption), menu);
+    auto* action = new QAction(caption, menu);
     action->setObjectName(QLatin1String(name));
     menu->addAction(action);
     return action;
 }
 
 // A checkable item that shows and sets `option`.
-QAction* AddOption(QWidget* menu, const char* name, const char* caption, bool& option)
+QAction* AddOption(QWidget* menu, const char* name, const QString& caption, bool& option)
 {
     QAction* action = AddItem(menu, name, caption);
     action->setCheckable(true);
@@ -61,15 +65,21 @@ QAction* AddOption(QWidget* menu, const char* name, const char* caption, bool& o
     return action;
 }
 
-QMenu* AddMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* caption)
+QMenu* AddMenu(QMenuBar* bar, QMenu* parent, const char* name, const QString& caption)
 {
-    QMenu* menu = parent ? parent->addMenu(QLatin1String(caption)) : bar->addMenu(QLatin1String(caption));
+    QMenu* menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     return menu;
 }
 
-const std::array<const char*, 3> Command1Captions = {"Memory Mode Setting", "VFO Mode Setting", "Exit"};
+// Said after Info > Language...: the windows keep their language until then.
+constexpr const char* LanguageAtNextStartMessage =
+    KVR27_TEXT("Messages", "The language changes when the program is started again.");
+
+const std::array<const char*, 3> Command1Captions = {QT_TRANSLATE_NOOP("kvr27::frmMain", "Memory Mode Setting"),
+                                                     QT_TRANSLATE_NOOP("kvr27::frmMain", "VFO Mode Setting"),
+                                                     QT_TRANSLATE_NOOP("kvr27::frmMain", "Exit")};
 
 } // namespace
 
@@ -101,36 +111,36 @@ void frmMain::CreateMenus()
 {
     // The "&" marks each caption's first letter for Alt; the caption shows without it.
     QMenuBar* bar = menuBar();
-    QMenu* file = AddMenu(bar, nullptr, "mnuFile", "&File");
-    mnuFileLode = AddItem(file, "mnuFileLode", "&Load");
-    mnuFileSave = AddItem(file, "mnuFileSave", "&Save");
-    mnuFileImport = AddItem(file, "mnuFileImport", "&Import(Mem Setting)");
-    mnuFileExport = AddItem(file, "mnuFileExport", "&Export(Mem Setting)");
-    mnuFileCompare = AddItem(file, "mnuFileCompare", "&Compare with File...");
+    QMenu* file = AddMenu(bar, nullptr, "mnuFile", tr("&File"));
+    mnuFileLode = AddItem(file, "mnuFileLode", tr("&Load"));
+    mnuFileSave = AddItem(file, "mnuFileSave", tr("&Save"));
+    mnuFileImport = AddItem(file, "mnuFileImport", tr("&Import(Mem Setting)"));
+    mnuFileExport = AddItem(file, "mnuFileExport", tr("&Export(Mem Setting)"));
+    mnuFileCompare = AddItem(file, "mnuFileCompare", tr("&Compare with File..."));
 
     // Undo and Redo of the document's steps; after an undo the editors show the
     // image again when they are next opened.
-    QMenu* edit = AddMenu(bar, nullptr, "mnuEdit", "&Edit");
+    QMenu* edit = AddMenu(bar, nullptr, "mnuEdit", tr("&Edit"));
     undoActions_ = new app::DocumentUndoActions(context_.State, this, [] {});
     edit->addActions({undoActions_->undo(), undoActions_->redo()});
     connect(edit, &QMenu::aboutToShow, undoActions_, &app::DocumentUndoActions::refresh);
 
-    mnuEeprom = AddMenu(bar, nullptr, "mnuEeprom", "&Data");
-    mnuEepRead = AddMenu(bar, mnuEeprom, "mnuEepRead", "&Read");
-    mnuEepReadAll = AddItem(mnuEepRead, "mnuEepReadAll", "&All");
-    mnuEepReadVfo = AddItem(mnuEepRead, "mnuEepReadVfo", "&Vfo Mode");
-    mnuEepReadMem = AddItem(mnuEepRead, "mnuEepReadMem", "&Memory Mode");
-    mnuEepWrite = AddMenu(bar, mnuEeprom, "mnuEepWrite", "&Write");
-    mnuEepWriteAll = AddItem(mnuEepWrite, "mnuEepWriteAll", "&All");
-    mnuEepWriteVfo = AddItem(mnuEepWrite, "mnuEepWriteVfo", "&Vfo Mode");
-    mnuEepWriteMem = AddItem(mnuEepWrite, "mnuEepWriteMem", "&Memory Mode");
-    mnuCompareRadio = AddItem(mnuEeprom, "mnuCompareRadio", "&Compare with Radio");
+    mnuEeprom = AddMenu(bar, nullptr, "mnuEeprom", tr("&Data"));
+    mnuEepRead = AddMenu(bar, mnuEeprom, "mnuEepRead", tr("&Read"));
+    mnuEepReadAll = AddItem(mnuEepRead, "mnuEepReadAll", tr("&All"));
+    mnuEepReadVfo = AddItem(mnuEepRead, "mnuEepReadVfo", tr("&Vfo Mode"));
+    mnuEepReadMem = AddItem(mnuEepRead, "mnuEepReadMem", tr("&Memory Mode"));
+    mnuEepWrite = AddMenu(bar, mnuEeprom, "mnuEepWrite", tr("&Write"));
+    mnuEepWriteAll = AddItem(mnuEepWrite, "mnuEepWriteAll", tr("&All"));
+    mnuEepWriteVfo = AddItem(mnuEepWrite, "mnuEepWriteVfo", tr("&Vfo Mode"));
+    mnuEepWriteMem = AddItem(mnuEepWrite, "mnuEepWriteMem", tr("&Memory Mode"));
+    mnuCompareRadio = AddItem(mnuEeprom, "mnuCompareRadio", tr("&Compare with Radio"));
     mnuEeprom->addSeparator();
     TransferSafeguards& safeguards = context_.State.Safeguards;
-    mnuVerifyAfterWrite = AddOption(mnuEeprom, "mnuVerifyAfterWrite", "&Verify after Write", safeguards.VerifyAfterWrite);
+    mnuVerifyAfterWrite = AddOption(mnuEeprom, "mnuVerifyAfterWrite", tr("&Verify after Write"), safeguards.VerifyAfterWrite);
     mnuBackupBeforeWrite =
-        AddOption(mnuEeprom, "mnuBackupBeforeWrite", "&Backup before Write", safeguards.BackupBeforeWrite);
-    mnuExchangeTrace = AddOption(mnuEeprom, "mnuExchangeTrace", "&Exchange Trace", safeguards.TraceExchanges);
+        AddOption(mnuEeprom, "mnuBackupBeforeWrite", tr("&Backup before Write"), safeguards.BackupBeforeWrite);
+    mnuExchangeTrace = AddOption(mnuEeprom, "mnuExchangeTrace", tr("&Exchange Trace"), safeguards.TraceExchanges);
     // These three are remembered for the next start; a file that cannot be written
     // is passed over, as setup.ini is.
     const std::filesystem::path options = context_.UserOptionsPath;
@@ -141,10 +151,10 @@ void frmMain::CreateMenus()
         state.ReviewBeforeWrite = remembered.ReviewBeforeWrite;
         state.ChangedBlocksOnly = remembered.ChangedBlocksOnly;
     }
-    mnuReviewBeforeWrite = AddOption(mnuEeprom, "mnuReviewBeforeWrite", "Rev&iew before Write", state.ReviewBeforeWrite);
+    mnuReviewBeforeWrite = AddOption(mnuEeprom, "mnuReviewBeforeWrite", tr("Rev&iew before Write"), state.ReviewBeforeWrite);
     mnuChangedBlocksOnly =
-        AddOption(mnuEeprom, "mnuChangedBlocksOnly", "Write Changed Blocks &Only", state.ChangedBlocksOnly);
-    mnuFastTransfer = AddOption(mnuEeprom, "mnuFastTransfer", "&Fast Transfer", state.FastTransfer);
+        AddOption(mnuEeprom, "mnuChangedBlocksOnly", tr("Write Changed Blocks &Only"), state.ChangedBlocksOnly);
+    mnuFastTransfer = AddOption(mnuEeprom, "mnuFastTransfer", tr("&Fast Transfer"), state.FastTransfer);
     for (QAction* item : {mnuReviewBeforeWrite, mnuChangedBlocksOnly, mnuFastTransfer})
         connect(item, &QAction::toggled, this, [options, &state] {
             if (options.empty())
@@ -156,13 +166,15 @@ void frmMain::CreateMenus()
             (void)WriteUserOptions(options, kept);
         });
     mnuEeprom->addSeparator();
-    mnuPort = AddItem(mnuEeprom, "mnuPort", "&Port...");
+    mnuPort = AddItem(mnuEeprom, "mnuPort", tr("&Port..."));
 
-    mnuPrint = AddItem(bar, "mnuPrint", "&Print");
-    mnuInfoMenu = AddMenu(bar, nullptr, "mnuInfoMenu", "&Info");
-    mnuInfo = AddItem(mnuInfoMenu, "mnuInfo", "&About");
-    mnuReportProblem = AddItem(mnuInfoMenu, "mnuReportProblem", "&Report a Problem...");
+    mnuPrint = AddItem(bar, "mnuPrint", tr("&Print"));
+    mnuInfoMenu = AddMenu(bar, nullptr, "mnuInfoMenu", tr("&Info"));
+    mnuInfo = AddItem(mnuInfoMenu, "mnuInfo", tr("&About"));
+    mnuLanguage = AddItem(mnuInfoMenu, "mnuLanguage", tr("&Language..."));
+    mnuReportProblem = AddItem(mnuInfoMenu, "mnuReportProblem", tr("&Report a Problem..."));
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
+    connect(mnuLanguage, &QAction::triggered, this, &frmMain::mnuLanguage_Click);
     connect(mnuReportProblem, &QAction::triggered, this, &frmMain::mnuReportProblem_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     connect(mnuEepReadAll, &QAction::triggered, this, &frmMain::mnuEepReadAll_Click);
@@ -196,7 +208,7 @@ QWidget* frmMain::CreateCommandButtons()
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < static_cast<int>(Command1.size()); ++i) {
-        Command1[i] = new QPushButton(QLatin1String(Command1Captions[i]), box);
+        Command1[i] = new QPushButton(tr(Command1Captions[i]), box);
         Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
         Command1[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         const int margin = Command1[i]->fontMetrics().height();
@@ -210,7 +222,7 @@ QWidget* frmMain::CreateCommandButtons()
 
 QWidget* frmMain::CreatePortChoice()
 {
-    auto* box = new QGroupBox(QStringLiteral("COM Port"), this);
+    auto* box = new QGroupBox(tr("COM Port"), this);
     box->setObjectName(QStringLiteral("fraPort"));
     auto* layout = new QVBoxLayout(box);
     Option1Group = new QButtonGroup(this);
@@ -224,7 +236,7 @@ QWidget* frmMain::CreatePortChoice()
         if (checked)
             context_.State.ComIndex = index;
     });
-    Command2 = new QPushButton(QStringLiteral("port close"), box);
+    Command2 = new QPushButton(tr("port close"), box);
     Command2->setObjectName(QStringLiteral("Command2"));
     connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
     layout->addWidget(Command2);
@@ -313,6 +325,34 @@ void frmMain::mnuInfo_Click()
         return;
     frmAbout about(context_.State.Image.ModelName, this);
     about.exec();
+}
+
+void frmMain::mnuLanguage_Click()
+{
+    if (context_.State.TransferRunning || context_.UserOptionsPath.empty())
+        return;
+    UserOptions options = ReadUserOptions(context_.UserOptionsPath);
+    QStringList names = {tr("System language"), QStringLiteral("English")};
+    QStringList codes = {QString(), QStringLiteral("en")};
+    for (const ProgramLanguage& language : ProgramLanguages()) {
+        names << language.Name;
+        codes << language.Code;
+    }
+    const qsizetype current = std::max<qsizetype>(0, codes.indexOf(QString::fromStdString(options.Language)));
+    bool chosen = false;
+    const QString name =
+        QInputDialog::getItem(this, windowTitle(), tr("Language of the windows:"), names, static_cast<int>(current),
+                              false, &chosen);
+    if (!chosen)
+        return;
+    options.Language = codes[names.indexOf(name)].toStdString();
+    if (const FileResult saved = WriteUserOptions(context_.UserOptionsPath, options); !saved.ok()) {
+        context_.Messages.notify(TranslatedFormat("Messages", "The language choice could not be saved in %1.",
+                                                  {Utf8FromPath(context_.UserOptionsPath)}),
+                                 MessageIcon::Critical, saved.Reason);
+        return;
+    }
+    context_.Messages.notify(LanguageAtNextStartMessage);
 }
 
 void frmMain::mnuReportProblem_Click()
@@ -416,7 +456,7 @@ void frmMain::mnuFileCompare_Click()
     setCommandsEnabled(true);
     const QString file = QStringFromPath(context_.FileDialogs.lastFileName().filename());
     if (report.ok())
-        showDifferences(report.Lines, QStringLiteral("Each line: %1 \u2192 this document").arg(file));
+        showDifferences(report.Lines, tr("Each line: %1 \u2192 this document").arg(file));
 }
 
 void frmMain::mnuCompareRadio_Click()
@@ -430,7 +470,7 @@ void frmMain::mnuCompareRadio_Click()
     setCommandsEnabled(true);
     StatusBar1->endTransfer(report);
     if (report.ok())
-        showDifferences(report.Lines, QStringLiteral("Each line: the radio \u2192 this document"));
+        showDifferences(report.Lines, tr("Each line: the radio \u2192 this document"));
 }
 
 void frmMain::showDifferences(const std::vector<std::string>& lines, const QString& sides)

@@ -73,9 +73,10 @@ public:
     // "Port...": the port window, at the end of the Data menu.
     QAction* mnuPort;
     QAction* mnuPrint;
-    // The Info menu: "About" (mnuInfo) and "Report a Problem...".
+    // The Info menu: "About" (mnuInfo), "Language..." and "Report a Problem...".
     QMenu* mnuInfoMenu;
     QAction* mnuInfo;
+    QAction* mnuLanguage;
     QAction* mnuReportProblem;
 
     // 0 "Memory Mode Setting", 1 "VFO Mode Setting", 2 "Exit".
@@ -102,6 +103,8 @@ public:
     void Command2_Click();
     // Shows the about box modally.
     void mnuInfo_Click();
+    // Asks for the windows' language and keeps it in options.ini for the next start.
+    void mnuLanguage_Click();
     // Opens the problem report window modally: the files of the report (the
     // settings files, the newest traces of the data folder, the document when ticked),
     // saved as one zip archive where the user chooses.

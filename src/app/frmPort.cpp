@@ -1,6 +1,7 @@
 #include "app/frmPort.h"
 
 #include "core/PathText.h"
+#include "core/UserText.h"
 #include "link/PortAssignments.h"
 
 #include <QComboBox>
@@ -42,12 +43,13 @@ frmPort::frmPort(std::filesystem::path assignmentsFile, SerialDeviceLookup looku
       messages_(messages)
 {
     setObjectName(QStringLiteral("frmPort"));
-    setWindowTitle(QStringLiteral("Port"));
+    setWindowTitle(tr("Port"));
     auto* layout = new QVBoxLayout(this);
 
     tblPorts = new QTableWidget(0, 6, this);
     tblPorts->setObjectName(QStringLiteral("tblPorts"));
-    tblPorts->setHorizontalHeaderLabels({"Device", "Description", "Maker", "USB id", "COM", "Access"});
+    tblPorts->setHorizontalHeaderLabels(
+        {tr("Device"), tr("Description"), tr("Maker"), tr("USB id"), tr("COM"), tr("Access")});
     tblPorts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPorts->verticalHeader()->hide();
     layout->addWidget(tblPorts);
@@ -66,7 +68,7 @@ frmPort::frmPort(std::filesystem::path assignmentsFile, SerialDeviceLookup looku
         for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
             cboAssigned[i]->addItem(info.systemLocation());
         cboAssigned[i]->setCurrentText(QString::fromStdString(assigned[i]));
-        cboAssigned[i]->setToolTip(QStringLiteral("Empty: the device found by the search"));
+        cboAssigned[i]->setToolTip(tr("Empty: the device found by the search"));
         choices->addRow(QStringLiteral("COM%1").arg(i + 1), cboAssigned[i]);
     }
     layout->addLayout(choices);
@@ -97,12 +99,12 @@ void frmPort::FillPorts()
         const QStringList cells = {device, info.description(), info.manufacturer(), UsbIds(info),
                                    options.join(QStringLiteral(", ")),
                                    lookup_.windows ? QString()
-                                   : mayOpen       ? QStringLiteral("yes")
-                                                   : QStringLiteral("no")};
+                                   : mayOpen       ? tr("yes")
+                                                   : tr("no")};
         for (int column = 0; column < cells.size(); ++column)
             tblPorts->setItem(row, column, new QTableWidgetItem(cells[column]));
         if (!mayOpen)
-            tblPorts->item(row, 5)->setToolTip(QLatin1String(DialoutHint));
+            tblPorts->item(row, 5)->setToolTip(tr(DialoutHint));
     }
     tblPorts->resizeColumnsToContents();
     // Every column in view: the window is as wide as the table's contents.
@@ -111,9 +113,9 @@ void frmPort::FillPorts()
         width += tblPorts->columnWidth(column);
     tblPorts->setMinimumWidth(width);
     if (ports.isEmpty())
-        lblHint->setText(QStringLiteral("No serial port found; a device can still be typed below."));
+        lblHint->setText(tr("No serial port found; a device can still be typed below."));
     else if (anyRefused)
-        lblHint->setText(QStringLiteral("To use a port marked \"no\", ") + QLatin1String(DialoutHint) + ".");
+        lblHint->setText(tr("To use a port marked \"no\", %1.").arg(tr(DialoutHint)));
     lblHint->setVisible(!lblHint->text().isEmpty());
 }
 
@@ -125,7 +127,8 @@ void frmPort::accept()
     std::error_code ignored; // a folder that cannot be made fails the write below
     std::filesystem::create_directories(assignmentsFile_.parent_path(), ignored);
     if (const FileResult saved = WritePortAssignments(assignmentsFile_, assignments); !saved.ok()) {
-        messages_.notify("The port choice could not be saved in " + Utf8FromPath(assignmentsFile_) + ".",
+        messages_.notify(TranslatedFormat("Messages", "The port choice could not be saved in %1.",
+                                          {Utf8FromPath(assignmentsFile_)}),
                          MessageIcon::Critical, saved.Reason);
         return;
     }

@@ -17,7 +17,8 @@ class QTableWidget;
 namespace kvr27 {
 
 // Shown where a port cannot be opened by this user.
-inline constexpr const char* DialoutHint = "join the dialout group: sudo adduser $USER dialout, then log in again";
+inline constexpr const char* DialoutHint =
+    QT_TRANSLATE_NOOP("kvr27::frmPort", "join the dialout group: sudo adduser $USER dialout, then log in again");
 
 class frmPort : public QDialog {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "app/frmReport.h"
 
 #include "core/PathText.h"
+#include "core/UserText.h"
 #include "platform/ZipArchive.h"
 
 #include <QCheckBox>
@@ -18,11 +19,11 @@ frmReport::frmReport(ProblemReportSources sources, const RadioImage& document, M
     : QDialog(parent), sources_(std::move(sources)), document_(document), messages_(messages), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmReport"));
-    setWindowTitle(QStringLiteral("Report a Problem"));
+    setWindowTitle(tr("Report a Problem"));
     auto* layout = new QVBoxLayout(this);
 
-    lblNote = new QLabel(QStringLiteral("The report holds the files below, in one zip file saved where you "
-                                        "choose. Nothing is sent anywhere: give the file to whoever helps you."),
+    lblNote = new QLabel(tr("The report holds the files below, in one zip file saved where you "
+                            "choose. Nothing is sent anywhere: give the file to whoever helps you."),
                          this);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     lblNote->setWordWrap(true);
@@ -30,7 +31,7 @@ frmReport::frmReport(ProblemReportSources sources, const RadioImage& document, M
 
     tblFiles = new QTableWidget(0, 2, this);
     tblFiles->setObjectName(QStringLiteral("tblFiles"));
-    tblFiles->setHorizontalHeaderLabels({QStringLiteral("File"), QStringLiteral("Size (bytes)")});
+    tblFiles->setHorizontalHeaderLabels({tr("File"), tr("Size (bytes)")});
     tblFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblFiles->setSelectionMode(QAbstractItemView::NoSelection);
     tblFiles->verticalHeader()->hide();
@@ -38,13 +39,13 @@ frmReport::frmReport(ProblemReportSources sources, const RadioImage& document, M
     tblFiles->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     layout->addWidget(tblFiles);
 
-    chkDocument = new QCheckBox(QStringLiteral("&Include the current document as a clone file"), this);
+    chkDocument = new QCheckBox(tr("&Include the current document as a clone file"), this);
     chkDocument->setObjectName(QStringLiteral("chkDocument"));
     connect(chkDocument, &QCheckBox::toggled, this, &frmReport::FillFiles);
     layout->addWidget(chkDocument);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    cmdSave = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::AcceptRole);
+    cmdSave = buttons->addButton(tr("&Save..."), QDialogButtonBox::AcceptRole);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     connect(buttons, &QDialogButtonBox::accepted, this, &frmReport::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &frmReport::reject);
@@ -74,11 +75,11 @@ void frmReport::accept()
     if (!file)
         return;
     if (const FileResult saved = SaveZipArchive(*file, files_); !saved.ok()) {
-        messages_.notify("The problem report could not be saved.", MessageIcon::Exclamation,
+        messages_.notify(KVR27_TEXT("Messages", "The problem report could not be saved."), MessageIcon::Exclamation,
                          Utf8FromPath(*file) + ": " + saved.Reason);
         return;
     }
-    messages_.notify("The problem report was saved as " + Utf8FromPath(*file) + ".");
+    messages_.notify(TranslatedFormat("Messages", "The problem report was saved as %1.", {Utf8FromPath(*file)}));
     QDialog::accept();
 }
 

@@ -2,6 +2,7 @@
 // The splash window: refuses a second running copy, shows the program's name and
 // version for two seconds and then opens the start window. A key pressed while it
 // shows closes it, which ends the program.
+#include "core/UserText.h"
 #include "app/AppContext.h"
 
 #include <QWidget>
@@ -14,7 +15,7 @@ namespace kvr27 {
 class SingleInstanceLock;
 
 // The notice that refuses a second copy.
-inline constexpr const char* AlreadyRunningMessage = "KV-R27 Clone Utility is already boot up.";
+inline constexpr const char* AlreadyRunningMessage = KVR27_TEXT("Messages", "KV-R27 Clone Utility is already boot up.");
 
 class frmSplash : public QWidget {
     Q_OBJECT

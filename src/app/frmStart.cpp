@@ -39,7 +39,7 @@ frmStart::frmStart(const AppContext& context, QWidget* parent) : QDialog(parent)
     }
     Option1[0]->setChecked(true);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmStart::Command1_Click);

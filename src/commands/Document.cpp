@@ -1,5 +1,6 @@
 #include "commands/Document.h"
 
+#include "core/UserText.h"
 #include "image/VfoCodec.h"
 
 #include <utility>
@@ -52,9 +53,10 @@ void Restore(AppState& state, const RadioImage& image, const GridSelection& sele
     Select(state.Grid, selection);
 }
 
-std::string Caption(const char* verb, const DocumentStep* step)
+// `verb` alone, or `verbWithStep` with the step's name for its %1.
+std::string Caption(const char* verb, const char* verbWithStep, const DocumentStep* step)
 {
-    return step ? std::string(verb) + " " + step->Name : std::string(verb);
+    return step ? TranslatedFormat("Notes", verbWithStep, {step->Name}) : Translated("Notes", verb);
 }
 
 } // namespace
@@ -101,12 +103,12 @@ bool RedoStep(AppState& state)
 
 std::string UndoCaption(const AppState& state)
 {
-    return Caption("Undo", state.History.undoable());
+    return Caption(KVR27_TEXT("Notes", "Undo"), KVR27_TEXT("Notes", "Undo %1"), state.History.undoable());
 }
 
 std::string RedoCaption(const AppState& state)
 {
-    return Caption("Redo", state.History.redoable());
+    return Caption(KVR27_TEXT("Notes", "Redo"), KVR27_TEXT("Notes", "Redo %1"), state.History.redoable());
 }
 
 } // namespace kvr27

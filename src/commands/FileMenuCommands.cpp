@@ -199,7 +199,8 @@ CommandReport ImportChannelCsv(AppState& state, const std::filesystem::path& nam
     state.Image.Channels = content->Channels;
     state.Image.Vfo.CurrentChannel = content->CurrentChannel;
     RefreshChannelGrid(state.Image, state.Grid);
-    RecordStep(state, "Import channels from " + Utf8FromPath(name.filename()), before, selected);
+    RecordStep(state, TranslatedFormat("Notes", "Import channels from %1", {Utf8FromPath(name.filename())}), before,
+               selected);
     report.Files.Source = Utf8FromPath(name);
     report.Action = "Imported";
     return report;

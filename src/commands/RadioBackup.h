@@ -3,6 +3,7 @@
 // (the model check included) into an image of its own, and kept as a clone file in
 // the user's backups folder, so a write that goes wrong can be undone with File >
 // Load and Write > All.
+#include "core/UserText.h"
 #include "commands/RadioReading.h"
 #include "core/DatedFiles.h"
 #include "image/RadioImage.h"
@@ -16,7 +17,7 @@ namespace kvr27 {
 
 // How many backups the folder keeps; the oldest go first.
 inline constexpr int KeptBackups = 20;
-inline constexpr const char* BackupFailedMessage = "No backup of the radio could be made, so nothing was written.";
+inline constexpr const char* BackupFailedMessage = KVR27_TEXT("Messages", "No backup of the radio could be made, so nothing was written.");
 
 // The backups folder in the user's data folder.
 std::filesystem::path BackupFolder(const std::filesystem::path& dataFolder);

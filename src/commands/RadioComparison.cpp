@@ -2,6 +2,7 @@
 
 #include "commands/FileMenuCommands.h"
 #include "commands/RadioReading.h"
+#include "core/UserText.h"
 #include "image/VfoCodec.h"
 
 namespace kvr27 {
@@ -53,8 +54,8 @@ std::vector<std::string> DifferenceLines(const RadioImage& from, const RadioImag
 std::string DifferenceCount(std::size_t count)
 {
     if (count == 0)
-        return "No differences";
-    return std::to_string(count) + (count == 1 ? " difference" : " differences");
+        return Translated("Notes", "No differences");
+    return TranslatedFormat("Notes", count == 1 ? "%1 difference" : "%1 differences", {std::to_string(count)});
 }
 
 std::vector<std::string> WriteChanges(const RadioImage& image, const VfoForm& form, const RadioImage& radio,

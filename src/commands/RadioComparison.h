@@ -3,6 +3,7 @@
 // windows ("Channel 12, TxTone: 88.5Hz → 67.0Hz"), built on the comparison that
 // kvr27 diff prints: for File > Compare with File..., Data > Compare with Radio and
 // the review before a write. The document is never changed by them.
+#include "core/UserText.h"
 #include "commands/AppState.h"
 #include "commands/CommandReport.h"
 #include "commands/RadioCommands.h"
@@ -14,8 +15,8 @@
 
 namespace kvr27 {
 
-inline constexpr const char* ReviewQuestion = "Write these changes into the radio?";
-inline constexpr const char* NothingToWriteMessage = "The radio holds these settings already, so nothing was written.";
+inline constexpr const char* ReviewQuestion = KVR27_TEXT("Messages", "Write these changes into the radio?");
+inline constexpr const char* NothingToWriteMessage = KVR27_TEXT("Messages", "The radio holds these settings already, so nothing was written.");
 
 // The lines of `differences`, from each Left to its Right: a VFO setting by its
 // window's name ("Frequency: 433.07500 → 434.10000"), a channel by number, column

@@ -4,6 +4,7 @@
 // the focus, and how a frequency or offset is brought onto the tuning-step raster
 // when a box loses it. Nothing here touches the radio image; the windows' OK buttons
 // take the texts in.
+#include "core/UserText.h"
 #include "core/MessageSink.h"
 #include "image/TextFilter.h"
 
@@ -14,14 +15,14 @@
 
 namespace kvr27 {
 
-inline constexpr const char* OffsetLimitMessage = "The max value is 99.995 or less.";
+inline constexpr const char* OffsetLimitMessage = KVR27_TEXT("Messages", "The max value is 99.995 or less.");
 
 // The texts of the raster rule: on losing a box's focus, and on leaving the step box
 // (one text per field).
-inline constexpr const char* RoundedMessage = "The value is rounded off.";
-inline constexpr const char* RoundedFrequencyMessage = "The value is rounded off.(Frequency)";
-inline constexpr const char* RoundedOffsetMessage = "The value is rounded off.(Offset Frequency)";
-inline constexpr const char* RoundedRepeaterOffsetMessage = "The value is rounded off.(Repeater offset frequency)";
+inline constexpr const char* RoundedMessage = KVR27_TEXT("Messages", "The value is rounded off.");
+inline constexpr const char* RoundedFrequencyMessage = KVR27_TEXT("Messages", "The value is rounded off.(Frequency)");
+inline constexpr const char* RoundedOffsetMessage = KVR27_TEXT("Messages", "The value is rounded off.(Offset Frequency)");
+inline constexpr const char* RoundedRepeaterOffsetMessage = KVR27_TEXT("Messages", "The value is rounded off.(Repeater offset frequency)");
 
 // A text box's selection.
 struct TextSelection {

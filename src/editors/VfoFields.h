@@ -3,6 +3,7 @@
 // groups with their object names, captions and the members of the form state they
 // show. The window builds its widgets from them, the report and `kvr27 diff` name
 // the settings by them.
+#include "core/UserText.h"
 #include "editors/FormFields.h"
 #include "image/VfoForm.h"
 
@@ -22,7 +23,7 @@ enum class VfoOption {
 };
 
 // The caption of the frame that holds the Quick Repeater Access Mode's controls.
-inline constexpr std::string_view RepeaterFrameCaption = "Quick Repeater Access Mode";
+inline constexpr std::string_view RepeaterFrameCaption = KVR27_TEXT("Controls", "Quick Repeater Access Mode");
 
 // The text boxes, lists and option groups, in the order of their enums, with the
 // captions the window shows.

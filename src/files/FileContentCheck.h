@@ -1,6 +1,7 @@
 #pragma once
 // How reading a clone file or channel CSV ended: taken in, or the first thing that
 // is wrong in it and where.
+#include "core/UserText.h"
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,7 @@ struct [[nodiscard]] FileContentCheck {
 };
 
 // What the user is told about any file whose content is wrong.
-inline constexpr const char* FileReadingErrorMessage = "File reading error.";
+inline constexpr const char* FileReadingErrorMessage = KVR27_TEXT("Messages", "File reading error.");
 
 // A text of the file between double quotes for a reason, a long one cut short.
 std::string Quoted(std::string_view text);

@@ -1,5 +1,6 @@
 #include "image/ChannelGrid.h"
 
+#include "core/UserText.h"
 #include "image/FrequencyText.h"
 #include "image/Labels.h"
 #include "image/ModelRules.h"
@@ -9,18 +10,18 @@
 namespace kvr27 {
 
 const std::array<ChannelGridColumn, 12> ChannelGridColumns = {{
-    {"No", 300},
-    {"Frequency(ch)", 1290},
-    {"Step", 780},
-    {"Shift", 525},
-    {"Shift Freq", 990},
-    {"Bclo", 525},
-    {"Skip", 525},
-    {"Tone", 525},
-    {"TxTone", 780},
-    {"RxTone", 780},
-    {"PmrTone", 780},
-    {"mode", 525},
+    {KVR27_TEXT("Controls", "No"), 300},
+    {KVR27_TEXT("Controls", "Frequency(ch)"), 1290},
+    {KVR27_TEXT("Controls", "Step"), 780},
+    {KVR27_TEXT("Controls", "Shift"), 525},
+    {KVR27_TEXT("Controls", "Shift Freq"), 990},
+    {KVR27_TEXT("Controls", "Bclo"), 525},
+    {KVR27_TEXT("Controls", "Skip"), 525},
+    {KVR27_TEXT("Controls", "Tone"), 525},
+    {KVR27_TEXT("Controls", "TxTone"), 780},
+    {KVR27_TEXT("Controls", "RxTone"), 780},
+    {KVR27_TEXT("Controls", "PmrTone"), 780},
+    {KVR27_TEXT("Controls", "mode"), 525},
 }};
 
 namespace {

@@ -1,5 +1,6 @@
 #include "image/ModelRules.h"
 
+#include "core/UserText.h"
 #include "image/FrequencyText.h"
 
 #include <algorithm>
@@ -33,11 +34,11 @@ bool CodeBelongsToModel(std::string_view modelName, std::uint8_t code)
 }
 
 const std::array<TransmitRange, 5> TransmitRanges = {{
-    {ModelPA, {6, 8}, 43306000, 43478500, "Enter from 433.06 to 434.785 or less only."},
-    {ModelPA, {7, 9}, 42000000, 47400000, "Enter from 420 to 474 or less only."},
-    {ModelZ, {4, 5}, 42000000, 47400000, "Enter from 420 to 474 or less only."},
-    {ModelX, {2, 2}, 43000000, 44000000, "Enter from 430 to 440 or less only."},
-    {ModelX, {3, 3}, 42000000, 47400000, "Enter from 420 to 474 or less only."},
+    {ModelPA, {6, 8}, 43306000, 43478500, KVR27_TEXT("Messages", "Enter from 433.06 to 434.785 or less only.")},
+    {ModelPA, {7, 9}, 42000000, 47400000, KVR27_TEXT("Messages", "Enter from 420 to 474 or less only.")},
+    {ModelZ, {4, 5}, 42000000, 47400000, KVR27_TEXT("Messages", "Enter from 420 to 474 or less only.")},
+    {ModelX, {2, 2}, 43000000, 44000000, KVR27_TEXT("Messages", "Enter from 430 to 440 or less only.")},
+    {ModelX, {3, 3}, 42000000, 47400000, KVR27_TEXT("Messages", "Enter from 420 to 474 or less only.")},
 }};
 
 std::string_view ModelNameOfCode(std::uint8_t code)
@@ -58,7 +59,10 @@ std::string ReportedModel(std::uint8_t code)
     return model.empty() ? "an unknown model " + number : std::string(model) + " " + number;
 }
 
-std::string ModelMismatchDetail(std::uint8_t code) { return "The radio reports " + ReportedModel(code) + "."; }
+std::string ModelMismatchDetail(std::uint8_t code)
+{
+    return TranslatedFormat("Messages", "The radio reports %1.", {ReportedModel(code)});
+}
 
 namespace {
 
@@ -110,7 +114,8 @@ RangeVerdict CheckFrequencyRange(const RadioImage& image, std::string_view frequ
 std::string TransmitRangeText(const RadioImage& image)
 {
     const TransmitRange* row = RangeRowOf(image);
-    return row ? LimitText(row->Low) + " to below " + LimitText(row->High) + " MHz" : std::string();
+    return row ? TranslatedFormat("Notes", "%1 to below %2 MHz", {LimitText(row->Low), LimitText(row->High)})
+               : std::string();
 }
 
 std::string OutOfRangeRemark(const RadioImage& image, std::string_view frequencyText)
@@ -119,8 +124,8 @@ std::string OutOfRangeRemark(const RadioImage& image, std::string_view frequency
     if (!ParseFrequency(frequencyText)
         || CheckFrequencyRange(image, frequencyText, false, false, silent) != RangeVerdict::OutsideRange)
         return {};
-    return std::string(frequencyText) + " MHz is outside this radio's range, " + TransmitRangeText(image)
-           + ": it will not be written.";
+    return TranslatedFormat("Notes", "%1 MHz is outside this radio's range, %2: it will not be written.",
+                            {std::string(frequencyText), TransmitRangeText(image)});
 }
 
 namespace {

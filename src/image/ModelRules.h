@@ -2,6 +2,7 @@
 // What the chosen model and the radio's model code allow: start-up values, the codes
 // that belong to each model, transmit ranges, and the VFO window's model-restricted
 // control groups.
+#include "core/UserText.h"
 #include "core/MessageSink.h"
 #include "image/RadioImage.h"
 #include "image/VfoForm.h"
@@ -20,7 +21,7 @@ inline constexpr std::string_view ModelX = "KV-R27X";
 inline constexpr std::string_view ModelPAPmrOnly = "KV-R27PA(PMR only)";
 inline constexpr std::string_view ModelPALpdOnly = "KV-R27PA(LPD only)";
 
-inline constexpr const char* ModelMismatchMessage = "The selected and actual models are different.";
+inline constexpr const char* ModelMismatchMessage = KVR27_TEXT("Messages", "The selected and actual models are different.");
 
 // The start window's options, index 0 to 4: model and its own start-up values.
 struct ModelStartValues {

@@ -2,6 +2,7 @@
 // What the text boxes of the VFO window and the channel dialog accept, by field kind:
 // the filter that runs on every change of a box's text, whether typed by the user or
 // set by a fill, and the most characters a user may type.
+#include "core/UserText.h"
 #include "core/MessageSink.h"
 
 #include <optional>
@@ -18,10 +19,10 @@ enum class FieldKind {
     Squelch,    // digits, at most 20
 };
 
-inline constexpr const char* DigitsOnlyMessage = "Enter 0 to 9 numeric values only.";
-inline constexpr const char* TooManyPointsMessage = "Too much decimal points.";
-inline constexpr const char* PmrChannelDigitMessage = "Enter 1 to 8 numeric values only.";
-inline constexpr const char* SquelchLimitMessage = "The max value is 20 or less.";
+inline constexpr const char* DigitsOnlyMessage = KVR27_TEXT("Messages", "Enter 0 to 9 numeric values only.");
+inline constexpr const char* TooManyPointsMessage = KVR27_TEXT("Messages", "Too much decimal points.");
+inline constexpr const char* PmrChannelDigitMessage = KVR27_TEXT("Messages", "Enter 1 to 8 numeric values only.");
+inline constexpr const char* SquelchLimitMessage = KVR27_TEXT("Messages", "The max value is 20 or less.");
 
 // The highest squelch level a box may hold.
 inline constexpr unsigned MaxSquelch = 20;

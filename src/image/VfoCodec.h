@@ -1,5 +1,6 @@
 #pragma once
 // The two codecs between the VFO settings and the VFO window's form state.
+#include "core/UserText.h"
 #include "core/MessageSink.h"
 #include "image/FormVerdict.h"
 #include "image/RadioImage.h"
@@ -17,8 +18,8 @@ namespace kvr27 {
 void FillVfoWindow(const RadioImage& image, VfoForm& form, MessageSink& messages);
 
 // The message shown when a frequency or number text cannot be stored.
-inline constexpr const char* NotANumberMessage = "The value is not a valid number. Check the entry columns.";
-inline constexpr const char* EditingIncompleteMessage = "Editing incomplete. Check blank columns.";
+inline constexpr const char* NotANumberMessage = KVR27_TEXT("Messages", "The value is not a valid number. Check the entry columns.");
+inline constexpr const char* EditingIncompleteMessage = KVR27_TEXT("Messages", "Editing incomplete. Check blank columns.");
 
 // Takes the form's values into the VFO settings. A text box that is empty
 // (EditingIncompleteMessage) or holds a text that is no number or does not fit its

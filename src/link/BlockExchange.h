@@ -2,6 +2,7 @@
 // The three link operations every transfer is built from, on the link state alone:
 // make sure the chosen COM port is open, and exchange one read or write command
 // with the radio. Each says how it ended.
+#include "core/UserText.h"
 #include "link/LinkResult.h"
 #include "link/LinkServices.h"
 #include "link/LinkState.h"
@@ -12,8 +13,8 @@
 
 namespace kvr27 {
 
-inline constexpr const char* CantOpenPortMessage = "Can't open com Port";
-inline constexpr const char* ReadWriteErrorMessage = "Read/Write Error";
+inline constexpr const char* CantOpenPortMessage = KVR27_TEXT("Messages", "Can't open com Port");
+inline constexpr const char* ReadWriteErrorMessage = KVR27_TEXT("Messages", "Read/Write Error");
 
 // What a transfer needs besides the image: the services, the link state kept
 // between transfers and the COM number (1..5) chosen.

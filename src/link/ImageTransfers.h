@@ -2,6 +2,7 @@
 // The transfers between the radio and a radio image. They work on data only (an
 // image, the settings to write) and say how they ended; each shows its messages and
 // its progress through the session's services. The commands build on them.
+#include "core/UserText.h"
 #include "image/RadioImage.h"
 #include "image/VfoForm.h"
 #include "link/BlockExchange.h"
@@ -16,7 +17,7 @@
 
 namespace kvr27 {
 
-inline constexpr const char* LeftOutMessage = "The thing besides the range is not written in.";
+inline constexpr const char* LeftOutMessage = KVR27_TEXT("Messages", "The thing besides the range is not written in.");
 
 // A progress text: the step's words, seven blanks, the percentage and "%".
 std::string ProgressText(std::string_view words, int percent);

@@ -3,6 +3,7 @@
 // comparison of every byte the program owns by the memory map (OwnedBytes). The
 // bytes no field fills are sent as FF and left out, since the radio may keep them
 // as it likes.
+#include "core/UserText.h"
 #include "link/BlockExchange.h"
 
 #include <cstdint>
@@ -27,6 +28,6 @@ using SentBlocks = std::vector<SentBlock>;
 LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkSession& session, ProgressTarget target);
 
 // The message of a difference: the place and values follow it.
-inline constexpr const char* VerifyDifferenceMessage = "The radio does not hold what was written:";
+inline constexpr const char* VerifyDifferenceMessage = KVR27_TEXT("Messages", "The radio does not hold what was written:");
 
 } // namespace kvr27

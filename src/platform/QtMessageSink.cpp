@@ -3,7 +3,9 @@
 #include "platform/DialogParent.h"
 #include "platform/TitleWidth.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QStringList>
 
 #include <QMessageBox>
 
@@ -24,13 +26,19 @@ QMessageBox::Icon BoxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-// The core's line separator "\r" (also "\r\n") as the line break a box shows.
+// The text in the user's language where the catalog ("Messages") has it whole, else
+// each of its lines that the catalog has, with the core's line separator "\r" (also
+// "\r\n") as the line break a box shows.
 QString DisplayText(const std::string& text)
 {
-    QString shown = QString::fromStdString(text);
+    QString shown = QCoreApplication::translate("Messages", text.c_str());
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    QStringList lines = shown.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (!line.isEmpty())
+            line = QCoreApplication::translate("Messages", line.toUtf8().constData());
+    return lines.join(QLatin1Char('\n'));
 }
 
 // Makes the box wide enough for its whole title.

@@ -25,12 +25,19 @@ QString SystemLanguage()
     return QStringLiteral("en");
 }
 
-// Loads one translator into the application; kept for the rest of the run.
+// The translators installed, owned by the application.
+QList<QTranslator*>& Installed()
+{
+    static QList<QTranslator*> translators;
+    return translators;
+}
+
+// Loads one translator into the application; kept until RemoveTranslations.
 void Install(const QString& file, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(file, folder))
-        QCoreApplication::installTranslator(translator);
+    if (translator->load(file, folder) && QCoreApplication::installTranslator(translator))
+        Installed().append(translator);
     else
         delete translator;
 }
@@ -64,6 +71,16 @@ QString InstallTranslations(const QString& code)
         return QCoreApplication::translate(context, text.c_str()).toStdString();
     });
     return chosen;
+}
+
+void RemoveTranslations()
+{
+    SetTextTranslator({});
+    for (QTranslator* translator : Installed()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    Installed().clear();
 }
 
 } // namespace kvr27

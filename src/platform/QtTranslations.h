@@ -20,4 +20,8 @@ const QList<ProgramLanguage>& ProgramLanguages();
 // none of the system's languages).
 QString InstallTranslations(const QString& code);
 
+// Removes the translators installed so far: the windows made afterwards, and the
+// texts the core builds, are English again.
+void RemoveTranslations();
+
 } // namespace kvr27

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPalette>
 
@@ -73,7 +74,8 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation == Qt::Horizontal && section >= 0 && section < ChannelGrid::Cols &&
         (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
-        return ToQString(shownText_[0][static_cast<std::size_t>(section)]);
+        return QCoreApplication::translate(
+            "Controls", std::string(shownText_[0][static_cast<std::size_t>(section)]).c_str());
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -66,7 +67,7 @@ void SetColumnWidths(QGridLayout* grid, int count, int width)
 
 QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const char* caption)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    auto* frame = new QGroupBox(QCoreApplication::translate("Controls", caption), parent);
     frame->setObjectName(objectName);
     frame->setAccessibleName(frame->title());
     return frame;
@@ -126,7 +127,7 @@ QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::span<cons
 
 QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption, CommandKind kind)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("Controls", caption), parent);
     button->setObjectName(QStringLiteral("Command1_%1").arg(index));
     button->setAutoDefault(false);
     button->setMinimumWidth(Twips(button, 1695));

@@ -34,7 +34,8 @@ int Twips(const QWidget* widget, int twips);
 // Gives the first `count` columns of a grid of frames the same least width.
 void SetColumnWidths(QGridLayout* grid, int count, int width);
 
-// A frame of a control array ("Frame1_6"), named for assistive tools by its caption.
+// A frame of a control array ("Frame1_6"), named for assistive tools by its caption,
+// which is marked in the catalog's context "Controls" and shown in the user's language.
 QGroupBox* MakeFrame(QWidget* parent, const QString& objectName, const char* caption);
 
 // A text box of the kind inside a frame, named by the frame's caption, with an
@@ -59,7 +60,8 @@ enum class CommandKind {
     DropsEdits,
 };
 
-// A command button of a control array ("Command1_2").
+// A command button of a control array ("Command1_2"); its caption is marked and
+// shown as a frame's.
 QPushButton* MakeCommandButton(QWidget* parent, int index, const char* caption,
                                CommandKind kind = CommandKind::TakesEdits);
 // Before a button's command: a button that takes the edits takes the focus, so the

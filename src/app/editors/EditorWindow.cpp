@@ -6,6 +6,7 @@
 #include "app/editors/frmDifferences.h"
 #include "commands/RadioCommands.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -23,7 +24,7 @@ EditorWindow::EditorWindow(const EditorContext& context, const char* titleSuffix
 void EditorWindow::prepare()
 {
     if (loadPending_) {
-        setWindowTitle(QString::fromStdString(context_.State.Image.ModelName) + QString::fromLatin1(titleSuffix_));
+        setWindowTitle(QString::fromStdString(context_.State.Image.ModelName) + QCoreApplication::translate("Controls", titleSuffix_));
         load();
         loadPending_ = false;
     }

@@ -17,11 +17,11 @@ namespace kvr27::app {
 
 namespace {
 
-ElidedLabel* AddLine(QWidget* parent, const char* name, const char* accessibleName)
+ElidedLabel* AddLine(QWidget* parent, const char* name, const QString& accessibleName)
 {
     auto* line = new ElidedLabel(parent);
     line->setObjectName(QLatin1String(name));
-    line->setAccessibleName(QLatin1String(accessibleName));
+    line->setAccessibleName(accessibleName);
     return line;
 }
 
@@ -54,7 +54,7 @@ TransferStatusBar::TransferStatusBar(QWidget* parent) : QStatusBar(parent)
     progress_->setRange(0, 100);
     progress_->setAlignment(Qt::AlignCenter);
     progress_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), progressArea_);
+    cancel_ = new QPushButton(tr("Cancel"), progressArea_);
     cancel_->setObjectName(QStringLiteral("StatusBar1_Cancel"));
     cancel_->setAutoDefault(false);
     connect(cancel_, &QPushButton::clicked, this, [this] {
@@ -71,11 +71,11 @@ TransferStatusBar::TransferStatusBar(QWidget* parent) : QStatusBar(parent)
     progressLine->setAlignment(Qt::AlignTop);
     pages_->addWidget(progressArea_);
 
-    panel_ = AddLine(room, "StatusBar1_Panel1", "Status");
+    panel_ = AddLine(room, "StatusBar1_Panel1", tr("Status"));
     panel_->setAlignment(Qt::AlignCenter);
     pages_->addWidget(panel_);
     // The cause of a failure and the files a command left.
-    note_ = AddLine(room, "StatusBar1_Note", "Last command");
+    note_ = AddLine(room, "StatusBar1_Note", tr("Last command"));
     note_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     pages_->addWidget(note_);
     setLines(3);
@@ -132,7 +132,7 @@ void TransferStatusBar::beginTransfer(LinkState& link, TransferKind kind)
     progress_->setFormat({});
     const bool read = kind == TransferKind::Read;
     cancel_->setEnabled(read);
-    cancel_->setToolTip(read ? QString() : QString::fromLatin1(WriteNotCancellable));
+    cancel_->setToolTip(read ? QString() : tr(WriteNotCancellable));
 }
 
 void TransferStatusBar::endTransfer(const CommandReport& report)

@@ -25,7 +25,7 @@ class TransferStatusBar : public QStatusBar {
 public:
     // The disabled Cancel's tooltip during a write.
     static constexpr const char* WriteNotCancellable =
-        "A write cannot be cancelled: the radio would be left half written.";
+        QT_TRANSLATE_NOOP("kvr27::app::TransferStatusBar", "A write cannot be cancelled: the radio would be left half written.");
 
     explicit TransferStatusBar(QWidget* parent);
 

@@ -14,7 +14,7 @@ namespace kvr27::app {
 frmDifferences::frmDifferences(const std::string& modelName, bool review, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmDifferences"));
-    setWindowTitle(QString::fromStdString(MessageTitle(modelName)) + QStringLiteral("(Differences)"));
+    setWindowTitle(QString::fromStdString(MessageTitle(modelName)) + tr("(Differences)"));
     auto* layout = new QVBoxLayout(this);
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblCount"));
@@ -22,14 +22,14 @@ frmDifferences::frmDifferences(const std::string& modelName, bool review, QWidge
     lblSides->setObjectName(QStringLiteral("lblSides"));
     lstDifferences = new QListWidget(this);
     lstDifferences->setObjectName(QStringLiteral("lstDifferences"));
-    lstDifferences->setAccessibleName(QStringLiteral("Differences"));
+    lstDifferences->setAccessibleName(tr("Differences"));
     lstDifferences->setMinimumWidth(lstDifferences->fontMetrics().averageCharWidth() * 60);
     auto* buttons = new QDialogButtonBox(this);
     if (review) {
-        cmdWrite = buttons->addButton(QStringLiteral("Write"), QDialogButtonBox::AcceptRole);
+        cmdWrite = buttons->addButton(tr("Write"), QDialogButtonBox::AcceptRole);
         cmdWrite->setObjectName(QStringLiteral("cmdWrite"));
     }
-    cmdClose = buttons->addButton(review ? QStringLiteral("Cancel") : QStringLiteral("Close"),
+    cmdClose = buttons->addButton(review ? tr("Cancel") : tr("Close"),
                                   QDialogButtonBox::RejectRole);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -53,7 +53,7 @@ std::function<bool(const std::vector<std::string>&)> ReviewInWindow(QWidget* par
 {
     return [parent, modelName](const std::vector<std::string>& lines) {
         frmDifferences review(modelName, true, parent);
-        review.showLines(lines, QStringLiteral("Each line: the radio now \u2192 after the write"));
+        review.showLines(lines, frmDifferences::tr("Each line: the radio now \u2192 after the write"));
         return review.exec() == QDialog::Accepted;
     };
 }

@@ -36,13 +36,13 @@ struct ButtonPlace {
 };
 // Two rows of buttons: reading and writing, enabling, disabling, and "Exit".
 constexpr std::array<ButtonPlace, 7> Buttons = {{
-    {"Read Memories", 0, 0},
-    {"Write Memories", 1, 0},
-    {"Enable", 0, 1},
-    {"Enable All", 1, 1},
-    {"disable", 0, 2},
-    {"disable All", 1, 2},
-    {"Exit", 0, 3},
+    {QT_TRANSLATE_NOOP("Controls", "Read Memories"), 0, 0},
+    {QT_TRANSLATE_NOOP("Controls", "Write Memories"), 1, 0},
+    {QT_TRANSLATE_NOOP("Controls", "Enable"), 0, 1},
+    {QT_TRANSLATE_NOOP("Controls", "Enable All"), 1, 1},
+    {QT_TRANSLATE_NOOP("Controls", "disable"), 0, 2},
+    {QT_TRANSLATE_NOOP("Controls", "disable All"), 1, 2},
+    {QT_TRANSLATE_NOOP("Controls", "Exit"), 0, 3},
 }};
 
 // The widest text each column shows, so that no cell is cut whatever the font.
@@ -55,7 +55,7 @@ constexpr int VisibleRows = 16;
 } // namespace
 
 frmMem::frmMem(const EditorContext& context, QWidget* parent)
-    : EditorWindow(context, " Clone Utility(Memory Mode)", RadioParts::Memory, parent),
+    : EditorWindow(context, QT_TRANSLATE_NOOP("Controls", " Clone Utility(Memory Mode)"), RadioParts::Memory, parent),
       editor_(context.State, context.Messages),
       dialogRunner_([](frmMemSub& dialog) { dialog.exec(); }),
       rowMenuRunner_([](QMenu& menu, const QPoint& at) { menu.exec(at); })
@@ -73,7 +73,7 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
     model_ = new ChannelGridModel(context_.State.Grid, this);
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setAccessibleName(QStringLiteral("Memory channels"));
+    MSFlexGrid1->setAccessibleName(tr("Memory channels"));
     MSFlexGrid1->setModel(model_);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -354,11 +354,11 @@ void frmMem::showRowMenu(const QPoint& position)
         return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuRow"));
-    menu.addAction(QStringLiteral("Edit Channel..."), this, &frmMem::MSFlexGrid1_DblClick);
-    menu.addAction(QStringLiteral("Edit Selected Channels…"), this, &frmMem::editSelected)
+    menu.addAction(tr("Edit Channel..."), this, &frmMem::MSFlexGrid1_DblClick);
+    menu.addAction(tr("Edit Selected Channels…"), this, &frmMem::editSelected)
         ->setEnabled(SelectedChannels(context_.State.Grid).Channels.size() > 1);
-    menu.addAction(QStringLiteral("Enable"), this, [this] { Command1_Click(2); });
-    menu.addAction(QStringLiteral("disable"), this, [this] { Command1_Click(4); });
+    menu.addAction(tr("Enable"), this, [this] { Command1_Click(2); });
+    menu.addAction(tr("disable"), this, [this] { Command1_Click(4); });
     menu.addSeparator();
     // Each operation on its key: the key event the grid would get runs it.
     const auto byKey = [this, &menu](const QString& caption, const QKeySequence& keys) {
@@ -370,20 +370,20 @@ void frmMem::showRowMenu(const QPoint& position)
             (void)operationKey(key);
         });
     };
-    byKey(QStringLiteral("Cut"), QKeySequence::Cut);
-    byKey(QStringLiteral("Copy"), QKeySequence::Copy);
-    byKey(QStringLiteral("Paste"), QKeySequence::Paste);
+    byKey(tr("Cut"), QKeySequence::Cut);
+    byKey(tr("Copy"), QKeySequence::Copy);
+    byKey(tr("Paste"), QKeySequence::Paste);
     menu.addSeparator();
-    byKey(QStringLiteral("Delete"), Qt::Key_Delete);
-    menu.addAction(QStringLiteral("Delete and Shift Up"), this, [this] { operate([this] { editor_.deleteAndShiftUpClicked(); }); });
-    byKey(QStringLiteral("Insert Empty Channel"), Qt::Key_Insert);
-    byKey(QStringLiteral("Move Up"), QKeySequence(Qt::ControlModifier | Qt::Key_Up));
-    byKey(QStringLiteral("Move Down"), QKeySequence(Qt::ControlModifier | Qt::Key_Down));
-    menu.addAction(QStringLiteral("Sort by Frequency"), this, [this] { operate([this] { editor_.sortClicked(); }); });
+    byKey(tr("Delete"), Qt::Key_Delete);
+    menu.addAction(tr("Delete and Shift Up"), this, [this] { operate([this] { editor_.deleteAndShiftUpClicked(); }); });
+    byKey(tr("Insert Empty Channel"), Qt::Key_Insert);
+    byKey(tr("Move Up"), QKeySequence(Qt::ControlModifier | Qt::Key_Up));
+    byKey(tr("Move Down"), QKeySequence(Qt::ControlModifier | Qt::Key_Down));
+    menu.addAction(tr("Sort by Frequency"), this, [this] { operate([this] { editor_.sortClicked(); }); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Fill LPD Channels…"), this, [this] { operate([this] { editor_.fillLpdClicked(); }); });
+    menu.addAction(tr("Fill LPD Channels…"), this, [this] { operate([this] { editor_.fillLpdClicked(); }); });
     if (editor_.canFillPmr())
-        menu.addAction(QStringLiteral("Fill PMR Channels…"), this,
+        menu.addAction(tr("Fill PMR Channels…"), this,
                        [this] { operate([this] { editor_.fillPmrClicked(); }); });
     menu.addSeparator();
     menu.addActions({undoActions_->undo(), undoActions_->redo()});

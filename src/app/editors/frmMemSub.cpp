@@ -14,7 +14,7 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent, Ch
     : QDialog(parent), editor_(state, messages, several), binding_(editor_, [this] { render(); })
 {
     setObjectName(QStringLiteral("frmMemSub"));
-    setWindowTitle(QString::fromStdString(state.Image.ModelName) + QStringLiteral(" Clone Utility(Memory Mode Sub)"));
+    setWindowTitle(QString::fromStdString(state.Image.ModelName) + tr(" Clone Utility(Memory Mode Sub)"));
 
     auto* frames = new QGridLayout;
     SetColumnWidths(frames, 4, Twips(this, 2295));
@@ -23,24 +23,24 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent, Ch
         frames->addWidget(frame, index / 4, index % 4);
         return frame;
     };
-    binding_.addTextBox(place(0, "Frequency"), DialogText::Frequency, DialogTextBoxes, "(MHz)", QStringLiteral("Label1_0"));
-    binding_.addOptions(place(1, "Shift direction"), DialogOption::Shift, DialogOptionGroups, {"None", "+", "-"});
-    binding_.addTextBox(place(2, "Offset frequency"), DialogText::ShiftFreq, DialogTextBoxes, "(MHz)",
+    binding_.addTextBox(place(0, QT_TRANSLATE_NOOP("Controls", "Frequency")), DialogText::Frequency, DialogTextBoxes, "(MHz)", QStringLiteral("Label1_0"));
+    binding_.addOptions(place(1, QT_TRANSLATE_NOOP("Controls", "Shift direction")), DialogOption::Shift, DialogOptionGroups, {"None", "+", "-"});
+    binding_.addTextBox(place(2, QT_TRANSLATE_NOOP("Controls", "Offset frequency")), DialogText::ShiftFreq, DialogTextBoxes, "(MHz)",
                         QStringLiteral("Label1_1"));
-    binding_.addList(place(3, "Tuning step"), DialogList::Step, DialogListBoxes, true);
-    binding_.addOptions(place(4, "Tone setting"), DialogOption::ToneSet, DialogOptionGroups, {"None", "T", "T SQ"});
-    binding_.addList(place(5, "TX tone freq (Encode)"), DialogList::TxTone, DialogListBoxes);
-    binding_.addList(place(6, "RX tone freq (Decode)"), DialogList::RxTone, DialogListBoxes);
-    binding_.addList(place(7, "Tone frequency (PMR)"), DialogList::PmrTone, DialogListBoxes);
-    binding_.addOptions(place(8, "Scan skip"), DialogOption::Skip, DialogOptionGroups, {"On", "Off"});
-    binding_.addOptions(place(9, "BCLO"), DialogOption::Bclo, DialogOptionGroups, {"On", "Off"});
-    binding_.addOptions(place(10, "Mode"), DialogOption::Model, DialogOptionGroups, {"LPD", "PMR"});
-    binding_.addTextBox(place(11, "Ch No (PMR)"), DialogText::PmrFreq, DialogTextBoxes, "(Ch)", QStringLiteral("Label1_2"));
+    binding_.addList(place(3, QT_TRANSLATE_NOOP("Controls", "Tuning step")), DialogList::Step, DialogListBoxes, true);
+    binding_.addOptions(place(4, QT_TRANSLATE_NOOP("Controls", "Tone setting")), DialogOption::ToneSet, DialogOptionGroups, {"None", "T", "T SQ"});
+    binding_.addList(place(5, QT_TRANSLATE_NOOP("Controls", "TX tone freq (Encode)")), DialogList::TxTone, DialogListBoxes);
+    binding_.addList(place(6, QT_TRANSLATE_NOOP("Controls", "RX tone freq (Decode)")), DialogList::RxTone, DialogListBoxes);
+    binding_.addList(place(7, QT_TRANSLATE_NOOP("Controls", "Tone frequency (PMR)")), DialogList::PmrTone, DialogListBoxes);
+    binding_.addOptions(place(8, QT_TRANSLATE_NOOP("Controls", "Scan skip")), DialogOption::Skip, DialogOptionGroups, {"On", "Off"});
+    binding_.addOptions(place(9, QT_TRANSLATE_NOOP("Controls", "BCLO")), DialogOption::Bclo, DialogOptionGroups, {"On", "Off"});
+    binding_.addOptions(place(10, QT_TRANSLATE_NOOP("Controls", "Mode")), DialogOption::Model, DialogOptionGroups, {"LPD", "PMR"});
+    binding_.addTextBox(place(11, QT_TRANSLATE_NOOP("Controls", "Ch No (PMR)")), DialogText::PmrFreq, DialogTextBoxes, "(Ch)", QStringLiteral("Label1_2"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addSpacing(Twips(this, 360));
-    Command1[0] = MakeCommandButton(this, 0, "OK");
-    Command1[1] = MakeCommandButton(this, 1, "Cancel", CommandKind::DropsEdits);
+    Command1[0] = MakeCommandButton(this, 0, QT_TRANSLATE_NOOP("Controls", "OK"));
+    Command1[1] = MakeCommandButton(this, 1, QT_TRANSLATE_NOOP("Controls", "Cancel"), CommandKind::DropsEdits);
     // Enter confirms as OK does.
     Command1[0]->setDefault(true);
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
@@ -52,9 +52,10 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent, Ch
 
     // Which channel is edited, as the grid's "No" column shows it.
     const QString number = QString::fromStdString(state.Grid.TextMatrix(state.Grid.Row, 0));
-    auto* channel = new QLabel(editor_.editsSeveral() ? QString::fromStdString("Editing " + ChannelsInWords(several.Channels) +
-                                                                               ": blank fields stay as they are")
-                                                      : QStringLiteral("Channel %1").arg(number),
+    auto* channel = new QLabel(editor_.editsSeveral()
+                                   ? tr("Editing %1: blank fields stay as they are")
+                                         .arg(QString::fromStdString(ChannelsInWords(several.Channels)))
+                                   : tr("Channel %1").arg(number),
                                this);
     channel->setObjectName(QStringLiteral("lblChannel"));
     QFont bold = channel->font();

@@ -4,6 +4,7 @@
 #include "app/editors/ElidedLabel.h"
 #include "app/editors/TransferStatusBar.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,7 +20,9 @@ namespace kvr27::app {
 
 namespace {
 
-constexpr std::array<const char*, 4> ButtonCaptions = {"Read Setting", "Write Setting", "OK", "Cancel"};
+constexpr std::array<const char*, 4> ButtonCaptions = {
+    QT_TRANSLATE_NOOP("Controls", "Read Setting"), QT_TRANSLATE_NOOP("Controls", "Write Setting"),
+    QT_TRANSLATE_NOOP("Controls", "OK"), QT_TRANSLATE_NOOP("Controls", "Cancel")};
 
 // Places frames side by side in a row of the window's four columns.
 void AddRow(QGridLayout* grid, std::initializer_list<QGroupBox*> frames)
@@ -38,7 +41,7 @@ void AddWide(QGridLayout* grid, QWidget* widget)
 
 QLabel* MakeHeading(QWidget* parent, const char* name, const char* text)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    auto* label = new QLabel(QCoreApplication::translate("Controls", text), parent);
     label->setObjectName(QString::fromLatin1(name));
     QFont font = label->font();
     font.setBold(true);
@@ -49,7 +52,7 @@ QLabel* MakeHeading(QWidget* parent, const char* name, const char* text)
 } // namespace
 
 frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
-    : EditorWindow(context, " Clone Utility(Vfo Mode)", RadioParts::Vfo, parent), editor_(context.State, context.Messages),
+    : EditorWindow(context, QT_TRANSLATE_NOOP("Controls", " Clone Utility(Vfo Mode)"), RadioParts::Vfo, parent), editor_(context.State, context.Messages),
       binding_(editor_, [this] { render(); })
 {
     setObjectName(QStringLiteral("frmVfo"));
@@ -76,7 +79,7 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* rows = new QGridLayout;
     SetColumnWidths(rows, 4, Twips(this, 2295));
-    AddWide(rows, MakeHeading(this, "Label3", "VFO Mode Setting"));
+    AddWide(rows, MakeHeading(this, "Label3", QT_TRANSLATE_NOOP("Controls", "VFO Mode Setting")));
     AddRow(rows, {text(0, VfoText::Frequency, "(MHz)", "Label1_3"), options(1, VfoOption::KeyLock),
                    text(2, VfoText::Squelch, nullptr, nullptr)});
     AddRow(rows, {options(3, VfoOption::ToneSet), list(4, VfoList::TxTone), list(5, VfoList::RxTone)});
@@ -91,7 +94,7 @@ frmVfo::frmVfo(const EditorContext& context, QWidget* parent)
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     AddWide(rows, line);
-    AddWide(rows, MakeHeading(this, "Label2", "Set Mode Setting"));
+    AddWide(rows, MakeHeading(this, "Label2", QT_TRANSLATE_NOOP("Controls", "Set Mode Setting")));
 
     AddRow(rows, {list(9, VfoList::Step), options(10, VfoOption::Shift),
                    text(11, VfoText::ShiftFreq, "(MHz)", "Label1_0"), options(12, VfoOption::Beep)});
