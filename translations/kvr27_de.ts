@@ -5,699 +5,751 @@
     <name>Controls</name>
     <message>
         <source>Read Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle lesen</translation>
     </message>
     <message>
         <source>Write Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle schreiben</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>Enable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aktivieren</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>disable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle deaktivieren</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source> Clone Utility(Memory Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (Speicherkanalmodus)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Shift direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablagerichtung</translation>
     </message>
     <message>
         <source>Offset frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablagefrequenz</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalraster</translation>
     </message>
     <message>
         <source>Tone setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton-Einstellung</translation>
     </message>
     <message>
         <source>TX tone freq (Encode)</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-Tonfrequenz (Encoder)</translation>
     </message>
     <message>
         <source>RX tone freq (Decode)</source>
-        <translation type="unfinished"></translation>
+        <translation>RX-Tonfrequenz (Decoder)</translation>
     </message>
     <message>
         <source>Tone frequency (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonfrequenz (PMR)</translation>
     </message>
     <message>
         <source>Scan skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Suchlauf überspringen</translation>
     </message>
     <message>
         <source>BCLO</source>
-        <translation type="unfinished"></translation>
+        <translation>BCLO</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Ch No (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal-Nr. (PMR)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Read Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen lesen</translation>
     </message>
     <message>
         <source>Write Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen schreiben</translation>
     </message>
     <message>
         <source> Clone Utility(Vfo Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (VFO-Modus)</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO-Modus-Einstellungen</translation>
     </message>
     <message>
         <source>Set Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Set-Modus-Einstellungen</translation>
     </message>
     <message>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch-Pegel</translation>
     </message>
     <message>
         <source>Call tone (Tone burst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufton (Tone-Burst)</translation>
     </message>
     <message>
         <source>TOT</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>Tone frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonfrequenz</translation>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastensperre</translation>
     </message>
     <message>
         <source>Transmission Output Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <source>Battery type</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterietyp</translation>
     </message>
     <message>
         <source>Beeper</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenton</translation>
     </message>
     <message>
         <source>Battery saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriesparmodus</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufglocke</translation>
     </message>
     <message>
         <source>Stand-by-beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-by-Piepton</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <source>External terminal control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung über externe Buchse</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Quick Repeater Access Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais-Schnellzugriff</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Frequency(ch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz(Kan)</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Shift Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage</translation>
     </message>
     <message>
         <source>Bclo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bclo</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>TxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-Ton</translation>
     </message>
     <message>
         <source>RxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>RX-Ton</translation>
     </message>
     <message>
         <source>PmrTone</source>
-        <translation type="unfinished"></translation>
+        <translation>PMR-Ton</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The language changes when the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache ändert sich beim nächsten Start des Programms.</translation>
     </message>
     <message>
         <source>The problem report could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Problembericht konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>KV-R27 Clone Utility is already boot up.</source>
-        <translation type="unfinished"></translation>
+        <translation>KV-R27 Clone Utility läuft bereits.</translation>
     </message>
     <message>
         <source>No backup of the radio could be made, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine Sicherung des Funkgeräts erstellt werden, daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Write these changes into the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Änderungen in das Funkgerät schreiben?</translation>
     </message>
     <message>
         <source>The radio holds these settings already, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält diese Einstellungen bereits, daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>The setting has been changed.<byte value="xd"/>May you keep processing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung wurde geändert.</translation>
     </message>
     <message>
         <source>Are you sure you wish to proceed?<byte value="xd"/>The new data will overwrite the current programminng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>The max value is 99.995 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert darf höchstens 99.995 betragen.</translation>
     </message>
     <message>
         <source>The value is rounded off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert wird gerundet.</translation>
     </message>
     <message>
         <source>The value is rounded off.(Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert wird gerundet. (Frequenz)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Offset Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert wird gerundet. (Ablagefrequenz)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Repeater offset frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert wird gerundet. (Relais-Ablagefrequenz)</translation>
     </message>
     <message>
         <source>File reading error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Datei.</translation>
     </message>
     <message>
         <source>Enter from 433.06 to 434.785 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur Werte von 433.06 bis 434.785 eingeben.</translation>
     </message>
     <message>
         <source>Enter from 420 to 474 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur Werte von 420 bis 474 eingeben.</translation>
     </message>
     <message>
         <source>Enter from 430 to 440 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur Werte von 430 bis 440 eingeben.</translation>
     </message>
     <message>
         <source>The selected and actual models are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gewählte Modell stimmt nicht mit dem tatsächlichen Modell überein.</translation>
     </message>
     <message>
         <source>Enter 0 to 9 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur Ziffern von 0 bis 9 eingeben.</translation>
     </message>
     <message>
         <source>Too much decimal points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Dezimalpunkte.</translation>
     </message>
     <message>
         <source>Enter 1 to 8 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur Ziffern von 1 bis 8 eingeben.</translation>
     </message>
     <message>
         <source>The max value is 20 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert darf höchstens 20 betragen.</translation>
     </message>
     <message>
         <source>The value is not a valid number. Check the entry columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert ist keine gültige Zahl. Bitte prüfen Sie die Eingabefelder.</translation>
     </message>
     <message>
         <source>Editing incomplete. Check blank columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitung unvollständig. Bitte prüfen Sie die leeren Felder.</translation>
     </message>
     <message>
         <source>Can&apos;t open com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Port kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Read/Write Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese-/Schreibfehler</translation>
     </message>
     <message>
         <source>The thing besides the range is not written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte außerhalb des zulässigen Bereichs werden nicht geschrieben.</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde:</translation>
     </message>
 </context>
 <context>
     <name>Notes</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>No differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Unterschiede</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Reads, edits and writes the settings and the 100 memory channels of the KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest, bearbeitet und schreibt die Einstellungen und die 100 Speicherkanäle der Handfunkgeräte KV-R27PA, KV-R27Z und KV-R27X über ein serielles Kabel.</translation>
     </message>
     <message>
         <source>Version %1 beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 Beta</translation>
     </message>
     <message>
         <source>This program is free software: you may copy, share and change it under the terms of the GNU General Public License, version 3 or later. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public License, Version 3 oder später, kopieren, weitergeben und verändern. Es wird ohne jegliche Gewährleistung bereitgestellt.</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät</translation>
     </message>
     <message>
         <source>Serial cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielles Kabel</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::TransferStatusBar</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Last command</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Befehl</translation>
     </message>
     <message>
         <source>A write cannot be cancelled: the radio would be left half written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Schreibvorgang kann nicht abgebrochen werden: Das Funkgerät bliebe nur halb beschrieben.</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmDifferences</name>
     <message>
         <source>(Differences)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Unterschiede)</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Each line: the radio now → after the write</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile: Funkgerät jetzt → nach dem Schreiben</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMem</name>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle</translation>
     </message>
     <message>
         <source>Edit Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal bearbeiten...</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels…</source>
+        <translation>Ausgewählte Kanäle bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete and Shift Up</source>
+        <translation>Löschen und nachrücken</translation>
+    </message>
+    <message>
+        <source>Insert Empty Channel</source>
+        <translation>Leeren Kanal einfügen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Nach Frequenz sortieren</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels…</source>
+        <translation>Mit LPD-Kanälen füllen…</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels…</source>
+        <translation>Mit PMR-Kanälen füllen…</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMemSub</name>
     <message>
         <source> Clone Utility(Memory Mode Sub)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (Speicherkanal bearbeiten)</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Editing %1: blank fields stay as they are</source>
+        <translation>%1 werden bearbeitet: leere Felder bleiben, wie sie sind</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmMain</name>
     <message>
         <source>Memory Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanal-Einstellungen</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO-Modus-Einstellungen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Import(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren (Speicherkanäle)</translation>
     </message>
     <message>
         <source>&amp;Export(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren (Speicherkanäle)</translation>
     </message>
     <message>
         <source>&amp;Compare with File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Datei &amp;vergleichen...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles</translation>
     </message>
     <message>
         <source>&amp;Vfo Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VFO-Modus</translation>
     </message>
     <message>
         <source>&amp;Memory Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speicherkanalmodus</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>&amp;Compare with Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Funkgerät &amp;vergleichen</translation>
     </message>
     <message>
         <source>&amp;Verify after Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben &amp;überprüfen</translation>
     </message>
     <message>
         <source>&amp;Backup before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Backup vor dem Schreiben</translation>
     </message>
     <message>
         <source>&amp;Exchange Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommunikation protokollieren</translation>
     </message>
     <message>
         <source>Rev&amp;iew before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen vor dem Schreiben &amp;anzeigen</translation>
     </message>
     <message>
         <source>Write Changed Blocks &amp;Only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nur geänderte Blöcke schreiben</translation>
     </message>
     <message>
         <source>&amp;Fast Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelle Über&amp;tragung</translation>
     </message>
     <message>
         <source>&amp;Port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;rucken</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache...</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problem melden...</translation>
     </message>
     <message>
         <source>COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Port</translation>
     </message>
     <message>
         <source>port close</source>
-        <translation type="unfinished"></translation>
+        <translation>Port geschlossen</translation>
     </message>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>Language of the windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Fenster:</translation>
     </message>
     <message>
         <source>Each line: %1 → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile: %1 → dieses Dokument</translation>
     </message>
     <message>
         <source>Each line: the radio → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile: Funkgerät → dieses Dokument</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmPort</name>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <source>USB id</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-ID</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff</translation>
     </message>
     <message>
         <source>Empty: the device found by the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer: das bei der Suche gefundene Gerät</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>No serial port found; a device can still be typed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein serieller Port gefunden; ein Gerät kann trotzdem unten eingegeben werden.</translation>
     </message>
     <message>
         <source>To use a port marked &quot;no&quot;, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um einen mit „nein“ markierten Port zu nutzen, %1.</translation>
     </message>
     <message>
         <source>join the dialout group: sudo adduser $USER dialout, then log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>treten Sie der Gruppe dialout bei: sudo adduser $USER dialout, und melden Sie sich dann neu an</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmReport</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem melden</translation>
     </message>
     <message>
         <source>The report holds the files below, in one zip file saved where you choose. Nothing is sent anywhere: give the file to whoever helps you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht enthält die unten aufgeführten Dateien in einer ZIP-Datei, die an einem Ort Ihrer Wahl gespeichert wird. Es wird nichts versendet: Geben Sie die Datei der Person, die Ihnen hilft.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Size (bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe (Bytes)</translation>
     </message>
     <message>
         <source>&amp;Include the current document as a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Dokument als Clone-Datei &amp;beifügen</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmStart</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

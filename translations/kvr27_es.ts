@@ -5,699 +5,751 @@
     <name>Controls</name>
     <message>
         <source>Read Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer memorias</translation>
     </message>
     <message>
         <source>Write Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir memorias</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar</translation>
     </message>
     <message>
         <source>Enable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar todos</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <source>disable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar todos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source> Clone Utility(Memory Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Utilidad de clonación (modo memoria)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Shift direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del desplazamiento</translation>
     </message>
     <message>
         <source>Offset frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de desplazamiento</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de sintonía</translation>
     </message>
     <message>
         <source>Tone setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de tono</translation>
     </message>
     <message>
         <source>TX tone freq (Encode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. tono TX (codificación)</translation>
     </message>
     <message>
         <source>RX tone freq (Decode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. tono RX (decodificación)</translation>
     </message>
     <message>
         <source>Tone frequency (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de tono (PMR)</translation>
     </message>
     <message>
         <source>Scan skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir en el escaneo</translation>
     </message>
     <message>
         <source>BCLO</source>
-        <translation type="unfinished"></translation>
+        <translation>BCLO</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Ch No (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º canal (PMR)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Read Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer ajustes</translation>
     </message>
     <message>
         <source>Write Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir ajustes</translation>
     </message>
     <message>
         <source> Clone Utility(Vfo Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Utilidad de clonación (modo VFO)</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del modo VFO</translation>
     </message>
     <message>
         <source>Set Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del modo de configuración</translation>
     </message>
     <message>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de squelch</translation>
     </message>
     <message>
         <source>Call tone (Tone burst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de llamada (tone burst)</translation>
     </message>
     <message>
         <source>TOT</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>Tone frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de tono</translation>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de teclas</translation>
     </message>
     <message>
         <source>Transmission Output Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de transmisión</translation>
     </message>
     <message>
         <source>Battery type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de batería</translation>
     </message>
     <message>
         <source>Beeper</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido de teclas</translation>
     </message>
     <message>
         <source>Battery saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro de batería</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Timbre</translation>
     </message>
     <message>
         <source>Stand-by-beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido de fin de transmisión</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo</translation>
     </message>
     <message>
         <source>External terminal control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control por terminal externo</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminación</translation>
     </message>
     <message>
         <source>Quick Repeater Access Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de acceso rápido a repetidor</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Frequency(ch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec.(can)</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Despl.</translation>
     </message>
     <message>
         <source>Shift Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. despl.</translation>
     </message>
     <message>
         <source>Bclo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bclo</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>TxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono TX</translation>
     </message>
     <message>
         <source>RxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono RX</translation>
     </message>
     <message>
         <source>PmrTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono PMR</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The language changes when the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambiará cuando se vuelva a iniciar el programa.</translation>
     </message>
     <message>
         <source>The problem report could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el informe del problema.</translation>
     </message>
     <message>
         <source>KV-R27 Clone Utility is already boot up.</source>
-        <translation type="unfinished"></translation>
+        <translation>KV-R27 Clone Utility ya se está ejecutando.</translation>
     </message>
     <message>
         <source>No backup of the radio could be made, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer una copia de seguridad de la radio, por lo que no se escribió nada.</translation>
     </message>
     <message>
         <source>Write these changes into the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Escribir estos cambios en la radio?</translation>
     </message>
     <message>
         <source>The radio holds these settings already, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio ya tiene estos ajustes, por lo que no se escribió nada.</translation>
     </message>
     <message>
         <source>The setting has been changed.<byte value="xd"/>May you keep processing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha modificado el ajuste.</translation>
     </message>
     <message>
         <source>Are you sure you wish to proceed?<byte value="xd"/>The new data will overwrite the current programminng.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea continuar?</translation>
     </message>
     <message>
         <source>The max value is 99.995 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor máximo es 99.995.</translation>
     </message>
     <message>
         <source>The value is rounded off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor se ha redondeado.</translation>
     </message>
     <message>
         <source>The value is rounded off.(Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor se ha redondeado.(Frecuencia)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Offset Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor se ha redondeado.(Frecuencia de desplazamiento)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Repeater offset frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor se ha redondeado.(Desplazamiento del repetidor)</translation>
     </message>
     <message>
         <source>File reading error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer el archivo.</translation>
     </message>
     <message>
         <source>Enter from 433.06 to 434.785 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca solo valores de 433.06 a 434.785.</translation>
     </message>
     <message>
         <source>Enter from 420 to 474 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca solo valores de 420 a 474.</translation>
     </message>
     <message>
         <source>Enter from 430 to 440 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca solo valores de 430 a 440.</translation>
     </message>
     <message>
         <source>The selected and actual models are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>El modelo seleccionado y el modelo real son distintos.</translation>
     </message>
     <message>
         <source>Enter 0 to 9 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca solo cifras del 0 al 9.</translation>
     </message>
     <message>
         <source>Too much decimal points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados puntos decimales.</translation>
     </message>
     <message>
         <source>Enter 1 to 8 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca solo cifras del 1 al 8.</translation>
     </message>
     <message>
         <source>The max value is 20 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor máximo es 20.</translation>
     </message>
     <message>
         <source>The value is not a valid number. Check the entry columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor no es un número válido. Revise las columnas introducidas.</translation>
     </message>
     <message>
         <source>Editing incomplete. Check blank columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición incompleta. Revise las columnas vacías.</translation>
     </message>
     <message>
         <source>Can&apos;t open com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el puerto COM</translation>
     </message>
     <message>
         <source>Read/Write Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de lectura/escritura</translation>
     </message>
     <message>
         <source>The thing besides the range is not written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que está fuera del rango no se escribe.</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio no contiene lo que se escribió:</translation>
     </message>
 </context>
 <context>
     <name>Notes</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer %1</translation>
     </message>
     <message>
         <source>No differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin diferencias</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Reads, edits and writes the settings and the 100 memory channels of the KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee, edita y escribe los ajustes y los 100 canales de memoria de las radios portátiles KV-R27PA, KV-R27Z y KV-R27X mediante un cable serie.</translation>
     </message>
     <message>
         <source>Version %1 beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1 beta</translation>
     </message>
     <message>
         <source>This program is free software: you may copy, share and change it under the terms of the GNU General Public License, version 3 or later. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa es software libre: puede copiarlo, compartirlo y modificarlo según los términos de la Licencia Pública General de GNU, versión 3 o posterior. Se distribuye sin ninguna garantía.</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Serial cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable serie</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::TransferStatusBar</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Last command</source>
-        <translation type="unfinished"></translation>
+        <translation>Último comando</translation>
     </message>
     <message>
         <source>A write cannot be cancelled: the radio would be left half written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cancelar una escritura: la radio quedaría escrita a medias.</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmDifferences</name>
     <message>
         <source>(Differences)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Diferencias)</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Each line: the radio now → after the write</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada línea: la radio ahora → tras la escritura</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMem</name>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales de memoria</translation>
     </message>
     <message>
         <source>Edit Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar canal...</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels…</source>
+        <translation>Editar canales seleccionados…</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete and Shift Up</source>
+        <translation>Eliminar y desplazar hacia arriba</translation>
+    </message>
+    <message>
+        <source>Insert Empty Channel</source>
+        <translation>Insertar canal vacío</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Ordenar por frecuencia</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels…</source>
+        <translation>Rellenar canales LPD…</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels…</source>
+        <translation>Rellenar canales PMR…</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMemSub</name>
     <message>
         <source> Clone Utility(Memory Mode Sub)</source>
-        <translation type="unfinished"></translation>
+        <translation> Utilidad de clonación (modo memoria, canal)</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Editing %1: blank fields stay as they are</source>
+        <translation>Editando %1: los campos vacíos no cambian</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmMain</name>
     <message>
         <source>Memory Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del modo memoria</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del modo VFO</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Import(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar (ajustes de memoria)</translation>
     </message>
     <message>
         <source>&amp;Export(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar (ajustes de memoria)</translation>
     </message>
     <message>
         <source>&amp;Compare with File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar con archivo...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datos</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todo</translation>
     </message>
     <message>
         <source>&amp;Vfo Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo &amp;VFO</translation>
     </message>
     <message>
         <source>&amp;Memory Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo &amp;memoria</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir</translation>
     </message>
     <message>
         <source>&amp;Compare with Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparar con la radio</translation>
     </message>
     <message>
         <source>&amp;Verify after Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar tras escribir</translation>
     </message>
     <message>
         <source>&amp;Backup before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia de seguridad antes de escribir</translation>
     </message>
     <message>
         <source>&amp;Exchange Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traza del intercambio</translation>
     </message>
     <message>
         <source>Rev&amp;iew before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisar antes de escribir</translation>
     </message>
     <message>
         <source>Write Changed Blocks &amp;Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir solo los &amp;bloques modificados</translation>
     </message>
     <message>
         <source>&amp;Fast Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trans&amp;ferencia rápida</translation>
     </message>
     <message>
         <source>&amp;Port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma...</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notificar un problema...</translation>
     </message>
     <message>
         <source>COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto COM</translation>
     </message>
     <message>
         <source>port close</source>
-        <translation type="unfinished"></translation>
+        <translation>puerto cerrado</translation>
     </message>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del sistema</translation>
     </message>
     <message>
         <source>Language of the windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de las ventanas:</translation>
     </message>
     <message>
         <source>Each line: %1 → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada línea: %1 → este documento</translation>
     </message>
     <message>
         <source>Each line: the radio → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada línea: la radio → este documento</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmPort</name>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabricante</translation>
     </message>
     <message>
         <source>USB id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID USB</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso</translation>
     </message>
     <message>
         <source>Empty: the device found by the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacío: el dispositivo encontrado en la búsqueda</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>No serial port found; a device can still be typed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún puerto serie; aun así puede escribir un dispositivo abajo.</translation>
     </message>
     <message>
         <source>To use a port marked &quot;no&quot;, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar un puerto marcado con &quot;no&quot;, %1.</translation>
     </message>
     <message>
         <source>join the dialout group: sudo adduser $USER dialout, then log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>únase al grupo dialout: sudo adduser $USER dialout, y vuelva a iniciar sesión</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmReport</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar un problema</translation>
     </message>
     <message>
         <source>The report holds the files below, in one zip file saved where you choose. Nothing is sent anywhere: give the file to whoever helps you.</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe contiene los archivos siguientes, en un único archivo zip guardado donde usted elija. No se envía nada a ningún sitio: entregue el archivo a quien le ayude.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Size (bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño (bytes)</translation>
     </message>
     <message>
         <source>&amp;Include the current document as a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incluir el documento actual como archivo de clonación</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar...</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmStart</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>

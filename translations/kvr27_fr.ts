@@ -5,699 +5,751 @@
     <name>Controls</name>
     <message>
         <source>Read Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les mémoires</translation>
     </message>
     <message>
         <source>Write Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les mémoires</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer</translation>
     </message>
     <message>
         <source>Enable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout activer</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver</translation>
     </message>
     <message>
         <source>disable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désactiver</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source> Clone Utility(Memory Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (mode mémoire)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Shift direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens du décalage</translation>
     </message>
     <message>
         <source>Offset frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de décalage</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de fréquence</translation>
     </message>
     <message>
         <source>Tone setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la tonalité</translation>
     </message>
     <message>
         <source>TX tone freq (Encode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. tonalité TX (encodage)</translation>
     </message>
     <message>
         <source>RX tone freq (Decode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. tonalité RX (décodage)</translation>
     </message>
     <message>
         <source>Tone frequency (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de tonalité (PMR)</translation>
     </message>
     <message>
         <source>Scan skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclusion du balayage</translation>
     </message>
     <message>
         <source>BCLO</source>
-        <translation type="unfinished"></translation>
+        <translation>BCLO</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Ch No (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>N° canal (PMR)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Read Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les réglages</translation>
     </message>
     <message>
         <source>Write Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les réglages</translation>
     </message>
     <message>
         <source> Clone Utility(Vfo Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (mode VFO)</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du mode VFO</translation>
     </message>
     <message>
         <source>Set Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du mode SET</translation>
     </message>
     <message>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de squelch</translation>
     </message>
     <message>
         <source>Call tone (Tone burst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité d&apos;appel (tone burst)</translation>
     </message>
     <message>
         <source>TOT</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>Tone frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de tonalité</translation>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage du clavier</translation>
     </message>
     <message>
         <source>Transmission Output Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance d&apos;émission</translation>
     </message>
     <message>
         <source>Battery type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de batterie</translation>
     </message>
     <message>
         <source>Beeper</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip sonore</translation>
     </message>
     <message>
         <source>Battery saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie de batterie</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnerie</translation>
     </message>
     <message>
         <source>Stand-by-beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip de fin de transmission</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage</translation>
     </message>
     <message>
         <source>External terminal control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande par borne externe</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairage</translation>
     </message>
     <message>
         <source>Quick Repeater Access Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;accès rapide au relais</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Frequency(ch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq.(can)</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Shift Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. shift</translation>
     </message>
     <message>
         <source>Bclo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bclo</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Saut</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone</translation>
     </message>
     <message>
         <source>TxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone TX</translation>
     </message>
     <message>
         <source>RxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone RX</translation>
     </message>
     <message>
         <source>PmrTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone PMR</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>mode</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The language changes when the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue change au prochain démarrage du programme.</translation>
     </message>
     <message>
         <source>The problem report could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport de problème n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>KV-R27 Clone Utility is already boot up.</source>
-        <translation type="unfinished"></translation>
+        <translation>KV-R27 Clone Utility est déjà lancé.</translation>
     </message>
     <message>
         <source>No backup of the radio could be made, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde de la radio n&apos;a pu être faite ; rien n&apos;a donc été écrit.</translation>
     </message>
     <message>
         <source>Write these changes into the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire ces modifications dans la radio ?</translation>
     </message>
     <message>
         <source>The radio holds these settings already, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio contient déjà ces réglages ; rien n&apos;a donc été écrit.</translation>
     </message>
     <message>
         <source>The setting has been changed.<byte value="xd"/>May you keep processing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage a été modifié.</translation>
     </message>
     <message>
         <source>Are you sure you wish to proceed?<byte value="xd"/>The new data will overwrite the current programminng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>The max value is 99.995 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur maximale est 99.995.</translation>
     </message>
     <message>
         <source>The value is rounded off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur a été arrondie.</translation>
     </message>
     <message>
         <source>The value is rounded off.(Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur a été arrondie. (Fréquence)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Offset Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur a été arrondie. (Fréquence de décalage)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Repeater offset frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur a été arrondie. (Décalage du relais)</translation>
     </message>
     <message>
         <source>File reading error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture du fichier.</translation>
     </message>
     <message>
         <source>Enter from 433.06 to 434.785 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une valeur de 433.06 à 434.785.</translation>
     </message>
     <message>
         <source>Enter from 420 to 474 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une valeur de 420 à 474.</translation>
     </message>
     <message>
         <source>Enter from 430 to 440 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une valeur de 430 à 440.</translation>
     </message>
     <message>
         <source>The selected and actual models are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle sélectionné et le modèle réel sont différents.</translation>
     </message>
     <message>
         <source>Enter 0 to 9 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez uniquement des chiffres de 0 à 9.</translation>
     </message>
     <message>
         <source>Too much decimal points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de points décimaux.</translation>
     </message>
     <message>
         <source>Enter 1 to 8 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez uniquement des chiffres de 1 à 8.</translation>
     </message>
     <message>
         <source>The max value is 20 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur maximale est 20.</translation>
     </message>
     <message>
         <source>The value is not a valid number. Check the entry columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur n&apos;est pas un nombre valide. Vérifiez les champs de saisie.</translation>
     </message>
     <message>
         <source>Editing incomplete. Check blank columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie incomplète. Vérifiez les champs vides.</translation>
     </message>
     <message>
         <source>Can&apos;t open com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port COM</translation>
     </message>
     <message>
         <source>Read/Write Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture/écriture</translation>
     </message>
     <message>
         <source>The thing besides the range is not written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs hors plage ne sont pas écrites.</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio ne contient pas ce qui a été écrit :</translation>
     </message>
 </context>
 <context>
     <name>Notes</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir %1</translation>
     </message>
     <message>
         <source>No differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune différence</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Reads, edits and writes the settings and the 100 memory channels of the KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit, modifie et écrit les réglages et les 100 canaux mémoire des radios portatives KV-R27PA, KV-R27Z et KV-R27X par un câble série.</translation>
     </message>
     <message>
         <source>Version %1 beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 bêta</translation>
     </message>
     <message>
         <source>This program is free software: you may copy, share and change it under the terms of the GNU General Public License, version 3 or later. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme est un logiciel libre : vous pouvez le copier, le partager et le modifier selon les termes de la licence publique générale GNU (GNU General Public License), version 3 ou ultérieure. Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Serial cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Câble série</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::TransferStatusBar</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Last command</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière commande</translation>
     </message>
     <message>
         <source>A write cannot be cancelled: the radio would be left half written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une écriture ne peut pas être annulée : la radio resterait à moitié écrite.</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmDifferences</name>
     <message>
         <source>(Differences)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Différences)</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Each line: the radio now → after the write</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ligne : la radio maintenant → après l&apos;écriture</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMem</name>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux mémoire</translation>
     </message>
     <message>
         <source>Edit Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le canal...</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels…</source>
+        <translation>Modifier les canaux sélectionnés…</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete and Shift Up</source>
+        <translation>Supprimer et remonter</translation>
+    </message>
+    <message>
+        <source>Insert Empty Channel</source>
+        <translation>Insérer un canal vide</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Trier par fréquence</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels…</source>
+        <translation>Remplir avec les canaux LPD…</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels…</source>
+        <translation>Remplir avec les canaux PMR…</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMemSub</name>
     <message>
         <source> Clone Utility(Memory Mode Sub)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (mode mémoire, détail)</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Editing %1: blank fields stay as they are</source>
+        <translation>Modification de %1 : les champs vides restent inchangés</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmMain</name>
     <message>
         <source>Memory Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du mode mémoire</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du mode VFO</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Import(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer (réglages mémoire)</translation>
     </message>
     <message>
         <source>&amp;Export(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter (réglages mémoire)</translation>
     </message>
     <message>
         <source>&amp;Compare with File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;parer avec un fichier...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Données</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout</translation>
     </message>
     <message>
         <source>&amp;Vfo Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode &amp;VFO</translation>
     </message>
     <message>
         <source>&amp;Memory Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode &amp;mémoire</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écrire</translation>
     </message>
     <message>
         <source>&amp;Compare with Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparer avec la radio</translation>
     </message>
     <message>
         <source>&amp;Verify after Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier après l&apos;écriture</translation>
     </message>
     <message>
         <source>&amp;Backup before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauvegarder avant l&apos;écriture</translation>
     </message>
     <message>
         <source>&amp;Exchange Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trace des échanges</translation>
     </message>
     <message>
         <source>Rev&amp;iew before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant l&apos;écriture</translation>
     </message>
     <message>
         <source>Write Changed Blocks &amp;Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire seulement les blocs &amp;modifiés</translation>
     </message>
     <message>
         <source>&amp;Fast Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert &amp;rapide</translation>
     </message>
     <message>
         <source>&amp;Port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nfo</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue...</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Signaler un problème...</translation>
     </message>
     <message>
         <source>COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port COM</translation>
     </message>
     <message>
         <source>port close</source>
-        <translation type="unfinished"></translation>
+        <translation>port fermé</translation>
     </message>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>Language of the windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des fenêtres :</translation>
     </message>
     <message>
         <source>Each line: %1 → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ligne : %1 → ce document</translation>
     </message>
     <message>
         <source>Each line: the radio → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ligne : la radio → ce document</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmPort</name>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabricant</translation>
     </message>
     <message>
         <source>USB id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID USB</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès</translation>
     </message>
     <message>
         <source>Empty: the device found by the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide : le périphérique trouvé par la recherche</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>No serial port found; a device can still be typed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série trouvé ; un périphérique peut tout de même être saisi ci-dessous.</translation>
     </message>
     <message>
         <source>To use a port marked &quot;no&quot;, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour utiliser un port marqué « non », %1.</translation>
     </message>
     <message>
         <source>join the dialout group: sudo adduser $USER dialout, then log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>rejoignez le groupe dialout : sudo adduser $USER dialout, puis reconnectez-vous</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmReport</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaler un problème</translation>
     </message>
     <message>
         <source>The report holds the files below, in one zip file saved where you choose. Nothing is sent anywhere: give the file to whoever helps you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport contient les fichiers ci-dessous, dans un seul fichier zip enregistré à l&apos;emplacement de votre choix. Rien n&apos;est envoyé nulle part : remettez le fichier à la personne qui vous aide.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Size (bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille (octets)</translation>
     </message>
     <message>
         <source>&amp;Include the current document as a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inclure le document actuel comme fichier de clonage</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmStart</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -5,699 +5,751 @@
     <name>Controls</name>
     <message>
         <source>Read Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi memorie</translation>
     </message>
     <message>
         <source>Write Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi memorie</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva</translation>
     </message>
     <message>
         <source>Enable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva tutti</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva</translation>
     </message>
     <message>
         <source>disable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva tutti</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source> Clone Utility(Memory Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (modalità memoria)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <source>Shift direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione dello shift</translation>
     </message>
     <message>
         <source>Offset frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di offset</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo di sintonia</translation>
     </message>
     <message>
         <source>Tone setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione tono</translation>
     </message>
     <message>
         <source>TX tone freq (Encode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. tono TX (codifica)</translation>
     </message>
     <message>
         <source>RX tone freq (Decode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. tono RX (decodifica)</translation>
     </message>
     <message>
         <source>Tone frequency (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza tono (PMR)</translation>
     </message>
     <message>
         <source>Scan skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Esclusione dalla scansione</translation>
     </message>
     <message>
         <source>BCLO</source>
-        <translation type="unfinished"></translation>
+        <translation>BCLO</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>Ch No (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>N. canale (PMR)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Read Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi impostazioni</translation>
     </message>
     <message>
         <source>Write Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi impostazioni</translation>
     </message>
     <message>
         <source> Clone Utility(Vfo Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (modalità VFO)</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni modalità VFO</translation>
     </message>
     <message>
         <source>Set Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni modalità SET</translation>
     </message>
     <message>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello squelch</translation>
     </message>
     <message>
         <source>Call tone (Tone burst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono di chiamata (tone burst)</translation>
     </message>
     <message>
         <source>TOT</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>Tone frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza tono</translation>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco tastiera</translation>
     </message>
     <message>
         <source>Transmission Output Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza di trasmissione</translation>
     </message>
     <message>
         <source>Battery type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di batteria</translation>
     </message>
     <message>
         <source>Beeper</source>
-        <translation type="unfinished"></translation>
+        <translation>Beep</translation>
     </message>
     <message>
         <source>Battery saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio batteria</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoneria</translation>
     </message>
     <message>
         <source>Stand-by-beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Beep di fine trasmissione</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione</translation>
     </message>
     <message>
         <source>External terminal control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo da terminale esterno</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Illuminazione</translation>
     </message>
     <message>
         <source>Quick Repeater Access Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di accesso rapido al ripetitore</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Frequency(ch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq.(can)</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Shift Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. shift</translation>
     </message>
     <message>
         <source>Bclo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bclo</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>TxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono TX</translation>
     </message>
     <message>
         <source>RxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono RX</translation>
     </message>
     <message>
         <source>PmrTone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono PMR</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The language changes when the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua cambierà al prossimo avvio del programma.</translation>
     </message>
     <message>
         <source>The problem report could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare la segnalazione del problema.</translation>
     </message>
     <message>
         <source>KV-R27 Clone Utility is already boot up.</source>
-        <translation type="unfinished"></translation>
+        <translation>KV-R27 Clone Utility è già in esecuzione.</translation>
     </message>
     <message>
         <source>No backup of the radio could be made, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile eseguire il backup della radio, quindi non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>Write these changes into the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere queste modifiche nella radio?</translation>
     </message>
     <message>
         <source>The radio holds these settings already, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio contiene già queste impostazioni, quindi non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>The setting has been changed.<byte value="xd"/>May you keep processing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impostazione è stata modificata.</translation>
     </message>
     <message>
         <source>Are you sure you wish to proceed?<byte value="xd"/>The new data will overwrite the current programminng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si desidera davvero continuare?</translation>
     </message>
     <message>
         <source>The max value is 99.995 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore massimo è 99.995.</translation>
     </message>
     <message>
         <source>The value is rounded off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore è stato arrotondato.</translation>
     </message>
     <message>
         <source>The value is rounded off.(Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore è stato arrotondato. (Frequenza)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Offset Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore è stato arrotondato. (Frequenza di offset)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Repeater offset frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore è stato arrotondato. (Offset del ripetitore)</translation>
     </message>
     <message>
         <source>File reading error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di lettura del file.</translation>
     </message>
     <message>
         <source>Enter from 433.06 to 434.785 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore da 433.06 a 434.785.</translation>
     </message>
     <message>
         <source>Enter from 420 to 474 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore da 420 a 474.</translation>
     </message>
     <message>
         <source>Enter from 430 to 440 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore da 430 a 440.</translation>
     </message>
     <message>
         <source>The selected and actual models are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modello selezionato e quello effettivo sono diversi.</translation>
     </message>
     <message>
         <source>Enter 0 to 9 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire solo cifre da 0 a 9.</translation>
     </message>
     <message>
         <source>Too much decimal points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi punti decimali.</translation>
     </message>
     <message>
         <source>Enter 1 to 8 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire solo cifre da 1 a 8.</translation>
     </message>
     <message>
         <source>The max value is 20 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore massimo è 20.</translation>
     </message>
     <message>
         <source>The value is not a valid number. Check the entry columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore non è un numero valido. Controllare i campi di immissione.</translation>
     </message>
     <message>
         <source>Editing incomplete. Check blank columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica incompleta. Controllare i campi vuoti.</translation>
     </message>
     <message>
         <source>Can&apos;t open com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la porta COM</translation>
     </message>
     <message>
         <source>Read/Write Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di lettura/scrittura</translation>
     </message>
     <message>
         <source>The thing besides the range is not written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori fuori intervallo non vengono scritti.</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio non contiene ciò che è stato scritto:</translation>
     </message>
 </context>
 <context>
     <name>Notes</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti %1</translation>
     </message>
     <message>
         <source>No differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna differenza</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Reads, edits and writes the settings and the 100 memory channels of the KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge, modifica e scrive le impostazioni e i 100 canali di memoria delle radio portatili KV-R27PA, KV-R27Z e KV-R27X tramite un cavo seriale.</translation>
     </message>
     <message>
         <source>Version %1 beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1 beta</translation>
     </message>
     <message>
         <source>This program is free software: you may copy, share and change it under the terms of the GNU General Public License, version 3 or later. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo programma è software libero: è possibile copiarlo, condividerlo e modificarlo secondo i termini della GNU General Public License, versione 3 o successiva. Viene fornito senza alcuna garanzia.</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Serial cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Cavo seriale</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::TransferStatusBar</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Last command</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo comando</translation>
     </message>
     <message>
         <source>A write cannot be cancelled: the radio would be left half written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una scrittura non può essere annullata: la radio resterebbe scritta solo in parte.</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmDifferences</name>
     <message>
         <source>(Differences)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Differenze)</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenze</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Each line: the radio now → after the write</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni riga: la radio ora → dopo la scrittura</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMem</name>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali di memoria</translation>
     </message>
     <message>
         <source>Edit Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica canale...</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels…</source>
+        <translation>Modifica canali selezionati…</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete and Shift Up</source>
+        <translation>Elimina e sposta su</translation>
+    </message>
+    <message>
+        <source>Insert Empty Channel</source>
+        <translation>Inserisci canale vuoto</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Ordina per frequenza</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels…</source>
+        <translation>Riempi con canali LPD…</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels…</source>
+        <translation>Riempi con canali PMR…</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMemSub</name>
     <message>
         <source> Clone Utility(Memory Mode Sub)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (modalità memoria, dettaglio)</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale %1</translation>
+    </message>
+    <message>
+        <source>Editing %1: blank fields stay as they are</source>
+        <translation>Modifica di %1: i campi vuoti restano invariati</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmMain</name>
     <message>
         <source>Memory Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni modalità memoria</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni modalità VFO</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>&amp;Import(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa (impostazioni memoria)</translation>
     </message>
     <message>
         <source>&amp;Export(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta (impostazioni memoria)</translation>
     </message>
     <message>
         <source>&amp;Compare with File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;fronta con un file...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dati</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutto</translation>
     </message>
     <message>
         <source>&amp;Vfo Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità &amp;VFO</translation>
     </message>
     <message>
         <source>&amp;Memory Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità &amp;memoria</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scrivi</translation>
     </message>
     <message>
         <source>&amp;Compare with Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confronta con la radio</translation>
     </message>
     <message>
         <source>&amp;Verify after Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifica dopo la scrittura</translation>
     </message>
     <message>
         <source>&amp;Backup before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Backup prima della scrittura</translation>
     </message>
     <message>
         <source>&amp;Exchange Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traccia degli scambi</translation>
     </message>
     <message>
         <source>Rev&amp;iew before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ivedi prima della scrittura</translation>
     </message>
     <message>
         <source>Write Changed Blocks &amp;Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi solo i blocchi &amp;modificati</translation>
     </message>
     <message>
         <source>&amp;Fast Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento &amp;rapido</translation>
     </message>
     <message>
         <source>&amp;Port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Porta...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua...</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Segnala un problema...</translation>
     </message>
     <message>
         <source>COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta COM</translation>
     </message>
     <message>
         <source>port close</source>
-        <translation type="unfinished"></translation>
+        <translation>porta chiusa</translation>
     </message>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua di sistema</translation>
     </message>
     <message>
         <source>Language of the windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua delle finestre:</translation>
     </message>
     <message>
         <source>Each line: %1 → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni riga: %1 → questo documento</translation>
     </message>
     <message>
         <source>Each line: the radio → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni riga: la radio → questo documento</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmPort</name>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Produttore</translation>
     </message>
     <message>
         <source>USB id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID USB</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso</translation>
     </message>
     <message>
         <source>Empty: the device found by the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoto: il dispositivo trovato dalla ricerca</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>No serial port found; a device can still be typed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna porta seriale trovata; è comunque possibile digitare un dispositivo qui sotto.</translation>
     </message>
     <message>
         <source>To use a port marked &quot;no&quot;, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per usare una porta contrassegnata con &quot;no&quot;, %1.</translation>
     </message>
     <message>
         <source>join the dialout group: sudo adduser $USER dialout, then log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiungere l&apos;utente al gruppo dialout: sudo adduser $USER dialout, quindi accedere di nuovo</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmReport</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnala un problema</translation>
     </message>
     <message>
         <source>The report holds the files below, in one zip file saved where you choose. Nothing is sent anywhere: give the file to whoever helps you.</source>
-        <translation type="unfinished"></translation>
+        <translation>La segnalazione contiene i file elencati sotto, in un unico file zip salvato dove si preferisce. Nulla viene inviato: consegnare il file a chi fornisce assistenza.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Size (bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione (byte)</translation>
     </message>
     <message>
         <source>&amp;Include the current document as a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Includi il documento attuale come file di clonazione</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva...</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmStart</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

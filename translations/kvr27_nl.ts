@@ -5,699 +5,751 @@
     <name>Controls</name>
     <message>
         <source>Read Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Geheugenkanalen lezen</translation>
     </message>
     <message>
         <source>Write Memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Geheugenkanalen schrijven</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Inschakelen</translation>
     </message>
     <message>
         <source>Enable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle inschakelen</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakelen</translation>
     </message>
     <message>
         <source>disable All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle uitschakelen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source> Clone Utility(Memory Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (geheugenmodus)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie</translation>
     </message>
     <message>
         <source>Shift direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Shiftrichting</translation>
     </message>
     <message>
         <source>Offset frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Offsetfrequentie</translation>
     </message>
     <message>
         <source>Tuning step</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstemstap</translation>
     </message>
     <message>
         <source>Tone setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tooninstelling</translation>
     </message>
     <message>
         <source>TX tone freq (Encode)</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-toonfrequentie (encoder)</translation>
     </message>
     <message>
         <source>RX tone freq (Decode)</source>
-        <translation type="unfinished"></translation>
+        <translation>RX-toonfrequentie (decoder)</translation>
     </message>
     <message>
         <source>Tone frequency (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Toonfrequentie (PMR)</translation>
     </message>
     <message>
         <source>Scan skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Overslaan bij scannen</translation>
     </message>
     <message>
         <source>BCLO</source>
-        <translation type="unfinished"></translation>
+        <translation>BCLO</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Ch No (PMR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaalnr. (PMR)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Read Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen lezen</translation>
     </message>
     <message>
         <source>Write Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen schrijven</translation>
     </message>
     <message>
         <source> Clone Utility(Vfo Mode)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (VFO-modus)</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen VFO-modus</translation>
     </message>
     <message>
         <source>Set Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen set-modus</translation>
     </message>
     <message>
         <source>Squelch Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelchniveau</translation>
     </message>
     <message>
         <source>Call tone (Tone burst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Roeptoon (tone burst)</translation>
     </message>
     <message>
         <source>TOT</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>Tone frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Toonfrequentie</translation>
     </message>
     <message>
         <source>Key Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsvergrendeling</translation>
     </message>
     <message>
         <source>Transmission Output Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendvermogen</translation>
     </message>
     <message>
         <source>Battery type</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterijtype</translation>
     </message>
     <message>
         <source>Beeper</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieptoon</translation>
     </message>
     <message>
         <source>Battery saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterijbesparing</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Bel</translation>
     </message>
     <message>
         <source>Stand-by-beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-by-pieptoon</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scannen</translation>
     </message>
     <message>
         <source>External terminal control</source>
-        <translation type="unfinished"></translation>
+        <translation>Bediening via externe aansluiting</translation>
     </message>
     <message>
         <source>Lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlichting</translation>
     </message>
     <message>
         <source>Quick Repeater Access Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelle repeatertoegang</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>Frequency(ch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie(kan)</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Shift Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Shiftfreq</translation>
     </message>
     <message>
         <source>Bclo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bclo</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon</translation>
     </message>
     <message>
         <source>TxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-toon</translation>
     </message>
     <message>
         <source>RxTone</source>
-        <translation type="unfinished"></translation>
+        <translation>RX-toon</translation>
     </message>
     <message>
         <source>PmrTone</source>
-        <translation type="unfinished"></translation>
+        <translation>PMR-toon</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modus</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The language changes when the program is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal wordt gewijzigd wanneer het programma opnieuw wordt gestart.</translation>
     </message>
     <message>
         <source>The problem report could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het probleemrapport kon niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>KV-R27 Clone Utility is already boot up.</source>
-        <translation type="unfinished"></translation>
+        <translation>KV-R27 Clone Utility is al gestart.</translation>
     </message>
     <message>
         <source>No backup of the radio could be made, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen back-up van de radio worden gemaakt, daarom is er niets geschreven.</translation>
     </message>
     <message>
         <source>Write these changes into the radio?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze wijzigingen naar de radio schrijven?</translation>
     </message>
     <message>
         <source>The radio holds these settings already, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio bevat deze instellingen al, daarom is er niets geschreven.</translation>
     </message>
     <message>
         <source>The setting has been changed.<byte value="xd"/>May you keep processing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>De instelling is gewijzigd.</translation>
     </message>
     <message>
         <source>Are you sure you wish to proceed?<byte value="xd"/>The new data will overwrite the current programminng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u wilt doorgaan?</translation>
     </message>
     <message>
         <source>The max value is 99.995 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde mag maximaal 99.995 zijn.</translation>
     </message>
     <message>
         <source>The value is rounded off.</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde wordt afgerond.</translation>
     </message>
     <message>
         <source>The value is rounded off.(Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde wordt afgerond. (Frequentie)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Offset Frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde wordt afgerond. (Offsetfrequentie)</translation>
     </message>
     <message>
         <source>The value is rounded off.(Repeater offset frequency)</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde wordt afgerond. (Repeater-offsetfrequentie)</translation>
     </message>
     <message>
         <source>File reading error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het lezen van het bestand.</translation>
     </message>
     <message>
         <source>Enter from 433.06 to 434.785 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer alleen een waarde van 433.06 tot en met 434.785 in.</translation>
     </message>
     <message>
         <source>Enter from 420 to 474 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer alleen een waarde van 420 tot en met 474 in.</translation>
     </message>
     <message>
         <source>Enter from 430 to 440 or less only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer alleen een waarde van 430 tot en met 440 in.</translation>
     </message>
     <message>
         <source>The selected and actual models are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het gekozen model komt niet overeen met het werkelijke model.</translation>
     </message>
     <message>
         <source>Enter 0 to 9 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer alleen de cijfers 0 tot en met 9 in.</translation>
     </message>
     <message>
         <source>Too much decimal points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te veel decimale punten.</translation>
     </message>
     <message>
         <source>Enter 1 to 8 numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer alleen de cijfers 1 tot en met 8 in.</translation>
     </message>
     <message>
         <source>The max value is 20 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde mag maximaal 20 zijn.</translation>
     </message>
     <message>
         <source>The value is not a valid number. Check the entry columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde is geen geldig getal. Controleer de invoervelden.</translation>
     </message>
     <message>
         <source>Editing incomplete. Check blank columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerking onvolledig. Controleer de lege velden.</translation>
     </message>
     <message>
         <source>Can&apos;t open com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan COM-poort niet openen</translation>
     </message>
     <message>
         <source>Read/Write Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lees-/schrijffout</translation>
     </message>
     <message>
         <source>The thing besides the range is not written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarden buiten het bereik worden niet geschreven.</translation>
     </message>
     <message>
         <source>The radio does not hold what was written:</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio bevat niet wat er is geschreven:</translation>
     </message>
 </context>
 <context>
     <name>Notes</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw: %1</translation>
     </message>
     <message>
         <source>No differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen verschillen</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Reads, edits and writes the settings and the 100 memory channels of the KV-R27PA, KV-R27Z and KV-R27X hand-held radios over a serial cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leest, bewerkt en schrijft de instellingen en de 100 geheugenkanalen van de portofoons KV-R27PA, KV-R27Z en KV-R27X via een seriële kabel.</translation>
     </message>
     <message>
         <source>Version %1 beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1 bèta</translation>
     </message>
     <message>
         <source>This program is free software: you may copy, share and change it under the terms of the GNU General Public License, version 3 or later. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit programma is vrije software: u mag het kopiëren, delen en wijzigen onder de voorwaarden van de GNU General Public License, versie 3 of later. Het wordt geleverd zonder enige garantie.</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Serial cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriële kabel</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::TransferStatusBar</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Last command</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste opdracht</translation>
     </message>
     <message>
         <source>A write cannot be cancelled: the radio would be left half written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven kan niet worden geannuleerd: de radio zou half beschreven achterblijven.</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmDifferences</name>
     <message>
         <source>(Differences)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Verschillen)</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschillen</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Each line: the radio now → after the write</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke regel: de radio nu → na het schrijven</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMem</name>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Geheugenkanalen</translation>
     </message>
     <message>
         <source>Edit Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal bewerken...</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Inschakelen</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakelen</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels…</source>
+        <translation>Geselecteerde kanalen bewerken…</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Knippen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete and Shift Up</source>
+        <translation>Verwijderen en opschuiven</translation>
+    </message>
+    <message>
+        <source>Insert Empty Channel</source>
+        <translation>Leeg kanaal invoegen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Omhoog verplaatsen</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Omlaag verplaatsen</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Sorteren op frequentie</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels…</source>
+        <translation>Vullen met LPD-kanalen…</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels…</source>
+        <translation>Vullen met PMR-kanalen…</translation>
     </message>
 </context>
 <context>
     <name>kvr27::app::frmMemSub</name>
     <message>
         <source> Clone Utility(Memory Mode Sub)</source>
-        <translation type="unfinished"></translation>
+        <translation> Clone Utility (kanaal bewerken)</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal %1</translation>
+    </message>
+    <message>
+        <source>Editing %1: blank fields stay as they are</source>
+        <translation>%1 bewerken: lege velden blijven zoals ze zijn</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmMain</name>
     <message>
         <source>Memory Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen geheugenmodus</translation>
     </message>
     <message>
         <source>VFO Mode Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen VFO-modus</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Import(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren (geheugenkanalen)</translation>
     </message>
     <message>
         <source>&amp;Export(Mem Setting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren (geheugenkanalen)</translation>
     </message>
     <message>
         <source>&amp;Compare with File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergelijken met bestand...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gegevens</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles</translation>
     </message>
     <message>
         <source>&amp;Vfo Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;VFO-modus</translation>
     </message>
     <message>
         <source>&amp;Memory Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geheugenmodus</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrijven</translation>
     </message>
     <message>
         <source>&amp;Compare with Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Met radio &amp;vergelijken</translation>
     </message>
     <message>
         <source>&amp;Verify after Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Na schrijven &amp;controleren</translation>
     </message>
     <message>
         <source>&amp;Backup before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Back-up vóór schrijven</translation>
     </message>
     <message>
         <source>&amp;Exchange Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitwisseling vastleggen</translation>
     </message>
     <message>
         <source>Rev&amp;iew before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen vóór schrijven &amp;tonen</translation>
     </message>
     <message>
         <source>Write Changed Blocks &amp;Only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alleen gewijzigde blokken schrijven</translation>
     </message>
     <message>
         <source>&amp;Fast Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelle &amp;overdracht</translation>
     </message>
     <message>
         <source>&amp;Port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poort...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over</translation>
     </message>
     <message>
         <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal...</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probleem melden...</translation>
     </message>
     <message>
         <source>COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-poort</translation>
     </message>
     <message>
         <source>port close</source>
-        <translation type="unfinished"></translation>
+        <translation>poort gesloten</translation>
     </message>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemtaal</translation>
     </message>
     <message>
         <source>Language of the windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal van de vensters:</translation>
     </message>
     <message>
         <source>Each line: %1 → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke regel: %1 → dit document</translation>
     </message>
     <message>
         <source>Each line: the radio → this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke regel: de radio → dit document</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmPort</name>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaat</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrikant</translation>
     </message>
     <message>
         <source>USB id</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-id</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegang</translation>
     </message>
     <message>
         <source>Empty: the device found by the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeg: het apparaat dat bij het zoeken is gevonden</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nee</translation>
     </message>
     <message>
         <source>No serial port found; a device can still be typed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen seriële poort gevonden; u kunt hieronder toch een apparaat invoeren.</translation>
     </message>
     <message>
         <source>To use a port marked &quot;no&quot;, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om een poort met de markering „nee” te gebruiken, %1.</translation>
     </message>
     <message>
         <source>join the dialout group: sudo adduser $USER dialout, then log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>moet u lid worden van de groep dialout: sudo adduser $USER dialout, en daarna opnieuw inloggen</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmReport</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem melden</translation>
     </message>
     <message>
         <source>The report holds the files below, in one zip file saved where you choose. Nothing is sent anywhere: give the file to whoever helps you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport bevat de onderstaande bestanden, in één zipbestand dat wordt opgeslagen waar u wilt. Er wordt niets verzonden: geef het bestand aan degene die u helpt.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Size (bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte (bytes)</translation>
     </message>
     <message>
         <source>&amp;Include the current document as a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidig document als kloonbestand &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan...</translation>
     </message>
 </context>
 <context>
     <name>kvr27::frmStart</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
