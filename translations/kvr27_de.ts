@@ -644,7 +644,7 @@
     </message>
     <message>
         <source>port close</source>
-        <translation>Port geschlossen</translation>
+        <translation>Port schließen</translation>
     </message>
     <message>
         <source>System language</source>

@@ -644,7 +644,7 @@
     </message>
     <message>
         <source>port close</source>
-        <translation>puerto cerrado</translation>
+        <translation>cerrar puerto</translation>
     </message>
     <message>
         <source>System language</source>

@@ -644,7 +644,7 @@
     </message>
     <message>
         <source>port close</source>
-        <translation>port fermé</translation>
+        <translation>fermer le port</translation>
     </message>
     <message>
         <source>System language</source>

@@ -644,7 +644,7 @@
     </message>
     <message>
         <source>port close</source>
-        <translation>porta chiusa</translation>
+        <translation>chiudi porta</translation>
     </message>
     <message>
         <source>System language</source>

@@ -644,7 +644,7 @@
     </message>
     <message>
         <source>port close</source>
-        <translation>poort gesloten</translation>
+        <translation>poort sluiten</translation>
     </message>
     <message>
         <source>System language</source>

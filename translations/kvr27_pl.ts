@@ -644,7 +644,7 @@
     </message>
     <message>
         <source>port close</source>
-        <translation>port zamknięty</translation>
+        <translation>zamknij port</translation>
     </message>
     <message>
         <source>System language</source>

@@ -8,6 +8,7 @@
 #include "core/MessageSink.h"
 #include "commands/ChannelGridEditor.h"
 #include "image/ChannelGrid.h"
+#include "platform/QtTranslations.h"
 #include "DemoRadio.h"
 #include "EmulatedPort.h"
 #include "RadioEmulator.h"
@@ -40,8 +41,10 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // In the system's language (LANGUAGE=de), as the program shows it.
+    kvr27::InstallTranslations(QString());
     if (argc != 3) {
-        std::fprintf(stderr, "usage: kvr27-editor-shots frmVfo|frmMem|frmMem-menu|frmMemSub-LPD|frmMemSub-PMR OUT.png\n");
+        std::fprintf(stderr, "usage: [LANGUAGE=de] kvr27-editor-shots frmVfo|frmMem|frmMem-menu|frmMemSub-LPD|frmMemSub-PMR OUT.png\n");
         return 2;
     }
     const QString window = QString::fromLocal8Bit(argv[1]);

@@ -87,7 +87,8 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
         const auto column = static_cast<std::size_t>(col);
         const int textWidth =
             std::max(fontMetrics().horizontalAdvance(QString::fromLatin1(WidestCellText[column])),
-                     fontMetrics().horizontalAdvance(ToQString(ChannelGridColumns[column].Header)));
+                     fontMetrics().horizontalAdvance(QCoreApplication::translate(
+                         "Controls", std::string(ChannelGridColumns[column].Header).c_str())));
         const int columnWidth = std::max(Twips(this, ChannelGridColumns[column].WidthTwips), textWidth + Twips(this, 180));
         MSFlexGrid1->setColumnWidth(col, columnWidth);
         width += columnWidth;
