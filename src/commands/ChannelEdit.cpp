@@ -19,7 +19,7 @@ ChannelEdit RefusedEdit(const ChannelTable& channels, const ChannelSelection& se
     return edit;
 }
 
-ChannelEdit FinishedEdit(const ChannelTable& before, const ChannelSelection& selectionBefore, ChannelTable after,
+ChannelEdit FinishedEdit(const ChannelTable& before, const ChannelSelection& selectionBefore, const ChannelTable& after,
                          ChannelSelection selectionAfter, std::string stepName)
 {
     ChannelEdit edit;
@@ -29,7 +29,7 @@ ChannelEdit FinishedEdit(const ChannelTable& before, const ChannelSelection& sel
         return edit;
     }
     edit.Outcome = ChannelEditOutcome::Done;
-    edit.Channels = std::move(after);
+    edit.Channels = after;
     edit.Selection = std::move(selectionAfter);
     edit.StepName = std::move(stepName);
     return edit;

@@ -45,7 +45,7 @@ ChannelEdit RefusedEdit(const ChannelTable& channels, const ChannelSelection& se
 
 // The edit from `before` to `after`: Done with the step's name, or NothingToDo (the
 // table and selection of before) when the table did not change.
-ChannelEdit FinishedEdit(const ChannelTable& before, const ChannelSelection& selectionBefore, ChannelTable after,
+ChannelEdit FinishedEdit(const ChannelTable& before, const ChannelSelection& selectionBefore, const ChannelTable& after,
                          ChannelSelection selectionAfter, std::string stepName);
 
 } // namespace kvr27

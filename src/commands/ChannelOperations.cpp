@@ -89,7 +89,8 @@ ChannelEdit MoveChannelsByOne(const RadioImage& image, const ChannelSelection& s
     // selected row that cannot move stays, so a block at the end stays whole.
     const int step = down ? 1 : -1;
     for (int i = down ? LastChannel - 1 : 1; i >= 0 && i <= LastChannel; i -= step) {
-        const auto here = static_cast<std::size_t>(i), next = static_cast<std::size_t>(i + step);
+        const int neighbour = i + step;
+        const auto here = static_cast<std::size_t>(i), next = static_cast<std::size_t>(neighbour);
         if (selected[here] && !selected[next]) {
             std::swap(order[here], order[next]);
             std::swap(selected[here], selected[next]);
@@ -122,6 +123,7 @@ ChannelEdit SortByFrequency(const RadioImage& image, const ChannelSelection& sel
             rows[static_cast<std::size_t>(i)] = i;
     }
     std::vector<ChannelRecord> records;
+    records.reserve(rows.size());
     for (int channel : rows)
         records.push_back(image.Channels.at(channel));
     // Enabled LPD (0), enabled PMR (1), disabled (2); a PMR channel's number is in

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* Arrow = " \u2192 ";
 
 // The VFO form that FillVfoWindow gives for `image`, with nothing said.
-VfoForm FormOf(RadioImage image)
+VfoForm FormOf(const RadioImage& image)
 {
     VfoForm form;
     SilentMessageSink quiet;
@@ -37,11 +37,14 @@ std::vector<std::string> DifferenceLines(const std::vector<SettingsDifference>& 
             continue;
         }
         const std::string channel = "Channel " + std::to_string(d.Channel);
+        std::string line = channel;
         if (d.Setting.empty())
-            lines.push_back(channel + ": " + values);
+            lines.push_back(line.append(": ").append(values));
         else if (!inUseChanged[static_cast<std::size_t>(d.Channel)])
-            lines.push_back(channel + (d.Name.find("(not in use)") != std::string::npos ? " (not in use), " : ", ")
-                            + d.Setting + ": " + values);
+            lines.push_back(line.append(d.Name.find("(not in use)") != std::string::npos ? " (not in use), " : ", ")
+                                .append(d.Setting)
+                                .append(": ")
+                                .append(values));
     }
     return lines;
 }

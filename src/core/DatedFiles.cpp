@@ -73,6 +73,7 @@ std::vector<std::filesystem::path> DatedFilesByAge(const std::filesystem::path& 
     }
     std::sort(files.begin(), files.end());
     std::vector<std::filesystem::path> paths;
+    paths.reserve(files.size());
     for (auto& file : files)
         paths.push_back(std::move(file.second));
     return paths;

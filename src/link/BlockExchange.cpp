@@ -84,9 +84,9 @@ LinkResult ConfirmFastAnswer(LinkSession& session)
     if (command.empty() || session.Services.port.peek().empty())
         return {};
     const ExchangeKind kind = ExchangeKindOf(command);
-    const LinkResult failed{LinkFault::WrongLength, command.substr(0, command.size() - 1), {}};
+    LinkResult failed{LinkFault::WrongLength, command.substr(0, command.size() - 1), {}};
     std::string payload;
-    const LinkResult again = Repeat(session, kind, command, payload, failed);
+    LinkResult again = Repeat(session, kind, command, payload, failed);
     if (again.ok() && kind == ExchangeKind::Read && payload != session.FastAcceptedPayload)
         return failed;
     return again;
