@@ -67,24 +67,24 @@ std::string MapHeader(const std::vector<std::string>& header, std::string_view m
             continue;
         }
         if (map.at(static_cast<std::size_t>(column)) >= 0)
-            return TranslatedFormat("Messages", "The pasted table has the column %1 twice.", {Quoted(header[i])});
+            return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The pasted table has the column %1 twice."), {Quoted(header[i])});
         map.at(static_cast<std::size_t>(column)) = static_cast<int>(i);
     }
     if (!unknown.empty())
-        return TranslatedFormat("Messages", "The pasted table has columns the channel grid does not know: %1.",
+        return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The pasted table has columns the channel grid does not know: %1."),
                                 {Listed(unknown)});
     std::vector<std::string> missing;
     for (int c = 1; c < Columns; ++c)
         if (map.at(static_cast<std::size_t>(c)) < 0 && !(c >= 10 && !HasPmrChannels(modelName)))
             missing.push_back(ColumnName(c));
     if (!missing.empty())
-        return TranslatedFormat("Messages", "The pasted table lacks the columns %1.", {Listed(missing)});
+        return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The pasted table lacks the columns %1."), {Listed(missing)});
     return {};
 }
 
 std::string RowPlace(int line, int column)
 {
-    return TranslatedFormat("Messages", "Row %1, column %2: ", {std::to_string(line), Quoted(ColumnName(column))});
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "Row %1, column %2: "), {std::to_string(line), Quoted(ColumnName(column))});
 }
 
 } // namespace
@@ -109,7 +109,7 @@ std::string ChannelClipboardText(const RadioImage& image, const ChannelSelection
 ChannelEdit CutChannels(const RadioImage& image, const ChannelSelection& selection)
 {
     ChannelEdit edit = DeleteChannels(image, selection);
-    edit.StepName = TranslatedFormat("Notes", "Cut %1", {ChannelsInWords(selection.Channels)});
+    edit.StepName = TranslatedFormat("Notes", KVR27_TEXT("Notes", "Cut %1"), {ChannelsInWords(selection.Channels)});
     edit.Clipboard = ChannelClipboardText(image, selection);
     return edit;
 }
@@ -118,14 +118,14 @@ ChannelEdit PasteChannels(const RadioImage& image, const ChannelSelection& selec
 {
     const auto refuse = [&](std::string why) { return RefusedEdit(image.Channels, selection, std::move(why)); };
     if (const FileContentCheck content = CheckTextContent(text); !content.ok())
-        return refuse(TranslatedFormat("Messages", "The clipboard holds no table of channels: %1", {content.detail()}));
+        return refuse(TranslatedFormat("Messages", KVR27_TEXT("Messages", "The clipboard holds no table of channels: %1"), {content.detail()}));
     const std::vector<std::string_view> lines = SplitFileLines(text);
 
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         RowFields row = SplitRowFields(lines[i], Tab);
         if (!row.ok())
-            return refuse(TranslatedFormat("Messages", "Row %1: %2.", {std::to_string(i + 1), row.Fault}));
+            return refuse(TranslatedFormat("Messages", KVR27_TEXT("Messages", "Row %1: %2."), {std::to_string(i + 1), row.Fault}));
         rows.push_back(std::move(row.Fields));
     }
     ColumnMap map;
@@ -142,7 +142,7 @@ ChannelEdit PasteChannels(const RadioImage& image, const ChannelSelection& selec
         return refuse(Translated("Messages", "The clipboard holds no channels."));
     const int fit = ChannelTable::Count - selection.Current;
     if (count > fit)
-        return refuse(TranslatedFormat("Messages", "The clipboard holds %1 channels, but from channel %2 only %3 fit.",
+        return refuse(TranslatedFormat("Messages", KVR27_TEXT("Messages", "The clipboard holds %1 channels, but from channel %2 only %3 fit."),
                                        {std::to_string(count), std::to_string(selection.Current), std::to_string(fit)}));
 
     const std::size_t width = first == 1 ? rows.front().size() : static_cast<std::size_t>(Columns);
@@ -153,7 +153,7 @@ ChannelEdit PasteChannels(const RadioImage& image, const ChannelSelection& selec
     for (std::size_t r = first; r < rows.size(); ++r) {
         const int line = static_cast<int>(r) + 1;
         if (rows[r].size() > width)
-            return refuse(TranslatedFormat("Messages", "Row %1 has %2 fields, more than the %3 columns.",
+            return refuse(TranslatedFormat("Messages", KVR27_TEXT("Messages", "Row %1 has %2 fields, more than the %3 columns."),
                                            {std::to_string(line), std::to_string(rows[r].size()), std::to_string(width)}));
         rows[r].resize(width); // a spreadsheet may leave out empty fields at a row's end
         std::vector<std::string> fields(Columns, std::string(NoColumnName));
@@ -169,7 +169,7 @@ ChannelEdit PasteChannels(const RadioImage& image, const ChannelSelection& selec
         after.at(channel) = record;
         pasted.Channels.push_back(channel);
     }
-    edit = FinishedEdit(image.Channels, selection, after, pasted, TranslatedFormat("Notes", "Paste %1", {ChannelsInWords(pasted.Channels)}));
+    edit = FinishedEdit(image.Channels, selection, after, pasted, TranslatedFormat("Notes", KVR27_TEXT("Notes", "Paste %1"), {ChannelsInWords(pasted.Channels)}));
     edit.Overwritten = overwritten;
     return edit;
 }

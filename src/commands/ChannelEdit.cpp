@@ -7,8 +7,8 @@ namespace kvr27 {
 std::string ChannelsInWords(const std::vector<int>& channels)
 {
     if (channels.size() == 1)
-        return TranslatedFormat("Notes", "channel %1", {std::to_string(channels.front())});
-    return TranslatedFormat("Notes", "%1 channels", {std::to_string(channels.size())});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "channel %1"), {std::to_string(channels.front())});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 channels"), {std::to_string(channels.size())});
 }
 
 ChannelEdit RefusedEdit(const ChannelTable& channels, const ChannelSelection& selection, std::string why)

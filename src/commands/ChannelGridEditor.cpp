@@ -19,7 +19,7 @@ std::string EnabledChannels(int count)
 {
     if (count == 1)
         return Translated("Messages", "1 enabled channel");
-    return TranslatedFormat("Messages", "%1 enabled channels", {std::to_string(count)});
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "%1 enabled channels"), {std::to_string(count)});
 }
 
 } // namespace
@@ -32,12 +32,12 @@ ChannelSelection SelectedChannels(const ChannelGrid& grid)
 
 std::string PasteOverQuestion(int overwritten)
 {
-    return TranslatedFormat("Messages", "The paste replaces %1. Paste over them?", {EnabledChannels(overwritten)});
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The paste replaces %1. Paste over them?"), {EnabledChannels(overwritten)});
 }
 
 std::string FillOverQuestion(int overwritten)
 {
-    return TranslatedFormat("Messages", "The new channels replace %1. Fill over them?", {EnabledChannels(overwritten)});
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The new channels replace %1. Fill over them?"), {EnabledChannels(overwritten)});
 }
 
 ChannelGridEditor::ChannelGridEditor(AppState& state, MessageSink& messages) : state_(state), messages_(messages) {}

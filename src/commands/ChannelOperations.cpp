@@ -49,7 +49,7 @@ ChannelEdit DeleteChannels(const RadioImage& image, const ChannelSelection& sele
     ChannelTable after = image.Channels;
     for (int channel : selection.Channels)
         after.at(channel) = EmptyChannel(image.Defaults);
-    return FinishedEdit(image.Channels, selection, after, selection, TranslatedFormat("Notes", "Delete %1", {ChannelsInWords(selection.Channels)}));
+    return FinishedEdit(image.Channels, selection, after, selection, TranslatedFormat("Notes", KVR27_TEXT("Notes", "Delete %1"), {ChannelsInWords(selection.Channels)}));
 }
 
 ChannelEdit DeleteAndShiftUp(const RadioImage& image, const ChannelSelection& selection)
@@ -65,7 +65,7 @@ ChannelEdit DeleteAndShiftUp(const RadioImage& image, const ChannelSelection& se
         after.at(kept) = EmptyChannel(image.Defaults);
     const int first = selection.Channels.front();
     return FinishedEdit(image.Channels, selection, after, {{first}, first},
-                        TranslatedFormat("Notes", "Delete and shift up %1", {ChannelsInWords(selection.Channels)}));
+                        TranslatedFormat("Notes", KVR27_TEXT("Notes", "Delete and shift up %1"), {ChannelsInWords(selection.Channels)}));
 }
 
 ChannelEdit InsertEmptyChannel(const RadioImage& image, const ChannelSelection& selection)
@@ -78,7 +78,7 @@ ChannelEdit InsertEmptyChannel(const RadioImage& image, const ChannelSelection& 
     for (int channel = LastChannel; channel > at; --channel)
         after.at(channel) = image.Channels.at(channel - 1);
     after.at(at) = EmptyChannel(image.Defaults);
-    return FinishedEdit(image.Channels, selection, after, {{at}, at}, TranslatedFormat("Notes", "Insert empty channel %1", {std::to_string(at)}));
+    return FinishedEdit(image.Channels, selection, after, {{at}, at}, TranslatedFormat("Notes", KVR27_TEXT("Notes", "Insert empty channel %1"), {std::to_string(at)}));
 }
 
 ChannelEdit MoveChannelsByOne(const RadioImage& image, const ChannelSelection& selection, bool down)
@@ -113,7 +113,7 @@ ChannelEdit MoveChannelsTo(const RadioImage& image, const ChannelSelection& sele
     const int at = std::clamp(dropChannel, 0, ChannelTable::Count - static_cast<int>(selection.Channels.size()));
     order.insert(order.begin() + at, selection.Channels.begin(), selection.Channels.end());
     return FinishedEdit(image.Channels, selection, Reordered(image.Channels, order), Moved(selection, order),
-                        TranslatedFormat("Notes", "Move %1 to %2", {ChannelsInWords(selection.Channels), std::to_string(at)}));
+                        TranslatedFormat("Notes", KVR27_TEXT("Notes", "Move %1 to %2"), {ChannelsInWords(selection.Channels), std::to_string(at)}));
 }
 
 ChannelEdit SortByFrequency(const RadioImage& image, const ChannelSelection& selection)

@@ -60,7 +60,7 @@ ChannelEdit Fill(const RadioImage& image, const ChannelSelection& selection, con
 ChannelEdit FillLpdChannels(const RadioImage& image, const ChannelSelection& selection)
 {
     if (image.ModelName == ModelPAPmrOnly)
-        return RefusedEdit(image.Channels, selection, TranslatedFormat("Messages", "The %1 has no LPD channels.", {image.ModelName}));
+        return RefusedEdit(image.Channels, selection, TranslatedFormat("Messages", KVR27_TEXT("Messages", "The %1 has no LPD channels."), {image.ModelName}));
     SilentMessageSink silent;
     std::vector<ChannelRecord> plan;
     for (int n = 0; n < LpdChannels; ++n) {
@@ -70,14 +70,14 @@ ChannelEdit FillLpdChannels(const RadioImage& image, const ChannelSelection& sel
     }
     if (plan.empty())
         return RefusedEdit(image.Channels, selection,
-                           TranslatedFormat("Messages", "No LPD channel lies within this radio's range, %1.", {TransmitRangeText(image)}));
+                           TranslatedFormat("Messages", KVR27_TEXT("Messages", "No LPD channel lies within this radio's range, %1."), {TransmitRangeText(image)}));
     return Fill(image, selection, plan, Translated("Notes", "Fill LPD Channels"));
 }
 
 ChannelEdit FillPmrChannels(const RadioImage& image, const ChannelSelection& selection)
 {
     if (!HasPmrChannels(image.ModelName))
-        return RefusedEdit(image.Channels, selection, TranslatedFormat("Messages", "The %1 has no PMR channels.", {image.ModelName}));
+        return RefusedEdit(image.Channels, selection, TranslatedFormat("Messages", KVR27_TEXT("Messages", "The %1 has no PMR channels."), {image.ModelName}));
     std::vector<ChannelRecord> plan;
     for (int n = 1; n <= PmrChannels; ++n)
         plan.push_back(PlanChannel(image, n * PmrChannelUnit, true));

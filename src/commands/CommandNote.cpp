@@ -34,11 +34,11 @@ std::string CommandNote(const CommandReport& report, NoteFiles files)
                          : TranslatedFormat("Notes", report.Action + " %1", {named(file)}));
     }
     if (!report.Files.Backup.empty())
-        add(TranslatedFormat("Notes", "backup: %1", {named(report.Files.Backup)}));
+        add(TranslatedFormat("Notes", KVR27_TEXT("Notes", "backup: %1"), {named(report.Files.Backup)}));
     if (!report.Files.Trace.empty())
-        add(TranslatedFormat("Notes", "trace: %1", {named(report.Files.Trace)}));
+        add(TranslatedFormat("Notes", KVR27_TEXT("Notes", "trace: %1"), {named(report.Files.Trace)}));
     if (!report.Files.TraceProblem.empty())
-        add(TranslatedFormat("Notes", "trace not saved: %1", {report.Files.TraceProblem}));
+        add(TranslatedFormat("Notes", KVR27_TEXT("Notes", "trace not saved: %1"), {report.Files.TraceProblem}));
     return note;
 }
 

@@ -13,7 +13,7 @@ CommandReport PrintedReport(const std::vector<ReportPage>& pages)
 {
     CommandReport report;
     report.Action = pages.size() == 1 ? Translated("Notes", "Printed 1 page")
-                                      : TranslatedFormat("Notes", "Printed %1 pages", {std::to_string(pages.size())});
+                                      : TranslatedFormat("Notes", KVR27_TEXT("Notes", "Printed %1 pages"), {std::to_string(pages.size())});
     return report;
 }
 

@@ -24,8 +24,8 @@ std::string ExchangePlace(const std::string& command)
         return command;
     const long address = std::stol(digits, nullptr, 16);
     if (address < ChannelBlockAddress(ChannelTable::Count) && address % 16 == 0)
-        return TranslatedFormat("Notes", "channel %1", {std::to_string(address / 16)});
-    return TranslatedFormat("Notes", "block %1h", {digits});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "channel %1"), {std::to_string(address / 16)});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "block %1h"), {digits});
 }
 
 std::string Cause(const TransferOutcome& outcome)
@@ -34,17 +34,17 @@ std::string Cause(const TransferOutcome& outcome)
     const std::string at = ExchangePlace(result.Exchange);
     switch (result.Fault) {
     case LinkFault::PortNotOpened:
-        return TranslatedFormat("Notes", "could not open %1", {result.Detail});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "could not open %1"), {result.Detail});
     case LinkFault::NoAnswer:
-        return TranslatedFormat("Notes", "no answer from the radio at %1", {at});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "no answer from the radio at %1"), {at});
     case LinkFault::WrongLength:
-        return TranslatedFormat("Notes", "an answer of the wrong length at %1", {at});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "an answer of the wrong length at %1"), {at});
     case LinkFault::ErrorAnswer:
-        return TranslatedFormat("Notes", "the radio answered \"ERR\" at %1", {at});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "the radio answered \"ERR\" at %1"), {at});
     case LinkFault::NotHexadecimal:
-        return TranslatedFormat("Notes", "an answer that is not hexadecimal at %1", {at});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "an answer that is not hexadecimal at %1"), {at});
     case LinkFault::ModelMismatch:
-        return TranslatedFormat("Notes", "the radio reports %1", {ReportedModel(outcome.RadioModelCode)});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "the radio reports %1"), {ReportedModel(outcome.RadioModelCode)});
     case LinkFault::FormRefused:
         return Translated("Notes", "a VFO value is blank or no number");
     case LinkFault::OutOfRange:
@@ -52,7 +52,7 @@ std::string Cause(const TransferOutcome& outcome)
     case LinkFault::VerifyMismatch:
         return result.Detail;
     case LinkFault::DeviceGone:
-        return TranslatedFormat("Notes", "the device is gone at %1", {at});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "the device is gone at %1"), {at});
     case LinkFault::None:
     case LinkFault::Cancelled:
         break;
@@ -81,24 +81,24 @@ std::string OutcomeWords(const TransferOutcome& outcome)
     switch (outcome.Result.Fault) {
     case LinkFault::None:
         if (outcome.Verified)
-            return TranslatedFormat("Notes", "%1 complete and verified", {what});
-        return TranslatedFormat("Notes", "%1 complete", {what});
+            return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 complete and verified"), {what});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 complete"), {what});
     case LinkFault::Cancelled:
-        return TranslatedFormat("Notes", "%1 cancelled", {what});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 cancelled"), {what});
     case LinkFault::PortNotOpened:
-        return TranslatedFormat("Notes", "%1 failed: %2", {what, Cause(outcome)});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 failed: %2"), {what, Cause(outcome)});
     case LinkFault::FormRefused:
     case LinkFault::OutOfRange:
     case LinkFault::ModelMismatch:
         // A write refuses before its first write command.
         if (outcome.Kind == TransferKind::Write)
-            return TranslatedFormat("Notes", "%1 refused: %2", {what, Cause(outcome)});
+            return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 refused: %2"), {what, Cause(outcome)});
         [[fallthrough]];
     default:
         // A read-back that could not finish leaves the write unverified.
         if (outcome.Kind == TransferKind::Verify && outcome.Result.Fault != LinkFault::VerifyMismatch)
-            return TranslatedFormat("Notes", "Write not verified on %1: %2", {outcome.Device, Cause(outcome)});
-        return TranslatedFormat("Notes", "%1 failed on %2: %3", {what, outcome.Device, Cause(outcome)});
+            return TranslatedFormat("Notes", KVR27_TEXT("Notes", "Write not verified on %1: %2"), {outcome.Device, Cause(outcome)});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 failed on %2: %3"), {what, outcome.Device, Cause(outcome)});
     }
 }
 
@@ -114,29 +114,29 @@ std::string ExchangeFailureDetail(const LinkResult& result, const std::string& d
 }
 
 std::string SlowedDownNote(const std::string& command) {
-    return TranslatedFormat("Notes", "slowed down after %1", {ExchangePlace(command)});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "slowed down after %1"), {ExchangePlace(command)});
 }
 
 std::string RepeatedNote(int count)
 {
     if (count == 1)
         return Translated("Notes", "1 exchange was repeated");
-    return TranslatedFormat("Notes", "%1 exchanges were repeated", {std::to_string(count)});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 exchanges were repeated"), {std::to_string(count)});
 }
 
 std::string LeftOutNote(int count)
 {
     if (count == 1)
         return Translated("Notes", "1 channel left out: outside the radio's range");
-    return TranslatedFormat("Notes", "%1 channels left out: outside the radio's range", {std::to_string(count)});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 channels left out: outside the radio's range"), {std::to_string(count)});
 }
 
 std::string ChangedBlocksNote(const TransferOutcome& outcome)
 {
     const std::string changed = std::to_string(outcome.ChangedBlocks);
     if (outcome.AllBlocks == 1)
-        return TranslatedFormat("Notes", "%1 of 1 block changed", {changed});
-    return TranslatedFormat("Notes", "%1 of %2 blocks changed", {changed, std::to_string(outcome.AllBlocks)});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 of 1 block changed"), {changed});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 of %2 blocks changed"), {changed, std::to_string(outcome.AllBlocks)});
 }
 
 std::string TransferNote(const TransferOutcome& outcome)

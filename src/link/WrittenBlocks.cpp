@@ -33,12 +33,12 @@ std::string WrittenPartsText(const SentBlocks& sent)
     if (vfoBlocks >= 3)
         add(Translated("Notes", "the VFO settings"));
     else if (vfoBlocks > 0)
-        add(TranslatedFormat("Notes", "%1 of 3 VFO blocks", {std::to_string(vfoBlocks)}));
+        add(TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 of 3 VFO blocks"), {std::to_string(vfoBlocks)}));
     if (bitmap)
         add(Translated("Notes", "the channel bitmap"));
     if (channels > 0)
         add(channels == 1 ? Translated("Notes", "1 channel")
-                          : TranslatedFormat("Notes", "%1 channels", {std::to_string(channels)}));
+                          : TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 channels"), {std::to_string(channels)}));
     if (current)
         add(Translated("Notes", "the current channel"));
     return text.empty() ? Translated("Notes", "nothing") : text;
@@ -48,7 +48,7 @@ std::string WrittenNote(const SentBlocks& sent)
 {
     if (sent.empty())
         return Translated("Notes", "nothing was written");
-    return TranslatedFormat("Notes", "written: %1", {WrittenPartsText(sent)});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "written: %1"), {WrittenPartsText(sent)});
 }
 
 } // namespace kvr27
