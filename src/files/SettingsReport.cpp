@@ -16,12 +16,12 @@ namespace {
 // The words an option group prints: the word of the selected option, and the last
 // word for the last option or for none selected.
 using OptionWords = std::span<const std::string_view>;
-constexpr std::array<std::string_view, 2> OnOffWords = {KVR27_TEXT("Report", "On"), KVR27_TEXT("Report", "Off")};
-constexpr std::array<std::string_view, 3> ToneSetWords = {KVR27_TEXT("Report", "None"), "T", "TSQ"};
-constexpr std::array<std::string_view, 2> PowerWords = {KVR27_TEXT("Report", "Hi"), KVR27_TEXT("Report", "Low")};
-constexpr std::array<std::string_view, 3> ShiftWords = {KVR27_TEXT("Report", "None"), "+", "-"};
-constexpr std::array<std::string_view, 2> ScanWords = {KVR27_TEXT("Report", "Timer"), KVR27_TEXT("Report", "Busy")};
-constexpr std::array<std::string_view, 3> LampWords = {KVR27_TEXT("Report", "On(5s)"), KVR27_TEXT("Report", "On"), KVR27_TEXT("Report", "Off")};
+constexpr std::array<std::string_view, 2> OnOffWords = {"On", "Off"};
+constexpr std::array<std::string_view, 3> ToneSetWords = {"None", "T", "TSQ"};
+constexpr std::array<std::string_view, 2> PowerWords = {"Hi", "Low"};
+constexpr std::array<std::string_view, 3> ShiftWords = {"None", "+", "-"};
+constexpr std::array<std::string_view, 2> ScanWords = {"Timer", "Busy"};
+constexpr std::array<std::string_view, 3> LampWords = {"On(5s)", "On", "Off"};
 constexpr std::array<std::string_view, 2> BatteryWords = {"AA", "Li-io"};
 
 // One "caption = value" entry of the VFO part: where it stands, and the control of
@@ -54,13 +54,6 @@ std::string_view OptionValue(const VfoForm& vfo, const ReportEntry& entry)
     const int selected = vfo.*(VfoOptionGroups.at(static_cast<std::size_t>(entry.Control)).Field);
     const int last = static_cast<int>(entry.Words.size()) - 1;
     return entry.Words[static_cast<std::size_t>(selected >= 0 && selected < last ? selected : last)];
-}
-
-// The value an entry prints; the words of an option group in the user's language.
-std::string ValueText(const VfoForm& vfo, const ReportEntry& entry)
-{
-    const std::string value(entry.Value(vfo, entry));
-    return entry.Words.empty() ? value : Translated("Report", value);
 }
 
 constexpr ReportEntry Text(int line, int column, std::string_view caption, VfoText box)
@@ -137,7 +130,7 @@ ReportPage FirstPageHead(const VfoForm& vfo, const ChannelGrid& grid)
     page.push_back({1, 0, Translated("Report", "[VFO Setting]")});
     for (const ReportEntry& entry : VfoEntries)
         page.push_back({entry.Column, entry.Line,
-                        Translated("Report", std::string(entry.Caption)) + " = " + ValueText(vfo, entry)});
+                        Translated("Report", std::string(entry.Caption)) + " = " + std::string(entry.Value(vfo, entry))});
     page.push_back({1, MemoryHeadingLine, Translated("Report", "[Memory mode]")});
     AddGridRow(page, grid, 0, ChannelHeaderLine);
     return page;
