@@ -4,12 +4,14 @@
 #include "core/UserText.h"
 #include "link/WrittenBlocks.h"
 
+#include <array>
+
 namespace kvr27 {
 
 namespace {
 
 // The notes of the commands that name their file, for the translators' catalog.
-[[maybe_unused]] constexpr const char* FileActionNotes[] = {
+[[maybe_unused]] constexpr std::array<const char*, 4> FileActionNotes = {
     KVR27_TEXT("Notes", "Loaded %1"), KVR27_TEXT("Notes", "Saved %1"),
     KVR27_TEXT("Notes", "Imported %1"), KVR27_TEXT("Notes", "Exported %1")};
 
