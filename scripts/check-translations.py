@@ -31,7 +31,8 @@ def entry_faults(ts: pathlib.Path):
     for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source") or ""
+            # A line break is a <byte> element inside the text: read all of it.
+            source = "".join(message.find("source").itertext())
             translation = message.find("translation")
             where = f"{ts.name}: {name}: \"{source}\""
             kind = translation.get("type") if translation is not None else "missing"

@@ -338,6 +338,102 @@
         <source>The radio does not hold what was written:</source>
         <translation>Das Funkgerät enthält nicht, was geschrieben wurde:</translation>
     </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>Die Zwischenablage enthält keine Kanäle.</translation>
+    </message>
+    <message>
+        <source>1 enabled channel</source>
+        <translation>1 aktiven Kanal</translation>
+    </message>
+    <message>
+        <source>Channel 99 is in use, so no channel can be inserted: delete it or move it up first.</source>
+        <translation>Kanal 99 ist belegt, daher kann kein Kanal eingefügt werden: erst löschen oder nach oben verschieben.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved in %1.</source>
+        <translation>Die Sprachwahl konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The port choice could not be saved in %1.</source>
+        <translation>Die Portwahl konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The problem report was saved as %1.</source>
+        <translation>Der Fehlerbericht wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The pasted table has the column %1 twice.</source>
+        <translation>Die eingefügte Tabelle hat die Spalte %1 zweimal.</translation>
+    </message>
+    <message>
+        <source>The pasted table has columns the channel grid does not know: %1.</source>
+        <translation>Die eingefügte Tabelle hat Spalten, die die Kanaltabelle nicht kennt: %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table lacks the columns %1.</source>
+        <translation>Der eingefügten Tabelle fehlen die Spalten %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: </source>
+        <translation>Zeile %1, Spalte %2: </translation>
+    </message>
+    <message>
+        <source>The clipboard holds no table of channels: %1</source>
+        <translation>Die Zwischenablage enthält keine Kanaltabelle: %1</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels, but from channel %2 only %3 fit.</source>
+        <translation>Die Zwischenablage enthält %1 Kanäle, ab Kanal %2 passen aber nur %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields, more than the %3 columns.</source>
+        <translation>Zeile %1 hat %2 Felder, mehr als die %3 Spalten.</translation>
+    </message>
+    <message>
+        <source>%1 enabled channels</source>
+        <translation>%1 aktive Kanäle</translation>
+    </message>
+    <message>
+        <source>The paste replaces %1. Paste over them?</source>
+        <translation>Das Einfügen ersetzt %1. Trotzdem einfügen?</translation>
+    </message>
+    <message>
+        <source>The new channels replace %1. Fill over them?</source>
+        <translation>Die neuen Kanäle ersetzen %1. Trotzdem füllen?</translation>
+    </message>
+    <message>
+        <source>The %1 has no LPD channels.</source>
+        <translation>Das %1 hat keine LPD-Kanäle.</translation>
+    </message>
+    <message>
+        <source>No LPD channel lies within this radio&apos;s range, %1.</source>
+        <translation>Kein LPD-Kanal liegt im Bereich dieses Funkgeräts, %1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no PMR channels.</source>
+        <translation>Das %1 hat keine PMR-Kanäle.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written, and was left as it was.<byte value="xd"/>%2.</source>
+        <translation>Die Datei &quot;%1&quot; konnte nicht geschrieben werden und blieb unverändert.<byte value="xd"/>%2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3 cannot be shown in the VFO window.</source>
+        <translation>Zeile %1: %2 %3 kann im VFO-Fenster nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <translation>Die Datei &quot;%1&quot; existiert bereits.<byte value="xd"/>Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>The radio reports %1.</source>
+        <translation>Das Funkgerät meldet %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -361,6 +457,278 @@
         <source>No differences</source>
         <translation>Keine Unterschiede</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>%1 aktivieren</translation>
+    </message>
+    <message>
+        <source>Disable %1</source>
+        <translation>%1 deaktivieren</translation>
+    </message>
+    <message>
+        <source>Enable All</source>
+        <translation>Alle aktivieren</translation>
+    </message>
+    <message>
+        <source>Disable All</source>
+        <translation>Alle deaktivieren</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>%1 nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>%1 nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Nach Frequenz sortieren</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels</source>
+        <translation>LPD-Kanäle füllen</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels</source>
+        <translation>PMR-Kanäle füllen</translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <translation>%1 geladen</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Imported %1</source>
+        <translation>%1 importiert</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exportiert</translation>
+    </message>
+    <message>
+        <source>%1 difference</source>
+        <translation>%1 Unterschied</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>Printed 1 page</source>
+        <translation>1 Seite gedruckt</translation>
+    </message>
+    <message>
+        <source>the current channel</source>
+        <translation>dem aktuellen Kanal</translation>
+    </message>
+    <message>
+        <source>a VFO value is blank or no number</source>
+        <translation>ein VFO-Wert ist leer oder keine Zahl</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s range</source>
+        <translation>die VFO-Frequenz liegt außerhalb des Bereichs des Modells</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>1 exchange was repeated</source>
+        <translation>1 Austausch wurde wiederholt</translation>
+    </message>
+    <message>
+        <source>1 channel left out: outside the radio&apos;s range</source>
+        <translation>1 Kanal ausgelassen: außerhalb des Funkgerätbereichs</translation>
+    </message>
+    <message>
+        <source>the VFO settings</source>
+        <translation>die VFO-Einstellungen</translation>
+    </message>
+    <message>
+        <source>the channel bitmap</source>
+        <translation>die Kanal-Belegungstabelle</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>%1 einfügen</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Kanal %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Delete and shift up %1</source>
+        <translation>%1 löschen und nachrücken</translation>
+    </message>
+    <message>
+        <source>Insert empty channel %1</source>
+        <translation>Leeren Kanal %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Move %1 to %2</source>
+        <translation>%1 nach %2 verschieben</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>trace: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>trace not saved: %1</source>
+        <translation>Protokoll nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Import channels from %1</source>
+        <translation>Kanäle aus %1 importieren</translation>
+    </message>
+    <message>
+        <source>Printed %1 pages</source>
+        <translation>%1 Seiten gedruckt</translation>
+    </message>
+    <message>
+        <source>%1 to below %2 MHz</source>
+        <translation>%1 bis unter %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside this radio&apos;s range, %2: it will not be written.</source>
+        <translation>%1 MHz liegt außerhalb des Bereichs dieses Funkgeräts, %2: wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>block %1h</source>
+        <translation>Block %1h</translation>
+    </message>
+    <message>
+        <source>could not open %1</source>
+        <translation>%1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>no answer from the radio at %1</source>
+        <translation>keine Antwort vom Funkgerät bei %1</translation>
+    </message>
+    <message>
+        <source>an answer of the wrong length at %1</source>
+        <translation>eine Antwort falscher Länge bei %1</translation>
+    </message>
+    <message>
+        <source>the radio answered &quot;ERR&quot; at %1</source>
+        <translation>das Funkgerät antwortete &quot;ERR&quot; bei %1</translation>
+    </message>
+    <message>
+        <source>an answer that is not hexadecimal at %1</source>
+        <translation>eine nicht hexadezimale Antwort bei %1</translation>
+    </message>
+    <message>
+        <source>the radio reports %1</source>
+        <translation>das Funkgerät meldet %1</translation>
+    </message>
+    <message>
+        <source>the device is gone at %1</source>
+        <translation>das Gerät ist weg bei %1</translation>
+    </message>
+    <message>
+        <source>%1 complete and verified</source>
+        <translation>%1 abgeschlossen und geprüft</translation>
+    </message>
+    <message>
+        <source>%1 complete</source>
+        <translation>%1 abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>Write not verified on %1: %2</source>
+        <translation>Schreiben auf %1 nicht geprüft: %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 auf %2 fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>slowed down after %1</source>
+        <translation>verlangsamt nach %1</translation>
+    </message>
+    <message>
+        <source>%1 exchanges were repeated</source>
+        <translation>%1 Austausche wurden wiederholt</translation>
+    </message>
+    <message>
+        <source>%1 channels left out: outside the radio&apos;s range</source>
+        <translation>%1 Kanäle ausgelassen: außerhalb des Funkgerätbereichs</translation>
+    </message>
+    <message>
+        <source>%1 of 1 block changed</source>
+        <translation>%1 von 1 Block geändert</translation>
+    </message>
+    <message>
+        <source>%1 of %2 blocks changed</source>
+        <translation>%1 von %2 Blöcken geändert</translation>
+    </message>
+    <message>
+        <source>%1 of 3 VFO blocks</source>
+        <translation>%1 von 3 VFO-Blöcken</translation>
+    </message>
+    <message>
+        <source>written: %1</source>
+        <translation>geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -383,6 +751,148 @@
     <message>
         <source>Serial cable</source>
         <translation>Serielles Kabel</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Memory mode write</source>
+        <translation>Speichermodus schreiben</translation>
+    </message>
+    <message>
+        <source>Vfo mode read</source>
+        <translation>VFO-Modus lesen</translation>
+    </message>
+    <message>
+        <source>Memory mode read</source>
+        <translation>Speichermodus lesen</translation>
+    </message>
+    <message>
+        <source>Vfo mode Write</source>
+        <translation>VFO-Modus schreiben</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfung</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>[VFO Setting]</source>
+        <translation>[VFO-Einstellung]</translation>
+    </message>
+    <message>
+        <source>[Memory mode]</source>
+        <translation>[Speichermodus]</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Tastensperre</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Squelch-Pegel</translation>
+    </message>
+    <message>
+        <source>Tone setting</source>
+        <translation>Ton-Einstellung</translation>
+    </message>
+    <message>
+        <source>TX tone freq (Encode)</source>
+        <translation>TX-Tonfrequenz (Encoder)</translation>
+    </message>
+    <message>
+        <source>RX tone freq (Decode)</source>
+        <translation>RX-Tonfrequenz (Decoder)</translation>
+    </message>
+    <message>
+        <source>Transmission Output Level</source>
+        <translation>Sendeleistung</translation>
+    </message>
+    <message>
+        <source>Ch No (PMR)</source>
+        <translation>Kanal-Nr. (PMR)</translation>
+    </message>
+    <message>
+        <source>Tone frequency (PMR)</source>
+        <translation>Tonfrequenz (PMR)</translation>
+    </message>
+    <message>
+        <source>Tuning step</source>
+        <translation>Kanalraster</translation>
+    </message>
+    <message>
+        <source>Shift direction</source>
+        <translation>Ablagerichtung</translation>
+    </message>
+    <message>
+        <source>Offset frequency</source>
+        <translation>Ablagefrequenz</translation>
+    </message>
+    <message>
+        <source>Beeper</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>Call tone (Tone burst)</source>
+        <translation>Rufton (Tone-Burst)</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>APO</source>
+        <translation>APO</translation>
+    </message>
+    <message>
+        <source>Battery saving</source>
+        <translation>Batteriesparmodus</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Rufglocke</translation>
+    </message>
+    <message>
+        <source>Stand-by-beep</source>
+        <translation>Stand-by-Piepton</translation>
+    </message>
+    <message>
+        <source>BCLO</source>
+        <translation>BCLO</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Suchlauf</translation>
+    </message>
+    <message>
+        <source>Scan skip</source>
+        <translation>Beim Suchlauf überspringen</translation>
+    </message>
+    <message>
+        <source>External terminal control</source>
+        <translation>Steuerung über externe Buchse</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Battery type</source>
+        <translation>Batterietyp</translation>
+    </message>
+    <message>
+        <source>Tone frequency</source>
+        <translation>Tonfrequenz</translation>
     </message>
 </context>
 <context>

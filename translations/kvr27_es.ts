@@ -338,6 +338,102 @@
         <source>The radio does not hold what was written:</source>
         <translation>La radio no contiene lo que se escribió:</translation>
     </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>El portapapeles no contiene canales.</translation>
+    </message>
+    <message>
+        <source>1 enabled channel</source>
+        <translation>1 canal activo</translation>
+    </message>
+    <message>
+        <source>Channel 99 is in use, so no channel can be inserted: delete it or move it up first.</source>
+        <translation>El canal 99 está en uso, no se puede insertar ningún canal: bórrelo o súbalo primero.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved in %1.</source>
+        <translation>La elección de idioma no se pudo guardar en %1.</translation>
+    </message>
+    <message>
+        <source>The port choice could not be saved in %1.</source>
+        <translation>La elección de puerto no se pudo guardar en %1.</translation>
+    </message>
+    <message>
+        <source>The problem report was saved as %1.</source>
+        <translation>El informe del problema se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table has the column %1 twice.</source>
+        <translation>La tabla pegada tiene la columna %1 dos veces.</translation>
+    </message>
+    <message>
+        <source>The pasted table has columns the channel grid does not know: %1.</source>
+        <translation>La tabla pegada tiene columnas que la cuadrícula no conoce: %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table lacks the columns %1.</source>
+        <translation>A la tabla pegada le faltan las columnas %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: </source>
+        <translation>Fila %1, columna %2: </translation>
+    </message>
+    <message>
+        <source>The clipboard holds no table of channels: %1</source>
+        <translation>El portapapeles no contiene una tabla de canales: %1</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Fila %1: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels, but from channel %2 only %3 fit.</source>
+        <translation>El portapapeles contiene %1 canales, pero desde el canal %2 solo caben %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields, more than the %3 columns.</source>
+        <translation>La fila %1 tiene %2 campos, más que las %3 columnas.</translation>
+    </message>
+    <message>
+        <source>%1 enabled channels</source>
+        <translation>%1 canales activos</translation>
+    </message>
+    <message>
+        <source>The paste replaces %1. Paste over them?</source>
+        <translation>Al pegar se reemplazan %1. ¿Pegar encima?</translation>
+    </message>
+    <message>
+        <source>The new channels replace %1. Fill over them?</source>
+        <translation>Los canales nuevos reemplazan %1. ¿Rellenar encima?</translation>
+    </message>
+    <message>
+        <source>The %1 has no LPD channels.</source>
+        <translation>El %1 no tiene canales LPD.</translation>
+    </message>
+    <message>
+        <source>No LPD channel lies within this radio&apos;s range, %1.</source>
+        <translation>Ningún canal LPD está en el rango de esta radio, %1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no PMR channels.</source>
+        <translation>El %1 no tiene canales PMR.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written, and was left as it was.<byte value="xd"/>%2.</source>
+        <translation>El archivo &quot;%1&quot; no se pudo escribir y quedó como estaba.<byte value="xd"/>%2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3 cannot be shown in the VFO window.</source>
+        <translation>Línea %1: %2 %3 no se puede mostrar en la ventana VFO.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <translation>El archivo &quot;%1&quot; ya existe.<byte value="xd"/>¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The radio reports %1.</source>
+        <translation>La radio indica %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -361,6 +457,278 @@
         <source>No differences</source>
         <translation>Sin diferencias</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>Activar %1</translation>
+    </message>
+    <message>
+        <source>Disable %1</source>
+        <translation>Desactivar %1</translation>
+    </message>
+    <message>
+        <source>Enable All</source>
+        <translation>Activar todos</translation>
+    </message>
+    <message>
+        <source>Disable All</source>
+        <translation>Desactivar todos</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Bajar %1</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Subir %1</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Ordenar por frecuencia</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels</source>
+        <translation>Rellenar canales LPD</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels</source>
+        <translation>Rellenar canales PMR</translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <translation>%1 cargado</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>Imported %1</source>
+        <translation>%1 importado</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exportado</translation>
+    </message>
+    <message>
+        <source>%1 difference</source>
+        <translation>%1 diferencia</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 diferencias</translation>
+    </message>
+    <message>
+        <source>Printed 1 page</source>
+        <translation>1 página impresa</translation>
+    </message>
+    <message>
+        <source>the current channel</source>
+        <translation>el canal actual</translation>
+    </message>
+    <message>
+        <source>a VFO value is blank or no number</source>
+        <translation>un valor VFO está vacío o no es un número</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s range</source>
+        <translation>la frecuencia VFO está fuera del rango del modelo</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificación</translation>
+    </message>
+    <message>
+        <source>1 exchange was repeated</source>
+        <translation>1 intercambio se repitió</translation>
+    </message>
+    <message>
+        <source>1 channel left out: outside the radio&apos;s range</source>
+        <translation>1 canal omitido: fuera del rango de la radio</translation>
+    </message>
+    <message>
+        <source>the VFO settings</source>
+        <translation>los ajustes VFO</translation>
+    </message>
+    <message>
+        <source>the channel bitmap</source>
+        <translation>el mapa de canales</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>no se escribió nada</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Cortar %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Pegar %1</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Editar canal %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>canal %1</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Borrar %1</translation>
+    </message>
+    <message>
+        <source>Delete and shift up %1</source>
+        <translation>Borrar %1 y subir</translation>
+    </message>
+    <message>
+        <source>Insert empty channel %1</source>
+        <translation>Insertar canal vacío %1</translation>
+    </message>
+    <message>
+        <source>Move %1 to %2</source>
+        <translation>Mover %1 a %2</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>copia: %1</translation>
+    </message>
+    <message>
+        <source>trace: %1</source>
+        <translation>registro: %1</translation>
+    </message>
+    <message>
+        <source>trace not saved: %1</source>
+        <translation>registro no guardado: %1</translation>
+    </message>
+    <message>
+        <source>Import channels from %1</source>
+        <translation>Importar canales de %1</translation>
+    </message>
+    <message>
+        <source>Printed %1 pages</source>
+        <translation>%1 páginas impresas</translation>
+    </message>
+    <message>
+        <source>%1 to below %2 MHz</source>
+        <translation>%1 a menos de %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside this radio&apos;s range, %2: it will not be written.</source>
+        <translation>%1 MHz está fuera del rango de esta radio, %2: no se escribirá.</translation>
+    </message>
+    <message>
+        <source>block %1h</source>
+        <translation>bloque %1h</translation>
+    </message>
+    <message>
+        <source>could not open %1</source>
+        <translation>no se pudo abrir %1</translation>
+    </message>
+    <message>
+        <source>no answer from the radio at %1</source>
+        <translation>sin respuesta de la radio en %1</translation>
+    </message>
+    <message>
+        <source>an answer of the wrong length at %1</source>
+        <translation>una respuesta de longitud errónea en %1</translation>
+    </message>
+    <message>
+        <source>the radio answered &quot;ERR&quot; at %1</source>
+        <translation>la radio respondió &quot;ERR&quot; en %1</translation>
+    </message>
+    <message>
+        <source>an answer that is not hexadecimal at %1</source>
+        <translation>una respuesta no hexadecimal en %1</translation>
+    </message>
+    <message>
+        <source>the radio reports %1</source>
+        <translation>la radio indica %1</translation>
+    </message>
+    <message>
+        <source>the device is gone at %1</source>
+        <translation>el dispositivo desapareció en %1</translation>
+    </message>
+    <message>
+        <source>%1 complete and verified</source>
+        <translation>%1 completa y verificada</translation>
+    </message>
+    <message>
+        <source>%1 complete</source>
+        <translation>%1 completa</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 cancelada</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 fallida: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 rechazada: %2</translation>
+    </message>
+    <message>
+        <source>Write not verified on %1: %2</source>
+        <translation>Escritura no verificada en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 fallida en %2: %3</translation>
+    </message>
+    <message>
+        <source>slowed down after %1</source>
+        <translation>ralentizado tras %1</translation>
+    </message>
+    <message>
+        <source>%1 exchanges were repeated</source>
+        <translation>%1 intercambios se repitieron</translation>
+    </message>
+    <message>
+        <source>%1 channels left out: outside the radio&apos;s range</source>
+        <translation>%1 canales omitidos: fuera del rango de la radio</translation>
+    </message>
+    <message>
+        <source>%1 of 1 block changed</source>
+        <translation>%1 de 1 bloque cambiado</translation>
+    </message>
+    <message>
+        <source>%1 of %2 blocks changed</source>
+        <translation>%1 de %2 bloques cambiados</translation>
+    </message>
+    <message>
+        <source>%1 of 3 VFO blocks</source>
+        <translation>%1 de 3 bloques VFO</translation>
+    </message>
+    <message>
+        <source>written: %1</source>
+        <translation>escrito: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -383,6 +751,148 @@
     <message>
         <source>Serial cable</source>
         <translation>Cable serie</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Memory mode write</source>
+        <translation>Escritura modo memoria</translation>
+    </message>
+    <message>
+        <source>Vfo mode read</source>
+        <translation>Lectura modo VFO</translation>
+    </message>
+    <message>
+        <source>Memory mode read</source>
+        <translation>Lectura modo memoria</translation>
+    </message>
+    <message>
+        <source>Vfo mode Write</source>
+        <translation>Escritura modo VFO</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificación</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>[VFO Setting]</source>
+        <translation>[Ajuste VFO]</translation>
+    </message>
+    <message>
+        <source>[Memory mode]</source>
+        <translation>[Modo memoria]</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Bloqueo de teclas</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Nivel de squelch</translation>
+    </message>
+    <message>
+        <source>Tone setting</source>
+        <translation>Ajuste de tono</translation>
+    </message>
+    <message>
+        <source>TX tone freq (Encode)</source>
+        <translation>Frec. tono TX (codificación)</translation>
+    </message>
+    <message>
+        <source>RX tone freq (Decode)</source>
+        <translation>Frec. tono RX (decodificación)</translation>
+    </message>
+    <message>
+        <source>Transmission Output Level</source>
+        <translation>Potencia de transmisión</translation>
+    </message>
+    <message>
+        <source>Ch No (PMR)</source>
+        <translation>N.º canal (PMR)</translation>
+    </message>
+    <message>
+        <source>Tone frequency (PMR)</source>
+        <translation>Frecuencia de tono (PMR)</translation>
+    </message>
+    <message>
+        <source>Tuning step</source>
+        <translation>Paso de sintonía</translation>
+    </message>
+    <message>
+        <source>Shift direction</source>
+        <translation>Dirección del desplazamiento</translation>
+    </message>
+    <message>
+        <source>Offset frequency</source>
+        <translation>Frecuencia de desplazamiento</translation>
+    </message>
+    <message>
+        <source>Beeper</source>
+        <translation>Pitido de teclas</translation>
+    </message>
+    <message>
+        <source>Call tone (Tone burst)</source>
+        <translation>Tono de llamada (tone burst)</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>APO</source>
+        <translation>APO</translation>
+    </message>
+    <message>
+        <source>Battery saving</source>
+        <translation>Ahorro de batería</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Timbre</translation>
+    </message>
+    <message>
+        <source>Stand-by-beep</source>
+        <translation>Pitido de fin de transmisión</translation>
+    </message>
+    <message>
+        <source>BCLO</source>
+        <translation>BCLO</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Escaneo</translation>
+    </message>
+    <message>
+        <source>Scan skip</source>
+        <translation>Omitir en el escaneo</translation>
+    </message>
+    <message>
+        <source>External terminal control</source>
+        <translation>Control por terminal externo</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Iluminación</translation>
+    </message>
+    <message>
+        <source>Battery type</source>
+        <translation>Tipo de batería</translation>
+    </message>
+    <message>
+        <source>Tone frequency</source>
+        <translation>Frecuencia de tono</translation>
     </message>
 </context>
 <context>

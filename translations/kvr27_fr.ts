@@ -338,6 +338,102 @@
         <source>The radio does not hold what was written:</source>
         <translation>La radio ne contient pas ce qui a été écrit :</translation>
     </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>Le presse-papiers ne contient aucun canal.</translation>
+    </message>
+    <message>
+        <source>1 enabled channel</source>
+        <translation>1 canal actif</translation>
+    </message>
+    <message>
+        <source>Channel 99 is in use, so no channel can be inserted: delete it or move it up first.</source>
+        <translation>Le canal 99 est occupé, aucun canal ne peut être inséré : supprimez-le ou déplacez-le d&apos;abord vers le haut.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved in %1.</source>
+        <translation>Le choix de la langue n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>The port choice could not be saved in %1.</source>
+        <translation>Le choix du port n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>The problem report was saved as %1.</source>
+        <translation>Le rapport d&apos;erreur a été enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table has the column %1 twice.</source>
+        <translation>Le tableau collé contient deux fois la colonne %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table has columns the channel grid does not know: %1.</source>
+        <translation>Le tableau collé a des colonnes inconnues de la grille : %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table lacks the columns %1.</source>
+        <translation>Il manque au tableau collé les colonnes %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: </source>
+        <translation>Ligne %1, colonne %2 : </translation>
+    </message>
+    <message>
+        <source>The clipboard holds no table of channels: %1</source>
+        <translation>Le presse-papiers ne contient pas de tableau de canaux : %1</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Ligne %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels, but from channel %2 only %3 fit.</source>
+        <translation>Le presse-papiers contient %1 canaux, mais à partir du canal %2 seuls %3 tiennent.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields, more than the %3 columns.</source>
+        <translation>La ligne %1 a %2 champs, plus que les %3 colonnes.</translation>
+    </message>
+    <message>
+        <source>%1 enabled channels</source>
+        <translation>%1 canaux actifs</translation>
+    </message>
+    <message>
+        <source>The paste replaces %1. Paste over them?</source>
+        <translation>Le collage remplace %1. Coller par-dessus ?</translation>
+    </message>
+    <message>
+        <source>The new channels replace %1. Fill over them?</source>
+        <translation>Les nouveaux canaux remplacent %1. Remplir par-dessus ?</translation>
+    </message>
+    <message>
+        <source>The %1 has no LPD channels.</source>
+        <translation>Le %1 n&apos;a pas de canaux LPD.</translation>
+    </message>
+    <message>
+        <source>No LPD channel lies within this radio&apos;s range, %1.</source>
+        <translation>Aucun canal LPD n&apos;est dans la plage de cette radio, %1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no PMR channels.</source>
+        <translation>Le %1 n&apos;a pas de canaux PMR.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written, and was left as it was.<byte value="xd"/>%2.</source>
+        <translation>Le fichier &quot;%1&quot; n&apos;a pas pu être écrit et n&apos;a pas été modifié.<byte value="xd"/>%2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3 cannot be shown in the VFO window.</source>
+        <translation>Ligne %1 : %2 %3 ne peut pas être affiché dans la fenêtre VFO.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <translation>Le fichier &quot;%1&quot; existe déjà.<byte value="xd"/>Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The radio reports %1.</source>
+        <translation>La radio indique %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -361,6 +457,278 @@
         <source>No differences</source>
         <translation>Aucune différence</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>Activer %1</translation>
+    </message>
+    <message>
+        <source>Disable %1</source>
+        <translation>Désactiver %1</translation>
+    </message>
+    <message>
+        <source>Enable All</source>
+        <translation>Tout activer</translation>
+    </message>
+    <message>
+        <source>Disable All</source>
+        <translation>Tout désactiver</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Descendre %1</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Monter %1</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Trier par fréquence</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels</source>
+        <translation>Remplir les canaux LPD</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels</source>
+        <translation>Remplir les canaux PMR</translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <translation>%1 chargé</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>Imported %1</source>
+        <translation>%1 importé</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exporté</translation>
+    </message>
+    <message>
+        <source>%1 difference</source>
+        <translation>%1 différence</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 différences</translation>
+    </message>
+    <message>
+        <source>Printed 1 page</source>
+        <translation>1 page imprimée</translation>
+    </message>
+    <message>
+        <source>the current channel</source>
+        <translation>le canal actuel</translation>
+    </message>
+    <message>
+        <source>a VFO value is blank or no number</source>
+        <translation>une valeur VFO est vide ou n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s range</source>
+        <translation>la fréquence VFO est hors de la plage du modèle</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>1 exchange was repeated</source>
+        <translation>1 échange a été répété</translation>
+    </message>
+    <message>
+        <source>1 channel left out: outside the radio&apos;s range</source>
+        <translation>1 canal omis : hors de la plage de la radio</translation>
+    </message>
+    <message>
+        <source>the VFO settings</source>
+        <translation>les réglages VFO</translation>
+    </message>
+    <message>
+        <source>the channel bitmap</source>
+        <translation>la table d&apos;occupation des canaux</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Couper %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Coller %1</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Modifier le canal %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>canal %1</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Delete and shift up %1</source>
+        <translation>Supprimer %1 et remonter</translation>
+    </message>
+    <message>
+        <source>Insert empty channel %1</source>
+        <translation>Insérer le canal vide %1</translation>
+    </message>
+    <message>
+        <source>Move %1 to %2</source>
+        <translation>Déplacer %1 vers %2</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>sauvegarde : %1</translation>
+    </message>
+    <message>
+        <source>trace: %1</source>
+        <translation>trace : %1</translation>
+    </message>
+    <message>
+        <source>trace not saved: %1</source>
+        <translation>trace non enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Import channels from %1</source>
+        <translation>Importer les canaux de %1</translation>
+    </message>
+    <message>
+        <source>Printed %1 pages</source>
+        <translation>%1 pages imprimées</translation>
+    </message>
+    <message>
+        <source>%1 to below %2 MHz</source>
+        <translation>%1 à moins de %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside this radio&apos;s range, %2: it will not be written.</source>
+        <translation>%1 MHz est hors de la plage de cette radio, %2 : non écrit.</translation>
+    </message>
+    <message>
+        <source>block %1h</source>
+        <translation>bloc %1h</translation>
+    </message>
+    <message>
+        <source>could not open %1</source>
+        <translation>impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>no answer from the radio at %1</source>
+        <translation>pas de réponse de la radio à %1</translation>
+    </message>
+    <message>
+        <source>an answer of the wrong length at %1</source>
+        <translation>une réponse de mauvaise longueur à %1</translation>
+    </message>
+    <message>
+        <source>the radio answered &quot;ERR&quot; at %1</source>
+        <translation>la radio a répondu &quot;ERR&quot; à %1</translation>
+    </message>
+    <message>
+        <source>an answer that is not hexadecimal at %1</source>
+        <translation>une réponse non hexadécimale à %1</translation>
+    </message>
+    <message>
+        <source>the radio reports %1</source>
+        <translation>la radio indique %1</translation>
+    </message>
+    <message>
+        <source>the device is gone at %1</source>
+        <translation>l&apos;appareil a disparu à %1</translation>
+    </message>
+    <message>
+        <source>%1 complete and verified</source>
+        <translation>%1 terminé(e) et vérifié(e)</translation>
+    </message>
+    <message>
+        <source>%1 complete</source>
+        <translation>%1 terminé(e)</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 annulé(e)</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 échoué(e) : %2</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 refusé(e) : %2</translation>
+    </message>
+    <message>
+        <source>Write not verified on %1: %2</source>
+        <translation>Écriture non vérifiée sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 échoué(e) sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>slowed down after %1</source>
+        <translation>ralenti après %1</translation>
+    </message>
+    <message>
+        <source>%1 exchanges were repeated</source>
+        <translation>%1 échanges ont été répétés</translation>
+    </message>
+    <message>
+        <source>%1 channels left out: outside the radio&apos;s range</source>
+        <translation>%1 canaux omis : hors de la plage de la radio</translation>
+    </message>
+    <message>
+        <source>%1 of 1 block changed</source>
+        <translation>%1 bloc sur 1 modifié</translation>
+    </message>
+    <message>
+        <source>%1 of %2 blocks changed</source>
+        <translation>%1 blocs sur %2 modifiés</translation>
+    </message>
+    <message>
+        <source>%1 of 3 VFO blocks</source>
+        <translation>%1 blocs VFO sur 3</translation>
+    </message>
+    <message>
+        <source>written: %1</source>
+        <translation>écrit : %1</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -383,6 +751,148 @@
     <message>
         <source>Serial cable</source>
         <translation>Câble série</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Memory mode write</source>
+        <translation>Écriture mode mémoire</translation>
+    </message>
+    <message>
+        <source>Vfo mode read</source>
+        <translation>Lecture mode VFO</translation>
+    </message>
+    <message>
+        <source>Memory mode read</source>
+        <translation>Lecture mode mémoire</translation>
+    </message>
+    <message>
+        <source>Vfo mode Write</source>
+        <translation>Écriture mode VFO</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérification</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>[VFO Setting]</source>
+        <translation>[Réglage VFO]</translation>
+    </message>
+    <message>
+        <source>[Memory mode]</source>
+        <translation>[Mode mémoire]</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Verrouillage du clavier</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Niveau de squelch</translation>
+    </message>
+    <message>
+        <source>Tone setting</source>
+        <translation>Réglage de la tonalité</translation>
+    </message>
+    <message>
+        <source>TX tone freq (Encode)</source>
+        <translation>Fréq. tonalité TX (encodage)</translation>
+    </message>
+    <message>
+        <source>RX tone freq (Decode)</source>
+        <translation>Fréq. tonalité RX (décodage)</translation>
+    </message>
+    <message>
+        <source>Transmission Output Level</source>
+        <translation>Puissance d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Ch No (PMR)</source>
+        <translation>N° canal (PMR)</translation>
+    </message>
+    <message>
+        <source>Tone frequency (PMR)</source>
+        <translation>Fréquence de tonalité (PMR)</translation>
+    </message>
+    <message>
+        <source>Tuning step</source>
+        <translation>Pas de fréquence</translation>
+    </message>
+    <message>
+        <source>Shift direction</source>
+        <translation>Sens du décalage</translation>
+    </message>
+    <message>
+        <source>Offset frequency</source>
+        <translation>Fréquence de décalage</translation>
+    </message>
+    <message>
+        <source>Beeper</source>
+        <translation>Bip sonore</translation>
+    </message>
+    <message>
+        <source>Call tone (Tone burst)</source>
+        <translation>Tonalité d&apos;appel (tone burst)</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>APO</source>
+        <translation>APO</translation>
+    </message>
+    <message>
+        <source>Battery saving</source>
+        <translation>Économie de batterie</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Sonnerie</translation>
+    </message>
+    <message>
+        <source>Stand-by-beep</source>
+        <translation>Bip de fin de transmission</translation>
+    </message>
+    <message>
+        <source>BCLO</source>
+        <translation>BCLO</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Balayage</translation>
+    </message>
+    <message>
+        <source>Scan skip</source>
+        <translation>Exclusion du balayage</translation>
+    </message>
+    <message>
+        <source>External terminal control</source>
+        <translation>Commande par borne externe</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Éclairage</translation>
+    </message>
+    <message>
+        <source>Battery type</source>
+        <translation>Type de batterie</translation>
+    </message>
+    <message>
+        <source>Tone frequency</source>
+        <translation>Fréquence de tonalité</translation>
     </message>
 </context>
 <context>

@@ -338,6 +338,102 @@
         <source>The radio does not hold what was written:</source>
         <translation>La radio non contiene ciò che è stato scritto:</translation>
     </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>Gli appunti non contengono canali.</translation>
+    </message>
+    <message>
+        <source>1 enabled channel</source>
+        <translation>1 canale attivo</translation>
+    </message>
+    <message>
+        <source>Channel 99 is in use, so no channel can be inserted: delete it or move it up first.</source>
+        <translation>Il canale 99 è occupato, nessun canale può essere inserito: eliminalo o spostalo prima in alto.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved in %1.</source>
+        <translation>La scelta della lingua non è stata salvata in %1.</translation>
+    </message>
+    <message>
+        <source>The port choice could not be saved in %1.</source>
+        <translation>La scelta della porta non è stata salvata in %1.</translation>
+    </message>
+    <message>
+        <source>The problem report was saved as %1.</source>
+        <translation>Il rapporto del problema è stato salvato come %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table has the column %1 twice.</source>
+        <translation>La tabella incollata ha la colonna %1 due volte.</translation>
+    </message>
+    <message>
+        <source>The pasted table has columns the channel grid does not know: %1.</source>
+        <translation>La tabella incollata ha colonne sconosciute alla griglia: %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table lacks the columns %1.</source>
+        <translation>Alla tabella incollata mancano le colonne %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: </source>
+        <translation>Riga %1, colonna %2: </translation>
+    </message>
+    <message>
+        <source>The clipboard holds no table of channels: %1</source>
+        <translation>Gli appunti non contengono una tabella di canali: %1</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Riga %1: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels, but from channel %2 only %3 fit.</source>
+        <translation>Gli appunti contengono %1 canali, ma dal canale %2 ne entrano solo %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields, more than the %3 columns.</source>
+        <translation>La riga %1 ha %2 campi, più delle %3 colonne.</translation>
+    </message>
+    <message>
+        <source>%1 enabled channels</source>
+        <translation>%1 canali attivi</translation>
+    </message>
+    <message>
+        <source>The paste replaces %1. Paste over them?</source>
+        <translation>Incollando si sostituiscono %1. Incollare sopra?</translation>
+    </message>
+    <message>
+        <source>The new channels replace %1. Fill over them?</source>
+        <translation>I nuovi canali sostituiscono %1. Riempire sopra?</translation>
+    </message>
+    <message>
+        <source>The %1 has no LPD channels.</source>
+        <translation>Il %1 non ha canali LPD.</translation>
+    </message>
+    <message>
+        <source>No LPD channel lies within this radio&apos;s range, %1.</source>
+        <translation>Nessun canale LPD rientra nella gamma di questa radio, %1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no PMR channels.</source>
+        <translation>Il %1 non ha canali PMR.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written, and was left as it was.<byte value="xd"/>%2.</source>
+        <translation>Il file &quot;%1&quot; non è stato scritto ed è rimasto invariato.<byte value="xd"/>%2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3 cannot be shown in the VFO window.</source>
+        <translation>Riga %1: %2 %3 non può essere mostrato nella finestra VFO.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <translation>Il file &quot;%1&quot; esiste già.<byte value="xd"/>Vuoi sostituirlo?</translation>
+    </message>
+    <message>
+        <source>The radio reports %1.</source>
+        <translation>La radio riporta %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -361,6 +457,278 @@
         <source>No differences</source>
         <translation>Nessuna differenza</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>Attiva %1</translation>
+    </message>
+    <message>
+        <source>Disable %1</source>
+        <translation>Disattiva %1</translation>
+    </message>
+    <message>
+        <source>Enable All</source>
+        <translation>Attiva tutti</translation>
+    </message>
+    <message>
+        <source>Disable All</source>
+        <translation>Disattiva tutti</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Sposta %1 in basso</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Sposta %1 in alto</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Ordina per frequenza</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels</source>
+        <translation>Riempi canali LPD</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels</source>
+        <translation>Riempi canali PMR</translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <translation>%1 caricato</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 salvato</translation>
+    </message>
+    <message>
+        <source>Imported %1</source>
+        <translation>%1 importato</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 esportato</translation>
+    </message>
+    <message>
+        <source>%1 difference</source>
+        <translation>%1 differenza</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 differenze</translation>
+    </message>
+    <message>
+        <source>Printed 1 page</source>
+        <translation>1 pagina stampata</translation>
+    </message>
+    <message>
+        <source>the current channel</source>
+        <translation>il canale attuale</translation>
+    </message>
+    <message>
+        <source>a VFO value is blank or no number</source>
+        <translation>un valore VFO è vuoto o non è un numero</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s range</source>
+        <translation>la frequenza VFO è fuori dalla gamma del modello</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lettura</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>1 exchange was repeated</source>
+        <translation>1 scambio è stato ripetuto</translation>
+    </message>
+    <message>
+        <source>1 channel left out: outside the radio&apos;s range</source>
+        <translation>1 canale omesso: fuori dalla gamma della radio</translation>
+    </message>
+    <message>
+        <source>the VFO settings</source>
+        <translation>le impostazioni VFO</translation>
+    </message>
+    <message>
+        <source>the channel bitmap</source>
+        <translation>la mappa dei canali</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canale</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>niente</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Taglia %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Incolla %1</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Modifica canale %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>canale %1</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+    <message>
+        <source>Delete and shift up %1</source>
+        <translation>Elimina %1 e sposta su</translation>
+    </message>
+    <message>
+        <source>Insert empty channel %1</source>
+        <translation>Inserisci canale vuoto %1</translation>
+    </message>
+    <message>
+        <source>Move %1 to %2</source>
+        <translation>Sposta %1 a %2</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>backup: %1</translation>
+    </message>
+    <message>
+        <source>trace: %1</source>
+        <translation>traccia: %1</translation>
+    </message>
+    <message>
+        <source>trace not saved: %1</source>
+        <translation>traccia non salvata: %1</translation>
+    </message>
+    <message>
+        <source>Import channels from %1</source>
+        <translation>Importa canali da %1</translation>
+    </message>
+    <message>
+        <source>Printed %1 pages</source>
+        <translation>%1 pagine stampate</translation>
+    </message>
+    <message>
+        <source>%1 to below %2 MHz</source>
+        <translation>da %1 a meno di %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside this radio&apos;s range, %2: it will not be written.</source>
+        <translation>%1 MHz è fuori dalla gamma di questa radio, %2: non verrà scritto.</translation>
+    </message>
+    <message>
+        <source>block %1h</source>
+        <translation>blocco %1h</translation>
+    </message>
+    <message>
+        <source>could not open %1</source>
+        <translation>impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>no answer from the radio at %1</source>
+        <translation>nessuna risposta dalla radio a %1</translation>
+    </message>
+    <message>
+        <source>an answer of the wrong length at %1</source>
+        <translation>una risposta di lunghezza errata a %1</translation>
+    </message>
+    <message>
+        <source>the radio answered &quot;ERR&quot; at %1</source>
+        <translation>la radio ha risposto &quot;ERR&quot; a %1</translation>
+    </message>
+    <message>
+        <source>an answer that is not hexadecimal at %1</source>
+        <translation>una risposta non esadecimale a %1</translation>
+    </message>
+    <message>
+        <source>the radio reports %1</source>
+        <translation>la radio riporta %1</translation>
+    </message>
+    <message>
+        <source>the device is gone at %1</source>
+        <translation>il dispositivo è scomparso a %1</translation>
+    </message>
+    <message>
+        <source>%1 complete and verified</source>
+        <translation>%1 completata e verificata</translation>
+    </message>
+    <message>
+        <source>%1 complete</source>
+        <translation>%1 completata</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 annullata</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 rifiutata: %2</translation>
+    </message>
+    <message>
+        <source>Write not verified on %1: %2</source>
+        <translation>Scrittura non verificata su %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 non riuscita su %2: %3</translation>
+    </message>
+    <message>
+        <source>slowed down after %1</source>
+        <translation>rallentato dopo %1</translation>
+    </message>
+    <message>
+        <source>%1 exchanges were repeated</source>
+        <translation>%1 scambi sono stati ripetuti</translation>
+    </message>
+    <message>
+        <source>%1 channels left out: outside the radio&apos;s range</source>
+        <translation>%1 canali omessi: fuori dalla gamma della radio</translation>
+    </message>
+    <message>
+        <source>%1 of 1 block changed</source>
+        <translation>%1 blocco su 1 modificato</translation>
+    </message>
+    <message>
+        <source>%1 of %2 blocks changed</source>
+        <translation>%1 blocchi su %2 modificati</translation>
+    </message>
+    <message>
+        <source>%1 of 3 VFO blocks</source>
+        <translation>%1 blocchi VFO su 3</translation>
+    </message>
+    <message>
+        <source>written: %1</source>
+        <translation>scritto: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -383,6 +751,148 @@
     <message>
         <source>Serial cable</source>
         <translation>Cavo seriale</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Memory mode write</source>
+        <translation>Scrittura modalità memoria</translation>
+    </message>
+    <message>
+        <source>Vfo mode read</source>
+        <translation>Lettura modalità VFO</translation>
+    </message>
+    <message>
+        <source>Memory mode read</source>
+        <translation>Lettura modalità memoria</translation>
+    </message>
+    <message>
+        <source>Vfo mode Write</source>
+        <translation>Scrittura modalità VFO</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>[VFO Setting]</source>
+        <translation>[Impostazione VFO]</translation>
+    </message>
+    <message>
+        <source>[Memory mode]</source>
+        <translation>[Modalità memoria]</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Blocco tastiera</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Livello squelch</translation>
+    </message>
+    <message>
+        <source>Tone setting</source>
+        <translation>Impostazione tono</translation>
+    </message>
+    <message>
+        <source>TX tone freq (Encode)</source>
+        <translation>Freq. tono TX (codifica)</translation>
+    </message>
+    <message>
+        <source>RX tone freq (Decode)</source>
+        <translation>Freq. tono RX (decodifica)</translation>
+    </message>
+    <message>
+        <source>Transmission Output Level</source>
+        <translation>Potenza di trasmissione</translation>
+    </message>
+    <message>
+        <source>Ch No (PMR)</source>
+        <translation>N. canale (PMR)</translation>
+    </message>
+    <message>
+        <source>Tone frequency (PMR)</source>
+        <translation>Frequenza tono (PMR)</translation>
+    </message>
+    <message>
+        <source>Tuning step</source>
+        <translation>Passo di sintonia</translation>
+    </message>
+    <message>
+        <source>Shift direction</source>
+        <translation>Direzione dello shift</translation>
+    </message>
+    <message>
+        <source>Offset frequency</source>
+        <translation>Frequenza di offset</translation>
+    </message>
+    <message>
+        <source>Beeper</source>
+        <translation>Beep</translation>
+    </message>
+    <message>
+        <source>Call tone (Tone burst)</source>
+        <translation>Tono di chiamata (tone burst)</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>APO</source>
+        <translation>APO</translation>
+    </message>
+    <message>
+        <source>Battery saving</source>
+        <translation>Risparmio batteria</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Suoneria</translation>
+    </message>
+    <message>
+        <source>Stand-by-beep</source>
+        <translation>Beep di fine trasmissione</translation>
+    </message>
+    <message>
+        <source>BCLO</source>
+        <translation>BCLO</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scansione</translation>
+    </message>
+    <message>
+        <source>Scan skip</source>
+        <translation>Esclusione dalla scansione</translation>
+    </message>
+    <message>
+        <source>External terminal control</source>
+        <translation>Controllo da terminale esterno</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Illuminazione</translation>
+    </message>
+    <message>
+        <source>Battery type</source>
+        <translation>Tipo di batteria</translation>
+    </message>
+    <message>
+        <source>Tone frequency</source>
+        <translation>Frequenza tono</translation>
     </message>
 </context>
 <context>

@@ -338,6 +338,102 @@
         <source>The radio does not hold what was written:</source>
         <translation>De radio bevat niet wat er is geschreven:</translation>
     </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>Het klembord bevat geen kanalen.</translation>
+    </message>
+    <message>
+        <source>1 enabled channel</source>
+        <translation>1 actief kanaal</translation>
+    </message>
+    <message>
+        <source>Channel 99 is in use, so no channel can be inserted: delete it or move it up first.</source>
+        <translation>Kanaal 99 is in gebruik, er kan geen kanaal worden ingevoegd: verwijder het of verplaats het eerst omhoog.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved in %1.</source>
+        <translation>De taalkeuze kon niet worden opgeslagen in %1.</translation>
+    </message>
+    <message>
+        <source>The port choice could not be saved in %1.</source>
+        <translation>De poortkeuze kon niet worden opgeslagen in %1.</translation>
+    </message>
+    <message>
+        <source>The problem report was saved as %1.</source>
+        <translation>Het probleemrapport is opgeslagen als %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table has the column %1 twice.</source>
+        <translation>De geplakte tabel heeft de kolom %1 twee keer.</translation>
+    </message>
+    <message>
+        <source>The pasted table has columns the channel grid does not know: %1.</source>
+        <translation>De geplakte tabel heeft kolommen die het raster niet kent: %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table lacks the columns %1.</source>
+        <translation>De geplakte tabel mist de kolommen %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: </source>
+        <translation>Rij %1, kolom %2: </translation>
+    </message>
+    <message>
+        <source>The clipboard holds no table of channels: %1</source>
+        <translation>Het klembord bevat geen kanaaltabel: %1</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Rij %1: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels, but from channel %2 only %3 fit.</source>
+        <translation>Het klembord bevat %1 kanalen, maar vanaf kanaal %2 passen er maar %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields, more than the %3 columns.</source>
+        <translation>Rij %1 heeft %2 velden, meer dan de %3 kolommen.</translation>
+    </message>
+    <message>
+        <source>%1 enabled channels</source>
+        <translation>%1 actieve kanalen</translation>
+    </message>
+    <message>
+        <source>The paste replaces %1. Paste over them?</source>
+        <translation>Plakken vervangt %1. Eroverheen plakken?</translation>
+    </message>
+    <message>
+        <source>The new channels replace %1. Fill over them?</source>
+        <translation>De nieuwe kanalen vervangen %1. Eroverheen vullen?</translation>
+    </message>
+    <message>
+        <source>The %1 has no LPD channels.</source>
+        <translation>De %1 heeft geen LPD-kanalen.</translation>
+    </message>
+    <message>
+        <source>No LPD channel lies within this radio&apos;s range, %1.</source>
+        <translation>Geen LPD-kanaal ligt binnen het bereik van deze radio, %1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no PMR channels.</source>
+        <translation>De %1 heeft geen PMR-kanalen.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written, and was left as it was.<byte value="xd"/>%2.</source>
+        <translation>Het bestand &quot;%1&quot; kon niet worden geschreven en is ongewijzigd gelaten.<byte value="xd"/>%2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3 cannot be shown in the VFO window.</source>
+        <translation>Regel %1: %2 %3 kan niet in het VFO-venster worden getoond.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <translation>Het bestand &quot;%1&quot; bestaat al.<byte value="xd"/>Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>The radio reports %1.</source>
+        <translation>De radio meldt %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -361,6 +457,278 @@
         <source>No differences</source>
         <translation>Geen verschillen</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>%1 inschakelen</translation>
+    </message>
+    <message>
+        <source>Disable %1</source>
+        <translation>%1 uitschakelen</translation>
+    </message>
+    <message>
+        <source>Enable All</source>
+        <translation>Alle inschakelen</translation>
+    </message>
+    <message>
+        <source>Disable All</source>
+        <translation>Alle uitschakelen</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>%1 omlaag verplaatsen</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>%1 omhoog verplaatsen</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Sorteren op frequentie</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels</source>
+        <translation>LPD-kanalen vullen</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels</source>
+        <translation>PMR-kanalen vullen</translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <translation>%1 geladen</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 opgeslagen</translation>
+    </message>
+    <message>
+        <source>Imported %1</source>
+        <translation>%1 geïmporteerd</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 geëxporteerd</translation>
+    </message>
+    <message>
+        <source>%1 difference</source>
+        <translation>%1 verschil</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 verschillen</translation>
+    </message>
+    <message>
+        <source>Printed 1 page</source>
+        <translation>1 pagina afgedrukt</translation>
+    </message>
+    <message>
+        <source>the current channel</source>
+        <translation>het huidige kanaal</translation>
+    </message>
+    <message>
+        <source>a VFO value is blank or no number</source>
+        <translation>een VFO-waarde is leeg of geen getal</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s range</source>
+        <translation>de VFO-frequentie ligt buiten het bereik van het model</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schrijven</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Back-up</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>1 exchange was repeated</source>
+        <translation>1 uitwisseling werd herhaald</translation>
+    </message>
+    <message>
+        <source>1 channel left out: outside the radio&apos;s range</source>
+        <translation>1 kanaal weggelaten: buiten het bereik van de radio</translation>
+    </message>
+    <message>
+        <source>the VFO settings</source>
+        <translation>de VFO-instellingen</translation>
+    </message>
+    <message>
+        <source>the channel bitmap</source>
+        <translation>de kanaaltabel</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 kanaal</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>niets</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>er is niets geschreven</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 knippen</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>%1 plakken</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Kanaal %1 bewerken</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>kanaal %1</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 kanalen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete and shift up %1</source>
+        <translation>%1 verwijderen en opschuiven</translation>
+    </message>
+    <message>
+        <source>Insert empty channel %1</source>
+        <translation>Leeg kanaal %1 invoegen</translation>
+    </message>
+    <message>
+        <source>Move %1 to %2</source>
+        <translation>%1 naar %2 verplaatsen</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>back-up: %1</translation>
+    </message>
+    <message>
+        <source>trace: %1</source>
+        <translation>trace: %1</translation>
+    </message>
+    <message>
+        <source>trace not saved: %1</source>
+        <translation>trace niet opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Import channels from %1</source>
+        <translation>Kanalen importeren uit %1</translation>
+    </message>
+    <message>
+        <source>Printed %1 pages</source>
+        <translation>%1 pagina&apos;s afgedrukt</translation>
+    </message>
+    <message>
+        <source>%1 to below %2 MHz</source>
+        <translation>%1 tot onder %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside this radio&apos;s range, %2: it will not be written.</source>
+        <translation>%1 MHz ligt buiten het bereik van deze radio, %2: wordt niet geschreven.</translation>
+    </message>
+    <message>
+        <source>block %1h</source>
+        <translation>blok %1h</translation>
+    </message>
+    <message>
+        <source>could not open %1</source>
+        <translation>%1 kon niet worden geopend</translation>
+    </message>
+    <message>
+        <source>no answer from the radio at %1</source>
+        <translation>geen antwoord van de radio bij %1</translation>
+    </message>
+    <message>
+        <source>an answer of the wrong length at %1</source>
+        <translation>een antwoord met de verkeerde lengte bij %1</translation>
+    </message>
+    <message>
+        <source>the radio answered &quot;ERR&quot; at %1</source>
+        <translation>de radio antwoordde &quot;ERR&quot; bij %1</translation>
+    </message>
+    <message>
+        <source>an answer that is not hexadecimal at %1</source>
+        <translation>een niet-hexadecimaal antwoord bij %1</translation>
+    </message>
+    <message>
+        <source>the radio reports %1</source>
+        <translation>de radio meldt %1</translation>
+    </message>
+    <message>
+        <source>the device is gone at %1</source>
+        <translation>het apparaat is weg bij %1</translation>
+    </message>
+    <message>
+        <source>%1 complete and verified</source>
+        <translation>%1 voltooid en gecontroleerd</translation>
+    </message>
+    <message>
+        <source>%1 complete</source>
+        <translation>%1 voltooid</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 geannuleerd</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>Write not verified on %1: %2</source>
+        <translation>Schrijven niet gecontroleerd op %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 mislukt op %2: %3</translation>
+    </message>
+    <message>
+        <source>slowed down after %1</source>
+        <translation>vertraagd na %1</translation>
+    </message>
+    <message>
+        <source>%1 exchanges were repeated</source>
+        <translation>%1 uitwisselingen werden herhaald</translation>
+    </message>
+    <message>
+        <source>%1 channels left out: outside the radio&apos;s range</source>
+        <translation>%1 kanalen weggelaten: buiten het bereik van de radio</translation>
+    </message>
+    <message>
+        <source>%1 of 1 block changed</source>
+        <translation>%1 van 1 blok gewijzigd</translation>
+    </message>
+    <message>
+        <source>%1 of %2 blocks changed</source>
+        <translation>%1 van %2 blokken gewijzigd</translation>
+    </message>
+    <message>
+        <source>%1 of 3 VFO blocks</source>
+        <translation>%1 van 3 VFO-blokken</translation>
+    </message>
+    <message>
+        <source>written: %1</source>
+        <translation>geschreven: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -383,6 +751,148 @@
     <message>
         <source>Serial cable</source>
         <translation>Seriële kabel</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Backup</source>
+        <translation>Back-up</translation>
+    </message>
+    <message>
+        <source>Memory mode write</source>
+        <translation>Geheugenmodus schrijven</translation>
+    </message>
+    <message>
+        <source>Vfo mode read</source>
+        <translation>VFO-modus lezen</translation>
+    </message>
+    <message>
+        <source>Memory mode read</source>
+        <translation>Geheugenmodus lezen</translation>
+    </message>
+    <message>
+        <source>Vfo mode Write</source>
+        <translation>VFO-modus schrijven</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Controle</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>[VFO Setting]</source>
+        <translation>[VFO-instelling]</translation>
+    </message>
+    <message>
+        <source>[Memory mode]</source>
+        <translation>[Geheugenmodus]</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequentie</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Toetsvergrendeling</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Squelchniveau</translation>
+    </message>
+    <message>
+        <source>Tone setting</source>
+        <translation>Tooninstelling</translation>
+    </message>
+    <message>
+        <source>TX tone freq (Encode)</source>
+        <translation>TX-toonfrequentie (encoder)</translation>
+    </message>
+    <message>
+        <source>RX tone freq (Decode)</source>
+        <translation>RX-toonfrequentie (decoder)</translation>
+    </message>
+    <message>
+        <source>Transmission Output Level</source>
+        <translation>Zendvermogen</translation>
+    </message>
+    <message>
+        <source>Ch No (PMR)</source>
+        <translation>Kanaalnr. (PMR)</translation>
+    </message>
+    <message>
+        <source>Tone frequency (PMR)</source>
+        <translation>Toonfrequentie (PMR)</translation>
+    </message>
+    <message>
+        <source>Tuning step</source>
+        <translation>Afstemstap</translation>
+    </message>
+    <message>
+        <source>Shift direction</source>
+        <translation>Shiftrichting</translation>
+    </message>
+    <message>
+        <source>Offset frequency</source>
+        <translation>Offsetfrequentie</translation>
+    </message>
+    <message>
+        <source>Beeper</source>
+        <translation>Pieptoon</translation>
+    </message>
+    <message>
+        <source>Call tone (Tone burst)</source>
+        <translation>Roeptoon (tone burst)</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>APO</source>
+        <translation>APO</translation>
+    </message>
+    <message>
+        <source>Battery saving</source>
+        <translation>Batterijbesparing</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Bel</translation>
+    </message>
+    <message>
+        <source>Stand-by-beep</source>
+        <translation>Stand-by-pieptoon</translation>
+    </message>
+    <message>
+        <source>BCLO</source>
+        <translation>BCLO</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Scan skip</source>
+        <translation>Overslaan bij scannen</translation>
+    </message>
+    <message>
+        <source>External terminal control</source>
+        <translation>Bediening via externe aansluiting</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Verlichting</translation>
+    </message>
+    <message>
+        <source>Battery type</source>
+        <translation>Batterijtype</translation>
+    </message>
+    <message>
+        <source>Tone frequency</source>
+        <translation>Toonfrequentie</translation>
     </message>
 </context>
 <context>

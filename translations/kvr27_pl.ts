@@ -338,6 +338,102 @@
         <source>The radio does not hold what was written:</source>
         <translation>Radiotelefon nie zawiera tego, co zapisano:</translation>
     </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>Schowek nie zawiera kanałów.</translation>
+    </message>
+    <message>
+        <source>1 enabled channel</source>
+        <translation>1 aktywny kanał</translation>
+    </message>
+    <message>
+        <source>Channel 99 is in use, so no channel can be inserted: delete it or move it up first.</source>
+        <translation>Kanał 99 jest zajęty, nie można wstawić kanału: najpierw go usuń lub przesuń w górę.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved in %1.</source>
+        <translation>Nie udało się zapisać wyboru języka w %1.</translation>
+    </message>
+    <message>
+        <source>The port choice could not be saved in %1.</source>
+        <translation>Nie udało się zapisać wyboru portu w %1.</translation>
+    </message>
+    <message>
+        <source>The problem report was saved as %1.</source>
+        <translation>Raport o problemie zapisano jako %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table has the column %1 twice.</source>
+        <translation>Wklejona tabela ma kolumnę %1 dwa razy.</translation>
+    </message>
+    <message>
+        <source>The pasted table has columns the channel grid does not know: %1.</source>
+        <translation>Wklejona tabela ma kolumny nieznane siatce kanałów: %1.</translation>
+    </message>
+    <message>
+        <source>The pasted table lacks the columns %1.</source>
+        <translation>We wklejonej tabeli brakuje kolumn %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: </source>
+        <translation>Wiersz %1, kolumna %2: </translation>
+    </message>
+    <message>
+        <source>The clipboard holds no table of channels: %1</source>
+        <translation>Schowek nie zawiera tabeli kanałów: %1</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Wiersz %1: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels, but from channel %2 only %3 fit.</source>
+        <translation>Schowek zawiera %1 kanałów, ale od kanału %2 mieści się tylko %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields, more than the %3 columns.</source>
+        <translation>Wiersz %1 ma %2 pól, więcej niż %3 kolumn.</translation>
+    </message>
+    <message>
+        <source>%1 enabled channels</source>
+        <translation>aktywne kanały: %1</translation>
+    </message>
+    <message>
+        <source>The paste replaces %1. Paste over them?</source>
+        <translation>Wklejenie zastąpi %1. Wkleić mimo to?</translation>
+    </message>
+    <message>
+        <source>The new channels replace %1. Fill over them?</source>
+        <translation>Nowe kanały zastąpią %1. Wypełnić mimo to?</translation>
+    </message>
+    <message>
+        <source>The %1 has no LPD channels.</source>
+        <translation>%1 nie ma kanałów LPD.</translation>
+    </message>
+    <message>
+        <source>No LPD channel lies within this radio&apos;s range, %1.</source>
+        <translation>Żaden kanał LPD nie mieści się w zakresie tego radia, %1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no PMR channels.</source>
+        <translation>%1 nie ma kanałów PMR.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written, and was left as it was.<byte value="xd"/>%2.</source>
+        <translation>Nie udało się zapisać pliku &quot;%1&quot;; pozostał bez zmian.<byte value="xd"/>%2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3 cannot be shown in the VFO window.</source>
+        <translation>Wiersz %1: %2 %3 nie może być pokazane w oknie VFO.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <translation>Plik &quot;%1&quot; już istnieje.<byte value="xd"/>Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>The radio reports %1.</source>
+        <translation>Radio zgłasza %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -361,6 +457,278 @@
         <source>No differences</source>
         <translation>Brak różnic</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>Włącz %1</translation>
+    </message>
+    <message>
+        <source>Disable %1</source>
+        <translation>Wyłącz %1</translation>
+    </message>
+    <message>
+        <source>Enable All</source>
+        <translation>Włącz wszystkie</translation>
+    </message>
+    <message>
+        <source>Disable All</source>
+        <translation>Wyłącz wszystkie</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Przesuń %1 w dół</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Przesuń %1 w górę</translation>
+    </message>
+    <message>
+        <source>Sort by Frequency</source>
+        <translation>Sortuj według częstotliwości</translation>
+    </message>
+    <message>
+        <source>Fill LPD Channels</source>
+        <translation>Wypełnij kanały LPD</translation>
+    </message>
+    <message>
+        <source>Fill PMR Channels</source>
+        <translation>Wypełnij kanały PMR</translation>
+    </message>
+    <message>
+        <source>Loaded %1</source>
+        <translation>Wczytano %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Zapisano %1</translation>
+    </message>
+    <message>
+        <source>Imported %1</source>
+        <translation>Zaimportowano %1</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Wyeksportowano %1</translation>
+    </message>
+    <message>
+        <source>%1 difference</source>
+        <translation>Różnice: %1</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>Różnice: %1</translation>
+    </message>
+    <message>
+        <source>Printed 1 page</source>
+        <translation>Wydrukowano 1 stronę</translation>
+    </message>
+    <message>
+        <source>the current channel</source>
+        <translation>bieżący kanał</translation>
+    </message>
+    <message>
+        <source>a VFO value is blank or no number</source>
+        <translation>wartość VFO jest pusta lub nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s range</source>
+        <translation>częstotliwość VFO jest poza zakresem modelu</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Odczyt</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Zapis</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Kopia zapasowa</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Weryfikacja</translation>
+    </message>
+    <message>
+        <source>1 exchange was repeated</source>
+        <translation>powtórzono 1 wymianę</translation>
+    </message>
+    <message>
+        <source>1 channel left out: outside the radio&apos;s range</source>
+        <translation>pominięto 1 kanał: poza zakresem radia</translation>
+    </message>
+    <message>
+        <source>the VFO settings</source>
+        <translation>ustawienia VFO</translation>
+    </message>
+    <message>
+        <source>the channel bitmap</source>
+        <translation>mapa kanałów</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 kanał</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nic</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Wytnij %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Wklej %1</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Edytuj kanał %1</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>kanał %1</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>kanały: %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Usuń %1</translation>
+    </message>
+    <message>
+        <source>Delete and shift up %1</source>
+        <translation>Usuń %1 i przesuń w górę</translation>
+    </message>
+    <message>
+        <source>Insert empty channel %1</source>
+        <translation>Wstaw pusty kanał %1</translation>
+    </message>
+    <message>
+        <source>Move %1 to %2</source>
+        <translation>Przesuń %1 na %2</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>kopia: %1</translation>
+    </message>
+    <message>
+        <source>trace: %1</source>
+        <translation>zapis wymiany: %1</translation>
+    </message>
+    <message>
+        <source>trace not saved: %1</source>
+        <translation>zapis wymiany nie zapisany: %1</translation>
+    </message>
+    <message>
+        <source>Import channels from %1</source>
+        <translation>Importuj kanały z %1</translation>
+    </message>
+    <message>
+        <source>Printed %1 pages</source>
+        <translation>Wydrukowano stron: %1</translation>
+    </message>
+    <message>
+        <source>%1 to below %2 MHz</source>
+        <translation>%1 do poniżej %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside this radio&apos;s range, %2: it will not be written.</source>
+        <translation>%1 MHz jest poza zakresem tego radia, %2: nie zostanie zapisane.</translation>
+    </message>
+    <message>
+        <source>block %1h</source>
+        <translation>blok %1h</translation>
+    </message>
+    <message>
+        <source>could not open %1</source>
+        <translation>nie można otworzyć %1</translation>
+    </message>
+    <message>
+        <source>no answer from the radio at %1</source>
+        <translation>brak odpowiedzi radia przy %1</translation>
+    </message>
+    <message>
+        <source>an answer of the wrong length at %1</source>
+        <translation>odpowiedź złej długości przy %1</translation>
+    </message>
+    <message>
+        <source>the radio answered &quot;ERR&quot; at %1</source>
+        <translation>radio odpowiedziało &quot;ERR&quot; przy %1</translation>
+    </message>
+    <message>
+        <source>an answer that is not hexadecimal at %1</source>
+        <translation>odpowiedź nieszesnastkowa przy %1</translation>
+    </message>
+    <message>
+        <source>the radio reports %1</source>
+        <translation>radio zgłasza %1</translation>
+    </message>
+    <message>
+        <source>the device is gone at %1</source>
+        <translation>urządzenie zniknęło przy %1</translation>
+    </message>
+    <message>
+        <source>%1 complete and verified</source>
+        <translation>%1: zakończono i sprawdzono</translation>
+    </message>
+    <message>
+        <source>%1 complete</source>
+        <translation>%1: zakończono</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1: anulowano</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1: błąd: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1: odmowa: %2</translation>
+    </message>
+    <message>
+        <source>Write not verified on %1: %2</source>
+        <translation>Zapis na %1 niesprawdzony: %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 na %2: błąd: %3</translation>
+    </message>
+    <message>
+        <source>slowed down after %1</source>
+        <translation>spowolniono po %1</translation>
+    </message>
+    <message>
+        <source>%1 exchanges were repeated</source>
+        <translation>powtórzone wymiany: %1</translation>
+    </message>
+    <message>
+        <source>%1 channels left out: outside the radio&apos;s range</source>
+        <translation>pominięte kanały: %1, poza zakresem radia</translation>
+    </message>
+    <message>
+        <source>%1 of 1 block changed</source>
+        <translation>zmienione bloki: %1 z 1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 blocks changed</source>
+        <translation>zmienione bloki: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of 3 VFO blocks</source>
+        <translation>%1 z 3 bloków VFO</translation>
+    </message>
+    <message>
+        <source>written: %1</source>
+        <translation>zapisano: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -383,6 +751,148 @@
     <message>
         <source>Serial cable</source>
         <translation>Kabel szeregowy</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Backup</source>
+        <translation>Kopia zapasowa</translation>
+    </message>
+    <message>
+        <source>Memory mode write</source>
+        <translation>Zapis trybu pamięci</translation>
+    </message>
+    <message>
+        <source>Vfo mode read</source>
+        <translation>Odczyt trybu VFO</translation>
+    </message>
+    <message>
+        <source>Memory mode read</source>
+        <translation>Odczyt trybu pamięci</translation>
+    </message>
+    <message>
+        <source>Vfo mode Write</source>
+        <translation>Zapis trybu VFO</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Weryfikacja</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>[VFO Setting]</source>
+        <translation>[Ustawienia VFO]</translation>
+    </message>
+    <message>
+        <source>[Memory mode]</source>
+        <translation>[Tryb pamięci]</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Blokada klawiszy</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Poziom squelch</translation>
+    </message>
+    <message>
+        <source>Tone setting</source>
+        <translation>Ustawienie tonu</translation>
+    </message>
+    <message>
+        <source>TX tone freq (Encode)</source>
+        <translation>Częst. tonu TX (kodowanie)</translation>
+    </message>
+    <message>
+        <source>RX tone freq (Decode)</source>
+        <translation>Częst. tonu RX (dekodowanie)</translation>
+    </message>
+    <message>
+        <source>Transmission Output Level</source>
+        <translation>Moc nadawania</translation>
+    </message>
+    <message>
+        <source>Ch No (PMR)</source>
+        <translation>Nr kan. (PMR)</translation>
+    </message>
+    <message>
+        <source>Tone frequency (PMR)</source>
+        <translation>Częstotliwość tonu (PMR)</translation>
+    </message>
+    <message>
+        <source>Tuning step</source>
+        <translation>Krok strojenia</translation>
+    </message>
+    <message>
+        <source>Shift direction</source>
+        <translation>Kierunek przesunięcia</translation>
+    </message>
+    <message>
+        <source>Offset frequency</source>
+        <translation>Częstotliwość przesunięcia</translation>
+    </message>
+    <message>
+        <source>Beeper</source>
+        <translation>Dźwięk klawiszy</translation>
+    </message>
+    <message>
+        <source>Call tone (Tone burst)</source>
+        <translation>Ton wywołania (tone burst)</translation>
+    </message>
+    <message>
+        <source>TOT</source>
+        <translation>TOT</translation>
+    </message>
+    <message>
+        <source>APO</source>
+        <translation>APO</translation>
+    </message>
+    <message>
+        <source>Battery saving</source>
+        <translation>Oszczędzanie baterii</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Dzwonek</translation>
+    </message>
+    <message>
+        <source>Stand-by-beep</source>
+        <translation>Sygnał końca nadawania</translation>
+    </message>
+    <message>
+        <source>BCLO</source>
+        <translation>BCLO</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Skanowanie</translation>
+    </message>
+    <message>
+        <source>Scan skip</source>
+        <translation>Pomijanie przy skanowaniu</translation>
+    </message>
+    <message>
+        <source>External terminal control</source>
+        <translation>Sterowanie z terminala zewnętrznego</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Podświetlenie</translation>
+    </message>
+    <message>
+        <source>Battery type</source>
+        <translation>Typ baterii</translation>
+    </message>
+    <message>
+        <source>Tone frequency</source>
+        <translation>Częstotliwość tonu</translation>
     </message>
 </context>
 <context>

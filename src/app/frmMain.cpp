@@ -347,7 +347,7 @@ void frmMain::mnuLanguage_Click()
         return;
     options.Language = codes[names.indexOf(name)].toStdString();
     if (const FileResult saved = WriteUserOptions(context_.UserOptionsPath, options); !saved.ok()) {
-        context_.Messages.notify(TranslatedFormat("Messages", "The language choice could not be saved in %1.",
+        context_.Messages.notify(TranslatedFormat("Messages", KVR27_TEXT("Messages", "The language choice could not be saved in %1."),
                                                   {Utf8FromPath(context_.UserOptionsPath)}),
                                  MessageIcon::Critical, saved.Reason);
         return;

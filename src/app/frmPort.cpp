@@ -127,7 +127,7 @@ void frmPort::accept()
     std::error_code ignored; // a folder that cannot be made fails the write below
     std::filesystem::create_directories(assignmentsFile_.parent_path(), ignored);
     if (const FileResult saved = WritePortAssignments(assignmentsFile_, assignments); !saved.ok()) {
-        messages_.notify(TranslatedFormat("Messages", "The port choice could not be saved in %1.",
+        messages_.notify(TranslatedFormat("Messages", KVR27_TEXT("Messages", "The port choice could not be saved in %1."),
                                           {Utf8FromPath(assignmentsFile_)}),
                          MessageIcon::Critical, saved.Reason);
         return;

@@ -79,7 +79,7 @@ void frmReport::accept()
                          Utf8FromPath(*file) + ": " + saved.Reason);
         return;
     }
-    messages_.notify(TranslatedFormat("Messages", "The problem report was saved as %1.", {Utf8FromPath(*file)}));
+    messages_.notify(TranslatedFormat("Messages", KVR27_TEXT("Messages", "The problem report was saved as %1."), {Utf8FromPath(*file)}));
     QDialog::accept();
 }
 

@@ -1,5 +1,7 @@
 #include "commands/ChannelClipboard.h"
 
+#include "core/UserText.h"
+
 #include "commands/ChannelOperations.h"
 #include "files/ChannelRowCodec.h"
 #include "files/FileContentCheck.h"
@@ -65,23 +67,24 @@ std::string MapHeader(const std::vector<std::string>& header, std::string_view m
             continue;
         }
         if (map.at(static_cast<std::size_t>(column)) >= 0)
-            return "The pasted table has the column " + Quoted(header[i]) + " twice.";
+            return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The pasted table has the column %1 twice."), {Quoted(header[i])});
         map.at(static_cast<std::size_t>(column)) = static_cast<int>(i);
     }
     if (!unknown.empty())
-        return "The pasted table has columns the channel grid does not know: " + Listed(unknown) + ".";
+        return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The pasted table has columns the channel grid does not know: %1."),
+                                {Listed(unknown)});
     std::vector<std::string> missing;
     for (int c = 1; c < Columns; ++c)
         if (map.at(static_cast<std::size_t>(c)) < 0 && !(c >= 10 && !HasPmrChannels(modelName)))
             missing.push_back(ColumnName(c));
     if (!missing.empty())
-        return "The pasted table lacks the columns " + Listed(missing) + ".";
+        return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The pasted table lacks the columns %1."), {Listed(missing)});
     return {};
 }
 
 std::string RowPlace(int line, int column)
 {
-    return "Row " + std::to_string(line) + ", column " + Quoted(ColumnName(column)) + ": ";
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "Row %1, column %2: "), {std::to_string(line), Quoted(ColumnName(column))});
 }
 
 } // namespace
@@ -106,7 +109,7 @@ std::string ChannelClipboardText(const RadioImage& image, const ChannelSelection
 ChannelEdit CutChannels(const RadioImage& image, const ChannelSelection& selection)
 {
     ChannelEdit edit = DeleteChannels(image, selection);
-    edit.StepName = "Cut " + ChannelsInWords(selection.Channels);
+    edit.StepName = TranslatedFormat("Notes", KVR27_TEXT("Notes", "Cut %1"), {ChannelsInWords(selection.Channels)});
     edit.Clipboard = ChannelClipboardText(image, selection);
     return edit;
 }
@@ -115,14 +118,14 @@ ChannelEdit PasteChannels(const RadioImage& image, const ChannelSelection& selec
 {
     const auto refuse = [&](std::string why) { return RefusedEdit(image.Channels, selection, std::move(why)); };
     if (const FileContentCheck content = CheckTextContent(text); !content.ok())
-        return refuse("The clipboard holds no table of channels: " + content.detail());
+        return refuse(TranslatedFormat("Messages", KVR27_TEXT("Messages", "The clipboard holds no table of channels: %1"), {content.detail()}));
     const std::vector<std::string_view> lines = SplitFileLines(text);
 
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         RowFields row = SplitRowFields(lines[i], Tab);
         if (!row.ok())
-            return refuse("Row " + std::to_string(i + 1) + ": " + row.Fault + ".");
+            return refuse(TranslatedFormat("Messages", KVR27_TEXT("Messages", "Row %1: %2."), {std::to_string(i + 1), row.Fault}));
         rows.push_back(std::move(row.Fields));
     }
     ColumnMap map;
@@ -136,11 +139,11 @@ ChannelEdit PasteChannels(const RadioImage& image, const ChannelSelection& selec
     }
     const int count = static_cast<int>(rows.size() - first);
     if (count == 0)
-        return refuse("The clipboard holds no channels.");
+        return refuse(Translated("Messages", "The clipboard holds no channels."));
     const int fit = ChannelTable::Count - selection.Current;
     if (count > fit)
-        return refuse("The clipboard holds " + std::to_string(count) + " channels, but from channel " +
-                      std::to_string(selection.Current) + " only " + std::to_string(fit) + " fit.");
+        return refuse(TranslatedFormat("Messages", KVR27_TEXT("Messages", "The clipboard holds %1 channels, but from channel %2 only %3 fit."),
+                                       {std::to_string(count), std::to_string(selection.Current), std::to_string(fit)}));
 
     const std::size_t width = first == 1 ? rows.front().size() : static_cast<std::size_t>(Columns);
     ChannelEdit edit;
@@ -150,8 +153,8 @@ ChannelEdit PasteChannels(const RadioImage& image, const ChannelSelection& selec
     for (std::size_t r = first; r < rows.size(); ++r) {
         const int line = static_cast<int>(r) + 1;
         if (rows[r].size() > width)
-            return refuse("Row " + std::to_string(line) + " has " + std::to_string(rows[r].size()) +
-                          " fields, more than the " + std::to_string(width) + " columns.");
+            return refuse(TranslatedFormat("Messages", KVR27_TEXT("Messages", "Row %1 has %2 fields, more than the %3 columns."),
+                                           {std::to_string(line), std::to_string(rows[r].size()), std::to_string(width)}));
         rows[r].resize(width); // a spreadsheet may leave out empty fields at a row's end
         std::vector<std::string> fields(Columns, std::string(NoColumnName));
         for (int c = 0; c < Columns; ++c)
@@ -166,7 +169,7 @@ ChannelEdit PasteChannels(const RadioImage& image, const ChannelSelection& selec
         after.at(channel) = record;
         pasted.Channels.push_back(channel);
     }
-    edit = FinishedEdit(image.Channels, selection, after, pasted, "Paste " + ChannelsInWords(pasted.Channels));
+    edit = FinishedEdit(image.Channels, selection, after, pasted, TranslatedFormat("Notes", KVR27_TEXT("Notes", "Paste %1"), {ChannelsInWords(pasted.Channels)}));
     edit.Overwritten = overwritten;
     return edit;
 }

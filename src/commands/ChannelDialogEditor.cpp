@@ -127,7 +127,7 @@ bool ChannelDialogEditor::okClicked()
     const GridSelection selected = SelectionOf(state_.Grid);
     if (StoreChannelDialog(state_.Image, state_.Grid, form_, messages_) != FormVerdict::Taken)
         return false;
-    RecordStep(state_, TranslatedFormat("Notes", "Edit channel %1", {std::to_string(state_.Grid.Row - 1)}), before,
+    RecordStep(state_, TranslatedFormat("Notes", KVR27_TEXT("Notes", "Edit channel %1"), {std::to_string(state_.Grid.Row - 1)}), before,
                selected);
     return true;
 }

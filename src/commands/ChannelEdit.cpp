@@ -1,12 +1,14 @@
 #include "commands/ChannelEdit.h"
 
+#include "core/UserText.h"
+
 namespace kvr27 {
 
 std::string ChannelsInWords(const std::vector<int>& channels)
 {
     if (channels.size() == 1)
-        return "channel " + std::to_string(channels.front());
-    return std::to_string(channels.size()) + " channels";
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "channel %1"), {std::to_string(channels.front())});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 channels"), {std::to_string(channels.size())});
 }
 
 ChannelEdit RefusedEdit(const ChannelTable& channels, const ChannelSelection& selection, std::string why)

@@ -1,5 +1,7 @@
 #include "commands/ChannelGridEditor.h"
 
+#include "core/UserText.h"
+
 #include "commands/ChannelClipboard.h"
 #include "commands/ChannelOperations.h"
 #include "commands/ChannelPlans.h"
@@ -15,7 +17,9 @@ namespace {
 
 std::string EnabledChannels(int count)
 {
-    return std::to_string(count) + (count == 1 ? " enabled channel" : " enabled channels");
+    if (count == 1)
+        return Translated("Messages", "1 enabled channel");
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "%1 enabled channels"), {std::to_string(count)});
 }
 
 } // namespace
@@ -28,12 +32,12 @@ ChannelSelection SelectedChannels(const ChannelGrid& grid)
 
 std::string PasteOverQuestion(int overwritten)
 {
-    return "The paste replaces " + EnabledChannels(overwritten) + ". Paste over them?";
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The paste replaces %1. Paste over them?"), {EnabledChannels(overwritten)});
 }
 
 std::string FillOverQuestion(int overwritten)
 {
-    return "The new channels replace " + EnabledChannels(overwritten) + ". Fill over them?";
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The new channels replace %1. Fill over them?"), {EnabledChannels(overwritten)});
 }
 
 ChannelGridEditor::ChannelGridEditor(AppState& state, MessageSink& messages) : state_(state), messages_(messages) {}
@@ -92,7 +96,7 @@ void ChannelGridEditor::selectedRows(const char* verb, void (ChannelGridEditor::
         (this->*rowCommand)(channel + 1);
     SelectChannelRow(state_.Grid, selected.Row);
     state_.Grid.Selected = selected.Channels;
-    RecordStep(state_, std::string(verb) + " " + ChannelsInWords(channels.Channels), before, selected);
+    RecordStep(state_, TranslatedFormat("Notes", verb, {ChannelsInWords(channels.Channels)}), before, selected);
 }
 
 void ChannelGridEditor::everyRow(const char* name, void (ChannelGridEditor::*rowCommand)(int))
@@ -106,27 +110,27 @@ void ChannelGridEditor::everyRow(const char* name, void (ChannelGridEditor::*row
     }
     SelectChannelRow(state_.Grid, 1);
     state_.Grid.Visible = true;
-    RecordStep(state_, name, before, selected);
+    RecordStep(state_, Translated("Notes", name), before, selected);
 }
 
 void ChannelGridEditor::enableClicked()
 {
-    selectedRows("Enable", &ChannelGridEditor::enableRow);
+    selectedRows(KVR27_TEXT("Notes", "Enable %1"), &ChannelGridEditor::enableRow);
 }
 
 void ChannelGridEditor::disableClicked()
 {
-    selectedRows("Disable", &ChannelGridEditor::disableRow);
+    selectedRows(KVR27_TEXT("Notes", "Disable %1"), &ChannelGridEditor::disableRow);
 }
 
 void ChannelGridEditor::enableAllClicked()
 {
-    everyRow("Enable All", &ChannelGridEditor::enableRow);
+    everyRow(KVR27_TEXT("Notes", "Enable All"), &ChannelGridEditor::enableRow);
 }
 
 void ChannelGridEditor::disableAllClicked()
 {
-    everyRow("Disable All", &ChannelGridEditor::disableRow);
+    everyRow(KVR27_TEXT("Notes", "Disable All"), &ChannelGridEditor::disableRow);
 }
 
 bool ChannelGridEditor::apply(const ChannelEdit& edit, std::string (*question)(int))

@@ -1,5 +1,7 @@
 #include "commands/ChannelOperations.h"
 
+#include "core/UserText.h"
+
 #include "image/Startup.h"
 
 #include <algorithm>
@@ -47,7 +49,7 @@ ChannelEdit DeleteChannels(const RadioImage& image, const ChannelSelection& sele
     ChannelTable after = image.Channels;
     for (int channel : selection.Channels)
         after.at(channel) = EmptyChannel(image.Defaults);
-    return FinishedEdit(image.Channels, selection, after, selection, "Delete " + ChannelsInWords(selection.Channels));
+    return FinishedEdit(image.Channels, selection, after, selection, TranslatedFormat("Notes", KVR27_TEXT("Notes", "Delete %1"), {ChannelsInWords(selection.Channels)}));
 }
 
 ChannelEdit DeleteAndShiftUp(const RadioImage& image, const ChannelSelection& selection)
@@ -63,20 +65,20 @@ ChannelEdit DeleteAndShiftUp(const RadioImage& image, const ChannelSelection& se
         after.at(kept) = EmptyChannel(image.Defaults);
     const int first = selection.Channels.front();
     return FinishedEdit(image.Channels, selection, after, {{first}, first},
-                        "Delete and shift up " + ChannelsInWords(selection.Channels));
+                        TranslatedFormat("Notes", KVR27_TEXT("Notes", "Delete and shift up %1"), {ChannelsInWords(selection.Channels)}));
 }
 
 ChannelEdit InsertEmptyChannel(const RadioImage& image, const ChannelSelection& selection)
 {
     if (image.Channels.at(LastChannel).Enabled)
         return RefusedEdit(image.Channels, selection,
-                           "Channel 99 is in use, so no channel can be inserted: delete it or move it up first.");
+                           Translated("Messages", "Channel 99 is in use, so no channel can be inserted: delete it or move it up first."));
     const int at = selection.Current;
     ChannelTable after = image.Channels;
     for (int channel = LastChannel; channel > at; --channel)
         after.at(channel) = image.Channels.at(channel - 1);
     after.at(at) = EmptyChannel(image.Defaults);
-    return FinishedEdit(image.Channels, selection, after, {{at}, at}, "Insert empty channel " + std::to_string(at));
+    return FinishedEdit(image.Channels, selection, after, {{at}, at}, TranslatedFormat("Notes", KVR27_TEXT("Notes", "Insert empty channel %1"), {std::to_string(at)}));
 }
 
 ChannelEdit MoveChannelsByOne(const RadioImage& image, const ChannelSelection& selection, bool down)
@@ -97,7 +99,8 @@ ChannelEdit MoveChannelsByOne(const RadioImage& image, const ChannelSelection& s
         }
     }
     return FinishedEdit(image.Channels, selection, Reordered(image.Channels, order), Moved(selection, order),
-                        "Move " + ChannelsInWords(selection.Channels) + (down ? " down" : " up"));
+                        TranslatedFormat("Notes", down ? KVR27_TEXT("Notes", "Move %1 down") : KVR27_TEXT("Notes", "Move %1 up"),
+                                         {ChannelsInWords(selection.Channels)}));
 }
 
 ChannelEdit MoveChannelsTo(const RadioImage& image, const ChannelSelection& selection, int dropChannel)
@@ -111,7 +114,7 @@ ChannelEdit MoveChannelsTo(const RadioImage& image, const ChannelSelection& sele
     const int at = std::clamp(dropChannel, 0, ChannelTable::Count - static_cast<int>(selection.Channels.size()));
     order.insert(order.begin() + at, selection.Channels.begin(), selection.Channels.end());
     return FinishedEdit(image.Channels, selection, Reordered(image.Channels, order), Moved(selection, order),
-                        "Move " + ChannelsInWords(selection.Channels) + " to " + std::to_string(at));
+                        TranslatedFormat("Notes", KVR27_TEXT("Notes", "Move %1 to %2"), {ChannelsInWords(selection.Channels), std::to_string(at)}));
 }
 
 ChannelEdit SortByFrequency(const RadioImage& image, const ChannelSelection& selection)
@@ -135,7 +138,7 @@ ChannelEdit SortByFrequency(const RadioImage& image, const ChannelSelection& sel
     ChannelTable after = image.Channels;
     for (std::size_t i = 0; i < rows.size(); ++i)
         after.at(rows[i]) = records[i];
-    return FinishedEdit(image.Channels, selection, after, selection, "Sort by Frequency");
+    return FinishedEdit(image.Channels, selection, after, selection, Translated("Notes", "Sort by Frequency"));
 }
 
 } // namespace kvr27

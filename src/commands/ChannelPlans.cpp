@@ -1,5 +1,7 @@
 #include "commands/ChannelPlans.h"
 
+#include "core/UserText.h"
+
 #include "core/MessageSink.h"
 #include "image/FrequencyText.h"
 #include "image/ModelRules.h"
@@ -58,7 +60,7 @@ ChannelEdit Fill(const RadioImage& image, const ChannelSelection& selection, con
 ChannelEdit FillLpdChannels(const RadioImage& image, const ChannelSelection& selection)
 {
     if (image.ModelName == ModelPAPmrOnly)
-        return RefusedEdit(image.Channels, selection, "The " + image.ModelName + " has no LPD channels.");
+        return RefusedEdit(image.Channels, selection, TranslatedFormat("Messages", KVR27_TEXT("Messages", "The %1 has no LPD channels."), {image.ModelName}));
     SilentMessageSink silent;
     std::vector<ChannelRecord> plan;
     for (int n = 0; n < LpdChannels; ++n) {
@@ -68,18 +70,18 @@ ChannelEdit FillLpdChannels(const RadioImage& image, const ChannelSelection& sel
     }
     if (plan.empty())
         return RefusedEdit(image.Channels, selection,
-                           "No LPD channel lies within this radio's range, " + TransmitRangeText(image) + ".");
-    return Fill(image, selection, plan, "Fill LPD Channels");
+                           TranslatedFormat("Messages", KVR27_TEXT("Messages", "No LPD channel lies within this radio's range, %1."), {TransmitRangeText(image)}));
+    return Fill(image, selection, plan, Translated("Notes", "Fill LPD Channels"));
 }
 
 ChannelEdit FillPmrChannels(const RadioImage& image, const ChannelSelection& selection)
 {
     if (!HasPmrChannels(image.ModelName))
-        return RefusedEdit(image.Channels, selection, "The " + image.ModelName + " has no PMR channels.");
+        return RefusedEdit(image.Channels, selection, TranslatedFormat("Messages", KVR27_TEXT("Messages", "The %1 has no PMR channels."), {image.ModelName}));
     std::vector<ChannelRecord> plan;
     for (int n = 1; n <= PmrChannels; ++n)
         plan.push_back(PlanChannel(image, n * PmrChannelUnit, true));
-    return Fill(image, selection, plan, "Fill PMR Channels");
+    return Fill(image, selection, plan, Translated("Notes", "Fill PMR Channels"));
 }
 
 } // namespace kvr27

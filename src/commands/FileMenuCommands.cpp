@@ -55,8 +55,8 @@ CommandReport WriteChosenFile(const std::filesystem::path& name, const std::stri
     ReportingMessageSink shown(messages, report);
     const FileResult result = ReplaceFileAtomically(name, text);
     if (!result.ok()) {
-        shown.notify("The file \"" + Utf8FromPath(name) + "\" could not be written, and was left as it was.\r" +
-                     result.Reason + ".");
+        shown.notify(TranslatedFormat("Messages", KVR27_TEXT("Messages", "The file \"%1\" could not be written, and was left as it was.\r%2."),
+                                      {Utf8FromPath(name), result.Reason}));
         return Failed(report);
     }
     report.Files.Output = Utf8FromPath(name);
@@ -100,8 +100,8 @@ void FillFromFile(AppState& state, MessageSink& messages, std::vector<CloneFileR
             if (entry.Field.Channel >= 0 || entry.Field.Name != box.Field)
                 continue;
             messages.notify(message, MessageIcon::None,
-                            "Line " + std::to_string(entry.Field.Line) + ": " + entry.Field.Name + " " + entry.Text +
-                                " cannot be shown in the VFO window.");
+                            TranslatedFormat("Messages", KVR27_TEXT("Messages", "Line %1: %2 %3 cannot be shown in the VFO window."),
+                                             {std::to_string(entry.Field.Line), entry.Field.Name, entry.Text}));
             const std::int64_t value = std::stoll(entry.Text);
             const auto place = std::find_if(refused.begin(), refused.end(),
                                             [&entry](const auto& r) { return r.Field.Line > entry.Field.Line; });
@@ -199,7 +199,7 @@ CommandReport ImportChannelCsv(AppState& state, const std::filesystem::path& nam
     state.Image.Channels = content->Channels;
     state.Image.Vfo.CurrentChannel = content->CurrentChannel;
     RefreshChannelGrid(state.Image, state.Grid);
-    RecordStep(state, TranslatedFormat("Notes", "Import channels from %1", {Utf8FromPath(name.filename())}), before,
+    RecordStep(state, TranslatedFormat("Notes", KVR27_TEXT("Notes", "Import channels from %1"), {Utf8FromPath(name.filename())}), before,
                selected);
     report.Files.Source = Utf8FromPath(name);
     report.Action = "Imported";

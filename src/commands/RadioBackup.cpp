@@ -36,7 +36,7 @@ public:
             return shown_.showProgress(target, text);
         constexpr int steps = 3 + ChannelTable::Count;
         ++step_;
-        shown_.showProgress(target, ProgressText("Backup", std::min(step_, steps) * 100 / steps));
+        shown_.showProgress(target, ProgressText(KVR27_TEXT("Progress", "Backup"), std::min(step_, steps) * 100 / steps));
     }
 
 private:

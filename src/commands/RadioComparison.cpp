@@ -58,7 +58,8 @@ std::string DifferenceCount(std::size_t count)
 {
     if (count == 0)
         return Translated("Notes", "No differences");
-    return TranslatedFormat("Notes", count == 1 ? "%1 difference" : "%1 differences", {std::to_string(count)});
+    return TranslatedFormat("Notes", count == 1 ? KVR27_TEXT("Notes", "%1 difference") : KVR27_TEXT("Notes", "%1 differences"),
+                            {std::to_string(count)});
 }
 
 std::vector<std::string> WriteChanges(const RadioImage& image, const VfoForm& form, const RadioImage& radio,

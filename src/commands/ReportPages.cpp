@@ -1,5 +1,7 @@
 #include "commands/ReportPages.h"
 
+#include "core/UserText.h"
+
 namespace kvr27 {
 
 std::vector<ReportPage> ReportPages(const AppState& state, int pageLines, int copies)
@@ -10,7 +12,8 @@ std::vector<ReportPage> ReportPages(const AppState& state, int pageLines, int co
 CommandReport PrintedReport(const std::vector<ReportPage>& pages)
 {
     CommandReport report;
-    report.Action = "Printed " + std::to_string(pages.size()) + (pages.size() == 1 ? " page" : " pages");
+    report.Action = pages.size() == 1 ? Translated("Notes", "Printed 1 page")
+                                      : TranslatedFormat("Notes", KVR27_TEXT("Notes", "Printed %1 pages"), {std::to_string(pages.size())});
     return report;
 }
 

@@ -1,5 +1,7 @@
 #include "core/Dialogs.h"
 
+#include "core/UserText.h"
+
 #include "core/PathText.h"
 
 #include <filesystem>
@@ -12,7 +14,7 @@ namespace {
 // The question before a name the dialog did not see replaces a file.
 std::string ReplaceQuestion(const std::filesystem::path& name)
 {
-    return "The file \"" + Utf8FromPath(name) + "\" already exists.\rDo you want to replace it?";
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The file \"%1\" already exists.\rDo you want to replace it?"), {Utf8FromPath(name)});
 }
 
 bool Exists(const std::filesystem::path& name)

@@ -22,7 +22,8 @@ void SetTextTranslator(TextTranslator translator);
 // `text` in the user's language, or as it is.
 std::string Translated(const char* context, const std::string& text);
 
-// Translated, then "%1", "%2", ... replaced by the arguments in their order.
+// Translated, then "%1", "%2", ... replaced by the arguments in their order. lupdate
+// does not read a text followed by a braced list: mark it with KVR27_TEXT.
 std::string TranslatedFormat(const char* context, const std::string& text,
                              std::initializer_list<std::string> arguments);
 

@@ -1,5 +1,6 @@
 #include "files/SettingsReport.h"
 
+#include "core/UserText.h"
 #include "editors/VfoFields.h"
 #include "image/Labels.h"
 
@@ -71,36 +72,36 @@ constexpr ReportEntry Option(int line, int column, std::string_view caption, Vfo
 }
 
 constexpr auto VfoEntries = std::to_array<ReportEntry>({
-    Text(1, 1, "Frequency", VfoText::Frequency),
-    Option(1, 40, "Key Lock", VfoOption::KeyLock, OnOffWords),
-    Text(2, 1, "Squelch Level", VfoText::Squelch),
-    Option(2, 40, "Tone setting", VfoOption::ToneSet, ToneSetWords),
-    List(3, 1, "TX tone freq (Encode)", VfoList::TxTone),
-    List(3, 40, "RX tone freq (Decode)", VfoList::RxTone),
-    Option(4, 1, "Transmission Output Level", VfoOption::TxPower, PowerWords),
-    Text(4, 40, "Ch No (PMR)", VfoText::PmrFreq),
-    List(5, 1, "Tone frequency (PMR)", VfoList::PmrTone),
-    List(6, 1, "Tuning step", VfoList::Step),
-    Option(6, 40, "Shift direction", VfoOption::Shift, ShiftWords),
-    Text(7, 1, "Offset frequency", VfoText::ShiftFreq),
-    Option(7, 40, "Beeper", VfoOption::Beep, OnOffWords),
-    List(8, 1, "Call tone (Tone burst)", VfoList::CallTone),
-    List(8, 40, "TOT", VfoList::Tot),
-    List(9, 1, "APO", VfoList::Apo),
-    Option(9, 40, "Battery saving", VfoOption::Bs, OnOffWords),
-    Option(10, 1, "Bell", VfoOption::Bell, OnOffWords),
-    Option(10, 40, "Stand-by-beep", VfoOption::Stb, OnOffWords),
-    Option(11, 1, "BCLO", VfoOption::Bclo, OnOffWords),
-    Option(11, 40, "Scan", VfoOption::Scan, ScanWords),
-    Option(12, 1, "Scan skip", VfoOption::Skip, OnOffWords),
-    Option(12, 40, "External terminal control", VfoOption::Epo, OnOffWords),
-    Option(13, 1, "Lamp", VfoOption::Lamp, LampWords),
-    Option(13, 40, "Battery type", VfoOption::Battery, BatteryWords),
+    Text(1, 1, KVR27_TEXT("Report", "Frequency"), VfoText::Frequency),
+    Option(1, 40, KVR27_TEXT("Report", "Key Lock"), VfoOption::KeyLock, OnOffWords),
+    Text(2, 1, KVR27_TEXT("Report", "Squelch Level"), VfoText::Squelch),
+    Option(2, 40, KVR27_TEXT("Report", "Tone setting"), VfoOption::ToneSet, ToneSetWords),
+    List(3, 1, KVR27_TEXT("Report", "TX tone freq (Encode)"), VfoList::TxTone),
+    List(3, 40, KVR27_TEXT("Report", "RX tone freq (Decode)"), VfoList::RxTone),
+    Option(4, 1, KVR27_TEXT("Report", "Transmission Output Level"), VfoOption::TxPower, PowerWords),
+    Text(4, 40, KVR27_TEXT("Report", "Ch No (PMR)"), VfoText::PmrFreq),
+    List(5, 1, KVR27_TEXT("Report", "Tone frequency (PMR)"), VfoList::PmrTone),
+    List(6, 1, KVR27_TEXT("Report", "Tuning step"), VfoList::Step),
+    Option(6, 40, KVR27_TEXT("Report", "Shift direction"), VfoOption::Shift, ShiftWords),
+    Text(7, 1, KVR27_TEXT("Report", "Offset frequency"), VfoText::ShiftFreq),
+    Option(7, 40, KVR27_TEXT("Report", "Beeper"), VfoOption::Beep, OnOffWords),
+    List(8, 1, KVR27_TEXT("Report", "Call tone (Tone burst)"), VfoList::CallTone),
+    List(8, 40, KVR27_TEXT("Report", "TOT"), VfoList::Tot),
+    List(9, 1, KVR27_TEXT("Report", "APO"), VfoList::Apo),
+    Option(9, 40, KVR27_TEXT("Report", "Battery saving"), VfoOption::Bs, OnOffWords),
+    Option(10, 1, KVR27_TEXT("Report", "Bell"), VfoOption::Bell, OnOffWords),
+    Option(10, 40, KVR27_TEXT("Report", "Stand-by-beep"), VfoOption::Stb, OnOffWords),
+    Option(11, 1, KVR27_TEXT("Report", "BCLO"), VfoOption::Bclo, OnOffWords),
+    Option(11, 40, KVR27_TEXT("Report", "Scan"), VfoOption::Scan, ScanWords),
+    Option(12, 1, KVR27_TEXT("Report", "Scan skip"), VfoOption::Skip, OnOffWords),
+    Option(12, 40, KVR27_TEXT("Report", "External terminal control"), VfoOption::Epo, OnOffWords),
+    Option(13, 1, KVR27_TEXT("Report", "Lamp"), VfoOption::Lamp, LampWords),
+    Option(13, 40, KVR27_TEXT("Report", "Battery type"), VfoOption::Battery, BatteryWords),
     // The Quick Repeater Access frame.
-    Option(14, 1, "Shift direction", VfoOption::RptShift, ShiftWords),
-    Text(14, 40, "Offset frequency", VfoText::RptShiftFreq),
-    Option(15, 1, "Tone setting", VfoOption::RptTone, OnOffWords),
-    List(15, 40, "Tone frequency", VfoList::RptTone),
+    Option(14, 1, KVR27_TEXT("Report", "Shift direction"), VfoOption::RptShift, ShiftWords),
+    Text(14, 40, KVR27_TEXT("Report", "Offset frequency"), VfoText::RptShiftFreq),
+    Option(15, 1, KVR27_TEXT("Report", "Tone setting"), VfoOption::RptTone, OnOffWords),
+    List(15, 40, KVR27_TEXT("Report", "Tone frequency"), VfoList::RptTone),
 });
 
 // Where each grid column's cells stand on a channel line; the "Shift" header stands
@@ -118,18 +119,19 @@ void AddGridRow(ReportPage& page, const ChannelGrid& grid, int row, int line)
         int column = ChannelColumns[static_cast<std::size_t>(col)];
         if (row == 0 && col == ShiftGridColumn)
             --column;
-        page.push_back({column, line, text});
+        // The header row prints the grid's column captions in the user's language.
+        page.push_back({column, line, row == 0 ? Translated("Controls", text) : text});
     }
 }
 
 ReportPage FirstPageHead(const VfoForm& vfo, const ChannelGrid& grid)
 {
     ReportPage page;
-    page.push_back({1, 0, "[VFO Setting]"});
+    page.push_back({1, 0, Translated("Report", "[VFO Setting]")});
     for (const ReportEntry& entry : VfoEntries)
         page.push_back({entry.Column, entry.Line,
-                        std::string(entry.Caption) + " = " + std::string(entry.Value(vfo, entry))});
-    page.push_back({1, MemoryHeadingLine, "[Memory mode]"});
+                        Translated("Report", std::string(entry.Caption)) + " = " + std::string(entry.Value(vfo, entry))});
+    page.push_back({1, MemoryHeadingLine, Translated("Report", "[Memory mode]")});
     AddGridRow(page, grid, 0, ChannelHeaderLine);
     return page;
 }

@@ -61,7 +61,7 @@ std::string ReportedModel(std::uint8_t code)
 
 std::string ModelMismatchDetail(std::uint8_t code)
 {
-    return TranslatedFormat("Messages", "The radio reports %1.", {ReportedModel(code)});
+    return TranslatedFormat("Messages", KVR27_TEXT("Messages", "The radio reports %1."), {ReportedModel(code)});
 }
 
 namespace {
@@ -114,7 +114,7 @@ RangeVerdict CheckFrequencyRange(const RadioImage& image, std::string_view frequ
 std::string TransmitRangeText(const RadioImage& image)
 {
     const TransmitRange* row = RangeRowOf(image);
-    return row ? TranslatedFormat("Notes", "%1 to below %2 MHz", {LimitText(row->Low), LimitText(row->High)})
+    return row ? TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 to below %2 MHz"), {LimitText(row->Low), LimitText(row->High)})
                : std::string();
 }
 
@@ -124,7 +124,7 @@ std::string OutOfRangeRemark(const RadioImage& image, std::string_view frequency
     if (!ParseFrequency(frequencyText)
         || CheckFrequencyRange(image, frequencyText, false, false, silent) != RangeVerdict::OutsideRange)
         return {};
-    return TranslatedFormat("Notes", "%1 MHz is outside this radio's range, %2: it will not be written.",
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 MHz is outside this radio's range, %2: it will not be written."),
                             {std::string(frequencyText), TransmitRangeText(image)});
 }
 

@@ -1,5 +1,7 @@
 #include "link/ImageTransfers.h"
 
+#include "core/UserText.h"
+
 #include "image/FrequencyText.h"
 #include "image/ModelRules.h"
 #include "image/VfoCodec.h"
@@ -96,7 +98,7 @@ LinkResult SendChannels(const RadioImage& image, LinkSession& session, ProgressT
         if (channel.Enabled)
             result = SendBlock(session, ChannelBlockAddress(n), EncodeChannelBlock(channel), record);
         if (result.ok())
-            session.Services.progress.showProgress(target, ProgressText("Memory mode write", n + 1));
+            session.Services.progress.showProgress(target, ProgressText(KVR27_TEXT("Progress", "Memory mode write"), n + 1));
     }
     if (result.ok())
         result = SendBlock(session, CurrentChannelAddress, HexByte(image.Vfo.CurrentChannel), record,
@@ -108,7 +110,7 @@ LinkResult SendChannels(const RadioImage& image, LinkSession& session, ProgressT
 
 std::string ProgressText(std::string_view words, int percent)
 {
-    return std::string(words) + "       " + std::to_string(percent) + "%";
+    return Translated("Progress", std::string(words)) + "       " + std::to_string(percent) + "%";
 }
 
 std::optional<int> ProgressPercent(std::string_view text)
@@ -133,7 +135,7 @@ LinkResult ReadVfoSettings(RadioImage& image, LinkSession& session, ProgressTarg
         result = ReadStep(session, addresses[i], vfoBlocks[i], blocks);
         if (!result.ok())
             return result;
-        session.Services.progress.showProgress(target, ProgressText("Vfo mode read", VfoPercents[i]));
+        session.Services.progress.showProgress(target, ProgressText(KVR27_TEXT("Progress", "Vfo mode read"), VfoPercents[i]));
     }
     DecodeVfoBlock1(vfoBlocks[0], image.Vfo);
     DecodeVfoBlock2(vfoBlocks[1], image.Vfo);
@@ -151,7 +153,7 @@ LinkResult ReadChannels(RadioImage& image, LinkSession& session, ProgressTarget 
         result = ReadStep(session, ChannelBlockAddress(n), channelBlocks[static_cast<std::size_t>(n)], blocks);
         if (!result.ok())
             return result;
-        session.Services.progress.showProgress(target, ProgressText("Memory mode read", n + 1));
+        session.Services.progress.showProgress(target, ProgressText(KVR27_TEXT("Progress", "Memory mode read"), n + 1));
     }
     std::string bitmap;
     std::string block2;
@@ -215,7 +217,7 @@ LinkResult WriteVfoSettings(RadioImage& image, const VfoSettings& values, LinkSe
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         if (!(result = SendBlock(session, blocks[i].Address, blocks[i].Digits, record)).ok())
             return result;
-        session.Services.progress.showProgress(target, ProgressText("Vfo mode Write", VfoPercents[i]));
+        session.Services.progress.showProgress(target, ProgressText(KVR27_TEXT("Progress", "Vfo mode Write"), VfoPercents[i]));
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #include "link/TransferOutcome.h"
 
+#include "core/UserText.h"
 #include "image/ModelRules.h"
 #include "link/Framing.h"
 #include "link/HexText.h"
@@ -15,7 +16,7 @@ namespace {
 std::string ExchangePlace(const std::string& command)
 {
     if (command.starts_with(CurrentChannelCommandHead))
-        return "the current channel";
+        return Translated("Notes", "the current channel");
     if (command.size() < CommandPrefix.size() + 4)
         return command;
     const std::string digits = command.substr(CommandPrefix.size(), 4);
@@ -23,35 +24,35 @@ std::string ExchangePlace(const std::string& command)
         return command;
     const long address = std::stol(digits, nullptr, 16);
     if (address < ChannelBlockAddress(ChannelTable::Count) && address % 16 == 0)
-        return "channel " + std::to_string(address / 16);
-    return "block " + digits + "h";
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "channel %1"), {std::to_string(address / 16)});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "block %1h"), {digits});
 }
 
 std::string Cause(const TransferOutcome& outcome)
 {
     const LinkResult& result = outcome.Result;
-    const std::string at = " at " + ExchangePlace(result.Exchange);
+    const std::string at = ExchangePlace(result.Exchange);
     switch (result.Fault) {
     case LinkFault::PortNotOpened:
-        return "could not open " + result.Detail;
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "could not open %1"), {result.Detail});
     case LinkFault::NoAnswer:
-        return "no answer from the radio" + at;
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "no answer from the radio at %1"), {at});
     case LinkFault::WrongLength:
-        return "an answer of the wrong length" + at;
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "an answer of the wrong length at %1"), {at});
     case LinkFault::ErrorAnswer:
-        return "the radio answered \"ERR\"" + at;
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "the radio answered \"ERR\" at %1"), {at});
     case LinkFault::NotHexadecimal:
-        return "an answer that is not hexadecimal" + at;
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "an answer that is not hexadecimal at %1"), {at});
     case LinkFault::ModelMismatch:
-        return "the radio reports " + ReportedModel(outcome.RadioModelCode);
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "the radio reports %1"), {ReportedModel(outcome.RadioModelCode)});
     case LinkFault::FormRefused:
-        return "a VFO value is blank or no number";
+        return Translated("Notes", "a VFO value is blank or no number");
     case LinkFault::OutOfRange:
-        return "the VFO frequency is outside the model's range";
+        return Translated("Notes", "the VFO frequency is outside the model's range");
     case LinkFault::VerifyMismatch:
         return result.Detail;
     case LinkFault::DeviceGone:
-        return "the device is gone" + at;
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "the device is gone at %1"), {at});
     case LinkFault::None:
     case LinkFault::Cancelled:
         break;
@@ -63,13 +64,13 @@ std::string KindWord(TransferKind kind)
 {
     switch (kind) {
     case TransferKind::Read:
-        return "Read";
+        return Translated("Notes", "Read");
     case TransferKind::Write:
-        return "Write";
+        return Translated("Notes", "Write");
     case TransferKind::Backup:
-        return "Backup";
+        return Translated("Notes", "Backup");
     case TransferKind::Verify:
-        return "Verify";
+        return Translated("Notes", "Verify");
     }
     return {};
 }
@@ -79,23 +80,25 @@ std::string OutcomeWords(const TransferOutcome& outcome)
     const std::string what = KindWord(outcome.Kind);
     switch (outcome.Result.Fault) {
     case LinkFault::None:
-        return what + (outcome.Verified ? " complete and verified" : " complete");
+        if (outcome.Verified)
+            return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 complete and verified"), {what});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 complete"), {what});
     case LinkFault::Cancelled:
-        return what + " cancelled";
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 cancelled"), {what});
     case LinkFault::PortNotOpened:
-        return what + " failed: " + Cause(outcome);
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 failed: %2"), {what, Cause(outcome)});
     case LinkFault::FormRefused:
     case LinkFault::OutOfRange:
     case LinkFault::ModelMismatch:
         // A write refuses before its first write command.
         if (outcome.Kind == TransferKind::Write)
-            return what + " refused: " + Cause(outcome);
+            return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 refused: %2"), {what, Cause(outcome)});
         [[fallthrough]];
     default:
         // A read-back that could not finish leaves the write unverified.
         if (outcome.Kind == TransferKind::Verify && outcome.Result.Fault != LinkFault::VerifyMismatch)
-            return "Write not verified on " + outcome.Device + ": " + Cause(outcome);
-        return what + " failed on " + outcome.Device + ": " + Cause(outcome);
+            return TranslatedFormat("Notes", KVR27_TEXT("Notes", "Write not verified on %1: %2"), {outcome.Device, Cause(outcome)});
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 failed on %2: %3"), {what, outcome.Device, Cause(outcome)});
     }
 }
 
@@ -110,22 +113,30 @@ std::string ExchangeFailureDetail(const LinkResult& result, const std::string& d
     return device + ": " + Cause(outcome);
 }
 
-std::string SlowedDownNote(const std::string& command) { return "slowed down after " + ExchangePlace(command); }
+std::string SlowedDownNote(const std::string& command) {
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "slowed down after %1"), {ExchangePlace(command)});
+}
 
 std::string RepeatedNote(int count)
 {
-    return std::to_string(count) + (count == 1 ? " exchange was" : " exchanges were") + " repeated";
+    if (count == 1)
+        return Translated("Notes", "1 exchange was repeated");
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 exchanges were repeated"), {std::to_string(count)});
 }
 
 std::string LeftOutNote(int count)
 {
-    return std::to_string(count) + (count == 1 ? " channel" : " channels") + " left out: outside the radio's range";
+    if (count == 1)
+        return Translated("Notes", "1 channel left out: outside the radio's range");
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 channels left out: outside the radio's range"), {std::to_string(count)});
 }
 
 std::string ChangedBlocksNote(const TransferOutcome& outcome)
 {
-    return std::to_string(outcome.ChangedBlocks) + " of " + std::to_string(outcome.AllBlocks)
-           + (outcome.AllBlocks == 1 ? " block changed" : " blocks changed");
+    const std::string changed = std::to_string(outcome.ChangedBlocks);
+    if (outcome.AllBlocks == 1)
+        return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 of 1 block changed"), {changed});
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 of %2 blocks changed"), {changed, std::to_string(outcome.AllBlocks)});
 }
 
 std::string TransferNote(const TransferOutcome& outcome)

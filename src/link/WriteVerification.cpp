@@ -62,7 +62,7 @@ LinkResult VerifyWrittenBlocks(const SentBlocks& sent, LinkSession& session, Pro
             return result;
         }
         services.progress.showProgress(target,
-                                       ProgressText("Verify", static_cast<int>((i + 1) * 100 / sent.size())));
+                                       ProgressText(KVR27_TEXT("Progress", "Verify"), static_cast<int>((i + 1) * 100 / sent.size())));
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #include "link/WrittenBlocks.h"
 
+#include "core/UserText.h"
 #include "link/MemoryMap.h"
 
 namespace kvr27 {
@@ -30,21 +31,24 @@ std::string WrittenPartsText(const SentBlocks& sent)
     std::string text;
     const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
     if (vfoBlocks >= 3)
-        add("the VFO settings");
+        add(Translated("Notes", "the VFO settings"));
     else if (vfoBlocks > 0)
-        add(std::to_string(vfoBlocks) + " of 3 VFO blocks");
+        add(TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 of 3 VFO blocks"), {std::to_string(vfoBlocks)}));
     if (bitmap)
-        add("the channel bitmap");
+        add(Translated("Notes", "the channel bitmap"));
     if (channels > 0)
-        add(std::to_string(channels) + (channels == 1 ? " channel" : " channels"));
+        add(channels == 1 ? Translated("Notes", "1 channel")
+                          : TranslatedFormat("Notes", KVR27_TEXT("Notes", "%1 channels"), {std::to_string(channels)}));
     if (current)
-        add("the current channel");
-    return text.empty() ? "nothing" : text;
+        add(Translated("Notes", "the current channel"));
+    return text.empty() ? Translated("Notes", "nothing") : text;
 }
 
 std::string WrittenNote(const SentBlocks& sent)
 {
-    return sent.empty() ? "nothing was written" : "written: " + WrittenPartsText(sent);
+    if (sent.empty())
+        return Translated("Notes", "nothing was written");
+    return TranslatedFormat("Notes", KVR27_TEXT("Notes", "written: %1"), {WrittenPartsText(sent)});
 }
 
 } // namespace kvr27
