@@ -434,6 +434,18 @@
         <source>The radio reports %1.</source>
         <translation>Das Funkgerät meldet %1.</translation>
     </message>
+    <message>
+        <source>Channel %1: </source>
+        <translation>Kanal %1: </translation>
+    </message>
+    <message>
+        <source>Channel %1 is outside this radio&apos;s range, %2, and was not written.</source>
+        <translation>Kanal %1 liegt außerhalb des Bereichs dieses Funkgeräts, %2, und wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Channels %1 are outside this radio&apos;s range, %2, and were not written.</source>
+        <translation>Die Kanäle %1 liegen außerhalb des Bereichs dieses Funkgeräts, %2, und wurden nicht geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -729,6 +741,26 @@
         <source>written: %1</source>
         <translation>geschrieben: %1</translation>
     </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanal %1: %2</translation>
+    </message>
+    <message>
+        <source>Channel %1 (not in use), %2: %3</source>
+        <translation>Kanal %1 (nicht belegt), %2: %3</translation>
+    </message>
+    <message>
+        <source>Channel %1, %2: %3</source>
+        <translation>Kanal %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Edit VFO settings</source>
+        <translation>VFO-Einstellungen bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -778,6 +810,185 @@
     <message>
         <source>Verify</source>
         <translation>Prüfung</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>The radio could not be read: %1</source>
+        <translation>Das Funkgerät konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved: %1</source>
+        <translation>Die Sicherung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The program knows no folder for backups.</source>
+        <translation>Das Programm kennt keinen Ordner für Sicherungen.</translation>
+    </message>
+    <message>
+        <source>The file is too large: %1 bytes, more than the %2 this program reads</source>
+        <translation>Die Datei ist zu groß: %1 Byte, mehr als die %2, die dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a named pipe)</source>
+        <translation>Keine gewöhnliche Datei (eine benannte Pipe)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device)</source>
+        <translation>Keine gewöhnliche Datei (ein Gerät)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a socket)</source>
+        <translation>Keine gewöhnliche Datei (ein Socket)</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>No file name given</source>
+        <translation>Kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>The file is read-only</source>
+        <translation>Die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it there and try again</source>
+        <translation>Ein anderes Programm verwendet die Datei; schließen Sie sie dort und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>Cannot make a new file in the folder &quot;%1&quot;: %2</source>
+        <translation>Im Ordner &quot;%1&quot; kann keine neue Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>%1 lines, more than 102</source>
+        <translation>%1 Zeilen, mehr als 102</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the current channel %1 plus 1 is outside 0 to 255</source>
+        <translation>der aktuelle Kanal %1 plus 1 liegt außerhalb von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of 12</source>
+        <translation>%1 Felder statt 12</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 is not closed</source>
+        <translation>das Feld in Anführungszeichen %1 ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 has text after its closing quote</source>
+        <translation>das Feld in Anführungszeichen %1 hat Text nach dem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>mode %1 names no channel of %2</source>
+        <translation>Modus %1 bezeichnet keinen Kanal des %2</translation>
+    </message>
+    <message>
+        <source>channel number %1 is not a number</source>
+        <translation>Kanalnummer %1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>frequency %1 is not a number of MHz that fits</source>
+        <translation>Frequenz %1 ist keine passende Zahl in MHz</translation>
+    </message>
+    <message>
+        <source>offset %1 is not a number</source>
+        <translation>Ablage %1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>channel %1 %2</source>
+        <translation>Kanal %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither #TRUE# nor #FALSE#</source>
+        <translation>%1 ist weder #TRUE# noch #FALSE#</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 lines instead of 831</source>
+        <translation>%1 Zeilen statt 831</translation>
+    </message>
+    <message>
+        <source>a byte %1, so the file is no text</source>
+        <translation>ein Byte %1, also ist die Datei kein Text</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <source>port not opened: %1</source>
+        <translation>Anschluss nicht geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>no answer to %1</source>
+        <translation>keine Antwort auf %1</translation>
+    </message>
+    <message>
+        <source>answer of the wrong length to %1</source>
+        <translation>Antwort falscher Länge auf %1</translation>
+    </message>
+    <message>
+        <source>&quot;ERR&quot; answer to %1</source>
+        <translation>Antwort &quot;ERR&quot; auf %1</translation>
+    </message>
+    <message>
+        <source>answer that is not hexadecimal to %1</source>
+        <translation>nicht hexadezimale Antwort auf %1</translation>
+    </message>
+    <message>
+        <source>the radio is of another model than the one chosen</source>
+        <translation>das Funkgerät ist ein anderes Modell als das gewählte</translation>
+    </message>
+    <message>
+        <source>the radio reports %1, another model than the one chosen</source>
+        <translation>das Funkgerät meldet %1, ein anderes Modell als das gewählte</translation>
+    </message>
+    <message>
+        <source>the VFO values were refused (blank or not a number)</source>
+        <translation>die VFO-Werte wurden abgelehnt (leer oder keine Zahl)</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s transmit range</source>
+        <translation>die VFO-Frequenz liegt außerhalb des Sendebereichs des Modells</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>read-back differs: %1</source>
+        <translation>Rücklesen weicht ab: %1</translation>
+    </message>
+    <message>
+        <source>the device %1 is gone</source>
+        <translation>das Gerät %1 ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>unknown fault</source>
+        <translation>unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1104,61 @@
     <message>
         <source>Tone frequency</source>
         <translation>Tonfrequenz</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Belegt</translation>
+    </message>
+    <message>
+        <source>On(5s)</source>
+        <translation>Ein(5s)</translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>nicht belegt</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Zeit</translation>
     </message>
 </context>
 <context>

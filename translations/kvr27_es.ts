@@ -434,6 +434,18 @@
         <source>The radio reports %1.</source>
         <translation>La radio indica %1.</translation>
     </message>
+    <message>
+        <source>Channel %1: </source>
+        <translation>Canal %1: </translation>
+    </message>
+    <message>
+        <source>Channel %1 is outside this radio&apos;s range, %2, and was not written.</source>
+        <translation>El canal %1 está fuera del rango de esta radio, %2, y no se ha escrito.</translation>
+    </message>
+    <message>
+        <source>Channels %1 are outside this radio&apos;s range, %2, and were not written.</source>
+        <translation>Los canales %1 están fuera del rango de esta radio, %2, y no se han escrito.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -729,6 +741,26 @@
         <source>written: %1</source>
         <translation>escrito: %1</translation>
     </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canal %1: %2</translation>
+    </message>
+    <message>
+        <source>Channel %1 (not in use), %2: %3</source>
+        <translation>Canal %1 (sin uso), %2: %3</translation>
+    </message>
+    <message>
+        <source>Channel %1, %2: %3</source>
+        <translation>Canal %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Edit VFO settings</source>
+        <translation>Editar ajustes VFO</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -778,6 +810,185 @@
     <message>
         <source>Verify</source>
         <translation>Verificación</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>The radio could not be read: %1</source>
+        <translation>No se ha podido leer la radio: %1</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved: %1</source>
+        <translation>No se ha podido guardar la copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>The program knows no folder for backups.</source>
+        <translation>El programa no conoce ninguna carpeta para las copias de seguridad.</translation>
+    </message>
+    <message>
+        <source>The file is too large: %1 bytes, more than the %2 this program reads</source>
+        <translation>El archivo es demasiado grande: %1 bytes, más de los %2 que lee este programa</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a named pipe)</source>
+        <translation>No es un archivo normal (una tubería con nombre)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device)</source>
+        <translation>No es un archivo normal (un dispositivo)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a socket)</source>
+        <translation>No es un archivo normal (un socket)</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>No file name given</source>
+        <translation>No se ha indicado ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>The file is read-only</source>
+        <translation>El archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it there and try again</source>
+        <translation>Otro programa está usando el archivo; ciérrelo allí e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Cannot make a new file in the folder &quot;%1&quot;: %2</source>
+        <translation>No se puede crear un archivo nuevo en la carpeta &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Error del sistema %1</translation>
+    </message>
+    <message>
+        <source>%1 lines, more than 102</source>
+        <translation>%1 líneas, más de 102</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the current channel %1 plus 1 is outside 0 to 255</source>
+        <translation>el canal actual %1 más 1 está fuera de 0 a 255</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of 12</source>
+        <translation>%1 campos en lugar de 12</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 is not closed</source>
+        <translation>el campo entre comillas %1 no está cerrado</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 has text after its closing quote</source>
+        <translation>el campo entre comillas %1 tiene texto después de la comilla de cierre</translation>
+    </message>
+    <message>
+        <source>mode %1 names no channel of %2</source>
+        <translation>el modo %1 no indica ningún canal del %2</translation>
+    </message>
+    <message>
+        <source>channel number %1 is not a number</source>
+        <translation>el número de canal %1 no es un número</translation>
+    </message>
+    <message>
+        <source>frequency %1 is not a number of MHz that fits</source>
+        <translation>la frecuencia %1 no es un número de MHz válido</translation>
+    </message>
+    <message>
+        <source>offset %1 is not a number</source>
+        <translation>el desplazamiento %1 no es un número</translation>
+    </message>
+    <message>
+        <source>channel %1 %2</source>
+        <translation>canal %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither #TRUE# nor #FALSE#</source>
+        <translation>%1 no es ni #TRUE# ni #FALSE#</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 no es un número entero</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 está fuera de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 lines instead of 831</source>
+        <translation>%1 líneas en lugar de 831</translation>
+    </message>
+    <message>
+        <source>a byte %1, so the file is no text</source>
+        <translation>un byte %1, así que el archivo no es texto</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>hecho</translation>
+    </message>
+    <message>
+        <source>port not opened: %1</source>
+        <translation>puerto no abierto: %1</translation>
+    </message>
+    <message>
+        <source>no answer to %1</source>
+        <translation>sin respuesta a %1</translation>
+    </message>
+    <message>
+        <source>answer of the wrong length to %1</source>
+        <translation>respuesta de longitud incorrecta a %1</translation>
+    </message>
+    <message>
+        <source>&quot;ERR&quot; answer to %1</source>
+        <translation>respuesta &quot;ERR&quot; a %1</translation>
+    </message>
+    <message>
+        <source>answer that is not hexadecimal to %1</source>
+        <translation>respuesta no hexadecimal a %1</translation>
+    </message>
+    <message>
+        <source>the radio is of another model than the one chosen</source>
+        <translation>la radio es de otro modelo distinto del elegido</translation>
+    </message>
+    <message>
+        <source>the radio reports %1, another model than the one chosen</source>
+        <translation>la radio indica %1, otro modelo distinto del elegido</translation>
+    </message>
+    <message>
+        <source>the VFO values were refused (blank or not a number)</source>
+        <translation>los valores VFO se han rechazado (vacíos o no numéricos)</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s transmit range</source>
+        <translation>la frecuencia VFO está fuera del rango de transmisión del modelo</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>read-back differs: %1</source>
+        <translation>la relectura difiere: %1</translation>
+    </message>
+    <message>
+        <source>the device %1 is gone</source>
+        <translation>el dispositivo %1 ha desaparecido</translation>
+    </message>
+    <message>
+        <source>unknown fault</source>
+        <translation>fallo desconocido</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1104,61 @@
     <message>
         <source>Tone frequency</source>
         <translation>Frecuencia de tono</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>None</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Ocupado</translation>
+    </message>
+    <message>
+        <source>On(5s)</source>
+        <translation>Sí(5s)</translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>en uso</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>sin uso</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Tiempo</translation>
     </message>
 </context>
 <context>

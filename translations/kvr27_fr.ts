@@ -434,6 +434,18 @@
         <source>The radio reports %1.</source>
         <translation>La radio indique %1.</translation>
     </message>
+    <message>
+        <source>Channel %1: </source>
+        <translation>Canal %1 : </translation>
+    </message>
+    <message>
+        <source>Channel %1 is outside this radio&apos;s range, %2, and was not written.</source>
+        <translation>Le canal %1 est hors de la plage de cette radio, %2, et n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>Channels %1 are outside this radio&apos;s range, %2, and were not written.</source>
+        <translation>Les canaux %1 sont hors de la plage de cette radio, %2, et n&apos;ont pas été écrits.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -729,6 +741,26 @@
         <source>written: %1</source>
         <translation>écrit : %1</translation>
     </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canal %1 : %2</translation>
+    </message>
+    <message>
+        <source>Channel %1 (not in use), %2: %3</source>
+        <translation>Canal %1 (non utilisé), %2 : %3</translation>
+    </message>
+    <message>
+        <source>Channel %1, %2: %3</source>
+        <translation>Canal %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>Edit VFO settings</source>
+        <translation>Modifier les réglages VFO</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -778,6 +810,185 @@
     <message>
         <source>Verify</source>
         <translation>Vérification</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>The radio could not be read: %1</source>
+        <translation>La radio n&apos;a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved: %1</source>
+        <translation>La sauvegarde n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>The program knows no folder for backups.</source>
+        <translation>Le programme ne connaît aucun dossier pour les sauvegardes.</translation>
+    </message>
+    <message>
+        <source>The file is too large: %1 bytes, more than the %2 this program reads</source>
+        <translation>Le fichier est trop volumineux : %1 octets, plus que les %2 que ce programme lit</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a named pipe)</source>
+        <translation>Pas un fichier ordinaire (un tube nommé)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device)</source>
+        <translation>Pas un fichier ordinaire (un périphérique)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a socket)</source>
+        <translation>Pas un fichier ordinaire (un socket)</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>No file name given</source>
+        <translation>Aucun nom de fichier indiqué</translation>
+    </message>
+    <message>
+        <source>The file is read-only</source>
+        <translation>Le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it there and try again</source>
+        <translation>Un autre programme utilise le fichier ; fermez-le dans ce programme et réessayez</translation>
+    </message>
+    <message>
+        <source>Cannot make a new file in the folder &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer un nouveau fichier dans le dossier &quot;%1&quot; : %2</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Erreur système %1</translation>
+    </message>
+    <message>
+        <source>%1 lines, more than 102</source>
+        <translation>%1 lignes, plus de 102</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>the current channel %1 plus 1 is outside 0 to 255</source>
+        <translation>le canal courant %1 plus 1 est hors de 0 à 255</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of 12</source>
+        <translation>%1 champs au lieu de 12</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 is not closed</source>
+        <translation>le champ entre guillemets %1 n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 has text after its closing quote</source>
+        <translation>le champ entre guillemets %1 a du texte après son guillemet fermant</translation>
+    </message>
+    <message>
+        <source>mode %1 names no channel of %2</source>
+        <translation>le mode %1 ne désigne aucun canal du %2</translation>
+    </message>
+    <message>
+        <source>channel number %1 is not a number</source>
+        <translation>le numéro de canal %1 n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>frequency %1 is not a number of MHz that fits</source>
+        <translation>la fréquence %1 n&apos;est pas un nombre de MHz qui convient</translation>
+    </message>
+    <message>
+        <source>offset %1 is not a number</source>
+        <translation>le décalage %1 n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>channel %1 %2</source>
+        <translation>canal %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither #TRUE# nor #FALSE#</source>
+        <translation>%1 n&apos;est ni #TRUE# ni #FALSE#</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 est hors de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 lines instead of 831</source>
+        <translation>%1 lignes au lieu de 831</translation>
+    </message>
+    <message>
+        <source>a byte %1, so the file is no text</source>
+        <translation>un octet %1, le fichier n&apos;est donc pas du texte</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>port not opened: %1</source>
+        <translation>port non ouvert : %1</translation>
+    </message>
+    <message>
+        <source>no answer to %1</source>
+        <translation>pas de réponse à %1</translation>
+    </message>
+    <message>
+        <source>answer of the wrong length to %1</source>
+        <translation>réponse de longueur incorrecte à %1</translation>
+    </message>
+    <message>
+        <source>&quot;ERR&quot; answer to %1</source>
+        <translation>réponse &quot;ERR&quot; à %1</translation>
+    </message>
+    <message>
+        <source>answer that is not hexadecimal to %1</source>
+        <translation>réponse non hexadécimale à %1</translation>
+    </message>
+    <message>
+        <source>the radio is of another model than the one chosen</source>
+        <translation>la radio est d&apos;un autre modèle que celui choisi</translation>
+    </message>
+    <message>
+        <source>the radio reports %1, another model than the one chosen</source>
+        <translation>la radio indique %1, un autre modèle que celui choisi</translation>
+    </message>
+    <message>
+        <source>the VFO values were refused (blank or not a number)</source>
+        <translation>les valeurs VFO ont été refusées (vides ou non numériques)</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s transmit range</source>
+        <translation>la fréquence VFO est hors de la plage d&apos;émission du modèle</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>read-back differs: %1</source>
+        <translation>la relecture diffère : %1</translation>
+    </message>
+    <message>
+        <source>the device %1 is gone</source>
+        <translation>le périphérique %1 a disparu</translation>
+    </message>
+    <message>
+        <source>unknown fault</source>
+        <translation>défaut inconnu</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1104,61 @@
     <message>
         <source>Tone frequency</source>
         <translation>Fréquence de tonalité</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Occupé</translation>
+    </message>
+    <message>
+        <source>On(5s)</source>
+        <translation>Oui(5s)</translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>utilisé</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>non utilisé</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Temps</translation>
     </message>
 </context>
 <context>

@@ -434,6 +434,18 @@
         <source>The radio reports %1.</source>
         <translation>La radio riporta %1.</translation>
     </message>
+    <message>
+        <source>Channel %1: </source>
+        <translation>Canale %1: </translation>
+    </message>
+    <message>
+        <source>Channel %1 is outside this radio&apos;s range, %2, and was not written.</source>
+        <translation>Il canale %1 è fuori dalla gamma di questa radio, %2, e non è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Channels %1 are outside this radio&apos;s range, %2, and were not written.</source>
+        <translation>I canali %1 sono fuori dalla gamma di questa radio, %2, e non sono stati scritti.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -729,6 +741,26 @@
         <source>written: %1</source>
         <translation>scritto: %1</translation>
     </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canale %1: %2</translation>
+    </message>
+    <message>
+        <source>Channel %1 (not in use), %2: %3</source>
+        <translation>Canale %1 (non in uso), %2: %3</translation>
+    </message>
+    <message>
+        <source>Channel %1, %2: %3</source>
+        <translation>Canale %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Edit VFO settings</source>
+        <translation>Modifica impostazioni VFO</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -778,6 +810,185 @@
     <message>
         <source>Verify</source>
         <translation>Verifica</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>The radio could not be read: %1</source>
+        <translation>Non è stato possibile leggere la radio: %1</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved: %1</source>
+        <translation>Non è stato possibile salvare la copia di sicurezza: %1</translation>
+    </message>
+    <message>
+        <source>The program knows no folder for backups.</source>
+        <translation>Il programma non conosce alcuna cartella per le copie di sicurezza.</translation>
+    </message>
+    <message>
+        <source>The file is too large: %1 bytes, more than the %2 this program reads</source>
+        <translation>Il file è troppo grande: %1 byte, più dei %2 che questo programma legge</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a named pipe)</source>
+        <translation>Non è un file normale (una pipe con nome)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device)</source>
+        <translation>Non è un file normale (un dispositivo)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a socket)</source>
+        <translation>Non è un file normale (un socket)</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Non è un file normale</translation>
+    </message>
+    <message>
+        <source>No file name given</source>
+        <translation>Nessun nome di file indicato</translation>
+    </message>
+    <message>
+        <source>The file is read-only</source>
+        <translation>Il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it there and try again</source>
+        <translation>Un altro programma sta usando il file; chiudetelo lì e riprovate</translation>
+    </message>
+    <message>
+        <source>Cannot make a new file in the folder &quot;%1&quot;: %2</source>
+        <translation>Impossibile creare un nuovo file nella cartella &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Errore di sistema %1</translation>
+    </message>
+    <message>
+        <source>%1 lines, more than 102</source>
+        <translation>%1 righe, più di 102</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>the current channel %1 plus 1 is outside 0 to 255</source>
+        <translation>il canale attuale %1 più 1 è fuori da 0 a 255</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of 12</source>
+        <translation>%1 campi invece di 12</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 is not closed</source>
+        <translation>il campo tra virgolette %1 non è chiuso</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 has text after its closing quote</source>
+        <translation>il campo tra virgolette %1 ha del testo dopo la virgoletta di chiusura</translation>
+    </message>
+    <message>
+        <source>mode %1 names no channel of %2</source>
+        <translation>la modalità %1 non indica alcun canale del %2</translation>
+    </message>
+    <message>
+        <source>channel number %1 is not a number</source>
+        <translation>il numero di canale %1 non è un numero</translation>
+    </message>
+    <message>
+        <source>frequency %1 is not a number of MHz that fits</source>
+        <translation>la frequenza %1 non è un numero di MHz adatto</translation>
+    </message>
+    <message>
+        <source>offset %1 is not a number</source>
+        <translation>lo scostamento %1 non è un numero</translation>
+    </message>
+    <message>
+        <source>channel %1 %2</source>
+        <translation>canale %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither #TRUE# nor #FALSE#</source>
+        <translation>%1 non è né #TRUE# né #FALSE#</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 non è un numero intero</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 è fuori da %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 lines instead of 831</source>
+        <translation>%1 righe invece di 831</translation>
+    </message>
+    <message>
+        <source>a byte %1, so the file is no text</source>
+        <translation>un byte %1, quindi il file non è testo</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fatto</translation>
+    </message>
+    <message>
+        <source>port not opened: %1</source>
+        <translation>porta non aperta: %1</translation>
+    </message>
+    <message>
+        <source>no answer to %1</source>
+        <translation>nessuna risposta a %1</translation>
+    </message>
+    <message>
+        <source>answer of the wrong length to %1</source>
+        <translation>risposta di lunghezza errata a %1</translation>
+    </message>
+    <message>
+        <source>&quot;ERR&quot; answer to %1</source>
+        <translation>risposta &quot;ERR&quot; a %1</translation>
+    </message>
+    <message>
+        <source>answer that is not hexadecimal to %1</source>
+        <translation>risposta non esadecimale a %1</translation>
+    </message>
+    <message>
+        <source>the radio is of another model than the one chosen</source>
+        <translation>la radio è di un modello diverso da quello scelto</translation>
+    </message>
+    <message>
+        <source>the radio reports %1, another model than the one chosen</source>
+        <translation>la radio indica %1, un modello diverso da quello scelto</translation>
+    </message>
+    <message>
+        <source>the VFO values were refused (blank or not a number)</source>
+        <translation>i valori VFO sono stati rifiutati (vuoti o non numerici)</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s transmit range</source>
+        <translation>la frequenza VFO è fuori dalla gamma di trasmissione del modello</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annullato</translation>
+    </message>
+    <message>
+        <source>read-back differs: %1</source>
+        <translation>la rilettura differisce: %1</translation>
+    </message>
+    <message>
+        <source>the device %1 is gone</source>
+        <translation>il dispositivo %1 non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>unknown fault</source>
+        <translation>guasto sconosciuto</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1104,61 @@
     <message>
         <source>Tone frequency</source>
         <translation>Frequenza tono</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>None</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Occupato</translation>
+    </message>
+    <message>
+        <source>On(5s)</source>
+        <translation>Sì(5s)</translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(vuoto)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>in uso</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>non in uso</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Tempo</translation>
     </message>
 </context>
 <context>

@@ -434,6 +434,18 @@
         <source>The radio reports %1.</source>
         <translation>De radio meldt %1.</translation>
     </message>
+    <message>
+        <source>Channel %1: </source>
+        <translation>Kanaal %1: </translation>
+    </message>
+    <message>
+        <source>Channel %1 is outside this radio&apos;s range, %2, and was not written.</source>
+        <translation>Kanaal %1 ligt buiten het bereik van deze radio, %2, en is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>Channels %1 are outside this radio&apos;s range, %2, and were not written.</source>
+        <translation>De kanalen %1 liggen buiten het bereik van deze radio, %2, en zijn niet geschreven.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -729,6 +741,26 @@
         <source>written: %1</source>
         <translation>geschreven: %1</translation>
     </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bewerken</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanaal %1: %2</translation>
+    </message>
+    <message>
+        <source>Channel %1 (not in use), %2: %3</source>
+        <translation>Kanaal %1 (niet in gebruik), %2: %3</translation>
+    </message>
+    <message>
+        <source>Channel %1, %2: %3</source>
+        <translation>Kanaal %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Edit VFO settings</source>
+        <translation>VFO-instellingen bewerken</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -778,6 +810,185 @@
     <message>
         <source>Verify</source>
         <translation>Controle</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>The radio could not be read: %1</source>
+        <translation>De radio kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved: %1</source>
+        <translation>De reservekopie kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>The program knows no folder for backups.</source>
+        <translation>Het programma kent geen map voor reservekopieën.</translation>
+    </message>
+    <message>
+        <source>The file is too large: %1 bytes, more than the %2 this program reads</source>
+        <translation>Het bestand is te groot: %1 bytes, meer dan de %2 die dit programma leest</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a named pipe)</source>
+        <translation>Geen gewoon bestand (een benoemde pipe)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device)</source>
+        <translation>Geen gewoon bestand (een apparaat)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a socket)</source>
+        <translation>Geen gewoon bestand (een socket)</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>No file name given</source>
+        <translation>Geen bestandsnaam opgegeven</translation>
+    </message>
+    <message>
+        <source>The file is read-only</source>
+        <translation>Het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it there and try again</source>
+        <translation>Een ander programma gebruikt het bestand; sluit het daar en probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>Cannot make a new file in the folder &quot;%1&quot;: %2</source>
+        <translation>Kan geen nieuw bestand maken in de map &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Systeemfout %1</translation>
+    </message>
+    <message>
+        <source>%1 lines, more than 102</source>
+        <translation>%1 regels, meer dan 102</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>het bestand is leeg</translation>
+    </message>
+    <message>
+        <source>the current channel %1 plus 1 is outside 0 to 255</source>
+        <translation>het huidige kanaal %1 plus 1 ligt buiten 0 tot 255</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of 12</source>
+        <translation>%1 velden in plaats van 12</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 is not closed</source>
+        <translation>het veld tussen aanhalingstekens %1 is niet gesloten</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 has text after its closing quote</source>
+        <translation>het veld tussen aanhalingstekens %1 heeft tekst na het sluitende aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>mode %1 names no channel of %2</source>
+        <translation>modus %1 noemt geen kanaal van de %2</translation>
+    </message>
+    <message>
+        <source>channel number %1 is not a number</source>
+        <translation>kanaalnummer %1 is geen getal</translation>
+    </message>
+    <message>
+        <source>frequency %1 is not a number of MHz that fits</source>
+        <translation>frequentie %1 is geen passend getal in MHz</translation>
+    </message>
+    <message>
+        <source>offset %1 is not a number</source>
+        <translation>offset %1 is geen getal</translation>
+    </message>
+    <message>
+        <source>channel %1 %2</source>
+        <translation>kanaal %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither #TRUE# nor #FALSE#</source>
+        <translation>%1 is noch #TRUE# noch #FALSE#</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is geen geheel getal</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 ligt buiten %2 tot %3</translation>
+    </message>
+    <message>
+        <source>%1 lines instead of 831</source>
+        <translation>%1 regels in plaats van 831</translation>
+    </message>
+    <message>
+        <source>a byte %1, so the file is no text</source>
+        <translation>een byte %1, dus het bestand is geen tekst</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Regel %1: %2</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>klaar</translation>
+    </message>
+    <message>
+        <source>port not opened: %1</source>
+        <translation>poort niet geopend: %1</translation>
+    </message>
+    <message>
+        <source>no answer to %1</source>
+        <translation>geen antwoord op %1</translation>
+    </message>
+    <message>
+        <source>answer of the wrong length to %1</source>
+        <translation>antwoord van de verkeerde lengte op %1</translation>
+    </message>
+    <message>
+        <source>&quot;ERR&quot; answer to %1</source>
+        <translation>antwoord &quot;ERR&quot; op %1</translation>
+    </message>
+    <message>
+        <source>answer that is not hexadecimal to %1</source>
+        <translation>niet-hexadecimaal antwoord op %1</translation>
+    </message>
+    <message>
+        <source>the radio is of another model than the one chosen</source>
+        <translation>de radio is een ander model dan het gekozen</translation>
+    </message>
+    <message>
+        <source>the radio reports %1, another model than the one chosen</source>
+        <translation>de radio meldt %1, een ander model dan het gekozen</translation>
+    </message>
+    <message>
+        <source>the VFO values were refused (blank or not a number)</source>
+        <translation>de VFO-waarden zijn geweigerd (leeg of geen getal)</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s transmit range</source>
+        <translation>de VFO-frequentie ligt buiten het zendbereik van het model</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>geannuleerd</translation>
+    </message>
+    <message>
+        <source>read-back differs: %1</source>
+        <translation>terugleesactie wijkt af: %1</translation>
+    </message>
+    <message>
+        <source>the device %1 is gone</source>
+        <translation>het apparaat %1 is verdwenen</translation>
+    </message>
+    <message>
+        <source>unknown fault</source>
+        <translation>onbekende fout</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1104,61 @@
     <message>
         <source>Tone frequency</source>
         <translation>Toonfrequentie</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Hoog</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Bezet</translation>
+    </message>
+    <message>
+        <source>On(5s)</source>
+        <translation>Aan(5s)</translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(leeg)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>in gebruik</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>niet in gebruik</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Tijd</translation>
     </message>
 </context>
 <context>

@@ -434,6 +434,18 @@
         <source>The radio reports %1.</source>
         <translation>Radio zgłasza %1.</translation>
     </message>
+    <message>
+        <source>Channel %1: </source>
+        <translation>Kanał %1: </translation>
+    </message>
+    <message>
+        <source>Channel %1 is outside this radio&apos;s range, %2, and was not written.</source>
+        <translation>Kanał %1 jest poza zakresem tego radiotelefonu, %2, i nie został zapisany.</translation>
+    </message>
+    <message>
+        <source>Channels %1 are outside this radio&apos;s range, %2, and were not written.</source>
+        <translation>Kanały %1 są poza zakresem tego radiotelefonu, %2, i nie zostały zapisane.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -729,6 +741,26 @@
         <source>written: %1</source>
         <translation>zapisano: %1</translation>
     </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Edycja: %1</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanał %1: %2</translation>
+    </message>
+    <message>
+        <source>Channel %1 (not in use), %2: %3</source>
+        <translation>Kanał %1 (nieużywany), %2: %3</translation>
+    </message>
+    <message>
+        <source>Channel %1, %2: %3</source>
+        <translation>Kanał %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Edit VFO settings</source>
+        <translation>Edycja ustawień VFO</translation>
+    </message>
 </context>
 <context>
     <name>ProductInfo</name>
@@ -778,6 +810,185 @@
     <message>
         <source>Verify</source>
         <translation>Weryfikacja</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>The radio could not be read: %1</source>
+        <translation>Nie udało się odczytać radiotelefonu: %1</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved: %1</source>
+        <translation>Nie udało się zapisać kopii zapasowej: %1</translation>
+    </message>
+    <message>
+        <source>The program knows no folder for backups.</source>
+        <translation>Program nie zna folderu na kopie zapasowe.</translation>
+    </message>
+    <message>
+        <source>The file is too large: %1 bytes, more than the %2 this program reads</source>
+        <translation>Plik jest za duży: %1 bajtów, więcej niż %2, które ten program czyta</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a named pipe)</source>
+        <translation>To nie jest zwykły plik (potok nazwany)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device)</source>
+        <translation>To nie jest zwykły plik (urządzenie)</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a socket)</source>
+        <translation>To nie jest zwykły plik (gniazdo)</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>To nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>No file name given</source>
+        <translation>Nie podano nazwy pliku</translation>
+    </message>
+    <message>
+        <source>The file is read-only</source>
+        <translation>Plik jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>Another program is using the file; close it there and try again</source>
+        <translation>Inny program używa tego pliku; zamknij go tam i spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Cannot make a new file in the folder &quot;%1&quot;: %2</source>
+        <translation>Nie można utworzyć nowego pliku w folderze &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Błąd systemu %1</translation>
+    </message>
+    <message>
+        <source>%1 lines, more than 102</source>
+        <translation>%1 wierszy, więcej niż 102</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>plik jest pusty</translation>
+    </message>
+    <message>
+        <source>the current channel %1 plus 1 is outside 0 to 255</source>
+        <translation>bieżący kanał %1 plus 1 jest poza zakresem od 0 do 255</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of 12</source>
+        <translation>%1 pól zamiast 12</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 is not closed</source>
+        <translation>pole w cudzysłowie %1 nie jest zamknięte</translation>
+    </message>
+    <message>
+        <source>the field in quotes %1 has text after its closing quote</source>
+        <translation>pole w cudzysłowie %1 ma tekst po cudzysłowie zamykającym</translation>
+    </message>
+    <message>
+        <source>mode %1 names no channel of %2</source>
+        <translation>tryb %1 nie oznacza żadnego kanału modelu %2</translation>
+    </message>
+    <message>
+        <source>channel number %1 is not a number</source>
+        <translation>numer kanału %1 nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>frequency %1 is not a number of MHz that fits</source>
+        <translation>częstotliwość %1 nie jest pasującą liczbą MHz</translation>
+    </message>
+    <message>
+        <source>offset %1 is not a number</source>
+        <translation>przesunięcie %1 nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>channel %1 %2</source>
+        <translation>kanał %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither #TRUE# nor #FALSE#</source>
+        <translation>%1 nie jest ani #TRUE#, ani #FALSE#</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 jest poza zakresem od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 lines instead of 831</source>
+        <translation>%1 wierszy zamiast 831</translation>
+    </message>
+    <message>
+        <source>a byte %1, so the file is no text</source>
+        <translation>bajt %1, więc plik nie jest tekstem</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>gotowe</translation>
+    </message>
+    <message>
+        <source>port not opened: %1</source>
+        <translation>port nie został otwarty: %1</translation>
+    </message>
+    <message>
+        <source>no answer to %1</source>
+        <translation>brak odpowiedzi na %1</translation>
+    </message>
+    <message>
+        <source>answer of the wrong length to %1</source>
+        <translation>odpowiedź o złej długości na %1</translation>
+    </message>
+    <message>
+        <source>&quot;ERR&quot; answer to %1</source>
+        <translation>odpowiedź &quot;ERR&quot; na %1</translation>
+    </message>
+    <message>
+        <source>answer that is not hexadecimal to %1</source>
+        <translation>odpowiedź nieszesnastkowa na %1</translation>
+    </message>
+    <message>
+        <source>the radio is of another model than the one chosen</source>
+        <translation>radiotelefon jest innym modelem niż wybrany</translation>
+    </message>
+    <message>
+        <source>the radio reports %1, another model than the one chosen</source>
+        <translation>radiotelefon zgłasza %1, inny model niż wybrany</translation>
+    </message>
+    <message>
+        <source>the VFO values were refused (blank or not a number)</source>
+        <translation>wartości VFO zostały odrzucone (puste lub nie liczby)</translation>
+    </message>
+    <message>
+        <source>the VFO frequency is outside the model&apos;s transmit range</source>
+        <translation>częstotliwość VFO jest poza zakresem nadawania modelu</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>anulowano</translation>
+    </message>
+    <message>
+        <source>read-back differs: %1</source>
+        <translation>odczyt kontrolny się różni: %1</translation>
+    </message>
+    <message>
+        <source>the device %1 is gone</source>
+        <translation>urządzenie %1 zniknęło</translation>
+    </message>
+    <message>
+        <source>unknown fault</source>
+        <translation>nieznany błąd</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1104,61 @@
     <message>
         <source>Tone frequency</source>
         <translation>Częstotliwość tonu</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Wysoka</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niska</translation>
+    </message>
+    <message>
+        <source>Timed</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Zajęty</translation>
+    </message>
+    <message>
+        <source>On(5s)</source>
+        <translation>Wł.(5s)</translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <translation>(puste)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>używany</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>nieużywany</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Czas</translation>
     </message>
 </context>
 <context>

@@ -69,7 +69,7 @@ ChannelEdit EditChannels(const RadioImage& image, const ChannelSelection& select
         SelectChannelRow(state.Grid, channel + 1);
         LastMessage messages;
         ChannelDialogEditor dialog(state, messages);
-        const std::string where = "Channel " + std::to_string(channel) + ": ";
+        const std::string where = TranslatedFormat("Messages", KVR27_TEXT("Messages", "Channel %1: "), {std::to_string(channel)});
         const auto model = DialogOptionGroups[static_cast<std::size_t>(DialogOption::Model)];
         if (changed(model) && edited.*model.Field != NoSelection)
             dialog.optionSelected(DialogOption::Model, edited.*model.Field);
@@ -96,7 +96,7 @@ ChannelEdit EditChannels(const RadioImage& image, const ChannelSelection& select
             return RefusedEdit(image.Channels, selection, where + messages.last);
     }
     return FinishedEdit(image.Channels, selection, state.Image.Channels, selection,
-                        "Edit " + ChannelsInWords(selection.Channels));
+                        TranslatedFormat("Notes", KVR27_TEXT("Notes", "Edit %1"), {ChannelsInWords(selection.Channels)}));
 }
 
 } // namespace kvr27

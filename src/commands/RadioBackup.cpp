@@ -2,6 +2,7 @@
 
 #include "core/FileAccess.h"
 #include "core/PathText.h"
+#include "core/UserText.h"
 #include "files/CloneFile.h"
 #include "link/ImageTransfers.h"
 
@@ -58,8 +59,8 @@ SavedFile SaveRadioBackup(const RadioImage& image, const std::filesystem::path& 
 std::string RadioBackupResult::problem() const
 {
     if (!Read.ok())
-        return "The radio could not be read: " + DescribeLinkResult(Read);
-    return "The backup could not be saved: " + Saved.Problem;
+        return TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "The radio could not be read: %1"), {DescribeLinkResult(Read)});
+    return TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "The backup could not be saved: %1"), {Saved.Problem});
 }
 
 RadioBackupResult BackUpRadio(const RadioImage& image, LinkSession& session, ProgressTarget target,

@@ -6,6 +6,7 @@
 #include "commands/VfoEditor.h"
 #include "core/PathText.h"
 #include "core/Questions.h"
+#include "core/UserText.h"
 #include "image/ChannelGrid.h"
 #include "image/VfoCodec.h"
 #include "link/WriteVerification.h"
@@ -57,7 +58,7 @@ struct RadioCommandRun {
     // The backup before a write; false after BackupFailedMessage.
     bool backUp()
     {
-        std::string problem = "The program knows no folder for backups.";
+        std::string problem = Translated("Reasons", "The program knows no folder for backups.");
         if (!options_.BackupFile.empty() || !state_.DataFolder.empty()) {
             RadioBackupResult backup = BackUpRadio(state_.Image, session, options_.Target, options_.BackupFile,
                                                          BackupFolder(state_.DataFolder));

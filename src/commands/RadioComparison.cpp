@@ -20,6 +20,18 @@ VfoForm FormOf(const RadioImage& image)
     return form;
 }
 
+// A VFO setting's name ("Quick Repeater Access Mode / Shift direction") in the
+// user's language, part by part; the clone file's names stay as they are.
+std::string ShownName(const std::string& name)
+{
+    constexpr std::string_view Between = " / ";
+    const std::size_t at = name.find(Between);
+    if (at == std::string::npos)
+        return Translated("Controls", name);
+    return Translated("Controls", name.substr(0, at)) + std::string(Between) +
+           Translated("Controls", name.substr(at + Between.size()));
+}
+
 } // namespace
 
 std::vector<std::string> DifferenceLines(const std::vector<SettingsDifference>& differences)
@@ -31,20 +43,22 @@ std::vector<std::string> DifferenceLines(const std::vector<SettingsDifference>& 
     }
     std::vector<std::string> lines;
     for (const SettingsDifference& d : differences) {
-        const std::string values = d.Left + Arrow + d.Right;
+        const std::string values = Translated("Values", d.Left) + Arrow + Translated("Values", d.Right);
         if (d.Channel < 0) {
-            lines.push_back(d.Name + ": " + values);
+            lines.push_back(ShownName(d.Name) + ": " + values);
             continue;
         }
-        const std::string channel = "Channel " + std::to_string(d.Channel);
-        std::string line = channel;
+        const std::string channel = std::to_string(d.Channel);
+        const std::string setting = Translated("Controls", d.Setting);
         if (d.Setting.empty())
-            lines.push_back(line.append(": ").append(values));
-        else if (!inUseChanged[static_cast<std::size_t>(d.Channel)])
-            lines.push_back(line.append(d.Name.find("(not in use)") != std::string::npos ? " (not in use), " : ", ")
-                                .append(d.Setting)
-                                .append(": ")
-                                .append(values));
+            lines.push_back(TranslatedFormat("Notes", KVR27_TEXT("Notes", "Channel %1: %2"), {channel, values}));
+        else if (inUseChanged[static_cast<std::size_t>(d.Channel)])
+            continue;
+        else if (d.Name.find("(not in use)") != std::string::npos)
+            lines.push_back(TranslatedFormat("Notes", KVR27_TEXT("Notes", "Channel %1 (not in use), %2: %3"),
+                                             {channel, setting, values}));
+        else
+            lines.push_back(TranslatedFormat("Notes", KVR27_TEXT("Notes", "Channel %1, %2: %3"), {channel, setting, values}));
     }
     return lines;
 }

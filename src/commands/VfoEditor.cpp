@@ -76,7 +76,7 @@ bool VfoEditor::okClicked()
     RadioImage taken = state_.Image;
     if (CollectVfoWindow(taken, state_.Vfo, messages_) != FormVerdict::Taken)
         return false;
-    ApplyStep(state_, "Edit VFO settings", taken, SelectionOf(state_.Grid));
+    ApplyStep(state_, Translated("Notes", "Edit VFO settings"), taken, SelectionOf(state_.Grid));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "core/FileAccess.h"
 
 #include "core/SystemFiles.h"
+#include "core/UserText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -59,20 +60,20 @@ std::optional<std::string> FileRefusal(fs::file_type type, std::uintmax_t size)
     switch (type) {
     case fs::file_type::regular:
         if (size > MaxReadFileSize)
-            return "The file is too large: " + std::to_string(size) + " bytes, more than the " +
-                   std::to_string(MaxReadFileSize) + " this program reads";
+            return TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "The file is too large: %1 bytes, more than the %2 this program reads"),
+                                    {std::to_string(size), std::to_string(MaxReadFileSize)});
         return std::nullopt;
     case fs::file_type::directory:
         return std::strerror(EISDIR);
     case fs::file_type::fifo:
-        return "Not a regular file (a named pipe)";
+        return Translated("Reasons", "Not a regular file (a named pipe)");
     case fs::file_type::character:
     case fs::file_type::block:
-        return "Not a regular file (a device)";
+        return Translated("Reasons", "Not a regular file (a device)");
     case fs::file_type::socket:
-        return "Not a regular file (a socket)";
+        return Translated("Reasons", "Not a regular file (a socket)");
     default:
-        return "Not a regular file";
+        return Translated("Reasons", "Not a regular file");
     }
 }
 
@@ -94,7 +95,7 @@ FileResult ReadWholeFile(const fs::path& file, std::string& content)
 FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
 {
     if (file.empty())
-        return {FileResult::Step::Open, "No file name given"};
+        return {FileResult::Step::Open, Translated("Reasons", "No file name given")};
     fs::path target;
     if (FileResult found = FinalTarget(file, target); !found.ok())
         return found;
@@ -106,7 +107,7 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
         if (auto refusal = FileRefusal(status.type(), 0))
             return {FileResult::Step::Open, std::move(*refusal)};
         if (!HasWritePermission(status.permissions()))
-            return {FileResult::Step::Open, "The file is read-only"};
+            return {FileResult::Step::Open, Translated("Reasons", "The file is read-only")};
         if (auto refusal = detail::WriteRefusal(target))
             return {FileResult::Step::Open, std::move(*refusal)};
         mode = status.permissions() & fs::perms::all;
@@ -132,7 +133,7 @@ FileResult ReplaceFileAtomically(const fs::path& file, std::string_view content)
 FileResult CreateFileAtomically(const fs::path& file, std::string_view content)
 {
     if (file.empty())
-        return {FileResult::Step::Open, "No file name given"};
+        return {FileResult::Step::Open, Translated("Reasons", "No file name given")};
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     fs::path temporary;
     FileResult result = detail::WriteNewFile(folder, file.filename(), content, std::nullopt, temporary);

@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reading and atomic replacing of files, with what went wrong when they
 // fail: the core's one place that touches the file system.
+#include "core/UserText.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -30,7 +32,7 @@ std::optional<std::string> FileRefusal(std::filesystem::file_type type, std::uin
 // Why a file cannot be opened while another program holds it open and shares it
 // with none (a CSV open in a spreadsheet, on Windows).
 inline constexpr const char* FileInUseReason =
-    "Another program is using the file; close it there and try again";
+    KVR27_TEXT("Reasons", "Another program is using the file; close it there and try again");
 
 // Reads the whole file, bytes as they are, into `content`. Only a regular file of at
 // most MaxReadFileSize bytes is read; anything else (a folder, a device, a named pipe)

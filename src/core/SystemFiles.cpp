@@ -2,6 +2,7 @@
 #include "core/SystemFiles.h"
 
 #include "core/PathText.h"
+#include "core/UserText.h"
 
 #include <array>
 #include <cerrno>
@@ -120,8 +121,8 @@ FileResult WriteNewFile(const fs::path& folder, const fs::path& name, std::strin
         const int error = errno;
         std::error_code ignored;
         return {FileResult::Step::Open,
-                "Cannot make a new file in the folder \"" + Utf8FromPath(fs::absolute(folder, ignored)) + "\": " +
-                    std::strerror(error)};
+                TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "Cannot make a new file in the folder \"%1\": %2"),
+                                 {Utf8FromPath(fs::absolute(folder, ignored)), std::strerror(error)})};
     }
     made = file;
     Descriptor out(fd);

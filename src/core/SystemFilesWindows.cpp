@@ -3,6 +3,7 @@
 #include "core/SystemFiles.h"
 
 #include "core/PathText.h"
+#include "core/UserText.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -28,7 +29,7 @@ std::string SystemMessage(DWORD error)
     // The system's words for these ("The process cannot access the file...") do not
     // say what the user can do about it.
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
-        return FileInUseReason;
+        return Translated("Reasons", FileInUseReason);
     wchar_t* buffer = nullptr;
     const DWORD length =
         FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -39,7 +40,7 @@ std::string SystemMessage(DWORD error)
                              text.back() == L' '))
         text.pop_back();
     if (text.empty())
-        return "System error " + std::to_string(error);
+        return TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "System error %1"), {std::to_string(error)});
     return Utf8FromPath(fs::path(text));
 }
 
@@ -146,9 +147,9 @@ FileResult WriteNewFile(const fs::path& folder, const fs::path& name, std::strin
     }
     if (created == INVALID_HANDLE_VALUE) {
         std::error_code ignored;
-        return {FileResult::Step::Open, "Cannot make a new file in the folder \"" +
-                                            Utf8FromPath(fs::absolute(folder, ignored)) +
-                                            "\": " + SystemMessage(error)};
+        return {FileResult::Step::Open,
+                TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "Cannot make a new file in the folder \"%1\": %2"),
+                                 {Utf8FromPath(fs::absolute(folder, ignored)), SystemMessage(error)})};
     }
     made = file;
     Handle out(created);

@@ -4,6 +4,20 @@
 
 namespace kvr27 {
 
+namespace {
+
+// The options' words, shown in the user's language.
+constexpr std::string_view OnWord = KVR27_TEXT("Values", "On");
+constexpr std::string_view OffWord = KVR27_TEXT("Values", "Off");
+constexpr std::string_view HiWord = KVR27_TEXT("Values", "Hi");
+constexpr std::string_view LowWord = KVR27_TEXT("Values", "Low");
+constexpr std::string_view NoneWord = KVR27_TEXT("Values", "None");
+constexpr std::string_view TimedWord = KVR27_TEXT("Values", "Timed");
+constexpr std::string_view BusyWord = KVR27_TEXT("Values", "Busy");
+constexpr std::string_view OnFiveSecondsWord = KVR27_TEXT("Values", "On(5s)");
+
+} // namespace
+
 const std::array<TextBoxField<VfoForm>, 5> VfoTextBoxes = {{
     {"txtFrequency", FieldKind::Frequency, &VfoForm::txtFrequency, KVR27_TEXT("Controls", "Frequency")},
     {"txtShiftFreq", FieldKind::Offset, &VfoForm::txtShiftFreq, KVR27_TEXT("Controls", "Offset frequency")},
@@ -24,22 +38,22 @@ const std::array<ListField<VfoForm>, 8> VfoListBoxes = {{
 }};
 
 const std::array<OptionField<VfoForm>, 16> VfoOptionGroups = {{
-    {"optKeyLock", &VfoForm::optKeyLock, KVR27_TEXT("Controls", "Key Lock"), {}, {"On", "Off"}},
-    {"optTxPower", &VfoForm::optTxPower, KVR27_TEXT("Controls", "Transmission Output Level"), {}, {"Hi", "Low"}},
-    {"optToneSet", &VfoForm::optToneSet, KVR27_TEXT("Controls", "Tone setting"), {}, {"None", "T", "T SQ"}},
+    {"optKeyLock", &VfoForm::optKeyLock, KVR27_TEXT("Controls", "Key Lock"), {}, {OnWord, OffWord}},
+    {"optTxPower", &VfoForm::optTxPower, KVR27_TEXT("Controls", "Transmission Output Level"), {}, {HiWord, LowWord}},
+    {"optToneSet", &VfoForm::optToneSet, KVR27_TEXT("Controls", "Tone setting"), {}, {NoneWord, "T", "T SQ"}},
     {"optBattery", &VfoForm::optBattery, KVR27_TEXT("Controls", "Battery type"), {}, {"1(AA)", "2(Li-ion)"}},
-    {"optBeep", &VfoForm::optBeep, KVR27_TEXT("Controls", "Beeper"), {}, {"On", "Off"}},
-    {"optBs", &VfoForm::optBs, KVR27_TEXT("Controls", "Battery saving"), {}, {"On", "Off"}},
-    {"optBell", &VfoForm::optBell, KVR27_TEXT("Controls", "Bell"), {}, {"On", "Off"}},
-    {"optStb", &VfoForm::optStb, KVR27_TEXT("Controls", "Stand-by-beep"), {}, {"On", "Off"}},
-    {"optShift", &VfoForm::optShift, KVR27_TEXT("Controls", "Shift direction"), {}, {"None", "+", "-"}},
-    {"optBclo", &VfoForm::optBclo, KVR27_TEXT("Controls", "BCLO"), {}, {"On", "Off"}},
-    {"optSkip", &VfoForm::optSkip, KVR27_TEXT("Controls", "Scan skip"), {}, {"On", "Off"}},
-    {"optScan", &VfoForm::optScan, KVR27_TEXT("Controls", "Scan"), {}, {"Timed", "Busy"}},
-    {"optEpo", &VfoForm::optEpo, KVR27_TEXT("Controls", "External terminal control"), {}, {"On", "Off"}},
-    {"optLamp", &VfoForm::optLamp, KVR27_TEXT("Controls", "Lamp"), {}, {"On(5s)", "On", "Off"}},
-    {"optRptShift", &VfoForm::optRptShift, KVR27_TEXT("Controls", "Shift direction"), RepeaterFrameCaption, {"None", "+", "-"}},
-    {"optRptTone", &VfoForm::optRptTone, KVR27_TEXT("Controls", "Tone setting"), RepeaterFrameCaption, {"On", "Off"}},
+    {"optBeep", &VfoForm::optBeep, KVR27_TEXT("Controls", "Beeper"), {}, {OnWord, OffWord}},
+    {"optBs", &VfoForm::optBs, KVR27_TEXT("Controls", "Battery saving"), {}, {OnWord, OffWord}},
+    {"optBell", &VfoForm::optBell, KVR27_TEXT("Controls", "Bell"), {}, {OnWord, OffWord}},
+    {"optStb", &VfoForm::optStb, KVR27_TEXT("Controls", "Stand-by-beep"), {}, {OnWord, OffWord}},
+    {"optShift", &VfoForm::optShift, KVR27_TEXT("Controls", "Shift direction"), {}, {NoneWord, "+", "-"}},
+    {"optBclo", &VfoForm::optBclo, KVR27_TEXT("Controls", "BCLO"), {}, {OnWord, OffWord}},
+    {"optSkip", &VfoForm::optSkip, KVR27_TEXT("Controls", "Scan skip"), {}, {OnWord, OffWord}},
+    {"optScan", &VfoForm::optScan, KVR27_TEXT("Controls", "Scan"), {}, {TimedWord, BusyWord}},
+    {"optEpo", &VfoForm::optEpo, KVR27_TEXT("Controls", "External terminal control"), {}, {OnWord, OffWord}},
+    {"optLamp", &VfoForm::optLamp, KVR27_TEXT("Controls", "Lamp"), {}, {OnFiveSecondsWord, OnWord, OffWord}},
+    {"optRptShift", &VfoForm::optRptShift, KVR27_TEXT("Controls", "Shift direction"), RepeaterFrameCaption, {NoneWord, "+", "-"}},
+    {"optRptTone", &VfoForm::optRptTone, KVR27_TEXT("Controls", "Tone setting"), RepeaterFrameCaption, {OnWord, OffWord}},
 }};
 
 const std::array<std::string_view, 3> VfoReadOnlyControls = {"Frame1_21", "optSkip_0", "optSkip_1"};

@@ -1,5 +1,6 @@
 #include "files/ChannelCsv.h"
 
+#include "core/UserText.h"
 #include "files/ChannelRowCodec.h"
 #include "files/FileLines.h"
 #include "image/FrequencyText.h"
@@ -86,12 +87,12 @@ FileContentCheck ParseChannelCsv(std::string_view text, const RadioImage& image,
         return binary;
     const std::vector<std::string_view> lines = SplitFileLines(text);
     if (lines.size() > ChannelCsvMaxLines)
-        return {0, std::to_string(lines.size()) + " lines, more than 102"};
+        return {0, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "%1 lines, more than 102"), {std::to_string(lines.size())})};
     if (lines.empty())
-        return {0, "the file is empty"};
+        return {0, Translated("Reasons", "the file is empty")};
     const auto current = ReadCurrentChannel(lines[0]);
     if (!current)
-        return {1, "the current channel " + Quoted(lines[0]) + " plus 1 is outside 0 to 255"};
+        return {1, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "the current channel %1 plus 1 is outside 0 to 255"), {Quoted(lines[0])})};
     content.CurrentChannel = lines[0].empty() ? 0 : *current;
 
     for (std::size_t k = 2; k < lines.size(); ++k) {
@@ -100,7 +101,7 @@ FileContentCheck ParseChannelCsv(std::string_view text, const RadioImage& image,
         if (!row.ok())
             return {line, std::move(row.Fault)};
         if (row.Fields.size() != ChannelGrid::Cols)
-            return {line, std::to_string(row.Fields.size()) + " fields instead of 12"};
+            return {line, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "%1 fields instead of 12"), {std::to_string(row.Fields.size())})};
         if (ChannelRowFault fault = ReadChannelRow(row.Fields, image, content.Channels.at(static_cast<int>(k) - 2));
             !fault.ok())
             return {line, std::move(fault.Why)};

@@ -1,5 +1,6 @@
 #include "files/ChannelRowCodec.h"
 
+#include "core/UserText.h"
 #include "files/FileContentCheck.h"
 #include "image/ChannelGrid.h"
 #include "image/FrequencyText.h"
@@ -55,7 +56,7 @@ RowFields SplitRowFields(std::string_view line, char separator)
         if (pos < line.size() && line[pos] == Quote) {
             for (++pos;; ++pos) {
                 if (pos >= line.size()) {
-                    row.Fault = "the field in quotes " + Quoted(field) + " is not closed";
+                    row.Fault = TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "the field in quotes %1 is not closed"), {Quoted(field)});
                     return row;
                 }
                 if (line[pos] != Quote)
@@ -67,7 +68,8 @@ RowFields SplitRowFields(std::string_view line, char separator)
             }
             ++pos; // the closing quote
             if (pos < line.size() && line[pos] != separator) {
-                row.Fault = "the field in quotes " + Quoted(field) + " has text after its closing quote";
+                row.Fault = TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "the field in quotes %1 has text after its closing quote"),
+                                             {Quoted(field)});
                 return row;
             }
         } else {
@@ -104,14 +106,14 @@ ChannelRowFault ReadChannelRow(const std::vector<std::string>& fields, const Rad
     const VfoDefaults& d = image.Defaults;
     const bool pmrOnlyModel = image.ModelName == ModelPAPmrOnly;
     if (!ModeNamesChannel(f.at(11), image.ModelName))
-        return {11, "mode " + Quoted(f[11]) + " names no channel of " + image.ModelName};
+        return {11, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "mode %1 names no channel of %2"), {Quoted(f[11]), image.ModelName})};
 
     const std::string frequency = DecimalPoint(f[1]);
     // The PMR-only variant has PMR channels only: its older files show the channel
     // number with "--" as mode, and it is read as a number, never as MHz.
     if (f[11] == ModeLabels[1] || pmrOnlyModel) {
         if (!IsDecimalText(frequency))
-            return {1, "channel number " + Quoted(f[1]) + " is not a number"};
+            return {1, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "channel number %1 is not a number"), {Quoted(f[1])})};
         const auto units = ScaleDecimalText(frequency, PmrChannelUnit);
         const bool channelNumber = units && *units >= PmrChannelUnit && *units <= 8 * PmrChannelUnit;
         // A number between 1 and 8 is taken as the nearest whole channel (halves to
@@ -121,7 +123,7 @@ ChannelRowFault ReadChannelRow(const std::vector<std::string>& fields, const Rad
     } else {
         const auto units = ParseFrequency(frequency);
         if (!units)
-            return {1, "frequency " + Quoted(f[1]) + " is not a number of MHz that fits"};
+            return {1, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "frequency %1 is not a number of MHz that fits"), {Quoted(f[1])})};
         record.Frequency = *units;
     }
 
@@ -148,7 +150,7 @@ ChannelRowFault ReadChannelRow(const std::vector<std::string>& fields, const Rad
     // above 99.5 MHz like the rest.
     const std::string offsetText = DecimalPoint(f[4]);
     if (!IsDecimalText(offsetText))
-        return {4, "offset " + Quoted(f[4]) + " is not a number"};
+        return {4, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "offset %1 is not a number"), {Quoted(f[4])})};
     const auto offset = ParseFrequency(offsetText);
     record.ShiftFreq = offset && *offset >= 0 && *offset <= 9950000 ? *offset : d.ShiftFreq;
 

@@ -1,5 +1,6 @@
 #include "files/CloneFile.h"
 
+#include "core/UserText.h"
 #include "files/FileLines.h"
 
 #include <charconv>
@@ -116,7 +117,9 @@ CloneFileField FieldAtLine(int line, std::string_view name)
 
 std::string FieldText(const CloneFileField& field)
 {
-    return field.Channel >= 0 ? "channel " + std::to_string(field.Channel) + " " + field.Name : field.Name;
+    return field.Channel >= 0
+               ? TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "channel %1 %2"), {std::to_string(field.Channel), field.Name})
+               : field.Name;
 }
 
 namespace {
@@ -139,18 +142,19 @@ public:
         const CloneFileField where = FieldAtLine(next_, name);
         if constexpr (std::is_same_v<Field, bool>) {
             if (text != TrueText && text != FalseText)
-                return fail(where, Quoted(text) + " is neither #TRUE# nor #FALSE#");
+                return fail(where, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "%1 is neither #TRUE# nor #FALSE#"), {Quoted(text)}));
             field = text == TrueText;
         } else {
             const auto number = ReadNumber(text);
             if (!number)
-                return fail(where, Quoted(text) + " is not a whole number");
+                return fail(where, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "%1 is not a whole number"), {Quoted(text)}));
             const Value value = rule(*number);
             constexpr Value Lowest = std::numeric_limits<Field>::min();
             constexpr Value Highest = std::numeric_limits<Field>::max();
             if (value < Lowest || value > Highest)
-                return fail(where, std::to_string(value) + " is outside " + std::to_string(Lowest) + " to " +
-                                       std::to_string(Highest));
+                return fail(where, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "%1 is outside %2 to %3"),
+                                                   {std::to_string(value), std::to_string(Lowest),
+                                                    std::to_string(Highest)}));
             field = static_cast<Field>(value);
             if (replaced_ && value != *number)
                 replaced_->push_back({where, *number, value, {}});
@@ -210,7 +214,7 @@ FileContentCheck ParseCloneFile(std::string_view text, const VfoDefaults& defaul
         return binary;
     const std::vector<std::string_view> lines = SplitFileLines(text);
     if (lines.size() != CloneFileLines)
-        return {0, std::to_string(lines.size()) + " lines instead of 831"};
+        return {0, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "%1 lines instead of 831"), {std::to_string(lines.size())})};
     LineReader read(lines, replaced);
     VisitVfoLines(content.Vfo, defaults, read);
     for (ChannelRecord& record : content.Channels)

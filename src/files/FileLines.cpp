@@ -1,5 +1,7 @@
 #include "files/FileLines.h"
 
+#include "core/UserText.h"
+
 #include <string>
 
 namespace kvr27 {
@@ -33,7 +35,7 @@ FileContentCheck CheckTextContent(std::string_view text)
             if (byte < 0x20 && c != '\t') {
                 constexpr std::string_view Digits = "0123456789ABCDEF";
                 const std::string hex = {Digits[byte / 16], Digits[byte % 16], 'h'};
-                return {static_cast<int>(k) + 1, "a byte " + hex + ", so the file is no text"};
+                return {static_cast<int>(k) + 1, TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "a byte %1, so the file is no text"), {hex})};
             }
         }
     }
@@ -44,7 +46,8 @@ std::string FileContentCheck::detail() const
 {
     if (ok())
         return {};
-    std::string text = Line > 0 ? "Line " + std::to_string(Line) + ": " + Why : Why;
+    std::string text =
+        Line > 0 ? TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "Line %1: %2"), {std::to_string(Line), Why}) : Why;
     if (text[0] >= 'a' && text[0] <= 'z')
         text[0] = static_cast<char>(text[0] - 'a' + 'A');
     return text + ".";

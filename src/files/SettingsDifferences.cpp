@@ -1,5 +1,6 @@
 #include "files/SettingsDifferences.h"
 
+#include "core/UserText.h"
 #include "editors/VfoFields.h"
 #include "files/CloneFile.h"
 #include "image/ChannelGrid.h"
@@ -11,7 +12,7 @@ namespace kvr27 {
 namespace {
 
 // A blank box reads as such, not as nothing.
-std::string BoxText(const std::string& text) { return text.empty() ? "(blank)" : text; }
+std::string BoxText(const std::string& text) { return text.empty() ? KVR27_TEXT("Values", "(blank)") : text; }
 
 template <class Field>
 std::string ControlName(const Field& field)
@@ -28,11 +29,11 @@ std::string OptionText(const OptionField<VfoForm>& group, int index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= group.Options.size() ||
         group.Options[static_cast<std::size_t>(index)].empty())
-        return "(none)";
+        return KVR27_TEXT("Values", "(none)");
     return std::string(group.Options[static_cast<std::size_t>(index)]);
 }
 
-std::string InUse(bool enabled) { return enabled ? "in use" : "not in use"; }
+std::string InUse(bool enabled) { return enabled ? KVR27_TEXT("Values", "in use") : KVR27_TEXT("Values", "not in use"); }
 
 // VFO values that no control shows.
 bool ShownByNoWindow(const CloneFileField& field)

@@ -1,7 +1,7 @@
 #pragma once
 // Two radio images compared setting by setting in the words the windows show: the
 // VFO window's frame captions and what its controls show, the channel grid's
-// column headers and cell texts.
+// column headers and cell texts, all in English (a window translates them).
 #include "image/RadioImage.h"
 #include "image/VfoForm.h"
 

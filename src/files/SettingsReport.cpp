@@ -16,12 +16,16 @@ namespace {
 // The words an option group prints: the word of the selected option, and the last
 // word for the last option or for none selected.
 using OptionWords = std::span<const std::string_view>;
-constexpr std::array<std::string_view, 2> OnOffWords = {"On", "Off"};
-constexpr std::array<std::string_view, 3> ToneSetWords = {"None", "T", "TSQ"};
-constexpr std::array<std::string_view, 2> PowerWords = {"Hi", "Low"};
-constexpr std::array<std::string_view, 3> ShiftWords = {"None", "+", "-"};
-constexpr std::array<std::string_view, 2> ScanWords = {"Timer", "Busy"};
-constexpr std::array<std::string_view, 3> LampWords = {"On(5s)", "On", "Off"};
+// The words print in the user's language (context "Values", as the windows show them).
+constexpr std::string_view OnWord = KVR27_TEXT("Values", "On");
+constexpr std::string_view OffWord = KVR27_TEXT("Values", "Off");
+constexpr std::string_view NoneWord = KVR27_TEXT("Values", "None");
+constexpr std::array<std::string_view, 2> OnOffWords = {OnWord, OffWord};
+constexpr std::array<std::string_view, 3> ToneSetWords = {NoneWord, "T", "TSQ"};
+constexpr std::array<std::string_view, 2> PowerWords = {KVR27_TEXT("Values", "Hi"), KVR27_TEXT("Values", "Low")};
+constexpr std::array<std::string_view, 3> ShiftWords = {NoneWord, "+", "-"};
+constexpr std::array<std::string_view, 2> ScanWords = {KVR27_TEXT("Values", "Timer"), KVR27_TEXT("Values", "Busy")};
+constexpr std::array<std::string_view, 3> LampWords = {KVR27_TEXT("Values", "On(5s)"), OnWord, OffWord};
 constexpr std::array<std::string_view, 2> BatteryWords = {"AA", "Li-io"};
 
 // One "caption = value" entry of the VFO part: where it stands, and the control of
@@ -119,8 +123,9 @@ void AddGridRow(ReportPage& page, const ChannelGrid& grid, int row, int line)
         int column = ChannelColumns[static_cast<std::size_t>(col)];
         if (row == 0 && col == ShiftGridColumn)
             --column;
-        // The header row prints the grid's column captions in the user's language.
-        page.push_back({column, line, row == 0 ? Translated("Controls", text) : text});
+        // The header row prints the grid's column captions in the user's language, the
+        // channel rows their words ("On", "None") as the grid shows them.
+        page.push_back({column, line, Translated(row == 0 ? "Controls" : "Values", text)});
     }
 }
 
@@ -130,7 +135,8 @@ ReportPage FirstPageHead(const VfoForm& vfo, const ChannelGrid& grid)
     page.push_back({1, 0, Translated("Report", "[VFO Setting]")});
     for (const ReportEntry& entry : VfoEntries)
         page.push_back({entry.Column, entry.Line,
-                        Translated("Report", std::string(entry.Caption)) + " = " + std::string(entry.Value(vfo, entry))});
+                        Translated("Report", std::string(entry.Caption)) + " = " +
+                            Translated("Values", std::string(entry.Value(vfo, entry)))});
     page.push_back({1, MemoryHeadingLine, Translated("Report", "[Memory mode]")});
     AddGridRow(page, grid, 0, ChannelHeaderLine);
     return page;

@@ -24,9 +24,13 @@ std::string LeftOutDetail(const RadioImage& image, const std::vector<int>& chann
     std::string numbers;
     for (int n : channels)
         numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
-    const bool one = channels.size() == 1;
-    return (one ? "Channel " : "Channels ") + numbers + (one ? " is" : " are") + " outside this radio's range, "
-           + TransmitRangeText(image) + (one ? ", and was not written." : ", and were not written.");
+    if (channels.size() == 1)
+        return TranslatedFormat("Messages",
+                                KVR27_TEXT("Messages", "Channel %1 is outside this radio's range, %2, and was not written."),
+                                {numbers, TransmitRangeText(image)});
+    return TranslatedFormat("Messages",
+                            KVR27_TEXT("Messages", "Channels %1 are outside this radio's range, %2, and were not written."),
+                            {numbers, TransmitRangeText(image)});
 }
 
 // Reads the identity block and takes the radio's model code into the image.

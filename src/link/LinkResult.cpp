@@ -1,38 +1,44 @@
 #include "link/LinkResult.h"
 
+#include "core/UserText.h"
+
 namespace kvr27 {
 
 std::string DescribeLinkResult(const LinkResult& result)
 {
-    const auto to = [&](const char* cause) { return std::string(cause) + " to " + result.Exchange; };
+    // The cause is marked inside each call, where the translators' catalog finds it.
+    const auto to = [&](const char* cause) { return TranslatedFormat("Reasons", cause, {result.Exchange}); };
     switch (result.Fault) {
     case LinkFault::None:
-        return "done";
+        return Translated("Reasons", "done");
     case LinkFault::PortNotOpened:
-        return "port not opened: " + result.Detail;
+        return TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "port not opened: %1"), {result.Detail});
     case LinkFault::NoAnswer:
-        return to("no answer");
+        return to(KVR27_TEXT("Reasons", "no answer to %1"));
     case LinkFault::WrongLength:
-        return to("answer of the wrong length");
+        return to(KVR27_TEXT("Reasons", "answer of the wrong length to %1"));
     case LinkFault::ErrorAnswer:
-        return to("\"ERR\" answer");
+        return to(KVR27_TEXT("Reasons", "\"ERR\" answer to %1"));
     case LinkFault::NotHexadecimal:
-        return to("answer that is not hexadecimal");
+        return to(KVR27_TEXT("Reasons", "answer that is not hexadecimal to %1"));
     case LinkFault::ModelMismatch:
-        return result.Detail.empty() ? "the radio is of another model than the one chosen"
-                                     : "the radio reports " + result.Detail + ", another model than the one chosen";
+        return result.Detail.empty()
+                   ? Translated("Reasons", "the radio is of another model than the one chosen")
+                   : TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "the radio reports %1, another model than the one chosen"),
+                                      {result.Detail});
     case LinkFault::FormRefused:
-        return result.Detail.empty() ? "the VFO values were refused (blank or not a number)" : result.Detail;
+        return result.Detail.empty() ? Translated("Reasons", "the VFO values were refused (blank or not a number)")
+                                     : result.Detail;
     case LinkFault::OutOfRange:
-        return "the VFO frequency is outside the model's transmit range";
+        return Translated("Reasons", "the VFO frequency is outside the model's transmit range");
     case LinkFault::Cancelled:
-        return "cancelled";
+        return Translated("Reasons", "cancelled");
     case LinkFault::VerifyMismatch:
-        return "read-back differs: " + result.Detail;
+        return TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "read-back differs: %1"), {result.Detail});
     case LinkFault::DeviceGone:
-        return "the device " + result.Detail + " is gone";
+        return TranslatedFormat("Reasons", KVR27_TEXT("Reasons", "the device %1 is gone"), {result.Detail});
     }
-    return "unknown fault";
+    return Translated("Reasons", "unknown fault");
 }
 
 } // namespace kvr27

@@ -65,7 +65,10 @@ QString InstallTranslations(const QString& code)
         known = known || language.Code == chosen;
     if (!known)
         return QStringLiteral("en");
-    Install(QStringLiteral("qtbase_") + chosen, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own texts: its dialogs, and the serial port's error texts where Qt has them.
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    Install(QStringLiteral("qtbase_") + chosen, qtFolder);
+    Install(QStringLiteral("qtserialport_") + chosen, qtFolder);
     Install(QStringLiteral("kvr27_") + chosen, QStringLiteral(":/i18n"));
     SetTextTranslator([](const char* context, const std::string& text) {
         return QCoreApplication::translate(context, text.c_str()).toStdString();

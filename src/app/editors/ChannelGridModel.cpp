@@ -47,7 +47,7 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
     const bool outOfRange = col == FrequencyColumn && !shownRemark_[row].empty();
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: return ToQString(shownText_[row][col]);
+    case Qt::AccessibleTextRole: return col == 0 ? ToQString(shownText_[row][col]) : ShownValue(shownText_[row][col]);
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::ForegroundRole:
         if (index.column() == 0)

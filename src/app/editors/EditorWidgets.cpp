@@ -52,6 +52,11 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString ShownValue(std::string_view value)
+{
+    return QCoreApplication::translate("Values", std::string(value).c_str());
+}
+
 int Twips(const QWidget* widget, int twips)
 {
     return twips * widget->fontMetrics().height() / ReferenceLineTwips;
@@ -102,7 +107,7 @@ QComboBox* AddList(QGroupBox* frame, std::string_view name, LabelTable items)
     list->setAccessibleName(frame->title());
     list->setMaxVisibleItems(12);
     for (std::string_view item : items)
-        list->addItem(ToQString(item));
+        list->addItem(ShownValue(item));
     FrameLayout(frame)->addWidget(list, 1);
     return list;
 }
@@ -116,7 +121,7 @@ QButtonGroup* AddOptions(QGroupBox* frame, std::string_view name, std::span<cons
     for (std::string_view caption : captions) {
         if (caption.empty())
             break;
-        auto* option = new QRadioButton(ToQString(caption), frame);
+        auto* option = new QRadioButton(ShownValue(caption), frame);
         option->setObjectName(QStringLiteral("%1_%2").arg(ToQString(name)).arg(index));
         group->addButton(option, index++);
         layout->addWidget(option);

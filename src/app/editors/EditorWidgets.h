@@ -27,6 +27,11 @@ namespace kvr27::app {
 
 QString ToQString(std::string_view text);
 
+// A value of a list or option ("On", "None", "Hi") in the user's language; values
+// that are numbers, tones or radio terms ("TSQ", "67.0Hz") have no translation and
+// show as they are. Files and the clipboard keep the English values.
+QString ShownValue(std::string_view value);
+
 // A length in twips as pixels for the widget's font: the arrangement keeps its
 // proportions when fonts or the screen density grow.
 int Twips(const QWidget* widget, int twips);

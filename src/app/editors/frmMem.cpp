@@ -45,9 +45,20 @@ constexpr std::array<ButtonPlace, 7> Buttons = {{
     {QT_TRANSLATE_NOOP("Controls", "Exit"), 0, 3},
 }};
 
-// The widest text each column shows, so that no cell is cut whatever the font.
-constexpr std::array<const char*, 12> WidestCellText = {"99", "000.00000", "6.25KHz", "None", "00.00000", "Off",
-                                                        "Off", "None", "250.3Hz", "250.3Hz", "Off", "mode"};
+// The widest texts each column shows, so that no cell is cut whatever the font or
+// the language of its words.
+constexpr std::array<std::array<const char*, 2>, 12> WidestCellTexts = {{{"99", "99"},
+                                                                         {"000.00000", "000.00000"},
+                                                                         {"6.25KHz", "6.25KHz"},
+                                                                         {"None", "-"},
+                                                                         {"00.00000", "00.00000"},
+                                                                         {"On", "Off"},
+                                                                         {"On", "Off"},
+                                                                         {"None", "TSQ"},
+                                                                         {"250.3Hz", "250.3Hz"},
+                                                                         {"250.3Hz", "250.3Hz"},
+                                                                         {"Off", "39"},
+                                                                         {"mode", "mode"}}};
 
 // Rows of the grid visible without scrolling at the least (on a low screen).
 constexpr int VisibleRows = 16;
@@ -85,10 +96,10 @@ frmMem::frmMem(const EditorContext& context, QWidget* parent)
     int width = 0;
     for (int col = 0; col < ChannelGrid::Cols; ++col) {
         const auto column = static_cast<std::size_t>(col);
-        const int textWidth =
-            std::max(fontMetrics().horizontalAdvance(QString::fromLatin1(WidestCellText[column])),
-                     fontMetrics().horizontalAdvance(QCoreApplication::translate(
-                         "Controls", std::string(ChannelGridColumns[column].Header).c_str())));
+        int textWidth = fontMetrics().horizontalAdvance(
+            QCoreApplication::translate("Controls", std::string(ChannelGridColumns[column].Header).c_str()));
+        for (const char* widest : WidestCellTexts[column])
+            textWidth = std::max(textWidth, fontMetrics().horizontalAdvance(ShownValue(widest)));
         const int columnWidth = std::max(Twips(this, ChannelGridColumns[column].WidthTwips), textWidth + Twips(this, 180));
         MSFlexGrid1->setColumnWidth(col, columnWidth);
         width += columnWidth;

@@ -10,6 +10,15 @@
 
 namespace kvr27::app {
 
+namespace {
+
+// The option captions; their words are shown in the user's language.
+const std::vector<std::string_view> ShiftCaptions = {QT_TRANSLATE_NOOP("Values", "None"), "+", "-"};
+const std::vector<std::string_view> ToneSetCaptions = {QT_TRANSLATE_NOOP("Values", "None"), "T", "T SQ"};
+const std::vector<std::string_view> OnOffCaptions = {QT_TRANSLATE_NOOP("Values", "On"), QT_TRANSLATE_NOOP("Values", "Off")};
+
+} // namespace
+
 frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent, ChannelSelection several)
     : QDialog(parent), editor_(state, messages, several), binding_(editor_, [this] { render(); })
 {
@@ -24,16 +33,16 @@ frmMemSub::frmMemSub(AppState& state, MessageSink& messages, QWidget* parent, Ch
         return frame;
     };
     binding_.addTextBox(place(0, QT_TRANSLATE_NOOP("Controls", "Frequency")), DialogText::Frequency, DialogTextBoxes, "(MHz)", QStringLiteral("Label1_0"));
-    binding_.addOptions(place(1, QT_TRANSLATE_NOOP("Controls", "Shift direction")), DialogOption::Shift, DialogOptionGroups, {"None", "+", "-"});
+    binding_.addOptions(place(1, QT_TRANSLATE_NOOP("Controls", "Shift direction")), DialogOption::Shift, DialogOptionGroups, ShiftCaptions);
     binding_.addTextBox(place(2, QT_TRANSLATE_NOOP("Controls", "Offset frequency")), DialogText::ShiftFreq, DialogTextBoxes, "(MHz)",
                         QStringLiteral("Label1_1"));
     binding_.addList(place(3, QT_TRANSLATE_NOOP("Controls", "Tuning step")), DialogList::Step, DialogListBoxes, true);
-    binding_.addOptions(place(4, QT_TRANSLATE_NOOP("Controls", "Tone setting")), DialogOption::ToneSet, DialogOptionGroups, {"None", "T", "T SQ"});
+    binding_.addOptions(place(4, QT_TRANSLATE_NOOP("Controls", "Tone setting")), DialogOption::ToneSet, DialogOptionGroups, ToneSetCaptions);
     binding_.addList(place(5, QT_TRANSLATE_NOOP("Controls", "TX tone freq (Encode)")), DialogList::TxTone, DialogListBoxes);
     binding_.addList(place(6, QT_TRANSLATE_NOOP("Controls", "RX tone freq (Decode)")), DialogList::RxTone, DialogListBoxes);
     binding_.addList(place(7, QT_TRANSLATE_NOOP("Controls", "Tone frequency (PMR)")), DialogList::PmrTone, DialogListBoxes);
-    binding_.addOptions(place(8, QT_TRANSLATE_NOOP("Controls", "Scan skip")), DialogOption::Skip, DialogOptionGroups, {"On", "Off"});
-    binding_.addOptions(place(9, QT_TRANSLATE_NOOP("Controls", "BCLO")), DialogOption::Bclo, DialogOptionGroups, {"On", "Off"});
+    binding_.addOptions(place(8, QT_TRANSLATE_NOOP("Controls", "Scan skip")), DialogOption::Skip, DialogOptionGroups, OnOffCaptions);
+    binding_.addOptions(place(9, QT_TRANSLATE_NOOP("Controls", "BCLO")), DialogOption::Bclo, DialogOptionGroups, OnOffCaptions);
     binding_.addOptions(place(10, QT_TRANSLATE_NOOP("Controls", "Mode")), DialogOption::Model, DialogOptionGroups, {"LPD", "PMR"});
     binding_.addTextBox(place(11, QT_TRANSLATE_NOOP("Controls", "Ch No (PMR)")), DialogText::PmrFreq, DialogTextBoxes, "(Ch)", QStringLiteral("Label1_2"));
 
