@@ -6,6 +6,7 @@
 #include "commands/ReportPages.h"
 #include "image/ChannelGrid.h"
 #include "platform/QtReportPrinter.h"
+#include "platform/QtTranslations.h"
 
 #include <QGuiApplication>
 #include <QPrinter>
@@ -15,8 +16,10 @@
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    // In the system's language (LANGUAGE=de), as the program prints it.
+    kvr27::InstallTranslations(QString());
     if (argc != 2) {
-        std::fprintf(stderr, "usage: kvr27-report-shots OUT.pdf\n");
+        std::fprintf(stderr, "usage: [LANGUAGE=de] kvr27-report-shots OUT.pdf\n");
         return 2;
     }
     kvr27::AppState state;
