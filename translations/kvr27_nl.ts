@@ -225,6 +225,21 @@
     </message>
 </context>
 <context>
+    <name>Filters</name>
+    <message>
+        <source>Problem Reports (*.zip)</source>
+        <translation>Probleemrapporten (*.zip)</translation>
+    </message>
+    <message>
+        <source>Norvik R-27 Clone Files (*.r27)</source>
+        <translation>Norvik R-27 kloonbestanden (*.r27)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>The language changes when the program is started again.</source>

@@ -5,6 +5,7 @@
 #include "commands/ProblemReport.h"
 #include "core/Dialogs.h"
 #include "core/MessageSink.h"
+#include "core/UserText.h"
 
 #include <QDialog>
 
@@ -18,7 +19,7 @@ class QTableWidget;
 namespace kvr27 {
 
 // The save dialog's filter.
-inline constexpr const char* ProblemReportFilter = "Problem Reports (*.zip)|*.zip|";
+inline constexpr const char* ProblemReportFilter = KVR27_TEXT("Filters", "Problem Reports (*.zip)") "|*.zip|";
 
 class frmReport : public QDialog {
     Q_OBJECT

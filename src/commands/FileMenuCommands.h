@@ -14,6 +14,7 @@
 #include "commands/CommandReport.h"
 #include "core/Dialogs.h"
 #include "core/MessageSink.h"
+#include "core/UserText.h"
 #include "files/CloneFile.h"
 
 #include <filesystem>
@@ -23,8 +24,9 @@
 namespace kvr27 {
 
 // The file dialog filters of the two kinds of file.
-inline constexpr const char* CloneFileFilter = "Norvik R-27 Clone Files (*.r27)|*.r27|";
-inline constexpr const char* ChannelCsvFilter = "CSV Files (*.csv)|*.csv|";
+// The descriptions show in the user's language in the file dialogs.
+inline constexpr const char* CloneFileFilter = KVR27_TEXT("Filters", "Norvik R-27 Clone Files (*.r27)") "|*.r27|";
+inline constexpr const char* ChannelCsvFilter = KVR27_TEXT("Filters", "CSV Files (*.csv)") "|*.csv|";
 
 // Load and Import ask the changed-settings question first when the image is unsaved
 // (Cancel: nothing happens). Load replaces the VFO settings and every channel (the

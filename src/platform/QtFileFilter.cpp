@@ -1,5 +1,6 @@
 #include "platform/QtFileFilter.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace kvr27 {
@@ -22,7 +23,8 @@ QString QtFileFilter(const std::string& filter)
     const QStringList fields = FilterFields(filter);
     QStringList entries;
     for (qsizetype i = 0; i < fields.size(); i += 2) {
-        const QString description = fields[i].trimmed();
+        // The descriptions are marked in the catalog's context "Filters".
+        const QString description = QCoreApplication::translate("Filters", fields[i].trimmed().toUtf8().constData());
         const QString pattern = i + 1 < fields.size() ? fields[i + 1].trimmed() : QString();
         if (pattern.isEmpty() || description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
             entries << description;

@@ -4,11 +4,18 @@
 // Language... keeps the choice for the next start.
 #include "LinkRig.h"
 #include "app/ShellFixture.h"
+#include "app/editors/frmDifferences.h"
 #include "app/editors/frmMem.h"
+#include "app/editors/frmMemSub.h"
 #include "app/editors/frmVfo.h"
+#include "app/frmAbout.h"
 #include "app/frmMain.h"
+#include "app/frmPort.h"
+#include "app/frmReport.h"
+#include "app/frmStart.h"
 #include "commands/ChannelGridEditor.h"
 #include "commands/RadioComparison.h"
+#include "link/SerialDeviceName.h"
 #include "core/FileAccess.h"
 #include "core/UserOptions.h"
 #include "files/ChannelCsv.h"
@@ -132,9 +139,21 @@ private slots:
         channel.Enabled = true;
         RefreshChannelGrid(rig.state.Image, rig.state.Grid);
         mem.openModal();
+        // The dialogs those windows open.
+        SelectChannelRow(rig.state.Grid, 1);
+        app::frmMemSub channelDialog(rig.state, rig.messages);
+        frmStart start(shell.context());
+        frmAbout about("KV-R27PA");
+        frmPort ports(shell.portAssignments(), FixedSerialDevice("/dev/ttyUSB0"), rig.messages);
+        frmReport report({{}, {}, {}, {}, nullptr}, rig.state.Image, rig.messages, shell.dialogs);
+        app::frmDifferences differences("KV-R27PA", true, nullptr);
+        RadioImage before = rig.state.Image;
+        before.Channels.at(0).Enabled = false;
+        differences.showLines(DifferenceLines(before, rig.state.Image), {});
 
         QStringList english;
-        for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&vfo), static_cast<QWidget*>(&mem)})
+        for (QWidget* window : std::initializer_list<QWidget*>{&main, &vfo, &mem, &channelDialog, &start, &about, &ports,
+                                                               &report, &differences})
             for (const QString& text : ShownTexts(*window))
                 if (translated.contains(text))
                     english << window->objectName() + ": " + text;
