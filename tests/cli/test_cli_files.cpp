@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <filesystem>
+#include <utility>
+
 using namespace kvr27;
 using namespace kvr27::test;
 
@@ -83,10 +87,18 @@ private slots:
         QVERIFY(QDir().mkpath(config) && QDir().mkpath(traces));
         WriteFileText((config + "/options.ini").toStdString(), "FastTransfer=1\r\n");
         WriteFileText((config + "/setup.ini").toStdString(), "[Setting]\r\n");
-        for (const QString name : {"trace-2026-01-09-101530-2.txt", "trace-2026-01-09-101530.txt", "notes.txt",
-                                   "trace-2025-12-31-235959.txt", "trace-2026-01-10-000000.txt",
-                                   "trace-2026-01-08-101530.txt", "trace-2026-01-07-101530.txt"})
-            WriteFileText((traces + "/" + name).toStdString(), name.toStdString());
+        // Written in another order than their times say: the file times decide, set
+        // apart by a minute each (a fast disk gives files written at once one time).
+        const auto now = std::filesystem::file_time_type::clock::now();
+        const std::pair<const char*, int> written[] = {
+            {"trace-2026-01-09-101530-2.txt", 2}, {"trace-2026-01-09-101530.txt", 3}, {"notes.txt", 0},
+            {"trace-2025-12-31-235959.txt", 6},   {"trace-2026-01-10-000000.txt", 1},
+            {"trace-2026-01-08-101530.txt", 4},   {"trace-2026-01-07-101530.txt", 5}};
+        for (const auto& [name, minutesAgo] : written) {
+            const std::filesystem::path file = (traces + "/" + name).toStdString();
+            WriteFileText(file, name);
+            std::filesystem::last_write_time(file, now - std::chrono::minutes(minutesAgo));
+        }
         qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
         qputenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8());
         const CliOutcome run = RunCli({"report", "-o", "problem.zip"});
