@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running, testing, packaging (cpack -G DEB, which runs
 # dpkg-shlibdeps and file; help2man for the manual pages) and checking (.ci/run: the
-# sanitizer build, whose runtimes come with g++, scripts/static-analysis.sh, lintian
+# sanitizer build by clang with its runtimes, scripts/static-analysis.sh, lintian
 # and desktop-file-validate on the package) the program need, from
 # Debian's packages, and only what is missing: on a machine that has everything it
 # does nothing.
@@ -16,7 +16,7 @@ packages=(
     poppler-utils
     xvfb xauth
     dpkg-dev file help2man gzip
-    clang-tidy cppcheck
+    clang clang-tidy cppcheck
     lintian desktop-file-utils
 )
 missing=()
